@@ -1,0 +1,157 @@
+// Engine: systems, status word, time factor and the frame loop.
+#include "Core/Engine/Engine.h"
+
+#include <iostream>
+
+#include "Core/Engine/AbstractGame.h"
+#include "Core/Engine/DebugPrint.h"
+#include "Core/Engine/FrameRateController.h"
+#include "Core/Engine/Message.h"
+#include "Core/Engine/System.h"
+#include "Core/Engine/Time.h"
+#include "Core/Input/Gamepad.h"
+#include "Platform/Platform.h"
+
+#if __has_include("Core/Factory/GameObjectFactory.h")
+#include "Core/Factory/GameObjectFactory.h"
+#define KITE_HAS_FACTORY 1
+#endif
+#if __has_include("Core/Scenes/SceneManager.h")
+#include "Core/Scenes/SceneManager.h"
+#define KITE_HAS_SCENES 1
+#endif
+#if __has_include("Core/Graphics/Graphics.h")
+#include "Core/Graphics/Graphics.h"
+#define KITE_HAS_GRAPHICS 1
+#endif
+
+namespace KiteFramework
+{
+    Engine* ENGINE = nullptr;
+
+    Engine::Engine()
+    {
+        ENGINE = this;
+        InitialiseAssetsPath();
+        logMessage("At " + Time::getTime() + ",");
+        logMessage("Engine initialised.");
+    }
+
+    void Engine::InitialiseAssetsPath()
+    {
+        assetPath_ = Platform::ExecutableFolder() + "/Assets/";
+        std::cout << "Exe's Asset path: " << assetPath_ << std::endl;
+    }
+
+    void Engine::AddSystem(System* system)
+    {
+        if (!system)
+            return;
+        // The first system of a type stays; a second one is not taken.
+        systems_.emplace(system->getSystemType(), system);
+    }
+
+    System* Engine::GetSystem(SystemType type) const
+    {
+        auto it = systems_.find(type);
+        return it == systems_.end() ? nullptr : it->second;
+    }
+
+    void Engine::AddAndInitialiseGame(AbstractGame* game)
+    {
+        game_ = game;
+        if (game_)
+            game_->Initialise();
+    }
+
+    void Engine::Initialise()
+    {
+        DebugPrintHandler("Engine initialised.");
+        for (auto& entry : systems_)
+            entry.second->Initialise();
+        SetEngineStatus(ES_INITIALISED, true);
+        SetEngineStatus(ES_RUNNING, true);
+    }
+
+    void Engine::BeginLoop()
+    {
+        SetEngineStatus(ES_GAMEPLAYING, true);
+        timeFactor_ = 1.0f;
+#ifdef KITE_HAS_GRAPHICS
+        if (GRAPHICS)
+            GRAPHICS->NoDebugDraw();
+#endif
+#ifdef KITE_HAS_SCENES
+        if (SCENEMNGR)
+            SCENEMNGR->LoadLevel("Splash1");
+#endif
+        LoadXInput();
+    }
+
+    void Engine::Step()
+    {
+        PollXInput();
+        for (auto& entry : systems_)
+            entry.second->Update();
+    }
+
+    void Engine::EndLoop()
+    {
+#ifdef KITE_HAS_FACTORY
+        if (FACTORY)
+            FACTORY->DeleteAllObjects();
+#endif
+    }
+
+    void Engine::Loop()
+    {
+        BeginLoop();
+        // The running bit is tested only here: a quit during a frame lets the
+        // frame finish, its wait and log write included.
+        while (GetEngineStatus(ES_RUNNING))
+        {
+            fc.Start();
+            Step();
+            fc.Next();
+            fc.PrintOnWindow();
+            writeLogBuffer();
+        }
+        EndLoop();
+    }
+
+    void Engine::BroadcastMessage(Message* message)
+    {
+        if (!message)
+            return;
+        if (message->id == MsgID::Quit)
+        {
+            SetEngineStatus(ES_RUNNING, false);
+            return;
+        }
+        for (auto& entry : systems_)
+            entry.second->SendMessage(message);
+    }
+
+    void Engine::CleanEngine()
+    {
+        delete game_;
+        game_ = nullptr;
+        // Each system clears its own global pointer in its destructor, so
+        // nothing later can reach a deleted system.
+        for (auto& entry : systems_)
+        {
+            delete entry.second;
+            entry.second = nullptr;
+        }
+        systems_.clear();
+        logMessage("Game has exited at\n" + Time::getTime());
+    }
+
+    void Engine::SetEngineStatus(ENGINESTATUS bit, bool value)
+    {
+        if (value)
+            status_ |= (1u << bit);
+        else
+            status_ &= ~(1u << bit);
+    }
+}

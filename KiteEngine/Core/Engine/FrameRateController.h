@@ -1,0 +1,45 @@
+// FrameRateController: caps the loop at the fixed step of 1/60 s and tells
+// every part that step and the measured frame time.
+#pragma once
+
+#include <chrono>
+#include <string>
+
+namespace KiteFramework
+{
+    namespace Platform
+    {
+        class Window;
+    }
+
+    class FrameRateController
+    {
+    public:
+        using Clock = std::chrono::steady_clock;
+
+        void Start();
+        // Waits until the frame has lasted the fixed step: sleeps most of it
+        // and spins only the last stretch.
+        void Next();
+        float getFixedDeltaTime() const { return fixedDeltaTime; }
+        float getActualDeltaTime() const { return actualDeltaTime; }
+        void PrintOnWindow();
+        std::string TitlePrint() const;
+        void PrintSystemTime(std::string text) const;
+        void SetFrameRate(float rate) { frameRate = rate; }
+        float GetFrameRate() const { return frameRate; }
+        // The window whose title PrintOnWindow sets; nothing sets it in the
+        // game, so the title stays.
+        void SetWindow(Platform::Window* w) { window = w; }
+
+    private:
+        float fixedDeltaTime = 1.0f / 60.0f;
+        float frameRate = 60.0f;
+        Clock::time_point start{};
+        Clock::time_point end{};
+        float actualDeltaTime = 0.0f;
+        Platform::Window* window = nullptr;
+    };
+
+    extern FrameRateController fc;
+}

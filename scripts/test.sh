@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds with AddressSanitizer and
+# UndefinedBehaviorSanitizer, and runs every test (under Xvfb, since some of
+# them open a window).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+scripts/install-deps.sh
+scripts/build.sh build-test -DKITE_SANITIZE=ON -DKITE_FUZZ=ON \
+  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:detect_odr_violation=0"
+export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
+export LIBGL_ALWAYS_SOFTWARE=1
+
+xvfb-run -a -s "-screen 0 1920x1080x24" \
+  ctest --test-dir build-test --output-on-failure -j "$(nproc)" --timeout 600
+
+if [ -x build-test/tests/fuzz/run-fuzzers.sh ]; then
+  build-test/tests/fuzz/run-fuzzers.sh "${KITE_FUZZ_SECONDS:-60}"
+fi
