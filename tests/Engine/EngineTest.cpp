@@ -11,3 +11,13 @@ TEST(Engine, TimeFactorIsZeroBeforeLoop)
     EXPECT_EQ(engine.GetTimeFactor(), 0.0f);
     engine.CleanEngine();
 }
+
+#include <imgui.h>
+#include "Core/Math/Vector2D.h"
+
+TEST(Vector2D, FromImVec2)
+{
+    Vector2D v(ImVec2(1.5f, -2.0f));
+    EXPECT_EQ(v.x, 1.5f);
+    EXPECT_EQ(v.y, -2.0f);
+}
