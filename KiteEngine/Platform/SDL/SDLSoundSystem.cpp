@@ -1,0 +1,338 @@
+// The sound system on SDL2_mixer, and the choice of sound system for a new
+// audio engine.
+#include "Platform/SDL/SDLSoundSystem.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "Platform/Platform.h"
+
+namespace KiteFramework
+{
+    namespace Platform
+    {
+        namespace
+        {
+            SoundSystem* installedSoundSystem = nullptr;
+            // SDL_mixer has one mixer per process; only one system may hold it.
+            const SDLSoundSystem* mixerOwner = nullptr;
+
+            constexpr int kFrequency = 44100;
+            constexpr int kOutputChannels = 2;
+            constexpr int kBufferSamples = 1024;
+        }
+
+        void InstallSoundSystem(SoundSystem* system)
+        {
+            installedSoundSystem = system;
+        }
+
+        SoundSystem* InstalledSoundSystem()
+        {
+            return installedSoundSystem;
+        }
+
+        std::unique_ptr<SoundSystem> CreateSDLSoundSystem()
+        {
+            return std::make_unique<SDLSoundSystem>();
+        }
+
+        class SDLSoundSystem::SDLSound : public Sound
+        {
+        public:
+            explicit SDLSound(Mix_Chunk* c) : chunk(c) {}
+            ~SDLSound() override { Mix_FreeChunk(chunk); }
+
+            Mix_Chunk* chunk;
+            LoopMode mode = LoopMode::Off;
+            int loopCount = -1;
+        };
+
+        SDLSoundSystem::SDLSoundSystem() = default;
+
+        SDLSoundSystem::~SDLSoundSystem()
+        {
+            Close();
+            StopAudio();
+        }
+
+        bool SDLSoundSystem::StartAudio(bool dummyDriver)
+        {
+            if (audioStarted_ && dummyDriver_ == dummyDriver)
+                return true;
+            StopAudio();
+
+            // The dummy driver consumes the mix in real time without output;
+            // the hint is restored so that nothing else sees the change.
+            std::string previous;
+            bool hadHint = false;
+            if (dummyDriver)
+            {
+                if (const char* hint = SDL_GetHint(SDL_HINT_AUDIODRIVER))
+                {
+                    previous = hint;
+                    hadHint = true;
+                }
+                SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
+            }
+            bool ok = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+            if (!ok)
+                DebugOutput(std::string("Sound: no audio driver: ") + SDL_GetError() + "\n");
+            if (dummyDriver)
+                SDL_SetHint(SDL_HINT_AUDIODRIVER, hadHint ? previous.c_str() : nullptr);
+
+            audioStarted_ = ok;
+            dummyDriver_ = dummyDriver;
+            return ok;
+        }
+
+        void SDLSoundSystem::StopAudio()
+        {
+            if (!audioStarted_)
+                return;
+            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            audioStarted_ = false;
+            dummyDriver_ = false;
+        }
+
+        int SDLSoundSystem::GetNumDrivers()
+        {
+            if (dummyDriver_)
+                return 0;
+            if (!StartAudio(false))
+                return 0;
+            int count = SDL_GetNumAudioDevices(0);
+            // -1: the driver cannot list its devices but offers a default one.
+            return count < 0 ? 1 : count;
+        }
+
+        bool SDLSoundSystem::Init(int maxChannels)
+        {
+            return Open(maxChannels, false);
+        }
+
+        bool SDLSoundSystem::InitSilent(int maxChannels)
+        {
+            return Open(maxChannels, true);
+        }
+
+        bool SDLSoundSystem::Open(int maxChannels, bool silent)
+        {
+            if (open_)
+                Close();
+            if (mixerOwner != nullptr && mixerOwner != this)
+            {
+                DebugOutput("Sound: the mixer is already held by another sound system\n");
+                return false;
+            }
+            if (!StartAudio(silent))
+                return false;
+
+            Mix_Init(MIX_INIT_OGG);
+            if (Mix_OpenAudio(kFrequency, AUDIO_S16SYS, kOutputChannels, kBufferSamples) != 0)
+            {
+                DebugOutput(std::string("Sound: cannot open the output: ") + Mix_GetError() + "\n");
+                Mix_Quit();
+                return false;
+            }
+            maxChannels = std::max(maxChannels, 1);
+            Mix_AllocateChannels(maxChannels);
+            channels_.assign(static_cast<std::size_t>(maxChannels), ChannelState());
+            for (int i = 0; i < maxChannels; ++i)
+                ApplyVolume(i);
+
+            mixerOwner = this;
+            open_ = true;
+            silent_ = silent;
+            return true;
+        }
+
+        void SDLSoundSystem::Close()
+        {
+            if (!open_)
+                return;
+            Mix_HaltChannel(-1);
+            sounds_.clear();
+            Mix_CloseAudio();
+            Mix_Quit();
+            channels_.clear();
+            open_ = false;
+            silent_ = false;
+            if (mixerOwner == this)
+                mixerOwner = nullptr;
+        }
+
+        Sound* SDLSoundSystem::CreateSound(const std::string& path)
+        {
+            if (!open_)
+                return nullptr;
+            SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
+            if (!file)
+                return nullptr;
+            Mix_Chunk* chunk = Mix_LoadWAV_RW(file, 1);
+            if (!chunk)
+                return nullptr;
+            sounds_.push_back(std::make_unique<SDLSound>(chunk));
+            return sounds_.back().get();
+        }
+
+        SDLSoundSystem::SDLSound* SDLSoundSystem::Find(Sound* sound) const
+        {
+            if (!sound)
+                return nullptr;
+            for (const auto& owned : sounds_)
+                if (owned.get() == sound)
+                    return owned.get();
+            return nullptr;
+        }
+
+        void SDLSoundSystem::SetSoundMode(Sound* sound, LoopMode mode)
+        {
+            if (SDLSound* s = Find(sound))
+                s->mode = mode;
+        }
+
+        void SDLSoundSystem::SetSoundLoopCount(Sound* sound, int count)
+        {
+            if (SDLSound* s = Find(sound))
+                s->loopCount = count < -1 ? -1 : count;
+        }
+
+        void SDLSoundSystem::ReleaseSound(Sound* sound)
+        {
+            auto it = std::find_if(sounds_.begin(), sounds_.end(),
+                                   [sound](const std::unique_ptr<SDLSound>& s) { return s.get() == sound; });
+            // Freeing a chunk halts the channels that play it.
+            if (it != sounds_.end())
+                sounds_.erase(it);
+        }
+
+        ChannelHandle SDLSoundSystem::PlaySound(Sound* sound, bool paused)
+        {
+            SDLSound* s = Find(sound);
+            if (!open_ || !s)
+                return NoChannel;
+
+            int index = -1;
+            for (int i = 0; i < static_cast<int>(channels_.size()); ++i)
+            {
+                if (!Mix_Playing(i))
+                {
+                    index = i;
+                    break;
+                }
+            }
+            if (index < 0)
+                return NoChannel;
+
+            ChannelState& state = channels_[static_cast<std::size_t>(index)];
+            ++state.generation;
+            if (state.generation == 0)
+                state.generation = 1;
+            state.volume = 1.0f;
+
+            // Silent until paused, so that a paused start is never heard.
+            if (paused)
+                Mix_Volume(index, 0);
+            else
+                ApplyVolume(index);
+            int loops = s->mode == LoopMode::Normal ? s->loopCount : 0;
+            if (Mix_PlayChannel(index, s->chunk, loops) < 0)
+                return NoChannel;
+            if (paused)
+            {
+                Mix_Pause(index);
+                ApplyVolume(index);
+            }
+            return (static_cast<ChannelHandle>(state.generation) << 32) | static_cast<ChannelHandle>(index + 1);
+        }
+
+        int SDLSoundSystem::Resolve(ChannelHandle channel) const
+        {
+            if (!open_ || channel == NoChannel)
+                return -1;
+            std::uint64_t slot = channel & 0xffffffffu;
+            if (slot == 0 || slot > channels_.size())
+                return -1;
+            int index = static_cast<int>(slot - 1);
+            if (channels_[static_cast<std::size_t>(index)].generation != static_cast<std::uint32_t>(channel >> 32))
+                return -1;
+            return index;
+        }
+
+        void SDLSoundSystem::ApplyVolume(int index)
+        {
+            float applied = AppliedVolume(channels_[static_cast<std::size_t>(index)].volume, groupVolume_, groupMute_);
+            Mix_Volume(index, static_cast<int>(std::lround(applied * MIX_MAX_VOLUME)));
+        }
+
+        void SDLSoundSystem::StopChannel(ChannelHandle channel)
+        {
+            int index = Resolve(channel);
+            if (index >= 0)
+                Mix_HaltChannel(index);
+        }
+
+        bool SDLSoundSystem::IsChannelPlaying(ChannelHandle channel)
+        {
+            int index = Resolve(channel);
+            return index >= 0 && Mix_Playing(index) != 0;
+        }
+
+        void SDLSoundSystem::SetChannelPaused(ChannelHandle channel, bool paused)
+        {
+            int index = Resolve(channel);
+            if (index < 0 || !Mix_Playing(index))
+                return;
+            if (paused)
+                Mix_Pause(index);
+            else
+                Mix_Resume(index);
+        }
+
+        bool SDLSoundSystem::GetChannelPaused(ChannelHandle channel)
+        {
+            int index = Resolve(channel);
+            return index >= 0 && Mix_Playing(index) && Mix_Paused(index) != 0;
+        }
+
+        void SDLSoundSystem::SetChannelVolume(ChannelHandle channel, float volume)
+        {
+            int index = Resolve(channel);
+            if (index < 0)
+                return;
+            channels_[static_cast<std::size_t>(index)].volume = volume;
+            ApplyVolume(index);
+        }
+
+        float SDLSoundSystem::GetChannelVolume(ChannelHandle channel)
+        {
+            int index = Resolve(channel);
+            return index < 0 ? 0.0f : channels_[static_cast<std::size_t>(index)].volume;
+        }
+
+        void SDLSoundSystem::SetGroupVolume(float volume)
+        {
+            groupVolume_ = volume;
+            for (int i = 0; i < static_cast<int>(channels_.size()); ++i)
+                ApplyVolume(i);
+        }
+
+        void SDLSoundSystem::SetGroupMute(bool mute)
+        {
+            groupMute_ = mute;
+            for (int i = 0; i < static_cast<int>(channels_.size()); ++i)
+                ApplyVolume(i);
+        }
+
+        int SDLSoundSystem::AppliedMixVolume(ChannelHandle channel) const
+        {
+            int index = Resolve(channel);
+            return index < 0 ? -1 : Mix_Volume(index, -1);
+        }
+    }
+}
