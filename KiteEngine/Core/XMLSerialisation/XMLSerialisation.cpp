@@ -3,7 +3,9 @@
 
 #include <cerrno>
 #include <climits>
+#include <cctype>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 
 namespace KiteFramework
@@ -32,6 +34,30 @@ namespace KiteFramework
         return size;
     }
 
+    std::string FloatText(float value)
+    {
+        char buffer[32];
+        for (int digits = 1; digits <= 9; ++digits)
+        {
+            std::snprintf(buffer, sizeof buffer, "%.*g", digits, static_cast<double>(value));
+            if (std::strtof(buffer, nullptr) == value)
+                break;
+        }
+        // NaN never compares equal, so it falls through with nine digits:
+        // its text is "nan" or "-nan" in every case.
+        return buffer;
+    }
+
+    bool HasNegativeText(const XMLElement* element)
+    {
+        const char* text = element ? element->GetText() : nullptr;
+        if (!text)
+            return false;
+        while (std::isspace(static_cast<unsigned char>(*text)))
+            ++text;
+        return *text == '-';
+    }
+
     void QueryElement(XMLElement* element, int& value, const std::string& name)
     {
         if (XMLElement* e = ResolveElement(element, name))
@@ -40,7 +66,8 @@ namespace KiteFramework
 
     void QueryElement(XMLElement* element, unsigned& value, const std::string& name)
     {
-        if (XMLElement* e = ResolveElement(element, name))
+        XMLElement* e = ResolveElement(element, name);
+        if (e && !HasNegativeText(e))
             e->QueryUnsignedText(&value);
     }
 
@@ -213,7 +240,7 @@ namespace KiteFramework
 
     void ReadUnsigned(XMLElement* element, unsigned& value)
     {
-        if (element)
+        if (element && !HasNegativeText(element))
             element->QueryUnsignedText(&value);
     }
 

@@ -88,6 +88,13 @@ namespace KiteFramework
     XMLElement* AppendElement(XMLDocument* document, XMLElement* parent, const std::string& name);
     // The "size" attribute of a container element; 0 when it is missing.
     unsigned ContainerSize(XMLElement* element);
+    // The shortest "%g" text (at most nine significant digits) that reads
+    // back as exactly the same float: 0.1 gives "0.1", 1.0 gives "1",
+    // 100000000.0 gives "1e+08".
+    std::string FloatText(float value);
+    // Whether the element's text starts, after blanks, with a minus sign
+    // (an unsigned read would otherwise wrap it to a huge value).
+    bool HasNegativeText(const XMLElement* element);
 
     namespace XMLDetail
     {
@@ -117,7 +124,7 @@ namespace KiteFramework
             else if constexpr (std::is_enum_v<T>)
                 element->SetText(static_cast<int>(value));
             else if constexpr (std::is_floating_point_v<T>)
-                element->SetText(static_cast<float>(value));
+                element->SetText(FloatText(static_cast<float>(value)).c_str());
             else if constexpr (std::is_integral_v<T> && std::is_signed_v<T>)
             {
                 if constexpr (sizeof(T) <= sizeof(int))
@@ -162,7 +169,7 @@ namespace KiteFramework
         else
         {
             uint64_t v = 0;
-            if (e->QueryUnsigned64Text(&v) == XML_SUCCESS && v <= static_cast<uint64_t>(std::numeric_limits<T>::max()))
+            if (!HasNegativeText(e) && e->QueryUnsigned64Text(&v) == XML_SUCCESS && v <= static_cast<uint64_t>(std::numeric_limits<T>::max()))
                 value = static_cast<T>(v);
         }
     }
