@@ -1,0 +1,135 @@
+// ArchetypeSystem: loading, writing and instantiating object templates.
+#include "Core/Archetypes/ArchetypeSystem.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <iostream>
+#include <system_error>
+#include <vector>
+
+#include "Core/Engine/DebugPrint.h"
+#include "Core/Engine/Engine.h"
+#include "Core/Factory/GameObjectFactory.h"
+#include "Core/Objects/GameObject.h"
+#include "Core/XMLSerialisation/XMLSerialisation.h"
+
+namespace fs = std::filesystem;
+
+namespace KiteFramework
+{
+    ArchetypeSystem* ARCHETYPESYS = nullptr;
+
+    namespace
+    {
+        // Working-folder path used for listing and writing archetype files.
+        const char* const ArchetypeFolder = "Assets/Archetypes/";
+    }
+
+    ArchetypeSystem::ArchetypeSystem() : System(ST_ArchetypeSystem)
+    {
+        if (!ARCHETYPESYS)
+            ARCHETYPESYS = this;
+    }
+
+    ArchetypeSystem::~ArchetypeSystem()
+    {
+        // The factory is deleted before this system at shutdown, so the
+        // templates are deleted here directly.
+        for (auto& entry : archetypes)
+            delete entry.second;
+        archetypes.clear();
+        if (ARCHETYPESYS == this)
+            ARCHETYPESYS = nullptr;
+    }
+
+    void ArchetypeSystem::Initialise()
+    {
+        LoadAllArchetypes();
+        if (ENGINE)
+            ENGINE->logMessage("System: ArchetypeSystem initialised.");
+        DebugPrintHandler("System: ArchetypeSystem initialised.");
+    }
+
+    void ArchetypeSystem::LoadAllArchetypes()
+    {
+        if (!FACTORY)
+        {
+            std::cerr << "Archetypes: no object factory; none loaded" << std::endl;
+            return;
+        }
+        std::vector<std::string> files;
+        std::error_code ec;
+        for (fs::directory_iterator it(ArchetypeFolder, ec), end; !ec && it != end; it.increment(ec))
+        {
+            const std::string file = it->path().filename().string();
+            if (file.size() > 4 && file.compare(file.size() - 4, 4, ".xml") == 0)
+                files.push_back(file);
+        }
+        std::sort(files.begin(), files.end());
+        for (const std::string& file : files)
+        {
+            const std::string name = file.substr(0, file.size() - 4);
+            if (archetypes.count(name))
+                continue;
+            GameObject* o = FACTORY->LoadComponents(FACTORY->ArchetypePathParser(file),
+                                                    "Archetype \"" + name + "\"");
+            o->setName(name);
+            archetypes.emplace(name, o);
+        }
+    }
+
+    GameObject* ArchetypeSystem::FindArchetype(const std::string& name) const
+    {
+        auto it = archetypes.find(name);
+        return it == archetypes.end() ? nullptr : it->second;
+    }
+
+    bool ArchetypeSystem::MakeArchetypeAndSerialise(const std::string& name, GameObject* object)
+    {
+        if (!object || !FACTORY)
+            return false;
+        if (!GameObjectFactory::IsValidFileName(name))
+        {
+            std::cerr << "Archetype \"" << name << "\": not a usable archetype name; not saved" << std::endl;
+            return false;
+        }
+        std::error_code ec;
+        fs::create_directories(ArchetypeFolder, ec);
+        const std::string path = std::string(ArchetypeFolder) + name + ".xml";
+        if (!FACTORY->WriteComponentFile(object, path))
+        {
+            std::cerr << "Archetype \"" << name << "\": could not be saved" << std::endl;
+            return false;
+        }
+        fs::rename(path + ".tmp", path, ec);
+        if (ec)
+        {
+            std::cerr << "Archetype \"" << name << "\": cannot replace \"" << path << "\": " << ec.message()
+                      << std::endl;
+            fs::remove(path + ".tmp", ec);
+            return false;
+        }
+        // A template already loaded stays until the next start.
+        if (!archetypes.count(name))
+        {
+            GameObject* copy = object->Clone();
+            copy->setName(name);
+            archetypes.emplace(name, copy);
+        }
+        return true;
+    }
+
+    GameObject* Instantiate(std::string name, Vector2D position, float rotation)
+    {
+        GameObject* source = ARCHETYPESYS ? ARCHETYPESYS->FindArchetype(name) : nullptr;
+        if (!source)
+        {
+            std::cerr << "Instantiate: unknown archetype \"" << name << "\"" << std::endl;
+            return nullptr;
+        }
+        GameObject* clone = InstantiateClone(source, position.x, position.y, rotation);
+        if (clone)
+            clone->OnStart();
+        return clone;
+    }
+}

@@ -1,0 +1,352 @@
+// GameObjectFactory: scene index files and per-object component files.
+// Saving writes every new file beside the old ones first and moves them into
+// place only when all were written, so a failed save loses nothing.
+#include "Core/Factory/GameObjectFactory.h"
+
+#include <exception>
+#include <filesystem>
+#include <iostream>
+#include <system_error>
+
+#include "Core/Engine/Engine.h"
+#include "Core/Objects/ComponentCreator.h"
+#include "Core/Objects/GameObject.h"
+#include "Core/XMLSerialisation/XMLSerialisation.h"
+
+#if __has_include("Core/Scenes/SceneManager.h")
+#include "Core/Scenes/SceneManager.h"
+#endif
+#if __has_include("Core/Graphics/Graphics.h")
+#include "Core/Graphics/Graphics.h"
+#include "Core/Graphics/Mesh.h"
+#define KITE_HAS_GRAPHICS 1
+#endif
+
+namespace fs = std::filesystem;
+
+namespace KiteFramework
+{
+    namespace
+    {
+        const char* const TempSuffix = ".tmp";
+
+        std::string AssetRoot()
+        {
+            return ENGINE ? ENGINE->GetAssetPath() : std::string("Assets/");
+        }
+
+        // Saves through a temporary beside the target; the target is only
+        // replaced by a complete file.
+        bool SaveDocument(XMLDocument& document, const std::string& path, bool moveIntoPlace)
+        {
+            const std::string temp = path + TempSuffix;
+            if (document.SaveFile(temp.c_str(), false) != XML_SUCCESS)
+            {
+                std::cerr << "Cannot write \"" << temp << "\": " << document.ErrorStr() << std::endl;
+                std::error_code ec;
+                fs::remove(temp, ec);
+                return false;
+            }
+            if (!moveIntoPlace)
+                return true;
+            std::error_code ec;
+            fs::rename(temp, path, ec);
+            if (ec)
+            {
+                std::cerr << "Cannot replace \"" << path << "\": " << ec.message() << std::endl;
+                fs::remove(temp, ec);
+                return false;
+            }
+            return true;
+        }
+    }
+
+    bool GameObjectFactory::IsValidFileName(const std::string& name)
+    {
+        return !name.empty() && name != "." && name.find("..") == std::string::npos &&
+               name.find_first_of(std::string("/\\\0", 3)) == std::string::npos;
+    }
+
+    std::string GameObjectFactory::GOLevelPathParser(const std::string& file, const std::string& sceneName) const
+    {
+        return AssetRoot() + "Scenes/" + sceneName + "/" + file;
+    }
+
+    std::string GameObjectFactory::ArchetypePathParser(const std::string& file) const
+    {
+        return AssetRoot() + "Archetypes/" + file;
+    }
+
+    void GameObjectFactory::AddSharedMesh(GameObject* o)
+    {
+#ifdef KITE_HAS_GRAPHICS
+        if (GRAPHICS)
+            if (Mesh* mesh = GRAPHICS->GetMesh(0))
+                o->AddComponent(mesh);
+#endif
+    }
+
+    bool GameObjectFactory::WriteComponentFile(GameObject* o, const std::string& path)
+    {
+        XMLDocument document(true, tinyxml2::PRESERVE_WHITESPACE);
+        XMLElement* root = document.NewElement("Components");
+        document.InsertEndChild(root);
+        for (GameComponent* c : o->GetAllComponentsList())
+        {
+            if (c->GetComponentTypeId() == CT_Mesh)
+                continue;
+            const std::string typeName = GetCreatorName(c->GetComponentTypeId());
+            if (typeName.empty())
+            {
+                // Without a registered name the component could never be read back.
+                std::cerr << "Object " << o->id << " \"" << o->name << "\": component type "
+                          << static_cast<int>(c->GetComponentTypeId()) << " has no creator; not written"
+                          << std::endl;
+                continue;
+            }
+            XMLElement* element = document.NewElement(typeName.c_str());
+            c->XMLSerialise(element, &document);
+            root->InsertEndChild(element);
+        }
+        return SaveDocument(document, path, false);
+    }
+
+    XMLElement* GameObjectFactory::SerialiseGameObject(XMLDocument* document, GameObject* o, const std::string& folder)
+    {
+        if (!document || !o)
+            return nullptr;
+        const std::string path = folder + "/" + std::to_string(o->id) + ".xml";
+        if (!WriteComponentFile(o, path))
+            return nullptr;
+        std::error_code ec;
+        fs::rename(path + TempSuffix, path, ec);
+        if (ec)
+        {
+            std::cerr << "Cannot replace \"" << path << "\": " << ec.message() << std::endl;
+            fs::remove(path + TempSuffix, ec);
+            return nullptr;
+        }
+        XMLElement* element = document->NewElement("GameObject");
+        element->SetAttribute("name", o->name.c_str());
+        element->SetAttribute("objectId", o->id);
+        element->SetAttribute("parentId", o->parentId);
+        element->SetAttribute("active", o->active);
+        element->SetAttribute("layerTag", o->layerTag);
+        return element;
+    }
+
+    bool GameObjectFactory::SerialiseLevel()
+    {
+#if __has_include("Core/Scenes/SceneManager.h")
+        if (SCENEMNGR)
+            return SerialiseLevel(SCENEMNGR->GetCurrentSceneName());
+#endif
+        std::cerr << "Save: no scene manager, so no current scene name" << std::endl;
+        return false;
+    }
+
+    bool GameObjectFactory::SerialiseLevel(const std::string& name)
+    {
+        if (!IsValidFileName(name))
+        {
+            std::cerr << "Save: \"" << name << "\" is not a usable scene name" << std::endl;
+            return false;
+        }
+        const std::string folder = AssetRoot() + "Scenes/" + name;
+        std::error_code ec;
+        fs::create_directories(folder, ec);
+        if (!fs::is_directory(folder, ec))
+        {
+            std::cerr << "Save: cannot create the folder \"" << folder << "\"" << std::endl;
+            return false;
+        }
+
+        XMLDocument index(true, tinyxml2::PRESERVE_WHITESPACE);
+        XMLElement* root = index.NewElement("Scene");
+        index.InsertEndChild(root);
+
+        // Every new file is written as a temporary first.
+        std::vector<std::string> written;
+        std::set<std::string> keep;
+        bool ok = true;
+        for (const ObjectMap* m : {&objects, &uiObjects})
+            for (const auto& entry : *m)
+            {
+                GameObject* o = entry.second;
+                const std::string file = std::to_string(o->id) + ".xml";
+                if (!WriteComponentFile(o, folder + "/" + file))
+                {
+                    ok = false;
+                    break;
+                }
+                written.push_back(folder + "/" + file);
+                keep.insert(file);
+                XMLElement* element = index.NewElement("GameObject");
+                element->SetAttribute("name", o->name.c_str());
+                element->SetAttribute("objectId", o->id);
+                element->SetAttribute("parentId", o->parentId);
+                element->SetAttribute("active", o->active);
+                element->SetAttribute("layerTag", o->layerTag);
+                root->InsertEndChild(element);
+            }
+        const std::string indexPath = folder + ".xml";
+        if (ok && SaveDocument(index, indexPath, false))
+            written.push_back(indexPath);
+        else
+            ok = false;
+
+        if (!ok)
+        {
+            for (const std::string& path : written)
+                fs::remove(path + TempSuffix, ec);
+            std::cerr << "Save: scene \"" << name << "\" was not saved; its files are unchanged" << std::endl;
+            return false;
+        }
+
+        for (const std::string& path : written)
+        {
+            fs::rename(path + TempSuffix, path, ec);
+            if (ec)
+            {
+                std::cerr << "Save: cannot replace \"" << path << "\": " << ec.message() << std::endl;
+                ok = false;
+            }
+        }
+        if (!ok)
+        {
+            for (const std::string& path : written)
+                fs::remove(path + TempSuffix, ec);
+            return false;
+        }
+        // Only now are the files of objects that no longer exist removed.
+        RemoveFilesInDir(folder, ".xml", keep);
+        return true;
+    }
+
+    void GameObjectFactory::RemoveFilesInDir(const std::string& folder, const std::string& extension,
+                                             const std::set<std::string>& keep)
+    {
+        std::error_code ec;
+        std::vector<std::string> stale;
+        for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+        {
+            const std::string file = it->path().filename().string();
+            if (file.size() >= extension.size() &&
+                file.compare(file.size() - extension.size(), extension.size(), extension) == 0 && !keep.count(file))
+                stale.push_back(file);
+        }
+        for (const std::string& file : stale)
+        {
+            std::cout << "Deleting file: " << folder << "/" << file << std::endl;
+            fs::remove(folder + "/" + file, ec);
+        }
+    }
+
+    GameObject* GameObjectFactory::UnserialiseGameObject(XMLElement* element, const std::string& sceneName)
+    {
+        if (!element)
+            return nullptr;
+        const std::string where = "Scene \"" + sceneName + "\"";
+        const char* nameText = element->Attribute("name");
+        const std::string name = nameText ? nameText : "";
+
+        unsigned id = 0;
+        tinyxml2::XMLError idResult = element->QueryUnsignedAttribute("objectId", &id);
+        if (idResult != XML_SUCCESS || id == 0)
+        {
+            std::cerr << where << ": object \"" << name << "\": "
+                      << (idResult == tinyxml2::XML_NO_ATTRIBUTE ? "no objectId" : "objectId is not a positive number")
+                      << "; it gets a new id" << std::endl;
+            id = 0;
+        }
+        else if (FindObjectWithId(id))
+        {
+            std::cerr << where << ": object " << id << " \"" << name << "\": duplicate objectId; object dropped"
+                      << std::endl;
+            return nullptr;
+        }
+
+        GameObject* o = id != 0
+                            ? LoadComponents(GOLevelPathParser(std::to_string(id) + ".xml", sceneName),
+                                             where + ": object " + std::to_string(id))
+                            : CreateEmptyCompositionWithoutID();
+        if (id == 0)
+            AddSharedMesh(o);
+        o->name = name;
+
+        bool active = true;
+        if (element->QueryBoolAttribute("active", &active) == tinyxml2::XML_WRONG_ATTRIBUTE_TYPE)
+            std::cerr << where << ": object " << id << ": \"active\" is not true or false" << std::endl;
+        o->active = active;
+        unsigned parentId = 0;
+        if (element->QueryUnsignedAttribute("parentId", &parentId) == tinyxml2::XML_WRONG_ATTRIBUTE_TYPE)
+            std::cerr << where << ": object " << id << ": \"parentId\" is not a number" << std::endl;
+        o->parentId = parentId;
+        int layerTag = 0;
+        if (element->QueryIntAttribute("layerTag", &layerTag) == tinyxml2::XML_WRONG_ATTRIBUTE_TYPE)
+            std::cerr << where << ": object " << id << ": \"layerTag\" is not a number" << std::endl;
+        o->layerTag = layerTag;
+
+        if (id == 0)
+        {
+            pendingIds.push_back(o);
+            return o;
+        }
+        o->id = id;
+        IdUnserialisedObject(o);
+        // Ids are kept as stored (other components refer to them); the next
+        // new object is numbered after the highest.
+        counter = std::max(counter, id);
+        return o;
+    }
+
+    GameObject* GameObjectFactory::UnserialiseGameObjectComponents(const std::string& path)
+    {
+        return LoadComponents(path, "File \"" + path + "\"");
+    }
+
+    GameObject* GameObjectFactory::LoadComponents(const std::string& path, const std::string& where)
+    {
+        GameObject* o = CreateEmptyCompositionWithoutID();
+        XMLDocument document(true, tinyxml2::PRESERVE_WHITESPACE);
+        XMLElement* root = nullptr;
+        if (document.LoadFile(path.c_str()) != XML_SUCCESS)
+            std::cerr << where << ": cannot read \"" << path << "\": " << document.ErrorStr() << std::endl;
+        else if (!(root = document.FirstChildElement("Components")))
+            std::cerr << where << ": \"" << path << "\" has no \"Components\" root" << std::endl;
+
+        for (XMLElement* e = root ? root->FirstChildElement() : nullptr; e; e = e->NextSiblingElement())
+        {
+            const std::string typeName = e->Name() ? e->Name() : "";
+            ComponentCreator* creator = GetCreator(typeName);
+            if (!creator)
+            {
+                std::cerr << where << ": unknown component \"" << typeName << "\"" << std::endl;
+                continue;
+            }
+            GameComponent* c = nullptr;
+            try
+            {
+                c = creator->Create();
+                if (!c)
+                    continue;
+                c->SetComponentTypeId(creatorNames[typeName]);
+                c->XMLUnSerialise(e->FirstChildElement());
+            }
+            catch (const std::exception& error)
+            {
+                std::cerr << where << ": component \"" << typeName << "\" could not be read: " << error.what()
+                          << std::endl;
+                delete c;
+                continue;
+            }
+            if (!o->AddComponent(c))
+            {
+                std::cerr << where << ": second \"" << typeName << "\" component ignored" << std::endl;
+                delete c;
+            }
+        }
+        AddSharedMesh(o);
+        return o;
+    }
+}

@@ -1,0 +1,26 @@
+// GameComponent: the base bodies.
+#include "Core/Objects/GameComponent.h"
+
+#include "Core/Objects/GameObject.h"
+
+namespace KiteFramework
+{
+    GameComponent::GameComponent(ComponentTypeId t) : type(t) {}
+
+    GameComponent::GameComponent(const GameComponent& other) : type(other.type) {}
+
+    GameComponent* GameComponent::Clone() const
+    {
+        return new GameComponent(*this);
+    }
+
+    std::string GameComponent::GetGameObjectName() const
+    {
+        return owner ? owner->getName() : std::string();
+    }
+
+    unsigned GameComponent::GetId() const
+    {
+        return owner ? owner->GetId() : 0u;
+    }
+}

@@ -1,0 +1,67 @@
+// GameComponent: the base of every component. A component carries one
+// aspect of its owner object and writes itself to and reads itself from
+// an XML element.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "Core/Objects/ComponentTypeId.h"
+
+namespace tinyxml2
+{
+    class XMLElement;
+    class XMLDocument;
+}
+
+namespace KiteFramework
+{
+    using tinyxml2::XMLDocument;
+    using tinyxml2::XMLElement;
+
+    class GameObject;
+    struct Message;
+
+    class GameComponent
+    {
+    public:
+        explicit GameComponent(ComponentTypeId type);
+        // Copies the type only: a copy has no owner and is not initialised.
+        GameComponent(const GameComponent& other);
+        GameComponent& operator=(const GameComponent&) = delete;
+
+        virtual void Initialise() {}
+        virtual void Update() {}
+        virtual void OnStart() {}
+        virtual void SendMessage(Message* message) {}
+        // Receives the first child of the component's element (null when
+        // the element is empty) and reads the fields by position.
+        virtual void XMLUnSerialise(XMLElement* firstField) {}
+        virtual void XMLSerialise(XMLElement* element, XMLDocument* document) const {}
+        virtual GameComponent* Clone() const;
+        virtual void RenderImGui() {}
+        virtual void TriggerActive() {}
+        virtual void TriggerDeactive() {}
+        virtual ~GameComponent() = default;
+
+        GameObject* GetOwner() const { return owner; }
+        // Empty without an owner.
+        std::string GetGameObjectName() const;
+        // 0 without an owner.
+        unsigned GetId() const;
+
+        ComponentTypeId GetComponentTypeId() const { return type; }
+        void SetComponentTypeId(ComponentTypeId t) { type = t; }
+        bool IsInitialised() const { return initialised != 0; }
+
+    protected:
+        ComponentTypeId type;
+        // Set by components that register with a system in Initialise and
+        // tested by their destructors before unregistering.
+        std::uint32_t initialised = 0;
+
+    private:
+        friend class GameObject;
+        GameObject* owner = nullptr;
+    };
+}

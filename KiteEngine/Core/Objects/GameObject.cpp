@@ -1,0 +1,269 @@
+// GameObject: components, activity, parenting, cloning.
+#include "Core/Objects/GameObject.h"
+
+#include <algorithm>
+#include <iostream>
+
+#include "Core/Factory/GameObjectFactory.h"
+#include "Core/Objects/ComponentCreator.h"
+#include "Core/Objects/Transform.h"
+#include "Core/UI/UIElement.h"
+
+namespace KiteFramework
+{
+    GameObject::GameObject(const std::string& n) : name(n) {}
+
+    GameObject::GameObject(const GameObject& other) : name(other.name)
+    {
+        CopyComponentsFrom(other);
+    }
+
+    GameObject& GameObject::operator=(const GameObject& other)
+    {
+        if (this == &other)
+            return *this;
+        name = other.name;
+        layerTag = other.layerTag;
+        active = other.active;
+        // Leaving a user-interface map entry behind would break the factory's
+        // invariant, so go through RemoveComponent for every type held.
+        std::vector<GameComponent*> held = GetAllComponentsList();
+        for (GameComponent* c : held)
+            RemoveComponent(c);
+        CopyComponentsFrom(other);
+        return *this;
+    }
+
+    GameObject::~GameObject()
+    {
+        DeleteComponents();
+    }
+
+    void GameObject::DeleteComponents()
+    {
+        // The mesh is the one shared instance that Graphics owns.
+        for (GameComponent* c : components)
+            if (c->GetComponentTypeId() != CT_Mesh)
+                delete c;
+        for (GameComponent* c : uiComponents)
+            if (c->GetComponentTypeId() != CT_Mesh)
+                delete c;
+        components.clear();
+        uiComponents.clear();
+        typeSet = BitExtender<char, short>();
+    }
+
+    void GameObject::CopyComponentsFrom(const GameObject& source)
+    {
+        for (const std::vector<GameComponent*>* list : {&source.components, &source.uiComponents})
+            for (GameComponent* c : *list)
+            {
+                GameComponent* copy = c->Clone();
+                if (!copy)
+                    continue;
+                copy->SetComponentTypeId(c->GetComponentTypeId());
+                if (!AddComponent(copy) && copy != c && copy->GetComponentTypeId() != CT_Mesh)
+                    delete copy;
+            }
+    }
+
+    bool GameObject::AddComponent(GameComponent* c)
+    {
+        if (!c)
+            return false;
+        const int t = c->GetComponentTypeId();
+        if (t < 0 || t >= CT_MaxTypes || typeSet[static_cast<unsigned>(t)])
+            return false;
+        const bool isUI = dynamic_cast<UIElement*>(c) != nullptr;
+        if (isUI && id != 0 && uiComponents.empty() && FACTORY)
+            FACTORY->ConvertToUI(this);
+        if (isUI)
+            uiComponents.push_back(c);
+        else
+            components.push_back(c);
+        c->owner = this;
+        typeSet |= t;
+        return true;
+    }
+
+    GameComponent* GameObject::AddComponent(ComponentTypeId t)
+    {
+        if (typeSet[static_cast<unsigned>(t)])
+            return nullptr;
+        ComponentCreator* creator = FACTORY ? FACTORY->GetCreator(t) : nullptr;
+        if (!creator)
+        {
+            std::cerr << "Object \"" << name << "\": no creator for component type " << static_cast<int>(t)
+                      << std::endl;
+            return nullptr;
+        }
+        GameComponent* c = creator->Create();
+        if (!AddComponent(c))
+        {
+            delete c;
+            return nullptr;
+        }
+        return c;
+    }
+
+    void GameObject::RemoveComponent(ComponentTypeId t)
+    {
+        if (!typeSet[static_cast<unsigned>(t)])
+            return;
+        typeSet &= t;
+        auto sameType = [t](GameComponent* c) { return c->GetComponentTypeId() == t; };
+        auto it = std::find_if(components.begin(), components.end(), sameType);
+        if (it != components.end())
+        {
+            GameComponent* c = *it;
+            components.erase(it);
+            if (t != CT_Mesh)
+                delete c;
+            return;
+        }
+        it = std::find_if(uiComponents.begin(), uiComponents.end(), sameType);
+        if (it != uiComponents.end())
+        {
+            GameComponent* c = *it;
+            uiComponents.erase(it);
+            if (t != CT_Mesh)
+                delete c;
+            if (uiComponents.empty() && FACTORY)
+                FACTORY->ConvertToNonUI(this);
+        }
+    }
+
+    void GameObject::RemoveComponent(GameComponent* c)
+    {
+        if (c)
+            RemoveComponent(c->GetComponentTypeId());
+    }
+
+    std::vector<GameComponent*> GameObject::GetAllComponentsList() const
+    {
+        std::vector<GameComponent*> all(components);
+        all.insert(all.end(), uiComponents.begin(), uiComponents.end());
+        return all;
+    }
+
+    // The walks below index rather than iterate: a component's reaction may
+    // add a component to this object.
+    void GameObject::Initialise()
+    {
+        for (std::size_t i = 0; i < components.size(); ++i)
+            components[i]->Initialise();
+        for (std::size_t i = 0; i < uiComponents.size(); ++i)
+            uiComponents[i]->Initialise();
+    }
+
+    void GameObject::OnStart()
+    {
+        for (std::size_t i = 0; i < components.size(); ++i)
+            components[i]->OnStart();
+        for (std::size_t i = 0; i < uiComponents.size(); ++i)
+            uiComponents[i]->OnStart();
+    }
+
+    void GameObject::SendMessage(Message* message)
+    {
+        for (std::size_t i = 0; i < components.size(); ++i)
+            components[i]->SendMessage(message);
+        for (std::size_t i = 0; i < uiComponents.size(); ++i)
+            uiComponents[i]->SendMessage(message);
+    }
+
+    void GameObject::setActive(bool a)
+    {
+        active = a;
+        for (std::size_t i = 0; i < children.size(); ++i)
+            children[i]->setActive(a);
+        for (std::size_t i = 0; i < components.size(); ++i)
+        {
+            if (a)
+                components[i]->TriggerActive();
+            else
+                components[i]->TriggerDeactive();
+        }
+    }
+
+    void GameObject::AddParent(GameObject* p)
+    {
+        if (!p || p == parent || p == this)
+            return;
+        parent = p;
+        parentId = p->id;
+        p->children.push_back(this);
+        if (Transform* t = GetComponent<Transform>())
+            t->Parent(p);
+    }
+
+    void GameObject::AddChildren(GameObject* c)
+    {
+        if (!c || c == this || c->parent == this)
+            return;
+        c->parentId = id;
+        c->parent = this;
+        children.push_back(c);
+    }
+
+    void GameObject::RemoveChildren(GameObject* c)
+    {
+        auto it = std::find(children.begin(), children.end(), c);
+        if (it == children.end())
+            return;
+        c->parent = nullptr;
+        children.erase(it);
+    }
+
+    void GameObject::Unparent()
+    {
+        if (!parent)
+            return;
+        if (Transform* t = GetComponent<Transform>())
+            t->Unparent();
+        auto it = std::find(parent->children.begin(), parent->children.end(), this);
+        if (it != parent->children.end())
+            parent->children.erase(it);
+        parent = nullptr;
+        parentId = 0;
+    }
+
+    GameObject* GameObject::Clone() const
+    {
+        return new GameObject(*this);
+    }
+
+    void GameObject::Destroy()
+    {
+        if (FACTORY)
+            FACTORY->Destroy(this);
+    }
+
+    void GameObject::UpdateGameObjectID(unsigned newId)
+    {
+        id = newId;
+        for (GameObject* child : children)
+            child->parentId = newId;
+    }
+
+    void Destroy(GameObject* object)
+    {
+        if (object && FACTORY)
+            FACTORY->Destroy(object);
+    }
+
+    GameObject* InstantiateClone(const GameObject* source, float x, float y, float rotation)
+    {
+        if (!source || !FACTORY)
+            return nullptr;
+        GameObject* clone = source->Clone();
+        FACTORY->IdGameObject(clone);
+        if (Transform* t = clone->GetComponent<Transform>())
+        {
+            t->SetTrans(x, y);
+            t->SetRot(rotation);
+        }
+        clone->Initialise();
+        return clone;
+    }
+}

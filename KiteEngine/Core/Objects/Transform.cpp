@@ -1,0 +1,198 @@
+// Transform: setters, parenting and the lazily rebuilt model matrix.
+#include "Core/Objects/Transform.h"
+
+#include <cmath>
+
+#include "Core/Objects/GameObject.h"
+#include "Core/XMLSerialisation/XMLSerialisation.h"
+
+#if __has_include("Core/Graphics/Graphics.h")
+#include "Core/Graphics/Graphics.h"
+#define KITE_HAS_GRAPHICS 1
+#endif
+
+namespace KiteFramework
+{
+    namespace
+    {
+        // World units per unit of scale when no graphics system is present.
+        constexpr int DefaultPixelsPerUnit = 100;
+
+        float PixelsPerUnit()
+        {
+#ifdef KITE_HAS_GRAPHICS
+            if (GRAPHICS)
+                return static_cast<float>(GRAPHICS->pixelsPerUnit);
+#endif
+            return static_cast<float>(DefaultPixelsPerUnit);
+        }
+
+        Transform* TransformOf(GameObject* o)
+        {
+            return o ? o->GetComponent<Transform>() : nullptr;
+        }
+    }
+
+    Transform::Transform() : GameComponent(CT_Transform), transformation(1.0f) {}
+
+    Transform::Transform(const Transform& other)
+        : GameComponent(other),
+          transformation(other.transformation),
+          parented(other.parented),
+          dirty(true),
+          translation(other.translation),
+          localTranslation(other.localTranslation),
+          zDepth(other.zDepth),
+          scale(other.scale),
+          rotation(other.rotation)
+    {
+    }
+
+    GameComponent* Transform::Clone() const
+    {
+        return new Transform(*this);
+    }
+
+    void Transform::Update()
+    {
+        if (!dirty)
+            return;
+        const float u = PixelsPerUnit();
+        const float r = rotation * 0.017453292f;
+        const float s = std::sin(r);
+        const float c = std::cos(r);
+        transformation = glm::mat4(1.0f);
+        transformation[3][0] = translation.x;
+        transformation[3][1] = translation.y;
+        transformation[3][2] = zDepth;
+        transformation[0][0] = c * scale.x * u;
+        transformation[0][1] = -s * scale.x * u;
+        transformation[1][0] = s * scale.y * u;
+        transformation[1][1] = c * scale.y * u;
+        dirty = false;
+    }
+
+    void Transform::SetTrans(Vector2D t)
+    {
+        translation = t;
+        if (parented && GetOwner())
+            if (Transform* p = TransformOf(GetOwner()->GetParent()))
+                localTranslation = translation - p->translation;
+        dirty = true;
+        CheckChildren();
+    }
+
+    void Transform::SetTrans(float x, float y)
+    {
+        SetTrans(Vector2D(x, y));
+    }
+
+    void Transform::Translate(float dx, float dy)
+    {
+        translation.x += dx;
+        translation.y += dy;
+        dirty = true;
+    }
+
+    void Transform::Translate(Vector2D d)
+    {
+        Translate(d.x, d.y);
+    }
+
+    void Transform::Translate(float dx, float dy, float dz)
+    {
+        Translate(dx, dy);
+        zDepth += dz;
+    }
+
+    void Transform::SetScale(float s)
+    {
+        SetScale(s, s);
+    }
+
+    void Transform::SetScale(float x, float y)
+    {
+        scale = Vector2D(x, y);
+        dirty = true;
+    }
+
+    void Transform::Scale(float fx, float fy)
+    {
+        scale.x *= fx;
+        scale.y *= fy;
+        dirty = true;
+    }
+
+    void Transform::SetRot(float degrees)
+    {
+        rotation = degrees;
+        dirty = true;
+    }
+
+    void Transform::Parent(GameObject* parentObject)
+    {
+        parented = true;
+        if (Transform* p = TransformOf(parentObject))
+            localTranslation = translation - p->translation;
+        dirty = true;
+    }
+
+    void Transform::Unparent()
+    {
+        localTranslation = Vector2D();
+        parented = false;
+    }
+
+    void Transform::CheckChildren()
+    {
+        if (!GetOwner())
+            return;
+        for (GameObject* child : GetOwner()->GetChildren())
+            if (Transform* t = TransformOf(child))
+                t->ModifyChildren(*this);
+    }
+
+    void Transform::ModifyChildren(const Transform& parentTransform)
+    {
+        dirty = true;
+        translation = parentTransform.translation + localTranslation;
+        CheckChildren();
+    }
+
+    void Transform::LoadCheckChildren()
+    {
+        if (!GetOwner())
+            return;
+        for (GameObject* child : GetOwner()->GetChildren())
+            if (Transform* t = TransformOf(child))
+                t->LoadModifyChildren(*this);
+    }
+
+    void Transform::LoadModifyChildren(const Transform& parentTransform)
+    {
+        localTranslation = translation - parentTransform.translation;
+        dirty = true;
+    }
+
+    void Transform::XMLSerialise(XMLElement* element, XMLDocument* document) const
+    {
+        WriteElement(document, element, translation, "translation");
+        WriteElement(document, element, zDepth, "zDepth");
+        WriteElement(document, element, scale, "scale");
+        WriteElement(document, element, rotation, "rotation");
+    }
+
+    void Transform::XMLUnSerialise(XMLElement* firstField)
+    {
+        XMLElement* cursor = firstField;
+        QueryNextElement(cursor, translation);
+        QueryNextElement(cursor, zDepth);
+        QueryNextElement(cursor, scale);
+        QueryNextElement(cursor, rotation);
+    }
+
+    void Transform::RenderImGui()
+    {
+        // The inspector arrives with the editor.
+    }
+}

@@ -1,0 +1,123 @@
+// SceneManager: deferred scene loads.
+#include "Core/Scenes/SceneManager.h"
+
+#include <exception>
+#include <iostream>
+
+#include "Core/Engine/DebugPrint.h"
+#include "Core/Engine/Engine.h"
+#include "Core/Engine/Message.h"
+#include "Core/Factory/GameObjectFactory.h"
+#include "Core/XMLSerialisation/XMLSerialisation.h"
+
+#if __has_include("Core/Audio/AudioEngine.h")
+#include "Core/Audio/AudioEngine.h"
+#define KITE_HAS_AUDIO 1
+#endif
+
+namespace KiteFramework
+{
+    SceneManager* SCENEMNGR = nullptr;
+
+    SceneManager::SceneManager() : System(ST_SceneManager)
+    {
+        if (!SCENEMNGR)
+            SCENEMNGR = this;
+    }
+
+    SceneManager::~SceneManager()
+    {
+        if (SCENEMNGR == this)
+            SCENEMNGR = nullptr;
+    }
+
+    void SceneManager::Initialise()
+    {
+        current = "Untitled";
+        if (ENGINE)
+            ENGINE->logMessage("System: SceneManager initialised.");
+        DebugPrintHandler("System: SceneManager initialised.");
+        std::cout << "Current Scene Name: " << current << std::endl;
+    }
+
+    void SceneManager::LoadLevel(const std::string& name)
+    {
+#ifdef KITE_HAS_AUDIO
+        if (AUDIO)
+            AUDIO->StopAll();
+#endif
+        requested = name;
+        pending = true;
+    }
+
+    void SceneManager::Update()
+    {
+        if (pending)
+            EndLoopLoadLevel();
+    }
+
+    void SceneManager::EndLoopLoadLevel()
+    {
+        // Cleared first: a request made while the scene starts is kept for
+        // the next frame.
+        pending = false;
+        const std::string name = requested;
+        const std::string where = "Scene \"" + name + "\"";
+
+        Message clear(MsgID::ClearScene);
+        if (ENGINE)
+            ENGINE->BroadcastMessage(&clear);
+
+        XMLDocument document(true, tinyxml2::PRESERVE_WHITESPACE);
+        XMLElement* root = nullptr;
+        if (!GameObjectFactory::IsValidFileName(name))
+            std::cerr << where << ": not a usable scene name; the scene is empty" << std::endl;
+        else
+        {
+            const std::string path = (ENGINE ? ENGINE->GetAssetPath() : std::string("Assets/")) + "Scenes/" + name + ".xml";
+            if (document.LoadFile(path.c_str()) != XML_SUCCESS)
+                std::cerr << where << ": cannot read \"" << path << "\": " << document.ErrorStr() << std::endl;
+            else if (!(root = document.FirstChildElement("Scene")))
+                std::cerr << where << ": \"" << path << "\" has no \"Scene\" root" << std::endl;
+        }
+
+        current = name;
+        if (!forced.empty())
+        {
+            current = forced;
+            forced.clear();
+        }
+
+        if (root && FACTORY)
+        {
+            for (XMLElement* e = root->FirstChildElement(); e; e = e->NextSiblingElement())
+            {
+                if (std::string(e->Name()) != "GameObject")
+                {
+                    std::cerr << where << ": unexpected element \"" << e->Name() << "\" skipped" << std::endl;
+                    continue;
+                }
+                try
+                {
+                    FACTORY->UnserialiseGameObject(e, name);
+                }
+                catch (const std::exception& error)
+                {
+                    std::cerr << where << ": object skipped: " << error.what() << std::endl;
+                }
+            }
+        }
+
+        if (ENGINE)
+        {
+            Message loaded(MsgID::SceneLoaded);
+            ENGINE->BroadcastMessage(&loaded);
+            if (ENGINE->GetEngineStatus(ES_GAMEPLAYING))
+            {
+                Message start(MsgID::Start);
+                ENGINE->BroadcastMessage(&start);
+            }
+            ENGINE->SetTimeFactor(1.0f);
+        }
+    }
+}

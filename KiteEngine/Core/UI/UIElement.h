@@ -1,0 +1,21 @@
+// UIElement: the base of user-interface components. An object keeps these
+// in its own list, and the factory keeps objects holding one in its map of
+// user-interface objects.
+#pragma once
+
+#include "Core/Objects/GameComponent.h"
+
+namespace KiteFramework
+{
+    class UIElement : public GameComponent
+    {
+    public:
+        explicit UIElement(ComponentTypeId type) : GameComponent(type) {}
+        UIElement(const UIElement& other) : GameComponent(other) {}
+
+        // Registers with the user-interface system.
+        void Initialise() override;
+        GameComponent* Clone() const override;
+        ~UIElement() override;
+    };
+}
