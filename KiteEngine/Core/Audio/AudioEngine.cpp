@@ -1,0 +1,344 @@
+// AudioEngine: sound table, channel slots, master group and the sources.
+#include "Core/Audio/AudioEngine.h"
+
+#include <algorithm>
+#include <iostream>
+#include <system_error>
+
+#include "Core/Audio/AudioListener.h"
+#include "Core/Audio/AudioSource.h"
+#include "Core/Engine/DebugPrint.h"
+#include "Core/Engine/Engine.h"
+#include "Core/Engine/Message.h"
+#include "Core/Factory/GameObjectFactory.h"
+#include "Core/Objects/ComponentCreator.h"
+
+namespace fs = std::filesystem;
+
+namespace KiteFramework
+{
+    AudioEngine* AUDIO = nullptr;
+
+    namespace
+    {
+        const std::string kAudioFolder = "Assets/Audio";
+        const std::string kAudioPrefix = "Assets/Audio/";
+
+        bool Exists(const std::string& path)
+        {
+            std::error_code ec;
+            return fs::exists(path, ec);
+        }
+
+        // Asset paths are relative to the working folder; when it has no
+        // asset tree, the one beside the program is used.
+        std::string ResolveAssetPath(const std::string& path)
+        {
+            if (Exists(path) || path.compare(0, 7, "Assets/") != 0 || !ENGINE || ENGINE->GetAssetPath().empty())
+                return path;
+            std::string besideProgram = ENGINE->GetAssetPath() + path.substr(7);
+            return Exists(besideProgram) ? besideProgram : path;
+        }
+    }
+
+    AudioEngine::AudioEngine() : System(ST_AudioEngine) {}
+
+    AudioEngine::AudioEngine(Platform::SoundSystem* soundSystem) : System(ST_AudioEngine), system(soundSystem) {}
+
+    AudioEngine::~AudioEngine()
+    {
+        TotalCleanUp();
+        if (system && system->IsOpen())
+            system->Close();
+        ownedSystem.reset();
+        system = nullptr;
+        if (AUDIO == this)
+            AUDIO = nullptr;
+    }
+
+    void AudioEngine::Initialise()
+    {
+        if (!system)
+        {
+            system = Platform::InstalledSoundSystem();
+            if (!system)
+            {
+                ownedSystem = Platform::CreateSDLSoundSystem();
+                system = ownedSystem.get();
+            }
+        }
+
+        numDrivers = system->GetNumDrivers();
+        bool opened = numDrivers > 0 && system->Init(maxChannels);
+        if (!opened)
+        {
+            // Without an output device the engine runs silent, so that
+            // scenes with audio components load and every caller still works.
+            if (system->InitSilent(maxChannels))
+                std::cerr << "AudioEngine: no sound output device; running silent" << std::endl;
+            else
+                std::cerr << "AudioEngine: sound is unavailable; sounds will not load" << std::endl;
+        }
+        std::fill(std::begin(channelInUse), std::end(channelInUse), false);
+        if (!AUDIO)
+            AUDIO = this;
+
+        if (FACTORY)
+        {
+            FACTORY->AddComponentCreator(CT_AudioListener, "AudioListener",
+                                         new ComponentCreatorType<AudioListener>(CT_AudioListener));
+            FACTORY->AddComponentCreator(CT_AudioSource, "AudioSource",
+                                         new ComponentCreatorType<AudioSource>(CT_AudioSource));
+        }
+
+        if (ENGINE)
+            ENGINE->logMessage("System: AudioEngine initialised.");
+        DebugPrintHandler("System: AudioEngine initialised.");
+
+        std::string folder = ResolveAssetPath(kAudioFolder);
+        if (folder == kAudioFolder)
+        {
+            GetAllFiles(folder, soundFiles, relSoundFiles, kAudioFolder);
+        }
+        else
+        {
+            // Beside the program: the listing's names carry the absolute
+            // folder, so both lists come from the paths relative to it.
+            std::vector<std::string> ignored;
+            std::vector<fs::path> relative;
+            std::string base = fs::path(folder).relative_path().generic_string();
+            GetAllFiles(folder, ignored, relative, base);
+            for (const fs::path& p : relative)
+            {
+                soundFiles.push_back(p.generic_string());
+                relSoundFiles.push_back(p);
+            }
+        }
+        LoadSounds(soundFiles);
+    }
+
+    void AudioEngine::Update()
+    {
+        ResetChannels();
+    }
+
+    void AudioEngine::SendMessage(Message* message)
+    {
+        if (message && message->id == MsgID::Start)
+            playOnstart();
+    }
+
+    void AudioEngine::LoadInto(const std::string& path, const std::string& key)
+    {
+        Platform::Sound* sound = nullptr;
+        createSound(sound, path.c_str());
+        if (!sound)
+        {
+            std::cout << "sound failed " << path << std::endl;
+            std::cerr << "Sound \"" << path << "\": cannot be read or decoded; skipped" << std::endl;
+        }
+        sounds.emplace(key, sound);
+    }
+
+    void AudioEngine::LoadSounds(std::vector<std::string> names)
+    {
+        for (const std::string& name : names)
+            LoadInto(kAudioPrefix + name, kAudioPrefix + name);
+    }
+
+    void AudioEngine::LoadSounds(const std::string& name)
+    {
+        LoadInto(name, name);
+    }
+
+    void AudioEngine::LoadSounds(std::vector<fs::path> paths)
+    {
+        for (const fs::path& path : paths)
+        {
+            std::string key = kAudioPrefix + path.generic_string();
+            LoadInto(key, key);
+        }
+    }
+
+    Platform::Sound* AudioEngine::GetSound(std::string name)
+    {
+        auto it = sounds.find(name);
+        if (it != sounds.end())
+            return it->second;
+        Platform::Sound* sound = nullptr;
+        createSound(sound, name.c_str());
+        if (sound)
+        {
+            sounds.emplace(name, sound);
+            return sound;
+        }
+        std::cout << "SOUND LOAD FAIL" << std::endl;
+        std::cerr << "Sound \"" << name << "\": cannot be read or decoded" << std::endl;
+        return nullptr;
+    }
+
+    void AudioEngine::createSound(Platform::Sound*& sound, const char* name)
+    {
+        if (name && system)
+            sound = system->CreateSound(ResolveAssetPath(name));
+    }
+
+    void AudioEngine::TotalCleanUp()
+    {
+        if (system)
+            for (auto& entry : sounds)
+                if (entry.second)
+                    system->ReleaseSound(entry.second);
+        // Released sounds must not be handed out again.
+        sounds.clear();
+    }
+
+    int AudioEngine::FindChannel()
+    {
+        const int handedOut = std::min(maxChannels / 2, kChannelSlots);
+        int found = -1;
+        for (int i = std::max(lastChannel, 0); i < handedOut && found < 0; ++i)
+            if (!channelInUse[i])
+                found = i;
+        for (int i = 1; i < lastChannel && i < handedOut && found < 0; ++i)
+            if (!channelInUse[i])
+                found = i;
+        // Every slot taken: slot 0 is shared.
+        if (found < 0)
+            return 0;
+        channelInUse[found] = true;
+        lastChannel = found;
+        return found;
+    }
+
+    void AudioEngine::ResetChannels()
+    {
+        if (!system)
+            return;
+        for (int i = 0; i < kChannelSlots; ++i)
+            if (channelInUse[i] && !system->IsChannelPlaying(channels[i]))
+                channelInUse[i] = false;
+    }
+
+    void AudioEngine::StopChannel(const int& slot)
+    {
+        if (!ValidSlot(slot))
+            return;
+        if (system)
+            system->StopChannel(channels[slot]);
+        channelInUse[slot] = false;
+    }
+
+    void AudioEngine::StopAll()
+    {
+        if (!system)
+            return;
+        for (Platform::ChannelHandle channel : channels)
+            if (channel != Platform::NoChannel)
+                system->StopChannel(channel);
+    }
+
+    bool AudioEngine::ChannelPlaying(const int& slot)
+    {
+        return ValidSlot(slot) && system && system->IsChannelPlaying(channels[slot]);
+    }
+
+    void AudioEngine::singlePause(const int& slot)
+    {
+        if (!ChannelPlaying(slot))
+            return;
+        system->SetChannelPaused(channels[slot], !system->GetChannelPaused(channels[slot]));
+    }
+
+    void AudioEngine::singleVolume(float volume, int slot)
+    {
+        if (ValidSlot(slot) && system)
+            system->SetChannelVolume(channels[slot], volume);
+    }
+
+    void AudioEngine::playSound(AudioSource& source)
+    {
+        const int slot = source.getChannelNo();
+        if (!ValidSlot(slot) || !system)
+            return;
+        system->StopChannel(channels[slot]);
+        Platform::Sound* sound = source.getSource();
+        if (!sound)
+        {
+            channels[slot] = Platform::NoChannel;
+            return;
+        }
+        if (source.getLoop())
+        {
+            system->SetSoundMode(sound, Platform::LoopMode::Normal);
+            system->SetSoundLoopCount(sound, -1);
+        }
+        else
+        {
+            system->SetSoundMode(sound, Platform::LoopMode::Off);
+        }
+        channels[slot] = system->PlaySound(sound, false);
+    }
+
+    void AudioEngine::playOnstart()
+    {
+        // A source's OnStart may destroy or add sources; walk a copy.
+        std::vector<AudioSource*> sources(audioSources.begin(), audioSources.end());
+        for (AudioSource* source : sources)
+            if (std::find(audioSources.begin(), audioSources.end(), source) != audioSources.end())
+                source->OnStart();
+    }
+
+    float AudioEngine::MasterGet()
+    {
+        return system ? system->GetGroupVolume() : 0.0f;
+    }
+
+    void AudioEngine::MasterSet(float volume)
+    {
+        if (system)
+            system->SetGroupVolume(volume);
+    }
+
+    bool AudioEngine::GetMasterMute()
+    {
+        return system && system->GetGroupMute();
+    }
+
+    void AudioEngine::SetMasterMute(bool mute)
+    {
+        if (system)
+            system->SetGroupMute(mute);
+    }
+
+    void AudioEngine::ChannelGroupPlaying(bool& muted)
+    {
+        muted = GetMasterMute();
+    }
+
+    void AudioEngine::AddAudioSource(AudioSource* source)
+    {
+        if (source && std::find(audioSources.begin(), audioSources.end(), source) == audioSources.end())
+            audioSources.push_back(source);
+    }
+
+    void AudioEngine::RemoveAudioSource(AudioSource* source)
+    {
+        audioSources.remove(source);
+    }
+
+    bool AudioEngine::IsSilent() const
+    {
+        return !system || !system->IsOpen() || system->IsSilent();
+    }
+
+    bool AudioEngine::IsChannelInUse(int slot) const
+    {
+        return ValidSlot(slot) && channelInUse[slot];
+    }
+
+    Platform::ChannelHandle AudioEngine::GetChannel(int slot) const
+    {
+        return ValidSlot(slot) ? channels[slot] : Platform::NoChannel;
+    }
+}
