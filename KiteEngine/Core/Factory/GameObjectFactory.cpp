@@ -202,6 +202,11 @@ namespace KiteFramework
                 }
             }
             o->Unparent();
+            // Children added after the request become roots rather than
+            // keep a pointer to a deleted parent.
+            std::vector<GameObject*> late(o->children);
+            for (GameObject* child : late)
+                child->Unparent();
             delete o;
             counter = HighestId();
         }

@@ -1,0 +1,249 @@
+// Components and a world used by the object, factory and scene tests: a
+// script that counts what reaches it, a component whose fields use every
+// XML container shape, a user-interface element, a stand-in for the shared
+// mesh, and a fixture holding an engine with the object systems.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+#include <utility>
+#include <vector>
+
+#include "Core/Archetypes/ArchetypeSystem.h"
+#include "Core/Engine/Engine.h"
+#include "Core/Engine/Message.h"
+#include "Core/Engine/System.h"
+#include "Core/Factory/GameObjectFactory.h"
+#include "Core/Logic/GameLogic.h"
+#include "Core/Objects/ComponentCreator.h"
+#include "Core/Objects/GameObject.h"
+#include "Core/Objects/Script.h"
+#include "Core/Objects/Transform.h"
+#include "Core/Scenes/SceneManager.h"
+#include "Core/UI/UIElement.h"
+#include "Core/XMLSerialisation/XMLSerialisation.h"
+
+namespace KiteTest
+{
+    using namespace KiteFramework;
+
+    constexpr ComponentTypeId CT_Probe = static_cast<ComponentTypeId>(40);
+    constexpr ComponentTypeId CT_Shapes = static_cast<ComponentTypeId>(41);
+    constexpr ComponentTypeId CT_Panel = static_cast<ComponentTypeId>(42);
+    constexpr ComponentTypeId CT_Other = static_cast<ComponentTypeId>(43);
+
+    // A script that records what reaches it; hooks let a test act from
+    // inside an update.
+    class Probe : public Script
+    {
+    public:
+        Probe() : Script(CT_Probe) {}
+        Probe(const Probe& other) : Script(other), speed(other.speed) {}
+        GameComponent* Clone() const override { return new Probe(*this); }
+
+        void Initialise() override
+        {
+            Script::Initialise();
+            ++initialised;
+        }
+        void OnStart() override { ++started; }
+        void Update() override
+        {
+            ++updates;
+            if (onUpdate)
+                onUpdate(this);
+        }
+        void OnMouseDown() override { ++mouseDowns; }
+        void OnPause() override { ++pauses; }
+        void TriggerActive() override { ++activations; }
+        void TriggerDeactive() override { ++deactivations; }
+
+        void XMLSerialise(XMLElement* element, XMLDocument* document) const override
+        {
+            WriteElement(document, element, speed, "speed");
+        }
+        void XMLUnSerialise(XMLElement* cursor) override { QueryNextElement(cursor, speed); }
+
+        float speed = 1.0f;
+        int initialised = 0, started = 0, updates = 0, mouseDowns = 0, pauses = 0;
+        int activations = 0, deactivations = 0;
+        std::function<void(Probe*)> onUpdate;
+    };
+
+    // Fields covering every container shape the files use.
+    class Shapes : public GameComponent
+    {
+    public:
+        Shapes() : GameComponent(CT_Shapes) {}
+        Shapes(const Shapes& other) = default;
+        GameComponent* Clone() const override { return new Shapes(*this); }
+
+        void XMLSerialise(XMLElement* e, XMLDocument* d) const override
+        {
+            WriteElement(d, e, count, "count");
+            WriteElement(d, e, amount, "amount");
+            WriteElement(d, e, ratio, "ratio");
+            WriteElement(d, e, flag, "flag");
+            WriteElement(d, e, label, "label");
+            WriteElement(d, e, offset, "offset");
+            WriteElement(d, e, tint, "tint");
+            WriteElement(d, e, colour, "colour", "arrayElement");
+            WriteElement(d, e, numbers, "numbers", "vectorElement");
+            WriteElement(d, e, paths, "paths", "vectorElement");
+            WriteElement(d, e, sprites, "sprites", "first", "second");
+            WriteElement(d, e, nested, "nested", "vectorElement");
+            WriteElement(d, e, links, "links", "vectorElement");
+            WriteElement(d, e, groups, "groups", "vectorElement");
+        }
+        void XMLUnSerialise(XMLElement* c) override
+        {
+            QueryNextElement(c, count);
+            QueryNextElement(c, amount);
+            QueryNextElement(c, ratio);
+            QueryNextElement(c, flag);
+            QueryNextElement(c, label);
+            QueryNextElement(c, offset);
+            QueryNextElement(c, tint);
+            QueryNextElement(c, colour);
+            QueryNextElement(c, numbers);
+            QueryNextElement(c, paths);
+            QueryNextElement(c, sprites);
+            QueryNextElement(c, nested);
+            QueryNextElement(c, links);
+            QueryNextElement(c, groups);
+        }
+
+        int count = 0;
+        unsigned amount = 0;
+        float ratio = 0.0f;
+        bool flag = false;
+        std::string label;
+        Vector2D offset;
+        Colour tint;
+        std::array<float, 4> colour{};
+        std::vector<int> numbers;
+        std::vector<std::string> paths;
+        std::pair<std::vector<std::string>, std::vector<std::string>> sprites;
+        std::vector<std::vector<std::string>> nested;
+        std::vector<std::pair<std::string, unsigned>> links;
+        std::vector<std::pair<int, std::vector<std::string>>> groups;
+    };
+
+    class Panel : public UIElement
+    {
+    public:
+        Panel() : UIElement(CT_Panel) {}
+        Panel(const Panel& other) : UIElement(other), caption(other.caption) {}
+        GameComponent* Clone() const override { return new Panel(*this); }
+        void XMLSerialise(XMLElement* e, XMLDocument* d) const override { WriteElement(d, e, caption, "caption"); }
+        void XMLUnSerialise(XMLElement* c) override { QueryNextElement(c, caption); }
+        void TriggerDeactive() override { ++deactivations; }
+
+        std::string caption;
+        int deactivations = 0;
+    };
+
+    // Stands in for the shared mesh: clones are the same instance, and the
+    // test owns it.
+    class SharedQuad : public GameComponent
+    {
+    public:
+        SharedQuad() : GameComponent(CT_Mesh) {}
+        GameComponent* Clone() const override { return const_cast<SharedQuad*>(this); }
+        ~SharedQuad() override { ++deletions; }
+        static inline int deletions = 0;
+    };
+
+    // Records the ids of the messages it is sent.
+    class Recorder : public System
+    {
+    public:
+        Recorder() : System(ST_Editor) {}
+        void SendMessage(Message* m) override { ids.push_back(m->id); }
+        std::vector<int> ids;
+    };
+
+    // One file's bytes; empty when it cannot be read.
+    inline std::string ReadFile(const std::string& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    inline void WriteFile(const std::string& path, const std::string& text)
+    {
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+        std::ofstream(path, std::ios::binary) << text;
+    }
+
+    // An engine with the factory, logic, archetypes and scenes, and the test
+    // creators registered.
+    class World : public ::testing::Test
+    {
+    protected:
+        void SetUp() override
+        {
+            engine = new Engine();
+            factory = new GameObjectFactory();
+            logic = new GameLogic();
+            archetypes = new ArchetypeSystem();
+            scenes = new SceneManager();
+            recorder = new Recorder();
+            for (System* s : std::initializer_list<System*>{factory, logic, archetypes, scenes, recorder})
+                engine->AddSystem(s);
+            factory->AddComponentCreator(CT_Transform, "Transform", new ComponentCreatorType<Transform>(CT_Transform));
+            factory->AddComponentCreator(CT_Probe, "Probe", new ComponentCreatorType<Probe>(CT_Probe));
+            factory->AddComponentCreator(CT_Shapes, "Shapes", new ComponentCreatorType<Shapes>(CT_Shapes));
+            factory->AddComponentCreator(CT_Panel, "Panel", new ComponentCreatorType<Panel>(CT_Panel));
+            // Unique per test: several test processes share the asset root.
+            const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
+            scene = std::string(info->name()) + "_" + std::to_string(getpid());
+        }
+
+        void TearDown() override
+        {
+            std::error_code ec;
+            std::filesystem::remove_all(SceneFolder(), ec);
+            std::filesystem::remove(SceneFolder() + ".xml", ec);
+            engine->EndLoop();
+            engine->CleanEngine();
+            delete engine;
+            ENGINE = nullptr;
+        }
+
+        std::string SceneFolder() const { return engine->GetAssetPath() + "Scenes/" + scene; }
+
+        // Loads the named scene the way the frame loop does.
+        void Load(const std::string& name)
+        {
+            scenes->LoadLevel(name);
+            scenes->Update();
+        }
+
+        GameObject* Make(const std::string& name, bool withTransform = true)
+        {
+            GameObject* o = factory->CreateEmptyComposition();
+            o->setName(name);
+            if (withTransform)
+                o->AddComponent(CT_Transform);
+            return o;
+        }
+
+        Engine* engine = nullptr;
+        GameObjectFactory* factory = nullptr;
+        GameLogic* logic = nullptr;
+        ArchetypeSystem* archetypes = nullptr;
+        SceneManager* scenes = nullptr;
+        Recorder* recorder = nullptr;
+        std::string scene;
+    };
+}
