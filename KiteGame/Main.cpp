@@ -1,10 +1,7 @@
 // The game's entry point.
-#include "Core/Engine/Engine.h"
+#include "StartUp/GameStartUp.h"
 
 int main()
 {
-    auto* engine = new KiteFramework::Engine();
-    engine->CleanEngine();
-    delete engine;
-    return 0;
+    return KiteFramework::RunGame();
 }

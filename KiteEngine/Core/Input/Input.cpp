@@ -1,0 +1,150 @@
+// Input: per-frame key and mouse sampling with edge flags.
+#include "Core/Input/Input.h"
+
+#include "Core/Engine/Engine.h"
+#include "Core/Window/Win32System.h"
+#include "Platform/Platform.h"
+#include "Platform/VirtualKeys.h"
+
+namespace KiteFramework
+{
+    Input* INPUTSYS = nullptr;
+
+    namespace
+    {
+        const std::uint16_t kDownNow = 0x8000;
+    }
+
+    Input::Input() : System(ST_Input)
+    {
+        if (!INPUTSYS)
+            INPUTSYS = this;
+    }
+
+    Input::~Input()
+    {
+        if (INPUTSYS == this)
+            INPUTSYS = nullptr;
+    }
+
+    void Input::Initialise()
+    {
+        ClearKeys();
+    }
+
+    void Input::ClearKeys()
+    {
+        for (int vk = 0; vk < KeyCount; ++vk)
+        {
+            pressed_[vk] = false;
+            released_[vk] = false;
+            previous_[vk] = false;
+            current_[vk] = false;
+        }
+        anyPressed_ = false;
+        anyReleased_ = false;
+    }
+
+    void Input::Update()
+    {
+        if (!ENGINE || !ENGINE->GetEngineStatus(ES_GAMEPLAYING))
+            return;
+
+        // A button's current value trails the device by one frame.
+        for (MouseButtonState& button : mouse_)
+        {
+            button.previous = button.current;
+            button.current = button.sampled;
+        }
+
+        PumpEvents();
+
+        Platform::Backend& platform = Platform::Get();
+        mouse_[0].sampled = platform.IsKeyDown(VK::LButton) ? kDownNow : 0;
+        mouse_[1].sampled = platform.IsKeyDown(VK::RButton) ? kDownNow : 0;
+
+        for (int vk = 1; vk < KeyCount; ++vk)
+        {
+            current_[vk] = platform.IsKeyDown(vk);
+            if (!current_[vk])
+            {
+                if (!released_[vk] && previous_[vk])
+                {
+                    released_[vk] = true;
+                    anyReleased_ = true;
+                }
+            }
+            else if (!pressed_[vk] && !previous_[vk])
+            {
+                pressed_[vk] = true;
+                anyPressed_ = true;
+            }
+            previous_[vk] = current_[vk];
+        }
+    }
+
+    void Input::PumpEvents()
+    {
+        // The second pump of the frame: every event still goes to the window
+        // procedure, so a close request taken here is honoured as well.
+        Platform::Backend& platform = Platform::Get();
+        Platform::Event event;
+        while (platform.PollEvent(event))
+        {
+            if (event.button == 2 &&
+                (event.type == Platform::EventType::MouseDown || event.type == Platform::EventType::MouseUp))
+            {
+                MouseButtonState& middle = mouse_[2];
+                middle.sampled = event.type == Platform::EventType::MouseDown ? kDownNow : 0;
+                middle.spare = static_cast<std::uint16_t>((event.x & 0xFF) | ((event.y & 0xFF) << 8));
+            }
+            if (WINDOWSSYSTEM)
+                WINDOWSSYSTEM->WndProc(event);
+        }
+    }
+
+    bool Input::isKeyDown(short vk) const
+    {
+        return ValidKey(vk) && Platform::IsInstalled() && Platform::Get().IsKeyDown(vk);
+    }
+
+    bool Input::isKeyUp(short vk) const
+    {
+        return !isKeyDown(vk);
+    }
+
+    bool Input::wasKeyPressed(short vk)
+    {
+        if (!ValidKey(vk) || !pressed_[vk])
+            return false;
+        pressed_[vk] = false;
+        return true;
+    }
+
+    bool Input::wasKeyReleased(short vk)
+    {
+        if (!ValidKey(vk) || !released_[vk])
+            return false;
+        released_[vk] = false;
+        return true;
+    }
+
+    bool Input::wasAnyKeyPressed()
+    {
+        bool was = anyPressed_;
+        anyPressed_ = false;
+        return was;
+    }
+
+    bool Input::wasAnyKeyReleased()
+    {
+        bool was = anyReleased_;
+        anyReleased_ = false;
+        return was;
+    }
+
+    bool Input::wasLMButtonPressed() const
+    {
+        return mouse_[0].current != 0 && mouse_[0].previous == 0;
+    }
+}

@@ -1,0 +1,104 @@
+// Input: sampled key states and one-shot edges.
+#include <gtest/gtest.h>
+
+#include "Core/Engine/Engine.h"
+#include "Core/Input/Input.h"
+#include "Platform/Fake/FakePlatform.h"
+#include "Platform/VirtualKeys.h"
+
+using namespace KiteFramework;
+
+namespace
+{
+    class InputTest : public testing::Test
+    {
+    protected:
+        void SetUp() override
+        {
+            Platform::Install(&fake);
+            engine = new Engine();
+            input = new Input();
+            engine->AddSystem(input);
+            engine->Initialise();
+            engine->SetEngineStatus(ES_GAMEPLAYING, true);
+        }
+        void TearDown() override
+        {
+            engine->CleanEngine();
+            delete engine;
+            Platform::Install(nullptr);
+        }
+
+        Platform::FakePlatform fake;
+        Engine* engine = nullptr;
+        Input* input = nullptr;
+    };
+}
+
+TEST_F(InputTest, OnePressPerHoldConsumedWhenRead)
+{
+    fake.SetKeyDown(VK::Space, true);
+    for (int frame = 0; frame < 10; ++frame)
+        input->Update();
+    EXPECT_TRUE(input->wasKeyPressed(VK::Space));
+    EXPECT_FALSE(input->wasKeyPressed(VK::Space));
+    EXPECT_TRUE(input->wasAnyKeyPressed());
+    EXPECT_FALSE(input->wasAnyKeyPressed());
+    EXPECT_FALSE(input->wasKeyReleased(VK::Space));
+
+    fake.SetKeyDown(VK::Space, false);
+    input->Update();
+    EXPECT_TRUE(input->wasKeyReleased(VK::Space));
+    EXPECT_FALSE(input->wasKeyReleased(VK::Space));
+    EXPECT_TRUE(input->wasAnyKeyReleased());
+
+    fake.SetKeyDown(VK::Space, true);
+    input->Update();
+    EXPECT_TRUE(input->wasKeyPressed(VK::Space));
+}
+
+TEST_F(InputTest, TwoPressesBeforeReadingReportOne)
+{
+    for (int i = 0; i < 2; ++i)
+    {
+        fake.SetKeyDown(VK::KeyA, true);
+        input->Update();
+        fake.SetKeyDown(VK::KeyA, false);
+        input->Update();
+    }
+    EXPECT_TRUE(input->wasKeyPressed(VK::KeyA));
+    EXPECT_FALSE(input->wasKeyPressed(VK::KeyA));
+}
+
+TEST_F(InputTest, FrozenWhileNotPlayingButLiveStateStillAnswers)
+{
+    fake.SetKeyDown(VK::KeyA, true);
+    input->Update();
+    engine->SetEngineStatus(ES_GAMEPLAYING, false);
+
+    fake.SetKeyDown((VK::KeyA + 1), true);
+    input->Update();
+    EXPECT_FALSE(input->wasKeyPressed((VK::KeyA + 1))); // not sampled
+    EXPECT_TRUE(input->isKeyDown((VK::KeyA + 1)));      // but live
+    EXPECT_TRUE(input->wasKeyPressed(VK::KeyA)); // kept from before
+    EXPECT_TRUE(input->isKeyUp((VK::KeyA + 2)));
+}
+
+TEST_F(InputTest, LeftButtonEdgeTrailsByOneFrame)
+{
+    fake.SetKeyDown(VK::LButton, true);
+    input->Update(); // sampled now
+    EXPECT_FALSE(input->wasLMButtonPressed());
+    input->Update(); // current takes the sample
+    EXPECT_TRUE(input->wasLMButtonPressed());
+    EXPECT_TRUE(input->wasLMButtonPressed()); // not consumed
+    input->Update();
+    EXPECT_FALSE(input->wasLMButtonPressed());
+}
+
+TEST_F(InputTest, OutOfRangeKeysAreSafe)
+{
+    EXPECT_FALSE(input->wasKeyPressed(-1));
+    EXPECT_FALSE(input->wasKeyPressed(255));
+    EXPECT_FALSE(input->isKeyDown(1000));
+}
