@@ -3,12 +3,7 @@
 
 #include <iostream>
 
-#if __has_include("Core/Serialisation/TextSerializer.h")
 #include "Core/Serialisation/TextSerializer.h"
-#define KITE_HAS_TEXT_SERIALISER 1
-#else
-#include <fstream>
-#endif
 
 namespace KiteFramework
 {
@@ -19,7 +14,6 @@ namespace KiteFramework
         int width = 0;
         int height = 0;
         bool opened = false;
-#ifdef KITE_HAS_TEXT_SERIALISER
         {
             TextSerializer serializer;
             opened = serializer.Open(path, ReadOrWrite::Read) && serializer.IsGood();
@@ -30,14 +24,6 @@ namespace KiteFramework
                 serializer.ReadInt(height);
             }
         }
-#else
-        {
-            std::ifstream in(path);
-            opened = in.good();
-            if (opened)
-                in >> title >> width >> height;
-        }
-#endif
 
         Configuration result;
         if (!opened)
