@@ -1,0 +1,189 @@
+// Emitter: particle simulation and the emitter's XML form.
+#include "Core/Graphics/Emitter.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "Core/Engine/FrameRateController.h"
+#include "Core/Graphics/Graphics.h"
+#include "Core/Graphics/Sprite.h"
+#include "Core/Math/Random.h"
+#include "Core/Objects/GameObject.h"
+#include "Core/XMLSerialisation/XMLSerialisation.h"
+
+namespace KiteFramework
+{
+    Emitter::Emitter() : Renderer(CT_Emitter, Kind::Emitter)
+    {
+    }
+
+    Emitter::Emitter(const Emitter& other)
+        : Renderer(other),
+          maxCount(other.maxCount),
+          size(other.size),
+          maxRadius(other.maxRadius),
+          minRadius(other.minRadius),
+          lifeTime(other.lifeTime),
+          playbackSpeed(other.playbackSpeed),
+          texturePath(other.texturePath),
+          minSpeed(other.minSpeed),
+          maxSpeed(other.maxSpeed),
+          emitting(other.emitting),
+          emissionRate(other.emissionRate),
+          colour(other.colour)
+    {
+        SetMaxCount(maxCount);
+    }
+
+    Emitter::~Emitter()
+    {
+        if (IsInitialised() && GRAPHICS)
+            GRAPHICS->RemoveEmitter(this);
+    }
+
+    void Emitter::Initialise()
+    {
+        RefreshTransform();
+        GameObject* owner = GetOwner();
+        sprite = owner ? owner->GetComponent<Sprite>() : nullptr;
+        if (!sprite)
+        {
+            // Not added to the owner: the owner may be walking its component
+            // list right now.
+            if (!ownSprite)
+                ownSprite = std::make_unique<Sprite>();
+            ownSprite->SetTexturePath(texturePath);
+            ownSprite->Initialise();
+            sprite = ownSprite.get();
+        }
+        else if (!texturePath.empty() && sprite->GetTexturePath().empty())
+        {
+            sprite->SetTexturePath(texturePath);
+            sprite->SetTexturePtr(GRAPHICS ? GRAPHICS->GetTexture(texturePath) : nullptr);
+        }
+        sprite->ToggleRender(false);
+        if (!IsInitialised())
+        {
+            initialised = 1;
+            if (GRAPHICS)
+                GRAPHICS->AddEmitter(this);
+        }
+    }
+
+    void Emitter::RenderMe()
+    {
+        Update();
+        if (GRAPHICS && sprite)
+            GRAPHICS->MeshPartDraw(sprite, particles, 4, transform);
+    }
+
+    void Emitter::Update()
+    {
+        // Particles keep the fixed step: they run on while the game is paused.
+        Simulate(fc.getFixedDeltaTime());
+    }
+
+    void Emitter::Simulate(float dt)
+    {
+        if (!emitting)
+            return;
+        const float budget = static_cast<float>(emissionRate) * dt;
+        int spawned = 0;
+        const float lo = std::min(minSpeed, maxSpeed);
+        const float hi = std::max(minSpeed, maxSpeed);
+        for (Data& p : particles)
+        {
+            if (p.alive)
+            {
+                p.position += p.velocity * dt;
+                p.velocity.x += std::cos(p.angle) * p.speed;
+                p.velocity.y += std::sin(p.angle) * p.speed;
+                p.life -= dt;
+                if (p.life < 0.0f)
+                {
+                    p.life = 0.0f;
+                    p.alive = false;
+                    p.velocity = Vector2D();
+                    p.position = Vector2D();
+                    --count;
+                }
+            }
+            if (count < maxCount && !p.alive && budget > static_cast<float>(spawned))
+            {
+                p.alive = true;
+                p.life = GENRANDNUM::GenRandFloat(lifeTime - 5.0f, lifeTime + 5.0f);
+                p.speed = GENRANDNUM::GenRandFloat(lo, hi);
+                p.velocity.x = GENRANDNUM::GenRandFloat(lo, hi);
+                p.velocity.y = GENRANDNUM::GenRandFloat(lo, hi);
+                p.angle = static_cast<float>(GENRANDNUM::Rand() % 360);
+                p.position = Vector2D();
+                p.playbackSpeed = playbackSpeed;
+                ++count;
+                ++spawned;
+            }
+        }
+    }
+
+    int Emitter::FindUnused()
+    {
+        const int n = std::min(maxCount, static_cast<int>(particles.size()));
+        for (int i = std::max(lastUsed, 0); i < n; ++i)
+            if (!particles[static_cast<std::size_t>(i)].alive)
+                return lastUsed = i;
+        for (int i = 0; i < std::min(lastUsed, n); ++i)
+            if (!particles[static_cast<std::size_t>(i)].alive)
+                return lastUsed = i;
+        return lastUsed = 0;
+    }
+
+    void Emitter::SetMaxCount(int n)
+    {
+        maxCount = std::max(n, 0);
+        particles.assign(static_cast<std::size_t>(maxCount), Data());
+        for (Data& p : particles)
+            p.scale = size;
+        count = 0;
+        lastUsed = 0;
+    }
+
+    void Emitter::SetSize(float s)
+    {
+        size = s;
+        for (Data& p : particles)
+            p.scale = size;
+    }
+
+    GameComponent* Emitter::Clone() const
+    {
+        return new Emitter(*this);
+    }
+
+    void Emitter::XMLSerialise(XMLElement* element, XMLDocument* document) const
+    {
+        WriteElement(document, element, maxCount, "maxCount");
+        WriteElement(document, element, size, "size");
+        WriteElement(document, element, lifeTime, "lifeTime");
+        WriteElement(document, element, minSpeed, "minSpeed");
+        WriteElement(document, element, maxSpeed, "maxSpeed");
+        WriteElement(document, element, emissionRate, "emissionRate");
+        WriteElement(document, element, emitting, "emitting");
+        WriteElement(document, element, texturePath, "texturePath");
+    }
+
+    void Emitter::XMLUnSerialise(XMLElement* cursor)
+    {
+        // An empty element keeps every default (and an empty pool).
+        int n = maxCount;
+        QueryNextElement(cursor, n);
+        QueryNextElement(cursor, size);
+        QueryNextElement(cursor, lifeTime);
+        QueryNextElement(cursor, minSpeed);
+        QueryNextElement(cursor, maxSpeed);
+        QueryNextElement(cursor, emissionRate);
+        QueryNextElement(cursor, emitting);
+        QueryNextElement(cursor, texturePath);
+        std::replace(texturePath.begin(), texturePath.end(), '\\', '/');
+        // Keep a bad file from asking for an absurd pool.
+        SetMaxCount(std::min(n, 100000));
+    }
+}

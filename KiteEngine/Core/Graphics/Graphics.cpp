@@ -1,0 +1,323 @@
+// Graphics: set-up of the context and programs, start-up loading, the frame,
+// and the conversions between window pixels and world units.
+#include "Core/Graphics/Graphics.h"
+
+#include <filesystem>
+#include <iostream>
+
+#include <glm/gtc/matrix_transform.hpp>
+#include <glm/gtc/type_ptr.hpp>
+
+#include "Core/Engine/Engine.h"
+#include "Core/Engine/Message.h"
+#include "Core/Factory/GameObjectFactory.h"
+#include "Core/Graphics/Emitter.h"
+#include "Core/Graphics/GLHeaders.h"
+#include "Core/Graphics/GraphicsPaths.h"
+#include "Core/Graphics/Mesh.h"
+#include "Core/Graphics/MyGLSL.h"
+#include "Core/Graphics/Sprite.h"
+#include "Core/Graphics/Text.h"
+#include "Core/Objects/ComponentCreator.h"
+#include "Core/Window/Win32System.h"
+#include "Platform/Platform.h"
+
+namespace KiteFramework
+{
+    Graphics* GRAPHICS = nullptr;
+
+    Graphics::Graphics(Platform::Window** window_, int width_, int height_)
+        : System(ST_Graphics),
+          window(window_),
+          width(width_),
+          height(height_),
+          viewportWidth(width_),
+          viewportHeight(height_)
+    {
+        view = glm::lookAt(glm::vec3(0.0f, 0.0f, 1.0f), glm::vec3(0.0f, 0.0f, -1.0f), glm::vec3(0.0f, 1.0f, 0.0f));
+        // The camera shows the same 1600 by 900 world units whatever the
+        // window's size, so that drawing and mouse picking agree.
+        projection = glm::ortho(-cameraWidth / 2.0f, cameraWidth / 2.0f, -cameraHeight / 2.0f, cameraHeight / 2.0f,
+                                0.0f, -150.0f);
+        if (!GRAPHICS)
+            GRAPHICS = this;
+        SetUp();
+    }
+
+    Graphics::~Graphics()
+    {
+        if (glReady)
+        {
+            // The context may belong to a window that is already gone.
+            if (window && *window)
+                (*window)->MakeCurrent();
+            for (auto& entry : textures)
+                glDeleteTextures(1, entry.second);
+            for (Character& glyph : glyphs)
+                if (glyph.textureID)
+                    glDeleteTextures(1, &glyph.textureID);
+        }
+        for (auto& entry : textures)
+            delete entry.second;
+        textures.clear();
+        for (Mesh* mesh : meshes)
+            delete mesh;
+        meshes.clear();
+        delete meshUnderConstruction;
+        meshUnderConstruction = nullptr;
+
+        for (MyGLSL** program : {&spriteProgram, &textProgram, &particleProgram})
+        {
+            if (*program && glReady)
+                (*program)->Clean();
+            delete *program;
+            *program = nullptr;
+        }
+        if (glReady)
+        {
+            glDeleteVertexArrays(1, &quadVertexArray);
+            glDeleteVertexArrays(1, &textVertexArray);
+            glDeleteBuffers(1, &quadPositionBuffer);
+            glDeleteBuffers(1, &quadUVBuffer);
+            glDeleteBuffers(1, &textBuffer);
+        }
+        if (GRAPHICS == this)
+            GRAPHICS = nullptr;
+    }
+
+    void Graphics::SetUp()
+    {
+        if (FACTORY)
+        {
+            FACTORY->AddComponentCreator(CT_Sprite, "Sprite", new ComponentCreatorType<Sprite>(CT_Sprite));
+            FACTORY->AddComponentCreator(CT_Text, "Text", new ComponentCreatorType<Text>(CT_Text));
+            FACTORY->AddComponentCreator(CT_Emitter, "Emitter", new ComponentCreatorType<Emitter>(CT_Emitter));
+        }
+
+        glReady = CreateContext();
+        // The quad is plain data every object shares, with or without a context.
+        CreateBasicMesh();
+        if (glReady)
+        {
+            BuildPrograms();
+            glGenVertexArrays(1, &quadVertexArray);
+            glGenBuffers(1, &quadPositionBuffer);
+            glGenBuffers(1, &quadUVBuffer);
+            BindBasic(meshes[0]);
+            FontSetUp();
+        }
+        // Glyph metrics are read even without a context; only their textures need one.
+        LoadFont(ResolveAssetPath("Assets/Fonts/SHOWG.ttf"));
+    }
+
+    bool Graphics::CreateContext()
+    {
+        Platform::Window* w = (window ? *window : nullptr);
+        if (!w)
+        {
+            Platform::DebugOutput("Graphics: there is no window; nothing will be drawn.\n");
+            return false;
+        }
+        if (!w->CreateGLContext() || !w->MakeCurrent())
+        {
+            Platform::DebugOutput("Graphics: no OpenGL context could be made; nothing will be drawn.\n");
+            return false;
+        }
+        if (!InitialiseGLEW())
+        {
+            Platform::DebugOutput("Graphics: the OpenGL entry points could not be loaded; nothing will be drawn.\n");
+            return false;
+        }
+        return true;
+    }
+
+    void Graphics::BuildPrograms()
+    {
+        struct Build
+        {
+            MyGLSL** program;
+            const char* vertex;
+            const char* fragment;
+            Uniforms* uniforms;
+        };
+        const Build builds[] = {
+            {&spriteProgram, "Assets/Shaders/ver.vs", "Assets/Shaders/frag.fs", &spriteUniforms},
+            {&textProgram, "Assets/Shaders/text.vs", "Assets/Shaders/text.fs", &textUniforms},
+            {&particleProgram, "Assets/Shaders/particle.vs", "Assets/Shaders/particle.fs", &particleUniforms},
+        };
+        // A program that fails is reported and the next is built all the same.
+        for (const Build& b : builds)
+        {
+            *b.program = new MyGLSL();
+            std::string vertex = ResolveAssetPath(b.vertex);
+            std::string fragment = ResolveAssetPath(b.fragment);
+            if (!(*b.program)->Setup(vertex.c_str(), fragment.c_str(), nullptr))
+                shadersReady = false;
+            CacheUniforms(*b.program, *b.uniforms);
+        }
+    }
+
+    void Graphics::CacheUniforms(MyGLSL* program, Uniforms& u)
+    {
+        u.blending = program->GetUniformLocation("blending");
+        u.texture1 = program->GetUniformLocation("texture1");
+        u.texture2 = program->GetUniformLocation("texture2");
+        u.transform = program->GetUniformLocation("transform");
+        u.tint = program->GetUniformLocation("tint");
+        u.debug = program->GetUniformLocation("debug");
+        u.line = program->GetUniformLocation("line");
+        u.blend = program->GetUniformLocation("blend");
+        u.view = program->GetUniformLocation("view");
+        u.projection = program->GetUniformLocation("projection");
+        u.text = program->GetUniformLocation("text");
+        u.textColor = program->GetUniformLocation("textColor");
+    }
+
+    void Graphics::Initialise()
+    {
+        unsigned int loadingScreen = 0;
+        LoadSingleTexture(&loadingScreen, ResolveAssetPath("Assets/Sprites/Menu/LoadingScreen.png").c_str());
+        if (loadingScreen == 0)
+            std::cout << "ZI BAO LIAO" << std::endl;
+
+        // Let the window show itself before the long load.
+        if (WINDOWSSYSTEM)
+            WINDOWSSYSTEM->Update();
+        DrawLoadingScreen(loadingScreen);
+
+        imageFiles.clear();
+        relImageFiles.clear();
+        ListSpriteFiles(imageFiles, relImageFiles);
+        LoadTextures(imageFiles);
+
+        // The loading screen is shown once: free its texture.
+        if (loadingScreen != 0 && glReady)
+            glDeleteTextures(1, &loadingScreen);
+        texturesLoaded = true;
+    }
+
+    void Graphics::DrawLoadingScreen(unsigned int texture)
+    {
+        if (!glReady)
+            return;
+        StartFrame();
+        // A 16 by 9 unit quad covers the 1600 by 900 camera.
+        glm::mat4 model(1.0f);
+        model[0][0] = 16.0f * static_cast<float>(pixelsPerUnit);
+        model[1][1] = 9.0f * static_cast<float>(pixelsPerUnit);
+        model[3][2] = 1.0f;
+        static const std::array<std::array<float, 2>, 6> fullUV = {
+            {{0.0f, 0.0f}, {0.0f, 1.0f}, {1.0f, 1.0f}, {1.0f, 1.0f}, {1.0f, 0.0f}, {0.0f, 0.0f}}};
+        const std::array<float, 4> white{1.0f, 1.0f, 1.0f, 1.0f};
+        if (texture != 0)
+            DrawQuad(spriteProgram, spriteUniforms, texture, 0, 0.0f, fullUV, white, false, model, 2);
+        SwapBuffers();
+    }
+
+    void Graphics::Update()
+    {
+        mouseWorld = CurrentMouseToWorld();
+        mouseDelta = mouseWorld - mousePrevious;
+        mousePrevious = mouseWorld;
+        if (ENGINE && ENGINE->GetEngineStatus(ES_EDITORVIEW))
+            return;
+        StartFrame();
+        CallDraw();
+        SwapBuffers();
+    }
+
+    void Graphics::SendMessage(Message* message)
+    {
+        // The components are not touched: the factory deletes them.
+        if (message && message->id == MsgID::ClearScene)
+            ClearRegistries();
+    }
+
+    void Graphics::StartFrame()
+    {
+        if (!glReady)
+            return;
+        glClearColor(background.r, background.g, background.b, background.a);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        if (ENGINE && ENGINE->GetEngineStatus(ES_EDITORVIEW) && !ENGINE->GetEngineStatus(ES_FULLSCREEN))
+        {
+            glViewport(0, 0, viewportWidth, viewportHeight);
+        }
+        else
+        {
+            int w = width;
+            int h = height;
+            if (window && *window)
+                (*window)->GetClientSize(w, h);
+            glViewport(0, 0, w, h);
+        }
+    }
+
+    void Graphics::SwapBuffers()
+    {
+        if (glReady && window && *window)
+            (*window)->SwapBuffers();
+    }
+
+    void Graphics::SetBG(float r, float g, float b, float a)
+    {
+        background = Colour(r, g, b, a);
+    }
+
+    Vector2D Graphics::CurrentMouseToWorld()
+    {
+        if (!ENGINE)
+            return Vector2D();
+        // The editor's scene view converts through the same camera.
+        if (ENGINE->GetEngineStatus(ES_EDITORVIEW) || ENGINE->GetEngineStatus(ES_GAMEPLAYING))
+            return GenericConversionTest();
+        return Vector2D();
+    }
+
+    Vector2D Graphics::GenericConversionTest()
+    {
+        float x = 0.0f;
+        float y = 0.0f;
+        GetCursorPos(x, y);
+        return ClientToWorld(x, y);
+    }
+
+    Vector2D Graphics::ClientToWorld(float x, float y) const
+    {
+        const float w = width > 0 ? static_cast<float>(width) : cameraWidth;
+        const float h = height > 0 ? static_cast<float>(height) : cameraHeight;
+        x = x / w * cameraWidth;
+        y = y / h * cameraHeight;
+        return Vector2D(x - cameraWidth / 2.0f, cameraHeight / 2.0f - y);
+    }
+
+    Vector2D Graphics::ConvertMousePos(int x, int y)
+    {
+        int w = width;
+        int h = height;
+        if (window && *window)
+            (*window)->GetClientSize(w, h);
+        return Vector2D(static_cast<float>(x - w / 2), static_cast<float>(h / 2 - y));
+    }
+
+    Vector2D Graphics::ScreenToWorldSpace(Vector2D p)
+    {
+        return Vector2D(p.x - static_cast<float>(width / 2), p.y - static_cast<float>(height / 2));
+    }
+
+    void Graphics::Resize(int w, int h)
+    {
+        width = w;
+        height = h;
+        widthRatio = viewportWidth ? static_cast<float>(w) / static_cast<float>(viewportWidth) : 1.0f;
+        heightRatio = viewportHeight ? static_cast<float>(h) / static_cast<float>(viewportHeight) : 1.0f;
+    }
+
+    void Graphics::ResetViewport()
+    {
+        viewportWidth = width;
+        viewportHeight = height;
+    }
+}

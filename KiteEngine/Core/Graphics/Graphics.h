@@ -1,0 +1,261 @@
+// Graphics: the drawing system. Owns the OpenGL context use, the three shader
+// programs, the shared quad, every texture and the font's glyphs; keeps the
+// registered renderers sorted by depth and height and draws them each frame.
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <unordered_map>
+#include <map>
+#include <string>
+#include <vector>
+
+#include <glm/mat4x4.hpp>
+
+#include "Core/Engine/System.h"
+#include "Core/Math/Colour.h"
+#include "Core/Math/Vector2D.h"
+
+class MyGLSL;
+
+namespace KiteFramework
+{
+    namespace Platform
+    {
+        class Window;
+    }
+
+    class Mesh;
+    class GameObject;
+    class Transform;
+    class Renderer;
+    class Sprite;
+    class Text;
+    class Emitter;
+    struct Data;
+    struct Message;
+
+    // Meshes that Graphics builds; only the basic quad exists.
+    enum MeshType
+    {
+        MT_BasicQuad = 0
+    };
+
+    // OpenGL primitive mode handed to the draw routines (4: triangles).
+    using DrawMode = unsigned int;
+
+    // One glyph of the font: its one-channel texture and metrics in pixels.
+    struct Character
+    {
+        unsigned int textureID = 0;
+        int size[2] = {0, 0};    // bitmap width and rows
+        int bearing[2] = {0, 0}; // bitmap left and top
+        unsigned int advance = 0; // 1/64 pixel
+    };
+
+    // One glyph quad of a laid-out text, in the units of the text's position.
+    struct GlyphQuad
+    {
+        char character;
+        float left, right, top, bottom;
+    };
+
+    class Graphics : public System
+    {
+    public:
+        // window: the address of the window system's window pointer, read at
+        // every use; null or pointing at null means "draw nothing".
+        Graphics(Platform::Window** window, int width, int height);
+        ~Graphics() override;
+        Graphics(const Graphics&) = delete;
+        Graphics& operator=(const Graphics&) = delete;
+
+        void SetUp();
+        void Initialise() override;
+        void Update() override;
+        void SendMessage(Message* message) override;
+
+        // Registration by the components.
+        void AddSprite(Sprite* sprite);
+        void AddText(Text* text);
+        void AddEmitter(Emitter* emitter);
+        void CheckExisiting(Renderer* renderer);
+        void RemoveSprite(Sprite* sprite);
+        void RemoveText(Text* text);
+        void RemoveEmitter(Emitter* emitter);
+        void NoDebugDraw();
+
+        // Frame steps; public so that the editor can drive them into its own
+        // framebuffer.
+        void StartFrame();
+        void CallDraw();
+        void Reorder();
+        void DrawWorld();
+        void SwapBuffers();
+        void SetBG(float r, float g, float b, float a);
+
+        // Textures. The cells stay valid for the life of Graphics.
+        unsigned int* GetTexture(const std::string& name);
+        void LoadSingleTexture(unsigned int* out, const char* path);
+        void LoadTextures(const std::vector<std::string>& names);
+        void LoadTextures(const std::vector<std::filesystem::path>& paths);
+        void LoadTextures(std::string file);
+        std::vector<std::string> GetImageFiles() const { return imageFiles; }
+        std::vector<std::filesystem::path> GetrelImageFiles() const { return relImageFiles; }
+
+        // Meshes and quad drawing.
+        void MeshStart();
+        void AddTri(float x1, float y1, float z1, float u1, float v1,
+                    float x2, float y2, float z2, float u2, float v2,
+                    float x3, float y3, float z3, float u3, float v3);
+        Mesh* MeshEnd();
+        void CreateBasicMesh();
+        Mesh* GetMesh(MeshType type);
+        Mesh* GetMesh(int type) { return GetMesh(static_cast<MeshType>(type)); }
+        void BindBasic(const Mesh* mesh);
+        void MeshDraw(Sprite* sprite, DrawMode mode);
+        void MeshPartDraw(Sprite* sprite, const Data& particle, DrawMode mode);
+        // owner: the emitter's Transform (the sprite's when null).
+        void MeshPartDraw(Sprite* sprite, const std::vector<Data>& particles, DrawMode mode,
+                          Transform* owner = nullptr);
+
+        // Font and text.
+        void FontSetUp();
+        void LoadFont(const std::string& path);
+        void RenderText(Text* text);
+        void RenderText(const std::string& text, float x, float y, float scale, std::array<float, 3> colour,
+                        Vector2D offset, bool centralise);
+        // The glyph quads RenderText draws for a string (line breaks written
+        // as a backslash and an "n"); out is cleared first.
+        void LayoutText(const std::string& text, float x, float y, float scale, Vector2D offset, bool centralise,
+                        std::vector<GlyphQuad>& out) const;
+        const Character& GetGlyph(unsigned char c) const;
+        void SetGlyph(unsigned char c, const Character& glyph);
+
+        // Coordinates.
+        Vector2D CurrentMouseToWorld();
+        Vector2D GenericConversionTest();
+        Vector2D GetDeltaMouse() const { return mouseDelta; }
+        Vector2D GetMouseWorld() const { return mouseWorld; }
+        Vector2D ConvertMousePos(int x, int y);
+        Vector2D ScreenToWorldSpace(Vector2D p);
+        // Client pixels to world units on the fixed 1600 by 900 camera.
+        Vector2D ClientToWorld(float x, float y) const;
+        void Resize(int w, int h);
+        void ResetViewport();
+
+        int GetWidth() const { return width; }
+        int GetHeight() const { return height; }
+        int GetViewportWidth() const { return viewportWidth; }
+        int GetViewportHeight() const { return viewportHeight; }
+        float GetWidthRatio() const { return widthRatio; }
+        float GetHeightRatio() const { return heightRatio; }
+        const glm::mat4& GetView() const { return view; }
+        const glm::mat4& GetProjection() const { return projection; }
+        const Colour& GetBG() const { return background; }
+
+        // True once a context is current and the GL entry points are loaded;
+        // without it every GL call is skipped.
+        bool IsGLReady() const { return glReady; }
+        bool AreShadersReady() const { return shadersReady; }
+
+        // The draw list in its current order.
+        const std::vector<Renderer*>& GetRenderers();
+        const std::vector<Sprite*>& GetSprites() const { return sprites; }
+
+        // One unit of Transform scale in world units.
+        int pixelsPerUnit = 100;
+        // Set at the end of Initialise; the window procedure waits for it
+        // before setting the game cursor.
+        bool texturesLoaded = false;
+
+    private:
+        struct Uniforms
+        {
+            int blending = -1, texture1 = -1, texture2 = -1, transform = -1, tint = -1, debug = -1, line = -1,
+                blend = -1, view = -1, projection = -1, text = -1, textColor = -1;
+        };
+
+        bool CreateContext();
+        void BuildPrograms();
+        void CacheUniforms(MyGLSL* program, Uniforms& out);
+        void DrawLoadingScreen(unsigned int texture);
+        // One textured quad with a program of the sprite kind.
+        void DrawQuad(MyGLSL* program, const Uniforms& u, unsigned int texture, unsigned int blendTexture,
+                      float blend, const std::array<std::array<float, 2>, 6>& uv, const std::array<float, 4>& tint,
+                      bool debug, const glm::mat4& model, int triangles);
+        void Unlist(Renderer* r);
+        void ClearRegistries();
+        void CompactRenderers();
+        void SortRenderers();
+
+        // Sort keys gathered once per sort, so the comparisons touch no
+        // component.
+        struct SortKey
+        {
+            float depth;
+            float y;
+            bool hasTransform;
+            Renderer* renderer;
+        };
+        static bool KeyBefore(const SortKey& a, const SortKey& b);
+
+        Platform::Window** window;
+        int width;
+        int height;
+        float widthRatio = 1.0f;
+        float heightRatio = 1.0f;
+        float cameraWidth = 1600.0f;
+        float cameraHeight = 900.0f;
+        bool shadersReady = true;
+        bool glReady = false;
+
+        MyGLSL* spriteProgram = nullptr;
+        MyGLSL* textProgram = nullptr;
+        MyGLSL* particleProgram = nullptr;
+        Uniforms spriteUniforms;
+        Uniforms textUniforms;
+        Uniforms particleUniforms;
+        unsigned int quadVertexArray = 0;
+        unsigned int quadPositionBuffer = 0;
+        unsigned int quadUVBuffer = 0;
+        unsigned int textVertexArray = 0;
+        unsigned int textBuffer = 0;
+
+        Colour background;
+        Mesh* meshUnderConstruction = nullptr;
+        std::vector<Mesh*> meshes;
+        std::map<std::string, unsigned int*> textures;
+        std::array<Character, 128> glyphs{};
+
+        glm::mat4 view;
+        glm::mat4 projection;
+
+        std::vector<std::string> imageFiles;
+        std::vector<std::filesystem::path> relImageFiles;
+
+        Vector2D mouseWorld;
+        Vector2D mousePrevious;
+        Vector2D mouseDelta;
+
+        // In no particular order; removal swaps the last entry into the gap.
+        std::vector<Sprite*> sprites;
+        int viewportWidth;
+        int viewportHeight;
+        std::vector<Renderer*> renderers;
+
+        // Scratch space reused every frame, so the hot paths never allocate.
+        std::vector<SortKey> sortKeys;
+        std::vector<SortKey> sortScratch;
+        std::size_t tombstones = 0;
+        // The sprite entry each object has in the draw list.
+        std::unordered_map<const GameObject*, Sprite*> ownerSprites;
+        std::vector<GlyphQuad> glyphScratch;
+    };
+
+    extern Graphics* GRAPHICS;
+
+    // Draw order: larger depth first, then larger y first; false when either
+    // renderer has no transform to compare (those sort last).
+    bool RenderOrderCompare(const Renderer* a, const Renderer* b);
+}

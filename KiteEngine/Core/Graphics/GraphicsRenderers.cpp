@@ -1,0 +1,292 @@
+// Graphics: the registries of renderers and sprites, the draw order and the
+// per-frame walk over them.
+#include <algorithm>
+#include <cstdint>
+
+#include "Core/Engine/Engine.h"
+#include "Core/Engine/FrameRateController.h"
+#include "Core/Graphics/Emitter.h"
+#include "Core/Graphics/Graphics.h"
+#include "Core/Graphics/Sprite.h"
+#include "Core/Graphics/Text.h"
+#include "Core/Objects/GameObject.h"
+#include "Core/Objects/Transform.h"
+
+#if __has_include("Core/Physics/Collider2D.h")
+#include "Core/Physics/Collider2D.h"
+#define KITE_HAS_COLLIDER 1
+#endif
+
+namespace KiteFramework
+{
+    bool RenderOrderCompare(const Renderer* a, const Renderer* b)
+    {
+        const Transform* ta = a ? a->GetTransform() : nullptr;
+        const Transform* tb = b ? b->GetTransform() : nullptr;
+        if (!ta || !tb)
+            return ta && !tb;
+        if (ta->GetDepth() != tb->GetDepth())
+            return ta->GetDepth() > tb->GetDepth();
+        return ta->GetTransVec().y > tb->GetTransVec().y;
+    }
+
+    bool Graphics::KeyBefore(const SortKey& a, const SortKey& b)
+    {
+        if (!a.hasTransform || !b.hasTransform)
+            return a.hasTransform && !b.hasTransform;
+        if (a.depth != b.depth)
+            return a.depth > b.depth;
+        return a.y > b.y;
+    }
+
+    void Graphics::AddSprite(Sprite* sprite)
+    {
+        if (!sprite)
+            return;
+        if (sprite->spriteIndex == Renderer::notListed)
+        {
+            sprite->spriteIndex = static_cast<unsigned>(sprites.size());
+            sprites.push_back(sprite);
+        }
+        CheckExisiting(sprite);
+    }
+
+    void Graphics::AddText(Text* text)
+    {
+        if (text)
+            CheckExisiting(text);
+    }
+
+    void Graphics::AddEmitter(Emitter* emitter)
+    {
+        if (!emitter || emitter->drawIndex != Renderer::notListed)
+            return;
+        emitter->drawIndex = static_cast<unsigned>(renderers.size());
+        renderers.push_back(emitter);
+    }
+
+    void Graphics::CheckExisiting(Renderer* r)
+    {
+        if (!r || r->drawIndex != Renderer::notListed)
+            return;
+        // An object has one sprite entry: a new sprite takes the old one's
+        // place. Texts and emitters always join beside what is there.
+        if (r->GetKind() == Renderer::Kind::Sprite && r->GetOwner())
+        {
+            Sprite* sprite = static_cast<Sprite*>(r);
+            const GameObject* owner = r->GetOwner();
+            auto found = ownerSprites.find(owner);
+            if (found != ownerSprites.end() && found->second != sprite)
+            {
+                Sprite* old = found->second;
+                if (old->drawIndex < renderers.size() && renderers[old->drawIndex] == old)
+                {
+                    sprite->drawIndex = old->drawIndex;
+                    renderers[old->drawIndex] = sprite;
+                    old->drawIndex = Renderer::notListed;
+                    old->drawOwner = nullptr;
+                    sprite->drawOwner = owner;
+                    found->second = sprite;
+                    return;
+                }
+            }
+            sprite->drawOwner = owner;
+            ownerSprites[owner] = sprite;
+        }
+        r->drawIndex = static_cast<unsigned>(renderers.size());
+        renderers.push_back(r);
+    }
+
+    void Graphics::RemoveSprite(Sprite* sprite)
+    {
+        if (!sprite)
+            return;
+        const unsigned si = sprite->spriteIndex;
+        if (si < sprites.size() && sprites[si] == sprite)
+        {
+            Sprite* last = sprites.back();
+            sprites[si] = last;
+            last->spriteIndex = si;
+            sprites.pop_back();
+        }
+        sprite->spriteIndex = Renderer::notListed;
+        if (sprite->drawOwner)
+        {
+            auto found = ownerSprites.find(sprite->drawOwner);
+            if (found != ownerSprites.end() && found->second == sprite)
+                ownerSprites.erase(found);
+            sprite->drawOwner = nullptr;
+        }
+        Unlist(sprite);
+    }
+
+    void Graphics::RemoveText(Text* text)
+    {
+        Unlist(text);
+    }
+
+    void Graphics::RemoveEmitter(Emitter* emitter)
+    {
+        Unlist(emitter);
+    }
+
+    void Graphics::Unlist(Renderer* r)
+    {
+        // The entry becomes a gap that the next sort closes.
+        if (!r)
+            return;
+        const unsigned di = r->drawIndex;
+        if (di < renderers.size() && renderers[di] == r)
+        {
+            renderers[di] = nullptr;
+            ++tombstones;
+        }
+        r->drawIndex = Renderer::notListed;
+    }
+
+    void Graphics::NoDebugDraw()
+    {
+        for (Sprite* sprite : sprites)
+        {
+            sprite->SetDebugDraw(false);
+#ifdef KITE_HAS_COLLIDER
+            GameObject* owner = sprite->GetOwner();
+            if (owner && owner->HasComponent(CT_Collider2D))
+                if (Collider2D* collider = owner->GetComponent<Collider2D>())
+                    collider->SetDebug(false);
+#endif
+        }
+    }
+
+    void Graphics::ClearRegistries()
+    {
+        for (Renderer* r : renderers)
+            if (r)
+            {
+                r->drawIndex = Renderer::notListed;
+                r->drawOwner = nullptr;
+            }
+        for (Sprite* sprite : sprites)
+        {
+            sprite->spriteIndex = Renderer::notListed;
+            sprite->drawOwner = nullptr;
+        }
+        renderers.clear();
+        sprites.clear();
+        ownerSprites.clear();
+        tombstones = 0;
+    }
+
+    const std::vector<Renderer*>& Graphics::GetRenderers()
+    {
+        CompactRenderers();
+        return renderers;
+    }
+
+    void Graphics::CompactRenderers()
+    {
+        if (tombstones == 0)
+            return;
+        std::size_t out = 0;
+        for (Renderer* r : renderers)
+        {
+            if (!r)
+                continue;
+            r->drawIndex = static_cast<unsigned>(out);
+            renderers[out++] = r;
+        }
+        renderers.resize(out);
+        tombstones = 0;
+    }
+
+    void Graphics::Reorder()
+    {
+        CompactRenderers();
+        for (Renderer* r : renderers)
+            r->RefreshTransform();
+        SortRenderers();
+    }
+
+    void Graphics::SortRenderers()
+    {
+        const std::size_t n = renderers.size();
+        sortKeys.resize(n);
+        bool sorted = true;
+        for (std::size_t i = 0; i < n; ++i)
+        {
+            Renderer* r = renderers[i];
+            const Transform* t = r->GetTransform();
+            SortKey& key = sortKeys[i];
+            key.renderer = r;
+            key.hasTransform = t != nullptr;
+            key.depth = t ? t->GetDepth() : 0.0f;
+            key.y = t ? t->GetTransVec().y : 0.0f;
+            if (sorted && i > 0 && KeyBefore(key, sortKeys[i - 1]))
+                sorted = false;
+        }
+        if (sorted)
+            return;
+
+        // Bottom-up merge sort: stable, so equal keys keep their order, and
+        // its buffer is kept from frame to frame.
+        sortScratch.resize(n);
+        SortKey* from = sortKeys.data();
+        SortKey* to = sortScratch.data();
+        for (std::size_t width = 1; width < n; width *= 2)
+        {
+            for (std::size_t lo = 0; lo < n; lo += 2 * width)
+            {
+                std::size_t mid = std::min(lo + width, n);
+                std::size_t hi = std::min(lo + 2 * width, n);
+                std::size_t i = lo, j = mid, k = lo;
+                while (i < mid && j < hi)
+                    to[k++] = KeyBefore(from[j], from[i]) ? from[j++] : from[i++];
+                while (i < mid)
+                    to[k++] = from[i++];
+                while (j < hi)
+                    to[k++] = from[j++];
+            }
+            std::swap(from, to);
+        }
+        for (std::size_t i = 0; i < n; ++i)
+        {
+            renderers[i] = from[i].renderer;
+            renderers[i]->drawIndex = static_cast<unsigned>(i);
+        }
+    }
+
+    void Graphics::CallDraw()
+    {
+        for (Sprite* sprite : sprites)
+        {
+            GameObject* owner = sprite->GetOwner();
+            if (!owner || !owner->isActive())
+                continue;
+            sprite->Update();
+            sprite->RefreshTransform();
+            if (Transform* t = sprite->GetTransform())
+                t->Update();
+        }
+        Reorder();
+        DrawWorld();
+    }
+
+    void Graphics::DrawWorld()
+    {
+        const float step = fc.getFixedDeltaTime() * (ENGINE ? ENGINE->GetTimeFactor() : 1.0f);
+        for (Sprite* sprite : sprites)
+        {
+            GameObject* owner = sprite->GetOwner();
+            if (owner && owner->isActive() && sprite->GetTexturePtr() && sprite->getAnimated())
+                sprite->Animate(step);
+        }
+        // Indexing, not iterators: drawing never adds renderers, but a gap
+        // may appear if a component goes away while its object draws.
+        for (std::size_t i = 0; i < renderers.size(); ++i)
+        {
+            Renderer* r = renderers[i];
+            if (r && r->GetOwner() && r->GetTransform())
+                r->RenderMe();
+        }
+    }
+}

@@ -1,0 +1,173 @@
+// MyGLSL: reading, compiling and linking one shader program.
+#include "Core/Graphics/MyGLSL.h"
+
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "Core/Graphics/GLHeaders.h"
+
+namespace KiteFramework
+{
+    bool InitialiseGLEW()
+    {
+        static bool initialised = false;
+        if (initialised)
+            return true;
+        glewExperimental = GL_TRUE;
+        GLenum result = glewInit();
+        // Without a GLX display (an EGL context) GLEW still loads the entry
+        // points; what matters is that they are there.
+        if (result != GLEW_OK && result != GLEW_ERROR_NO_GLX_DISPLAY)
+            return false;
+        initialised = glCreateProgram != nullptr && glGenVertexArrays != nullptr && glBufferData != nullptr &&
+                      glUniformMatrix4fv != nullptr;
+        // GLEW may leave a harmless GL_INVALID_ENUM behind.
+        if (initialised)
+            while (glGetError() != GL_NO_ERROR)
+            {
+            }
+        return initialised;
+    }
+}
+
+namespace
+{
+    std::string ReadWhole(const char* path)
+    {
+        std::ifstream file;
+        file.exceptions(std::ifstream::failbit | std::ifstream::badbit);
+        file.open(path);
+        std::stringstream stream;
+        stream << file.rdbuf();
+        return stream.str();
+    }
+
+    // Compiles one stage; the info log is fetched but not shown.
+    bool CompileStage(GLenum kind, const std::string& source, GLuint& shader)
+    {
+        shader = glCreateShader(kind);
+        const char* text = source.c_str();
+        glShaderSource(shader, 1, &text, nullptr);
+        glCompileShader(shader);
+        GLint ok = 0;
+        glGetShaderiv(shader, GL_COMPILE_STATUS, &ok);
+        if (!ok)
+        {
+            char log[512];
+            glGetShaderInfoLog(shader, sizeof(log), nullptr, log);
+        }
+        return ok != 0;
+    }
+}
+
+bool MyGLSL::Setup(const char* vertexPath, const char* fragmentPath, const char* geometryPath)
+{
+    if (!KiteFramework::InitialiseGLEW())
+        return false;
+    program = glCreateProgram();
+    if (glGetError() != GL_NO_ERROR || program == 0)
+        return false;
+
+    std::string vertexSource;
+    std::string fragmentSource;
+    std::string geometrySource;
+    try
+    {
+        vertexSource = ReadWhole(vertexPath);
+        if (geometryPath)
+            geometrySource = ReadWhole(geometryPath);
+    }
+    catch (const std::exception&)
+    {
+        std::cout << "ERROR::VERTEX SHADER::FILE_NOT_SUCCESFULLY_READ" << std::endl;
+    }
+    try
+    {
+        fragmentSource = ReadWhole(fragmentPath);
+    }
+    catch (const std::exception&)
+    {
+        std::cout << "ERROR::FRAGMENT SHADER::FILE_NOT_SUCCESFULLY_READ" << std::endl;
+    }
+
+    vertexCompiled = CompileStage(GL_VERTEX_SHADER, vertexSource, vertexShader);
+    if (!vertexCompiled)
+    {
+        std::cout << "Vertex compile fail" << std::endl;
+        return false;
+    }
+    fragmentCompiled = CompileStage(GL_FRAGMENT_SHADER, fragmentSource, fragmentShader);
+    if (!fragmentCompiled)
+    {
+        std::cout << "fragment compile fail" << std::endl;
+        return false;
+    }
+    if (geometryPath)
+    {
+        if (!CompileStage(GL_GEOMETRY_SHADER, geometrySource, geometryShader))
+        {
+            std::cout << "Geometry compile fail" << std::endl;
+            return false;
+        }
+    }
+
+    glAttachShader(program, vertexShader);
+    glAttachShader(program, fragmentShader);
+    if (geometryShader)
+        glAttachShader(program, geometryShader);
+    glLinkProgram(program);
+    GLint linked = 0;
+    glGetProgramiv(program, GL_LINK_STATUS, &linked);
+    if (!linked)
+    {
+        char log[512];
+        glGetProgramInfoLog(program, sizeof(log), nullptr, log);
+        return false;
+    }
+    return true;
+}
+
+void MyGLSL::Start()
+{
+    glUseProgram(program);
+}
+
+void MyGLSL::End()
+{
+    glUseProgram(0);
+}
+
+void MyGLSL::Clean()
+{
+    if (vertexCompiled)
+    {
+        glDetachShader(program, vertexShader);
+        glDeleteShader(vertexShader);
+    }
+    if (fragmentCompiled)
+    {
+        glDetachShader(program, fragmentShader);
+        glDeleteShader(fragmentShader);
+    }
+    // A shader that failed to compile was never attached: only delete it.
+    if (vertexShader && !vertexCompiled)
+        glDeleteShader(vertexShader);
+    if (fragmentShader && !fragmentCompiled)
+        glDeleteShader(fragmentShader);
+    if (geometryShader)
+    {
+        glDetachShader(program, geometryShader);
+        glDeleteShader(geometryShader);
+    }
+    if (program != 0)
+        glDeleteProgram(program);
+    vertexShader = fragmentShader = geometryShader = 0;
+    vertexCompiled = fragmentCompiled = false;
+    program = 0;
+}
+
+int MyGLSL::GetUniformLocation(const char* name) const
+{
+    return program ? glGetUniformLocation(program, name) : -1;
+}

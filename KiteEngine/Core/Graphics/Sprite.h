@@ -1,0 +1,137 @@
+// Sprite: draws its object's Transform as one textured quad. The texture may
+// be a sheet of equal cells that the sprite animates; a second texture can be
+// blended over the first, a tint multiplies the colours and the quad can be
+// mirrored horizontally.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "Core/Graphics/Renderer.h"
+
+namespace KiteFramework
+{
+    class Sprite : public Renderer
+    {
+    public:
+        using UV = std::array<float, 2>;
+
+        Sprite();
+        // Copies every field but the debug outline; the blend texture only
+        // when the sprite is blendable.
+        Sprite(const Sprite& other);
+        ~Sprite() override;
+
+        void Initialise() override;
+        void Update() override;
+        void XMLUnSerialise(XMLElement* firstField) override;
+        void XMLSerialise(XMLElement* element, XMLDocument* document) const override;
+        GameComponent* Clone() const override;
+        void RenderImGui() override {}
+        void RenderMe() override;
+
+        // Texture changes from the game; a path ending in '/' keeps the
+        // texture but restarts the animation, an empty one changes nothing.
+        void InGameSet(std::string path);
+        void InGameSet(std::string path, int columns, int rows);
+        void InGameSet(std::string path, int columns, int rows, float framerate, float speed);
+        void InGameSetBlend(std::string path);
+        void InGameSetBlend(std::string path, int columns, int rows);
+        void InGameSetBlend(std::string path, int columns, int rows, float framerate, float speed);
+        void InGameSetAll(std::string path, std::string blendPath, int columns, int rows);
+        void InGameSetAll(std::string path, std::string blendPath, int columns, int rows, float framerate,
+                          float speed);
+
+        void SetTexturePath(const std::string& path);
+        void SetBlendPath(const std::string& path);
+        void SetTexturePtr(unsigned int* t) { texture = t; }
+        void SetBlendTexturePtr(unsigned int* t) { blendTexture = t; }
+
+        std::string GetTexturePath() const { return texturePath; }
+        std::string GetBlendPath() const { return blendTexturePath; }
+        unsigned int* GetTexturePtr() const { return texture; }
+        unsigned int* GetBlendTexturePtr() const { return blendTexture; }
+        std::vector<UV> GetUV() const { return std::vector<UV>(uv.begin(), uv.end()); }
+        // The coordinates drawn, without a copy.
+        const std::array<UV, 6>& UVs() const { return uv; }
+        std::array<float, 4>* GetColor() { return &tint; }
+        const std::array<float, 4>& GetTint() const { return tint; }
+        float GetAlpha() const { return tint[3]; }
+        float GetBlend() const { return blend; }
+        int GetColumn() const { return columns; }
+        unsigned GetRow() const { return rows; }
+        int GetCurrCol() const { return currentColumn; }
+        int GetCurrRow() const { return currentRow; }
+        int* getCol();
+        bool GetFlipXconst() const { return flippedX; }
+        bool getAnimated() const { return animated; }
+        bool getDebug() const { return debugDraw; }
+        bool IsRenderable() const { return renderable; }
+        bool IsBlendable() const { return blendable; }
+        int GetLoopsPlayed() const { return loopsPlayed; }
+        float GetFrameTime() const { return frameTime; }
+
+        void TintSet(const std::array<float, 4>& colour) { tint = colour; }
+        void TintSet(float r, float g, float b, float a) { tint = {r, g, b, a}; }
+        void TintSet(float r, float g, float b) { tint[0] = r; tint[1] = g; tint[2] = b; }
+        void AlphaSet(float a) { tint[3] = a; }
+        void SetBlend(float b) { blend = b; }
+        void SetBlendable(bool b) { blendable = b; }
+        void SetAnimated(bool a) { animated = a; }
+        void SetDebugDraw(bool d) { debugDraw = d; }
+        void ToggleRender(bool r) { renderable = r; }
+        void SetFlipX(bool f);
+        void SetFrameRate(float rate) { framerate = rate; }
+        void SetSpeed(float s) { speed = s; }
+        void SetStartingRow(unsigned row) { startingRow = row; }
+        void SetAnimationCount(int n);
+        void SetColumn(unsigned n);
+        void IncrementColumn();
+        void DecrementColumn();
+
+        // Advances at most one cell once `frameTime` has built up.
+        void Animate(float dt);
+        void Recalculate();
+
+        bool operator<(Sprite* other) const;
+
+    private:
+        void UVorder();
+        void MoveUV(float du, float dv);
+        void MoveToNextColumn();
+        void MoveToNextRow();
+        void Reset();
+        static bool EndsWithSlash(const std::string& path) { return !path.empty() && path.back() == '/'; }
+
+        bool uvDirty = false;
+        float blend = 0.0f;
+        // Always six pairs, one per vertex of the quad.
+        std::array<UV, 6> baseUV{};
+        std::array<UV, 6> uv{};
+        std::array<float, 4> tint{1.0f, 1.0f, 1.0f, 1.0f};
+        std::string texturePath;
+        std::string blendTexturePath;
+        unsigned int* texture = nullptr;
+        unsigned int* blendTexture = nullptr;
+        float cellWidth = 1.0f;
+        float cellHeight = 1.0f;
+        int columns = 1;
+        unsigned rows = 1;
+        int currentColumn = 0;
+        int currentRow = 0;
+        unsigned startingRow = 1;
+        float originV = 0.0f;
+        float framerate = 60.0f;
+        float timer = 0.0f;
+        float frameTime = 0.0f;
+        float speed = 1.0f;
+        bool animated = false;
+        bool debugDraw = false;
+        bool renderable = false;
+        bool flippedX = false;
+        int animationCount = 0;
+        int loopsPlayed = 0;
+        bool blendable = false;
+    };
+}
