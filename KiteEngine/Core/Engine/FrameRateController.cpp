@@ -1,6 +1,7 @@
 // FrameRateController: the fixed 1/60 s frame step.
 #include "Core/Engine/FrameRateController.h"
 
+#include <algorithm>
 #include <iostream>
 #include <thread>
 
@@ -12,9 +13,10 @@ namespace KiteFramework
 
     namespace
     {
-        // The wait sleeps until this much of the step is left, then spins:
-        // sleeping is coarse, spinning is exact.
-        const std::chrono::microseconds kSpinMargin(1500);
+        // The wait sleeps in short slices until this much of the step is
+        // left, then spins: sleeping is coarse, spinning is exact.
+        const std::chrono::microseconds kSpinMargin(2000);
+        const std::chrono::microseconds kSleepSlice(1000);
     }
 
     void FrameRateController::Start()
@@ -26,9 +28,8 @@ namespace KiteFramework
     {
         const auto step = std::chrono::duration_cast<Clock::duration>(std::chrono::duration<float>(fixedDeltaTime));
         const auto deadline = start + step;
-        auto now = Clock::now();
-        if (deadline - now > kSpinMargin)
-            std::this_thread::sleep_until(deadline - kSpinMargin);
+        for (auto left = deadline - Clock::now(); left > kSpinMargin; left = deadline - Clock::now())
+            std::this_thread::sleep_for(std::min<Clock::duration>(left - kSpinMargin, kSleepSlice));
         do
         {
             end = Clock::now();
