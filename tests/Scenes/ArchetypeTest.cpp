@@ -1,0 +1,119 @@
+// Archetypes: loading templates from their files, writing them, and
+// Instantiate.
+#include "Objects/TestComponents.h"
+
+using namespace KiteTest;
+namespace fs = std::filesystem;
+
+namespace
+{
+    // Archetype files are listed from the working folder and read from the
+    // asset root; outside the game's own folder these differ.
+    class Archetypes : public World
+    {
+    protected:
+        void Put(const std::string& name, const std::string& text)
+        {
+            names.push_back(name);
+            WriteFile("Assets/Archetypes/" + name + ".xml", text);
+            WriteFile(engine->GetAssetPath() + "Archetypes/" + name + ".xml", text);
+        }
+
+        void TearDown() override
+        {
+            std::error_code ec;
+            for (const std::string& name : names)
+            {
+                fs::remove("Assets/Archetypes/" + name + ".xml", ec);
+                fs::remove(engine->GetAssetPath() + "Archetypes/" + name + ".xml", ec);
+            }
+            World::TearDown();
+        }
+
+        std::string Name(const std::string& base) const { return base + scene; }
+
+        std::vector<std::string> names;
+    };
+}
+
+TEST_F(Archetypes, EachFileBecomesANamedTemplate)
+{
+    const std::string cloud = Name("Cloud");
+    Put(cloud, "<Components><Transform><translation><x>1</x><y>2</y></translation></Transform>"
+               "<Probe><speed>3</speed></Probe></Components>");
+    const std::string broken = Name("Broken");
+    Put(broken, "<Things/>");
+    testing::internal::CaptureStderr();
+    archetypes->LoadAllArchetypes();
+    std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("Archetype \"" + broken + "\": "), std::string::npos) << err;
+
+    GameObject* t = archetypes->FindArchetype(cloud);
+    ASSERT_NE(t, nullptr);
+    EXPECT_EQ(t->getName(), cloud);
+    EXPECT_EQ(t->GetId(), 0u);
+    EXPECT_EQ(t->GetComponent<Probe>()->speed, 3.0f);
+    EXPECT_EQ(t->GetComponent<Probe>()->initialised, 0);
+    EXPECT_TRUE(factory->GetObjects().empty());
+    ASSERT_NE(archetypes->FindArchetype(broken), nullptr);
+
+    // Destroy never reaches a template.
+    testing::internal::CaptureStderr();
+    t->Destroy();
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(factory->GetDestroyQueueSize(), 0u);
+}
+
+TEST_F(Archetypes, InstantiateNumbersInitialisesAndStartsTheClone)
+{
+    const std::string cloud = Name("Cloud");
+    Put(cloud, "<Components><Transform/><Probe/></Components>");
+    archetypes->LoadAllArchetypes();
+    Make("existing");
+    engine->SetEngineStatus(ES_GAMEPLAYING, false);
+
+    GameObject* o = Instantiate(cloud, Vector2D(30.0f, -40.0f), 15.0f);
+    ASSERT_NE(o, nullptr);
+    EXPECT_EQ(o->GetId(), 2u);
+    EXPECT_TRUE(o->isActive());
+    EXPECT_EQ(factory->FindObjectWithId(2), o);
+    Probe* p = o->GetComponent<Probe>();
+    EXPECT_EQ(p->initialised, 1);
+    EXPECT_EQ(p->started, 1);
+    EXPECT_EQ(logic->GetScriptCount(), 1u);
+    EXPECT_EQ(o->GetComponent<Transform>()->GetTransVec(), Vector2D(30.0f, -40.0f));
+    EXPECT_EQ(o->GetComponent<Transform>()->GetRotation(), 15.0f);
+    EXPECT_EQ(archetypes->FindArchetype(cloud)->GetComponent<Probe>()->initialised, 0);
+
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(Instantiate("NoSuchArchetype", Vector2D(), 0.0f), nullptr);
+    std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("unknown archetype \"NoSuchArchetype\""), std::string::npos);
+    EXPECT_EQ(factory->GetCounter(), 2u);
+}
+
+TEST_F(Archetypes, SavingUnderALoadedNameKeepsTheLoadedTemplate)
+{
+    const std::string stall = Name("Stall");
+    Put(stall, "<Components><Probe><speed>1</speed></Probe></Components>");
+    archetypes->LoadAllArchetypes();
+
+    GameObject* o = Make("edited");
+    Probe* p = new Probe();
+    p->speed = 9.0f;
+    o->AddComponent(p);
+    ASSERT_TRUE(archetypes->MakeArchetypeAndSerialise(stall, o));
+    std::string file = ReadFile("Assets/Archetypes/" + stall + ".xml");
+    EXPECT_NE(file.find("<speed>9</speed>"), std::string::npos) << file;
+    EXPECT_EQ(file.find("Mesh"), std::string::npos);
+    EXPECT_EQ(archetypes->FindArchetype(stall)->GetComponent<Probe>()->speed, 1.0f);
+
+    // A new name becomes a template at once, owning its own components.
+    const std::string fresh = Name("Fresh");
+    names.push_back(fresh);
+    ASSERT_TRUE(archetypes->MakeArchetypeAndSerialise(fresh, o));
+    GameObject* t = archetypes->FindArchetype(fresh);
+    ASSERT_NE(t, nullptr);
+    EXPECT_NE(t->GetComponent<Probe>(), p);
+    EXPECT_EQ(t->GetComponent<Probe>()->speed, 9.0f);
+}
