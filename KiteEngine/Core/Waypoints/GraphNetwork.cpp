@@ -107,11 +107,16 @@ namespace KiteFramework
         std::vector<const std::list<EdgeLink>*> edgesByIndex;
         byIndex.reserve(nodeList.size());
         edgesByIndex.reserve(nodeList.size());
+        // Both maps hold the same labels, so they are walked side by side.
+        auto edges = adList.begin();
         for (auto& entry : nodeList)
         {
             byIndex.push_back(entry.second);
-            auto edges = adList.find(entry.first);
+            if (edges == adList.end() || edges->first != entry.first)
+                edges = adList.find(entry.first);
             edgesByIndex.push_back(edges == adList.end() ? nullptr : &edges->second);
+            if (edges != adList.end())
+                ++edges;
         }
         if (!startIt->second->searchClosed)
             open.emplace(0u, startIt->second->searchIndex);
