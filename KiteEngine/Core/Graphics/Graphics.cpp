@@ -39,6 +39,7 @@ namespace KiteFramework
         // window's size, so that drawing and mouse picking agree.
         projection = glm::ortho(-cameraWidth / 2.0f, cameraWidth / 2.0f, -cameraHeight / 2.0f, cameraHeight / 2.0f,
                                 0.0f, -150.0f);
+        windowFromSystem = WINDOWSSYSTEM && window == WINDOWSSYSTEM->GetWindowHandleAddress();
         if (!GRAPHICS)
             GRAPHICS = this;
         SetUp();
@@ -46,11 +47,13 @@ namespace KiteFramework
 
     Graphics::~Graphics()
     {
+        // Without the window its context, and every GL object in it, is gone.
+        Platform::Window* w = LiveWindow();
+        if (!w)
+            glReady = false;
         if (glReady)
         {
-            // The context may belong to a window that is already gone.
-            if (window && *window)
-                (*window)->MakeCurrent();
+            w->MakeCurrent();
             for (auto& entry : textures)
                 glDeleteTextures(1, entry.second);
             for (Character& glyph : glyphs)
@@ -110,9 +113,16 @@ namespace KiteFramework
         LoadFont(ResolveAssetPath("Assets/Fonts/SHOWG.ttf"));
     }
 
+    Platform::Window* Graphics::LiveWindow() const
+    {
+        if (windowFromSystem && !WINDOWSSYSTEM)
+            return nullptr;
+        return window ? *window : nullptr;
+    }
+
     bool Graphics::CreateContext()
     {
-        Platform::Window* w = (window ? *window : nullptr);
+        Platform::Window* w = LiveWindow();
         if (!w)
         {
             Platform::DebugOutput("Graphics: there is no window; nothing will be drawn.\n");
@@ -210,7 +220,7 @@ namespace KiteFramework
             {{0.0f, 0.0f}, {0.0f, 1.0f}, {1.0f, 1.0f}, {1.0f, 1.0f}, {1.0f, 0.0f}, {0.0f, 0.0f}}};
         const std::array<float, 4> white{1.0f, 1.0f, 1.0f, 1.0f};
         if (texture != 0)
-            DrawQuad(spriteProgram, spriteUniforms, texture, 0, 0.0f, fullUV, white, false, model, 2);
+            DrawQuad(spriteProgram, spriteUniforms, texture, 0, 0.0f, fullUV, white, false, model, 2, GL_TRIANGLES);
         SwapBuffers();
     }
 
@@ -249,16 +259,18 @@ namespace KiteFramework
         {
             int w = width;
             int h = height;
-            if (window && *window)
-                (*window)->GetClientSize(w, h);
+            if (Platform::Window* live = LiveWindow())
+                live->GetClientSize(w, h);
             glViewport(0, 0, w, h);
         }
     }
 
     void Graphics::SwapBuffers()
     {
-        if (glReady && window && *window)
-            (*window)->SwapBuffers();
+        if (!glReady)
+            return;
+        if (Platform::Window* live = LiveWindow())
+            live->SwapBuffers();
     }
 
     void Graphics::SetBG(float r, float g, float b, float a)
@@ -297,8 +309,8 @@ namespace KiteFramework
     {
         int w = width;
         int h = height;
-        if (window && *window)
-            (*window)->GetClientSize(w, h);
+        if (Platform::Window* live = LiveWindow())
+            live->GetClientSize(w, h);
         return Vector2D(static_cast<float>(x - w / 2), static_cast<float>(h / 2 - y));
     }
 

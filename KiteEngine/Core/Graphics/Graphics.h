@@ -176,6 +176,8 @@ namespace KiteFramework
                 blend = -1, view = -1, projection = -1, text = -1, textColor = -1;
         };
 
+        // The window, or null once the window system that owns it is gone.
+        Platform::Window* LiveWindow() const;
         bool CreateContext();
         void BuildPrograms();
         void CacheUniforms(MyGLSL* program, Uniforms& out);
@@ -183,7 +185,7 @@ namespace KiteFramework
         // One textured quad with a program of the sprite kind.
         void DrawQuad(MyGLSL* program, const Uniforms& u, unsigned int texture, unsigned int blendTexture,
                       float blend, const std::array<std::array<float, 2>, 6>& uv, const std::array<float, 4>& tint,
-                      bool debug, const glm::mat4& model, int triangles);
+                      bool debug, const glm::mat4& model, int triangles, DrawMode mode);
         void Unlist(Renderer* r);
         void ClearRegistries();
         void CompactRenderers();
@@ -201,6 +203,9 @@ namespace KiteFramework
         static bool KeyBefore(const SortKey& a, const SortKey& b);
 
         Platform::Window** window;
+        // The pointer lives in the window system, which is deleted first at
+        // shutdown together with the window and its context.
+        bool windowFromSystem = false;
         int width;
         int height;
         float widthRatio = 1.0f;

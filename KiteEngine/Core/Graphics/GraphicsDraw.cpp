@@ -79,7 +79,8 @@ namespace KiteFramework
 
     void Graphics::DrawQuad(MyGLSL* program, const Uniforms& u, unsigned int texture, unsigned int blendTexture,
                             float blend, const std::array<std::array<float, 2>, 6>& uv,
-                            const std::array<float, 4>& tint, bool debug, const glm::mat4& model, int triangles)
+                            const std::array<float, 4>& tint, bool debug, const glm::mat4& model, int triangles,
+                            DrawMode mode)
     {
         if (!glReady || !program)
             return;
@@ -116,7 +117,7 @@ namespace KiteFramework
         glUniformMatrix4fv(u.view, 1, GL_FALSE, glm::value_ptr(view));
         glUniformMatrix4fv(u.projection, 1, GL_FALSE, glm::value_ptr(projection));
 
-        glDrawArrays(GL_TRIANGLES, 0, 3 * triangles);
+        glDrawArrays(static_cast<GLenum>(mode), 0, 3 * triangles);
 
         glBindVertexArray(0);
         glDisableVertexAttribArray(0);
@@ -141,9 +142,8 @@ namespace KiteFramework
             // Every object draws through the one quad in the position buffer.
             DrawQuad(spriteProgram, spriteUniforms, *texture, blendTexture ? *blendTexture : 0, sprite->GetBlend(),
                      sprite->UVs(), sprite->GetTint(), sprite->getDebug(), t->GetTransformation(),
-                     meshes[0]->GetNumTri());
+                     meshes[0]->GetNumTri(), mode);
         }
-        (void)mode;
         // The object's text goes over its sprite, whether or not the text
         // draws itself as well.
         if (owner->HasComponent(CT_Text))
