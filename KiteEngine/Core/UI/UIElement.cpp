@@ -1,19 +1,14 @@
 // UIElement: registration with the user-interface system.
 #include "Core/UI/UIElement.h"
 
-#if __has_include("Core/UI/UISystem.h")
 #include "Core/UI/UISystem.h"
-#define KITE_HAS_UISYSTEM 1
-#endif
 
 namespace KiteFramework
 {
     void UIElement::Initialise()
     {
-#ifdef KITE_HAS_UISYSTEM
-        if (UISYSTEM)
+        if (UISYSTEM && !UISYSTEM->IsRegistered(this))
             UISYSTEM->AddUIElem(this);
-#endif
         initialised = 1;
     }
 
@@ -24,9 +19,9 @@ namespace KiteFramework
 
     UIElement::~UIElement()
     {
-#ifdef KITE_HAS_UISYSTEM
-        if (initialised && UISYSTEM)
+        // UISYSTEM is null once the system is gone: archetype templates are
+        // deleted after it at shutdown.
+        if (UISYSTEM)
             UISYSTEM->RemoveUIElem(this);
-#endif
     }
 }

@@ -1,6 +1,7 @@
 // UIElement: the base of user-interface components. An object keeps these
 // in its own list, and the factory keeps objects holding one in its map of
-// user-interface objects.
+// user-interface objects; the user-interface system hands them every
+// broadcast message.
 #pragma once
 
 #include "Core/Objects/GameComponent.h"
@@ -13,7 +14,7 @@ namespace KiteFramework
         explicit UIElement(ComponentTypeId type) : GameComponent(type) {}
         UIElement(const UIElement& other) : GameComponent(other) {}
 
-        // Registers with the user-interface system.
+        // Registers with the user-interface system (once, however often it runs).
         void Initialise() override;
         GameComponent* Clone() const override;
         ~UIElement() override;

@@ -1,0 +1,81 @@
+// BaseButton: the base of every button. It swaps its object's sprite texture
+// by mouse state (default, over, down, inactive), plays its object's audio
+// source when pressed, and turns the mouse messages that picking sends to its
+// object into calls of its virtual mouse handlers.
+#pragma once
+
+#include <string>
+
+#include "Core/UI/UIElement.h"
+
+namespace KiteFramework
+{
+    class Sprite;
+    class AudioSource;
+
+    class BaseButton : public UIElement
+    {
+    public:
+        BaseButton& operator=(const BaseButton& other);
+
+        void Initialise() override;
+        // Mouse messages 8 to 13, only while the owner object is active.
+        void SendMessage(Message* message) override;
+        void XMLSerialise(XMLElement* element, XMLDocument* document) const override;
+        GameComponent* Clone() const override;
+        void RenderImGui() override {}
+        ~BaseButton() override = default;
+
+        // Reads the six button keys from the cursor and leaves the cursor on
+        // the element after them, where a subclass reads its own keys. Named
+        // apart from XMLUnSerialise so that a call with a plain pointer
+        // variable is not ambiguous.
+        virtual void XMLUnSerialiseBase(XMLElement*& cursor);
+
+        // Changing the state shows the default (now active) or inactive texture.
+        void ButtonActive(bool active);
+        bool ButtonActive() const { return buttonActive; }
+
+        std::string GetDefaultPath() const { return defaultSpritePath; }
+        std::string GetMouseOverPath() const { return mouseOverSpritePath; }
+        std::string GetMouseDownPath() const { return mouseDownSpritePath; }
+        std::string GetInactivePath() const { return inactiveSpritePath; }
+        std::string GetAudioSourcePath() const { return audioSourcePath; }
+        void SetDefaultPath(std::string path) { defaultSpritePath = std::move(path); }
+        void SetMouseOverPath(std::string path) { mouseOverSpritePath = std::move(path); }
+        void SetMouseDownPath(std::string path) { mouseDownSpritePath = std::move(path); }
+        void SetInactivePath(std::string path) { inactiveSpritePath = std::move(path); }
+        void SetAudioSourcePath(std::string path) { audioSourcePath = std::move(path); }
+        bool GetClosesOtherPopups() const { return closesOtherPopups; }
+        void SetClosesOtherPopups(bool closes) { closesOtherPopups = closes; }
+
+    protected:
+        explicit BaseButton(ComponentTypeId type) : UIElement(type) {}
+        BaseButton(const BaseButton& other);
+
+        virtual void OnMouseDown();
+        virtual void OnMouseUp();
+        virtual void OnMouseEnter();
+        virtual void OnMouseExit();
+        virtual void OnMouseOver() {}
+        virtual void OnMouseDrag() {}
+        virtual void ButtonPressedSound();
+
+        void HideOtherPopups();
+
+        bool closesOtherPopups = false;
+        bool buttonActive = false;
+        Sprite* sprite = nullptr;
+        std::string defaultSpritePath;
+        std::string mouseOverSpritePath;
+        std::string mouseDownSpritePath;
+        std::string inactiveSpritePath;
+        AudioSource* audioSource = nullptr;
+        std::string audioSourcePath;
+
+    private:
+        // Looks the owner's sprite up again and shows path on it when the
+        // button is active.
+        void ShowState(const std::string& path);
+    };
+}

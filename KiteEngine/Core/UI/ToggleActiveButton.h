@@ -1,0 +1,70 @@
+// ToggleActiveButton: on press, switches objects on or off: its object's
+// children, its parent, a named object (and the objects some levels below
+// it), or itself; and switches one more named object off.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "Core/UI/BaseButton.h"
+
+namespace KiteFramework
+{
+    class GameObject;
+
+    class ToggleActiveButton : public BaseButton
+    {
+    public:
+        ToggleActiveButton();
+        ToggleActiveButton(const ToggleActiveButton& other);
+        ToggleActiveButton& operator=(const ToggleActiveButton& other);
+        ~ToggleActiveButton() override = default;
+
+        void XMLUnSerialise(XMLElement* firstField) override;
+        void XMLSerialise(XMLElement* element, XMLDocument* document) const override;
+        GameComponent* Clone() const override;
+        void RenderImGui() override {}
+        // The button keys and this button's five, leaving the cursor after
+        // them for subclasses that append keys of their own.
+        void XMLUnSerialiseBase(XMLElement*& cursor) override;
+
+        // Keeps the target already found, as editing the name does.
+        void SetToggleObject(std::string name) { toggleObject = std::move(name); }
+        std::string GetToggleObject() const { return toggleObject; }
+        void SetObjToDeactivate(std::string name) { objToDeactivate = std::move(name); }
+        std::string GetObjToDeactivate() const { return objToDeactivate; }
+        void SetToggleChild(bool b) { toggleChild = b; }
+        void SetToggleParent(bool b) { toggleParent = b; }
+        void SetToggleNumOfLayers(std::int32_t n) { toggleNumOfLayers = n; }
+        bool GetToggleChild() const { return toggleChild; }
+        bool GetToggleParent() const { return toggleParent; }
+        std::int32_t GetToggleNumOfLayers() const { return toggleNumOfLayers; }
+        bool GetForceClose() const { return forceClose; }
+        // Stores the setting and presses the button once with it.
+        void SetForceClose(bool b);
+        // One press that only ever switches off, whatever the button's state.
+        void ForceCloseOnce();
+
+    protected:
+        void OnMouseDown() override;
+
+        bool toggleChild = false;
+        bool toggleParent = false;
+        bool forceClose = false;
+        std::int32_t toggleNumOfLayers = 0;
+        GameObject* toggleTarget = nullptr;
+        std::string toggleObject;
+        GameObject* deactivateTarget = nullptr;
+        std::string objToDeactivate;
+
+    private:
+        // The five steps of a press; alwaysOff switches everything off.
+        void Apply(bool alwaysOff);
+        void Switch(GameObject* object, bool alwaysOff) const;
+        // The cached object, found again by name when it is missing or has
+        // been destroyed since.
+        static GameObject* Resolve(GameObject*& cached, const std::string& name);
+        // Switches off the objects exactly n levels below object.
+        void ToggleFalse(std::int32_t n, GameObject* object);
+    };
+}
