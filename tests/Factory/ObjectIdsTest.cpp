@@ -1,5 +1,5 @@
 // Factory: dense ids, the destroy queue, lookups and creators.
-#include "Objects/TestComponents.h"
+#include "Objects/TestWorld.h"
 
 using namespace KiteTest;
 

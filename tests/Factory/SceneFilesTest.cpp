@@ -1,6 +1,6 @@
 // Scene files: byte-identical round trips, safe saving, stale files, names,
 // and the editor's snapshot scene.
-#include "Objects/TestComponents.h"
+#include "Objects/TestWorld.h"
 
 #include <map>
 

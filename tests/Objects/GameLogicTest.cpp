@@ -1,6 +1,6 @@
 // Game logic: the playing gate, message forwarding, and scripts added or
 // removed while the list is walked.
-#include "Objects/TestComponents.h"
+#include "Objects/TestWorld.h"
 
 using namespace KiteTest;
 

@@ -1,6 +1,6 @@
 // Game objects: the one-per-type rule, user-interface components, activity,
 // cloning and assignment, ownership of the shared mesh, the type set.
-#include "Objects/TestComponents.h"
+#include "Objects/TestWorld.h"
 
 using namespace KiteTest;
 

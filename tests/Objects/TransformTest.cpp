@@ -1,6 +1,6 @@
 // Transform: the model matrix, the dirty flag, parent offsets, and the
 // positional XML form.
-#include "Objects/TestComponents.h"
+#include "Objects/TestWorld.h"
 
 using namespace KiteTest;
 

@@ -1,6 +1,6 @@
 // Archetypes: loading templates from their files, writing them, and
 // Instantiate.
-#include "Objects/TestComponents.h"
+#include "Objects/TestWorld.h"
 
 using namespace KiteTest;
 namespace fs = std::filesystem;

@@ -1,7 +1,7 @@
 // Scene, component and archetype files that are broken in every way we know
 // of: each problem gives one line naming the file, the item is skipped or
 // defaulted, and loading goes on.
-#include "Objects/TestComponents.h"
+#include "Objects/TestWorld.h"
 
 using namespace KiteTest;
 namespace fs = std::filesystem;

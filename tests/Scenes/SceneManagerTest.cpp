@@ -1,6 +1,6 @@
 // Scene manager: deferred loads, the clear / loaded / start order and its
 // gate, and the time factor.
-#include "Objects/TestComponents.h"
+#include "Objects/TestWorld.h"
 
 using namespace KiteTest;
 
