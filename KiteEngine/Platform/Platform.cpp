@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 namespace KiteFramework
 {
@@ -15,6 +16,8 @@ namespace KiteFramework
         {
             Backend* installed = nullptr;
             std::unique_ptr<Backend> defaultBackend;
+            // Declared after the back end so that it ends first at exit.
+            std::vector<std::unique_ptr<Window>> retainedWindows;
         }
 
         Backend& Get()
@@ -28,7 +31,14 @@ namespace KiteFramework
 
         void Install(Backend* backend)
         {
+            retainedWindows.clear();
             installed = backend;
+        }
+
+        void RetainWindow(std::unique_ptr<Window> window)
+        {
+            if (window)
+                retainedWindows.push_back(std::move(window));
         }
 
         bool IsInstalled()

@@ -141,7 +141,11 @@ namespace KiteFramework
         // unless a test has installed another one.
         Backend& Get();
         // Installs a back end (not owned); null returns to the default.
+        // Windows kept by RetainWindow end first: they belong to the old back end.
         void Install(Backend* backend);
+        // Keeps a window alive until the back end in use changes or the
+        // process ends: the game window outlives the system that made it.
+        void RetainWindow(std::unique_ptr<Window> window);
         bool IsInstalled();
 
         // Debugger output: a line to standard error.

@@ -15,6 +15,21 @@ namespace
 {
     // Sanitized builds start slowly; the window may take a while.
     const double kStartSeconds = 60.0;
+
+    // log.txt is written at the end of the first frame: once it exists the
+    // game is in its loop.
+    bool WaitForFirstFrame(const GameProcess& game, double seconds)
+    {
+        fs::path log = fs::path(game.Folder()) / "log.txt";
+        auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+        while (std::chrono::steady_clock::now() < deadline)
+        {
+            if (fs::exists(log))
+                return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        return false;
+    }
 }
 
 TEST(GameStart, WindowCloseEndsTheGameWithStatusZero)
@@ -24,8 +39,7 @@ TEST(GameStart, WindowCloseEndsTheGameWithStatusZero)
     GameProcess game;
     ASSERT_TRUE(game.Start());
     ASSERT_NE(game.WaitForWindow(kStartSeconds), 0u) << game.ErrorOutput();
-    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
-    EXPECT_TRUE(fs::exists(fs::path(game.Folder()) / "log.txt"));
+    ASSERT_TRUE(WaitForFirstFrame(game, kStartSeconds)) << "no log.txt: " << game.ErrorOutput();
 
     game.SendClose();
     int status = -1;
@@ -42,7 +56,7 @@ TEST(GameStart, AltF4EndsTheGame)
     ASSERT_TRUE(game.Start());
     unsigned long window = game.WaitForWindow(kStartSeconds);
     ASSERT_NE(window, 0u) << game.ErrorOutput();
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    ASSERT_TRUE(WaitForFirstFrame(game, kStartSeconds)) << game.ErrorOutput();
     GameProcess::XDoTool("windowfocus --sync " + std::to_string(window));
     GameProcess::XDoTool("key --window " + std::to_string(window) + " alt+F4");
     int status = -1;
@@ -57,6 +71,7 @@ TEST(GameStart, MissingConfigurationFallsBackAndStillRuns)
     GameProcess game;
     ASSERT_TRUE(game.Start(""));
     ASSERT_NE(game.WaitForWindow(kStartSeconds), 0u) << game.ErrorOutput();
+    ASSERT_TRUE(WaitForFirstFrame(game, kStartSeconds)) << game.ErrorOutput();
     EXPECT_NE(game.ErrorOutput().find("Configuration"), std::string::npos);
     game.SendClose();
     int status = -1;

@@ -1,6 +1,7 @@
 // Win32System: the window, its event pump and the window procedure.
 #include "Core/Window/Win32System.h"
 
+#include <deque>
 #include <iostream>
 
 #include "Core/Engine/Engine.h"
@@ -28,6 +29,15 @@ namespace KiteFramework
 
     namespace
     {
+        // Window slots live as long as the process: the graphics system keeps
+        // the address of one and may read it after the window system is gone.
+        Platform::Window** NewWindowSlot()
+        {
+            static std::deque<Platform::Window*> slots;
+            slots.push_back(nullptr);
+            return &slots.back();
+        }
+
         bool Playing()
         {
             return ENGINE && ENGINE->GetEngineStatus(ES_GAMEPLAYING);
@@ -75,7 +85,7 @@ namespace KiteFramework
     }
 
     Win32System::Win32System(const char* title, int width, int height)
-        : System(ST_Win32System), width_(width), height_(height)
+        : System(ST_Win32System), width_(width), height_(height), window_(NewWindowSlot())
     {
         if (!WINDOWSSYSTEM)
             WINDOWSSYSTEM = this;
@@ -99,8 +109,8 @@ namespace KiteFramework
             // The editor works in an ordinary window; the game covers the desktop.
             bool full = !EditorView();
             ownedWindow_ = platform.CreateWindow(caption, desktopWidth, desktopHeight, full);
-            window_ = ownedWindow_.get();
-            if (!window_)
+            *window_ = ownedWindow_.get();
+            if (!*window_)
             {
                 if (ENGINE)
                     ENGINE->logMessage("Failed to Create Window!");
@@ -123,27 +133,29 @@ namespace KiteFramework
     {
         if (WINDOWSSYSTEM == this)
             WINDOWSSYSTEM = nullptr;
+        // Systems deleted after this one (graphics) still use the window.
+        Platform::RetainWindow(std::move(ownedWindow_));
     }
 
     void Win32System::ActivateWindow()
     {
         if (ENGINE)
             ENGINE->logMessage("System: Win32System initialised.");
-        if (!window_)
+        if (!*window_)
             return;
-        window_->Show();
+        (*window_)->Show();
         int w = 0;
         int h = 0;
-        window_->GetClientSize(w, h);
+        (*window_)->GetClientSize(w, h);
         ResizeGraphics(w, h);
     }
 
     void Win32System::ToggleFullScreen()
     {
-        if (!window_)
+        if (!*window_)
             return;
         fullScreen_ = !fullScreen_;
-        window_->SetFullScreen(fullScreen_);
+        (*window_)->SetFullScreen(fullScreen_);
     }
 
     void Win32System::Update()
@@ -246,12 +258,12 @@ namespace KiteFramework
         bool ctrl = platform.IsKeyDown(VK::Control);
         bool shift = platform.IsKeyDown(VK::Shift);
         bool escape = platform.IsKeyDown(VK::Escape);
-        if (!window_ || !((alt && tab) || (ctrl && shift && escape)))
+        if (!*window_ || !((alt && tab) || (ctrl && shift && escape)))
             return;
-        if (window_->IsMinimised())
-            window_->Show();
+        if ((*window_)->IsMinimised())
+            (*window_)->Show();
         else
-            window_->Minimise();
+            (*window_)->Minimise();
     }
 
     void Win32System::OnKeyUp(int vk)

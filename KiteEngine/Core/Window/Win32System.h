@@ -35,10 +35,12 @@ namespace KiteFramework
         void PostQuit() { quitPosted_ = true; }
         bool IsQuitPosted() const { return quitPosted_; }
 
-        bool HasWindow() const { return window_ != nullptr; }
-        Platform::Window* GetWindow() const { return window_; }
-        // The graphics system keeps this address and reaches the window through it.
-        Platform::Window** GetWindowHandleAddress() { return &window_; }
+        bool HasWindow() const { return *window_ != nullptr; }
+        Platform::Window* GetWindow() const { return *window_; }
+        // The graphics system keeps this address and reaches the window
+        // through it; the address and the window stay valid after this
+        // system is deleted, until the process ends.
+        Platform::Window** GetWindowHandleAddress() { return window_; }
         bool IsFullScreen() const { return fullScreen_; }
         int GetWidth() const { return width_; }
         int GetHeight() const { return height_; }
@@ -53,7 +55,7 @@ namespace KiteFramework
         int width_;
         int height_;
         std::unique_ptr<Platform::Window> ownedWindow_;
-        Platform::Window* window_ = nullptr;
+        Platform::Window** window_;
         std::int16_t mouseX_ = 0;
         std::int16_t mouseY_ = 0;
         Platform::CursorHandle defaultCursor_ = 0;
