@@ -66,24 +66,18 @@ namespace KiteFramework
                 return true;
             StopAudio();
 
-            // The dummy driver consumes the mix in real time without output;
-            // the hint is restored so that nothing else sees the change.
-            std::string previous;
-            bool hadHint = false;
+            // The dummy driver consumes the mix in real time without output.
+            // It must win over an SDL_AUDIODRIVER naming a missing driver, and
+            // is dropped again afterwards so that nothing else sees it.
             if (dummyDriver)
-            {
-                if (const char* hint = SDL_GetHint(SDL_HINT_AUDIODRIVER))
-                {
-                    previous = hint;
-                    hadHint = true;
-                }
-                SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
-            }
+                SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
             bool ok = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
-            if (!ok)
+            // A machine without a device is normal; only the silent driver
+            // failing as well is worth a line.
+            if (!ok && dummyDriver)
                 DebugOutput(std::string("Sound: no audio driver: ") + SDL_GetError() + "\n");
             if (dummyDriver)
-                SDL_SetHint(SDL_HINT_AUDIODRIVER, hadHint ? previous.c_str() : nullptr);
+                SDL_ResetHint(SDL_HINT_AUDIODRIVER);
 
             audioStarted_ = ok;
             dummyDriver_ = dummyDriver;
