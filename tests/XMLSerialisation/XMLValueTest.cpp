@@ -223,6 +223,20 @@ TEST(XMLValue, FieldsAreReadByPosition)
     EXPECT_EQ(truncated.name, "none");
     EXPECT_EQ(truncated.count, 2);
 
+    // A record's members are read by position, then the cursor moves past
+    // the whole record.
+    {
+        XMLDocument doc;
+        XMLElement* root = Parse(doc, "<c><earn><m>1</m><l>2</l></earn><after>7</after></c>");
+        float money = 0, likes = 0, reputation = 9;
+        int after = 0;
+        XMLElement* cursor = root->FirstChildElement();
+        QueryNextRecord(cursor, money, likes, reputation);
+        QueryNextElement(cursor, after);
+        EXPECT_EQ(money + likes + reputation, 12.0f);
+        EXPECT_EQ(after, 7);
+    }
+
     // Comments and text between field elements are not fields.
     Fields commented = read("<c><!-- speed --><s>6</s>text<n>k</n><i>1</i></c>");
     EXPECT_EQ(commented.speed, 6.0f);

@@ -318,4 +318,17 @@ namespace KiteFramework
         XMLDetail::QueryAny(cursor, value, "");
         cursor = cursor->NextSiblingElement();
     }
+
+    // Reads a record field (a small structure of named members): the members
+    // by position from the field element's first child, then moves the
+    // cursor past the whole field element.
+    template <typename... T>
+    void QueryNextRecord(XMLElement*& cursor, T&... members)
+    {
+        if (!cursor)
+            return;
+        XMLElement* member = cursor->FirstChildElement();
+        (QueryNextElement(member, members), ...);
+        cursor = cursor->NextSiblingElement();
+    }
 }
