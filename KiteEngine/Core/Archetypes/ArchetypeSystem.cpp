@@ -96,17 +96,11 @@ namespace KiteFramework
         std::error_code ec;
         fs::create_directories(ArchetypeFolder, ec);
         const std::string path = std::string(ArchetypeFolder) + name + ".xml";
-        if (!FACTORY->WriteComponentFile(object, path))
+        GameObjectFactory::FileStage stage = FACTORY->WriteComponentFile(object, path);
+        if (stage == GameObjectFactory::FileStage::Failed ||
+            (stage == GameObjectFactory::FileStage::Staged && !GameObjectFactory::CommitFile(path)))
         {
             std::cerr << "Archetype \"" << name << "\": could not be saved" << std::endl;
-            return false;
-        }
-        fs::rename(path + ".tmp", path, ec);
-        if (ec)
-        {
-            std::cerr << "Archetype \"" << name << "\": cannot replace \"" << path << "\": " << ec.message()
-                      << std::endl;
-            fs::remove(path + ".tmp", ec);
             return false;
         }
         // A template already loaded stays until the next start.

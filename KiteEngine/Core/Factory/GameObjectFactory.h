@@ -101,8 +101,20 @@ namespace KiteFramework
         void DeleteDestroyedObjects();
         void NumberPendingObjects();
 
+        enum class FileStage
+        {
+            Failed,
+            Unchanged,
+            Staged
+        };
+        static FileStage StageDocument(XMLDocument& document, const std::string& path);
+        static bool CommitFile(const std::string& path);
+        static void DiscardFile(const std::string& path);
+        static XMLElement* MakeObjectElement(XMLDocument* document, const GameObject* o);
+
         GameObject* LoadComponents(const std::string& path, const std::string& context);
-        bool WriteComponentFile(GameObject* o, const std::string& path);
+        // Stages o's component file (see StageDocument).
+        FileStage WriteComponentFile(GameObject* o, const std::string& path);
         std::string GOLevelPathParser(const std::string& file, const std::string& sceneName) const;
         std::string ArchetypePathParser(const std::string& file) const;
         void DestroyArchetype(std::map<std::string, GameObject*>& archetypes);

@@ -3,6 +3,7 @@
 // place only when all were written, so a failed save loses nothing.
 #include "Core/Factory/GameObjectFactory.h"
 
+#include <cstdio>
 #include <exception>
 #include <filesystem>
 #include <iostream>
@@ -35,30 +36,64 @@ namespace KiteFramework
             return ENGINE ? ENGINE->GetAssetPath() : std::string("Assets/");
         }
 
-        // Saves through a temporary beside the target; the target is only
-        // replaced by a complete file.
-        bool SaveDocument(XMLDocument& document, const std::string& path, bool moveIntoPlace)
+        // Reads a whole file; false when it cannot be read.
+        bool ReadWhole(const std::string& path, std::string& text)
         {
-            const std::string temp = path + TempSuffix;
-            if (document.SaveFile(temp.c_str(), false) != XML_SUCCESS)
-            {
-                std::cerr << "Cannot write \"" << temp << "\": " << document.ErrorStr() << std::endl;
-                std::error_code ec;
-                fs::remove(temp, ec);
+            std::FILE* file = std::fopen(path.c_str(), "rb");
+            if (!file)
                 return false;
-            }
-            if (!moveIntoPlace)
-                return true;
-            std::error_code ec;
-            fs::rename(temp, path, ec);
-            if (ec)
-            {
-                std::cerr << "Cannot replace \"" << path << "\": " << ec.message() << std::endl;
-                fs::remove(temp, ec);
-                return false;
-            }
-            return true;
+            char buffer[8192];
+            std::size_t n;
+            while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+                text.append(buffer, n);
+            const bool ok = !std::ferror(file);
+            std::fclose(file);
+            return ok;
         }
+    }
+
+    // Prints the document and, unless the file already holds exactly that,
+    // writes it to a temporary beside the file; CommitFile moves it into
+    // place. An unchanged file is never rewritten.
+    GameObjectFactory::FileStage GameObjectFactory::StageDocument(XMLDocument& document, const std::string& path)
+    {
+        XMLPrinter printer(nullptr, false);
+        document.Print(&printer);
+        const std::size_t size = static_cast<std::size_t>(printer.CStrSize() > 0 ? printer.CStrSize() - 1 : 0);
+        std::string existing;
+        if (ReadWhole(path, existing) && existing.size() == size && existing.compare(0, size, printer.CStr(), size) == 0)
+            return FileStage::Unchanged;
+
+        const std::string temp = path + TempSuffix;
+        std::FILE* file = std::fopen(temp.c_str(), "wb");
+        bool ok = file && std::fwrite(printer.CStr(), 1, size, file) == size;
+        if (file && std::fclose(file) != 0)
+            ok = false;
+        if (!ok)
+        {
+            std::cerr << "Cannot write \"" << temp << "\"" << std::endl;
+            std::error_code ec;
+            fs::remove(temp, ec);
+            return FileStage::Failed;
+        }
+        return FileStage::Staged;
+    }
+
+    bool GameObjectFactory::CommitFile(const std::string& path)
+    {
+        std::error_code ec;
+        fs::rename(path + TempSuffix, path, ec);
+        if (!ec)
+            return true;
+        std::cerr << "Cannot replace \"" << path << "\": " << ec.message() << std::endl;
+        fs::remove(path + TempSuffix, ec);
+        return false;
+    }
+
+    void GameObjectFactory::DiscardFile(const std::string& path)
+    {
+        std::error_code ec;
+        fs::remove(path + TempSuffix, ec);
     }
 
     bool GameObjectFactory::IsValidFileName(const std::string& name)
@@ -86,7 +121,7 @@ namespace KiteFramework
 #endif
     }
 
-    bool GameObjectFactory::WriteComponentFile(GameObject* o, const std::string& path)
+    GameObjectFactory::FileStage GameObjectFactory::WriteComponentFile(GameObject* o, const std::string& path)
     {
         XMLDocument document(true, tinyxml2::PRESERVE_WHITESPACE);
         XMLElement* root = document.NewElement("Components");
@@ -108,24 +143,11 @@ namespace KiteFramework
             c->XMLSerialise(element, &document);
             root->InsertEndChild(element);
         }
-        return SaveDocument(document, path, false);
+        return StageDocument(document, path);
     }
 
-    XMLElement* GameObjectFactory::SerialiseGameObject(XMLDocument* document, GameObject* o, const std::string& folder)
+    XMLElement* GameObjectFactory::MakeObjectElement(XMLDocument* document, const GameObject* o)
     {
-        if (!document || !o)
-            return nullptr;
-        const std::string path = folder + "/" + std::to_string(o->id) + ".xml";
-        if (!WriteComponentFile(o, path))
-            return nullptr;
-        std::error_code ec;
-        fs::rename(path + TempSuffix, path, ec);
-        if (ec)
-        {
-            std::cerr << "Cannot replace \"" << path << "\": " << ec.message() << std::endl;
-            fs::remove(path + TempSuffix, ec);
-            return nullptr;
-        }
         XMLElement* element = document->NewElement("GameObject");
         element->SetAttribute("name", o->name.c_str());
         element->SetAttribute("objectId", o->id);
@@ -133,6 +155,17 @@ namespace KiteFramework
         element->SetAttribute("active", o->active);
         element->SetAttribute("layerTag", o->layerTag);
         return element;
+    }
+
+    XMLElement* GameObjectFactory::SerialiseGameObject(XMLDocument* document, GameObject* o, const std::string& folder)
+    {
+        if (!document || !o)
+            return nullptr;
+        const std::string path = folder + "/" + std::to_string(o->id) + ".xml";
+        FileStage stage = WriteComponentFile(o, path);
+        if (stage == FileStage::Failed || (stage == FileStage::Staged && !CommitFile(path)))
+            return nullptr;
+        return MakeObjectElement(document, o);
     }
 
     bool GameObjectFactory::SerialiseLevel()
@@ -165,59 +198,52 @@ namespace KiteFramework
         XMLElement* root = index.NewElement("Scene");
         index.InsertEndChild(root);
 
-        // Every new file is written as a temporary first.
-        std::vector<std::string> written;
+        // Every changed file is written as a temporary first; none replaces
+        // its old version until all were written.
+        std::vector<std::string> staged;
         std::set<std::string> keep;
         bool ok = true;
         for (const ObjectMap* m : {&objects, &uiObjects})
+        {
             for (const auto& entry : *m)
             {
                 GameObject* o = entry.second;
                 const std::string file = std::to_string(o->id) + ".xml";
-                if (!WriteComponentFile(o, folder + "/" + file))
+                FileStage stage = WriteComponentFile(o, folder + "/" + file);
+                if (stage == FileStage::Failed)
                 {
                     ok = false;
                     break;
                 }
-                written.push_back(folder + "/" + file);
+                if (stage == FileStage::Staged)
+                    staged.push_back(folder + "/" + file);
                 keep.insert(file);
-                XMLElement* element = index.NewElement("GameObject");
-                element->SetAttribute("name", o->name.c_str());
-                element->SetAttribute("objectId", o->id);
-                element->SetAttribute("parentId", o->parentId);
-                element->SetAttribute("active", o->active);
-                element->SetAttribute("layerTag", o->layerTag);
-                root->InsertEndChild(element);
+                root->InsertEndChild(MakeObjectElement(&index, o));
             }
+            if (!ok)
+                break;
+        }
         const std::string indexPath = folder + ".xml";
-        if (ok && SaveDocument(index, indexPath, false))
-            written.push_back(indexPath);
-        else
-            ok = false;
+        if (ok)
+        {
+            FileStage stage = StageDocument(index, indexPath);
+            if (stage == FileStage::Staged)
+                staged.push_back(indexPath);
+            ok = stage != FileStage::Failed;
+        }
 
         if (!ok)
         {
-            for (const std::string& path : written)
-                fs::remove(path + TempSuffix, ec);
+            for (const std::string& path : staged)
+                DiscardFile(path);
             std::cerr << "Save: scene \"" << name << "\" was not saved; its files are unchanged" << std::endl;
             return false;
         }
 
-        for (const std::string& path : written)
-        {
-            fs::rename(path + TempSuffix, path, ec);
-            if (ec)
-            {
-                std::cerr << "Save: cannot replace \"" << path << "\": " << ec.message() << std::endl;
-                ok = false;
-            }
-        }
+        for (const std::string& path : staged)
+            ok = CommitFile(path) && ok;
         if (!ok)
-        {
-            for (const std::string& path : written)
-                fs::remove(path + TempSuffix, ec);
             return false;
-        }
         // Only now are the files of objects that no longer exist removed.
         RemoveFilesInDir(folder, ".xml", keep);
         return true;
