@@ -65,6 +65,8 @@ TEST(XMLValue, ScalarTextForms)
     EXPECT_EQ(WrittenText(false), "false");
     EXPECT_EQ(WrittenText(std::string("a<b & c")), "a<b & c");
     EXPECT_EQ(WrittenText("literal"), "literal");
+    char* nothing = nullptr;
+    EXPECT_EQ(WrittenText(nothing), "");
     EXPECT_EQ(WrittenText(std::string()), "");
 }
 

@@ -110,7 +110,12 @@ namespace KiteFramework
     template <typename T>
     void WriteElement(XMLDocument* document, XMLElement* parent, const T& value, const std::string& name)
     {
-        if constexpr (std::is_convertible_v<const T&, std::string>)
+        if constexpr (std::is_convertible_v<const T&, const char*>)
+        {
+            // Character arrays and pointers; a null pointer writes no text.
+            WriteElement(document, parent, static_cast<const char*>(value), name);
+        }
+        else if constexpr (std::is_convertible_v<const T&, std::string>)
         {
             WriteElement(document, parent, std::string(value), name);
         }
