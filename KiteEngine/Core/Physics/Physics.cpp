@@ -1,0 +1,239 @@
+// Physics: the collider registry, mouse picking and the point query.
+#include "Core/Physics/Physics.h"
+
+#include "Core/Engine/DebugPrint.h"
+#include "Core/Engine/Engine.h"
+#include "Core/Factory/GameObjectFactory.h"
+#include "Core/Graphics/Graphics.h"
+#include "Core/Objects/ComponentCreator.h"
+#include "Core/Objects/GameObject.h"
+#include "Core/Objects/Transform.h"
+#include "Core/Physics/Collider2D.h"
+#include "Core/Physics/Shape.h"
+
+namespace KiteFramework
+{
+    Physics* PHYSICS = nullptr;
+
+    Physics::Physics() : System(ST_Physics)
+    {
+        if (!PHYSICS)
+            PHYSICS = this;
+    }
+
+    Physics::~Physics()
+    {
+        // The colliders belong to their objects.
+        colliders.clear();
+        slots.clear();
+        tombstones = 0;
+        if (PHYSICS == this)
+            PHYSICS = nullptr;
+    }
+
+    void Physics::Initialise()
+    {
+        if (FACTORY)
+        {
+            FACTORY->AddComponentCreator(CT_Collider2D, "Collider2D",
+                                         new ComponentCreatorType<Collider2D>(CT_Collider2D));
+            FACTORY->AddComponentCreator(CT_Transform, "Transform", new ComponentCreatorType<Transform>(CT_Transform));
+        }
+        DebugPrintHandler("System: Physics initialised.");
+        if (ENGINE)
+            ENGINE->logMessage("System: Physics initialised.");
+    }
+
+    void Physics::SendMessage(Message* message)
+    {
+        if (!message)
+            return;
+        switch (message->id)
+        {
+        case MsgID::MouseButton:
+        case MsgID::MouseMove:
+            if (ENGINE && ENGINE->GetEngineStatus(ES_GAMEPLAYING))
+                TestPoint(message, message->id == MsgID::MouseButton);
+            break;
+        case MsgID::ClearScene:
+            ClearColliders();
+            break;
+        default:
+            break;
+        }
+    }
+
+    void Physics::AddCollider(Collider2D* collider)
+    {
+        if (!collider)
+            return;
+        slots[collider].push_back(colliders.size());
+        colliders.push_back(collider);
+    }
+
+    void Physics::RemoveCollider(Collider2D* collider)
+    {
+        auto found = slots.find(collider);
+        if (found == slots.end())
+            return;
+        for (std::size_t index : found->second)
+            colliders[index] = nullptr;
+        tombstones += found->second.size();
+        slots.erase(found);
+        Compact();
+    }
+
+    void Physics::ClearColliders()
+    {
+        if (walkDepth > 0)
+        {
+            // A pick is walking the list by index: blank, don't shrink.
+            for (Collider2D*& entry : colliders)
+                entry = nullptr;
+            tombstones = colliders.size();
+        }
+        else
+        {
+            colliders.clear();
+            tombstones = 0;
+        }
+        slots.clear();
+    }
+
+    void Physics::Compact()
+    {
+        // Amortised: compact once the blanks are a good share of the list.
+        if (walkDepth > 0 || tombstones == 0 || tombstones * 4 < colliders.size())
+            return;
+        std::size_t kept = 0;
+        for (Collider2D* entry : colliders)
+            if (entry)
+                colliders[kept++] = entry;
+        colliders.resize(kept);
+        tombstones = 0;
+        slots.clear();
+        for (std::size_t i = 0; i < colliders.size(); ++i)
+            slots[colliders[i]].push_back(i);
+    }
+
+    std::vector<Collider2D*> Physics::GetColliders() const
+    {
+        std::vector<Collider2D*> live;
+        live.reserve(GetColliderCount());
+        for (Collider2D* entry : colliders)
+            if (entry)
+                live.push_back(entry);
+        return live;
+    }
+
+    bool Physics::Deliverable(std::size_t index) const
+    {
+        if (index >= colliders.size() || !colliders[index])
+            return false;
+        const GameObject* owner = colliders[index]->GetOwner();
+        return owner && owner->isActive();
+    }
+
+    void Physics::Send(Collider2D* collider, MsgID::MessageIdType id)
+    {
+        MouseCollideMessage message(id);
+        collider->GetOwner()->SendMessage(&message);
+    }
+
+    std::size_t Physics::BestHit(Vector2D point, std::size_t count) const
+    {
+        std::size_t best = count;
+        for (std::size_t i = 0; i < count; ++i)
+        {
+            if (!Deliverable(i))
+                continue;
+            const Collider2D* c = colliders[i];
+            if (c->shape && c->shape->TestPoint(point) &&
+                (best == count || c->colliderTag > colliders[best]->colliderTag))
+                best = i;
+        }
+        return best;
+    }
+
+    void Physics::TestPoint(Message* message, bool isButton)
+    {
+        // Without graphics there is no world position for the mouse.
+        if (!message || !GRAPHICS)
+            return;
+        const Vector2D mouse = GRAPHICS->CurrentMouseToWorld();
+
+        // The handlers reached from here may add, remove or deactivate
+        // colliders and objects. The walk covers the entries present at its
+        // start; removed ones are blanked in place, so every index stays
+        // valid until the last walk ends.
+        ++walkDepth;
+        const std::size_t count = colliders.size();
+        std::size_t best = count;
+        int bestTag = 0;
+        for (std::size_t i = 0; i < count; ++i)
+        {
+            if (!Deliverable(i))
+                continue;
+            Collider2D* c = colliders[i];
+            if (c->shape && c->shape->TestPoint(mouse))
+            {
+                // A higher tag wins; on a tie the earlier entry stays.
+                if (best == count || c->colliderTag > bestTag)
+                {
+                    best = i;
+                    bestTag = c->colliderTag;
+                }
+            }
+            else if (c->entry || c->stay)
+            {
+                c->exit = true;
+                c->entry = c->stay = false;
+                Send(c, MsgID::MouseExit);
+            }
+            else if (c->exit)
+                c->exit = false;
+        }
+        // An exit handler removed or hid the winner: the best of what is left.
+        if (best != count && !Deliverable(best))
+            best = BestHit(mouse, count);
+
+        if (best != count)
+        {
+            Collider2D* hit = colliders[best];
+            if (!hit->entry && !hit->stay)
+            {
+                hit->exit = false;
+                hit->entry = true;
+                Send(hit, MsgID::MouseEnter);
+            }
+            else
+            {
+                hit->entry = false;
+                hit->stay = true;
+                Send(hit, MsgID::MouseOver);
+            }
+            // The enter or over handler may have removed or hidden it.
+            const auto* button = isButton ? dynamic_cast<const MouseButton*>(message) : nullptr;
+            if (button && button->MouseButtonIndex == MouseButton::LeftMouse && Deliverable(best) && hit->stay)
+                Send(hit, button->ButtonIsPressed ? MsgID::MouseDown : MsgID::MouseUp);
+        }
+        --walkDepth;
+        Compact();
+    }
+
+    GameObject* Physics::TestPoint(Transform* transform)
+    {
+        if (!transform)
+            return nullptr;
+        const Vector2D point = transform->GetTransVec();
+        for (Collider2D* c : colliders)
+        {
+            if (!c)
+                continue;
+            GameObject* owner = c->GetOwner();
+            if (owner && owner->isActive() && c->shape && c->shape->TestPoint(point))
+                return owner;
+        }
+        return nullptr;
+    }
+}

@@ -1,0 +1,67 @@
+// Physics: keeps the registered colliders and turns the window's mouse
+// messages into per-object enter, over, exit, down and up messages (mouse
+// picking); answers which object's collider contains a point.
+#pragma once
+
+#include <cstddef>
+#include <unordered_map>
+#include <vector>
+
+#include "Core/Engine/Message.h"
+#include "Core/Engine/System.h"
+
+namespace KiteFramework
+{
+    class Collider2D;
+    class GameObject;
+    class Transform;
+
+    class Physics : public System
+    {
+    public:
+        Physics();
+        ~Physics() override;
+        Physics(const Physics&) = delete;
+        Physics& operator=(const Physics&) = delete;
+
+        void Initialise() override;
+        void Update() override {}
+        void SendMessage(Message* message) override;
+
+        // Appended in registration order, which decides ties in picking.
+        void AddCollider(Collider2D* collider);
+        // Removes every entry of the collider; safe during a pick.
+        void RemoveCollider(Collider2D* collider);
+
+        // One pick at the mouse's world position; isButton for a MouseButton
+        // message, whose left button gives down or up on the hovered object.
+        void TestPoint(Message* message, bool isButton);
+        // The owner of the first active collider containing the transform's
+        // position; null when none does.
+        GameObject* TestPoint(Transform* transform);
+
+        // The registered colliders in order.
+        std::vector<Collider2D*> GetColliders() const;
+        std::size_t GetColliderCount() const { return colliders.size() - tombstones; }
+
+    private:
+        void ClearColliders();
+        // Drops the blanked entries once no walk holds an index.
+        void Compact();
+        // Whether the entry at index is still the collider the walk saw there
+        // and its owner is active.
+        bool Deliverable(std::size_t index) const;
+        void Send(Collider2D* collider, MsgID::MessageIdType id);
+        // The winning entry below count at point, or count when none is hit.
+        std::size_t BestHit(Vector2D point, std::size_t count) const;
+
+        // Registration order; removed entries are blanked while a walk runs.
+        std::vector<Collider2D*> colliders;
+        // Where each collider sits in the list, so removal needs no search.
+        std::unordered_map<Collider2D*, std::vector<std::size_t>> slots;
+        std::size_t tombstones = 0;
+        int walkDepth = 0;
+    };
+
+    extern Physics* PHYSICS;
+}
