@@ -81,17 +81,6 @@ TEST_F(AudioComponentsTest, SourceRoundTripsThroughItsXmlElement)
     EXPECT_EQ(partial.getAudioClip(), "SFX/Click.wav");
 }
 
-TEST_F(AudioComponentsTest, ListenerWritesNothingAndClonesItsType)
-{
-    AudioListener listener;
-    tinyxml2::XMLDocument document;
-    tinyxml2::XMLElement* element = document.NewElement("AudioListener");
-    listener.XMLSerialise(element, &document);
-    EXPECT_EQ(element->FirstChildElement(), nullptr);
-    std::unique_ptr<GameComponent> copy(listener.Clone());
-    EXPECT_EQ(copy->GetComponentTypeId(), CT_AudioListener);
-}
-
 TEST_F(AudioComponentsTest, CloneCopiesTheSettingsButNotTheSlotOrSound)
 {
     AudioSource source;
@@ -111,6 +100,9 @@ TEST_F(AudioComponentsTest, CloneCopiesTheSettingsButNotTheSlotOrSound)
     EXPECT_TRUE(clone->getLoop());
     EXPECT_TRUE(clone->getOnStart());
     EXPECT_EQ(clone->getAudioTag(), 5);
+    // Tags above 6 are refused.
+    clone->setAudioTag(7);
+    EXPECT_EQ(clone->getAudioTag(), 5);
     EXPECT_FLOAT_EQ(clone->getVolume(), 0.25f);
     EXPECT_EQ(clone->getSource(), nullptr);
     EXPECT_FALSE(clone->IsInitialised());
@@ -118,21 +110,6 @@ TEST_F(AudioComponentsTest, CloneCopiesTheSettingsButNotTheSlotOrSound)
     clone->Initialise();
     EXPECT_EQ(clone->getSource(), source.getSource());
     EXPECT_NE(clone->getChannelNo(), source.getChannelNo());
-}
-
-TEST_F(AudioComponentsTest, TagsAboveSixAreRefused)
-{
-    AudioSource source;
-    source.setAudioTag(3);
-    source.setAudioTag(7);
-    EXPECT_EQ(source.getAudioTag(), 3);
-}
-
-TEST_F(AudioComponentsTest, AnEmptyClipAsksForTheBareFolderPath)
-{
-    AudioSource source;
-    source.Initialise();
-    EXPECT_NE(std::find(fake.calls.begin(), fake.calls.end(), "CreateSound Assets/Audio/"), fake.calls.end());
 }
 
 TEST_F(AudioComponentsTest, VolumeIsAppliedNowAndNotCarriedIntoTheNextPlay)
@@ -217,9 +194,12 @@ TEST(AudioInEngine, SourcesAreMadeByNameAndStartWithTheScene)
     ASSERT_NE(FACTORY, nullptr);
     ASSERT_NE(AUDIO, nullptr);
 
+    ASSERT_NE(FACTORY->GetCreator("AudioSource"), nullptr);
+    EXPECT_EQ(FACTORY->GetCreator("AudioSource")->typeId, CT_AudioSource);
+    EXPECT_EQ(FACTORY->GetCreator("AudioListener")->typeId, CT_AudioListener);
+
     GameObject* object = FACTORY->CreateEmptyComposition();
-    auto* music = static_cast<AudioSource*>(
-        object->AddComponent(static_cast<ComponentTypeId>(FACTORY->GetCreator("AudioSource")->typeId)));
+    auto* music = static_cast<AudioSource*>(object->AddComponent(CT_AudioSource));
     ASSERT_NE(music, nullptr);
     EXPECT_NE(object->AddComponent(CT_AudioListener), nullptr);
     music->setAudioClip("Music/Menu.ogg");
