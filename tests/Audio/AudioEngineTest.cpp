@@ -63,6 +63,12 @@ TEST_F(AudioEngineTest, LoadsEveryFileUnderTheAudioFolderKeyedByPath)
     EXPECT_NE(out.Text().find("sound failed Assets/Audio/Broken.wav"), std::string::npos);
     EXPECT_EQ(audio->GetSound("Assets/Audio/Broken.wav"), nullptr);
     EXPECT_EQ(fake.CountCalls("CreateSound Assets/Audio/Broken.wav"), 1);
+
+    // A second initialisation keeps the sounds the sources may hold.
+    audio->Initialise();
+    EXPECT_EQ(audio->GetSound("Assets/Audio/SFX/Click.wav"), click);
+    EXPECT_EQ(fake.CountCalls("ReleaseSound"), 0);
+    EXPECT_EQ(audio->GetSoundFiles().size(), 3u);
 }
 
 TEST_F(AudioEngineTest, GetSoundLoadsAnUnknownNameOnceAndReportsFailures)

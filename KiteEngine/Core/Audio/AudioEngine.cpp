@@ -58,6 +58,9 @@ namespace KiteFramework
 
     void AudioEngine::Initialise()
     {
+        // Opening again would free every sound the sources still hold.
+        if (system && system->IsOpen())
+            return;
         if (!system)
         {
             system = Platform::InstalledSoundSystem();
