@@ -201,6 +201,7 @@ namespace KiteFramework
         LoadTextures(imageFiles);
 
         // The loading screen is shown once: free its texture.
+        loadingScreenTexture = loadingScreen;
         if (loadingScreen != 0 && glReady)
             glDeleteTextures(1, &loadingScreen);
         texturesLoaded = true;

@@ -154,9 +154,15 @@ namespace KiteFramework
         const glm::mat4& GetProjection() const { return projection; }
         const Colour& GetBG() const { return background; }
 
+        // RGBA bytes of the frame being drawn, rows from the bottom; false
+        // without a context.
+        bool ReadPixels(int x, int y, int w, int h, std::vector<unsigned char>& rgba) const;
+
         // True once a context is current and the GL entry points are loaded;
         // without it every GL call is skipped.
         bool IsGLReady() const { return glReady; }
+        // The texture name the loading screen had; it is deleted once shown.
+        unsigned int GetLoadingScreenTexture() const { return loadingScreenTexture; }
         bool AreShadersReady() const { return shadersReady; }
 
         // The draw list in its current order.
@@ -214,6 +220,7 @@ namespace KiteFramework
         float cameraHeight = 900.0f;
         bool shadersReady = true;
         bool glReady = false;
+        unsigned int loadingScreenTexture = 0;
 
         MyGLSL* spriteProgram = nullptr;
         MyGLSL* textProgram = nullptr;

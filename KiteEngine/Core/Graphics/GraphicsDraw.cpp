@@ -234,4 +234,17 @@ namespace KiteFramework
         glDisableVertexAttribArray(2);
         particleProgram->End();
     }
+
+    bool Graphics::ReadPixels(int x, int y, int w, int h, std::vector<unsigned char>& rgba) const
+    {
+        if (!glReady || w <= 0 || h <= 0)
+            return false;
+        rgba.assign(static_cast<std::size_t>(w) * static_cast<std::size_t>(h) * 4u, 0);
+        GLint alignment = 4;
+        glGetIntegerv(GL_PACK_ALIGNMENT, &alignment);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadPixels(x, y, w, h, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+        glPixelStorei(GL_PACK_ALIGNMENT, alignment);
+        return glGetError() == GL_NO_ERROR;
+    }
 }

@@ -1,0 +1,152 @@
+// The draw list: registration, the depth-then-height order and its ties,
+// objects without a transform, removal and the scene clear. No window.
+#include "Graphics/GraphicsWorld.h"
+
+#include "Core/Engine/Message.h"
+
+using namespace KiteTest;
+
+using RenderOrder = GraphicsWorld;
+
+namespace
+{
+    std::vector<std::string> Names(Graphics* g)
+    {
+        std::vector<std::string> names;
+        for (Renderer* r : g->GetRenderers())
+            names.push_back(r->GetOwner() ? r->GetOwner()->getName() : "?");
+        return names;
+    }
+}
+
+TEST_F(RenderOrder, DeeperFirstThenHigherFirstAndTiesKeepTheirOrder)
+{
+    AddSprite(Make("tie1", 0, 50, 1));
+    AddSprite(Make("high", 0, 100, 1));
+    AddSprite(Make("tie2", 10, 50, 1));
+    AddSprite(Make("back", 0, -300, 2));
+    AddSprite(Make("tie3", -10, 50, 1));
+
+    graphics->Reorder();
+    const std::vector<std::string> expected = {"back", "high", "tie1", "tie2", "tie3"};
+    EXPECT_EQ(Names(graphics), expected);
+
+    // Moving an object below the ties sends it after them; the ties keep
+    // their order however often the list is sorted.
+    factory->FindObjByName("high")->GetComponent<Transform>()->SetTrans(0, -10);
+    for (int i = 0; i < 3; ++i)
+        graphics->Reorder();
+    const std::vector<std::string> moved = {"back", "tie1", "tie2", "tie3", "high"};
+    EXPECT_EQ(Names(graphics), moved);
+
+    // The depth is read at once, without a matrix rebuild.
+    factory->FindObjByName("tie3")->GetComponent<Transform>()->SetDepth(5);
+    graphics->Reorder();
+    EXPECT_EQ(Names(graphics).front(), "tie3");
+}
+
+TEST_F(RenderOrder, ComparatorPutsRenderersWithoutTransformLastAndNeverFails)
+{
+    Sprite* placed = AddSprite(Make("placed", 0, 0, 1));
+    GameObject* bare = factory->CreateEmptyComposition();
+    bare->setName("bare");
+    Sprite* loose = AddSprite(bare);
+    Text* looseText = AddText(bare, "no transform");
+
+    EXPECT_TRUE(RenderOrderCompare(placed, loose));
+    EXPECT_FALSE(RenderOrderCompare(loose, placed));
+    EXPECT_FALSE(RenderOrderCompare(loose, looseText));
+    EXPECT_FALSE(RenderOrderCompare(nullptr, placed));
+
+    // A transform taken away after registration is noticed, not followed.
+    GameObject* lost = Make("lost", 0, 500, 1);
+    AddSprite(lost);
+    lost->RemoveComponent(CT_Transform);
+    graphics->CallDraw();
+    std::vector<std::string> names = Names(graphics);
+    ASSERT_EQ(names.size(), 4u);
+    EXPECT_EQ(names.front(), "placed");
+    EXPECT_EQ(loose->GetTransform(), nullptr);
+
+    // And one added later is picked up.
+    auto* t = new Transform();
+    t->SetTrans(0, 100);
+    bare->AddComponent(t);
+    graphics->CallDraw();
+    EXPECT_EQ(Names(graphics).front(), "bare");
+}
+
+TEST_F(RenderOrder, TextAndEmitterJoinTheirObjectsSprite)
+{
+    GameObject* stall = Make("stall", 0, 0, 1);
+    Sprite* sprite = AddSprite(stall);
+    Text* label = AddText(stall, "Noodles");
+    auto* sparks = new Emitter();
+    stall->AddComponent(sparks);
+    sparks->Initialise();
+
+    const std::vector<Renderer*>& list = graphics->GetRenderers();
+    ASSERT_EQ(list.size(), 3u);
+    EXPECT_EQ(list[0], sprite);
+    EXPECT_EQ(list[1], label);
+    EXPECT_EQ(list[2], sparks);
+    // The emitter borrows the object's sprite and stops it drawing itself.
+    EXPECT_EQ(sparks->GetSprite(), sprite);
+    EXPECT_FALSE(sprite->IsRenderable());
+
+    // Initialising again registers nothing twice.
+    sprite->Initialise();
+    label->Initialise();
+    sparks->Initialise();
+    EXPECT_EQ(graphics->GetRenderers().size(), 3u);
+    EXPECT_EQ(graphics->GetSprites().size(), 1u);
+}
+
+TEST_F(RenderOrder, DestroyedObjectsAndSceneClearsLeaveNoStaleEntries)
+{
+    std::vector<GameObject*> objects;
+    for (int i = 0; i < 6; ++i)
+    {
+        GameObject* o = Make("o" + std::to_string(i), 0, static_cast<float>(i), 1);
+        AddSprite(o);
+        AddText(o, "t");
+        objects.push_back(o);
+    }
+    graphics->Reorder();
+    objects[1]->Destroy();
+    objects[4]->Destroy();
+    factory->Update();
+    EXPECT_EQ(graphics->GetRenderers().size(), 8u);
+    EXPECT_EQ(graphics->GetSprites().size(), 4u);
+    for (Renderer* r : graphics->GetRenderers())
+        EXPECT_NE(r->GetOwner()->getName(), "o1");
+    graphics->CallDraw();
+
+    // The clear empties the lists; components that go later are harmless.
+    Message clear(MsgID::ClearScene);
+    engine->BroadcastMessage(&clear);
+    EXPECT_TRUE(graphics->GetRenderers().empty());
+    EXPECT_TRUE(graphics->GetSprites().empty());
+    GameObject* late = Make("late", 0, 0, 1);
+    Sprite* lateSprite = AddSprite(late);
+    EXPECT_EQ(graphics->GetRenderers().size(), 1u);
+    late->RemoveComponent(lateSprite);
+    EXPECT_TRUE(graphics->GetRenderers().empty());
+    graphics->CallDraw();
+}
+
+TEST_F(RenderOrder, MouseMapsTheWindowOntoTheFixedCamera)
+{
+    // Built for 640 by 360; the camera is 1600 by 900 world units anyway.
+    EXPECT_EQ(graphics->ClientToWorld(320, 180), Vector2D(0, 0));
+    EXPECT_EQ(graphics->ClientToWorld(0, 0), Vector2D(-800, 450));
+    EXPECT_EQ(graphics->ClientToWorld(640, 360), Vector2D(800, -450));
+    graphics->Resize(800, 450);
+    EXPECT_EQ(graphics->ClientToWorld(400, 225), Vector2D(0, 0));
+    EXPECT_EQ(graphics->ClientToWorld(0, 0), Vector2D(-800, 450));
+    EXPECT_FLOAT_EQ(graphics->GetWidthRatio(), 800.0f / 640.0f);
+
+    // Neither game nor editor running: no mouse position.
+    engine->SetEngineStatus(ES_GAMEPLAYING, false);
+    EXPECT_EQ(graphics->CurrentMouseToWorld(), Vector2D());
+}
