@@ -38,8 +38,7 @@ namespace
     }
 #define SDL_ENTRY(name) SDLEntry<decltype(name)>(#name)
 
-    // An X server of the test's own, for the tests that move the pointer and
-    // press keys: on the shared display they would reach other tests' windows.
+    // An X server of the test's own.
     class PrivateDisplay
     {
     public:
@@ -98,6 +97,11 @@ namespace
             const char* display = std::getenv("DISPLAY");
             if (!display || !*display)
                 GTEST_SKIP() << "no X display";
+            // A full-screen window or a moved pointer on the shared display
+            // would reach other tests' windows.
+            privateDisplay = std::make_unique<PrivateDisplay>();
+            if (!privateDisplay->started)
+                std::fprintf(stderr, "no private X server could be started; using the shared display\n");
             backend = std::make_unique<SDLBackend>();
         }
 
@@ -142,16 +146,6 @@ namespace
         void Push(SDL_Event e)
         {
             ASSERT_EQ(SDL_ENTRY(SDL_PushEvent)(&e), 1);
-        }
-
-        // Moves the test to a display of its own when an X server can be started.
-        void UsePrivateDisplay()
-        {
-            backend.reset();
-            privateDisplay = std::make_unique<PrivateDisplay>();
-            if (!privateDisplay->started)
-                std::fprintf(stderr, "no private X server could be started; using the shared display\n");
-            backend = std::make_unique<SDLBackend>();
         }
 
         std::unique_ptr<PrivateDisplay> privateDisplay;
@@ -313,7 +307,6 @@ TEST_F(SDLDisplayTest, NativeEventsAreTranslated)
 
 TEST_F(SDLDisplayTest, CursorPositionAndMouseButtons)
 {
-    UsePrivateDisplay();
     int x = 0, y = 0;
     EXPECT_FALSE(backend->GetCursorPos(x, y));
 
@@ -350,7 +343,6 @@ TEST_F(SDLDisplayTest, RealKeysAndButtonsThroughTheAsyncState)
 {
     if (std::system("command -v xdotool > /dev/null 2>&1") != 0)
         GTEST_SKIP() << "xdotool is not installed";
-    UsePrivateDisplay();
     SDLWindow* w = Open(320, 240);
     ASSERT_NE(w, nullptr);
     int wx = 0, wy = 0;
