@@ -213,7 +213,16 @@ namespace KiteFramework
             if (vk == VK::LButton || vk == VK::RButton || vk == VK::MButton)
             {
                 // The global state, so a button held outside the window still counts.
-                const Uint32 buttons = SDL_GetGlobalMouseState(nullptr, nullptr);
+                // It costs a round trip to the X server; readers ask for the three
+                // buttons several times a frame, so one reading serves a millisecond.
+                const Uint64 now = SDL_GetTicks64();
+                if (now != mouseButtonsTime || !mouseButtonsRead)
+                {
+                    mouseButtons = SDL_GetGlobalMouseState(nullptr, nullptr);
+                    mouseButtonsTime = now;
+                    mouseButtonsRead = true;
+                }
+                const Uint32 buttons = mouseButtons;
                 const Uint32 mask = vk == VK::LButton   ? SDL_BUTTON_LMASK
                                     : vk == VK::RButton ? SDL_BUTTON_RMASK
                                                         : SDL_BUTTON_MMASK;

@@ -63,6 +63,10 @@ namespace KiteFramework
             SDL_Scancode vkScancodes[256][MaxKeysPerVk] = {};
             bool scancodeMapStale = true;
 
+            Uint32 mouseButtons = 0;
+            Uint64 mouseButtonsTime = 0;
+            bool mouseButtonsRead = false;
+
             SDLGamepads gamepads;
         };
     }
