@@ -161,3 +161,38 @@ TEST_F(Malformed, ComponentThatThrowsWhileReadingIsSkipped)
     EXPECT_FALSE(a->HasComponent(CT_Other));
     EXPECT_TRUE(a->HasComponent(CT_Transform));
 }
+
+TEST_F(Malformed, ObjectThatFailsToStartDoesNotStopTheScene)
+{
+    class Touchy : public GameComponent
+    {
+    public:
+        Touchy() : GameComponent(CT_Other) {}
+        void Initialise() override { throw std::out_of_range("label already exists"); }
+    };
+    class Grumpy : public Script
+    {
+    public:
+        Grumpy() : Script(static_cast<ComponentTypeId>(44)) {}
+        GameComponent* Clone() const override { return new Grumpy(*this); }
+        void OnStart() override { throw std::out_of_range("no such node"); }
+    };
+    factory->AddComponentCreator(CT_Other, "Touchy", new ComponentCreatorType<Touchy>(CT_Other));
+    factory->AddComponentCreator(static_cast<ComponentTypeId>(44), "Grumpy",
+                                 new ComponentCreatorType<Grumpy>(static_cast<ComponentTypeId>(44)));
+    WriteFile(SceneFolder() + ".xml",
+              "<Scene><GameObject name=\"a\" objectId=\"1\"/><GameObject name=\"b\" objectId=\"2\"/>"
+              "<GameObject name=\"c\" objectId=\"3\"/></Scene>");
+    WriteFile(SceneFolder() + "/1.xml", "<Components><Touchy/></Components>");
+    WriteFile(SceneFolder() + "/2.xml", "<Components><Probe/></Components>");
+    WriteFile(SceneFolder() + "/3.xml", "<Components><Grumpy/></Components>");
+    engine->SetEngineStatus(ES_GAMEPLAYING, true);
+    engine->SetTimeFactor(0.0f);
+    testing::internal::CaptureStderr();
+    Load(scene);
+    std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(Has(err, "Object 1 \"a\": could not be initialised: label already exists")) << err;
+    EXPECT_TRUE(Has(err, "starting the scene failed: no such node")) << err;
+    EXPECT_EQ(factory->FindObjectWithId(2)->GetComponent<Probe>()->initialised, 1);
+    EXPECT_EQ(engine->GetTimeFactor(), 1.0f);
+}

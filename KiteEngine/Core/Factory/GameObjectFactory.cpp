@@ -3,6 +3,7 @@
 #include "Core/Factory/GameObjectFactory.h"
 
 #include <algorithm>
+#include <exception>
 #include <filesystem>
 #include <iostream>
 #include <system_error>
@@ -310,7 +311,18 @@ namespace KiteFramework
             for (const auto& entry : *m)
                 all.push_back(entry.second);
         for (GameObject* o : all)
-            o->Initialise();
+        {
+            // One object's bad data must not stop the rest of the scene.
+            try
+            {
+                o->Initialise();
+            }
+            catch (const std::exception& error)
+            {
+                std::cerr << "Object " << o->id << " \"" << o->name << "\": could not be initialised: " << error.what()
+                          << std::endl;
+            }
+        }
     }
 
     void GameObjectFactory::DestroyArchetype(std::map<std::string, GameObject*>& archetypes)

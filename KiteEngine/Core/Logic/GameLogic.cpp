@@ -12,6 +12,17 @@ namespace KiteFramework
 {
     GameLogic* LOGIC = nullptr;
 
+    namespace
+    {
+        // Ends a walk even when a script throws out of it.
+        struct WalkScope
+        {
+            explicit WalkScope(int& depth_) : depth(depth_) { ++depth; }
+            ~WalkScope() { --depth; }
+            int& depth;
+        };
+    }
+
     GameLogic::GameLogic() : System(ST_GameLogic)
     {
         if (!LOGIC)
@@ -74,13 +85,14 @@ namespace KiteFramework
     {
         if (!ENGINE || !ENGINE->GetEngineStatus(ES_GAMEPLAYING))
             return;
-        ++walkDepth;
-        // std::list keeps iterators valid on push_back, so scripts added by
-        // an Update are reached in this same walk.
-        for (auto it = scripts.begin(); it != scripts.end(); ++it)
-            if (Script* s = *it)
-                s->Update();
-        --walkDepth;
+        {
+            WalkScope walk(walkDepth);
+            // std::list keeps iterators valid on push_back, so scripts added
+            // by an Update are reached in this same walk.
+            for (auto it = scripts.begin(); it != scripts.end(); ++it)
+                if (Script* s = *it)
+                    s->Update();
+        }
         Compact();
     }
 
@@ -99,11 +111,12 @@ namespace KiteFramework
                 scripts.clear();
             return;
         }
-        ++walkDepth;
-        for (auto it = scripts.begin(); it != scripts.end(); ++it)
-            if (Script* s = *it)
-                s->Script::SendMessage(message);
-        --walkDepth;
+        {
+            WalkScope walk(walkDepth);
+            for (auto it = scripts.begin(); it != scripts.end(); ++it)
+                if (Script* s = *it)
+                    s->Script::SendMessage(message);
+        }
         Compact();
     }
 }

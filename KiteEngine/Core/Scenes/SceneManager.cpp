@@ -115,7 +115,14 @@ namespace KiteFramework
             if (ENGINE->GetEngineStatus(ES_GAMEPLAYING))
             {
                 Message start(MsgID::Start);
-                ENGINE->BroadcastMessage(&start);
+                try
+                {
+                    ENGINE->BroadcastMessage(&start);
+                }
+                catch (const std::exception& error)
+                {
+                    std::cerr << where << ": starting the scene failed: " << error.what() << std::endl;
+                }
             }
             ENGINE->SetTimeFactor(1.0f);
         }
