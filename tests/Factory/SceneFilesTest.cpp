@@ -178,3 +178,25 @@ TEST_F(SceneFiles_, FactoryRemovesTheEditorSnapshotWithoutAShell)
     EXPECT_FALSE(fs::exists(scenes + "tmp.xml"));
     EXPECT_TRUE(fs::exists(scenes + scene + ".xml"));
 }
+
+TEST_F(SceneFiles_, CommittedSceneLoadsAndSavesUnchanged)
+{
+    const std::string fixture = std::string(KITE_TEST_DATA) + "/Scenes/Showcase";
+    fs::create_directories(SceneFolder());
+    fs::copy_file(fixture + ".xml", SceneFolder() + ".xml");
+    fs::copy(fixture, SceneFolder());
+
+    Load(scene);
+    GameObject* counter = factory->FindObjByName("Counter");
+    ASSERT_NE(counter, nullptr);
+    EXPECT_EQ(counter->GetComponent<Transform>()->GetTransVec(), Vector2D(-255.5f, 120.5f));
+    EXPECT_EQ(counter->GetComponent<Shapes>()->label, "Noodles & Rice");
+    EXPECT_EQ(counter->GetComponent<Probe>()->speed, 2.5f);
+    EXPECT_EQ(factory->FindObjByName("Hint")->GetParent(), factory->FindObjByName("PlayButton"));
+    EXPECT_FALSE(factory->FindObjByName("Hint")->isActive());
+
+    ASSERT_TRUE(factory->SerialiseLevel(scene));
+    std::map<std::string, std::string> saved = SceneFiles(SceneFolder());
+    std::map<std::string, std::string> committed = SceneFiles(fixture);
+    EXPECT_EQ(saved, committed);
+}
