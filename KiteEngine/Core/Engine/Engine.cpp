@@ -9,21 +9,11 @@
 #include "Core/Engine/Message.h"
 #include "Core/Engine/System.h"
 #include "Core/Engine/Time.h"
-#include "Core/Input/Gamepad.h"
-#include "Platform/Platform.h"
-
-#if __has_include("Core/Factory/GameObjectFactory.h")
 #include "Core/Factory/GameObjectFactory.h"
-#define KITE_HAS_FACTORY 1
-#endif
-#if __has_include("Core/Scenes/SceneManager.h")
-#include "Core/Scenes/SceneManager.h"
-#define KITE_HAS_SCENES 1
-#endif
-#if __has_include("Core/Graphics/Graphics.h")
 #include "Core/Graphics/Graphics.h"
-#define KITE_HAS_GRAPHICS 1
-#endif
+#include "Core/Input/Gamepad.h"
+#include "Core/Scenes/SceneManager.h"
+#include "Platform/Platform.h"
 
 namespace KiteFramework
 {
@@ -77,14 +67,10 @@ namespace KiteFramework
     {
         SetEngineStatus(ES_GAMEPLAYING, true);
         timeFactor_ = 1.0f;
-#ifdef KITE_HAS_GRAPHICS
         if (GRAPHICS)
             GRAPHICS->NoDebugDraw();
-#endif
-#ifdef KITE_HAS_SCENES
         if (SCENEMNGR)
             SCENEMNGR->LoadLevel("Splash1");
-#endif
         LoadXInput();
     }
 
@@ -97,10 +83,8 @@ namespace KiteFramework
 
     void Engine::EndLoop()
     {
-#ifdef KITE_HAS_FACTORY
         if (FACTORY)
             FACTORY->DeleteAllObjects();
-#endif
     }
 
     void Engine::Loop()

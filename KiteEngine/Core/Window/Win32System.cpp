@@ -6,22 +6,12 @@
 
 #include "Core/Engine/Engine.h"
 #include "Core/Engine/Message.h"
-#include "Platform/VirtualKeys.h"
-
-#if __has_include("Core/Graphics/Graphics.h")
-#include "Core/Graphics/Graphics.h"
-#define KITE_HAS_GRAPHICS 1
-#endif
-#if __has_include("Core/Scenes/SceneManager.h")
-#include "Core/Scenes/SceneManager.h"
-#define KITE_HAS_SCENES 1
-#endif
-#if __has_include("Core/Factory/GameObjectFactory.h") && __has_include("Core/Objects/Transform.h")
 #include "Core/Factory/GameObjectFactory.h"
+#include "Core/Graphics/Graphics.h"
 #include "Core/Objects/GameObject.h"
 #include "Core/Objects/Transform.h"
-#define KITE_HAS_OBJECTS 1
-#endif
+#include "Core/Scenes/SceneManager.h"
+#include "Platform/VirtualKeys.h"
 
 namespace KiteFramework
 {
@@ -56,23 +46,18 @@ namespace KiteFramework
 
         void ResizeGraphics(int width, int height)
         {
-#ifdef KITE_HAS_GRAPHICS
             if (GRAPHICS)
                 GRAPHICS->Resize(width, height);
-#endif
         }
 
         void RequestLevel(const char* name)
         {
-#ifdef KITE_HAS_SCENES
             if (SCENEMNGR)
                 SCENEMNGR->LoadLevel(name);
-#endif
         }
 
         void MoveSpeedIndicator(float x, float y)
         {
-#ifdef KITE_HAS_OBJECTS
             if (!FACTORY)
                 return;
             GameObject* indicator = FACTORY->FindObjByName("SpeedIndicator");
@@ -80,7 +65,6 @@ namespace KiteFramework
                 return;
             if (Transform* transform = indicator->GetComponent<Transform>())
                 transform->SetTrans(x, y);
-#endif
         }
     }
 

@@ -1,0 +1,79 @@
+// The game's start-up on the fake platform: every system in its place, a few
+// frames, and a teardown after which no system pointer is left dangling.
+#include <gtest/gtest.h>
+
+#include "Core/Archetypes/ArchetypeSystem.h"
+#include "Core/Audio/AudioEngine.h"
+#include "Core/Engine/Engine.h"
+#include "Core/Factory/GameObjectFactory.h"
+#include "Core/Graphics/Graphics.h"
+#include "Core/Input/Input.h"
+#include "Core/Logic/GameLogic.h"
+#include "Core/Physics/Physics.h"
+#include "Core/Scenes/SceneManager.h"
+#include "Core/UI/UISystem.h"
+#include "Core/Waypoints/GraphNetwork.h"
+#include "Core/Window/Win32System.h"
+#include "Platform/Fake/FakePlatform.h"
+#include "StartUp/Configuration.h"
+#include "StartUp/Game.h"
+#include "StartUp/GameStartUp.h"
+
+using namespace KiteFramework;
+
+TEST(GameStartUp, EverySystemInItsPlaceAndNothingLeftAfterTeardown)
+{
+    Platform::FakePlatform fake;
+    Platform::Install(&fake);
+    auto* engine = new Engine();
+    engine->SetLogPath(testing::TempDir() + "startup_log.txt");
+    Configuration configuration;
+    ASSERT_TRUE(AddGameSystems(*engine, configuration));
+
+    for (int type = ST_Win32System; type <= ST_SceneManager; ++type)
+    {
+        if (type == ST_Editor)
+            EXPECT_EQ(engine->GetSystem(ST_Editor), nullptr);
+        else
+            EXPECT_NE(engine->GetSystem(static_cast<SystemType>(type)), nullptr) << "system " << type;
+    }
+
+    engine->AddAndInitialiseGame(new Game());
+    engine->Initialise();
+    WINDOWSSYSTEM->ActivateWindow();
+    engine->BeginLoop();
+    for (int frame = 0; frame < 3; ++frame)
+        engine->Step();
+    EXPECT_EQ(SCENEMNGR->GetCurrentSceneName(), "Splash1");
+    engine->EndLoop();
+    engine->CleanEngine();
+
+    EXPECT_EQ(WINDOWSSYSTEM, nullptr);
+    EXPECT_EQ(INPUTSYS, nullptr);
+    EXPECT_EQ(FACTORY, nullptr);
+    EXPECT_EQ(PHYSICS, nullptr);
+    EXPECT_EQ(LOGIC, nullptr);
+    EXPECT_EQ(WAYPOINTSYS, nullptr);
+    EXPECT_EQ(UISYSTEM, nullptr);
+    EXPECT_EQ(GRAPHICS, nullptr);
+    EXPECT_EQ(AUDIO, nullptr);
+    EXPECT_EQ(ARCHETYPESYS, nullptr);
+    EXPECT_EQ(SCENEMNGR, nullptr);
+    delete engine;
+    Platform::Install(nullptr);
+}
+
+TEST(GameStartUp, NoWindowMeansNoGame)
+{
+    Platform::FakePlatform fake;
+    fake.failWindowCreation = true;
+    Platform::Install(&fake);
+    auto* engine = new Engine();
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(AddGameSystems(*engine, Configuration()));
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(engine->GetSystem(ST_Graphics), nullptr);
+    engine->CleanEngine();
+    delete engine;
+    Platform::Install(nullptr);
+}
