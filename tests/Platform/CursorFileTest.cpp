@@ -228,8 +228,14 @@ TEST(CursorFile, EmbeddedPngAndHotspotClamp)
     EXPECT_EQ(image.hotX, 7);
     EXPECT_EQ(image.hotY, 7);
 
+    // A PNG claiming a giant size is refused before it is decoded.
+    Bytes giant = file;
+    giant[22 + 17] = 0x40;
+    EXPECT_FALSE(CursorFile::Parse(giant.data(), giant.size(), image, error));
+    EXPECT_NE(error.find("size"), std::string::npos) << error;
+
     // A damaged PNG is reported, not decoded.
-    file[22 + 20] ^= 0xFF;
+    file[22 + 30] ^= 0xFF;
     file[22 + 40] ^= 0xFF;
     EXPECT_FALSE(CursorFile::Parse(file.data(), file.size(), image, error));
     EXPECT_FALSE(error.empty());

@@ -37,8 +37,29 @@ namespace KiteFramework
                 return static_cast<int32_t>(U32(p));
             }
 
+            uint32_t U32BigEndian(const unsigned char* p)
+            {
+                return (static_cast<uint32_t>(p[0]) << 24) | (static_cast<uint32_t>(p[1]) << 16) |
+                       (static_cast<uint32_t>(p[2]) << 8) | static_cast<uint32_t>(p[3]);
+            }
+
             bool DecodePng(const unsigned char* data, std::size_t size, CursorImage& image, std::string& error)
             {
+                // The size is checked before decoding: a damaged header must not
+                // make the decoder allocate for a giant image.
+                if (size < 33 || std::memcmp(data + 12, "IHDR", 4) != 0)
+                {
+                    error = "PNG image without a header";
+                    return false;
+                }
+                const uint32_t width = U32BigEndian(data + 16);
+                const uint32_t height = U32BigEndian(data + 20);
+                if (width == 0 || height == 0 || width > unsigned(CursorFile::MaxSide) ||
+                    height > unsigned(CursorFile::MaxSide) || size > 0x7FFFFFFF)
+                {
+                    error = "PNG image size out of range";
+                    return false;
+                }
                 SDL_RWops* rw = SDL_RWFromConstMem(data, static_cast<int>(size));
                 if (!rw)
                 {
