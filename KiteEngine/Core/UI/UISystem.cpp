@@ -71,12 +71,15 @@ namespace KiteFramework
         const std::size_t depth = walkDepth++;
         if (snapshots.size() <= depth)
             snapshots.emplace_back();
-        snapshots[depth].assign(uiElements.begin(), uiElements.end());
+        snapshots[depth].clear();
+        for (UIElement* element : uiElements)
+            snapshots[depth].emplace_back(element, index[element].serial);
         for (std::size_t i = 0; i < snapshots[depth].size(); ++i)
         {
-            UIElement* element = snapshots[depth][i];
-            if (index.count(element))
-                element->SendMessage(message);
+            const Entry entry = snapshots[depth][i];
+            auto it = index.find(entry.first);
+            if (it != index.end() && it->second.serial == entry.second)
+                entry.first->SendMessage(message);
         }
         snapshots[depth].clear();
         --walkDepth;
@@ -86,7 +89,10 @@ namespace KiteFramework
     {
         if (!element)
             return;
-        index[element].push_back(uiElements.insert(uiElements.end(), element));
+        auto [it, added] = index.try_emplace(element);
+        if (added)
+            it->second.serial = ++nextSerial;
+        it->second.positions.push_back(uiElements.insert(uiElements.end(), element));
     }
 
     void UISystem::RemoveUIElem(UIElement* element)
@@ -94,7 +100,7 @@ namespace KiteFramework
         auto it = index.find(element);
         if (it == index.end())
             return;
-        for (auto position : it->second)
+        for (auto position : it->second.positions)
             uiElements.erase(position);
         index.erase(it);
     }

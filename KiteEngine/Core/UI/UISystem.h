@@ -4,9 +4,11 @@
 // system calls that buttons make (pause, quit, change level).
 #pragma once
 
+#include <cstdint>
 #include <list>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "Core/Engine/System.h"
@@ -78,12 +80,21 @@ namespace KiteFramework
         std::list<UIElement*> uiElements;
         float savedTimeFactor = 0.0f;
 
-        // Where each element sits in uiElements, so that removal does not
-        // scan the list (a scene clear removes every element one by one).
-        std::unordered_map<const UIElement*, std::vector<std::list<UIElement*>::iterator>> index;
+        struct Registration
+        {
+            // Where the element sits in uiElements, so that removal does not
+            // scan the list (a scene clear removes every element one by one).
+            std::vector<std::list<UIElement*>::iterator> positions;
+            // Tells a new element apart from a deleted one at the same address.
+            std::uint64_t serial = 0;
+        };
+        using Entry = std::pair<UIElement*, std::uint64_t>;
+
+        std::unordered_map<const UIElement*, Registration> index;
+        std::uint64_t nextSerial = 0;
         // One reusable copy of uiElements per nested forwarding: handlers may
         // add or remove elements while a message is being handed out.
-        std::vector<std::vector<UIElement*>> snapshots;
+        std::vector<std::vector<Entry>> snapshots;
         std::size_t walkDepth = 0;
     };
 
