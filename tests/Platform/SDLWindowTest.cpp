@@ -305,6 +305,26 @@ TEST_F(SDLDisplayTest, NativeEventsAreTranslated)
     EXPECT_EQ(events[7].type, EventType::Quit);
 }
 
+TEST_F(SDLDisplayTest, DroppedFilesAreFreedAndSkipped)
+{
+    SDLWindow* w = Open(160, 120);
+    ASSERT_NE(w, nullptr);
+    auto* allocations = SDL_ENTRY(SDL_GetNumAllocations);
+    const int before = allocations();
+
+    // SDL gives the event's text to whoever takes the event.
+    for (Uint32 type : {Uint32(SDL_DROPFILE), Uint32(SDL_DROPTEXT)})
+    {
+        SDL_Event drop{};
+        drop.type = type;
+        drop.drop.windowID = w->GetID();
+        drop.drop.file = SDL_ENTRY(SDL_strdup)("/tmp/dropped.xml");
+        Push(drop);
+    }
+    EXPECT_TRUE(Drain().empty());
+    EXPECT_EQ(allocations(), before);
+}
+
 TEST_F(SDLDisplayTest, CursorPositionAndMouseButtons)
 {
     int x = 0, y = 0;

@@ -159,6 +159,11 @@ namespace KiteFramework
                     case SDL_CONTROLLERDEVICEREMOVED:
                         gamepads.DeviceRemoved(native.cdevice.which);
                         continue;
+                    // Nothing reads dropped files, but SDL hands over their names to be freed.
+                    case SDL_DROPFILE:
+                    case SDL_DROPTEXT:
+                        SDL_free(native.drop.file);
+                        continue;
                     default:
                         break;
                     }
