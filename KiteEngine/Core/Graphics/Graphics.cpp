@@ -222,6 +222,7 @@ namespace KiteFramework
         const std::array<float, 4> white{1.0f, 1.0f, 1.0f, 1.0f};
         if (texture != 0)
             DrawQuad(spriteProgram, spriteUniforms, texture, 0, 0.0f, fullUV, white, false, model, 2, GL_TRIANGLES);
+        EndQuads();
         SwapBuffers();
     }
 
@@ -248,6 +249,7 @@ namespace KiteFramework
     {
         if (!glReady)
             return;
+        EndQuads();
         glClearColor(background.r, background.g, background.b, background.a);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         glEnable(GL_BLEND);

@@ -188,6 +188,11 @@ namespace KiteFramework
         void BuildPrograms();
         void CacheUniforms(MyGLSL* program, Uniforms& out);
         void DrawLoadingScreen(unsigned int texture);
+        // Runs of quads share the program, vertex array and fixed uniforms;
+        // EndQuads puts them away before anything else draws.
+        void BeginQuads(MyGLSL* program, const Uniforms& u);
+        void EndQuads();
+        void SetQuadTextures(const Uniforms& u, unsigned int texture, unsigned int blendTexture);
         // One textured quad with a program of the sprite kind.
         void DrawQuad(MyGLSL* program, const Uniforms& u, unsigned int texture, unsigned int blendTexture,
                       float blend, const std::array<std::array<float, 2>, 6>& uv, const std::array<float, 4>& tint,
@@ -233,6 +238,9 @@ namespace KiteFramework
         unsigned int quadUVBuffer = 0;
         unsigned int textVertexArray = 0;
         unsigned int textBuffer = 0;
+        MyGLSL* boundQuadProgram = nullptr;
+        unsigned int boundTexture = 0;
+        int boundBlending = -1;
 
         Colour background;
         Mesh* meshUnderConstruction = nullptr;

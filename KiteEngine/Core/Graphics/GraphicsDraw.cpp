@@ -77,13 +77,11 @@ namespace KiteFramework
         glBindVertexArray(0);
     }
 
-    void Graphics::DrawQuad(MyGLSL* program, const Uniforms& u, unsigned int texture, unsigned int blendTexture,
-                            float blend, const std::array<std::array<float, 2>, 6>& uv,
-                            const std::array<float, 4>& tint, bool debug, const glm::mat4& model, int triangles,
-                            DrawMode mode)
+    void Graphics::BeginQuads(MyGLSL* program, const Uniforms& u)
     {
-        if (!glReady || !program)
+        if (boundQuadProgram == program)
             return;
+        EndQuads();
         program->Start();
         glBindVertexArray(quadVertexArray);
         glEnableVertexAttribArray(0);
@@ -92,37 +90,66 @@ namespace KiteFramework
         glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, 12, nullptr);
         glBindBuffer(GL_ARRAY_BUFFER, quadUVBuffer);
         glVertexAttribPointer(2, 2, GL_FLOAT, GL_FALSE, 8, nullptr);
-        glBufferSubData(GL_ARRAY_BUFFER, 0, sizeof(uv), uv.data());
-
+        // What no draw changes is set once per run of quads.
         glUniform1i(u.texture1, 0);
+        glUniform1i(u.texture2, 1);
+        glUniform1i(u.line, 0);
+        glUniformMatrix4fv(u.view, 1, GL_FALSE, glm::value_ptr(view));
+        glUniformMatrix4fv(u.projection, 1, GL_FALSE, glm::value_ptr(projection));
         glActiveTexture(GL_TEXTURE0);
-        glBindTexture(GL_TEXTURE_2D, texture);
-        if (blendTexture != 0)
+        boundQuadProgram = program;
+        boundTexture = 0;
+        boundBlending = -1;
+    }
+
+    void Graphics::EndQuads()
+    {
+        if (!boundQuadProgram)
+            return;
+        glDisableVertexAttribArray(0);
+        glDisableVertexAttribArray(2);
+        glBindVertexArray(0);
+        glBindBuffer(GL_ARRAY_BUFFER, 0);
+        boundQuadProgram->End();
+        boundQuadProgram = nullptr;
+    }
+
+    void Graphics::SetQuadTextures(const Uniforms& u, unsigned int texture, unsigned int blendTexture)
+    {
+        if (texture != boundTexture)
         {
-            glUniform1i(u.texture2, 1);
+            glBindTexture(GL_TEXTURE_2D, texture);
+            boundTexture = texture;
+        }
+        const int blending = blendTexture != 0 ? 1 : 0;
+        if (blending)
+        {
             glActiveTexture(GL_TEXTURE1);
             glBindTexture(GL_TEXTURE_2D, blendTexture);
-            glUniform1i(u.blending, 1);
             glActiveTexture(GL_TEXTURE0);
         }
-        else
+        if (blending != boundBlending)
         {
-            glUniform1i(u.blending, 0);
+            glUniform1i(u.blending, blending);
+            boundBlending = blending;
         }
+    }
+
+    void Graphics::DrawQuad(MyGLSL* program, const Uniforms& u, unsigned int texture, unsigned int blendTexture,
+                            float blend, const std::array<std::array<float, 2>, 6>& uv,
+                            const std::array<float, 4>& tint, bool debug, const glm::mat4& model, int triangles,
+                            DrawMode mode)
+    {
+        if (!glReady || !program)
+            return;
+        BeginQuads(program, u);
+        glBufferSubData(GL_ARRAY_BUFFER, 0, sizeof(uv), uv.data());
+        SetQuadTextures(u, texture, blendTexture);
         glUniformMatrix4fv(u.transform, 1, GL_FALSE, glm::value_ptr(model));
         glUniform4f(u.tint, tint[0], tint[1], tint[2], tint[3]);
         glUniform1i(u.debug, debug ? 1 : 0);
-        glUniform1i(u.line, 0);
         glUniform1f(u.blend, blend);
-        glUniformMatrix4fv(u.view, 1, GL_FALSE, glm::value_ptr(view));
-        glUniformMatrix4fv(u.projection, 1, GL_FALSE, glm::value_ptr(projection));
-
         glDrawArrays(static_cast<GLenum>(mode), 0, 3 * triangles);
-
-        glBindVertexArray(0);
-        glDisableVertexAttribArray(0);
-        glDisableVertexAttribArray(2);
-        program->End();
     }
 
     void Graphics::MeshDraw(Sprite* sprite, DrawMode mode)
@@ -178,32 +205,9 @@ namespace KiteFramework
         const Uniforms& u = particleUniforms;
         unsigned int* blendTexture = sprite->GetBlendTexturePtr();
 
-        particleProgram->Start();
-        glBindVertexArray(quadVertexArray);
-        glEnableVertexAttribArray(0);
-        glEnableVertexAttribArray(2);
-        glBindBuffer(GL_ARRAY_BUFFER, quadPositionBuffer);
-        glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, 12, nullptr);
-        glBindBuffer(GL_ARRAY_BUFFER, quadUVBuffer);
-        glVertexAttribPointer(2, 2, GL_FLOAT, GL_FALSE, 8, nullptr);
+        BeginQuads(particleProgram, u);
         glBufferSubData(GL_ARRAY_BUFFER, 0, sizeof(sprite->UVs()), sprite->UVs().data());
-        glUniform1i(u.texture1, 0);
-        glActiveTexture(GL_TEXTURE0);
-        glBindTexture(GL_TEXTURE_2D, *texture);
-        if (blendTexture && *blendTexture != 0)
-        {
-            glUniform1i(u.texture2, 1);
-            glActiveTexture(GL_TEXTURE1);
-            glBindTexture(GL_TEXTURE_2D, *blendTexture);
-            glUniform1i(u.blending, 1);
-            glActiveTexture(GL_TEXTURE0);
-        }
-        else
-        {
-            glUniform1i(u.blending, 0);
-        }
-        glUniformMatrix4fv(u.view, 1, GL_FALSE, glm::value_ptr(view));
-        glUniformMatrix4fv(u.projection, 1, GL_FALSE, glm::value_ptr(projection));
+        SetQuadTextures(u, *texture, blendTexture ? *blendTexture : 0);
         const std::array<float, 4>& tint = sprite->GetTint();
         const int vertices = 3 * meshes[0]->GetNumTri();
 
@@ -228,11 +232,6 @@ namespace KiteFramework
             glUniform1f(u.blend, sprite->GetBlend());
             glDrawArrays(static_cast<GLenum>(mode), 0, vertices);
         }
-
-        glBindVertexArray(0);
-        glDisableVertexAttribArray(0);
-        glDisableVertexAttribArray(2);
-        particleProgram->End();
     }
 
     bool Graphics::ReadPixels(int x, int y, int w, int h, std::vector<unsigned char>& rgba) const

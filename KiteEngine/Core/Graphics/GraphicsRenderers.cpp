@@ -288,5 +288,6 @@ namespace KiteFramework
             if (r && r->GetOwner() && r->GetTransform())
                 r->RenderMe();
         }
+        EndQuads();
     }
 }

@@ -24,6 +24,7 @@ namespace KiteFramework
     {
         if (!glReady || !textProgram)
             return;
+        EndQuads();
         textProgram->Start();
         // Text positions are world units, like sprites; the text shader
         // places them with the same camera.
@@ -197,6 +198,7 @@ namespace KiteFramework
         LayoutText(text, x, y, scale, offset, centralise, glyphScratch);
         if (glyphScratch.empty())
             return;
+        EndQuads();
         textProgram->Start();
         glUniform3f(textUniforms.textColor, colour[0], colour[1], colour[2]);
         glActiveTexture(GL_TEXTURE0);
