@@ -60,24 +60,33 @@ TEST(KeyTable, ReverseLookupRoundTrips)
         EXPECT_GT(e.vk, 0);
         EXPECT_LT(e.vk, 256);
         EXPECT_EQ(SDLKeyTable::ToVirtualKey(e.key), e.vk);
-        EXPECT_TRUE(SDLKeyTable::Matches(e.key, e.vk));
-        if (e.sideVk)
-            EXPECT_TRUE(SDLKeyTable::Matches(e.key, e.sideVk));
+        int held[2] = {};
+        ASSERT_GE(SDLKeyTable::HeldAs(e.key, held), 1);
+        EXPECT_EQ(held[0], e.vk);
     }
 }
 
-TEST(KeyTable, ModifiersMatchEitherSideOrTheirOwn)
+TEST(KeyTable, ModifiersAreHeldAsEitherSideAndTheirOwn)
 {
-    EXPECT_TRUE(SDLKeyTable::Matches(SDLK_LSHIFT, 16));
-    EXPECT_TRUE(SDLKeyTable::Matches(SDLK_RSHIFT, 16));
-    EXPECT_TRUE(SDLKeyTable::Matches(SDLK_LSHIFT, 0xA0));
-    EXPECT_FALSE(SDLKeyTable::Matches(SDLK_RSHIFT, 0xA0));
-    EXPECT_TRUE(SDLKeyTable::Matches(SDLK_RCTRL, 0xA3));
-    EXPECT_FALSE(SDLKeyTable::Matches(SDLK_LCTRL, 0xA3));
-    EXPECT_TRUE(SDLKeyTable::Matches(SDLK_LALT, 18));
-    EXPECT_TRUE(SDLKeyTable::Matches(SDLK_RALT, 0xA5));
+    struct Case
+    {
+        SDL_Keycode key;
+        int vk;
+        int side;
+    };
+    const Case modifiers[] = {{SDLK_LSHIFT, 16, 0xA0}, {SDLK_RSHIFT, 16, 0xA1}, {SDLK_LCTRL, 17, 0xA2},
+                              {SDLK_RCTRL, 17, 0xA3},  {SDLK_LALT, 18, 0xA4},   {SDLK_RALT, 18, 0xA5}};
+    for (const Case& c : modifiers)
+    {
+        int held[2] = {};
+        ASSERT_EQ(SDLKeyTable::HeldAs(c.key, held), 2) << "key " << c.key;
+        EXPECT_EQ(held[0], c.vk);
+        EXPECT_EQ(held[1], c.side);
+    }
 
-    EXPECT_FALSE(SDLKeyTable::Matches(SDLK_a, 'B'));
-    EXPECT_FALSE(SDLKeyTable::Matches(SDLK_a, 0));
-    EXPECT_FALSE(SDLKeyTable::Matches(SDLK_UNKNOWN, 0));
+    int held[2] = {};
+    EXPECT_EQ(SDLKeyTable::HeldAs(SDLK_a, held), 1);
+    EXPECT_EQ(held[0], 'A');
+    EXPECT_EQ(SDLKeyTable::HeldAs(SDLK_UNKNOWN, held), 0);
+    EXPECT_EQ(SDLKeyTable::HeldAs(SDLK_F24, held), 0);
 }

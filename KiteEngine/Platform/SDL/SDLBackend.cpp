@@ -205,8 +205,10 @@ namespace KiteFramework
                 const SDL_Scancode scancode = SDL_GetScancodeFromKey(entries[i].key);
                 if (scancode == SDL_SCANCODE_UNKNOWN)
                     continue;
-                add(entries[i].vk, scancode);
-                add(entries[i].sideVk, scancode);
+                int numbers[2];
+                const int count = SDLKeyTable::HeldAs(entries[i].key, numbers);
+                for (int n = 0; n < count; ++n)
+                    add(numbers[n], scancode);
             }
             scancodeMapStale = false;
         }

@@ -92,14 +92,19 @@ namespace KiteFramework
             return 0;
         }
 
-        bool SDLKeyTable::Matches(SDL_Keycode key, int vk)
+        int SDLKeyTable::HeldAs(SDL_Keycode key, int numbers[2])
         {
-            if (vk <= 0)
-                return false;
             for (const Entry& entry : table)
-                if (entry.key == key)
-                    return entry.vk == vk || entry.sideVk == vk;
-            return false;
+            {
+                if (entry.key != key)
+                    continue;
+                numbers[0] = entry.vk;
+                if (entry.sideVk == 0)
+                    return 1;
+                numbers[1] = entry.sideVk;
+                return 2;
+            }
+            return 0;
         }
 
         const SDLKeyTable::Entry* SDLKeyTable::Entries(std::size_t& count)

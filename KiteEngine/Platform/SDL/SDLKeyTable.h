@@ -23,9 +23,10 @@ namespace KiteFramework
             // The virtual key of an SDL key code; 0 for keys the engine has no number for.
             static int ToVirtualKey(SDL_Keycode key);
 
-            // True when the key code is one of the keys that vk names: the key
-            // events' number or, for Shift, Ctrl and Alt, the side-specific one.
-            static bool Matches(SDL_Keycode key, int vk);
+            // The numbers under which the key counts as held: the key events'
+            // number and, for Shift, Ctrl and Alt, the side-specific one.
+            // Returns how many were written (0 for keys without a number).
+            static int HeldAs(SDL_Keycode key, int numbers[2]);
 
             static const Entry* Entries(std::size_t& count);
         };
