@@ -1,0 +1,282 @@
+// The menus in the real game: from the splash to the main menu, hover and
+// press art, the credits and back, the press sound, and quitting. Each test
+// runs its own X server, so that games started by other tests at the same
+// time cannot cover its window or move its pointer.
+#include <gtest/gtest.h>
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "EndToEnd/GameProcess.h"
+
+using KiteTest::GameProcess;
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+namespace
+{
+    const double kStartSeconds = 90.0;
+    // The private screen matches the configured window, so a pixel (px, py)
+    // shows the world point (px - 800, 450 - py).
+    const int kWidth = 1600;
+    const int kHeight = 900;
+
+    struct Rgb
+    {
+        int r = 0, g = 0, b = 0;
+        int Distance(const Rgb& o) const { return std::abs(r - o.r) + std::abs(g - o.g) + std::abs(b - o.b); }
+    };
+
+    std::ostream& operator<<(std::ostream& out, const Rgb& c)
+    {
+        return out << "(" << c.r << ", " << c.g << ", " << c.b << ")";
+    }
+
+    // Sky colours at the top-left corner of each screen.
+    const Rgb kSplashSky{67, 46, 108};
+    const Rgb kMenuSky{113, 199, 255};
+    const Rgb kCreditsSky{79, 139, 191};
+
+    // An Xvfb of our own; DISPLAY points to it while it lives.
+    class PrivateDisplay
+    {
+    public:
+        PrivateDisplay()
+        {
+            int fds[2];
+            if (::pipe(fds) != 0)
+                return;
+            pid_ = ::fork();
+            if (pid_ == 0)
+            {
+                ::close(fds[0]);
+                const std::string fd = std::to_string(fds[1]);
+                const std::string screen = std::to_string(kWidth) + "x" + std::to_string(kHeight) + "x24";
+                ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(), "-nolisten",
+                         "tcp", static_cast<char*>(nullptr));
+                ::_exit(127);
+            }
+            ::close(fds[1]);
+            std::string number;
+            char c;
+            while (pid_ > 0 && ::read(fds[0], &c, 1) == 1 && c != '\n')
+                number += c;
+            ::close(fds[0]);
+            if (number.empty())
+                return;
+            if (const char* old = std::getenv("DISPLAY"))
+                previous_ = old;
+            ::setenv("DISPLAY", (":" + number).c_str(), 1);
+            display_ = XOpenDisplay(nullptr);
+        }
+
+        ~PrivateDisplay()
+        {
+            if (display_)
+                XCloseDisplay(display_);
+            if (!previous_.empty())
+                ::setenv("DISPLAY", previous_.c_str(), 1);
+            if (pid_ > 0)
+            {
+                ::kill(pid_, SIGTERM);
+                int status = 0;
+                ::waitpid(pid_, &status, 0);
+            }
+        }
+
+        bool Ready() const { return display_ != nullptr; }
+
+        Rgb Pixel(int x, int y) const
+        {
+            Rgb c;
+            XImage* image = XGetImage(display_, DefaultRootWindow(display_), x, y, 1, 1, AllPlanes, ZPixmap);
+            if (!image)
+                return c;
+            const unsigned long p = XGetPixel(image, 0, 0);
+            c.r = static_cast<int>((p & image->red_mask) >> 16);
+            c.g = static_cast<int>((p & image->green_mask) >> 8);
+            c.b = static_cast<int>(p & image->blue_mask);
+            XDestroyImage(image);
+            return c;
+        }
+
+    private:
+        pid_t pid_ = -1;
+        Display* display_ = nullptr;
+        std::string previous_;
+    };
+
+    bool WaitFor(double seconds, const std::function<bool()>& condition)
+    {
+        const auto deadline = Clock::now() + std::chrono::duration<double>(seconds);
+        while (Clock::now() < deadline)
+        {
+            if (condition())
+                return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+        return condition();
+    }
+
+    void Pause(int ms)
+    {
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    }
+
+    // Picking needs the pointer to be over an object for one move before a
+    // press counts: enter on the first pick, over on the next. The pointer
+    // position the game reads is refreshed by button events, not by the test
+    // server's synthetic moves, so a wheel step (which the game ignores)
+    // goes between the two moves.
+    void Hover(int x, int y)
+    {
+        GameProcess::XDoTool("mousemove " + std::to_string(x) + " " + std::to_string(y));
+        Pause(100);
+        GameProcess::XDoTool("click 5");
+        Pause(100);
+        GameProcess::XDoTool("mousemove " + std::to_string(x + 1) + " " + std::to_string(y + 1));
+        Pause(250);
+    }
+
+    void Click(int x, int y)
+    {
+        Hover(x, y);
+        GameProcess::XDoTool("click 1");
+    }
+
+    std::string ReadBytes(const std::string& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream out;
+        out << in.rdbuf();
+        return out.str();
+    }
+
+    std::uintmax_t Size(const std::string& path)
+    {
+        std::error_code ec;
+        const std::uintmax_t n = fs::file_size(path, ec);
+        return ec ? 0 : n;
+    }
+
+    // Whether any byte in [from, to) of the mixed output is not silence.
+    bool Sounds(const std::string& bytes, std::uintmax_t from, std::uintmax_t to)
+    {
+        for (std::uintmax_t i = from; i < to && i < bytes.size(); ++i)
+            if (bytes[i] != 0)
+                return true;
+        return false;
+    }
+
+    // Splash1 carries no way on to the main menu until its continue button
+    // is added; the flow cannot be driven without it.
+    bool SplashLeadsToTheMenu()
+    {
+        const fs::path folder = fs::path(KITE_BIN_DIR) / "Assets/Scenes/Splash1";
+        std::error_code ec;
+        for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+        {
+            const std::string text = ReadBytes(it->path().string());
+            if (text.find("<SystemCallButton>") != std::string::npos &&
+                text.find("<buttonFnStringParam>MainMenu</buttonFnStringParam>") != std::string::npos)
+                return true;
+        }
+        return false;
+    }
+
+    class Menus : public ::testing::Test
+    {
+    protected:
+        void SetUp() override
+        {
+            if (!KiteTest::HasDisplay())
+                GTEST_SKIP() << "no display";
+            if (!SplashLeadsToTheMenu())
+                GTEST_SKIP() << "Splash1 has no button that leads to MainMenu";
+            screen = std::make_unique<PrivateDisplay>();
+            ASSERT_TRUE(screen->Ready()) << "could not start a private X server";
+            game = std::make_unique<GameProcess>();
+            audioFile = game->Folder() + "/audio.raw";
+            ::setenv("SDL_AUDIODRIVER", "disk", 1);
+            ::setenv("SDL_DISKAUDIOFILE", audioFile.c_str(), 1);
+            ASSERT_TRUE(game->Start());
+            ASSERT_NE(game->WaitForWindow(kStartSeconds), 0u) << game->ErrorOutput();
+        }
+
+        void TearDown() override
+        {
+            game.reset();
+            screen.reset();
+        }
+
+        Rgb Sky() const { return screen->Pixel(30, 30); }
+        bool Shows(const Rgb& sky) const { return Sky().Distance(sky) < 30; }
+
+        std::unique_ptr<PrivateDisplay> screen;
+        std::unique_ptr<GameProcess> game;
+        std::string audioFile;
+    };
+}
+
+TEST_F(Menus, SplashMenuCreditsAndQuit)
+{
+    ASSERT_TRUE(WaitFor(kStartSeconds, [&] { return Shows(kSplashSky); })) << "splash not shown; sky " << Sky();
+    Pause(500);
+    // Nothing has played yet: everything mixed so far is silence.
+    const std::uintmax_t beforeMenu = Size(audioFile);
+    ASSERT_GT(beforeMenu, 0u) << "no mixed output: " << game->ErrorOutput();
+    EXPECT_FALSE(Sounds(ReadBytes(audioFile), 0, beforeMenu));
+
+    Click(800, 450);
+    ASSERT_TRUE(WaitFor(30, [&] { return Shows(kMenuSky); })) << "main menu not shown; sky " << Sky();
+
+    // Hovering the play button swaps its art; leaving swaps it back.
+    Hover(100, 860);
+    const Rgb plain = screen->Pixel(680, 445);
+    Hover(800, 430);
+    EXPECT_TRUE(WaitFor(5, [&] { return screen->Pixel(680, 445).Distance(plain) > 40; }))
+        << "hover art not shown: " << plain << " stays " << screen->Pixel(680, 445);
+    Hover(100, 860);
+    EXPECT_TRUE(WaitFor(5, [&] { return screen->Pixel(680, 445).Distance(plain) < 10; }))
+        << "default art not restored: " << screen->Pixel(680, 445);
+
+    Click(800, 545);
+    ASSERT_TRUE(WaitFor(20, [&] { return Shows(kCreditsSky); })) << "credits not shown; sky " << Sky();
+
+    // The credits are quiet: holding the back button down plays the press
+    // sound before the release changes the scene.
+    Hover(800, 750);
+    Pause(600);
+    const std::uintmax_t quietFrom = Size(audioFile);
+    Pause(500);
+    const std::uintmax_t pressAt = Size(audioFile);
+    GameProcess::XDoTool("mousedown 1");
+    Pause(500);
+    const std::uintmax_t pressedTo = Size(audioFile);
+    GameProcess::XDoTool("mouseup 1");
+    const std::string mixed = ReadBytes(audioFile);
+    EXPECT_FALSE(Sounds(mixed, quietFrom, pressAt)) << "the credits should be silent before the press";
+    EXPECT_TRUE(Sounds(mixed, pressAt, pressedTo))
+        << "the press sound was not mixed in bytes " << pressAt << " to " << pressedTo << " of " << mixed.size();
+
+    ASSERT_TRUE(WaitFor(20, [&] { return Shows(kMenuSky); })) << "back did not return to the menu; sky " << Sky();
+
+    Click(800, 660);
+    int status = -1;
+    ASSERT_TRUE(game->WaitForExit(30, status)) << "the quit button did not end the game";
+    EXPECT_EQ(status, 0) << game->ErrorOutput();
+    EXPECT_FALSE(KiteTest::HasSanitizerReport(game->ErrorOutput())) << game->ErrorOutput();
+}
