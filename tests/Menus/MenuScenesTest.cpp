@@ -1,0 +1,195 @@
+// The menu scenes as files: loaded with the engine's own components, every
+// button does what its label says, the art and sounds they name exist, and
+// the menu music starts with the scene.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "Core/Audio/AudioEngine.h"
+#include "Core/Audio/AudioSource.h"
+#include "Core/Engine/Engine.h"
+#include "Core/Engine/Message.h"
+#include "Core/Factory/GameObjectFactory.h"
+#include "Core/Graphics/Sprite.h"
+#include "Core/Graphics/Text.h"
+#include "Core/Objects/ComponentCreator.h"
+#include "Core/Objects/GameObject.h"
+#include "Core/Objects/Transform.h"
+#include "Core/Physics/Collider2D.h"
+#include "Core/Scenes/SceneManager.h"
+#include "Core/UI/SystemCallButton.h"
+#include "Core/UI/UISystem.h"
+#include "Platform/Fake/FakeSoundSystem.h"
+
+using namespace KiteFramework;
+namespace fs = std::filesystem;
+
+namespace
+{
+    class MenuScenes : public ::testing::Test
+    {
+    protected:
+        void SetUp() override
+        {
+            engine = new Engine();
+            factory = new GameObjectFactory();
+            ui = new UISystem();
+            scenes = new SceneManager();
+            audio = new AudioEngine(&sound);
+            for (System* s : std::initializer_list<System*>{factory, ui, scenes, audio})
+                engine->AddSystem(s);
+            // The drawing and picking components without a window.
+            factory->AddComponentCreator(CT_Transform, "Transform", new ComponentCreatorType<Transform>(CT_Transform));
+            factory->AddComponentCreator(CT_Sprite, "Sprite", new ComponentCreatorType<Sprite>(CT_Sprite));
+            factory->AddComponentCreator(CT_Text, "Text", new ComponentCreatorType<Text>(CT_Text));
+            factory->AddComponentCreator(CT_Collider2D, "Collider2D",
+                                         new ComponentCreatorType<Collider2D>(CT_Collider2D));
+            testing::internal::CaptureStdout();
+            audio->Initialise();
+            ui->Initialise();
+            scenes->Initialise();
+            testing::internal::GetCapturedStdout();
+            engine->SetEngineStatus(ES_RUNNING, true);
+            engine->SetEngineStatus(ES_GAMEPLAYING, true);
+        }
+
+        void TearDown() override
+        {
+            testing::internal::CaptureStdout();
+            factory->DeleteAllObjects();
+            engine->CleanEngine();
+            delete engine;
+            ENGINE = nullptr;
+            testing::internal::GetCapturedStdout();
+            std::error_code ec;
+            for (const fs::path& p : copies)
+                fs::remove_all(p, ec);
+        }
+
+        // Loads a committed scene through the scene manager from a copy in
+        // this program's asset folder; returns what was reported on stderr.
+        std::string Load(const std::string& scene)
+        {
+            const fs::path source = fs::path(KITE_ASSET_ROOT) / "Scenes";
+            const fs::path target = fs::path(engine->GetAssetPath()) / "Scenes";
+            name = scene;
+            fs::create_directories(target / name);
+            fs::copy_file(source / (scene + ".xml"), target / (name + ".xml"), fs::copy_options::overwrite_existing);
+            fs::copy(source / scene, target / name, fs::copy_options::overwrite_existing | fs::copy_options::recursive);
+            copies.push_back(target / (name + ".xml"));
+            copies.push_back(target / name);
+            testing::internal::CaptureStdout();
+            testing::internal::CaptureStderr();
+            scenes->LoadLevel(name);
+            scenes->Update();
+            std::string errors = testing::internal::GetCapturedStderr();
+            testing::internal::GetCapturedStdout();
+            return errors;
+        }
+
+        SystemCallButton* Button(const std::string& object)
+        {
+            GameObject* o = factory->FindObjByName(object);
+            return o ? o->GetComponent<SystemCallButton>() : nullptr;
+        }
+
+        static void Press(SystemCallButton* b)
+        {
+            for (auto id : {MsgID::MouseEnter, MsgID::MouseOver, MsgID::MouseDown, MsgID::MouseUp})
+            {
+                MouseCollideMessage m(id);
+                b->GetOwner()->SendMessage(&m);
+            }
+        }
+
+        // Every button is a complete, clickable, sounding button whose art
+        // has a source drawing.
+        void ExpectWellFormed(const std::vector<std::string>& buttons)
+        {
+            for (const std::string& object : buttons)
+            {
+                SCOPED_TRACE(object);
+                SystemCallButton* b = Button(object);
+                ASSERT_NE(b, nullptr);
+                EXPECT_TRUE(b->ButtonActive());
+                EXPECT_TRUE(ui->IsRegistered(b));
+                GameObject* o = b->GetOwner();
+                EXPECT_NE(o->GetComponent<Collider2D>(), nullptr);
+                ASSERT_NE(o->GetComponent<Sprite>(), nullptr);
+                AudioSource* press = o->GetComponent<AudioSource>();
+                ASSERT_NE(press, nullptr);
+                EXPECT_TRUE(fs::exists(fs::path(KITE_ASSET_ROOT) / "Audio" / press->getAudioClip()))
+                    << press->getAudioClip();
+                for (const std::string& art : {b->GetDefaultPath(), b->GetMouseOverPath(), b->GetMouseDownPath(),
+                                               o->GetComponent<Sprite>()->GetTexturePath()})
+                {
+                    const std::string svg = art.substr(0, art.size() - 4) + ".svg";
+                    EXPECT_TRUE(fs::exists(fs::path(KITE_SOURCE_ROOT) / "tools/art" / svg)) << art;
+                }
+            }
+        }
+
+        Platform::FakeSoundSystem sound;
+        Engine* engine = nullptr;
+        GameObjectFactory* factory = nullptr;
+        UISystem* ui = nullptr;
+        SceneManager* scenes = nullptr;
+        AudioEngine* audio = nullptr;
+        std::string name;
+        std::vector<fs::path> copies;
+    };
+}
+
+TEST_F(MenuScenes, MainMenuButtonsStartCreditsFullScreenAndQuit)
+{
+    EXPECT_EQ(Load("MainMenu"), "");
+    ExpectWellFormed({"PlayButton", "CreditsButton", "QuitButton", "FullScreenButton"});
+    ASSERT_NE(factory->FindObjByName("Title"), nullptr);
+    EXPECT_EQ(*factory->FindObjByName("Title")->GetComponent<Text>()->GetText(), "Kite Food Court");
+
+    // The music loops from the start of the scene.
+    GameObject* music = factory->FindObjByName("MenuMusic");
+    ASSERT_NE(music, nullptr);
+    AudioSource* source = music->GetComponent<AudioSource>();
+    ASSERT_NE(source, nullptr);
+    EXPECT_TRUE(source->getLoop());
+    EXPECT_TRUE(source->getChannelPlaying());
+    EXPECT_TRUE(fs::exists(fs::path(KITE_ASSET_ROOT) / "Audio" / source->getAudioClip()));
+
+    Press(Button("FullScreenButton"));
+    EXPECT_TRUE(engine->GetEngineStatus(ES_FULLSCREEN));
+    EXPECT_FALSE(scenes->IsLoadPending());
+
+    Press(Button("CreditsButton"));
+    EXPECT_TRUE(scenes->IsLoadPending());
+    EXPECT_FALSE(source->getChannelPlaying()) << "a scene change stops the music";
+    EXPECT_EQ(Button("CreditsButton")->GetFnStrParam(), "Credits");
+    EXPECT_EQ(Button("PlayButton")->GetButtonType(), static_cast<unsigned>(SystemCallButton::ChangeLevel));
+    EXPECT_EQ(Button("PlayButton")->GetFnStrParam(), "TutorialLevel");
+    EXPECT_FALSE(Button("PlayButton")->GetFadeOut());
+
+    Press(Button("QuitButton"));
+    EXPECT_FALSE(engine->GetEngineStatus(ES_RUNNING));
+}
+
+TEST_F(MenuScenes, CreditsLeadBackToTheMainMenu)
+{
+    EXPECT_EQ(Load("Credits"), "");
+    ExpectWellFormed({"BackButton"});
+    EXPECT_EQ(Button("BackButton")->GetFnStrParam(), "MainMenu");
+    ASSERT_NE(factory->FindObjByName("CreditsTitle"), nullptr);
+
+    // Pausing is not offered on the menu screens: the game keeps running.
+    engine->SetTimeFactor(0.0f);
+    ui->PauseGame();
+    EXPECT_EQ(engine->GetTimeFactor(), 1.0f);
+
+    Press(Button("BackButton"));
+    EXPECT_TRUE(scenes->IsLoadPending());
+}
