@@ -102,6 +102,22 @@ TEST_F(Objects, ParentingLinksBothWaysAndUnparentForgets)
     parent->RemoveChildren(child);
     EXPECT_EQ(child->GetParent(), nullptr);
     EXPECT_EQ(child->GetParentId(), parent->GetId());
+
+    // A new parent takes the child from the old one; loops are refused.
+    GameObject* other = Make("other");
+    child->AddParent(parent);
+    child->AddParent(other);
+    EXPECT_TRUE(parent->GetChildren().empty());
+    EXPECT_EQ(other->GetChildren().size(), 1u);
+    parent->AddChildren(child);
+    EXPECT_TRUE(other->GetChildren().empty());
+    parent->AddParent(child);
+    child->AddChildren(parent);
+    parent->AddParent(parent);
+    EXPECT_EQ(parent->GetParent(), nullptr);
+    EXPECT_EQ(child->GetChildren().size(), 0u);
+    parent->setActive(false);
+    EXPECT_FALSE(child->isActive());
 }
 
 TEST_F(Objects, CloneStartsFreshAndOwnsItsComponents)

@@ -186,10 +186,33 @@ namespace KiteFramework
         }
     }
 
+    namespace
+    {
+        // True when a is o or one of o's descendants; parenting o under a
+        // would close a loop.
+        bool IsWithin(const GameObject* a, const GameObject* o)
+        {
+            for (; a; a = a->GetParent())
+                if (a == o)
+                    return true;
+            return false;
+        }
+
+        void Forget(std::vector<GameObject*>& list, GameObject* o)
+        {
+            auto it = std::find(list.begin(), list.end(), o);
+            if (it != list.end())
+                list.erase(it);
+        }
+    }
+
     void GameObject::AddParent(GameObject* p)
     {
-        if (!p || p == parent || p == this)
+        if (!p || p == parent || IsWithin(p, this))
             return;
+        // A second parent replaces the first, which must forget this child.
+        if (parent)
+            Forget(parent->children, this);
         parent = p;
         parentId = p->id;
         p->children.push_back(this);
@@ -199,8 +222,10 @@ namespace KiteFramework
 
     void GameObject::AddChildren(GameObject* c)
     {
-        if (!c || c == this || c->parent == this)
+        if (!c || c->parent == this || IsWithin(this, c))
             return;
+        if (c->parent)
+            Forget(c->parent->children, c);
         c->parentId = id;
         c->parent = this;
         children.push_back(c);
@@ -221,9 +246,7 @@ namespace KiteFramework
             return;
         if (Transform* t = GetComponent<Transform>())
             t->Unparent();
-        auto it = std::find(parent->children.begin(), parent->children.end(), this);
-        if (it != parent->children.end())
-            parent->children.erase(it);
+        Forget(parent->children, this);
         parent = nullptr;
         parentId = 0;
     }
