@@ -59,23 +59,8 @@ namespace
     };
 }
 
-TEST_F(UISystemTest, InitialiseRegistersTheFourComponentCreators)
+TEST_F(UISystemTest, ASecondSystemLeavesTheGlobalPointerAlone)
 {
-    const std::vector<std::pair<ComponentTypeId, std::string>> expected = {
-        {CT_PopUpUI, "PopUpUI"},
-        {CT_ActivatePopupButton, "ActivatePopupButton"},
-        {CT_SystemCallButton, "SystemCallButton"},
-        {CT_ToggleActiveButton, "ToggleActiveButton"}};
-    for (const auto& [type, name] : expected)
-    {
-        EXPECT_EQ(factory->GetCreatorName(type), name);
-        ComponentCreator* creator = factory->GetCreator(name);
-        ASSERT_NE(creator, nullptr) << name;
-        std::unique_ptr<GameComponent> c(creator->Create());
-        EXPECT_EQ(c->GetComponentTypeId(), type);
-        EXPECT_NE(dynamic_cast<UIElement*>(c.get()), nullptr);
-    }
-    // A second system of the type leaves the global pointer alone.
     {
         UISystem second;
         EXPECT_EQ(UISYSTEM, ui);
@@ -237,17 +222,6 @@ TEST_F(UISystemTest, DestroyedPauseAndPopupObjectsAreNeverTouched)
     auto* closer = MakeButton<SystemCallButton>("Closer");
     closer->SetClosesOtherPopups(true);
     Send(closer, MsgID::MouseDown);
-}
-
-TEST_F(UISystemTest, QuitAndChangeLevelGoThroughTheEngine)
-{
-    ui->ChangeLevel("Credits");
-    EXPECT_TRUE(scenes->IsLoadPending());
-    ui->SaveLevel();
-    ui->LoadLevel();
-    EXPECT_TRUE(engine->GetEngineStatus(ES_RUNNING));
-    ui->QuitGame();
-    EXPECT_FALSE(engine->GetEngineStatus(ES_RUNNING));
 }
 
 TEST(UISystemShutdown, ComponentsThatOutliveTheSystemDoNotCallIt)
