@@ -3,8 +3,8 @@
 #include <iostream>
 #include <new>
 
-#define STB_IMAGE_IMPLEMENTATION
-#define STBI_FAILURE_USERMSG
+// The decoder itself comes from the system's stb library (optimised even in
+// debug builds, where decoding every sprite at start-up would crawl).
 #include <stb/stb_image.h>
 
 #include "Core/Graphics/GLHeaders.h"
