@@ -105,6 +105,13 @@ TEST_F(Particles, TheFixedStepDrivesThemEvenWhilePaused)
     // Without a texture it simulates but draws nothing (and needs no GL).
     e->RenderMe();
     EXPECT_EQ(Alive(*e), 2);
+
+    // Like sprites and texts, an emitter of no numbered object (a template)
+    // is not drawn.
+    EXPECT_EQ(graphics->GetRenderers().size(), 1u);
+    Emitter unowned;
+    unowned.Initialise();
+    EXPECT_EQ(graphics->GetRenderers().size(), 1u);
 }
 
 TEST_F(Particles, SettingsAreSavedAndCopiedButNotTheParticles)

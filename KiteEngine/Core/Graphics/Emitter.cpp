@@ -62,7 +62,8 @@ namespace KiteFramework
             sprite->SetTexturePtr(GRAPHICS ? GRAPHICS->GetTexture(texturePath) : nullptr);
         }
         sprite->ToggleRender(false);
-        if (!IsInitialised())
+        // Archetype templates (id 0) are never drawn, emitters included.
+        if (!IsInitialised() && GetId() != 0)
         {
             initialised = 1;
             if (GRAPHICS)
