@@ -39,7 +39,6 @@ namespace KiteFramework
         // window's size, so that drawing and mouse picking agree.
         projection = glm::ortho(-cameraWidth / 2.0f, cameraWidth / 2.0f, -cameraHeight / 2.0f, cameraHeight / 2.0f,
                                 0.0f, -150.0f);
-        windowFromSystem = WINDOWSSYSTEM && window == WINDOWSSYSTEM->GetWindowHandleAddress();
         if (!GRAPHICS)
             GRAPHICS = this;
         SetUp();
@@ -47,7 +46,8 @@ namespace KiteFramework
 
     Graphics::~Graphics()
     {
-        // Without the window its context, and every GL object in it, is gone.
+        // The window outlives the window system, so its context is still
+        // there to delete from; without a window there is nothing to delete.
         Platform::Window* w = LiveWindow();
         if (!w)
             glReady = false;
@@ -115,8 +115,6 @@ namespace KiteFramework
 
     Platform::Window* Graphics::LiveWindow() const
     {
-        if (windowFromSystem && !WINDOWSSYSTEM)
-            return nullptr;
         return window ? *window : nullptr;
     }
 

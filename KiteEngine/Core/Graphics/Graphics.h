@@ -182,7 +182,7 @@ namespace KiteFramework
                 blend = -1, view = -1, projection = -1, text = -1, textColor = -1;
         };
 
-        // The window, or null once the window system that owns it is gone.
+        // The window, read through the pointer at every use; null without one.
         Platform::Window* LiveWindow() const;
         bool CreateContext();
         void BuildPrograms();
@@ -214,9 +214,6 @@ namespace KiteFramework
         static bool KeyBefore(const SortKey& a, const SortKey& b);
 
         Platform::Window** window;
-        // The pointer lives in the window system, which is deleted first at
-        // shutdown together with the window and its context.
-        bool windowFromSystem = false;
         int width;
         int height;
         float widthRatio = 1.0f;
