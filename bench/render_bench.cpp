@@ -2,10 +2,12 @@
 // sprites drawn within one 60 Hz frame (16.7 ms) in a 1600 by 900 window, and
 // the CPU time per frame of the transform updates plus the draw-order sort
 // for 10,000 sprites. The first figure needs a display (Xvfb will do).
+#include <time.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
+#include <cmath>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -57,6 +59,14 @@ namespace
         const std::string path = "/tmp/kite_render_bench_dot_" + std::to_string(getpid()) + ".png";
         stbi_write_png(path.c_str(), size, size, 4, pixels.data(), size * 4);
         return path;
+    }
+
+    // CPU time of this thread, in milliseconds: the machine may be busy.
+    double ThreadCpuMs()
+    {
+        timespec t{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+        return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
     }
 
     float RandomIn(float lo, float hi) { return GENRANDNUM::GenRandFloat(lo, hi); }
@@ -212,18 +222,19 @@ int main()
     double workMs = 0.0;
     for (int i = 0; i < frames; ++i)
     {
-        const auto t0 = Clock::now();
+        const double t0 = ThreadCpuMs();
         scene.Move();
-        const auto t1 = Clock::now();
+        const double t1 = ThreadCpuMs();
         for (const Mover& m : scene.Movers())
             m.transform->Update();
         graphics->Reorder();
-        const auto t2 = Clock::now();
-        moveMs += std::chrono::duration<double, std::milli>(t1 - t0).count();
-        workMs += std::chrono::duration<double, std::milli>(t2 - t1).count();
+        const double t2 = ThreadCpuMs();
+        moveMs += t1 - t0;
+        workMs += t2 - t1;
     }
-    std::printf("transform update + sort, %zu moving sprites: %.3f ms per frame (moving them: %.3f ms)\n", count,
-                workMs / frames, moveMs / frames);
+    std::printf("CPU time of transform update + sort, %zu moving sprites: %.3f ms per frame "
+                "(moving them: %.3f ms)\n",
+                count, workMs / frames, moveMs / frames);
 
     engine->EndLoop();
     engine->CleanEngine();
