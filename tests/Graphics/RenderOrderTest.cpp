@@ -2,7 +2,11 @@
 // objects without a transform, removal and the scene clear. No window.
 #include "Graphics/GraphicsWorld.h"
 
+#include <algorithm>
+
 #include "Core/Engine/Message.h"
+#include "Core/Graphics/Mesh.h"
+#include "Platform/Fake/FakePlatform.h"
 
 using namespace KiteTest;
 
@@ -149,4 +153,41 @@ TEST_F(RenderOrder, MouseMapsTheWindowOntoTheFixedCamera)
     // Neither game nor editor running: no mouse position.
     engine->SetEngineStatus(ES_GAMEPLAYING, false);
     EXPECT_EQ(graphics->CurrentMouseToWorld(), Vector2D());
+}
+
+TEST_F(RenderOrder, WithoutAContextNothingIsDrawnAndNothingFails)
+{
+    Platform::FakePlatform fake;
+    std::unique_ptr<Platform::Window> owned = fake.CreateWindow("no context", 640, 360, false);
+    Platform::Window* w = owned.get();
+    ::testing::internal::CaptureStderr();
+    {
+        Graphics second(&w, 640, 360);
+        const std::string report = ::testing::internal::GetCapturedStderr();
+        EXPECT_NE(report.find("no OpenGL context"), std::string::npos) << report;
+        EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 1) << report;
+        EXPECT_FALSE(second.IsGLReady());
+        // The second system of a type never takes the global pointer.
+        EXPECT_EQ(GRAPHICS, graphics);
+        ASSERT_NE(second.GetMesh(0), nullptr);
+        EXPECT_EQ(second.GetMesh(0)->GetNumTri(), 2);
+
+        // A textured, drawable sprite known only to this system.
+        unsigned int fakeTexture = 7;
+        auto* s = new Sprite();
+        s->ToggleRender(true);
+        s->SetTexturePtr(&fakeTexture);
+        Make("s", 0, 0)->AddComponent(s);
+        AddText(factory->FindObjByName("s"), "label");
+        second.AddSprite(s);
+        ASSERT_EQ(second.GetRenderers().size(), 1u);
+        second.StartFrame();
+        second.CallDraw();
+        EXPECT_NE(s->GetTransform(), nullptr);
+        second.SwapBuffers();
+        std::vector<unsigned char> pixels;
+        EXPECT_FALSE(second.ReadPixels(0, 0, 1, 1, pixels));
+        second.RemoveSprite(s);
+    }
+    EXPECT_EQ(fake.lastWindow->swaps, 0);
 }
