@@ -155,6 +155,17 @@ TEST_F(Drawing, TintFlipAndSheetCellChangeWhatIsShown)
     tinted->AlphaSet(0.5f);
     DrawFrame();
     EXPECT_TRUE(Near(At(-500, 0), {42, 42, 170, 0}, 8));
+
+    // The debug outline runs along the quad's edge only, until switched off
+    // for every sprite at once.
+    tinted->AlphaSet(1.0f);
+    tinted->SetDebugDraw(true);
+    DrawFrame();
+    EXPECT_TRUE(Near(At(-549, 0), green));
+    EXPECT_TRUE(Near(At(-500, 0), blue));
+    graphics->NoDebugDraw();
+    DrawFrame();
+    EXPECT_TRUE(Near(At(-549, 0), blue));
 }
 
 TEST_F(Drawing, TextPixelsLieInsideTheTextsBox)
