@@ -255,9 +255,17 @@ namespace KiteFramework
             y = 0;
             if (windows.empty() || !windows.back()->GetNative())
                 return false;
+            SDL_Window* native = windows.back()->GetNative();
+            // Over the window, the position of the last pumped mouse event:
+            // the global state can trail the events by one move.
+            if (SDL_GetMouseFocus() == native)
+            {
+                SDL_GetMouseState(&x, &y);
+                return true;
+            }
             int globalX = 0, globalY = 0, windowX = 0, windowY = 0;
             SDL_GetGlobalMouseState(&globalX, &globalY);
-            SDL_GetWindowPosition(windows.back()->GetNative(), &windowX, &windowY);
+            SDL_GetWindowPosition(native, &windowX, &windowY);
             x = globalX - windowX;
             y = globalY - windowY;
             return true;
