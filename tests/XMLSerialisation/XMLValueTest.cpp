@@ -44,6 +44,8 @@ TEST(XMLValue, ScalarTextForms)
     const FloatCase floats[] = {
         {0.1f, "0.1"}, {1.0f, "1"}, {0.5f, "0.5"},
         {123456789.0f, "1.2345679e+08"}, {100000000.0f, "1e+08"}, {-3.25f, "-3.25"},
+        {-250.0f, "-250"}, {100.0f, "100"}, {1600.0f, "1600"}, {1234.5678f, "1234.5677"},
+        {0.3f, "0.30000001"}, {16777217.0f, "16777216"},
     };
     for (const FloatCase& c : floats)
         EXPECT_EQ(WrittenText(c.value), c.text) << c.value;

@@ -36,15 +36,12 @@ namespace KiteFramework
 
     std::string FloatText(float value)
     {
+        // Eight significant digits is the file format's form; the few floats
+        // that need a ninth to read back exactly get it.
         char buffer[32];
-        for (int digits = 1; digits <= 9; ++digits)
-        {
-            std::snprintf(buffer, sizeof buffer, "%.*g", digits, static_cast<double>(value));
-            if (std::strtof(buffer, nullptr) == value)
-                break;
-        }
-        // NaN never compares equal, so it falls through with nine digits:
-        // its text is "nan" or "-nan" in every case.
+        std::snprintf(buffer, sizeof buffer, "%.8g", static_cast<double>(value));
+        if (std::strtof(buffer, nullptr) != value && !std::isnan(value))
+            std::snprintf(buffer, sizeof buffer, "%.9g", static_cast<double>(value));
         return buffer;
     }
 
