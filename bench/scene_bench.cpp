@@ -1,6 +1,8 @@
 // Prints how long saving and loading a scene of 1,000 objects take (each
 // with a Transform and a component of several fields, a tenth of them with
 // a user-interface element, every tenth one a parent of the next nine).
+#include <unistd.h>
+
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -70,6 +72,11 @@ int main()
     std::cerr.rdbuf(nullptr);
 
     Engine* engine = new Engine();
+    // Scenes are written into a scratch asset tree, never the game's own.
+    const std::filesystem::path scratch =
+        std::filesystem::temp_directory_path() / ("kite_scene_bench_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(scratch / "Scenes");
+    engine->SetAssetPath(scratch.generic_string() + "/");
     GameObjectFactory* factory = new GameObjectFactory();
     SceneManager* scenes = new SceneManager();
     engine->AddSystem(factory);
@@ -127,8 +134,7 @@ int main()
                 loaded);
 
     std::error_code ec;
-    std::filesystem::remove_all(engine->GetAssetPath() + "Scenes/" + name, ec);
-    std::filesystem::remove(engine->GetAssetPath() + "Scenes/" + name + ".xml", ec);
+    std::filesystem::remove_all(scratch, ec);
     engine->EndLoop();
     engine->CleanEngine();
     delete engine;

@@ -37,6 +37,9 @@ namespace KiteFramework
 
         void InitialiseAssetsPath();
         const std::string& GetAssetPath() const { return assetPath_; }
+        // Points the asset root elsewhere (tests and benchmarks use a scratch
+        // tree); the path ends with '/'.
+        void SetAssetPath(const std::string& path) { assetPath_ = path; }
 
         void AddSystem(System* system);
         void AddAndInitialiseGame(AbstractGame* game);
