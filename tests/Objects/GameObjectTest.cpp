@@ -221,6 +221,22 @@ TEST_F(Objects, ScriptDispatchesMouseStartAndPauseMessages)
     EXPECT_EQ(probe->pauses, 1);
 }
 
+TEST_F(Objects, DeliveryStopsWhenAHandlerDeletesItsObject)
+{
+    GameObject* o = Make("o");
+    Probe* probe = new Probe();
+    o->AddComponent(probe);
+    o->AddComponent(new Panel());
+    // A handler that clears the scene deletes this object in mid-delivery.
+    probe->onMouseDown = [](Probe*) {
+        Message clear(MsgID::ClearScene);
+        ENGINE->BroadcastMessage(&clear);
+    };
+    MouseCollideMessage down(MsgID::MouseDown);
+    o->SendMessage(&down);
+    EXPECT_EQ(factory->FindObjectWithId(1), nullptr);
+}
+
 TEST(BitExtender, BitsAcrossWordsAndOutOfRange)
 {
     BitExtender<char, short> set;

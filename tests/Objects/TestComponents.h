@@ -54,7 +54,12 @@ namespace KiteTest
             if (onUpdate)
                 onUpdate(this);
         }
-        void OnMouseDown() override { ++mouseDowns; }
+        void OnMouseDown() override
+        {
+            ++mouseDowns;
+            if (onMouseDown)
+                onMouseDown(this);
+        }
         void OnPause() override { ++pauses; }
         void TriggerActive() override { ++activations; }
         void TriggerDeactive() override { ++deactivations; }
@@ -69,6 +74,7 @@ namespace KiteTest
         int initialised = 0, started = 0, updates = 0, mouseDowns = 0, pauses = 0;
         int activations = 0, deactivations = 0;
         std::function<void(Probe*)> onUpdate;
+        std::function<void(Probe*)> onMouseDown;
     };
 
     // Fields covering every container shape the files use.

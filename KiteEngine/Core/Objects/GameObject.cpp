@@ -36,6 +36,8 @@ namespace KiteFramework
 
     GameObject::~GameObject()
     {
+        if (deletedDuringDelivery)
+            *deletedDuringDelivery = true;
         DeleteComponents();
     }
 
@@ -166,10 +168,24 @@ namespace KiteFramework
 
     void GameObject::SendMessage(Message* message)
     {
-        for (std::size_t i = 0; i < components.size(); ++i)
-            components[i]->SendMessage(message);
-        for (std::size_t i = 0; i < uiComponents.size(); ++i)
-            uiComponents[i]->SendMessage(message);
+        bool deleted = false;
+        bool* outer = deletedDuringDelivery;
+        deletedDuringDelivery = &deleted;
+        for (std::vector<GameComponent*>* list : {&components, &uiComponents})
+        {
+            for (std::size_t i = 0; i < list->size(); ++i)
+            {
+                (*list)[i]->SendMessage(message);
+                if (deleted)
+                {
+                    // This object is gone; an outer delivery to it stops too.
+                    if (outer)
+                        *outer = true;
+                    return;
+                }
+            }
+        }
+        deletedDuringDelivery = outer;
     }
 
     void GameObject::setActive(bool a)

@@ -103,6 +103,9 @@ namespace KiteFramework
         BitExtender<char, short> typeSet;
         std::vector<GameComponent*> components;
         std::vector<GameComponent*> uiComponents;
+        // Set while SendMessage delivers: a handler may delete this object
+        // (a scene clear), and the delivery must then stop at once.
+        bool* deletedDuringDelivery = nullptr;
     };
 
     // Hands the object to the factory's deferred destruction.
