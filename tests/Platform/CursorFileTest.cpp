@@ -329,7 +329,7 @@ TEST(CursorFile, DamagedFilesFailWithAReason)
 TEST(CursorFile, BackendReportsBadFilesByName)
 {
     // No display is needed: a file that does not parse never reaches SDL's video.
-    const std::string bad = "cursor_bad.cur";
+    const std::string bad = testing::TempDir() + "cursor_bad.cur";
     {
         std::ofstream file(bad, std::ios::binary);
         file << "not a cursor";
@@ -339,7 +339,7 @@ TEST(CursorFile, BackendReportsBadFilesByName)
     EXPECT_EQ(backend.LoadCursorFile(bad), 0);
     EXPECT_EQ(backend.LoadCursorFile("Missing\\Cursor.cur"), 0);
     const std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_NE(err.find("Cursor \"cursor_bad.cur\": "), std::string::npos) << err;
+    EXPECT_NE(err.find("Cursor \"" + bad + "\": "), std::string::npos) << err;
     EXPECT_NE(err.find("Cursor \"Missing/Cursor.cur\": cannot open"), std::string::npos) << err;
     // One line per failure.
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 2);
