@@ -149,3 +149,25 @@ TEST_F(Particles, SettingsAreSavedAndCopiedButNotTheParticles)
     empty.Simulate(step);
     EXPECT_TRUE(empty.GetParticles().empty());
 }
+
+TEST_F(Particles, RemovingTheObjectsSpriteLeavesTheEmitterItsOwn)
+{
+    GameObject* o = Make("sparks", 0, 0, 1);
+    Sprite* lent = AddSprite(o);
+    auto* e = new Emitter();
+    e->SetMaxCount(2);
+    e->SetTexturePath("Splash/Sparkle.png");
+    o->AddComponent(e);
+    e->Initialise();
+    ASSERT_EQ(e->GetSprite(), lent);
+
+    // The object's sprite is deleted with its removal; the emitter must not
+    // keep drawing through it.
+    o->RemoveComponent(CT_Sprite);
+    e->RenderMe();
+    Sprite* now = e->GetSprite();
+    ASSERT_NE(now, nullptr);
+    EXPECT_EQ(now->GetTexturePath(), "Splash/Sparkle.png");
+    EXPECT_FALSE(o->HasComponent(CT_Sprite));
+    EXPECT_EQ(e->GetCount(), 1);
+}

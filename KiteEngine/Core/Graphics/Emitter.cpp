@@ -44,6 +44,18 @@ namespace KiteFramework
     void Emitter::Initialise()
     {
         RefreshTransform();
+        AttachSprite();
+        // Archetype templates (id 0) are never drawn, emitters included.
+        if (!IsInitialised() && GetId() != 0)
+        {
+            initialised = 1;
+            if (GRAPHICS)
+                GRAPHICS->AddEmitter(this);
+        }
+    }
+
+    void Emitter::AttachSprite()
+    {
         GameObject* owner = GetOwner();
         sprite = owner ? owner->GetComponent<Sprite>() : nullptr;
         if (!sprite)
@@ -62,18 +74,27 @@ namespace KiteFramework
             sprite->SetTexturePtr(GRAPHICS ? GRAPHICS->GetTexture(texturePath) : nullptr);
         }
         sprite->ToggleRender(false);
-        // Archetype templates (id 0) are never drawn, emitters included.
-        if (!IsInitialised() && GetId() != 0)
-        {
-            initialised = 1;
-            if (GRAPHICS)
-                GRAPHICS->AddEmitter(this);
-        }
+    }
+
+    bool Emitter::SpriteStillHeld() const
+    {
+        if (!sprite)
+            return false;
+        if (sprite == ownSprite.get())
+            return true;
+        // The object's sprite is deleted when it is removed from the object.
+        const GameObject* owner = GetOwner();
+        if (!owner)
+            return false;
+        const std::vector<GameComponent*>& held = owner->GetComponentList();
+        return std::find(held.begin(), held.end(), sprite) != held.end();
     }
 
     void Emitter::RenderMe()
     {
         Update();
+        if (!SpriteStillHeld())
+            AttachSprite();
         if (GRAPHICS && sprite)
             GRAPHICS->MeshPartDraw(sprite, particles, 4, transform);
     }

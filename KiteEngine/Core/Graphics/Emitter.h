@@ -72,6 +72,10 @@ namespace KiteFramework
         Sprite* GetSprite() const { return sprite; }
 
     private:
+        // Takes the owner's sprite, or the emitter's own when it has none.
+        void AttachSprite();
+        bool SpriteStillHeld() const;
+
         std::vector<Data> particles;
         int count = 0;
         int maxCount = 0;
