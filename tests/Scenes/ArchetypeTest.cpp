@@ -117,3 +117,35 @@ TEST_F(Archetypes, SavingUnderALoadedNameKeepsTheLoadedTemplate)
     EXPECT_NE(t->GetComponent<Probe>(), p);
     EXPECT_EQ(t->GetComponent<Probe>()->speed, 9.0f);
 }
+
+namespace
+{
+    // Stands in for Graphics at shutdown: it owns the shared mesh and frees
+    // it when deleted, which CleanEngine does before the archetype system.
+    class MeshOwner : public System
+    {
+    public:
+        MeshOwner() : System(ST_Graphics), mesh(new SharedQuad()) {}
+        ~MeshOwner() override { delete mesh; }
+        SharedQuad* mesh;
+    };
+}
+
+TEST_F(Archetypes, TemplatesOutliveTheSharedMeshAtShutdown)
+{
+    auto* graphics = new MeshOwner();
+    engine->AddSystem(graphics);
+    GameObject* o = Make("quad");
+    o->AddComponent(graphics->mesh);
+    const std::string name = Name("Quad");
+    names.push_back(name);
+    ASSERT_TRUE(archetypes->MakeArchetypeAndSerialise(name, o));
+    EXPECT_EQ(archetypes->FindArchetype(name)->GetComponentList().size(), 2u);
+
+    SharedQuad::deletions = 0;
+    engine->EndLoop();
+    // The mesh is freed before the templates are deleted; none of them may
+    // touch or free it again.
+    engine->CleanEngine();
+    EXPECT_EQ(SharedQuad::deletions, 1);
+}

@@ -43,13 +43,15 @@ namespace KiteFramework
 
     void GameObject::DeleteComponents()
     {
-        // The mesh is the one shared instance that Graphics owns.
+        // The mesh is the one shared instance that Graphics owns; it may
+        // already be freed, so it is told apart by its address alone.
         for (GameComponent* c : components)
-            if (c->GetComponentTypeId() != CT_Mesh)
+            if (c != sharedMesh)
                 delete c;
         for (GameComponent* c : uiComponents)
-            if (c->GetComponentTypeId() != CT_Mesh)
+            if (c != sharedMesh)
                 delete c;
+        sharedMesh = nullptr;
         components.clear();
         uiComponents.clear();
         typeSet = BitExtender<char, short>();
@@ -85,6 +87,8 @@ namespace KiteFramework
             components.push_back(c);
         c->owner = this;
         typeSet |= t;
+        if (t == CT_Mesh)
+            sharedMesh = c;
         return true;
     }
 
@@ -113,6 +117,8 @@ namespace KiteFramework
         if (!typeSet[static_cast<unsigned>(t)])
             return;
         typeSet &= t;
+        if (t == CT_Mesh)
+            sharedMesh = nullptr;
         auto sameType = [t](GameComponent* c) { return c->GetComponentTypeId() == t; };
         auto it = std::find_if(components.begin(), components.end(), sameType);
         if (it != components.end())

@@ -103,6 +103,10 @@ namespace KiteFramework
         BitExtender<char, short> typeSet;
         std::vector<GameComponent*> components;
         std::vector<GameComponent*> uiComponents;
+        // The shared mesh (owned by Graphics), remembered when added: at
+        // shutdown Graphics frees it before the archetype templates go, so
+        // the destructor must recognise it without reading it.
+        GameComponent* sharedMesh = nullptr;
         // Set while SendMessage delivers: a handler may delete this object
         // (a scene clear), and the delivery must then stop at once.
         bool* deletedDuringDelivery = nullptr;
