@@ -7,6 +7,7 @@
 #include "Core/Engine/Engine.h"
 #include "Core/Engine/Message.h"
 #include "Core/Engine/System.h"
+#include "Core/Graphics/Graphics.h"
 #include "Core/Input/Input.h"
 #include "Core/Window/Win32System.h"
 #include "Platform/Fake/FakePlatform.h"
@@ -137,6 +138,35 @@ TEST_F(WindowTest, PressedCursorOnlyWhilePlaying)
     fake.PushMouse(EventType::MouseUp, 0, 0, 0);
     window->Update();
     EXPECT_EQ(fake.currentCursor, 101);
+}
+
+TEST_F(WindowTest, ArrowOverTheWindowWhileTheGameIsNotPlaying)
+{
+    Platform::Window* noWindow = nullptr;
+    auto* graphics = new Graphics(&noWindow, 1600, 900);
+    engine->AddSystem(graphics);
+    const Platform::CursorHandle arrow = fake.GetSystemCursor(Platform::SystemCursor::Arrow);
+
+    // Before the textures are in, the cursor is left alone.
+    fake.PushMouse(EventType::MouseMove, 10, 10);
+    window->Update();
+    EXPECT_EQ(fake.currentCursor, 101);
+
+    graphics->texturesLoaded = true;
+    fake.PushMouse(EventType::MouseMove, 11, 10);
+    window->Update();
+    EXPECT_EQ(fake.currentCursor, arrow);
+
+    engine->SetEngineStatus(ES_GAMEPLAYING, true);
+    fake.PushMouse(EventType::MouseMove, 12, 10);
+    window->Update();
+    EXPECT_EQ(fake.currentCursor, 101);
+
+    // The editor's view shows the arrow even while its game runs.
+    engine->SetEngineStatus(ES_EDITORVIEW, true);
+    fake.PushMouse(EventType::MouseMove, 13, 10);
+    window->Update();
+    EXPECT_EQ(fake.currentCursor, arrow);
 }
 
 TEST_F(WindowTest, EscapePausesOnlyWhilePlayingFocusLossAlways)

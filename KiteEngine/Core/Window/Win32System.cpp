@@ -208,9 +208,12 @@ namespace KiteFramework
         {
             mouseX_ = static_cast<std::int16_t>(event.x);
             mouseY_ = static_cast<std::int16_t>(event.y);
-            // The cursor over the client area while the game plays.
+            // The game's cursor over the client area while the game plays;
+            // otherwise the arrow, but only once the textures are in.
             if (Playing() && !EditorView())
                 SetCursor(defaultCursor_);
+            else if (GRAPHICS && GRAPHICS->texturesLoaded)
+                SetCursor(arrowCursor_);
             MouseMove move(Vector2D(mouseX_, mouseY_));
             Broadcast(move);
             break;
