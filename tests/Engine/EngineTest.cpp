@@ -221,3 +221,18 @@ TEST(Vector2D, FromImVec2AndIndexing)
     EXPECT_EQ(v[1], -2.0f);
     EXPECT_EQ(v[5], 1.5f);
 }
+
+TEST(Engine, DeletingTheEngineClearsItsGlobalPointer)
+{
+    auto* older = new Engine();
+    auto* engine = new Engine();
+    EXPECT_EQ(ENGINE, engine);
+    // Deleting an engine that ENGINE no longer names leaves ENGINE alone.
+    delete older;
+    EXPECT_EQ(ENGINE, engine);
+    engine->CleanEngine();
+    delete engine;
+    EXPECT_EQ(ENGINE, nullptr);
+    // A failed write after the engine is gone has no log to report to.
+    EXPECT_FALSE(WriteStringToFile("x", testing::TempDir() + "no/such/folder/file.txt", 1));
+}

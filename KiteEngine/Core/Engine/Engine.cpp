@@ -27,6 +27,12 @@ namespace KiteFramework
         logMessage("Engine initialised.");
     }
 
+    Engine::~Engine()
+    {
+        if (ENGINE == this)
+            ENGINE = nullptr;
+    }
+
     void Engine::InitialiseAssetsPath()
     {
         assetPath_ = Platform::ExecutableFolder() + "/Assets/";

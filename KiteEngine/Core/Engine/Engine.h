@@ -31,7 +31,9 @@ namespace KiteFramework
     {
     public:
         Engine();
-        ~Engine() = default;
+        // Clears ENGINE when it names this engine, so nothing reaches a
+        // deleted engine through it.
+        ~Engine();
         Engine(const Engine&) = delete;
         Engine& operator=(const Engine&) = delete;
 
