@@ -45,6 +45,7 @@ TEST_F(Malformed, BadObjectElementsAreDefaultedOrDropped)
               "<GameObject name=\"noid\"/>\n"
               "<Folder name=\"stray\" objectId=\"2\"/>\n"
               "<GameObject name=\"badid\" objectId=\"x\"/>\n"
+              "<GameObject name=\"negative\" objectId=\" -1\"/>\n"
               "<GameObject name=\"orphan\" objectId=\"7\" parentId=\"99\" active=\"maybe\" layerTag=\"z\"/>\n"
               "<GameObject name=\"child\" objectId=\"3\" parentId=\"7\" active=\"false\" layerTag=\"4\"/>\n"
               "<GameObject name=\"self\" objectId=\"4\" parentId=\"4\"/>\n"
@@ -57,6 +58,7 @@ TEST_F(Malformed, BadObjectElementsAreDefaultedOrDropped)
     EXPECT_TRUE(Has(err, where + ": object 1 \"duplicate\": duplicate objectId; object dropped")) << err;
     EXPECT_TRUE(Has(err, where + ": object \"noid\": no objectId")) << err;
     EXPECT_TRUE(Has(err, where + ": object \"badid\": objectId is not a positive number")) << err;
+    EXPECT_TRUE(Has(err, where + ": object \"negative\": objectId is not a positive number")) << err;
     EXPECT_TRUE(Has(err, where + ": unexpected element \"Folder\" skipped")) << err;
     EXPECT_TRUE(Has(err, "\"active\" is not true or false")) << err;
     EXPECT_TRUE(Has(err, "no parent with id 99")) << err;
@@ -78,16 +80,17 @@ TEST_F(Malformed, BadObjectElementsAreDefaultedOrDropped)
     // Stored ids stay; objects without one are numbered after the highest.
     EXPECT_EQ(factory->FindObjByName("noid")->GetId(), 8u);
     EXPECT_EQ(factory->FindObjByName("badid")->GetId(), 9u);
-    EXPECT_EQ(Make("next")->GetId(), 10u);
+    EXPECT_EQ(factory->FindObjByName("negative")->GetId(), 10u);
+    EXPECT_EQ(Make("next")->GetId(), 11u);
 
     // Destroying in a scene with gaps keeps every object reachable.
     factory->FindObjectWithId(1)->Destroy();
     factory->Update();
     EXPECT_EQ(factory->FindObjByName("next")->GetId(), 1u);
-    EXPECT_EQ(factory->GetObjects().size(), 6u);
+    EXPECT_EQ(factory->GetObjects().size(), 7u);
     for (const auto& entry : factory->GetObjects())
         EXPECT_EQ(entry.first, entry.second->GetId());
-    EXPECT_EQ(Make("after")->GetId(), 10u);
+    EXPECT_EQ(Make("after")->GetId(), 11u);
 }
 
 TEST_F(Malformed, BadComponentFilesAreReadAsFarAsTheyMakeSense)

@@ -3,6 +3,7 @@
 // place only when all were written, so a failed save loses nothing.
 #include "Core/Factory/GameObjectFactory.h"
 
+#include <cctype>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -278,6 +279,13 @@ namespace KiteFramework
 
         unsigned id = 0;
         tinyxml2::XMLError idResult = element->QueryUnsignedAttribute("objectId", &id);
+        // The unsigned conversion takes "-1" as the largest id, after which
+        // numbering new objects would wrap round to 0.
+        const char* idText = element->Attribute("objectId");
+        while (idText && std::isspace(static_cast<unsigned char>(*idText)))
+            ++idText;
+        if (idText && *idText == '-')
+            idResult = tinyxml2::XML_WRONG_ATTRIBUTE_TYPE;
         if (idResult != XML_SUCCESS || id == 0)
         {
             std::cerr << where << ": object \"" << name << "\": "
