@@ -142,7 +142,8 @@ TEST_F(WindowTest, PressedCursorOnlyWhilePlaying)
 
 TEST_F(WindowTest, ArrowOverTheWindowWhileTheGameIsNotPlaying)
 {
-    Platform::Window* noWindow = nullptr;
+    // Graphics keeps the slot's address until the engine is cleaned.
+    static Platform::Window* noWindow = nullptr;
     auto* graphics = new Graphics(&noWindow, 1600, 900);
     engine->AddSystem(graphics);
     const Platform::CursorHandle arrow = fake.GetSystemCursor(Platform::SystemCursor::Arrow);
