@@ -199,3 +199,22 @@ TEST_F(Malformed, ObjectThatFailsToStartDoesNotStopTheScene)
     EXPECT_EQ(factory->FindObjectWithId(2)->GetComponent<Probe>()->initialised, 1);
     EXPECT_EQ(engine->GetTimeFactor(), 1.0f);
 }
+
+TEST_F(Malformed, NewObjectsAfterTheLargestPossibleIdStillGetUsableIds)
+{
+    WriteFile(SceneFolder() + ".xml",
+              "<Scene><GameObject name=\"first\" objectId=\"1\"/>"
+              "<GameObject name=\"last\" objectId=\"4294967295\"/></Scene>");
+    testing::internal::CaptureStderr();
+    Load(scene);
+    testing::internal::GetCapturedStderr();
+    GameObject* a = Make("a");
+    GameObject* b = Make("b");
+    EXPECT_EQ(a->GetId(), 2u);
+    EXPECT_EQ(b->GetId(), 3u);
+    EXPECT_EQ(factory->FindObjectWithId(a->GetId()), a);
+    a->Destroy();
+    factory->Update();
+    EXPECT_EQ(factory->FindObjByName("a"), nullptr);
+    EXPECT_NE(factory->FindObjByName("last"), nullptr);
+}

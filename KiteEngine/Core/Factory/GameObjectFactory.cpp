@@ -110,10 +110,21 @@ namespace KiteFramework
         if (!o)
             return;
         // The counter never falls below an id in use, so the new id is free.
-        counter = std::max(counter, HighestId()) + 1;
-        o->UpdateGameObjectID(counter);
+        counter = std::max(counter, HighestId());
+        unsigned newId = counter + 1;
+        if (newId == 0)
+        {
+            // A scene file claimed the largest id: take the lowest free one
+            // rather than wrap round to 0, which names no object.
+            newId = 1;
+            while (FindObjectWithId(newId))
+                ++newId;
+        }
+        else
+            counter = newId;
+        o->UpdateGameObjectID(newId);
         o->active = true;
-        (o->uiComponents.empty() ? objects : uiObjects)[counter] = o;
+        (o->uiComponents.empty() ? objects : uiObjects)[newId] = o;
     }
 
     bool GameObjectFactory::IdUnserialisedObject(GameObject* o)
