@@ -35,6 +35,20 @@ TEST_F(Buttons, FadedChangeLevelOnlyMarksTheRelease)
     Click(faded);
     EXPECT_TRUE(faded->GetMouseUpTriggered());
     EXPECT_FALSE(scenes->IsLoadPending());
+
+    // A copy (an archetype's instance, a duplicated object) keeps the fade
+    // but has not been released yet.
+    GameObject* copyObject = Make("FadedCopy");
+    auto* copy = static_cast<SystemCallButton*>(faded->Clone());
+    copyObject->AddComponent(copy);
+    testing::internal::CaptureStdout();
+    copyObject->Initialise();
+    testing::internal::GetCapturedStdout();
+    EXPECT_TRUE(copy->GetFadeOut());
+    EXPECT_FALSE(copy->GetMouseUpTriggered());
+    Click(copy);
+    EXPECT_TRUE(copy->GetMouseUpTriggered());
+    EXPECT_FALSE(scenes->IsLoadPending()) << "the copy leaves the change to the fade";
 }
 
 TEST_F(Buttons, AnInactiveSystemCallButtonDoesNothingOnRelease)

@@ -17,8 +17,11 @@ namespace KiteFramework
 
     SystemCallButton::SystemCallButton() : BaseButton(CT_SystemCallButton) {}
 
+    // The fade setting is copied too: an instance or duplicate that dropped
+    // it would change level at once and lose the setting when saved. A copy
+    // has not been released yet.
     SystemCallButton::SystemCallButton(const SystemCallButton& other)
-        : BaseButton(other), buttonType(other.buttonType), fnStrParam(other.fnStrParam)
+        : BaseButton(other), buttonType(other.buttonType), fnStrParam(other.fnStrParam), fadeOut(other.fadeOut)
     {
     }
 
