@@ -5,6 +5,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -26,6 +27,8 @@
 #include "Core/UI/SystemCallButton.h"
 #include "Core/UI/UISystem.h"
 #include "Platform/Fake/FakeSoundSystem.h"
+
+#include <tinyxml2.h>
 
 using namespace KiteFramework;
 namespace fs = std::filesystem;
@@ -135,6 +138,59 @@ namespace
             }
         }
 
+        // Element names with their depth and attributes, in document order:
+        // the layout a reader that goes by position relies on.
+        static void Layout(const tinyxml2::XMLElement* e, int depth, std::vector<std::string>& out)
+        {
+            for (; e; e = e->NextSiblingElement())
+            {
+                std::string line = std::string(depth, ' ') + e->Name();
+                for (const tinyxml2::XMLAttribute* a = e->FirstAttribute(); a; a = a->Next())
+                    line += std::string(" ") + a->Name() + "=" + a->Value();
+                out.push_back(line);
+                Layout(e->FirstChildElement(), depth + 1, out);
+            }
+        }
+        static std::vector<std::string> Layout(const fs::path& file)
+        {
+            tinyxml2::XMLDocument doc;
+            EXPECT_EQ(doc.LoadFile(file.string().c_str()), tinyxml2::XML_SUCCESS) << file;
+            std::vector<std::string> out;
+            Layout(doc.FirstChildElement(), 0, out);
+            return out;
+        }
+
+        // Saves the loaded scene under another name and compares every file
+        // the engine writes with the committed one.
+        void ExpectSavedAsCommitted(const std::string& scene)
+        {
+            const std::string saved = scene + "Saved" + std::to_string(getpid());
+            const fs::path target = fs::path(engine->GetAssetPath()) / "Scenes";
+            copies.push_back(target / (saved + ".xml"));
+            copies.push_back(target / saved);
+            testing::internal::CaptureStderr();
+            EXPECT_TRUE(factory->SerialiseLevel(saved));
+            EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+
+            const fs::path source = fs::path(KITE_ASSET_ROOT) / "Scenes";
+            // The index lists the user-interface objects last when written;
+            // its order means nothing to the reader.
+            std::vector<std::string> written = Layout(target / (saved + ".xml"));
+            std::vector<std::string> committed = Layout(source / (scene + ".xml"));
+            std::sort(written.begin(), written.end());
+            std::sort(committed.begin(), committed.end());
+            EXPECT_EQ(written, committed);
+            std::size_t files = 0;
+            for (const fs::directory_entry& entry : fs::directory_iterator(source / scene))
+            {
+                SCOPED_TRACE(entry.path().string());
+                ++files;
+                EXPECT_EQ(Layout(target / saved / entry.path().filename()), Layout(entry.path()));
+            }
+            EXPECT_EQ(files, static_cast<std::size_t>(std::distance(fs::directory_iterator(target / saved),
+                                                                    fs::directory_iterator())));
+        }
+
         Platform::FakeSoundSystem sound;
         Engine* engine = nullptr;
         GameObjectFactory* factory = nullptr;
@@ -192,4 +248,14 @@ TEST_F(MenuScenes, CreditsLeadBackToTheMainMenu)
 
     Press(Button("BackButton"));
     EXPECT_TRUE(scenes->IsLoadPending());
+}
+
+TEST_F(MenuScenes, MenuFilesAreWhatTheEngineWrites)
+{
+    for (const std::string scene : {"MainMenu", "Credits"})
+    {
+        SCOPED_TRACE(scene);
+        EXPECT_EQ(Load(scene), "");
+        ExpectSavedAsCommitted(scene);
+    }
 }
