@@ -11,9 +11,18 @@
 
 namespace KiteFramework
 {
-    GameObject::GameObject(const std::string& n) : name(n) {}
+    namespace
+    {
+        std::uint64_t NextSerial()
+        {
+            static std::uint64_t last = 0;
+            return ++last;
+        }
+    }
 
-    GameObject::GameObject(const GameObject& other) : name(other.name)
+    GameObject::GameObject(const std::string& n) : name(n), serial(NextSerial()) {}
+
+    GameObject::GameObject(const GameObject& other) : name(other.name), serial(NextSerial())
     {
         CopyComponentsFrom(other);
     }

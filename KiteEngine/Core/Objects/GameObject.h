@@ -3,6 +3,7 @@
 // objects; it owns them, and an object owns its components.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -78,6 +79,9 @@ namespace KiteFramework
         void Destroy();
 
         bool operator==(const GameObject& other) const { return id == other.id; }
+        // Never reused, unlike ids and addresses: a holder of a pointer can
+        // tell its object from a later one made at the same address.
+        std::uint64_t GetSerial() const { return serial; }
         bool operator<(const GameObject& other) const { return id < other.id; }
 
     private:
@@ -110,6 +114,7 @@ namespace KiteFramework
         // Set while SendMessage delivers: a handler may delete this object
         // (a scene clear), and the delivery must then stop at once.
         bool* deletedDuringDelivery = nullptr;
+        std::uint64_t serial;
     };
 
     // Hands the object to the factory's deferred destruction.

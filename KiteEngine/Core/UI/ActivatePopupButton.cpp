@@ -29,11 +29,13 @@ namespace KiteFramework
         clickPopupArchetypeToSpawn = other.clickPopupArchetypeToSpawn;
         clickPopupLocation = other.clickPopupLocation;
         clickPopup = other.clickPopup;
+        clickPopupSerial = other.clickPopupSerial;
         hoverPopupArchetypeToSpawn = other.hoverPopupArchetypeToSpawn;
         hoverPopupLocation = other.hoverPopupLocation;
         hoverTimeToPopup = other.hoverTimeToPopup;
         hoverTimer = other.hoverTimer;
         hoverPopup = other.hoverPopup;
+        hoverPopupSerial = other.hoverPopupSerial;
         return *this;
     }
 
@@ -45,14 +47,14 @@ namespace KiteFramework
     GameObject* ActivatePopupButton::GetClickPopup()
     {
         // A pop-up destroyed by someone else is forgotten and spawned afresh.
-        if (clickPopup && !UISystem::IsObjectAlive(clickPopup))
+        if (clickPopup && !UISystem::IsObjectAlive(clickPopup, clickPopupSerial))
             clickPopup = nullptr;
         return clickPopup;
     }
 
     GameObject* ActivatePopupButton::GetHoverPopup()
     {
-        if (hoverPopup && !UISystem::IsObjectAlive(hoverPopup))
+        if (hoverPopup && !UISystem::IsObjectAlive(hoverPopup, hoverPopupSerial))
             hoverPopup = nullptr;
         return hoverPopup;
     }
@@ -81,6 +83,7 @@ namespace KiteFramework
         }
         else if (!clickPopupArchetypeToSpawn.empty())
             clickPopup = Spawn(clickPopupArchetypeToSpawn, clickPopupLocation);
+            clickPopupSerial = clickPopup ? clickPopup->GetSerial() : 0;
     }
 
     void ActivatePopupButton::OnMouseEnter()
@@ -111,6 +114,7 @@ namespace KiteFramework
         }
         else if (!hoverPopupArchetypeToSpawn.empty())
             hoverPopup = Spawn(hoverPopupArchetypeToSpawn, hoverPopupLocation);
+            hoverPopupSerial = hoverPopup ? hoverPopup->GetSerial() : 0;
     }
 
     void ActivatePopupButton::OnMouseExit()

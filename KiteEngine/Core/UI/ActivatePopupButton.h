@@ -2,6 +2,7 @@
 // first time) when pressed, and another one while the mouse stays over it.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "Core/Math/Vector2D.h"
@@ -57,11 +58,13 @@ namespace KiteFramework
         std::string clickPopupArchetypeToSpawn;
         Vector2D clickPopupLocation;
         GameObject* clickPopup = nullptr;
+        std::uint64_t clickPopupSerial = 0;
         std::string hoverPopupArchetypeToSpawn;
         Vector2D hoverPopupLocation;
         float hoverTimeToPopup = 0.0f;
         float hoverTimer = 0.0f;
         GameObject* hoverPopup = nullptr;
+        std::uint64_t hoverPopupSerial = 0;
 
     private:
         void ShowClickPopup();

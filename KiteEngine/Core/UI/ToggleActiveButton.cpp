@@ -33,8 +33,10 @@ namespace KiteFramework
         forceClose = other.forceClose;
         toggleNumOfLayers = other.toggleNumOfLayers;
         toggleTarget = other.toggleTarget;
+        toggleTargetSerial = other.toggleTargetSerial;
         toggleObject = other.toggleObject;
         deactivateTarget = other.deactivateTarget;
+        deactivateTargetSerial = other.deactivateTargetSerial;
         objToDeactivate = other.objToDeactivate;
         return *this;
     }
@@ -69,12 +71,15 @@ namespace KiteFramework
         object->setActive((alwaysOff || forceClose) ? false : !object->isActive());
     }
 
-    GameObject* ToggleActiveButton::Resolve(GameObject*& cached, const std::string& name)
+    GameObject* ToggleActiveButton::Resolve(GameObject*& cached, std::uint64_t& serial, const std::string& name)
     {
-        if (cached && !UISystem::IsObjectAlive(cached))
+        if (cached && !UISystem::IsObjectAlive(cached, serial))
             cached = nullptr;
         if (!cached && FACTORY)
+        {
             cached = FACTORY->FindObjByName(name);
+            serial = cached ? cached->GetSerial() : 0;
+        }
         return cached;
     }
 
@@ -94,7 +99,7 @@ namespace KiteFramework
             Switch(owner->GetParent(), alwaysOff);
         else if (!toggleObject.empty())
         {
-            GameObject* target = Resolve(toggleTarget, toggleObject);
+            GameObject* target = Resolve(toggleTarget, toggleTargetSerial, toggleObject);
             Switch(target, alwaysOff);
             if (target && toggleNumOfLayers > 0)
                 ToggleFalse(toggleNumOfLayers, target);
@@ -104,7 +109,7 @@ namespace KiteFramework
 
         if (!objToDeactivate.empty())
         {
-            GameObject* target = Resolve(deactivateTarget, objToDeactivate);
+            GameObject* target = Resolve(deactivateTarget, deactivateTargetSerial, objToDeactivate);
             if (target && target->isActive())
                 target->setActive(false);
         }

@@ -56,6 +56,9 @@ namespace KiteFramework
         std::string toggleObject;
         GameObject* deactivateTarget = nullptr;
         std::string objToDeactivate;
+        // Serials of the two cached objects (see GameObject::GetSerial).
+        std::uint64_t toggleTargetSerial = 0;
+        std::uint64_t deactivateTargetSerial = 0;
 
     private:
         // The five steps of a press; alwaysOff switches everything off.
@@ -63,7 +66,7 @@ namespace KiteFramework
         void Switch(GameObject* object, bool alwaysOff) const;
         // The cached object, found again by name when it is missing or has
         // been destroyed since.
-        static GameObject* Resolve(GameObject*& cached, const std::string& name);
+        static GameObject* Resolve(GameObject*& cached, std::uint64_t& serial, const std::string& name);
         // Switches off the objects exactly n levels below object.
         void ToggleFalse(std::int32_t n, GameObject* object);
     };

@@ -2,6 +2,7 @@
 #include "Core/UI/UISystem.h"
 
 #include <algorithm>
+#include <iterator>
 #include <unordered_set>
 
 #include "Core/Engine/DebugPrint.h"
@@ -62,6 +63,7 @@ namespace KiteFramework
         {
             autoClosePopups.clear();
             pauseElements.clear();
+            listedSerials.clear();
             uiElements.clear();
             index.clear();
             return;
@@ -107,8 +109,10 @@ namespace KiteFramework
 
     void UISystem::AddPauseElem(GameObject* object)
     {
-        if (object)
-            pauseElements.push_back(object);
+        if (!object)
+            return;
+        pauseElements.push_back(object);
+        listedSerials[object] = object->GetSerial();
     }
 
     void UISystem::RemovePauseElem(GameObject* object)
@@ -118,8 +122,10 @@ namespace KiteFramework
 
     void UISystem::AddAutoClosePopup(GameObject* object)
     {
-        if (object)
-            autoClosePopups.push_back(object);
+        if (!object)
+            return;
+        autoClosePopups.push_back(object);
+        listedSerials[object] = object->GetSerial();
     }
 
     void UISystem::AddAutoClosePopup(UIElement* element)
@@ -138,6 +144,12 @@ namespace KiteFramework
     {
         if (element)
             RemoveAutoClosePopup(element->GetOwner());
+    }
+
+    bool UISystem::IsObjectAlive(const GameObject* object, std::uint64_t serial)
+    {
+        // The serial is read only once the object is known to be live.
+        return IsObjectAlive(object) && object->GetSerial() == serial;
     }
 
     bool UISystem::IsObjectAlive(const GameObject* object)
@@ -161,10 +173,17 @@ namespace KiteFramework
             for (const GameObjectFactory::ObjectMap* map : {&FACTORY->GetObjects(), &FACTORY->GetUIObjects()})
                 for (const auto& entry : *map)
                     alive.insert(entry.second);
-        auto dead = [&alive](const GameObject* o) { return alive.count(o) == 0; };
+        auto dead = [this, &alive](const GameObject* o) {
+            if (alive.count(o) == 0)
+                return true;
+            auto listed = listedSerials.find(o);
+            return listed != listedSerials.end() && listed->second != o->GetSerial();
+        };
         autoClosePopups.erase(std::remove_if(autoClosePopups.begin(), autoClosePopups.end(), dead),
                               autoClosePopups.end());
         pauseElements.remove_if(dead);
+        for (auto it = listedSerials.begin(); it != listedSerials.end();)
+            it = dead(it->first) ? listedSerials.erase(it) : std::next(it);
     }
 
     void UISystem::HideAllAutoClosePopup()

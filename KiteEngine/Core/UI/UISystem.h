@@ -61,6 +61,9 @@ namespace KiteFramework
         // buttons keep plain pointers to objects that may be destroyed at any
         // frame; they test them here before use.
         static bool IsObjectAlive(const GameObject* object);
+        // The same, and still the object whose serial was taken: not a later
+        // object made at a destroyed one's address.
+        static bool IsObjectAlive(const GameObject* object, std::uint64_t serial);
 
     private:
         friend class PopUpUI;
@@ -77,6 +80,8 @@ namespace KiteFramework
 
         std::vector<GameObject*> autoClosePopups;
         std::list<GameObject*> pauseElements;
+        // The serial each listed object had when it was listed.
+        std::unordered_map<const GameObject*, std::uint64_t> listedSerials;
         std::list<UIElement*> uiElements;
         float savedTimeFactor = 0.0f;
 
