@@ -60,6 +60,11 @@ namespace
             testing::internal::GetCapturedStdout();
             engine->SetEngineStatus(ES_RUNNING, true);
             engine->SetEngineStatus(ES_GAMEPLAYING, true);
+            // Scenes are copied into an asset root of this process alone:
+            // test cases run side by side and load scenes of the same name.
+            root = fs::temp_directory_path() / ("kite_menus_" + std::to_string(getpid()));
+            fs::create_directories(root / "Scenes");
+            engine->SetAssetPath(root.generic_string() + "/");
         }
 
         void TearDown() override
@@ -73,6 +78,7 @@ namespace
             std::error_code ec;
             for (const fs::path& p : copies)
                 fs::remove_all(p, ec);
+            fs::remove_all(root, ec);
         }
 
         // Loads a committed scene through the scene manager from a copy in
@@ -198,6 +204,7 @@ namespace
         SceneManager* scenes = nullptr;
         AudioEngine* audio = nullptr;
         std::string name;
+        fs::path root;
         std::vector<fs::path> copies;
     };
 }
