@@ -11,6 +11,8 @@ struct Colour
     Colour(const Colour& c, float g_, float b_, float a_) : r(c.r), g(g_), b(b_), a(a_) {}
     Colour(const Colour&) = default;
     Colour& operator=(const Colour&) = default;
+    bool operator==(const Colour& c) const { return r == c.r && g == c.g && b == c.b && a == c.a; }
+    bool operator!=(const Colour& c) const { return !(*this == c); }
 };
 
 struct Color

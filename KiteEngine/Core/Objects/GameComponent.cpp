@@ -1,6 +1,7 @@
 // GameComponent: the base bodies.
 #include "Core/Objects/GameComponent.h"
 
+#include "Core/Objects/FieldList.h"
 #include "Core/Objects/GameObject.h"
 
 namespace KiteFramework
@@ -12,6 +13,17 @@ namespace KiteFramework
     GameComponent* GameComponent::Clone() const
     {
         return new GameComponent(*this);
+    }
+
+    void GameComponent::XMLUnSerialise(XMLElement* firstField)
+    {
+        ReadListedFields(*this, firstField);
+    }
+
+    void GameComponent::XMLSerialise(XMLElement* element, XMLDocument* document) const
+    {
+        // Listing never changes a field; it only hands out their addresses.
+        WriteListedFields(const_cast<GameComponent&>(*this), element, document);
     }
 
     std::string GameComponent::GetGameObjectName() const

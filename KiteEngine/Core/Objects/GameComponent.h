@@ -20,6 +20,7 @@ namespace KiteFramework
     using tinyxml2::XMLElement;
 
     class GameObject;
+    class FieldVisitor;
     struct Message;
 
     class GameComponent
@@ -35,10 +36,12 @@ namespace KiteFramework
         virtual void OnStart() {}
         virtual void SendMessage(Message* message) {}
         // Receives the first child of the component's element (null when
-        // the element is empty) and reads the fields by position.
-        virtual void XMLUnSerialise(XMLElement* firstField) {}
-        virtual void XMLSerialise(XMLElement* element, XMLDocument* document) const {}
+        // the element is empty) and reads the listed fields by position.
+        virtual void XMLUnSerialise(XMLElement* firstField);
+        // Writes the listed fields in listing order.
+        virtual void XMLSerialise(XMLElement* element, XMLDocument* document) const;
         virtual GameComponent* Clone() const;
+        // The default inspector shows the listed fields.
         virtual void RenderImGui() {}
         virtual void TriggerActive() {}
         virtual void TriggerDeactive() {}
@@ -49,6 +52,10 @@ namespace KiteFramework
         std::string GetGameObjectName() const;
         // 0 without an owner.
         unsigned GetId() const;
+
+        // Names every stored field once, in file order (see FieldList.h).
+        // Run-time state is not listed.
+        virtual void ListFields(FieldVisitor& fields) {}
 
         ComponentTypeId GetComponentTypeId() const { return type; }
         void SetComponentTypeId(ComponentTypeId t) { type = t; }

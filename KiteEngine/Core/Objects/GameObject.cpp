@@ -6,6 +6,7 @@
 
 #include "Core/Factory/GameObjectFactory.h"
 #include "Core/Objects/ComponentCreator.h"
+#include "Core/Objects/LiveObjects.h"
 #include "Core/Objects/Transform.h"
 #include "Core/UI/UIElement.h"
 
@@ -20,10 +21,14 @@ namespace KiteFramework
         }
     }
 
-    GameObject::GameObject(const std::string& n) : name(n), serial(NextSerial()) {}
+    GameObject::GameObject(const std::string& n) : name(n), serial(NextSerial())
+    {
+        LiveObjects::Add(this, serial);
+    }
 
     GameObject::GameObject(const GameObject& other) : name(other.name), serial(NextSerial())
     {
+        LiveObjects::Add(this, serial);
         CopyComponentsFrom(other);
     }
 
@@ -45,6 +50,7 @@ namespace KiteFramework
 
     GameObject::~GameObject()
     {
+        LiveObjects::Remove(serial);
         if (deletedDuringDelivery)
             *deletedDuringDelivery = true;
         DeleteComponents();

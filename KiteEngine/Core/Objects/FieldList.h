@@ -1,0 +1,185 @@
+// FieldList: one listing of a component's stored fields. A component names
+// each stored field once, in file order, in its ListFields; writing,
+// reading, copying, comparing and the default inspector all walk that one
+// listing. Run-time state (caches, registrations, timers) is never listed.
+//
+//     void Trash::ListFields(FieldVisitor& v)
+//     {
+//         v.Add("lifeTime", lifeTime, {"Life Time", FieldWidget::Drag, 0.1f});
+//         v.Add("shapeName", shapeName);
+//         if (IsBox())                      // conditions see values already read
+//             v.Add("AABBExtents", extents);
+//     }
+//
+// A visitor acts on each field as it is added, so a listing may branch on a
+// field listed before it: while reading, that field already holds the value
+// just read.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <type_traits>
+#include <vector>
+
+#include "Core/Math/Colour.h"
+#include "Core/Math/Vector2D.h"
+#include "Core/Math/Vector3.h"
+
+namespace tinyxml2
+{
+    class XMLElement;
+    class XMLDocument;
+}
+
+namespace KiteFramework
+{
+    class GameComponent;
+
+    // How an inspector shows a field.
+    enum class FieldWidget : std::uint8_t
+    {
+        Default,  // the natural widget of the type
+        Drag,     // a drag field moving by `step`
+        Input,    // a typed field (with +/- buttons moving by `step` for numbers)
+        Checkbox,
+        ColourEdit,
+        ReadOnly  // shown as text, not editable
+    };
+
+    // What an inspector needs besides the value. An empty label shows the key.
+    struct FieldInfo
+    {
+        const char* label = "";
+        FieldWidget widget = FieldWidget::Default;
+        float step = 1.0f;
+    };
+
+    // The value kinds an inspector can show directly; Other covers containers
+    // and records, which have their own serialisation but no generic widget.
+    enum class FieldKind : std::uint8_t
+    {
+        Int,
+        Unsigned,
+        Float,
+        Bool,
+        String,
+        Vector2D,
+        Vector3,
+        Colour,
+        Other
+    };
+
+    struct FieldRef;
+
+    // The operations on one value type, made once per type.
+    struct FieldOps
+    {
+        void (*write)(tinyxml2::XMLDocument* document, tinyxml2::XMLElement* parent, const void* member,
+                      const std::string& key);
+        // Reads the field under the cursor and moves the cursor on.
+        void (*read)(tinyxml2::XMLElement*& cursor, void* member);
+        void (*copy)(void* destination, const void* source);
+        bool (*equal)(const void* a, const void* b);
+    };
+
+    // One listed field of one component.
+    struct FieldRef
+    {
+        const char* key = "";
+        FieldInfo info;
+        FieldKind kind = FieldKind::Other;
+        void* member = nullptr;
+        const FieldOps* ops = nullptr;
+
+        const char* Label() const { return (info.label && *info.label) ? info.label : key; }
+        template <typename T>
+        T& As() const { return *static_cast<T*>(member); }
+    };
+
+    namespace FieldDetail
+    {
+        template <typename T>
+        constexpr FieldKind KindOf()
+        {
+            if constexpr (std::is_same_v<T, bool>)
+                return FieldKind::Bool;
+            else if constexpr (std::is_same_v<T, int> || std::is_same_v<T, std::int32_t>)
+                return FieldKind::Int;
+            else if constexpr (std::is_same_v<T, unsigned> || std::is_same_v<T, std::uint32_t>)
+                return FieldKind::Unsigned;
+            else if constexpr (std::is_same_v<T, float>)
+                return FieldKind::Float;
+            else if constexpr (std::is_same_v<T, std::string>)
+                return FieldKind::String;
+            else if constexpr (std::is_same_v<T, Vector2D>)
+                return FieldKind::Vector2D;
+            else if constexpr (std::is_same_v<T, Vector3>)
+                return FieldKind::Vector3;
+            else if constexpr (std::is_same_v<T, Colour>)
+                return FieldKind::Colour;
+            else
+                return FieldKind::Other;
+        }
+
+        // Defined in FieldOps.h, which every source file that lists fields
+        // includes (headers stay free of the XML library).
+        template <typename T>
+        const FieldOps* OpsFor();
+    }
+
+    // Walks a listing. Subclasses act on each field in Visit.
+    class FieldVisitor
+    {
+    public:
+        virtual ~FieldVisitor() = default;
+
+        template <typename T>
+        FieldVisitor& Add(const char* key, T& member, FieldInfo info = {})
+        {
+            FieldRef field;
+            field.key = key;
+            field.info = info;
+            field.kind = FieldDetail::KindOf<T>();
+            field.member = &member;
+            field.ops = FieldDetail::OpsFor<T>();
+            Visit(field);
+            return *this;
+        }
+
+    protected:
+        virtual void Visit(const FieldRef& field) = 0;
+    };
+
+    // Collects the listing into a list (for inspectors and tests).
+    class FieldCollector : public FieldVisitor
+    {
+    public:
+        std::vector<FieldRef> fields;
+
+    protected:
+        void Visit(const FieldRef& field) override { fields.push_back(field); }
+    };
+
+    // The walks every component shares.
+    void WriteListedFields(GameComponent& component, tinyxml2::XMLElement* element, tinyxml2::XMLDocument* document);
+    // Reads by position from `cursor`, leaving it after the last listed field.
+    void ReadListedFields(GameComponent& component, tinyxml2::XMLElement*& cursor);
+    // Copies every listed field of source into destination (same class);
+    // fields listed conditionally follow the values copied before them.
+    void CopyListedFields(const GameComponent& source, GameComponent& destination);
+    // Whether every listed field of a equals that of b (same class).
+    bool ListedFieldsEqual(const GameComponent& a, const GameComponent& b);
+    // The listing of a component, collected.
+    std::vector<FieldRef> ListedFields(GameComponent& component);
+
+    // A new component of the source's class holding the source's stored
+    // fields and a fresh run-time state: the body of most Clone overrides.
+    template <typename T>
+    T* CloneListed(const T& source)
+    {
+        T* copy = new T();
+        copy->SetComponentTypeId(source.GetComponentTypeId());
+        CopyListedFields(source, *copy);
+        return copy;
+    }
+}
