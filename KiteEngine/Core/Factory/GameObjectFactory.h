@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "Core/Engine/System.h"
+#include "Core/Objects/ComponentCreator.h"
 #include "Core/Objects/ComponentTypeId.h"
 
 namespace tinyxml2
@@ -141,4 +142,11 @@ namespace KiteFramework
     };
 
     extern GameObjectFactory* FACTORY;
+
+    template <typename T>
+    void RegisterComponent(ComponentTypeId type, const std::string& name)
+    {
+        if (FACTORY)
+            FACTORY->AddComponentCreator(type, name, new ComponentCreatorType<T>(type));
+    }
 }

@@ -2,6 +2,8 @@
 // register one per component type with the factory, under the type's name.
 #pragma once
 
+#include <string>
+
 #include "Core/Objects/ComponentTypeId.h"
 #include "Core/Objects/GameComponent.h"
 
@@ -31,4 +33,10 @@ namespace KiteFramework
             return component;
         }
     };
+
+    // Makes the creator of T and registers it with the factory under the
+    // type's number and name: a type is named once, where it is registered.
+    // Defined in GameObjectFactory.h.
+    template <typename T>
+    void RegisterComponent(ComponentTypeId type, const std::string& name);
 }
