@@ -44,15 +44,24 @@ namespace KiteFramework
 
     int RunGame()
     {
+        return RunHost("KiteGame", HostSteps());
+    }
+
+    int RunHost(const char* program, const HostSteps& steps)
+    {
         const Configuration configuration = ReadConfiguration("Configuration.txt");
         auto* engine = new Engine();
+        if (steps.beforeSystems)
+            steps.beforeSystems(*engine);
         if (!AddGameSystems(*engine, configuration))
         {
-            std::cerr << "KiteGame: the game window could not be created; exiting." << std::endl;
+            std::cerr << program << ": the game window could not be created; exiting." << std::endl;
             engine->CleanEngine();
             delete engine;
             return 1;
         }
+        if (steps.afterSystems)
+            steps.afterSystems(*engine);
         engine->AddAndInitialiseGame(new Game());
         engine->Initialise();
         if (WINDOWSSYSTEM)

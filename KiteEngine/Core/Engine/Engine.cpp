@@ -9,6 +9,7 @@
 #include "Core/Engine/Message.h"
 #include "Core/Engine/System.h"
 #include "Core/Engine/Time.h"
+#include "Core/Editor/InspectorWidgets.h"
 #include "Core/Factory/GameObjectFactory.h"
 #include "Core/Graphics/Graphics.h"
 #include "Core/Input/Gamepad.h"
@@ -22,6 +23,7 @@ namespace KiteFramework
     Engine::Engine()
     {
         ENGINE = this;
+        SetDefaultInspector(&DrawDefaultInspector);
         InitialiseAssetsPath();
         logMessage("At " + Time::getTime() + ",");
         logMessage("Engine initialised.");
@@ -71,8 +73,10 @@ namespace KiteFramework
 
     void Engine::BeginLoop()
     {
-        SetEngineStatus(ES_GAMEPLAYING, true);
-        timeFactor_ = 1.0f;
+        // With the editor on, the scene opens for editing, not playing.
+        const bool editing = GetEngineStatus(ES_EDITORVIEW);
+        SetEngineStatus(ES_GAMEPLAYING, !editing);
+        timeFactor_ = editing ? 0.0f : 1.0f;
         if (GRAPHICS)
             GRAPHICS->NoDebugDraw();
         if (SCENEMNGR)

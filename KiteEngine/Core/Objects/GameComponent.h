@@ -21,7 +21,13 @@ namespace KiteFramework
 
     class GameObject;
     class FieldVisitor;
+    class GameComponent;
     struct Message;
+
+    // The panel RenderImGui draws unless a component has its own; the engine
+    // installs the editor's, so that this module needs no GUI.
+    using InspectorFunction = void (*)(GameComponent&);
+    void SetDefaultInspector(InspectorFunction inspector);
 
     class GameComponent
     {
@@ -42,7 +48,7 @@ namespace KiteFramework
         virtual void XMLSerialise(XMLElement* element, XMLDocument* document) const;
         virtual GameComponent* Clone() const;
         // The default inspector shows the listed fields.
-        virtual void RenderImGui() {}
+        virtual void RenderImGui();
         virtual void TriggerActive() {}
         virtual void TriggerDeactive() {}
         virtual ~GameComponent() = default;

@@ -78,8 +78,6 @@ namespace KiteFramework
         int desktopWidth = 0;
         int desktopHeight = 0;
         platform.GetDesktopSize(desktopWidth, desktopHeight);
-        if (ENGINE)
-            ENGINE->SetEngineStatus(ES_FULLSCREEN, true);
 
         std::string caption = title ? title : "";
         if (caption.empty())
@@ -104,6 +102,9 @@ namespace KiteFramework
             {
                 fullScreen_ = full;
             }
+            // The bit says what the window really is.
+            if (ENGINE)
+                ENGINE->SetEngineStatus(ES_FULLSCREEN, fullScreen_);
         }
 
         const std::string root = ENGINE ? ENGINE->GetAssetPath() : std::string("Assets/");
@@ -170,6 +171,10 @@ namespace KiteFramework
     void Win32System::WndProc(const Platform::Event& event)
     {
         using Platform::EventType;
+        const bool isKey = event.type == EventType::KeyDown || event.type == EventType::KeyUp ||
+                           event.type == EventType::Character;
+        if (eventHook_ && eventHook_(event) && isKey)
+            return;
         switch (event.type)
         {
         case EventType::Quit:
