@@ -27,6 +27,10 @@ namespace KiteFramework
             bool mousePressed[3] = {false, false, false};
             bool mouseHeld[3] = {false, false, false};
             float mouseWheel = 0.0f;
+            // A key pressed and released between two frames stays down for
+            // one frame, so that the GUI sees the press.
+            bool keyUnseen[512] = {};
+            bool releasePending[512] = {};
         };
 
         BindingState& State()
@@ -49,14 +53,49 @@ namespace KiteFramework
         {
         }
 
-        void SetKey(int vk, bool down)
+        void UpdateModifiers()
         {
             ImGuiIO& io = ImGui::GetIO();
-            if (vk >= 0 && vk < static_cast<int>(IM_ARRAYSIZE(io.KeysDown)))
-                io.KeysDown[vk] = down;
             io.KeyCtrl = io.KeysDown[VK::Control];
             io.KeyShift = io.KeysDown[VK::Shift];
             io.KeyAlt = io.KeysDown[VK::Menu];
+        }
+
+        void SetKey(int vk, bool down)
+        {
+            ImGuiIO& io = ImGui::GetIO();
+            BindingState& s = State();
+            if (vk < 0 || vk >= static_cast<int>(IM_ARRAYSIZE(io.KeysDown)))
+                return;
+            if (down)
+            {
+                io.KeysDown[vk] = true;
+                s.keyUnseen[vk] = true;
+                s.releasePending[vk] = false;
+            }
+            else if (s.keyUnseen[vk])
+                s.releasePending[vk] = true;
+            else
+                io.KeysDown[vk] = false;
+            UpdateModifiers();
+        }
+
+        // Called before each GUI frame: releases that waited for the frame
+        // after their press take effect, and every held key counts as seen.
+        void SettleKeys()
+        {
+            ImGuiIO& io = ImGui::GetIO();
+            BindingState& s = State();
+            for (int vk = 0; vk < 512; ++vk)
+            {
+                if (s.releasePending[vk] && !s.keyUnseen[vk])
+                {
+                    io.KeysDown[vk] = false;
+                    s.releasePending[vk] = false;
+                }
+                s.keyUnseen[vk] = false;
+            }
+            UpdateModifiers();
         }
 
         // Keys held when the window loses focus would otherwise stay down.
@@ -65,6 +104,8 @@ namespace KiteFramework
             ImGuiIO& io = ImGui::GetIO();
             for (bool& key : io.KeysDown)
                 key = false;
+            for (int vk = 0; vk < 512; ++vk)
+                State().keyUnseen[vk] = State().releasePending[vk] = false;
             io.KeyCtrl = io.KeyShift = io.KeyAlt = io.KeySuper = false;
             for (int i = 0; i < 3; ++i)
                 State().mouseHeld[i] = State().mousePressed[i] = false;
@@ -203,6 +244,7 @@ namespace KiteFramework
         }
         io.MouseWheel = s.mouseWheel;
         s.mouseWheel = 0.0f;
+        SettleKeys();
         ImGui::NewFrame();
     }
 
@@ -227,11 +269,7 @@ namespace KiteFramework
         s.deviceObjects = false;
         if (HasContext())
             ImGui::DestroyContext();
-        s.window = nullptr;
-        for (int i = 0; i < 3; ++i)
-            s.mouseHeld[i] = s.mousePressed[i] = false;
-        s.mouseWheel = 0.0f;
-        s.focused = true;
+        s = BindingState();
     }
 
     bool ImGui_ImplGlfwGL3_WindowsEventWrap(const Platform::Event& event)

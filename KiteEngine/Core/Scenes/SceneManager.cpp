@@ -124,7 +124,9 @@ namespace KiteFramework
                     std::cerr << where << ": starting the scene failed: " << error.what() << std::endl;
                 }
             }
-            ENGINE->SetTimeFactor(1.0f);
+            // A scene opened in the editor waits, still, until PLAY.
+            const bool editing = ENGINE->GetEngineStatus(ES_EDITORVIEW) && !ENGINE->GetEngineStatus(ES_GAMEPLAYING);
+            ENGINE->SetTimeFactor(editing ? 0.0f : 1.0f);
         }
     }
 }
