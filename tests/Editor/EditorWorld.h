@@ -17,6 +17,7 @@
 #include "Core/Archetypes/ArchetypeSystem.h"
 #include "Core/Audio/AudioEngine.h"
 #include "Core/Editor/Editor.h"
+#include "Core/Editor/FileBrowser.h"
 #include "Core/Editor/ImGuiBinding.h"
 #include "Core/Engine/Engine.h"
 #include "Core/Engine/Message.h"
