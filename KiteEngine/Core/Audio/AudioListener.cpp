@@ -14,9 +14,4 @@ namespace KiteFramework
     {
         return new AudioListener(*this);
     }
-
-    void AudioListener::RenderImGui()
-    {
-        // The inspector arrives with the editor.
-    }
 }

@@ -123,9 +123,4 @@ namespace KiteFramework
     {
         return new AudioSource(*this);
     }
-
-    void AudioSource::RenderImGui()
-    {
-        // The inspector arrives with the editor.
-    }
 }

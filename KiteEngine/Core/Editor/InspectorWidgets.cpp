@@ -10,6 +10,7 @@
 #include <imgui_stdlib.h>
 
 #include "Core/Factory/GameObjectFactory.h"
+#include "Core/Graphics/Graphics.h"
 #include "Core/Objects/FieldList.h"
 #include "Core/Objects/GameComponent.h"
 #include "Core/Objects/GameObject.h"
@@ -204,6 +205,48 @@ namespace KiteFramework
         if (open)
             DrawListedFields(component);
         EndComponentInspector(component, open);
+    }
+
+    bool ChooseFromList(const char* node, const std::vector<std::string>& choices, std::string& chosen)
+    {
+        if (!ImGui::TreeNode(node))
+            return false;
+        bool picked = false;
+        ImGui::BeginChild(node, ImVec2(0.0f, 150.0f), true, ImGuiWindowFlags_HorizontalScrollbar);
+        for (std::size_t i = 0; i < choices.size(); ++i)
+        {
+            ImGui::PushID(static_cast<int>(i));
+            if (ImGui::Selectable(choices[i].c_str()))
+            {
+                chosen = choices[i];
+                picked = true;
+            }
+            ImGui::PopID();
+        }
+        ImGui::EndChild();
+        ImGui::TreePop();
+        return picked;
+    }
+
+    std::vector<std::string> LoadedImageNames()
+    {
+        return GRAPHICS ? GRAPHICS->GetImageFiles() : std::vector<std::string>();
+    }
+
+    bool InputTextOnEnter(const char* id, std::string& value, std::size_t capacity)
+    {
+        std::vector<char> buffer(capacity, '\0');
+        value.copy(buffer.data(), capacity - 1);
+        if (!ImGui::InputText(id, buffer.data(), capacity, ImGuiInputTextFlags_EnterReturnsTrue))
+            return false;
+        value = buffer.data();
+        return true;
+    }
+
+    void ReadOnlyText(const char* id, const std::string& value)
+    {
+        std::string shown = value;
+        ImGui::InputText(id, &shown, ImGuiInputTextFlags_ReadOnly);
     }
 
     namespace InspectorRemovals

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "Core/Objects/ComponentTypeId.h"
 
@@ -44,6 +45,17 @@ namespace KiteFramework
     bool DrawListedFields(GameComponent& component);
     // The whole default panel: the block with the listed fields.
     void DrawDefaultInspector(GameComponent& component);
+
+    // A tree node (titled node) opening a scrolling list of choices; true
+    // with the chosen entry in chosen.
+    bool ChooseFromList(const char* node, const std::vector<std::string>& choices, std::string& chosen);
+    // The names of the loaded images, as sprites name their textures.
+    std::vector<std::string> LoadedImageNames();
+    // A text field over a string of at most capacity - 1 characters that
+    // writes back only when Enter is pressed; true then.
+    bool InputTextOnEnter(const char* id, std::string& value, std::size_t capacity);
+    // A field showing a string that is not edited there.
+    void ReadOnlyText(const char* id, const std::string& value);
 
     // Removals asked for during an inspector walk; applied once it is over,
     // so that no panel's component is deleted while the walk goes on.

@@ -43,7 +43,7 @@ namespace KiteFramework
         void XMLUnSerialise(XMLElement* firstField) override;
         void XMLSerialise(XMLElement* element, XMLDocument* document) const override;
         GameComponent* Clone() const override;
-        void RenderImGui() override {}
+        void RenderImGui() override;
         void RenderMe() override;
 
         // Steps the pool by dt seconds.

@@ -28,7 +28,7 @@ namespace KiteFramework
         void XMLUnSerialise(XMLElement* firstField) override;
         void XMLSerialise(XMLElement* element, XMLDocument* document) const override;
         GameComponent* Clone() const override;
-        void RenderImGui() override {}
+        void RenderImGui() override;
         void RenderMe() override;
 
         // Texture changes from the game; a path ending in '/' keeps the

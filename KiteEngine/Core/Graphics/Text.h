@@ -21,7 +21,7 @@ namespace KiteFramework
         void XMLUnSerialise(XMLElement* firstField) override;
         void XMLSerialise(XMLElement* element, XMLDocument* document) const override;
         GameComponent* Clone() const override;
-        void RenderImGui() override {}
+        void RenderImGui() override;
         void RenderMe() override;
 
         void SetText(const std::string& t) { text = t; }

@@ -190,9 +190,4 @@ namespace KiteFramework
         QueryNextElement(cursor, scale);
         QueryNextElement(cursor, rotation);
     }
-
-    void Transform::RenderImGui()
-    {
-        // The inspector arrives with the editor.
-    }
 }

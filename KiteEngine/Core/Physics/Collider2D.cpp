@@ -145,9 +145,4 @@ namespace KiteFramework
         if (shapeName == boxShapeName)
             QueryNextElement(cursor, Box()->extents);
     }
-
-    void Collider2D::RenderImGui()
-    {
-        // The inspector arrives with the editor.
-    }
 }

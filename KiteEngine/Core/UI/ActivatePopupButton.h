@@ -23,7 +23,7 @@ namespace KiteFramework
         void XMLUnSerialise(XMLElement* firstField) override;
         void XMLSerialise(XMLElement* element, XMLDocument* document) const override;
         GameComponent* Clone() const override;
-        void RenderImGui() override {}
+        void RenderImGui() override;
 
         bool GetButtonActive() const { return ButtonActive(); }
         void SetButtonActive(bool active) { ButtonActive(active); }

@@ -23,7 +23,7 @@ namespace KiteFramework
         void SendMessage(Message* message) override;
         void XMLSerialise(XMLElement* element, XMLDocument* document) const override;
         GameComponent* Clone() const override;
-        void RenderImGui() override {}
+        void RenderImGui() override;
         ~BaseButton() override = default;
 
         // Reads the six button keys from the cursor and leaves the cursor on

@@ -17,7 +17,7 @@ namespace KiteFramework
         void XMLUnSerialise(XMLElement* firstField) override;
         void XMLSerialise(XMLElement* element, XMLDocument* document) const override;
         GameComponent* Clone() const override;
-        void RenderImGui() override {}
+        void RenderImGui() override;
 
         bool GetManualClosing() const { return manualClosing; }
         void SetManualClosing(bool manual) { manualClosing = manual; }

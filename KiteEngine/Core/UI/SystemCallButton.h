@@ -33,7 +33,7 @@ namespace KiteFramework
         void XMLUnSerialise(XMLElement* firstField) override;
         void XMLSerialise(XMLElement* element, XMLDocument* document) const override;
         GameComponent* Clone() const override;
-        void RenderImGui() override {}
+        void RenderImGui() override;
 
         void SetButtonType(std::uint32_t type) { buttonType = type; }
         std::uint32_t GetButtonType() const { return buttonType; }

@@ -23,7 +23,7 @@ namespace KiteFramework
         void XMLUnSerialise(XMLElement* firstField) override;
         void XMLSerialise(XMLElement* element, XMLDocument* document) const override;
         GameComponent* Clone() const override;
-        void RenderImGui() override {}
+        void RenderImGui() override;
         // The button keys and this button's five, leaving the cursor after
         // them for subclasses that append keys of their own.
         void XMLUnSerialiseBase(XMLElement*& cursor) override;
