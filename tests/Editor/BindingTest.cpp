@@ -4,6 +4,7 @@
 #include "Editor/EditorWorld.h"
 
 #include <cfloat>
+#include <cstring>
 
 #include "Platform/VirtualKeys.h"
 
@@ -185,4 +186,32 @@ TEST_F(BindingWorld, ALeftClickPicksOnlyWhileTheEditorIsOn)
     fake.PushMouse(Platform::EventType::MouseUp, 500, 275, 0);
     engine->GetSystem(ST_Win32System)->Update();
     EXPECT_FALSE(editor->GetMouseClick());
+}
+
+TEST_F(BindingWorld, CtrlAReleasedModifierFirstStillSelectsTheWholeField)
+{
+    std::strcpy(text, "Crate");
+    GuiFrame(true);
+    GuiFrame(true, true);
+    GuiFrame(true);
+    auto type = [&](unsigned c) {
+        Platform::Event e;
+        e.type = Platform::EventType::Character;
+        e.codepoint = c;
+        fake.Push(e);
+        GuiFrame(true);
+    };
+    // Focusing selected everything; one letter leaves "x" with the cursor after it.
+    type('x');
+    // As X delivers a quick Ctrl+A: Control alone, then A with Control's release.
+    Key(Platform::EventType::KeyDown, VK::Control);
+    GuiFrame(true);
+    Key(Platform::EventType::KeyDown, 'A');
+    Key(Platform::EventType::KeyUp, VK::Control);
+    Key(Platform::EventType::KeyUp, 'A');
+    GuiFrame(true);
+    type('B');
+    GuiFrame(true);
+    EXPECT_EQ(std::string(text), "B");
+    EXPECT_FALSE(ImGui::GetIO().KeyCtrl);
 }

@@ -234,6 +234,9 @@ namespace KiteFramework
             ImGui::TextUnformatted("Name:");
             ImGui::SameLine();
             ImGui::SetNextItemWidth(300.0f);
+            // The name is what one types first.
+            if (ImGui::IsWindowAppearing())
+                ImGui::SetKeyboardFocusHere();
             const bool entered = ImGui::InputText("##filename", &typed, ImGuiInputTextFlags_EnterReturnsTrue);
             ImGui::SameLine();
             if ((ImGui::Button("Save") || entered) && !awaitingConfirm)

@@ -27,10 +27,13 @@ namespace KiteFramework
             bool mousePressed[3] = {false, false, false};
             bool mouseHeld[3] = {false, false, false};
             float mouseWheel = 0.0f;
-            // A key pressed and released between two frames stays down for
-            // one frame, so that the GUI sees the press.
-            bool keyUnseen[512] = {};
-            bool releasePending[512] = {};
+            // Keys pressed since the last frame stay down for the next one,
+            // and so do keys released with them (the modifier of a quick
+            // Ctrl+A is often released first), so that the GUI sees the
+            // combination as typed.
+            unsigned frames = 0;
+            bool anyUnseen = false;
+            unsigned releaseAt[512] = {};
         };
 
         BindingState& State()
@@ -70,31 +73,32 @@ namespace KiteFramework
             if (down)
             {
                 io.KeysDown[vk] = true;
-                s.keyUnseen[vk] = true;
-                s.releasePending[vk] = false;
+                s.anyUnseen = true;
+                s.releaseAt[vk] = 0;
             }
-            else if (s.keyUnseen[vk])
-                s.releasePending[vk] = true;
+            else if (s.anyUnseen && io.KeysDown[vk])
+                s.releaseAt[vk] = s.frames + 2;
             else
                 io.KeysDown[vk] = false;
             UpdateModifiers();
         }
 
         // Called before each GUI frame: releases that waited for the frame
-        // after their press take effect, and every held key counts as seen.
+        // after their batch take effect.
         void SettleKeys()
         {
             ImGuiIO& io = ImGui::GetIO();
             BindingState& s = State();
+            ++s.frames;
             for (int vk = 0; vk < 512; ++vk)
             {
-                if (s.releasePending[vk] && !s.keyUnseen[vk])
+                if (s.releaseAt[vk] != 0 && s.releaseAt[vk] <= s.frames)
                 {
                     io.KeysDown[vk] = false;
-                    s.releasePending[vk] = false;
+                    s.releaseAt[vk] = 0;
                 }
-                s.keyUnseen[vk] = false;
             }
+            s.anyUnseen = false;
             UpdateModifiers();
         }
 
@@ -104,8 +108,9 @@ namespace KiteFramework
             ImGuiIO& io = ImGui::GetIO();
             for (bool& key : io.KeysDown)
                 key = false;
-            for (int vk = 0; vk < 512; ++vk)
-                State().keyUnseen[vk] = State().releasePending[vk] = false;
+            for (unsigned& at : State().releaseAt)
+                at = 0;
+            State().anyUnseen = false;
             io.KeyCtrl = io.KeyShift = io.KeyAlt = io.KeySuper = false;
             for (int i = 0; i < 3; ++i)
                 State().mouseHeld[i] = State().mousePressed[i] = false;

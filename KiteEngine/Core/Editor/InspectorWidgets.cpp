@@ -201,6 +201,9 @@ namespace KiteFramework
 
     void DrawDefaultInspector(GameComponent& component)
     {
+        // What the factory cannot make (the shared mesh) has no panel.
+        if (FACTORY && !FACTORY->GetCreator(component.GetComponentTypeId()))
+            return;
         const bool open = BeginComponentInspector(component);
         if (open)
             DrawListedFields(component);
