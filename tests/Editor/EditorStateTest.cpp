@@ -205,3 +205,21 @@ TEST_F(EditorWorld, SystemTimesKeepTenSharesOfTheFrame)
     EXPECT_EQ(editor->GetHistory(ST_UISystem), nullptr);
     EXPECT_EQ(editor->GetFrameTime(), 0.5f);
 }
+
+TEST_F(EditorWorld, ANewArchetypeIsWrittenAndTheGameCanInstantiateIt)
+{
+    GameObject* chef = Make("Chef", 5.0f, 5.0f, 3.0f);
+    EXPECT_FALSE(editor->CreateArchetype("EdChef")) << "nothing is selected";
+    editor->SetInspecting(chef);
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(editor->CreateArchetype("bad/name"));
+    testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(ConsoleHas("Archetype \"bad/name\" was not saved."));
+    ASSERT_TRUE(editor->CreateArchetype("EdChef"));
+    EXPECT_TRUE(fs::exists(folder + "/Assets/Archetypes/EdChef.xml"));
+    GameObject* copy = Instantiate("EdChef", Vector2D(100.0f, 0.0f), 0.0f);
+    ASSERT_NE(copy, nullptr);
+    EXPECT_NE(copy, chef);
+    EXPECT_EQ(copy->GetComponent<Transform>()->GetScaleVec().x, 3.0f);
+    EXPECT_EQ(copy->GetComponent<Transform>()->GetTransVec().x, 100.0f);
+}

@@ -162,3 +162,16 @@ TEST_F(SceneView, RotatedObjectsArePickedByTheBoxOfTwoCorners)
     EXPECT_TRUE(Editor::HitTest(*t, Vector2D(49.0f, 49.0f)));
     EXPECT_FALSE(Editor::HitTest(*t, Vector2D(51.0f, 0.0f)));
 }
+
+TEST_F(SceneView, WhilePlayingTheGameSeesTheMouseThroughTheView)
+{
+    engine->SetEngineStatus(ES_GAMEPLAYING, true);
+    Cursor(kCentreX, kCentreY);
+    Vector2D p = graphics->CurrentMouseToWorld();
+    EXPECT_EQ(p.x, 0.0f);
+    EXPECT_EQ(p.y, 0.0f);
+    Cursor(100, 50);
+    p = graphics->CurrentMouseToWorld();
+    EXPECT_EQ(p.x, -800.0f);
+    EXPECT_EQ(p.y, 450.0f);
+}

@@ -30,6 +30,9 @@ namespace KiteFramework
     {
         if (WINDOWSSYSTEM)
             ImGui_ImplGlfwGL3_SetWindow(WINDOWSSYSTEM->GetWindowHandleAddress());
+        // Clicks while playing reach the game through the scene view.
+        if (graphics)
+            graphics->SetViewMapping([this](float x, float y) { return ViewToWorld(x, y); });
         popupFlags = {&spriteEditorShown, &performanceShown, &fileMenuOpen, &createMenuOpen,
                       &helpMenuOpen,      &aboutMenuOpen,    &linkPopup,    &messagePopup};
     }
@@ -39,7 +42,12 @@ namespace KiteFramework
         GraphNetwork::SetConsoleWriter(nullptr);
         if (ENGINE && ENGINE->GetEditor() == this)
             ENGINE->SetEditor(nullptr);
+        // The engine deletes Graphics first; then only the GUI is left to free.
+        if (graphics && GRAPHICS != graphics)
+            graphics = nullptr;
         FreeFramebuffers();
+        if (graphics)
+            graphics->SetViewMapping(nullptr);
         ImGui_ImplGlfwGL3_Shutdown();
         graphics = nullptr;
     }

@@ -294,6 +294,8 @@ namespace KiteFramework
         float x = 0.0f;
         float y = 0.0f;
         GetCursorPos(x, y);
+        if (viewMapping)
+            return viewMapping(x, y);
         return ClientToWorld(x, y);
     }
 
