@@ -58,10 +58,10 @@ namespace
     }
 }
 
-TEST_F(Browser, ListsFoldersFirstAndOnlyFilesOfItsKind)
+TEST_F(Browser, ListsFoldersFirstAndOnlyFilesOfItsKindButNotTheReservedOnes)
 {
     browser.Open(Scenes(FileBrowser::Mode::Open));
-    std::vector<std::string> expected = {"/Level1", "Credits.xml", "Level1.xml", "tmp.xml"};
+    std::vector<std::string> expected = {"/Level1", "Credits.xml", "Level1.xml"};
     EXPECT_EQ(Names(browser), expected);
 }
 

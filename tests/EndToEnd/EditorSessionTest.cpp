@@ -197,6 +197,19 @@ TEST_F(EditorSession, PickMoveRenameSavePlayStopAndSaveAs)
     EXPECT_EQ(status, 0) << editor.ErrorOutput();
     EXPECT_FALSE(HasSanitizerReport(editor.ErrorOutput())) << editor.ErrorOutput();
     EXPECT_TRUE(fs::exists(fs::path(editor.Folder()) / "imgui.ini"));
+
+    // A restart reads back what was saved: saving again changes nothing.
+    ASSERT_TRUE(editor.Start("KiteEditor 1600 900\n", "KiteEditor"));
+    ASSERT_NE(editor.WaitForWindow(30.0), 0u);
+    Sleep(4.0);
+    Keys("ctrl+s");
+    Sleep(0.5);
+    EXPECT_NE(editor.StandardOutput().find("Saved scene \"Splash1\"."), std::string::npos);
+    EXPECT_EQ(Slurp(scenes / "Splash1.xml"), index);
+    EXPECT_EQ(Slurp(scenes / "Splash1" / "1.xml"), crate);
+    editor.SendClose();
+    ASSERT_TRUE(editor.WaitForExit(20.0, status));
+    EXPECT_EQ(status, 0);
 }
 
 TEST(GameWithoutEditor, LeavesNoGuiLayoutFile)

@@ -2,6 +2,7 @@
 #include "Core/Editor/Editor.h"
 
 #include <chrono>
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <stdexcept>
@@ -141,6 +142,8 @@ namespace KiteFramework
     {
         if (!ENGINE || !ENGINE->GetEngineStatus(ES_EDITORVIEW))
             return;
+        if (!launched.empty())
+            ReapLaunched();
         // Scene loads set the time factor to 1; nothing moves while editing.
         if (!IsPlaying())
             ENGINE->SetTimeFactor(0.0f);

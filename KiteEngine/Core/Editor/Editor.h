@@ -174,6 +174,7 @@ namespace KiteFramework
         void Pick(const Vector2D& world);
         void SetCurrentSceneName(const std::string& name);
         void DuplicateInspected();
+        void ReapLaunched();
 
         Graphics* graphics;
         float imageOffsetX = 7.5f;
@@ -220,6 +221,8 @@ namespace KiteFramework
         bool openArchetypePopup = false;
         std::array<char, 256> archetypeName{};
         std::unique_ptr<FileBrowser> browser;
+        // Programs started to open the project folder, reaped once they end.
+        std::vector<int> launched;
         // What the file browser was opened for.
         enum class BrowserPurpose
         {

@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 
@@ -418,10 +419,18 @@ namespace KiteFramework
             Print("Cannot open the project folder: xdg-open could not be started.");
             return;
         }
-        // Reaped at once when it has already finished; otherwise left to end
-        // on its own (xdg-open returns as soon as the file manager starts).
-        int status = 0;
-        ::waitpid(pid, &status, WNOHANG);
+        launched.push_back(pid);
+    }
+
+    void Editor::ReapLaunched()
+    {
+        // Never waits: a program still running is asked again next frame.
+        launched.erase(std::remove_if(launched.begin(), launched.end(),
+                                      [](int pid) {
+                                          int status = 0;
+                                          return ::waitpid(pid, &status, WNOHANG) != 0;
+                                      }),
+                       launched.end());
     }
 
     void Editor::RemoveObject(GameObject* object)

@@ -1,5 +1,6 @@
 // Editor: the hierarchy, inspector, console, explorer, performance and
 // reflection panels and the scene window.
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <string>

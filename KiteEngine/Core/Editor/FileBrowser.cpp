@@ -70,6 +70,11 @@ namespace KiteFramework
                 continue;
             if (!entry.folder && !options.extension.empty() && !EndsWith(entry.name, options.extension))
                 continue;
+            // Reserved names (the play snapshot) are not offered either.
+            if (!entry.folder && std::find(options.reserved.begin(), options.reserved.end(),
+                                           entry.name.substr(0, entry.name.size() - options.extension.size())) !=
+                                     options.reserved.end())
+                continue;
             entries.push_back(entry);
         }
         std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
@@ -197,7 +202,7 @@ namespace KiteFramework
             return;
         }
         ImGui::Text("Folder: %s", FullFolder().c_str());
-        ImGui::BeginChild("##entries", ImVec2(0.0f, -80.0f), true);
+        ImGui::BeginChild("##entries", ImVec2(0.0f, -64.0f), true);
         if (!folder.empty() && ImGui::Selectable("[..]", false, ImGuiSelectableFlags_AllowDoubleClick))
             Up();
         std::string enter;

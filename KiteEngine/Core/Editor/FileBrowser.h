@@ -44,7 +44,7 @@ namespace KiteFramework
             // Save mode: whether an existing file may be replaced (after a
             // confirmation); otherwise names in use are refused.
             bool allowReplace = true;
-            // Names refused in save mode (a reserved scene name).
+            // Names neither listed nor accepted (a reserved scene name).
             std::vector<std::string> reserved;
             // Whether folders may be entered.
             bool browseFolders = true;
