@@ -223,3 +223,22 @@ TEST_F(EditorWorld, ANewArchetypeIsWrittenAndTheGameCanInstantiateIt)
     EXPECT_EQ(copy->GetComponent<Transform>()->GetScaleVec().x, 3.0f);
     EXPECT_EQ(copy->GetComponent<Transform>()->GetTransVec().x, 100.0f);
 }
+
+TEST_F(EditorWorld, AssetsLoadByExactExtensionAndTheFolderOpensWithoutAShell)
+{
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    editor->LoadAsset(folder + "/Assets/Audio/Theme.OGG");
+    editor->LoadAsset(folder + "/Assets/readme.txt");
+    EXPECT_TRUE(ConsoleHas("Not loaded: \"" + folder + "/Assets/Audio/Theme.OGG\""));
+    EXPECT_TRUE(ConsoleHas("readme.txt\" is neither"));
+
+    // Without a viewer to start, the editor says so and goes on.
+    const std::string path = std::getenv("PATH") ? std::getenv("PATH") : "";
+    setenv("PATH", (folder + "/nowhere").c_str(), 1);
+    editor->OpenProjectFolder();
+    setenv("PATH", path.c_str(), 1);
+    testing::internal::GetCapturedStderr();
+    testing::internal::GetCapturedStdout();
+    EXPECT_TRUE(ConsoleHas("Cannot open the project folder"));
+}
