@@ -73,6 +73,14 @@ namespace KiteFramework
         void setMessagePopupBool(const bool& open) { messagePopup = open; }
         void PublicRemoveComponent(GameComponent* component);
 
+        // Widgets for component panels; each returns true when the value
+        // changed. precision is the number of decimals shown.
+        static bool ChangePos(const char* label, float* const xy, float* z, int precision = 3, int flags = 0);
+        static bool ChangeScale(const char* label, float* const xy, int precision = 3, int flags = 0);
+        static bool ChangeColor(const char* label, float* const rgb, int precision = 3, int flags = 0);
+        static bool ChangeRot(const char* label, float* const value, int step = 1, int fastStep = 10);
+        static bool ChangeTextScale(const char* label, float* const value, int step = 1, int fastStep = 10);
+
         // Scene view, picking and gizmo.
         bool MouseInViewport() const;
         Vector2D genericConversionTest() const;

@@ -32,6 +32,46 @@ namespace KiteFramework
         }
     }
 
+    namespace
+    {
+        std::string Decimals(int precision)
+        {
+            return "%." + std::to_string(precision < 0 ? 3 : precision) + "f";
+        }
+    }
+
+    bool Editor::ChangePos(const char* label, float* const xy, float* z, int precision, int flags)
+    {
+        float values[3] = {xy[0], xy[1], z ? *z : 0.0f};
+        if (!ImGui::InputFloat3(label, values, Decimals(precision).c_str(), flags))
+            return false;
+        xy[0] = values[0];
+        xy[1] = values[1];
+        if (z)
+            *z = values[2];
+        return true;
+    }
+
+    bool Editor::ChangeScale(const char* label, float* const xy, int precision, int flags)
+    {
+        return ImGui::InputFloat2(label, xy, Decimals(precision).c_str(), flags);
+    }
+
+    bool Editor::ChangeColor(const char* label, float* const rgb, int precision, int flags)
+    {
+        return ImGui::InputFloat3(label, rgb, Decimals(precision).c_str(), flags);
+    }
+
+    bool Editor::ChangeRot(const char* label, float* const value, int step, int fastStep)
+    {
+        return ImGui::InputFloat(label, value, static_cast<float>(step), static_cast<float>(fastStep));
+    }
+
+    bool Editor::ChangeTextScale(const char* label, float* const value, int step, int fastStep)
+    {
+        return ChangeRot(label, value, step, fastStep);
+    }
+
     ImVec2 Editor::getInspectorPanelSize() const
     {
         return ImVec2(layout.inspectorW, layout.inspectorH);

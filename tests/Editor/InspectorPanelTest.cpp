@@ -1,0 +1,69 @@
+// The inspector panel driven like a user: the name field applies on Enter
+// only, and Delete typed into it removes no object.
+#include "Editor/EditorWorld.h"
+
+#include "Platform/VirtualKeys.h"
+
+using namespace KiteTest;
+
+namespace
+{
+    class InspectorPanel : public EditorWorld
+    {
+    protected:
+        void ClickAt(int x, int y)
+        {
+            Cursor(x, y);
+            fake.PushMouse(Platform::EventType::MouseMove, x, y);
+            fake.PushMouse(Platform::EventType::MouseDown, x, y, 0);
+            fake.PushMouse(Platform::EventType::MouseUp, x, y, 0);
+            Frame();
+            Frame();
+        }
+
+        void Type(const std::string& text)
+        {
+            for (char c : text)
+            {
+                Platform::Event e;
+                e.type = Platform::EventType::Character;
+                e.codepoint = static_cast<unsigned char>(c);
+                fake.Push(e);
+            }
+            Frame();
+        }
+
+        void Press(int vk)
+        {
+            fake.PushKey(Platform::EventType::KeyDown, vk);
+            fake.PushKey(Platform::EventType::KeyUp, vk);
+            Frame();
+            Frame();
+        }
+    };
+}
+
+TEST_F(InspectorPanel, TheNameChangesOnEnterAndDeleteWhileTypingRemovesNothing)
+{
+    GameObject* crate = Make("Crate");
+    editor->SetInspecting(crate);
+    Frame();
+    Frame();
+    // The name field: right of the scene view, under the "Name" label.
+    ClickAt(1720, 73);
+    ASSERT_TRUE(ImGui::GetIO().WantTextInput);
+    Type("Box");
+    Press(VK::Delete);
+    EXPECT_EQ(crate->getName(), "Crate") << "nothing is applied before Enter";
+    EXPECT_EQ(factory->GetObjects().size(), 1u);
+    EXPECT_EQ(editor->GetInspecting(), crate);
+    Press(VK::Return);
+    EXPECT_EQ(crate->getName(), "CrateBox");
+    Frame();
+    EXPECT_FALSE(ImGui::GetIO().WantTextInput) << "Enter ends the typing";
+
+    // Out of the field, Delete removes the selection.
+    Press(VK::Delete);
+    EXPECT_EQ(editor->GetInspecting(), nullptr);
+    EXPECT_TRUE(factory->GetObjects().empty());
+}
