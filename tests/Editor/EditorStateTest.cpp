@@ -242,3 +242,14 @@ TEST_F(EditorWorld, AssetsLoadByExactExtensionAndTheFolderOpensWithoutAShell)
     testing::internal::GetCapturedStdout();
     EXPECT_TRUE(ConsoleHas("Cannot open the project folder"));
 }
+
+TEST_F(EditorWorld, WaypointEditingComplaintsReachTheConsole)
+{
+    GameObject* o = Make("Node");
+    auto* node = static_cast<VertexNode*>(o->AddComponent(CT_VertexNode));
+    ASSERT_NE(node, nullptr);
+    testing::internal::CaptureStdout();
+    node->AddLink("Nowhere", 3, false);
+    testing::internal::GetCapturedStdout();
+    EXPECT_TRUE(ConsoleHas("Adding of link failed!"));
+}

@@ -31,6 +31,7 @@
 #include "Core/Scenes/SceneManager.h"
 #include "Core/UI/UISystem.h"
 #include "Core/Waypoints/GraphNetwork.h"
+#include "Core/Waypoints/VertexNode.h"
 #include "Core/Window/Win32System.h"
 #include "Platform/Fake/FakePlatform.h"
 #include "Platform/Fake/FakeSoundSystem.h"
