@@ -18,7 +18,7 @@
 #include "Core/Logic/GameLogic.h"
 #include "Core/Objects/ComponentCreator.h"
 #include "Core/Objects/GameObject.h"
-#include "Core/Objects/Script.h"
+#include "Core/Logic/Script.h"
 #include "Core/Objects/Transform.h"
 #include "Core/Scenes/SceneManager.h"
 #include "Core/UI/UIElement.h"
