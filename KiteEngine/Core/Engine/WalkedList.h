@@ -10,9 +10,9 @@
 // - Additions are appended. ForEach reaches entries added during it;
 //   ForEachPresent only those present when it started (SlotCount taken at the
 //   start gives the same for hand-written walks).
-// - Removal finds its entries through a hash index, not a search. Once the
-//   list has held its largest number of entries, adding, removing, walking
-//   and compacting allocate nothing.
+// - Removal finds its entries through a hash index, not a search. Walking,
+//   removing and compacting allocate nothing; adding allocates only the index
+//   entry of a value not listed yet (and when the list outgrows its capacity).
 // T is a small value type with == and std::hash (a pointer, an ObjectHandle).
 #pragma once
 
