@@ -63,11 +63,14 @@ namespace KiteFramework
 }
 
 // Handles are keys by serial, as registries of objects use them.
-template <>
-struct std::hash<KiteFramework::ObjectHandle>
+namespace std
 {
-    std::size_t operator()(const KiteFramework::ObjectHandle& h) const noexcept
+    template <>
+    struct hash<KiteFramework::ObjectHandle>
     {
-        return std::hash<std::uint64_t>()(h.GetSerial());
-    }
-};
+        std::size_t operator()(const KiteFramework::ObjectHandle& h) const noexcept
+        {
+            return std::hash<std::uint64_t>()(h.GetSerial());
+        }
+    };
+}
