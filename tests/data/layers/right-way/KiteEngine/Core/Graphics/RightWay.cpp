@@ -5,3 +5,6 @@
 #include "Core/Math/Vector2D.h"
 #include "Platform/Platform.h"
 #include <vector>
+#include "../Physics/Shape.h"
+#include "../../Platform/Sound.h"
+#include <Core/Engine/System.h>
