@@ -2,6 +2,8 @@
 // Instantiate.
 #include "Objects/TestWorld.h"
 
+#include "Core/Objects/ObjectHandle.h"
+
 using namespace KiteTest;
 namespace fs = std::filesystem;
 
@@ -148,4 +150,28 @@ TEST_F(Archetypes, TemplatesOutliveTheSharedMeshAtShutdown)
     // touch or free it again.
     engine->CleanEngine();
     EXPECT_EQ(SharedQuad::deletions, 1);
+}
+
+TEST_F(Archetypes, HandlesResolveTemplatesUntilTheSystemDeletesThem)
+{
+    const std::string cloud = Name("Cloud");
+    Put(cloud, "<Components><Transform/><Probe/></Components>");
+    archetypes->LoadAllArchetypes();
+    GameObject* t = archetypes->FindArchetype(cloud);
+    ASSERT_NE(t, nullptr);
+    // A template is in none of the factory's maps, yet its handle resolves.
+    const ObjectHandle templateHandle(t);
+    EXPECT_EQ(templateHandle.Get(), t);
+    EXPECT_NE(templateHandle.Get<Probe>(), nullptr);
+
+    GameObject* o = Instantiate(cloud, Vector2D(), 0.0f);
+    ASSERT_NE(o, nullptr);
+    const ObjectHandle cloneHandle(o);
+    EXPECT_NE(cloneHandle, templateHandle);
+    EXPECT_EQ(cloneHandle.Get(), o);
+
+    engine->EndLoop();
+    engine->CleanEngine();
+    EXPECT_EQ(templateHandle.Get(), nullptr);
+    EXPECT_EQ(cloneHandle.Get(), nullptr);
 }

@@ -2,6 +2,8 @@
 // objects on press, spawning and showing pop-ups.
 #include "UI/UITestWorld.h"
 
+#include <functional>
+
 using namespace UITest;
 using Buttons = UIWorld;
 
@@ -317,4 +319,58 @@ TEST_F(Buttons, ButtonsThatCloseOtherPopupsHideOnlyTheAutoClosingOnes)
     EXPECT_FALSE(auto1->isActive());
     EXPECT_TRUE(manual->isActive());
     EXPECT_EQ(ui->GetAutoClosePopups().size(), 1u) << "hiding keeps the entries";
+}
+
+namespace
+{
+    // Runs a hook when its object is switched off.
+    class OnHide : public GameComponent
+    {
+    public:
+        OnHide() : GameComponent(static_cast<ComponentTypeId>(44)) {}
+        void TriggerDeactive() override
+        {
+            if (hook)
+                hook();
+        }
+        std::function<void()> hook;
+    };
+}
+
+TEST_F(Buttons, PopupsOpenedOrClosedWhileHidingAreLeftAlone)
+{
+    auto makePopup = [this](const std::string& name) {
+        GameObject* o = Make(name);
+        o->AddComponent(new PopUpUI());
+        testing::internal::CaptureStdout();
+        o->Initialise();
+        testing::internal::GetCapturedStdout();
+        return o;
+    };
+    GameObject* first = makePopup("First");
+    GameObject* second = makePopup("Second");
+    // Hiding the first opens a third pop-up and takes the second out of the
+    // auto-close list: this hiding pass must touch neither.
+    auto* hide = new OnHide();
+    first->AddComponent(hide);
+    GameObject* third = nullptr;
+    hide->hook = [&] {
+        if (third)
+            return;
+        third = makePopup("Third");
+        second->RemoveComponent(CT_PopUpUI);
+    };
+
+    auto* closer = MakeButton<SystemCallButton>("Closer");
+    closer->SetClosesOtherPopups(true);
+    Send(closer, MsgID::MouseDown);
+    ASSERT_NE(third, nullptr);
+    EXPECT_FALSE(first->isActive());
+    EXPECT_TRUE(second->isActive());
+    EXPECT_TRUE(third->isActive());
+    EXPECT_EQ(ui->GetAutoClosePopups(), (std::vector<GameObject*>{first, third}));
+
+    // The next pass reaches the pop-up opened meanwhile.
+    Send(closer, MsgID::MouseDown);
+    EXPECT_FALSE(third->isActive());
 }

@@ -285,11 +285,9 @@ namespace KiteFramework
 
     void AudioEngine::playOnstart()
     {
-        // A source's OnStart may destroy or add sources; walk a copy.
-        std::vector<AudioSource*> sources(audioSources.begin(), audioSources.end());
-        for (AudioSource* source : sources)
-            if (std::find(audioSources.begin(), audioSources.end(), source) != audioSources.end())
-                source->OnStart();
+        // A source's OnStart may destroy or add sources: removed ones are
+        // skipped, added ones wait for the next start.
+        audioSources.ForEachPresent([](AudioSource* source) { source->OnStart(); });
     }
 
     float AudioEngine::MasterGet()
@@ -321,13 +319,13 @@ namespace KiteFramework
 
     void AudioEngine::AddAudioSource(AudioSource* source)
     {
-        if (source && std::find(audioSources.begin(), audioSources.end(), source) == audioSources.end())
-            audioSources.push_back(source);
+        if (source && !audioSources.Contains(source))
+            audioSources.Add(source);
     }
 
     void AudioEngine::RemoveAudioSource(AudioSource* source)
     {
-        audioSources.remove(source);
+        audioSources.Remove(source);
     }
 
     bool AudioEngine::IsSilent() const

@@ -11,18 +11,12 @@
 #include <system_error>
 
 #include "Core/Engine/Engine.h"
-#include "Core/Objects/ComponentCreator.h"
-#include "Core/Objects/GameObject.h"
-#include "Core/XMLSerialisation/XMLSerialisation.h"
-
-#if __has_include("Core/Scenes/SceneManager.h")
-#include "Core/Scenes/SceneManager.h"
-#endif
-#if __has_include("Core/Graphics/Graphics.h")
 #include "Core/Graphics/Graphics.h"
 #include "Core/Graphics/Mesh.h"
-#define KITE_HAS_GRAPHICS 1
-#endif
+#include "Core/Objects/ComponentCreator.h"
+#include "Core/Objects/GameObject.h"
+#include "Core/Scenes/SceneManager.h"
+#include "Core/XMLSerialisation/XMLSerialisation.h"
 
 namespace fs = std::filesystem;
 
@@ -115,11 +109,9 @@ namespace KiteFramework
 
     void GameObjectFactory::AddSharedMesh(GameObject* o)
     {
-#ifdef KITE_HAS_GRAPHICS
         if (GRAPHICS)
             if (Mesh* mesh = GRAPHICS->GetMesh(0))
                 o->AddComponent(mesh);
-#endif
     }
 
     GameObjectFactory::FileStage GameObjectFactory::WriteComponentFile(GameObject* o, const std::string& path)
@@ -171,10 +163,8 @@ namespace KiteFramework
 
     bool GameObjectFactory::SerialiseLevel()
     {
-#if __has_include("Core/Scenes/SceneManager.h")
         if (SCENEMNGR)
             return SerialiseLevel(SCENEMNGR->GetCurrentSceneName());
-#endif
         std::cerr << "Save: no scene manager, so no current scene name" << std::endl;
         return false;
     }

@@ -3,13 +3,9 @@
 
 #include <cmath>
 
+#include "Core/Graphics/Graphics.h"
 #include "Core/Objects/GameObject.h"
 #include "Core/XMLSerialisation/XMLSerialisation.h"
-
-#if __has_include("Core/Graphics/Graphics.h")
-#include "Core/Graphics/Graphics.h"
-#define KITE_HAS_GRAPHICS 1
-#endif
 
 namespace KiteFramework
 {
@@ -20,10 +16,8 @@ namespace KiteFramework
 
         float PixelsPerUnit()
         {
-#ifdef KITE_HAS_GRAPHICS
             if (GRAPHICS)
                 return static_cast<float>(GRAPHICS->pixelsPerUnit);
-#endif
             return static_cast<float>(DefaultPixelsPerUnit);
         }
 

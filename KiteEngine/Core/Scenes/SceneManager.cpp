@@ -4,16 +4,12 @@
 #include <exception>
 #include <iostream>
 
+#include "Core/Audio/AudioEngine.h"
 #include "Core/Engine/DebugPrint.h"
 #include "Core/Engine/Engine.h"
 #include "Core/Engine/Message.h"
 #include "Core/Factory/GameObjectFactory.h"
 #include "Core/XMLSerialisation/XMLSerialisation.h"
-
-#if __has_include("Core/Audio/AudioEngine.h")
-#include "Core/Audio/AudioEngine.h"
-#define KITE_HAS_AUDIO 1
-#endif
 
 namespace KiteFramework
 {
@@ -42,10 +38,8 @@ namespace KiteFramework
 
     void SceneManager::LoadLevel(const std::string& name)
     {
-#ifdef KITE_HAS_AUDIO
         if (AUDIO)
             AUDIO->StopAll();
-#endif
         requested = name;
         pending = true;
     }
