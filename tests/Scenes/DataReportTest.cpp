@@ -114,4 +114,9 @@ TEST(DataError, WithoutAnEngineTheLineStillGoesToStandardError)
     testing::internal::CaptureStderr();
     ReportDataError("Tables/Prices.csv row 3", "price is not a number");
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "Tables/Prices.csv row 3: price is not a number\n");
+
+    // A name or a parser message with line breaks in it still makes one line.
+    testing::internal::CaptureStderr();
+    ReportDataError("Scene \"a\nb\"", "Error=X\r\nLine number=2\x1b[2J");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Scene \"a b\": Error=X  Line number=2 [2J\n");
 }

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "Core/Engine/Assets.h"
+#include "Core/Engine/DataError.h"
 #include "Core/Engine/DebugPrint.h"
 #include "Core/Engine/Engine.h"
 #include "Core/Factory/GameObjectFactory.h"
@@ -108,7 +109,7 @@ namespace KiteFramework
         GameObject* source = ARCHETYPESYS ? ARCHETYPESYS->FindArchetype(name) : nullptr;
         if (!source)
         {
-            std::cerr << "Instantiate: unknown archetype \"" << name << "\"" << std::endl;
+            ReportDataError("Instantiate", "unknown archetype \"" + name + "\"");
             return nullptr;
         }
         GameObject* clone = InstantiateClone(source, position.x, position.y, rotation);
