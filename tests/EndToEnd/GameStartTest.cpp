@@ -4,6 +4,8 @@
 
 #include <chrono>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <thread>
 
 #include "EndToEnd/GameProcess.h"
@@ -72,9 +74,17 @@ TEST(GameStart, MissingConfigurationFallsBackAndStillRuns)
     ASSERT_TRUE(game.Start(""));
     ASSERT_NE(game.WaitForWindow(kStartSeconds), 0u) << game.ErrorOutput();
     ASSERT_TRUE(WaitForFirstFrame(game, kStartSeconds)) << game.ErrorOutput();
-    EXPECT_NE(game.ErrorOutput().find("Configuration"), std::string::npos);
+    const std::string err = game.ErrorOutput();
+    const std::size_t at = err.find("Configuration \"Configuration.txt\": ");
+    ASSERT_NE(at, std::string::npos) << err;
+    const std::string report = err.substr(at, err.find('\n', at) - at);
     game.SendClose();
     int status = -1;
     ASSERT_TRUE(game.WaitForExit(10.0, status));
     EXPECT_EQ(status, 0);
+    // The player's log holds the same line.
+    std::ifstream in(fs::path(game.Folder()) / "log.txt");
+    std::stringstream log;
+    log << in.rdbuf();
+    EXPECT_NE(log.str().find("ERROR: " + report + "\n"), std::string::npos) << log.str();
 }
