@@ -131,6 +131,10 @@ TEST_F(AssetsTest, ReadFailuresSayWhetherTheFileIsMissingOrLocked)
     EXPECT_EQ(Assets::Unreadable(missing + "/below"), "not found");
     EXPECT_EQ(Assets::Unreadable(folder), "is a folder");
     EXPECT_EQ(Assets::Unreadable(locked), "");
+    // Opening a pipe would wait for a writer that never comes.
+    const std::string pipe = (Program() / "pipe.xml").string();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+    EXPECT_EQ(Assets::Unreadable(pipe), "is not a regular file");
 
     std::string text;
     std::string problem;

@@ -142,18 +142,24 @@ namespace KiteFramework
 
     std::string Assets::Unreadable(const std::string& path)
     {
+        std::error_code ec;
+        const fs::file_status status = fs::status(path, ec);
+        if (status.type() == fs::file_type::not_found)
+            return "not found";
+        if (status.type() == fs::file_type::directory)
+            return "is a folder";
+        // A pipe or a device would block the reader or never end.
+        if (!ec && status.type() != fs::file_type::regular)
+            return "is not a regular file";
         std::FILE* file = std::fopen(path.c_str(), "rb");
         if (file)
         {
             std::fclose(file);
-            std::error_code ec;
-            return fs::is_directory(path, ec) ? "is a folder" : "";
+            return "";
         }
         const int error = errno;
         if (error == ENOENT || error == ENOTDIR)
             return "not found";
-        if (error == EISDIR)
-            return "is a folder";
         return std::strerror(error);
     }
 
