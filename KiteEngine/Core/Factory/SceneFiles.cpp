@@ -103,7 +103,9 @@ namespace KiteFramework
 
     std::string GameObjectFactory::GOLevelPathParser(const std::string& file, const std::string& sceneName) const
     {
-        return Assets::Resolve("Scenes/" + sceneName + "/" + file);
+        // Beside the scene's index file, in whichever tree that was found.
+        const std::string index = Assets::Resolve("Scenes/" + sceneName + ".xml");
+        return index.substr(0, index.size() - 4) + "/" + file;
     }
 
     std::string GameObjectFactory::ArchetypePathParser(const std::string& file) const
