@@ -48,6 +48,10 @@ TEST(GameStart, WindowCloseEndsTheGameWithStatusZero)
     ASSERT_TRUE(game.WaitForExit(10.0, status)) << "still running after the close";
     EXPECT_EQ(status, 0) << game.ErrorOutput();
     EXPECT_FALSE(KiteTest::HasSanitizerReport(game.ErrorOutput())) << game.ErrorOutput();
+    // Every sprite loads, and the cursors beside them are not taken for pictures.
+    const std::string out = game.StandardOutput();
+    EXPECT_NE(out.find("  Sprite loaded: "), std::string::npos) << out;
+    EXPECT_EQ(out.find("Multiload Fail"), std::string::npos) << out;
 }
 
 TEST(GameStart, AltF4EndsTheGame)
