@@ -44,8 +44,9 @@ namespace KiteFramework
 
     int RunGame()
     {
-        const Configuration configuration = ReadConfiguration("Configuration.txt");
+        // The engine first, so that a report on the file reaches log.txt.
         auto* engine = new Engine();
+        const Configuration configuration = ReadConfiguration("Configuration.txt");
         if (!AddGameSystems(*engine, configuration))
         {
             std::cerr << "KiteGame: the game window could not be created; exiting." << std::endl;

@@ -9,8 +9,8 @@ namespace fs = std::filesystem;
 
 namespace
 {
-    // Archetype files are listed from the working folder and read from the
-    // asset root; outside the game's own folder these differ.
+    // Each file is put in both asset trees (the working folder's and the
+    // program's); the first that has an archetype folder is the one used.
     class Archetypes : public World
     {
     protected:
@@ -174,4 +174,34 @@ TEST_F(Archetypes, HandlesResolveTemplatesUntilTheSystemDeletesThem)
     engine->CleanEngine();
     EXPECT_EQ(templateHandle.Get(), nullptr);
     EXPECT_EQ(cloneHandle.Get(), nullptr);
+}
+
+TEST_F(World, ArchetypesAreListedReadAndSavedInTheSameTree)
+{
+    // A working folder without an asset tree: only the program's has them.
+    const fs::path base = fs::path(testing::TempDir()) / ("kite_archetype_tree_" + std::to_string(getpid()));
+    fs::remove_all(base);
+    fs::create_directories(base / "work");
+    const fs::path previous = fs::current_path();
+    fs::current_path(base / "work");
+    engine->SetAssetPath((base / "program").generic_string() + "/");
+    WriteFile((base / "program" / "Archetypes" / "Cloud.xml").string(),
+              "<Components><Probe><speed>4</speed></Probe></Components>");
+    // Files below the folder are not archetypes.
+    WriteFile((base / "program" / "Archetypes" / "Old" / "Stale.xml").string(), "<Components/>");
+
+    archetypes->LoadAllArchetypes();
+    GameObject* cloud = archetypes->FindArchetype("Cloud");
+    ASSERT_NE(cloud, nullptr);
+    EXPECT_EQ(cloud->GetComponent<Probe>()->speed, 4.0f);
+    EXPECT_EQ(archetypes->FindArchetype("Old/Stale"), nullptr);
+
+    GameObject* o = Make("edited");
+    o->AddComponent(new Probe());
+    EXPECT_TRUE(archetypes->MakeArchetypeAndSerialise("Saved", o));
+    EXPECT_TRUE(fs::exists(base / "program" / "Archetypes" / "Saved.xml"));
+    EXPECT_FALSE(fs::exists(base / "work" / "Assets"));
+
+    fs::current_path(previous);
+    fs::remove_all(base);
 }

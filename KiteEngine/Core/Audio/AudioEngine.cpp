@@ -3,10 +3,11 @@
 
 #include <algorithm>
 #include <iostream>
-#include <system_error>
 
 #include "Core/Audio/AudioListener.h"
 #include "Core/Audio/AudioSource.h"
+#include "Core/Engine/Assets.h"
+#include "Core/Engine/DataError.h"
 #include "Core/Engine/DebugPrint.h"
 #include "Core/Engine/Engine.h"
 #include "Core/Engine/Message.h"
@@ -21,23 +22,13 @@ namespace KiteFramework
 
     namespace
     {
-        const std::string kAudioFolder = "Assets/Audio";
         const std::string kAudioPrefix = "Assets/Audio/";
 
-        bool Exists(const std::string& path)
+        // Why a sound could not be made from the file at path.
+        std::string SoundProblem(const std::string& path)
         {
-            std::error_code ec;
-            return fs::exists(path, ec);
-        }
-
-        // Asset paths are relative to the working folder; when it has no
-        // asset tree, the one beside the program is used.
-        std::string ResolveAssetPath(const std::string& path)
-        {
-            if (Exists(path) || path.compare(0, 7, "Assets/") != 0 || !ENGINE || ENGINE->GetAssetPath().empty())
-                return path;
-            std::string besideProgram = ENGINE->GetAssetPath() + path.substr(7);
-            return Exists(besideProgram) ? besideProgram : path;
+            const std::string unreadable = Assets::Unreadable(Assets::ResolveNamed(path));
+            return unreadable.empty() ? "cannot be decoded" : unreadable;
         }
     }
 
@@ -98,24 +89,10 @@ namespace KiteFramework
             ENGINE->logMessage("System: AudioEngine initialised.");
         DebugPrintHandler("System: AudioEngine initialised.");
 
-        std::string folder = ResolveAssetPath(kAudioFolder);
-        if (folder == kAudioFolder)
+        for (const std::string& name : Assets::List("Audio"))
         {
-            GetAllFiles(folder, soundFiles, relSoundFiles, kAudioFolder);
-        }
-        else
-        {
-            // Beside the program: the listing's names carry the absolute
-            // folder, so both lists come from the paths relative to it.
-            std::vector<std::string> ignored;
-            std::vector<fs::path> relative;
-            std::string base = fs::path(folder).relative_path().generic_string();
-            GetAllFiles(folder, ignored, relative, base);
-            for (const fs::path& p : relative)
-            {
-                soundFiles.push_back(p.generic_string());
-                relSoundFiles.push_back(p);
-            }
+            soundFiles.push_back(name);
+            relSoundFiles.push_back(fs::path(name));
         }
         LoadSounds(soundFiles);
     }
@@ -138,7 +115,9 @@ namespace KiteFramework
         if (!sound)
         {
             std::cout << "sound failed " << path << std::endl;
-            std::cerr << "Sound \"" << path << "\": cannot be read or decoded; skipped" << std::endl;
+            // With sound unavailable nothing loads; that was reported once.
+            if (system && system->IsOpen())
+                ReportDataError("Sound \"" + path + "\"", SoundProblem(path) + "; skipped");
         }
         sounds.emplace(key, sound);
     }
@@ -176,14 +155,15 @@ namespace KiteFramework
             return sound;
         }
         std::cout << "SOUND LOAD FAIL" << std::endl;
-        std::cerr << "Sound \"" << name << "\": cannot be read or decoded" << std::endl;
+        if (system && system->IsOpen())
+            ReportDataError("Sound \"" + name + "\"", SoundProblem(name));
         return nullptr;
     }
 
     void AudioEngine::createSound(Platform::Sound*& sound, const char* name)
     {
         if (name && system)
-            sound = system->CreateSound(ResolveAssetPath(name));
+            sound = system->CreateSound(Assets::ResolveNamed(name));
     }
 
     void AudioEngine::TotalCleanUp()

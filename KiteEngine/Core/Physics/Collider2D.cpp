@@ -2,8 +2,8 @@
 #include "Core/Physics/Collider2D.h"
 
 #include <algorithm>
-#include <iostream>
 
+#include "Core/Engine/DataError.h"
 #include "Core/Objects/GameObject.h"
 #include "Core/Objects/Transform.h"
 #include "Core/Physics/Physics.h"
@@ -69,11 +69,10 @@ namespace KiteFramework
                 box->extents = Vector2D(1.0f, 1.0f);
         }
         else
-            std::cerr << "Object \"" << GetGameObjectName() << "\": Collider2D: unknown shape \"" << shapeName
-                      << "\"; it can never be hit" << std::endl;
+            ReportDataError("Object \"" + GetGameObjectName() + "\"",
+                            "Collider2D: unknown shape \"" + shapeName + "\"; it can never be hit");
         if (!transform)
-            std::cerr << "Object \"" << GetGameObjectName() << "\": Collider2D without a Transform; it can never be hit"
-                      << std::endl;
+            ReportDataError("Object \"" + GetGameObjectName() + "\"", "Collider2D without a Transform; it can never be hit");
         if (PHYSICS)
             PHYSICS->AddCollider(this);
     }

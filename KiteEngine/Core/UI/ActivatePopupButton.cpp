@@ -82,8 +82,10 @@ namespace KiteFramework
             popup->setActive(true);
         }
         else if (!clickPopupArchetypeToSpawn.empty())
+        {
             clickPopup = Spawn(clickPopupArchetypeToSpawn, clickPopupLocation);
             clickPopupSerial = clickPopup ? clickPopup->GetSerial() : 0;
+        }
     }
 
     void ActivatePopupButton::OnMouseEnter()
@@ -113,8 +115,10 @@ namespace KiteFramework
             }
         }
         else if (!hoverPopupArchetypeToSpawn.empty())
+        {
             hoverPopup = Spawn(hoverPopupArchetypeToSpawn, hoverPopupLocation);
             hoverPopupSerial = hoverPopup ? hoverPopup->GetSerial() : 0;
+        }
     }
 
     void ActivatePopupButton::OnMouseExit()
