@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -237,8 +236,6 @@ namespace
                 SCOPED_TRACE(entry.path().string());
                 EXPECT_EQ(Bytes(target / again / entry.path().filename()), Bytes(entry.path()));
             }
-            if (const char* dump = std::getenv("KITE_DUMP_WRITTEN"))
-                fs::copy(target / saved, fs::path(dump) / scene, fs::copy_options::recursive);
         }
 
         Platform::FakeSoundSystem sound;
