@@ -17,7 +17,7 @@ namespace KiteFramework
             void Visit(const FieldRef& field) override
             {
                 if (field.stored)
-                    field.ops->write(document, element, field.member, field.key);
+                    field.ops->write(document, element, field.member, field.key, field.entryName);
             }
 
         private:

@@ -18,7 +18,9 @@
 // A subclass lists its base's fields first (`Base::ListFields(v);`), which
 // is also the order of its file keys. A setting that is copied with the
 // component and shown by the inspector but never kept in files is listed
-// with AddUnstored. A copy constructor is then one line:
+// with AddUnstored; a fixed array with entries of another name than
+// "arrayElement" with AddArray; a small structure of named members as one
+// record field (see FieldOps.h). A copy constructor is then one line:
 //
 //     Trash::Trash(const Trash& other) : Script(other) { CopyListedFields(other, *this); }
 //
@@ -87,8 +89,9 @@ namespace KiteFramework
     // The operations on one value type, made once per type.
     struct FieldOps
     {
+        // `entryName` names the entries of a fixed array.
         void (*write)(tinyxml2::XMLDocument* document, tinyxml2::XMLElement* parent, const void* member,
-                      const std::string& key);
+                      const std::string& key, const char* entryName);
         // Reads the field under the cursor and moves the cursor on.
         void (*read)(tinyxml2::XMLElement*& cursor, void* member);
         void (*copy)(void* destination, const void* source);
@@ -105,6 +108,8 @@ namespace KiteFramework
         const FieldOps* ops = nullptr;
         // False for settings that files never hold (AddUnstored).
         bool stored = true;
+        // The element name of a fixed array's entries (AddArray).
+        const char* entryName = "arrayElement";
 
         const char* Label() const { return (info.label && *info.label) ? info.label : key; }
         template <typename T>
@@ -161,6 +166,17 @@ namespace KiteFramework
         FieldVisitor& AddUnstored(const char* key, T& member, FieldInfo info = {})
         {
             Visit(Make(key, member, info, false));
+            return *this;
+        }
+
+        // A fixed array whose entries are written under another name than
+        // "arrayElement" (readers take entries by position).
+        template <typename T>
+        FieldVisitor& AddArray(const char* key, T& member, const char* entryName, FieldInfo info = {})
+        {
+            FieldRef field = Make(key, member, info, true);
+            field.entryName = entryName;
+            Visit(field);
             return *this;
         }
 
