@@ -262,6 +262,52 @@ TEST_F(Buttons, PopupButtonSpawnsOnceAndShowsTheSamePopupAgain)
     EXPECT_TRUE(b->GetClickPopup()->isActive());
 }
 
+TEST_F(Buttons, APopupThatDiedIsNeverShownAgainNorTakenForALaterObject)
+{
+    const std::string panel = PutArchetype("DeadPanel", "<Transform/>");
+    auto* b = MakeButton<ActivatePopupButton>("Info");
+    b->SetClickPopup(panel, Vector2D(30.0f, 40.0f));
+    b->SetHoverPopup(panel, Vector2D(0.0f, 100.0f), 0.0f);
+    Click(b);
+    Send(b, MsgID::MouseOver);
+    GameObject* clickPopup = b->GetClickPopup();
+    GameObject* hoverPopup = b->GetHoverPopup();
+    ASSERT_NE(clickPopup, nullptr);
+    ASSERT_NE(hoverPopup, nullptr);
+    clickPopup->Destroy();
+    hoverPopup->Destroy();
+    NextFrame();
+
+    // Later objects, inactive, likely to reuse the freed addresses.
+    std::vector<GameObject*> strangers;
+    for (int i = 0; i < 16; ++i)
+    {
+        strangers.push_back(Make("Stranger" + std::to_string(i)));
+        strangers.back()->setActive(false);
+    }
+    EXPECT_EQ(b->GetClickPopup(), nullptr);
+    EXPECT_EQ(b->GetHoverPopup(), nullptr);
+
+    // With nothing left to spawn, a click and a hover show nothing at all.
+    b->SetClickPopup("", Vector2D());
+    b->SetHoverPopup("", Vector2D(), 0.0f);
+    Click(b);
+    Send(b, MsgID::MouseEnter);
+    Send(b, MsgID::MouseOver);
+    EXPECT_EQ(b->GetClickPopup(), nullptr);
+    EXPECT_EQ(b->GetHoverPopup(), nullptr);
+    for (GameObject* o : strangers)
+        EXPECT_FALSE(o->isActive()) << o->getName();
+
+    // Given an archetype again, the next click spawns a pop-up of its own.
+    b->SetClickPopup(panel, Vector2D(30.0f, 40.0f));
+    Click(b);
+    ASSERT_NE(b->GetClickPopup(), nullptr);
+    EXPECT_EQ(b->GetClickPopup()->GetParent(), b->GetOwner());
+    for (GameObject* o : strangers)
+        EXPECT_NE(b->GetClickPopup(), o);
+}
+
 TEST_F(Buttons, HoverPopupAppearsAtOnceFirstThenAfterTheDelay)
 {
     const std::string tip = PutArchetype("Tooltip", "<Transform/>");

@@ -77,13 +77,8 @@ namespace KiteFramework
         if (!AUDIO)
             AUDIO = this;
 
-        if (FACTORY)
-        {
-            FACTORY->AddComponentCreator(CT_AudioListener, "AudioListener",
-                                         new ComponentCreatorType<AudioListener>(CT_AudioListener));
-            FACTORY->AddComponentCreator(CT_AudioSource, "AudioSource",
-                                         new ComponentCreatorType<AudioSource>(CT_AudioSource));
-        }
+        RegisterComponent<AudioListener>(CT_AudioListener, "AudioListener");
+        RegisterComponent<AudioSource>(CT_AudioSource, "AudioSource");
 
         if (ENGINE)
             ENGINE->logMessage("System: AudioEngine initialised.");

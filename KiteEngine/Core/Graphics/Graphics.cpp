@@ -96,12 +96,9 @@ namespace KiteFramework
 
     void Graphics::SetUp()
     {
-        if (FACTORY)
-        {
-            FACTORY->AddComponentCreator(CT_Sprite, "Sprite", new ComponentCreatorType<Sprite>(CT_Sprite));
-            FACTORY->AddComponentCreator(CT_Text, "Text", new ComponentCreatorType<Text>(CT_Text));
-            FACTORY->AddComponentCreator(CT_Emitter, "Emitter", new ComponentCreatorType<Emitter>(CT_Emitter));
-        }
+        RegisterComponent<Sprite>(CT_Sprite, "Sprite");
+        RegisterComponent<Text>(CT_Text, "Text");
+        RegisterComponent<Emitter>(CT_Emitter, "Emitter");
 
         glReady = CreateContext();
         // The quad is plain data every object shares, with or without a context.

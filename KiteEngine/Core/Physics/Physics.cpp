@@ -31,12 +31,8 @@ namespace KiteFramework
 
     void Physics::Initialise()
     {
-        if (FACTORY)
-        {
-            FACTORY->AddComponentCreator(CT_Collider2D, "Collider2D",
-                                         new ComponentCreatorType<Collider2D>(CT_Collider2D));
-            FACTORY->AddComponentCreator(CT_Transform, "Transform", new ComponentCreatorType<Transform>(CT_Transform));
-        }
+        RegisterComponent<Collider2D>(CT_Collider2D, "Collider2D");
+        RegisterComponent<Transform>(CT_Transform, "Transform");
         DebugPrintHandler("System: Physics initialised.");
         if (ENGINE)
             ENGINE->logMessage("System: Physics initialised.");

@@ -32,16 +32,10 @@ namespace KiteFramework
 
     void UISystem::Initialise()
     {
-        if (FACTORY)
-        {
-            FACTORY->AddComponentCreator(CT_PopUpUI, "PopUpUI", new ComponentCreatorType<PopUpUI>(CT_PopUpUI));
-            FACTORY->AddComponentCreator(CT_ActivatePopupButton, "ActivatePopupButton",
-                                         new ComponentCreatorType<ActivatePopupButton>(CT_ActivatePopupButton));
-            FACTORY->AddComponentCreator(CT_SystemCallButton, "SystemCallButton",
-                                         new ComponentCreatorType<SystemCallButton>(CT_SystemCallButton));
-            FACTORY->AddComponentCreator(CT_ToggleActiveButton, "ToggleActiveButton",
-                                         new ComponentCreatorType<ToggleActiveButton>(CT_ToggleActiveButton));
-        }
+        RegisterComponent<PopUpUI>(CT_PopUpUI, "PopUpUI");
+        RegisterComponent<ActivatePopupButton>(CT_ActivatePopupButton, "ActivatePopupButton");
+        RegisterComponent<SystemCallButton>(CT_SystemCallButton, "SystemCallButton");
+        RegisterComponent<ToggleActiveButton>(CT_ToggleActiveButton, "ToggleActiveButton");
         DebugPrintHandler("System: UISystem initialised.");
         if (ENGINE)
             ENGINE->logMessage("System: UISystem initialised.");
