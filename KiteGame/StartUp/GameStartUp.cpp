@@ -49,8 +49,9 @@ namespace KiteFramework
 
     int RunHost(const char* program, const HostSteps& steps)
     {
-        const Configuration configuration = ReadConfiguration("Configuration.txt");
+        // The engine first, so that a report on the file reaches log.txt.
         auto* engine = new Engine();
+        const Configuration configuration = ReadConfiguration("Configuration.txt");
         if (steps.beforeSystems)
             steps.beforeSystems(*engine);
         if (!AddGameSystems(*engine, configuration))

@@ -12,6 +12,7 @@
 #include "Core/Audio/AudioEngine.h"
 #include "Core/Editor/FileBrowser.h"
 #include "Core/Editor/ImGuiBinding.h"
+#include "Core/Editor/InspectorWidgets.h"
 #include "Core/Engine/Engine.h"
 #include "Core/Engine/FrameRateController.h"
 #include "Core/Engine/Message.h"
@@ -34,6 +35,8 @@ namespace KiteFramework
         // Clicks while playing reach the game through the scene view.
         if (graphics)
             graphics->SetViewMapping([this](float x, float y) { return ViewToWorld(x, y); });
+        // Components without a panel of their own show their listed fields.
+        SetDefaultInspector(&DrawDefaultInspector);
         popupFlags = {&spriteEditorShown, &performanceShown, &fileMenuOpen, &createMenuOpen,
                       &helpMenuOpen,      &aboutMenuOpen,    &linkPopup,    &messagePopup};
     }
@@ -41,6 +44,7 @@ namespace KiteFramework
     Editor::~Editor()
     {
         GraphNetwork::SetConsoleWriter(nullptr);
+        SetDefaultInspector(nullptr);
         if (ENGINE && ENGINE->GetEditor() == this)
             ENGINE->SetEditor(nullptr);
         // The engine deletes Graphics first; then only the GUI is left to free.

@@ -9,7 +9,6 @@
 #include "Core/Engine/Message.h"
 #include "Core/Engine/System.h"
 #include "Core/Engine/Time.h"
-#include "Core/Editor/InspectorWidgets.h"
 #include "Core/Factory/GameObjectFactory.h"
 #include "Core/Graphics/Graphics.h"
 #include "Core/Input/Gamepad.h"
@@ -23,7 +22,6 @@ namespace KiteFramework
     Engine::Engine()
     {
         ENGINE = this;
-        SetDefaultInspector(&DrawDefaultInspector);
         InitialiseAssetsPath();
         logMessage("At " + Time::getTime() + ",");
         logMessage("Engine initialised.");

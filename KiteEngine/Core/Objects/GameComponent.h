@@ -53,6 +53,10 @@ namespace KiteFramework
         virtual void TriggerDeactive() {}
         virtual ~GameComponent() = default;
 
+        // True for user-interface components: their object keeps them apart
+        // and the factory lists it among its user-interface objects.
+        virtual bool IsUserInterface() const { return false; }
+
         GameObject* GetOwner() const { return owner; }
         // Empty without an owner.
         std::string GetGameObjectName() const;

@@ -4,6 +4,7 @@
 #include <deque>
 #include <iostream>
 
+#include "Core/Engine/Assets.h"
 #include "Core/Engine/Engine.h"
 #include "Core/Engine/Message.h"
 #include "Core/Factory/GameObjectFactory.h"
@@ -107,9 +108,8 @@ namespace KiteFramework
                 ENGINE->SetEngineStatus(ES_FULLSCREEN, fullScreen_);
         }
 
-        const std::string root = ENGINE ? ENGINE->GetAssetPath() : std::string("Assets/");
-        defaultCursor_ = platform.LoadCursorFile(root + "Sprites/UI/Cursor_Default.cur");
-        pressedCursor_ = platform.LoadCursorFile(root + "Sprites/UI/Cursor_Pressed.cur");
+        defaultCursor_ = platform.LoadCursorFile(Assets::Resolve("Sprites/UI/Cursor_Default.cur"));
+        pressedCursor_ = platform.LoadCursorFile(Assets::Resolve("Sprites/UI/Cursor_Pressed.cur"));
         arrowCursor_ = platform.GetSystemCursor(Platform::SystemCursor::Arrow);
         SetCursor(defaultCursor_);
     }
