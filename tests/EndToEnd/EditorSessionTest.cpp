@@ -207,6 +207,17 @@ TEST_F(EditorSession, PickMoveRenameSavePlayStopAndSaveAs)
     EXPECT_NE(editor.StandardOutput().find("Saved scene \"Splash1\"."), std::string::npos);
     EXPECT_EQ(Slurp(scenes / "Splash1.xml"), index);
     EXPECT_EQ(Slurp(scenes / "Splash1" / "1.xml"), crate);
+
+    // A save that cannot be written (a folder stands where the new index
+    // goes) says so and leaves the files as they were.
+    fs::create_directories(scenes / "Splash1.xml.tmp");
+    Click(PixelX(-400.0f) + 100, PixelY(0.0f) - 50);
+    Keys("Delete");
+    Keys("ctrl+s");
+    Sleep(0.5);
+    EXPECT_NE(editor.StandardOutput().find("Save failed: scene \"Splash1\" was not saved"), std::string::npos);
+    EXPECT_EQ(Slurp(scenes / "Splash1.xml"), index);
+    EXPECT_EQ(Slurp(scenes / "Splash1" / "1.xml"), crate);
     editor.SendClose();
     ASSERT_TRUE(editor.WaitForExit(20.0, status));
     EXPECT_EQ(status, 0);
