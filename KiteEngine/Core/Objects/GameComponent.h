@@ -24,8 +24,8 @@ namespace KiteFramework
     class GameComponent;
     struct Message;
 
-    // The panel RenderImGui draws unless a component has its own; the engine
-    // installs the editor's, so that this module needs no GUI.
+    // The panel RenderImGui draws unless a component has its own; the editor
+    // installs it when it is made, so that this module needs no GUI.
     using InspectorFunction = void (*)(GameComponent&);
     void SetDefaultInspector(InspectorFunction inspector);
 
