@@ -253,3 +253,9 @@ TEST_F(EditorWorld, WaypointEditingComplaintsReachTheConsole)
     testing::internal::GetCapturedStdout();
     EXPECT_TRUE(ConsoleHas("Adding of link failed!"));
 }
+
+TEST_F(EditorWorld, TheExplorerStartsAtTheAssetTree)
+{
+    std::vector<std::string> expected = {"..", "Archetypes", "Scenes"};
+    EXPECT_EQ(editor->GetDirectoryListing(), expected);
+}

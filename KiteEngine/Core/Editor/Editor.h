@@ -132,6 +132,8 @@ namespace KiteFramework
         const std::array<float, 10>* GetHistory(SystemType type) const;
         float GetFrameTime() const { return frameTime; }
         FileBrowser& GetFileBrowser() { return *browser; }
+        // The explorer's entries: ".." first, then the folder's, by name.
+        const std::vector<std::string>& GetDirectoryListing() const { return directoryListing; }
         // Keys of the frame: shortcuts, unless a text field has the keyboard.
         void CheckIO();
 

@@ -278,7 +278,7 @@ namespace KiteFramework
             for (std::size_t i = 0; i < directoryListing.size(); ++i)
             {
                 ImGui::PushID(static_cast<int>(i));
-                if (ImGui::Selectable(directoryListing[i].c_str(), false, ImGuiSelectableFlags_SpanAllColumns,
+                if (ImGui::Selectable(directoryListing[i].c_str(), false, 0,
                                       ImVec2(100.0f, 20.0f)))
                     chosen = static_cast<int>(i);
                 ImGui::PopID();
