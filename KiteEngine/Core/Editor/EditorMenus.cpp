@@ -206,9 +206,13 @@ namespace KiteFramework
             ImGui::EndTooltip();
         }
         ImGui::Separator();
-        ImGui::InputText("##ArchetypeName", archetypeName.data(), archetypeName.size(),
-                         ImGuiInputTextFlags_CharsNoBlank | ImGuiInputTextFlags_AutoSelectAll);
-        if (ImGui::Button("OK", ImVec2(120.0f, 0.0f)))
+        // The name is what one types first; Enter is OK.
+        if (ImGui::IsWindowAppearing())
+            ImGui::SetKeyboardFocusHere();
+        const bool entered = ImGui::InputText("##ArchetypeName", archetypeName.data(), archetypeName.size(),
+                                              ImGuiInputTextFlags_CharsNoBlank | ImGuiInputTextFlags_AutoSelectAll |
+                                                  ImGuiInputTextFlags_EnterReturnsTrue);
+        if (ImGui::Button("OK", ImVec2(120.0f, 0.0f)) || entered)
         {
             if (GetInspecting() && CreateArchetype(archetypeName.data()))
                 ClearInspecting();
