@@ -67,3 +67,30 @@ TEST_F(InspectorPanel, TheNameChangesOnEnterAndDeleteWhileTypingRemovesNothing)
     EXPECT_EQ(editor->GetInspecting(), nullptr);
     EXPECT_TRUE(factory->GetObjects().empty());
 }
+
+TEST_F(InspectorPanel, AClickOnTheViewsOwnMenuPicksNothingBeneathIt)
+{
+    // A backdrop covering the whole scene view.
+    GameObject* backdrop = Make("Backdrop", 0.0f, 0.0f, 1.0f);
+    backdrop->GetComponent<Transform>()->SetScale(16.0f, 9.0f);
+    Frame();
+    Frame();
+    const Editor::ViewRect view = editor->GetViewRect();
+    const int x = static_cast<int>(view.x + view.w / 2.0f);
+    const int y = static_cast<int>(view.y + view.h / 2.0f);
+    Cursor(x, y);
+    fake.PushMouse(Platform::EventType::MouseMove, x, y);
+    fake.PushMouse(Platform::EventType::MouseDown, x, y, 1);
+    fake.PushMouse(Platform::EventType::MouseUp, x, y, 1);
+    Frame();
+    Frame();
+    // The menu opened at the cursor; its "Close" button lies just inside it.
+    ClickAt(x + 25, y + 15);
+    EXPECT_EQ(editor->GetInspecting(), nullptr);
+    EXPECT_FALSE(ConsoleHas("Found Nothing"));
+
+    // With the menu gone, the same place picks the backdrop.
+    Frame();
+    ClickAt(x + 25, y + 15);
+    EXPECT_EQ(editor->GetInspecting(), backdrop);
+}
