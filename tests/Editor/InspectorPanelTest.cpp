@@ -2,6 +2,7 @@
 // only, and Delete typed into it removes no object.
 #include "Editor/EditorWorld.h"
 
+#include "Core/Graphics/Sprite.h"
 #include "Platform/VirtualKeys.h"
 
 using namespace KiteTest;
@@ -93,4 +94,19 @@ TEST_F(InspectorPanel, AClickOnTheViewsOwnMenuPicksNothingBeneathIt)
     Frame();
     ClickAt(x + 25, y + 15);
     EXPECT_EQ(editor->GetInspecting(), backdrop);
+}
+
+TEST_F(InspectorPanel, TheHierarchySelectsTheClickedObjectAndOutlinesIt)
+{
+    GameObject* first = Make("First");
+    GameObject* second = Make("Second");
+    second->AddComponent(CT_Sprite);
+    Frame();
+    // Rows of the hierarchy, under its "Game Objects" label.
+    ClickAt(60, 87);
+    EXPECT_EQ(editor->GetInspecting(), second);
+    EXPECT_TRUE(second->GetComponent<Sprite>()->getDebug());
+    ClickAt(60, 70);
+    EXPECT_EQ(editor->GetInspecting(), first);
+    EXPECT_FALSE(second->GetComponent<Sprite>()->getDebug());
 }
