@@ -154,13 +154,20 @@ TEST_F(SceneView, ScaleAndRotateFollowTheMouseMovement)
     EXPECT_FLOAT_EQ(t->GetRotation(), 1.0f);
 }
 
-TEST_F(SceneView, RotatedObjectsArePickedByTheBoxOfTwoCorners)
+TEST_F(SceneView, TurnedObjectsArePickedWhereTheyAreDrawn)
 {
-    GameObject* stall = Make("Stall", 0.0f, 0.0f, 1.0f);
-    stall->GetComponent<Transform>()->SetRot(90.0f);
+    GameObject* stall = Make("Stall", 100.0f, 0.0f, 1.0f);
     Transform* t = stall->GetComponent<Transform>();
-    EXPECT_TRUE(Editor::HitTest(*t, Vector2D(49.0f, 49.0f)));
-    EXPECT_FALSE(Editor::HitTest(*t, Vector2D(51.0f, 0.0f)));
+    t->SetRot(45.0f);
+    // A 100-unit square turned by 45 degrees reaches 70.7 units out along
+    // the axes and no further than 50 along its diagonals.
+    EXPECT_TRUE(Editor::HitTest(*t, Vector2D(100.0f, 0.0f)));
+    EXPECT_TRUE(Editor::HitTest(*t, Vector2D(165.0f, 0.0f)));
+    EXPECT_TRUE(Editor::HitTest(*t, Vector2D(100.0f, -65.0f)));
+    EXPECT_FALSE(Editor::HitTest(*t, Vector2D(145.0f, 45.0f)));
+    EXPECT_FALSE(Editor::HitTest(*t, Vector2D(175.0f, 0.0f)));
+    t->SetScale(0.0f, 1.0f);
+    EXPECT_FALSE(Editor::HitTest(*t, Vector2D(100.0f, 0.0f))) << "a flattened object covers nothing";
 }
 
 TEST_F(SceneView, WhilePlayingTheGameSeesTheMouseThroughTheView)

@@ -155,6 +155,12 @@ TEST_F(EditorSession, PickMoveRenameSavePlayStopAndSaveAs)
     Do("type --delay 50 Box");
     Keys("Delete");
     Keys("Return");
+    // A field of a component: the Transform's rotation, typed in.
+    Click(static_cast<int>(width) - 333, 218);
+    Click(static_cast<int>(width) - 212, 375);
+    Keys("ctrl+a");
+    Do("type --delay 50 45");
+    Keys("Return");
     Keys("ctrl+s");
     Sleep(0.5);
 
@@ -164,6 +170,7 @@ TEST_F(EditorSession, PickMoveRenameSavePlayStopAndSaveAs)
     const std::string crate = Slurp(scenes / "Splash1" / "1.xml");
     EXPECT_NEAR(Value(crate, "translation", "x"), -400.0f + 100.0f * 1600.0f / SceneW(), 4.0f) << crate;
     EXPECT_NEAR(Value(crate, "translation", "y"), 50.0f * 900.0f / SceneH(), 4.0f) << crate;
+    EXPECT_EQ(Value(crate, "Transform", "rotation"), 45.0f) << crate;
 
     // Empty space selects nothing.
     Click(PixelX(0.0f), PixelY(350.0f));

@@ -1,9 +1,10 @@
 // Editor: the scene view's mouse: inside test, conversion to world units,
 // picking, the selected object's outline and the gizmo.
 #include <algorithm>
+#include <cmath>
 #include <iostream>
 
-#include <glm/vec4.hpp>
+#include <glm/mat4x4.hpp>
 #include <imgui.h>
 
 #include "Core/Editor/Editor.h"
@@ -59,12 +60,19 @@ namespace KiteFramework
 
     bool Editor::HitTest(Transform& transform, const Vector2D& p)
     {
+        // The point taken back into the object's unit square, so that a
+        // turned object is hit where it is drawn (two corners alone would
+        // give a 45-degree object a box of no width).
         transform.Update();
         const glm::mat4 m = transform.GetTransformation();
-        const glm::vec4 a = m * glm::vec4(-0.5f, -0.5f, 0.0f, 1.0f);
-        const glm::vec4 b = m * glm::vec4(0.5f, 0.5f, 0.0f, 1.0f);
-        return std::min(a.x, b.x) <= p.x && p.x <= std::max(a.x, b.x) && std::min(a.y, b.y) <= p.y &&
-               p.y <= std::max(a.y, b.y);
+        const float det = m[0][0] * m[1][1] - m[1][0] * m[0][1];
+        if (std::fabs(det) < 1e-12f)
+            return false;
+        const float dx = p.x - m[3][0];
+        const float dy = p.y - m[3][1];
+        const float u = (m[1][1] * dx - m[1][0] * dy) / det;
+        const float v = (-m[0][1] * dx + m[0][0] * dy) / det;
+        return u >= -0.5f && u <= 0.5f && v >= -0.5f && v <= 0.5f;
     }
 
     void Editor::Pick(const Vector2D& p)
