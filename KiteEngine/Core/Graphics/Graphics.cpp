@@ -16,6 +16,7 @@
 #include "Core/Graphics/GraphicsPaths.h"
 #include "Core/Graphics/Mesh.h"
 #include "Core/Graphics/MyGLSL.h"
+#include "Core/Graphics/QuadBatch.h"
 #include "Core/Graphics/Sprite.h"
 #include "Core/Graphics/Text.h"
 #include "Core/Objects/ComponentCreator.h"
@@ -31,6 +32,10 @@ namespace KiteFramework
           window(window_),
           width(width_),
           height(height_),
+          batch(std::make_unique<QuadBatch>()),
+          spriteQuads(std::make_unique<QuadProgram>()),
+          textQuads(std::make_unique<QuadProgram>()),
+          particleQuads(std::make_unique<QuadProgram>()),
           viewportWidth(width_),
           viewportHeight(height_)
     {
@@ -77,13 +82,7 @@ namespace KiteFramework
             *program = nullptr;
         }
         if (glReady)
-        {
-            glDeleteVertexArrays(1, &quadVertexArray);
-            glDeleteVertexArrays(1, &textVertexArray);
-            glDeleteBuffers(1, &quadPositionBuffer);
-            glDeleteBuffers(1, &quadUVBuffer);
-            glDeleteBuffers(1, &textBuffer);
-        }
+            batch->Destroy();
         if (GRAPHICS == this)
             GRAPHICS = nullptr;
     }
@@ -103,9 +102,7 @@ namespace KiteFramework
         if (glReady)
         {
             BuildPrograms();
-            glGenVertexArrays(1, &quadVertexArray);
-            glGenBuffers(1, &quadPositionBuffer);
-            glGenBuffers(1, &quadUVBuffer);
+            batch->Create();
             BindBasic(meshes[0]);
             FontSetUp();
         }
@@ -147,11 +144,13 @@ namespace KiteFramework
             const char* vertex;
             const char* fragment;
             Uniforms* uniforms;
+            QuadProgram* quads;
         };
         const Build builds[] = {
-            {&spriteProgram, "Assets/Shaders/ver.vs", "Assets/Shaders/frag.fs", &spriteUniforms},
-            {&textProgram, "Assets/Shaders/text.vs", "Assets/Shaders/text.fs", &textUniforms},
-            {&particleProgram, "Assets/Shaders/particle.vs", "Assets/Shaders/particle.fs", &particleUniforms},
+            {&spriteProgram, "Assets/Shaders/ver.vs", "Assets/Shaders/frag.fs", &spriteUniforms, spriteQuads.get()},
+            {&textProgram, "Assets/Shaders/text.vs", "Assets/Shaders/text.fs", &textUniforms, textQuads.get()},
+            {&particleProgram, "Assets/Shaders/particle.vs", "Assets/Shaders/particle.fs", &particleUniforms,
+             particleQuads.get()},
         };
         // A program that fails is reported and the next is built all the same.
         for (const Build& b : builds)
@@ -162,6 +161,24 @@ namespace KiteFramework
             if (!(*b.program)->Setup(vertex.c_str(), fragment.c_str(), nullptr))
                 shadersReady = false;
             CacheUniforms(*b.program, *b.uniforms);
+            const Uniforms& u = *b.uniforms;
+            b.quads->id = (*b.program)->GetProgram();
+            b.quads->blendingLocation = u.blending;
+            b.quads->debugLocation = u.debug;
+            // What no quad changes is set once: uniforms keep their values
+            // in the program.
+            (*b.program)->Start();
+            glUniform1i(u.texture1, 0);
+            glUniform1i(u.texture2, 1);
+            glUniform1i(u.line, 0);
+            glUniformMatrix4fv(u.view, 1, GL_FALSE, glm::value_ptr(view));
+            glUniformMatrix4fv(u.projection, 1, GL_FALSE, glm::value_ptr(projection));
+            (*b.program)->End();
+        }
+        // A program that did not link leaves errors behind; they say nothing
+        // about later calls.
+        while (glGetError() != GL_NO_ERROR)
+        {
         }
     }
 
@@ -219,8 +236,7 @@ namespace KiteFramework
             {{0.0f, 0.0f}, {0.0f, 1.0f}, {1.0f, 1.0f}, {1.0f, 1.0f}, {1.0f, 0.0f}, {0.0f, 0.0f}}};
         const std::array<float, 4> white{1.0f, 1.0f, 1.0f, 1.0f};
         if (texture != 0)
-            DrawQuad(spriteProgram, spriteUniforms, texture, 0, 0.0f, fullUV, white, false, model, 2, GL_TRIANGLES);
-        EndQuads();
+            AppendQuad(spriteQuads.get(), texture, 0, 0.0f, fullUV, white, false, model);
         SwapBuffers();
     }
 
@@ -247,9 +263,12 @@ namespace KiteFramework
     {
         if (!glReady)
             return;
-        EndQuads();
+        FlushQuads();
+        batch->ResetCounts();
         glClearColor(background.r, background.g, background.b, background.a);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        // Depth testing is never on: the draw order alone decides what
+        // covers what, so the depth buffer is left alone.
+        glClear(GL_COLOR_BUFFER_BIT);
         glEnable(GL_BLEND);
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
         if (ENGINE && ENGINE->GetEngineStatus(ES_EDITORVIEW) && !ENGINE->GetEngineStatus(ES_FULLSCREEN))
@@ -270,8 +289,26 @@ namespace KiteFramework
     {
         if (!glReady)
             return;
+        FlushQuads();
         if (Platform::Window* live = LiveWindow())
             live->SwapBuffers();
+    }
+
+    void Graphics::FlushQuads()
+    {
+        if (glReady)
+            batch->Flush();
+    }
+
+    std::size_t Graphics::GetDrawCalls() const
+    {
+        return batch->DrawCalls();
+    }
+
+    void Graphics::SetBatchRuns(bool on)
+    {
+        FlushQuads();
+        batch->SetRuns(on);
     }
 
     void Graphics::SetBG(float r, float g, float b, float a)

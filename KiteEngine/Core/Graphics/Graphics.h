@@ -4,7 +4,9 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <filesystem>
+#include <memory>
 #include <unordered_map>
 #include <map>
 #include <string>
@@ -32,6 +34,9 @@ namespace KiteFramework
     class Sprite;
     class Text;
     class Emitter;
+    class QuadBatch;
+    struct QuadProgram;
+    struct QuadState;
     struct Data;
     struct Message;
 
@@ -93,6 +98,14 @@ namespace KiteFramework
         void DrawWorld();
         void SwapBuffers();
         void SetBG(float r, float g, float b, float a);
+        // Draws every quad written since the last flush; the frame steps do
+        // it themselves, others who draw with OpenGL in between call it first.
+        void FlushQuads();
+        // Draw calls since the last StartFrame.
+        std::size_t GetDrawCalls() const;
+        // Off: every quad is its own draw call, the same picture drawn the
+        // slow way, to compare against.
+        void SetBatchRuns(bool on);
 
         // Textures. The cells stay valid for the life of Graphics.
         unsigned int* GetTexture(const std::string& name);
@@ -112,7 +125,10 @@ namespace KiteFramework
         void CreateBasicMesh();
         Mesh* GetMesh(MeshType type);
         Mesh* GetMesh(int type) { return GetMesh(static_cast<MeshType>(type)); }
+        // Takes the quad's corners from the mesh; every sprite and particle
+        // quad is built from them.
         void BindBasic(const Mesh* mesh);
+        // Quads are always drawn as triangles, whatever the mode.
         void MeshDraw(Sprite* sprite, DrawMode mode);
         void MeshPartDraw(Sprite* sprite, const Data& particle, DrawMode mode);
         // owner: the emitter's Transform (the sprite's when null).
@@ -188,15 +204,11 @@ namespace KiteFramework
         void BuildPrograms();
         void CacheUniforms(MyGLSL* program, Uniforms& out);
         void DrawLoadingScreen(unsigned int texture);
-        // Runs of quads share the program, vertex array and fixed uniforms;
-        // EndQuads puts them away before anything else draws.
-        void BeginQuads(MyGLSL* program, const Uniforms& u);
-        void EndQuads();
-        void SetQuadTextures(const Uniforms& u, unsigned int texture, unsigned int blendTexture);
-        // One textured quad with a program of the sprite kind.
-        void DrawQuad(MyGLSL* program, const Uniforms& u, unsigned int texture, unsigned int blendTexture,
-                      float blend, const std::array<std::array<float, 2>, 6>& uv, const std::array<float, 4>& tint,
-                      bool debug, const glm::mat4& model, int triangles, DrawMode mode);
+        // One textured quad placed by a model matrix, into the frame's stream.
+        void AppendQuad(QuadProgram* program, unsigned int texture, unsigned int blendTexture, float blend,
+                        const std::array<std::array<float, 2>, 6>& uv, const std::array<float, 4>& tint,
+                        bool debug, const glm::mat4& model);
+        void AppendParticles(Sprite* sprite, const Data* particles, std::size_t count, Transform* owner);
         void Unlist(Renderer* r);
         void ClearRegistries();
         void CompactRenderers();
@@ -230,14 +242,11 @@ namespace KiteFramework
         Uniforms spriteUniforms;
         Uniforms textUniforms;
         Uniforms particleUniforms;
-        unsigned int quadVertexArray = 0;
-        unsigned int quadPositionBuffer = 0;
-        unsigned int quadUVBuffer = 0;
-        unsigned int textVertexArray = 0;
-        unsigned int textBuffer = 0;
-        MyGLSL* boundQuadProgram = nullptr;
-        unsigned int boundTexture = 0;
-        int boundBlending = -1;
+        // Every quad of the frame goes through the batch, in draw order.
+        std::unique_ptr<QuadBatch> batch;
+        std::unique_ptr<QuadProgram> spriteQuads;
+        std::unique_ptr<QuadProgram> textQuads;
+        std::unique_ptr<QuadProgram> particleQuads;
 
         Colour background;
         Mesh* meshUnderConstruction = nullptr;

@@ -257,17 +257,25 @@ namespace KiteFramework
 
     void Graphics::CallDraw()
     {
+        // Each renderer follows its owner's Transform once a frame, here; the
+        // sprites then bring their coordinates and matrices up to date.
+        CompactRenderers();
+        for (Renderer* r : renderers)
+            r->RefreshTransform();
         for (Sprite* sprite : sprites)
         {
             GameObject* owner = sprite->GetOwner();
             if (!owner || !owner->isActive())
                 continue;
             sprite->Update();
-            sprite->RefreshTransform();
+            // A sprite whose entry another sprite of its object took is not
+            // in the draw list, so it was not refreshed above.
+            if (sprite->drawIndex == Renderer::notListed)
+                sprite->RefreshTransform();
             if (Transform* t = sprite->GetTransform())
                 t->Update();
         }
-        Reorder();
+        SortRenderers();
         DrawWorld();
     }
 
@@ -288,6 +296,6 @@ namespace KiteFramework
             if (r && r->GetOwner() && r->GetTransform())
                 r->RenderMe();
         }
-        EndQuads();
+        FlushQuads();
     }
 }

@@ -9,6 +9,7 @@
 #include "Core/Graphics/GLHeaders.h"
 #include "Core/Graphics/Graphics.h"
 #include "Core/Graphics/MyGLSL.h"
+#include "Core/Graphics/QuadBatch.h"
 #include "Core/Graphics/Text.h"
 #include "Core/Objects/GameObject.h"
 #include "Core/Objects/Transform.h"
@@ -24,21 +25,12 @@ namespace KiteFramework
     {
         if (!glReady || !textProgram)
             return;
-        EndQuads();
         textProgram->Start();
         // Text positions are world units, like sprites; the text shader
-        // places them with the same camera.
+        // places them with the same camera. Glyph quads go through the
+        // frame's quad stream.
         glUniformMatrix4fv(textUniforms.projection, 1, GL_FALSE, glm::value_ptr(projection));
         glUniform1i(textUniforms.text, 0);
-        glGenVertexArrays(1, &textVertexArray);
-        glGenBuffers(1, &textBuffer);
-        glBindVertexArray(textVertexArray);
-        glBindBuffer(GL_ARRAY_BUFFER, textBuffer);
-        glBufferData(GL_ARRAY_BUFFER, sizeof(float) * 6 * 4, nullptr, GL_DYNAMIC_DRAW);
-        glVertexAttribPointer(0, 4, GL_FLOAT, GL_FALSE, 4 * sizeof(float), nullptr);
-        glEnableVertexAttribArray(0);
-        glBindBuffer(GL_ARRAY_BUFFER, 0);
-        glBindVertexArray(0);
         textProgram->End();
     }
 
@@ -196,30 +188,23 @@ namespace KiteFramework
         if (!glReady || !textProgram || text.empty())
             return;
         LayoutText(text, x, y, scale, offset, centralise, glyphScratch);
-        if (glyphScratch.empty())
-            return;
-        EndQuads();
-        textProgram->Start();
-        glUniform3f(textUniforms.textColor, colour[0], colour[1], colour[2]);
-        glActiveTexture(GL_TEXTURE0);
-        glBindVertexArray(textVertexArray);
-        glBindBuffer(GL_ARRAY_BUFFER, textBuffer);
         for (const GlyphQuad& q : glyphScratch)
         {
             const Character& g = GetGlyph(static_cast<unsigned char>(q.character));
             if (g.textureID == 0)
                 continue;
-            // The bitmap's first row is the glyph's top.
-            const float vertices[6][4] = {
-                {q.left, q.top, 0.0f, 0.0f},    {q.left, q.bottom, 0.0f, 1.0f}, {q.right, q.bottom, 1.0f, 1.0f},
-                {q.right, q.bottom, 1.0f, 1.0f}, {q.right, q.top, 1.0f, 0.0f},   {q.left, q.top, 0.0f, 0.0f}};
-            glBindTexture(GL_TEXTURE_2D, g.textureID);
-            glBufferSubData(GL_ARRAY_BUFFER, 0, sizeof(vertices), vertices);
-            glDrawArrays(GL_TRIANGLES, 0, 6);
+            // Left-top, left-bottom, right-bottom, right-top; the bitmap's
+            // first row is the glyph's top.
+            const float corners[4][4] = {{q.left, q.top, 0.0f, 0.0f},
+                                         {q.left, q.bottom, 0.0f, 1.0f},
+                                         {q.right, q.bottom, 1.0f, 1.0f},
+                                         {q.right, q.top, 1.0f, 0.0f}};
+            QuadVertex* v = batch->Append(QuadState{textQuads.get(), g.textureID, 0, false});
+            for (const auto& c : corners)
+            {
+                *v = QuadVertex{{c[0], c[1]}, {c[2], c[3]}, {}, {}, {colour[0], colour[1], colour[2], 1.0f}};
+                ++v;
+            }
         }
-        glBindBuffer(GL_ARRAY_BUFFER, 0);
-        glBindVertexArray(0);
-        glBindTexture(GL_TEXTURE_2D, 0);
-        textProgram->End();
     }
 }

@@ -20,8 +20,6 @@ namespace KiteFramework
         *out = 0;
         if (!glReady || !path)
             return;
-        // Binding the new texture would confuse a run of quads.
-        EndQuads();
         int w = 0;
         int h = 0;
         int channels = 0;

@@ -3,12 +3,12 @@
 // multiplied by the tint; a green outline while debugging.
 in vec2 uv;
 in vec2 local;
+flat in vec4 tint;
+flat in float blend;
 
 uniform sampler2D texture1;
 uniform sampler2D texture2;
 uniform int blending;
-uniform float blend;
-uniform vec4 tint;
 uniform int debug;
 uniform int line;
 

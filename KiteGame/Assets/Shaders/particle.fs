@@ -1,12 +1,12 @@
 #version 330 core
 // Particle colour: as a sprite's, without the outline.
 in vec2 uv;
+flat in vec4 tint;
+flat in float blend;
 
 uniform sampler2D texture1;
 uniform sampler2D texture2;
 uniform int blending;
-uniform float blend;
-uniform vec4 tint;
 
 out vec4 colour;
 
