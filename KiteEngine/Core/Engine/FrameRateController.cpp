@@ -1,9 +1,10 @@
 // FrameRateController: the fixed 1/60 s frame step.
 #include "Core/Engine/FrameRateController.h"
 
-#include <algorithm>
+#include <time.h>
+
+#include <cerrno>
 #include <iostream>
-#include <thread>
 
 #include "Platform/Platform.h"
 
@@ -13,10 +14,23 @@ namespace KiteFramework
 
     namespace
     {
-        // The wait sleeps in short slices until this much of the step is
-        // left, then spins: sleeping is coarse, spinning is exact.
-        const std::chrono::microseconds kSpinMargin(2000);
-        const std::chrono::microseconds kSleepSlice(1000);
+        // The wait sleeps to this much before the deadline, then spins:
+        // a wake-up can come late by the timer slack and scheduling, the
+        // spin makes the end exact.
+        const std::chrono::microseconds kSpinMargin(250);
+
+        // Sleeps until an absolute time on the steady clock (which is
+        // CLOCK_MONOTONIC here), so a late wake-up never adds to the next.
+        void SleepUntil(FrameRateController::Clock::time_point until)
+        {
+            const auto since = std::chrono::duration_cast<std::chrono::nanoseconds>(until.time_since_epoch());
+            timespec at{};
+            at.tv_sec = static_cast<time_t>(since.count() / 1000000000);
+            at.tv_nsec = static_cast<long>(since.count() % 1000000000);
+            while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &at, nullptr) == EINTR)
+            {
+            }
+        }
     }
 
     void FrameRateController::Start()
@@ -28,8 +42,8 @@ namespace KiteFramework
     {
         const auto step = std::chrono::duration_cast<Clock::duration>(std::chrono::duration<float>(fixedDeltaTime));
         const auto deadline = start + step;
-        for (auto left = deadline - Clock::now(); left > kSpinMargin; left = deadline - Clock::now())
-            std::this_thread::sleep_for(std::min<Clock::duration>(left - kSpinMargin, kSleepSlice));
+        if (deadline - Clock::now() > kSpinMargin)
+            SleepUntil(deadline - kSpinMargin);
         do
         {
             end = Clock::now();

@@ -18,8 +18,9 @@ namespace KiteFramework
         using Clock = std::chrono::steady_clock;
 
         void Start();
-        // Waits until the frame has lasted the fixed step: sleeps most of it
-        // and spins only the last stretch.
+        // Waits until the frame has lasted the fixed step: sleeps to an
+        // absolute deadline a fraction of a millisecond short of it, then
+        // spins the rest.
         void Next();
         float getFixedDeltaTime() const { return fixedDeltaTime; }
         float getActualDeltaTime() const { return actualDeltaTime; }
