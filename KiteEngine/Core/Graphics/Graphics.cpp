@@ -36,6 +36,8 @@ namespace KiteFramework
           spriteQuads(std::make_unique<QuadProgram>()),
           textQuads(std::make_unique<QuadProgram>()),
           particleQuads(std::make_unique<QuadProgram>()),
+          plainSpriteQuads(std::make_unique<QuadProgram>()),
+          plainParticleQuads(std::make_unique<QuadProgram>()),
           viewportWidth(width_),
           viewportHeight(height_)
     {
@@ -74,7 +76,8 @@ namespace KiteFramework
         delete meshUnderConstruction;
         meshUnderConstruction = nullptr;
 
-        for (MyGLSL** program : {&spriteProgram, &textProgram, &particleProgram})
+        for (MyGLSL** program :
+             {&spriteProgram, &textProgram, &particleProgram, &plainSpriteProgram, &plainParticleProgram})
         {
             if (*program && glReady)
                 (*program)->Clean();
@@ -145,21 +148,41 @@ namespace KiteFramework
             const char* fragment;
             Uniforms* uniforms;
             QuadProgram* quads;
+            const char* defines;
         };
+        Uniforms plainSpriteUniforms;
+        Uniforms plainParticleUniforms;
+        const char* plain = "#define PLAIN_SPRITE 1";
         const Build builds[] = {
-            {&spriteProgram, "Assets/Shaders/ver.vs", "Assets/Shaders/frag.fs", &spriteUniforms, spriteQuads.get()},
-            {&textProgram, "Assets/Shaders/text.vs", "Assets/Shaders/text.fs", &textUniforms, textQuads.get()},
+            {&spriteProgram, "Assets/Shaders/ver.vs", "Assets/Shaders/frag.fs", &spriteUniforms, spriteQuads.get(),
+             nullptr},
+            {&textProgram, "Assets/Shaders/text.vs", "Assets/Shaders/text.fs", &textUniforms, textQuads.get(),
+             nullptr},
             {&particleProgram, "Assets/Shaders/particle.vs", "Assets/Shaders/particle.fs", &particleUniforms,
-             particleQuads.get()},
+             particleQuads.get(), nullptr},
+            {&plainSpriteProgram, "Assets/Shaders/ver.vs", "Assets/Shaders/frag.fs", &plainSpriteUniforms,
+             plainSpriteQuads.get(), plain},
+            {&plainParticleProgram, "Assets/Shaders/particle.vs", "Assets/Shaders/particle.fs",
+             &plainParticleUniforms, plainParticleQuads.get(), plain},
         };
-        // A program that fails is reported and the next is built all the same.
+        plainSprite = plainSpriteQuads.get();
+        plainParticle = plainParticleQuads.get();
+        // A program that fails is reported and the next is built all the
+        // same; a plain variant that fails leaves its quads to the general one.
         for (const Build& b : builds)
         {
             *b.program = new MyGLSL();
             std::string vertex = ResolveAssetPath(b.vertex);
             std::string fragment = ResolveAssetPath(b.fragment);
-            if (!(*b.program)->Setup(vertex.c_str(), fragment.c_str(), nullptr))
-                shadersReady = false;
+            if (!(*b.program)->Setup(vertex.c_str(), fragment.c_str(), nullptr, b.defines))
+            {
+                if (!b.defines)
+                    shadersReady = false;
+                else if (b.quads == plainSpriteQuads.get())
+                    plainSprite = spriteQuads.get();
+                else
+                    plainParticle = particleQuads.get();
+            }
             CacheUniforms(*b.program, *b.uniforms);
             const Uniforms& u = *b.uniforms;
             b.quads->id = (*b.program)->GetProgram();
@@ -236,7 +259,7 @@ namespace KiteFramework
             {{0.0f, 0.0f}, {0.0f, 1.0f}, {1.0f, 1.0f}, {1.0f, 1.0f}, {1.0f, 0.0f}, {0.0f, 0.0f}}};
         const std::array<float, 4> white{1.0f, 1.0f, 1.0f, 1.0f};
         if (texture != 0)
-            AppendQuad(spriteQuads.get(), texture, 0, 0.0f, fullUV, white, false, model);
+            AppendQuad(QuadState{plainSprite, texture, 0, false}, 0.0f, fullUV, white, model);
         SwapBuffers();
     }
 

@@ -205,14 +205,24 @@ namespace KiteFramework
         void CacheUniforms(MyGLSL* program, Uniforms& out);
         void DrawLoadingScreen(unsigned int texture);
         // One textured quad placed by a model matrix, into the frame's stream.
-        void AppendQuad(QuadProgram* program, unsigned int texture, unsigned int blendTexture, float blend,
-                        const std::array<std::array<float, 2>, 6>& uv, const std::array<float, 4>& tint,
-                        bool debug, const glm::mat4& model);
+        void AppendQuad(const QuadState& state, float blend, const std::array<std::array<float, 2>, 6>& uv,
+                        const std::array<float, 4>& tint, const glm::mat4& model);
         void AppendParticles(Sprite* sprite, const Data* particles, std::size_t count, Transform* owner);
+        // The sprite's quad state: the plain program when nothing else is needed.
+        QuadState StateOf(QuadProgram* general, QuadProgram* plain, unsigned int texture,
+                          unsigned int blendTexture, float blend, bool debug) const;
         void Unlist(Renderer* r);
         void ClearRegistries();
         void CompactRenderers();
+        // Follows each renderer's Transform (once a frame) and gathers its
+        // sort key; then sorts by the keys alone.
+        void GatherSortKeys();
         void SortRenderers();
+        // Sprite animation by the frame's step, and the walk drawing every
+        // renderer in order.
+        float AnimationStep() const;
+        void AnimateSprites();
+        void DrawRenderers();
 
         // Sort keys gathered once per sort, so the comparisons touch no
         // component.
@@ -239,6 +249,10 @@ namespace KiteFramework
         MyGLSL* spriteProgram = nullptr;
         MyGLSL* textProgram = nullptr;
         MyGLSL* particleProgram = nullptr;
+        // The same files built for quads that neither blend nor show their
+        // outline: most of them, and they then pay for neither.
+        MyGLSL* plainSpriteProgram = nullptr;
+        MyGLSL* plainParticleProgram = nullptr;
         Uniforms spriteUniforms;
         Uniforms textUniforms;
         Uniforms particleUniforms;
@@ -247,6 +261,11 @@ namespace KiteFramework
         std::unique_ptr<QuadProgram> spriteQuads;
         std::unique_ptr<QuadProgram> textQuads;
         std::unique_ptr<QuadProgram> particleQuads;
+        std::unique_ptr<QuadProgram> plainSpriteQuads;
+        std::unique_ptr<QuadProgram> plainParticleQuads;
+        // The plain variants, or the general programs when a variant failed.
+        QuadProgram* plainSprite = nullptr;
+        QuadProgram* plainParticle = nullptr;
 
         Colour background;
         Mesh* meshUnderConstruction = nullptr;

@@ -71,11 +71,19 @@ namespace KiteFramework
         batch->SetCorners(corners);
     }
 
-    void Graphics::AppendQuad(QuadProgram* program, unsigned int texture, unsigned int blendTexture, float blend,
-                              const std::array<std::array<float, 2>, 6>& uv, const std::array<float, 4>& tint,
-                              bool debug, const glm::mat4& model)
+    QuadState Graphics::StateOf(QuadProgram* general, QuadProgram* plain, unsigned int texture,
+                                unsigned int blendTexture, float blend, bool debug) const
     {
-        QuadVertex* v = batch->Append(QuadState{program, texture, blendTexture, debug});
+        // A blend texture at weight 0 (or below, clamped) changes no pixel.
+        if (debug || (blendTexture != 0 && blend > 0.0f))
+            return QuadState{general, texture, blendTexture, debug};
+        return QuadState{plain, texture, 0, false};
+    }
+
+    void Graphics::AppendQuad(const QuadState& state, float blend, const std::array<std::array<float, 2>, 6>& uv,
+                              const std::array<float, 4>& tint, const glm::mat4& model)
+    {
+        QuadVertex* v = batch->Append(state);
         const auto& corners = batch->Corners();
         // The four distinct vertices of the six: 0, 1, 2 and 4.
         const std::size_t from[4] = {0, 1, 2, 4};
@@ -114,8 +122,10 @@ namespace KiteFramework
         if (glReady && texture && *texture != 0)
         {
             unsigned int* blendTexture = sprite->GetBlendTexturePtr();
-            AppendQuad(spriteQuads.get(), *texture, blendTexture ? *blendTexture : 0, sprite->GetBlend(),
-                       sprite->UVs(), sprite->GetTint(), sprite->getDebug(), t->GetTransformation());
+            const float blend = sprite->GetBlend();
+            AppendQuad(StateOf(spriteQuads.get(), plainSprite, *texture, blendTexture ? *blendTexture : 0, blend,
+                               sprite->getDebug()),
+                       blend, sprite->UVs(), sprite->GetTint(), t->GetTransformation());
         }
         // The object's text goes over its sprite, whether or not the text
         // draws itself as well.
@@ -154,7 +164,9 @@ namespace KiteFramework
         t->Update();
         const glm::mat4 base = t->GetTransformation();
         unsigned int* blendTexture = sprite->GetBlendTexturePtr();
-        const unsigned int blendName = blendTexture ? *blendTexture : 0;
+        const float blend = sprite->GetBlend();
+        const QuadState state =
+            StateOf(particleQuads.get(), plainParticle, *texture, blendTexture ? *blendTexture : 0, blend, false);
         const glm::vec4 col0 = base[0];
         const glm::vec4 col1 = base[1];
         for (std::size_t i = 0; i < count; ++i)
@@ -172,8 +184,7 @@ namespace KiteFramework
             const float c = std::cos(a);
             m[0] = (c * col0 - s * col1) * p.scale;
             m[1] = (s * col0 + c * col1) * p.scale;
-            AppendQuad(particleQuads.get(), *texture, blendName, sprite->GetBlend(), sprite->UVs(), sprite->GetTint(),
-                       false, m);
+            AppendQuad(state, blend, sprite->UVs(), sprite->GetTint(), m);
         }
     }
 

@@ -202,28 +202,33 @@ namespace KiteFramework
     void Graphics::Reorder()
     {
         CompactRenderers();
-        for (Renderer* r : renderers)
-            r->RefreshTransform();
+        GatherSortKeys();
         SortRenderers();
     }
 
-    void Graphics::SortRenderers()
+    void Graphics::GatherSortKeys()
     {
         const std::size_t n = renderers.size();
         sortKeys.resize(n);
-        bool sorted = true;
         for (std::size_t i = 0; i < n; ++i)
         {
             Renderer* r = renderers[i];
+            r->RefreshTransform();
             const Transform* t = r->GetTransform();
             SortKey& key = sortKeys[i];
             key.renderer = r;
             key.hasTransform = t != nullptr;
             key.depth = t ? t->GetDepth() : 0.0f;
             key.y = t ? t->GetTransVec().y : 0.0f;
-            if (sorted && i > 0 && KeyBefore(key, sortKeys[i - 1]))
-                sorted = false;
         }
+    }
+
+    void Graphics::SortRenderers()
+    {
+        const std::size_t n = sortKeys.size();
+        bool sorted = true;
+        for (std::size_t i = 1; i < n && sorted; ++i)
+            sorted = !KeyBefore(sortKeys[i], sortKeys[i - 1]);
         if (sorted)
             return;
 
@@ -255,15 +260,24 @@ namespace KiteFramework
         }
     }
 
+    float Graphics::AnimationStep() const
+    {
+        return fc.getFixedDeltaTime() * (ENGINE ? ENGINE->GetTimeFactor() : 1.0f);
+    }
+
     void Graphics::CallDraw()
     {
-        // Each renderer follows its owner's Transform once a frame, here; the
-        // sprites then bring their coordinates and matrices up to date.
+        // One walk over the draw list follows each renderer's Transform and
+        // gathers the sort keys (depth and height are not changed by a
+        // matrix rebuild); one walk over the sprites brings their
+        // coordinates, matrices and animation up to date. The draw list is
+        // then sorted by the keys alone and drawn.
         CompactRenderers();
-        for (Renderer* r : renderers)
-            r->RefreshTransform();
-        for (Sprite* sprite : sprites)
+        GatherSortKeys();
+        const float step = AnimationStep();
+        for (std::size_t i = 0; i < sprites.size(); ++i)
         {
+            Sprite* sprite = sprites[i];
             GameObject* owner = sprite->GetOwner();
             if (!owner || !owner->isActive())
                 continue;
@@ -274,20 +288,32 @@ namespace KiteFramework
                 sprite->RefreshTransform();
             if (Transform* t = sprite->GetTransform())
                 t->Update();
+            if (sprite->GetTexturePtr() && sprite->getAnimated())
+                sprite->Animate(step);
         }
         SortRenderers();
-        DrawWorld();
+        DrawRenderers();
     }
 
-    void Graphics::DrawWorld()
+    void Graphics::AnimateSprites()
     {
-        const float step = fc.getFixedDeltaTime() * (ENGINE ? ENGINE->GetTimeFactor() : 1.0f);
+        const float step = AnimationStep();
         for (Sprite* sprite : sprites)
         {
             GameObject* owner = sprite->GetOwner();
             if (owner && owner->isActive() && sprite->GetTexturePtr() && sprite->getAnimated())
                 sprite->Animate(step);
         }
+    }
+
+    void Graphics::DrawWorld()
+    {
+        AnimateSprites();
+        DrawRenderers();
+    }
+
+    void Graphics::DrawRenderers()
+    {
         // Indexing, not iterators: drawing never adds renderers, but a gap
         // may appear if a component goes away while its object draws.
         for (std::size_t i = 0; i < renderers.size(); ++i)

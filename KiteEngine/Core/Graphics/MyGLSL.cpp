@@ -43,6 +43,27 @@ namespace
         return stream.str();
     }
 
+    // The source with the lines put after its "#version" line (which must
+    // stay first).
+    std::string WithDefines(const std::string& source, const char* defines)
+    {
+        if (!defines || !*defines || source.empty())
+            return source;
+        std::size_t at = 0;
+        if (source.compare(0, 8, "#version") == 0)
+        {
+            at = source.find('\n');
+            at = at == std::string::npos ? source.size() : at + 1;
+        }
+        std::string out = source.substr(0, at);
+        if (!out.empty() && out.back() != '\n')
+            out += '\n';
+        out += defines;
+        if (out.back() != '\n')
+            out += '\n';
+        return out + source.substr(at);
+    }
+
     // Compiles one stage; the info log is fetched but not shown.
     bool CompileStage(GLenum kind, const std::string& source, GLuint& shader)
     {
@@ -61,7 +82,7 @@ namespace
     }
 }
 
-bool MyGLSL::Setup(const char* vertexPath, const char* fragmentPath, const char* geometryPath)
+bool MyGLSL::Setup(const char* vertexPath, const char* fragmentPath, const char* geometryPath, const char* defines)
 {
     if (!KiteFramework::InitialiseGLEW())
         return false;
@@ -90,6 +111,10 @@ bool MyGLSL::Setup(const char* vertexPath, const char* fragmentPath, const char*
     {
         std::cout << "ERROR::FRAGMENT SHADER::FILE_NOT_SUCCESFULLY_READ" << std::endl;
     }
+
+    vertexSource = WithDefines(vertexSource, defines);
+    fragmentSource = WithDefines(fragmentSource, defines);
+    geometrySource = WithDefines(geometrySource, defines);
 
     vertexCompiled = CompileStage(GL_VERTEX_SHADER, vertexSource, vertexShader);
     if (!vertexCompiled)

@@ -1,5 +1,7 @@
 #version 330 core
-// Particle colour: as a sprite's, without the outline.
+// Particle colour: as a sprite's, without the outline. The engine also
+// builds a plain variant with PLAIN_SPRITE defined for particles whose
+// sprite does not blend.
 in vec2 uv;
 flat in vec4 tint;
 flat in float blend;
@@ -10,10 +12,16 @@ uniform int blending;
 
 out vec4 colour;
 
+#ifdef PLAIN_SPRITE
+#define BLEND_ON false
+#else
+#define BLEND_ON (blending == 1)
+#endif
+
 void main()
 {
     vec4 base = texture(texture1, uv);
-    if (blending == 1)
+    if (BLEND_ON)
         base = mix(base, texture(texture2, uv), clamp(blend, 0.0, 1.0));
     colour = base * tint;
 }
