@@ -3,6 +3,7 @@
 
 #include <time.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <iostream>
 
@@ -14,10 +15,14 @@ namespace KiteFramework
 
     namespace
     {
-        // The wait sleeps to this much before the deadline, then spins:
-        // a wake-up can come late by the timer slack and scheduling, the
-        // spin makes the end exact.
-        const std::chrono::microseconds kSpinMargin(250);
+        // The wait sleeps to a margin before the deadline, then spins: a
+        // wake-up comes late by the timer slack and, on a busy machine, by
+        // scheduling; the spin makes the end exact. The margin follows how
+        // late wake-ups have been, within a fraction of a millisecond.
+        const std::chrono::microseconds kLeastMargin(200);
+        const std::chrono::microseconds kMostMargin(900);
+        const std::chrono::microseconds kMarginSpare(100);
+        const std::chrono::microseconds kMarginEase(5);
 
         // Sleeps until an absolute time on the steady clock (which is
         // CLOCK_MONOTONIC here), so a late wake-up never adds to the next.
@@ -42,8 +47,17 @@ namespace KiteFramework
     {
         const auto step = std::chrono::duration_cast<Clock::duration>(std::chrono::duration<float>(fixedDeltaTime));
         const auto deadline = start + step;
-        if (deadline - Clock::now() > kSpinMargin)
-            SleepUntil(deadline - kSpinMargin);
+        const auto wake = deadline - spinMargin;
+        if (wake > Clock::now())
+        {
+            SleepUntil(wake);
+            // Grow at once after a late wake-up, ease back slowly.
+            const auto late = Clock::now() - wake;
+            if (late + kMarginSpare > spinMargin)
+                spinMargin = std::min<Clock::duration>(late + kMarginSpare, kMostMargin);
+            else
+                spinMargin = std::max<Clock::duration>(spinMargin - kMarginEase, kLeastMargin);
+        }
         do
         {
             end = Clock::now();

@@ -19,8 +19,8 @@ namespace KiteFramework
 
         void Start();
         // Waits until the frame has lasted the fixed step: sleeps to an
-        // absolute deadline a fraction of a millisecond short of it, then
-        // spins the rest.
+        // absolute time a fraction of a millisecond short of it, then spins
+        // the rest.
         void Next();
         float getFixedDeltaTime() const { return fixedDeltaTime; }
         float getActualDeltaTime() const { return actualDeltaTime; }
@@ -39,6 +39,8 @@ namespace KiteFramework
         Clock::time_point start{};
         Clock::time_point end{};
         float actualDeltaTime = 0.0f;
+        // How long before the deadline the wait stops sleeping and spins.
+        Clock::duration spinMargin = std::chrono::microseconds(200);
         Platform::Window* window = nullptr;
     };
 
