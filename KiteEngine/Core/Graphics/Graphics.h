@@ -222,7 +222,10 @@ namespace KiteFramework
         // renderer in order.
         float AnimationStep() const;
         void AnimateSprites();
-        void DrawRenderers();
+        void UpdateSprite(Sprite* sprite, float step);
+        void DrawEntry(Renderer* r);
+        // Draws the list from an index on, then every queued quad.
+        void DrawRenderers(std::size_t from);
 
         // Sort keys gathered once per sort, so the comparisons touch no
         // component.
@@ -293,6 +296,9 @@ namespace KiteFramework
         std::vector<SortKey> sortKeys;
         std::vector<SortKey> sortScratch;
         std::size_t tombstones = 0;
+        // Whether CallDraw queues quads during its walk (the list was in
+        // order last frame).
+        bool drawWhileSorting = true;
         // The sprite entry each object has in the draw list.
         std::unordered_map<const GameObject*, Sprite*> ownerSprites;
         std::vector<GlyphQuad> glyphScratch;

@@ -99,6 +99,17 @@ namespace KiteFramework
         return &vertices[4 * quadCount++];
     }
 
+    void QuadBatch::Rewind(std::size_t quads)
+    {
+        if (quads >= quadCount)
+            return;
+        while (runCount > 0 && runs[runCount - 1].first >= quads)
+            --runCount;
+        if (runCount > 0)
+            runs[runCount - 1].count = quads - runs[runCount - 1].first;
+        quadCount = quads;
+    }
+
     void QuadBatch::EnsureGPUCapacity(std::size_t quads)
     {
         if (quads <= gpuQuadCapacity)

@@ -73,6 +73,8 @@ namespace KiteFramework
         // fills the four vertices (bottom-left, top-left, top-right,
         // bottom-right as the triangles (0, 1, 2) and (2, 3, 0)).
         QuadVertex* Append(const QuadState& state);
+        // Drops the quads queued after the first `quads` ones.
+        void Rewind(std::size_t quads);
         // Uploads the stream once and draws every run in order.
         void Flush();
 
