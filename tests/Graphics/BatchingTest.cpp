@@ -261,3 +261,29 @@ TEST_F(Batching, KnownColoursThroughTheStream)
     EXPECT_TRUE(Near(At(320, 0), green));                   // the nearer one on top
     EXPECT_TRUE(Near(At(0, 0), background));
 }
+
+TEST_F(Batching, AFrameLargerThanTheStreamKeepsEveryQuad)
+{
+    // 60 by 40 small squares, more than the stream first holds: the stream
+    // grows in the middle of the frame and keeps what was written before.
+    const std::string redPng = Image("red.png", Red);
+    const std::string greenPng = Image("green.png", Green);
+    for (int row = 0; row < 40; ++row)
+        for (int column = 0; column < 60; ++column)
+        {
+            const float x = -780.0f + 26.0f * static_cast<float>(column);
+            const float y = -430.0f + 22.0f * static_cast<float>(row);
+            // Deeper rows first, so the list is in order from the start.
+            Box(x, y, 100.0f - static_cast<float>(row), row < 20 ? redPng : greenPng, 0.12f);
+        }
+    for (int frame = 0; frame < 2; ++frame)
+    {
+        DrawFrame();
+        EXPECT_EQ(graphics->GetDrawCalls(), 2u);
+        EXPECT_TRUE(Near(At(-780, -430), red));
+        EXPECT_TRUE(Near(At(-780 + 26 * 30, -430 + 22 * 19), red));
+        EXPECT_TRUE(Near(At(-780 + 26 * 59, -430 + 22 * 20), green));
+        EXPECT_TRUE(Near(At(-780 + 26 * 59, -430 + 22 * 39), green));
+        EXPECT_TRUE(Near(At(-780 + 13, -430), background));
+    }
+}

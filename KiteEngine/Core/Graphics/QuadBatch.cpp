@@ -21,37 +21,47 @@ namespace KiteFramework
             AttribTint = 5
         };
 
+        constexpr std::size_t firstQuads = 1024;
+
         void Attribute(GLuint location, GLint size, std::size_t offset)
         {
             glEnableVertexAttribArray(location);
             glVertexAttribPointer(location, size, GL_FLOAT, GL_FALSE, sizeof(QuadVertex),
                                   reinterpret_cast<const void*>(offset));
         }
+
+        GLsizeiptr StreamBytes(std::size_t quads)
+        {
+            return static_cast<GLsizeiptr>(quads * 4 * sizeof(QuadVertex));
+        }
     }
 
     void QuadBatch::Create()
     {
         glGenVertexArrays(1, &vertexArray);
-        glGenBuffers(1, &vertexBuffer);
         glGenBuffers(1, &indexBuffer);
+        GLuint buffer = 0;
+        glGenBuffers(1, &buffer);
+        glBindBuffer(GL_ARRAY_BUFFER, buffer);
+        glBufferData(GL_ARRAY_BUFFER, StreamBytes(firstQuads), nullptr, GL_STREAM_DRAW);
+        streamQuads = firstQuads;
+        UseStreamBuffer(buffer);
         glBindVertexArray(vertexArray);
-        glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer);
-        Attribute(AttribPosition, 2, offsetof(QuadVertex, position));
-        Attribute(AttribUV, 2, offsetof(QuadVertex, uv));
-        Attribute(AttribAxes, 4, offsetof(QuadVertex, axes));
-        Attribute(AttribOrigin, 4, offsetof(QuadVertex, origin));
-        Attribute(AttribTint, 4, offsetof(QuadVertex, tint));
         glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, indexBuffer);
         glBindVertexArray(0);
-        glBindBuffer(GL_ARRAY_BUFFER, 0);
         glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
-        Reserve(1024);
+        EnsureIndices(firstQuads);
         ReserveRuns(64);
-        EnsureGPUCapacity(1024);
     }
 
     void QuadBatch::Destroy()
     {
+        if (mapped)
+        {
+            glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer);
+            glUnmapBuffer(GL_ARRAY_BUFFER);
+            glBindBuffer(GL_ARRAY_BUFFER, 0);
+        }
         if (vertexArray)
             glDeleteVertexArrays(1, &vertexArray);
         if (vertexBuffer)
@@ -59,19 +69,103 @@ namespace KiteFramework
         if (indexBuffer)
             glDeleteBuffers(1, &indexBuffer);
         vertexArray = vertexBuffer = indexBuffer = 0;
-        gpuQuadCapacity = 0;
+        streamQuads = indexQuads = 0;
+        target = nullptr;
+        targetQuads = 0;
+        mapped = false;
         quadCount = runCount = 0;
     }
 
-    void QuadBatch::Reserve(std::size_t quads)
+    void QuadBatch::UseStreamBuffer(unsigned int buffer)
     {
-        if (quads <= quadCapacity)
+        vertexBuffer = buffer;
+        glBindVertexArray(vertexArray);
+        glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer);
+        Attribute(AttribPosition, 2, offsetof(QuadVertex, position));
+        Attribute(AttribUV, 2, offsetof(QuadVertex, uv));
+        Attribute(AttribAxes, 4, offsetof(QuadVertex, axes));
+        Attribute(AttribOrigin, 4, offsetof(QuadVertex, origin));
+        Attribute(AttribTint, 4, offsetof(QuadVertex, tint));
+        glBindVertexArray(0);
+        glBindBuffer(GL_ARRAY_BUFFER, 0);
+    }
+
+    bool QuadBatch::MapStream()
+    {
+        // The whole buffer is written anew each batch: its old contents may
+        // go, so the driver need not wait for draws that still read them.
+        glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer);
+        void* memory = glMapBufferRange(GL_ARRAY_BUFFER, 0, StreamBytes(streamQuads),
+                                        GL_MAP_WRITE_BIT | GL_MAP_INVALIDATE_BUFFER_BIT);
+        glBindBuffer(GL_ARRAY_BUFFER, 0);
+        if (!memory)
+            return false;
+        target = static_cast<QuadVertex*>(memory);
+        targetQuads = streamQuads;
+        mapped = true;
+        return true;
+    }
+
+    void QuadBatch::GrowStream(std::size_t quads)
+    {
+        // A bigger buffer takes over what was written so far; rare, since
+        // the buffer keeps the size of the largest frame.
+        const std::size_t capacity = std::max(quads, streamQuads * 2);
+        GLuint grown = 0;
+        glGenBuffers(1, &grown);
+        glBindBuffer(GL_COPY_WRITE_BUFFER, grown);
+        glBufferData(GL_COPY_WRITE_BUFFER, StreamBytes(capacity), nullptr, GL_STREAM_DRAW);
+        glBindBuffer(GL_COPY_READ_BUFFER, vertexBuffer);
+        if (mapped)
+            glUnmapBuffer(GL_COPY_READ_BUFFER);
+        mapped = false;
+        glCopyBufferSubData(GL_COPY_READ_BUFFER, GL_COPY_WRITE_BUFFER, 0, 0, StreamBytes(quadCount));
+        glBindBuffer(GL_COPY_READ_BUFFER, 0);
+        glBindBuffer(GL_COPY_WRITE_BUFFER, 0);
+        glDeleteBuffers(1, &vertexBuffer);
+        UseStreamBuffer(grown);
+        streamQuads = capacity;
+        // What was written stays: the new mapping is write-only, not invalidated.
+        glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer);
+        void* memory = glMapBufferRange(GL_ARRAY_BUFFER, 0, StreamBytes(streamQuads), GL_MAP_WRITE_BIT);
+        glBindBuffer(GL_ARRAY_BUFFER, 0);
+        target = static_cast<QuadVertex*>(memory);
+        targetQuads = memory ? streamQuads : 0;
+        mapped = memory != nullptr;
+    }
+
+    void QuadBatch::ReserveFallback(std::size_t quads)
+    {
+        if (quads <= fallbackQuads)
             return;
-        const std::size_t capacity = std::max(quads, quadCapacity * 2);
+        const std::size_t capacity = std::max({quads, fallbackQuads * 2, firstQuads});
         std::unique_ptr<QuadVertex[]> grown(new QuadVertex[capacity * 4]);
-        std::copy(vertices.get(), vertices.get() + quadCount * 4, grown.get());
-        vertices = std::move(grown);
-        quadCapacity = capacity;
+        if (target == fallback.get())
+            std::copy(fallback.get(), fallback.get() + quadCount * 4, grown.get());
+        fallback = std::move(grown);
+        fallbackQuads = capacity;
+    }
+
+    void QuadBatch::MakeRoom()
+    {
+        if (vertexArray != 0 && (mapped || !target))
+        {
+            if (!target && MapStream())
+                return;
+            if (mapped)
+            {
+                GrowStream(quadCount + 1);
+                if (mapped)
+                    return;
+                // The grown buffer could not be mapped: what was written is
+                // lost, so the frame starts over in the fallback.
+                quadCount = runCount = 0;
+            }
+        }
+        // Without a mappable stream the quads go through an array of our own.
+        ReserveFallback(quadCount + 1);
+        target = fallback.get();
+        targetQuads = fallbackQuads;
     }
 
     void QuadBatch::ReserveRuns(std::size_t n)
@@ -87,8 +181,8 @@ namespace KiteFramework
 
     QuadVertex* QuadBatch::Append(const QuadState& state)
     {
-        if (quadCount == quadCapacity)
-            Reserve(quadCount + 1);
+        if (quadCount >= targetQuads)
+            MakeRoom();
         if (runCount == 0 || !runsOn || !(runs[runCount - 1].state == state))
         {
             if (runCount == runCapacity)
@@ -96,7 +190,7 @@ namespace KiteFramework
             runs[runCount++] = Run{state, quadCount, 0};
         }
         ++runs[runCount - 1].count;
-        return &vertices[4 * quadCount++];
+        return &target[4 * quadCount++];
     }
 
     void QuadBatch::Rewind(std::size_t quads)
@@ -110,11 +204,11 @@ namespace KiteFramework
         quadCount = quads;
     }
 
-    void QuadBatch::EnsureGPUCapacity(std::size_t quads)
+    void QuadBatch::EnsureIndices(std::size_t quads)
     {
-        if (quads <= gpuQuadCapacity)
+        if (quads <= indexQuads)
             return;
-        std::size_t capacity = std::max<std::size_t>(gpuQuadCapacity, 1024);
+        std::size_t capacity = std::max(indexQuads, firstQuads);
         while (capacity < quads)
             capacity *= 2;
         // Two triangles a quad over its four corners, as the basic quad has them.
@@ -131,15 +225,10 @@ namespace KiteFramework
             i[5] = v;
         }
         glBindVertexArray(vertexArray);
-        glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, indexBuffer);
         glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(indices.size() * sizeof(indices[0])),
                      indices.data(), GL_STATIC_DRAW);
-        glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer);
-        glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(capacity * 4 * sizeof(QuadVertex)), nullptr,
-                     GL_STREAM_DRAW);
         glBindVertexArray(0);
-        glBindBuffer(GL_ARRAY_BUFFER, 0);
-        gpuQuadCapacity = capacity;
+        indexQuads = capacity;
     }
 
     void QuadBatch::Bind(const QuadState& s, unsigned int bound[2], QuadProgram*& program)
@@ -179,16 +268,38 @@ namespace KiteFramework
 
     void QuadBatch::Flush()
     {
-        if (quadCount == 0 || vertexArray == 0)
+        const bool fromFallback = target != nullptr && target == fallback.get();
+        bool intact = true;
+        if (mapped)
+        {
+            glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer);
+            // False: the buffer's memory was lost meanwhile (as a screen mode
+            // change may do); the batch is dropped.
+            intact = glUnmapBuffer(GL_ARRAY_BUFFER) == GL_TRUE;
+            glBindBuffer(GL_ARRAY_BUFFER, 0);
+            mapped = false;
+        }
+        target = nullptr;
+        targetQuads = 0;
+        if (quadCount == 0 || vertexArray == 0 || !intact)
         {
             quadCount = runCount = 0;
             return;
         }
-        EnsureGPUCapacity(quadCount);
+        if (fromFallback)
+        {
+            if (quadCount > streamQuads)
+            {
+                streamQuads = std::max(quadCount, streamQuads * 2);
+                glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer);
+                glBufferData(GL_ARRAY_BUFFER, StreamBytes(streamQuads), nullptr, GL_STREAM_DRAW);
+            }
+            glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer);
+            glBufferSubData(GL_ARRAY_BUFFER, 0, StreamBytes(quadCount), fallback.get());
+            glBindBuffer(GL_ARRAY_BUFFER, 0);
+        }
+        EnsureIndices(quadCount);
         glBindVertexArray(vertexArray);
-        glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer);
-        glBufferSubData(GL_ARRAY_BUFFER, 0, static_cast<GLsizeiptr>(quadCount * 4 * sizeof(QuadVertex)),
-                        vertices.get());
         glActiveTexture(GL_TEXTURE0);
         // Others bind textures between frames (loading, the font): start unknown.
         unsigned int bound[2] = {~0u, ~0u};
@@ -196,7 +307,7 @@ namespace KiteFramework
         for (std::size_t r = 0; r < runCount; ++r)
         {
             const Run& run = runs[r];
-            if (!run.state.program)
+            if (!run.state.program || run.count == 0)
                 continue;
             Bind(run.state, bound, program);
             glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(run.count * 6), GL_UNSIGNED_INT,
@@ -205,7 +316,6 @@ namespace KiteFramework
             quadsDrawn += run.count;
         }
         glBindVertexArray(0);
-        glBindBuffer(GL_ARRAY_BUFFER, 0);
         glUseProgram(0);
         quadCount = runCount = 0;
     }

@@ -1,8 +1,9 @@
 // QuadBatch: every quad of a frame (sprites, particles, glyphs) written into
 // one vertex stream and drawn in runs, one draw call for each stretch of
-// consecutive quads that share program, textures and outline state. The
-// stream and index buffers persist and only grow, so a frame allocates
-// nothing once the largest frame has been seen. Graphics internals only.
+// consecutive quads that share program, textures and outline state. Quads
+// are written straight into the mapped vertex buffer; the stream and index
+// buffers persist and only grow, so a frame allocates nothing once the
+// largest frame has been seen. Graphics internals only.
 #pragma once
 
 #include <array>
@@ -98,14 +99,24 @@ namespace KiteFramework
             std::size_t count;
         };
 
-        void Reserve(std::size_t quads);
+        // Makes room for at least one more quad where Append writes.
+        void MakeRoom();
+        bool MapStream();
+        void GrowStream(std::size_t quads);
+        void UseStreamBuffer(unsigned int buffer);
+        void ReserveFallback(std::size_t quads);
         void ReserveRuns(std::size_t n);
-        void EnsureGPUCapacity(std::size_t quads);
+        void EnsureIndices(std::size_t quads);
         void Bind(const QuadState& state, unsigned int bound[2], QuadProgram*& program);
 
         std::array<std::array<float, 2>, 4> corners{{{-0.5f, -0.5f}, {-0.5f, 0.5f}, {0.5f, 0.5f}, {0.5f, -0.5f}}};
-        std::unique_ptr<QuadVertex[]> vertices;
-        std::size_t quadCapacity = 0;
+        // Where quads are written: the mapped stream, or the fallback array
+        // when the stream cannot be mapped; null between batches.
+        QuadVertex* target = nullptr;
+        std::size_t targetQuads = 0;
+        bool mapped = false;
+        std::unique_ptr<QuadVertex[]> fallback;
+        std::size_t fallbackQuads = 0;
         std::size_t quadCount = 0;
         std::unique_ptr<Run[]> runs;
         std::size_t runCapacity = 0;
@@ -115,7 +126,8 @@ namespace KiteFramework
         unsigned int vertexArray = 0;
         unsigned int vertexBuffer = 0;
         unsigned int indexBuffer = 0;
-        std::size_t gpuQuadCapacity = 0;
+        std::size_t streamQuads = 0;
+        std::size_t indexQuads = 0;
         std::size_t drawCalls = 0;
         std::size_t quadsDrawn = 0;
     };
