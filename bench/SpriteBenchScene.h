@@ -107,9 +107,10 @@ namespace SpriteBench
         bool done = false;
     };
 
-    inline double Median(std::vector<double> v)
+    // The quickest of several frames: on a shared machine other work only
+    // ever adds to a frame, so the quickest is the truest.
+    inline double Quickest(const std::vector<double>& v)
     {
-        std::sort(v.begin(), v.end());
-        return v.empty() ? 0.0 : v[v.size() / 2];
+        return v.empty() ? 0.0 : *std::min_element(v.begin(), v.end());
     }
 }

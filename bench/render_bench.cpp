@@ -5,10 +5,12 @@
 //   frame (16.7 ms) in a 1600 by 900 window, for each, and their ratio;
 // - the CPU cost of submitting one sprite with rasterisation discarded.
 // The two take turns measurement by measurement, so a busy machine slows
-// both alike; of several rounds the best of each counts. Needs a display
+// both alike; each measurement takes the quickest of several frames, and of
+// several rounds the best of each counts. Needs a display
 // (Xvfb will do).
 //   render_bench [rounds]
 //   render_bench submit    only the engine's submission, long, for a profiler
+//   render_bench curve     frame times of both at a few sprite counts
 #include <GL/glew.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -110,8 +112,8 @@ namespace
     public:
         EngineSide(Graphics* graphics, Scene& scene) : graphics_(graphics), scene_(scene) {}
 
-        // Median time of a whole frame (move, clear, update, sort, draw,
-        // finish, swap) in milliseconds.
+        // Time of a whole frame (move, clear, update, sort, draw, finish,
+        // swap) in milliseconds, the quickest of several.
         double FrameMs(std::size_t n, int frames)
         {
             scene_.Resize(n);
@@ -123,7 +125,7 @@ namespace
                 Frame();
                 times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
             }
-            return SpriteBench::Median(times);
+            return SpriteBench::Quickest(times);
         }
 
         // CPU microseconds of this thread per sprite for clearing,
@@ -286,8 +288,10 @@ namespace
 
 int main(int argc, char** argv)
 {
-    const bool submitOnly = argc > 1 && std::string(argv[1]) == "submit";
-    const int rounds = argc > 1 && !submitOnly ? std::max(1, std::atoi(argv[1])) : 3;
+    const std::string mode = argc > 1 ? argv[1] : "";
+    const bool submitOnly = mode == "submit";
+    const bool curve = mode == "curve";
+    const int rounds = argc > 1 && !submitOnly && !curve ? std::max(1, std::atoi(argv[1])) : 3;
 
     auto* engine = new Engine();
     auto* factory = new GameObjectFactory();
@@ -319,6 +323,20 @@ int main(int argc, char** argv)
     {
         std::printf("engine us per sprite submitted: %.3f\n",
                     side.CostMicroseconds(SpriteBench::costSprites, 1000));
+    }
+    else if (curve)
+    {
+        ReferenceProcess reference;
+        if (!reference.Start())
+            std::printf("the reference program could not be started\n");
+        for (std::size_t n : {1000u, 2000u, 4000u, 8000u, 16000u})
+            for (int turn = 0; turn < 2; ++turn)
+            {
+                const double e = side.FrameMs(n, 15);
+                const double r = reference.Ask("frame " + std::to_string(n) + " 15");
+                std::printf("%6zu sprites: engine %7.2f ms, reference %7.2f ms a frame\n", n, e, r);
+                std::fflush(stdout);
+            }
     }
     else
     {
