@@ -125,6 +125,34 @@ TEST_F(Batching, SameStateQuadsAreOneDrawCallAndAStateChangeSplitsTheRun)
     EXPECT_EQ(graphics->GetDrawCalls(), 42u);
 }
 
+TEST_F(Batching, TextsAreOneDrawCallWithTheSameGlyphsAsTheirOwnTextures)
+{
+    Text* hello = AddText(Make("sign", -300, 100, 2), "Hello, world");
+    hello->SetColor({1.0f, 1.0f, 0.0f});
+    hello->SetScale(0.6f);
+    Text* score = AddText(Make("score", 250, -150, 1), "Score: 1234\\n Gold: 56");
+    score->SetColor({0.2f, 0.8f, 1.0f});
+    score->SetScale(0.35f);
+    const std::vector<unsigned char> layered = Frame();
+    EXPECT_EQ(graphics->GetDrawCalls(), 1u);
+
+    // Each glyph from its own texture: a call a glyph, and not one pixel
+    // differs.
+    graphics->SetBatchRuns(false);
+    const std::vector<unsigned char> own = Frame();
+    EXPECT_GT(graphics->GetDrawCalls(), 20u);
+    ASSERT_EQ(layered.size(), own.size());
+    std::size_t differing = 0;
+    std::size_t covered = 0;
+    for (std::size_t i = 0; i < own.size(); i += 4)
+    {
+        differing += std::equal(&own[i], &own[i] + 4, &layered[i]) ? 0 : 1;
+        covered += Near({own[i], own[i + 1], own[i + 2], 0}, background, 2) ? 0 : 1;
+    }
+    EXPECT_EQ(differing, 0u);
+    EXPECT_GT(covered, 1000u);
+}
+
 TEST_F(Batching, ParticlesOfOneEmitterAreOneDrawCall)
 {
     GENRANDNUM::Seed(7);

@@ -38,6 +38,7 @@ namespace KiteFramework
           particleQuads(std::make_unique<QuadProgram>()),
           plainSpriteQuads(std::make_unique<QuadProgram>()),
           plainParticleQuads(std::make_unique<QuadProgram>()),
+          layeredTextQuads(std::make_unique<QuadProgram>()),
           viewportWidth(width_),
           viewportHeight(height_)
     {
@@ -76,8 +77,10 @@ namespace KiteFramework
         delete meshUnderConstruction;
         meshUnderConstruction = nullptr;
 
-        for (MyGLSL** program :
-             {&spriteProgram, &textProgram, &particleProgram, &plainSpriteProgram, &plainParticleProgram})
+        if (glReady)
+            DeleteGlyphLayers();
+        for (MyGLSL** program : {&spriteProgram, &textProgram, &particleProgram, &plainSpriteProgram,
+                                 &plainParticleProgram, &layeredTextProgram})
         {
             if (*program && glReady)
                 (*program)->Clean();
@@ -152,6 +155,7 @@ namespace KiteFramework
         };
         Uniforms plainSpriteUniforms;
         Uniforms plainParticleUniforms;
+        Uniforms layeredTextUniforms;
         const char* plain = "#define PLAIN_SPRITE 1";
         const Build builds[] = {
             {&spriteProgram, "Assets/Shaders/ver.vs", "Assets/Shaders/frag.fs", &spriteUniforms, spriteQuads.get(),
@@ -164,6 +168,8 @@ namespace KiteFramework
              plainSpriteQuads.get(), plain},
             {&plainParticleProgram, "Assets/Shaders/particle.vs", "Assets/Shaders/particle.fs",
              &plainParticleUniforms, plainParticleQuads.get(), plain},
+            {&layeredTextProgram, "Assets/Shaders/text.vs", "Assets/Shaders/text.fs", &layeredTextUniforms,
+             layeredTextQuads.get(), "#define GLYPH_ARRAY 1"},
         };
         plainSprite = plainSpriteQuads.get();
         plainParticle = plainParticleQuads.get();
@@ -180,8 +186,10 @@ namespace KiteFramework
                     shadersReady = false;
                 else if (b.quads == plainSpriteQuads.get())
                     plainSprite = spriteQuads.get();
-                else
+                else if (b.quads == plainParticleQuads.get())
                     plainParticle = particleQuads.get();
+                else
+                    layeredTextReady = false;
             }
             CacheUniforms(*b.program, *b.uniforms);
             const Uniforms& u = *b.uniforms;
@@ -196,8 +204,10 @@ namespace KiteFramework
             glUniform1i(u.line, 0);
             glUniformMatrix4fv(u.view, 1, GL_FALSE, glm::value_ptr(view));
             glUniformMatrix4fv(u.projection, 1, GL_FALSE, glm::value_ptr(projection));
+            glUniform1i(u.text, 0);
             (*b.program)->End();
         }
+        layerSizeLocation = layeredTextProgram->GetUniformLocation("layerSize");
         // A program that did not link leaves errors behind; they say nothing
         // about later calls.
         while (glGetError() != GL_NO_ERROR)
@@ -332,6 +342,7 @@ namespace KiteFramework
     {
         FlushQuads();
         batch->SetRuns(on);
+        useGlyphLayers = on;
     }
 
     void Graphics::SetBG(float r, float g, float b, float a)

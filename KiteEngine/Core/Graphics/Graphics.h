@@ -103,8 +103,9 @@ namespace KiteFramework
         void FlushQuads();
         // Draw calls since the last StartFrame.
         std::size_t GetDrawCalls() const;
-        // Off: every quad is its own draw call, the same picture drawn the
-        // slow way, to compare against.
+        // Off: every quad is its own draw call and every glyph is drawn
+        // from its own texture, the same picture drawn the slow way, to
+        // compare against.
         void SetBatchRuns(bool on);
 
         // Textures. The cells stay valid for the life of Graphics.
@@ -203,6 +204,11 @@ namespace KiteFramework
         bool CreateContext();
         void BuildPrograms();
         void CacheUniforms(MyGLSL* program, Uniforms& out);
+        // Copies every glyph into one layered texture, a glyph a layer at its
+        // corner, so that text draws in runs like sprites; rebuilt when a
+        // glyph has changed since.
+        void BuildGlyphLayers();
+        void DeleteGlyphLayers();
         void DrawLoadingScreen(unsigned int texture);
         // One textured quad placed by a model matrix, into the frame's stream.
         void AppendQuad(const QuadState& state, float blend, const std::array<std::array<float, 2>, 6>& uv,
@@ -256,6 +262,8 @@ namespace KiteFramework
         // outline: most of them, and they then pay for neither.
         MyGLSL* plainSpriteProgram = nullptr;
         MyGLSL* plainParticleProgram = nullptr;
+        // The text files built to read glyphs from the layered texture.
+        MyGLSL* layeredTextProgram = nullptr;
         Uniforms spriteUniforms;
         Uniforms textUniforms;
         Uniforms particleUniforms;
@@ -266,6 +274,7 @@ namespace KiteFramework
         std::unique_ptr<QuadProgram> particleQuads;
         std::unique_ptr<QuadProgram> plainSpriteQuads;
         std::unique_ptr<QuadProgram> plainParticleQuads;
+        std::unique_ptr<QuadProgram> layeredTextQuads;
         // The plain variants, or the general programs when a variant failed.
         QuadProgram* plainSprite = nullptr;
         QuadProgram* plainParticle = nullptr;
@@ -275,6 +284,16 @@ namespace KiteFramework
         std::vector<Mesh*> meshes;
         std::map<std::string, unsigned int*> textures;
         std::array<Character, 128> glyphs{};
+        // The glyphs as layers of one texture (0 until built); a glyph whose
+        // layer is not filled draws from its own texture.
+        unsigned int glyphLayers = 0;
+        int glyphLayerSize = 0;
+        std::array<bool, 128> glyphLayered{};
+        bool glyphLayersStale = true;
+        bool layeredTextReady = true;
+        // Off with the batch runs: glyphs then draw from their own textures.
+        bool useGlyphLayers = true;
+        int layerSizeLocation = -1;
 
         glm::mat4 view;
         glm::mat4 projection;

@@ -247,7 +247,7 @@ namespace KiteFramework
         }
         if (s.texture != bound[0])
         {
-            glBindTexture(GL_TEXTURE_2D, s.texture);
+            glBindTexture(s.layered ? GL_TEXTURE_2D_ARRAY : GL_TEXTURE_2D, s.texture);
             bound[0] = s.texture;
         }
         // Uniform values live in the program, so each is set only when a

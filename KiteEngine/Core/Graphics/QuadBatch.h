@@ -44,11 +44,13 @@ namespace KiteFramework
         unsigned int texture = 0;
         unsigned int blendTexture = 0;
         bool debug = false;
+        // The texture is an array of layers (the font's glyphs), not a 2D image.
+        bool layered = false;
 
         bool operator==(const QuadState& o) const
         {
             return program == o.program && texture == o.texture && blendTexture == o.blendTexture &&
-                   debug == o.debug;
+                   debug == o.debug && layered == o.layered;
         }
     };
 
