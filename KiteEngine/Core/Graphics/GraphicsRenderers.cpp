@@ -294,7 +294,8 @@ namespace KiteFramework
         // in most frames, already queues the renderer's quads. Once an entry
         // sorts before the one ahead of it, what was queued is dropped and
         // the list is sorted and drawn again. An emitter ends the early
-        // drawing: the sprite it borrows may not be up to date yet.
+        // drawing: it moves its particles as it draws, and the sprite it
+        // borrows may not be up to date yet.
         CompactRenderers();
         const float step = AnimationStep();
         const std::size_t n = renderers.size();
@@ -327,7 +328,9 @@ namespace KiteFramework
                 drawing = false;
                 drawn = 0;
             }
-            if (drawing && r->GetKind() == Renderer::Kind::Emitter)
+            // Only sprites and texts, whose drawing changes nothing but the
+            // queue, are drawn early: a dropped early drawing is done again.
+            if (drawing && r->GetKind() != Renderer::Kind::Sprite && r->GetKind() != Renderer::Kind::Text)
                 drawing = false;
             if (drawing)
             {
