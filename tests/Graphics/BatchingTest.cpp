@@ -170,6 +170,28 @@ TEST_F(Batching, ParticlesOfOneEmitterAreOneDrawCall)
     EXPECT_EQ(graphics->GetDrawCalls(), 1u);
 }
 
+TEST_F(Batching, EmittersMoveOnceAFrameWhateverTheOrderOfTheList)
+{
+    // The list is out of order at the first frame only once past the
+    // emitter (a deeper sprite added last) and in order later: either way
+    // one birth a frame at 60 a second.
+    const std::string dot = Image("dot.png", Dot);
+    GameObject* o = Make("sparks", 100, 0, 3, 0.3f, 0.3f);
+    auto* e = new Emitter();
+    e->SetTexturePath(dot);
+    e->SetMaxCount(10);
+    e->SetEmissionRate(60);
+    o->AddComponent(e);
+    e->Initialise();
+    Box(0, 0, 2, dot);
+    Box(-100, 0, 5, dot);
+    for (int frame = 1; frame <= 4; ++frame)
+    {
+        DrawFrame();
+        EXPECT_EQ(e->GetCount(), frame);
+    }
+}
+
 TEST_F(Batching, MixedFrameIsTheSamePictureAsOneQuadADrawCall)
 {
     GENRANDNUM::Seed(11);
