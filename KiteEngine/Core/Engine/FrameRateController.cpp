@@ -20,7 +20,7 @@ namespace KiteFramework
         // scheduling; the spin makes the end exact. The margin follows how
         // late wake-ups have been, within a fraction of a millisecond.
         const std::chrono::microseconds kLeastMargin(200);
-        const std::chrono::microseconds kMostMargin(900);
+        const std::chrono::microseconds kMostMargin(500);
         const std::chrono::microseconds kMarginSpare(100);
         const std::chrono::microseconds kMarginEase(5);
 
