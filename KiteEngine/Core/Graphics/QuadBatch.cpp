@@ -313,7 +313,6 @@ namespace KiteFramework
             glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(run.count * 6), GL_UNSIGNED_INT,
                            reinterpret_cast<const void*>(run.first * 6 * sizeof(std::uint32_t)));
             ++drawCalls;
-            quadsDrawn += run.count;
         }
         glBindVertexArray(0);
         glUseProgram(0);

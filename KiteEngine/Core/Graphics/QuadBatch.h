@@ -78,20 +78,15 @@ namespace KiteFramework
         QuadVertex* Append(const QuadState& state);
         // Drops the quads queued after the first `quads` ones.
         void Rewind(std::size_t quads);
-        // Uploads the stream once and draws every run in order.
+        // Ends the writing (unmaps the stream) and draws every run in order.
         void Flush();
 
         // With runs off, every quad is its own draw call (for comparing).
         void SetRuns(bool on) { runsOn = on; }
         std::size_t PendingQuads() const { return quadCount; }
-        // Draw calls and quads since the last ResetCounts.
+        // Draw calls since the last ResetCounts.
         std::size_t DrawCalls() const { return drawCalls; }
-        std::size_t QuadsDrawn() const { return quadsDrawn; }
-        void ResetCounts()
-        {
-            drawCalls = 0;
-            quadsDrawn = 0;
-        }
+        void ResetCounts() { drawCalls = 0; }
 
     private:
         struct Run
@@ -131,6 +126,5 @@ namespace KiteFramework
         std::size_t streamQuads = 0;
         std::size_t indexQuads = 0;
         std::size_t drawCalls = 0;
-        std::size_t quadsDrawn = 0;
     };
 }
