@@ -8,7 +8,7 @@
 // both alike; each measurement takes the quickest of several frames, and of
 // several rounds the best of each counts. Needs a display
 // (Xvfb will do).
-//   render_bench [rounds]
+//   render_bench [rounds]   (5 rounds unless told)
 //   render_bench submit    only the engine's submission, long, for a profiler
 //   render_bench curve     frame times of both at a few sprite counts
 #include <GL/glew.h>
