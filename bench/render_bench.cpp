@@ -291,7 +291,7 @@ int main(int argc, char** argv)
     const std::string mode = argc > 1 ? argv[1] : "";
     const bool submitOnly = mode == "submit";
     const bool curve = mode == "curve";
-    const int rounds = argc > 1 && !submitOnly && !curve ? std::max(1, std::atoi(argv[1])) : 3;
+    const int rounds = argc > 1 && !submitOnly && !curve ? std::max(1, std::atoi(argv[1])) : 5;
 
     auto* engine = new Engine();
     auto* factory = new GameObjectFactory();
