@@ -83,28 +83,23 @@ namespace KiteFramework
     void Graphics::AppendQuad(const QuadState& state, float blend, const std::array<std::array<float, 2>, 6>& uv,
                               const std::array<float, 4>& tint, const glm::mat4& model)
     {
+        // Built on the stack and written whole, a vector at a time.
+        QuadVertex q{{0.0f, 0.0f},
+                     {0.0f, 0.0f},
+                     {model[0][0], model[0][1], model[1][0], model[1][1]},
+                     {model[3][0], model[3][1], model[3][2], blend},
+                     {tint[0], tint[1], tint[2], tint[3]}};
         QuadVertex* v = batch->Append(state);
         const auto& corners = batch->Corners();
         // The four distinct vertices of the six: 0, 1, 2 and 4.
         const std::size_t from[4] = {0, 1, 2, 4};
-        for (std::size_t k = 0; k < 4; ++k, ++v)
+        for (std::size_t k = 0; k < 4; ++k)
         {
-            v->position[0] = corners[k][0];
-            v->position[1] = corners[k][1];
-            v->uv[0] = uv[from[k]][0];
-            v->uv[1] = uv[from[k]][1];
-            v->axes[0] = model[0][0];
-            v->axes[1] = model[0][1];
-            v->axes[2] = model[1][0];
-            v->axes[3] = model[1][1];
-            v->origin[0] = model[3][0];
-            v->origin[1] = model[3][1];
-            v->origin[2] = model[3][2];
-            v->origin[3] = blend;
-            v->tint[0] = tint[0];
-            v->tint[1] = tint[1];
-            v->tint[2] = tint[2];
-            v->tint[3] = tint[3];
+            q.position[0] = corners[k][0];
+            q.position[1] = corners[k][1];
+            q.uv[0] = uv[from[k]][0];
+            q.uv[1] = uv[from[k]][1];
+            WriteCorner(v + k, q);
         }
     }
 

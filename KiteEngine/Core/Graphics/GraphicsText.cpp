@@ -214,12 +214,11 @@ namespace KiteFramework
                                     static_cast<float>(c), 0.0f};
             for (const auto& corner : corners)
             {
-                *v = QuadVertex{{corner[0], corner[1]},
-                                {corner[2], corner[3]},
-                                {glyph[0], glyph[1], glyph[2], glyph[3]},
-                                {},
-                                {colour[0], colour[1], colour[2], 1.0f}};
-                ++v;
+                WriteCorner(v++, QuadVertex{{corner[0], corner[1]},
+                                            {corner[2], corner[3]},
+                                            {glyph[0], glyph[1], glyph[2], glyph[3]},
+                                            {},
+                                            {colour[0], colour[1], colour[2], 1.0f}});
             }
         }
     }

@@ -268,6 +268,10 @@ namespace KiteFramework
 
     void QuadBatch::Flush()
     {
+#if defined(__SSE2__)
+        // The corners were written past the cache: settle them first.
+        _mm_sfence();
+#endif
         const bool fromFallback = target != nullptr && target == fallback.get();
         bool intact = true;
         if (mapped)

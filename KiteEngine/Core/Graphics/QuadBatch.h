@@ -8,12 +8,17 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <memory>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace KiteFramework
 {
     // One corner of a quad, as the three quad programs read it.
-    struct QuadVertex
+    struct alignas(16) QuadVertex
     {
         // Sprites and particles: the mesh corner in model units; glyphs: the
         // corner in world units.
@@ -25,6 +30,26 @@ namespace KiteFramework
         float origin[4];
         float tint[4];
     };
+
+    // Writes one corner into the stream. The stream is read only after the
+    // frame is written, long after these lines have left the cache, so the
+    // stores bypass it (no reading of each line before writing it).
+    inline void WriteCorner(QuadVertex* to, const QuadVertex& from)
+    {
+#if defined(__SSE2__)
+        if ((reinterpret_cast<std::uintptr_t>(to) & 15u) == 0)
+        {
+            const float* s = from.position;
+            float* d = to->position;
+            _mm_stream_ps(d, _mm_loadu_ps(s));
+            _mm_stream_ps(d + 4, _mm_loadu_ps(s + 4));
+            _mm_stream_ps(d + 8, _mm_loadu_ps(s + 8));
+            _mm_stream_ps(d + 12, _mm_loadu_ps(s + 12));
+            return;
+        }
+#endif
+        *to = from;
+    }
 
     // A program that draws quads from the stream, with the uniforms a run
     // may change and what they were last set to.
