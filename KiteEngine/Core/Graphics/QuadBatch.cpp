@@ -11,11 +11,11 @@ namespace KiteFramework
 {
     namespace
     {
-        // Attribute locations shared by the three quad programs.
+        // Attribute locations shared by the three quad programs; the corner's
+        // position and (u, v) are read as one vector.
         enum : GLuint
         {
-            AttribPosition = 0,
-            AttribUV = 2,
+            AttribCorner = 0,
             AttribAxes = 3,
             AttribOrigin = 4,
             AttribTint = 5
@@ -81,8 +81,9 @@ namespace KiteFramework
         vertexBuffer = buffer;
         glBindVertexArray(vertexArray);
         glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer);
-        Attribute(AttribPosition, 2, offsetof(QuadVertex, position));
-        Attribute(AttribUV, 2, offsetof(QuadVertex, uv));
+        Attribute(AttribCorner, 4, offsetof(QuadVertex, position));
+        static_assert(offsetof(QuadVertex, uv) == offsetof(QuadVertex, position) + 2 * sizeof(float),
+                      "(u, v) follows the position");
         Attribute(AttribAxes, 4, offsetof(QuadVertex, axes));
         Attribute(AttribOrigin, 4, offsetof(QuadVertex, origin));
         Attribute(AttribTint, 4, offsetof(QuadVertex, tint));

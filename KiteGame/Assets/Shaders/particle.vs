@@ -1,8 +1,7 @@
 #version 330 core
 // Particle quad: the emitter's matrix moved, turned and scaled per particle,
 // given with every corner as for sprites.
-layout(location = 0) in vec2 position;
-layout(location = 2) in vec2 texCoord;
+layout(location = 0) in vec4 corner; // position (x, y), then (u, v)
 layout(location = 3) in vec4 axes;   // matrix columns 0 and 1 (x, y of each)
 layout(location = 4) in vec4 origin; // matrix column 3 (x, y, z), blend weight
 layout(location = 5) in vec4 tintIn;
@@ -18,8 +17,8 @@ void main()
 {
     mat4 transform = mat4(vec4(axes.xy, 0.0, 0.0), vec4(axes.zw, 0.0, 0.0), vec4(0.0, 0.0, 1.0, 0.0),
                           vec4(origin.xyz, 1.0));
-    gl_Position = projection * (view * (transform * vec4(position, 0.0, 1.0)));
-    uv = texCoord;
+    gl_Position = projection * (view * (transform * vec4(corner.xy, 0.0, 1.0)));
+    uv = corner.zw;
     tint = tintIn;
     blend = origin.w;
 }

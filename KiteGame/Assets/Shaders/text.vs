@@ -3,8 +3,7 @@
 // the text colour comes with every corner. The engine also builds a variant
 // with GLYPH_ARRAY defined, for glyphs kept as layers of one texture: then
 // the glyph's width, height and layer come with every corner too.
-layout(location = 0) in vec2 position;
-layout(location = 2) in vec2 texCoord;
+layout(location = 0) in vec4 corner; // position (x, y), then (u, v)
 layout(location = 3) in vec4 glyphIn;
 layout(location = 5) in vec4 tintIn;
 
@@ -18,10 +17,10 @@ flat out vec3 glyph;
 
 void main()
 {
-    vec4 p = projection * vec4(position, 0.0, 1.0);
+    vec4 p = projection * vec4(corner.xy, 0.0, 1.0);
     // Text is never clipped by depth: only the draw order decides.
     gl_Position = vec4(p.xy, 0.0, 1.0);
-    uv = texCoord;
+    uv = corner.zw;
     textColour = tintIn.rgb;
 #ifdef GLYPH_ARRAY
     glyph = glyphIn.xyz;
