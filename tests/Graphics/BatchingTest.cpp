@@ -103,21 +103,28 @@ TEST_F(Batching, SameStateQuadsAreOneDrawCallAndAStateChangeSplitsTheRun)
     EXPECT_TRUE(Near(At(0, 0), green));
 
     // A blend texture at weight 0 changes no pixel and splits nothing; at a
-    // weight above 0 it does, as does the outline.
+    // weight above 0 it does, as does the outline. So does a white tint,
+    // which the quad's program then skips.
     Sprite* last = Box(300, 300, 1.0f, redPng, 0.3f);
+    last->TintSet(1.0f, 0.5f, 1.0f, 0.9f);
     last->SetBlendable(true);
     last->SetBlendTexturePtr(graphics->GetTexture(greenPng));
     DrawFrame();
     EXPECT_EQ(graphics->GetDrawCalls(), 3u);
-    EXPECT_TRUE(Near(At(300, 300), red));
+    EXPECT_TRUE(Near(At(300, 300), {238, 8, 8, 255}));
     last->SetBlend(0.5f);
     DrawFrame();
     EXPECT_EQ(graphics->GetDrawCalls(), 4u);
-    EXPECT_TRUE(Near(At(300, 300), {128, 128, 0, 255}, 8));
+    EXPECT_TRUE(Near(At(300, 300), {123, 66, 8, 255}));
     last->SetBlend(0.0f);
     last->SetDebugDraw(true);
     DrawFrame();
     EXPECT_EQ(graphics->GetDrawCalls(), 4u);
+    last->SetDebugDraw(false);
+    last->TintSet(1.0f, 1.0f, 1.0f, 1.0f);
+    DrawFrame();
+    EXPECT_EQ(graphics->GetDrawCalls(), 4u);
+    EXPECT_TRUE(Near(At(300, 300), red));
 
     // Switched to one quad a call, the same frame takes a call per quad.
     graphics->SetBatchRuns(false);

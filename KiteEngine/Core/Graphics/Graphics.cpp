@@ -38,6 +38,8 @@ namespace KiteFramework
           particleQuads(std::make_unique<QuadProgram>()),
           plainSpriteQuads(std::make_unique<QuadProgram>()),
           plainParticleQuads(std::make_unique<QuadProgram>()),
+          whiteSpriteQuads(std::make_unique<QuadProgram>()),
+          whiteParticleQuads(std::make_unique<QuadProgram>()),
           layeredTextQuads(std::make_unique<QuadProgram>()),
           viewportWidth(width_),
           viewportHeight(height_)
@@ -80,7 +82,8 @@ namespace KiteFramework
         if (glReady)
             DeleteGlyphLayers();
         for (MyGLSL** program : {&spriteProgram, &textProgram, &particleProgram, &plainSpriteProgram,
-                                 &plainParticleProgram, &layeredTextProgram})
+                                 &plainParticleProgram, &whiteSpriteProgram, &whiteParticleProgram,
+                                 &layeredTextProgram})
         {
             if (*program && glReady)
                 (*program)->Clean();
@@ -155,8 +158,11 @@ namespace KiteFramework
         };
         Uniforms plainSpriteUniforms;
         Uniforms plainParticleUniforms;
+        Uniforms whiteSpriteUniforms;
+        Uniforms whiteParticleUniforms;
         Uniforms layeredTextUniforms;
         const char* plain = "#define PLAIN_SPRITE 1";
+        const char* white = "#define PLAIN_SPRITE 1\n#define WHITE_TINT 1";
         const Build builds[] = {
             {&spriteProgram, "Assets/Shaders/ver.vs", "Assets/Shaders/frag.fs", &spriteUniforms, spriteQuads.get(),
              nullptr},
@@ -168,11 +174,17 @@ namespace KiteFramework
              plainSpriteQuads.get(), plain},
             {&plainParticleProgram, "Assets/Shaders/particle.vs", "Assets/Shaders/particle.fs",
              &plainParticleUniforms, plainParticleQuads.get(), plain},
+            {&whiteSpriteProgram, "Assets/Shaders/ver.vs", "Assets/Shaders/frag.fs", &whiteSpriteUniforms,
+             whiteSpriteQuads.get(), white},
+            {&whiteParticleProgram, "Assets/Shaders/particle.vs", "Assets/Shaders/particle.fs",
+             &whiteParticleUniforms, whiteParticleQuads.get(), white},
             {&layeredTextProgram, "Assets/Shaders/text.vs", "Assets/Shaders/text.fs", &layeredTextUniforms,
              layeredTextQuads.get(), "#define GLYPH_ARRAY 1"},
         };
         plainSprite = plainSpriteQuads.get();
         plainParticle = plainParticleQuads.get();
+        whiteSprite = whiteSpriteQuads.get();
+        whiteParticle = whiteParticleQuads.get();
         // A program that fails is reported and the next is built all the
         // same; a plain variant that fails leaves its quads to the general one.
         for (const Build& b : builds)
@@ -188,6 +200,10 @@ namespace KiteFramework
                     plainSprite = spriteQuads.get();
                 else if (b.quads == plainParticleQuads.get())
                     plainParticle = particleQuads.get();
+                else if (b.quads == whiteSpriteQuads.get())
+                    whiteSprite = nullptr;
+                else if (b.quads == whiteParticleQuads.get())
+                    whiteParticle = nullptr;
                 else
                     layeredTextReady = false;
             }
@@ -207,6 +223,11 @@ namespace KiteFramework
             glUniform1i(u.text, 0);
             (*b.program)->End();
         }
+        // A white variant that failed leaves its quads to the plain one.
+        if (!whiteSprite)
+            whiteSprite = plainSprite;
+        if (!whiteParticle)
+            whiteParticle = plainParticle;
         layerSizeLocation = layeredTextProgram->GetUniformLocation("layerSize");
         // A program that did not link leaves errors behind; they say nothing
         // about later calls.
@@ -269,7 +290,7 @@ namespace KiteFramework
             {{0.0f, 0.0f}, {0.0f, 1.0f}, {1.0f, 1.0f}, {1.0f, 1.0f}, {1.0f, 0.0f}, {0.0f, 0.0f}}};
         const std::array<float, 4> white{1.0f, 1.0f, 1.0f, 1.0f};
         if (texture != 0)
-            AppendQuad(QuadState{plainSprite, texture, 0, false}, 0.0f, fullUV, white, model);
+            AppendQuad(QuadState{whiteSprite, texture, 0, false}, 0.0f, fullUV, white, model);
         SwapBuffers();
     }
 
@@ -342,7 +363,7 @@ namespace KiteFramework
     {
         FlushQuads();
         batch->SetRuns(on);
-        useGlyphLayers = on;
+        shortcuts = on;
     }
 
     void Graphics::SetBG(float r, float g, float b, float a)

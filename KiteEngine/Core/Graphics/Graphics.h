@@ -103,9 +103,9 @@ namespace KiteFramework
         void FlushQuads();
         // Draw calls since the last StartFrame.
         std::size_t GetDrawCalls() const;
-        // Off: every quad is its own draw call and every glyph is drawn
-        // from its own texture, the same picture drawn the slow way, to
-        // compare against.
+        // Off: every quad is its own draw call with the general program of
+        // its kind, and every glyph is drawn from its own texture: the same
+        // picture drawn the slow way, to compare against.
         void SetBatchRuns(bool on);
 
         // Textures. The cells stay valid for the life of Graphics.
@@ -214,9 +214,10 @@ namespace KiteFramework
         void AppendQuad(const QuadState& state, float blend, const std::array<std::array<float, 2>, 6>& uv,
                         const std::array<float, 4>& tint, const glm::mat4& model);
         void AppendParticles(Sprite* sprite, const Data* particles, std::size_t count, Transform* owner);
-        // The sprite's quad state: the plain program when nothing else is needed.
-        QuadState StateOf(QuadProgram* general, QuadProgram* plain, unsigned int texture,
-                          unsigned int blendTexture, float blend, bool debug) const;
+        // The sprite's quad state: the plain program when nothing else is
+        // needed, the white one when the tint is white too.
+        QuadState StateOf(QuadProgram* general, QuadProgram* plain, QuadProgram* white, unsigned int texture,
+                          unsigned int blendTexture, float blend, bool debug, const std::array<float, 4>& tint) const;
         void Unlist(Renderer* r);
         void ClearRegistries();
         void CompactRenderers();
@@ -262,6 +263,9 @@ namespace KiteFramework
         // outline: most of them, and they then pay for neither.
         MyGLSL* plainSpriteProgram = nullptr;
         MyGLSL* plainParticleProgram = nullptr;
+        // And for those whose tint is white as well, which then skip it.
+        MyGLSL* whiteSpriteProgram = nullptr;
+        MyGLSL* whiteParticleProgram = nullptr;
         // The text files built to read glyphs from the layered texture.
         MyGLSL* layeredTextProgram = nullptr;
         Uniforms spriteUniforms;
@@ -274,10 +278,14 @@ namespace KiteFramework
         std::unique_ptr<QuadProgram> particleQuads;
         std::unique_ptr<QuadProgram> plainSpriteQuads;
         std::unique_ptr<QuadProgram> plainParticleQuads;
+        std::unique_ptr<QuadProgram> whiteSpriteQuads;
+        std::unique_ptr<QuadProgram> whiteParticleQuads;
         std::unique_ptr<QuadProgram> layeredTextQuads;
-        // The plain variants, or the general programs when a variant failed.
+        // The variants, or the general programs when a variant failed.
         QuadProgram* plainSprite = nullptr;
         QuadProgram* plainParticle = nullptr;
+        QuadProgram* whiteSprite = nullptr;
+        QuadProgram* whiteParticle = nullptr;
 
         Colour background;
         Mesh* meshUnderConstruction = nullptr;
@@ -291,8 +299,9 @@ namespace KiteFramework
         std::array<bool, 128> glyphLayered{};
         bool glyphLayersStale = true;
         bool layeredTextReady = true;
-        // Off with the batch runs: glyphs then draw from their own textures.
-        bool useGlyphLayers = true;
+        // Off with the batch runs: glyphs then draw from their own textures
+        // and every quad with the general program of its kind.
+        bool shortcuts = true;
         int layerSizeLocation = -1;
 
         glm::mat4 view;

@@ -71,13 +71,16 @@ namespace KiteFramework
         batch->SetCorners(corners);
     }
 
-    QuadState Graphics::StateOf(QuadProgram* general, QuadProgram* plain, unsigned int texture,
-                                unsigned int blendTexture, float blend, bool debug) const
+    QuadState Graphics::StateOf(QuadProgram* general, QuadProgram* plain, QuadProgram* white, unsigned int texture,
+                                unsigned int blendTexture, float blend, bool debug,
+                                const std::array<float, 4>& tint) const
     {
-        // A blend texture at weight 0 (or below, clamped) changes no pixel.
-        if (debug || (blendTexture != 0 && blend > 0.0f))
+        // A blend texture at weight 0 (or below, clamped) changes no pixel,
+        // nor does a white tint.
+        if (!shortcuts || debug || (blendTexture != 0 && blend > 0.0f))
             return QuadState{general, texture, blendTexture, debug};
-        return QuadState{plain, texture, 0, false};
+        const bool isWhite = tint[0] == 1.0f && tint[1] == 1.0f && tint[2] == 1.0f && tint[3] == 1.0f;
+        return QuadState{isWhite ? white : plain, texture, 0, false};
     }
 
     void Graphics::AppendQuad(const QuadState& state, float blend, const std::array<std::array<float, 2>, 6>& uv,
@@ -118,8 +121,8 @@ namespace KiteFramework
         {
             unsigned int* blendTexture = sprite->GetBlendTexturePtr();
             const float blend = sprite->GetBlend();
-            AppendQuad(StateOf(spriteQuads.get(), plainSprite, *texture, blendTexture ? *blendTexture : 0, blend,
-                               sprite->getDebug()),
+            AppendQuad(StateOf(spriteQuads.get(), plainSprite, whiteSprite, *texture, blendTexture ? *blendTexture : 0,
+                               blend, sprite->getDebug(), sprite->GetTint()),
                        blend, sprite->UVs(), sprite->GetTint(), t->GetTransformation());
         }
         // The object's text goes over its sprite, whether or not the text
@@ -161,7 +164,8 @@ namespace KiteFramework
         unsigned int* blendTexture = sprite->GetBlendTexturePtr();
         const float blend = sprite->GetBlend();
         const QuadState state =
-            StateOf(particleQuads.get(), plainParticle, *texture, blendTexture ? *blendTexture : 0, blend, false);
+            StateOf(particleQuads.get(), plainParticle, whiteParticle, *texture, blendTexture ? *blendTexture : 0, blend,
+                    false, sprite->GetTint());
         const glm::vec4 col0 = base[0];
         const glm::vec4 col1 = base[1];
         for (std::size_t i = 0; i < count; ++i)

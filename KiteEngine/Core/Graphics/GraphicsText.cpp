@@ -193,7 +193,7 @@ namespace KiteFramework
         LayoutText(text, x, y, scale, offset, centralise, glyphScratch);
         if (glyphLayersStale)
             BuildGlyphLayers();
-        const bool layers = useGlyphLayers && glyphLayers != 0;
+        const bool layers = shortcuts && glyphLayers != 0;
         for (const GlyphQuad& q : glyphScratch)
         {
             const auto c = static_cast<unsigned char>(q.character);

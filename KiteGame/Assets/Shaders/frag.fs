@@ -3,7 +3,7 @@
 // multiplied by the tint; a green outline while debugging. The engine also
 // builds a plain variant with PLAIN_SPRITE defined, for the many sprites that
 // neither blend nor show their outline ("line" is always 0), so they pay for
-// neither.
+// neither, and with WHITE_TINT as well for those whose tint is white.
 in vec2 uv;
 in vec2 local;
 flat in vec4 tint;
@@ -32,7 +32,11 @@ void main()
     vec4 base = texture(texture1, uv);
     if (BLEND_ON)
         base = mix(base, texture(texture2, uv), clamp(blend, 0.0, 1.0));
+#ifdef WHITE_TINT
+    colour = base;
+#else
     colour = base * tint;
+#endif
     if (LINE_ON)
         colour = tint;
     if (OUTLINE_ON)

@@ -1,7 +1,7 @@
 #version 330 core
 // Particle colour: as a sprite's, without the outline. The engine also
 // builds a plain variant with PLAIN_SPRITE defined for particles whose
-// sprite does not blend.
+// sprite does not blend, and with WHITE_TINT as well when its tint is white.
 in vec2 uv;
 flat in vec4 tint;
 flat in float blend;
@@ -23,5 +23,9 @@ void main()
     vec4 base = texture(texture1, uv);
     if (BLEND_ON)
         base = mix(base, texture(texture2, uv), clamp(blend, 0.0, 1.0));
+#ifdef WHITE_TINT
+    colour = base;
+#else
     colour = base * tint;
+#endif
 }
