@@ -23,6 +23,8 @@ namespace KiteFramework
         const std::chrono::microseconds kMostMargin(500);
         const std::chrono::microseconds kMarginSpare(100);
         const std::chrono::microseconds kMarginEase(5);
+        // How late a frame may start and still keep the last one's timeline.
+        const std::chrono::microseconds kKeepTimeline(2000);
 
         // Sleeps until an absolute time on the steady clock (which is
         // CLOCK_MONOTONIC here), so a late wake-up never adds to the next.
@@ -40,13 +42,22 @@ namespace KiteFramework
 
     void FrameRateController::Start()
     {
-        start = Clock::now();
+        // Frames keep to one timeline: a frame that starts just after the
+        // last one's deadline (a late wake-up, the loop's own steps) starts
+        // at that deadline, so the lateness does not add up from frame to
+        // frame; one that starts later (the last frame's work ran over)
+        // begins a new timeline, and the game never catches up.
+        const auto now = Clock::now();
+        const bool onTime = lastDeadline != Clock::time_point{} && now >= lastDeadline &&
+                            now - lastDeadline < kKeepTimeline;
+        start = onTime ? lastDeadline : now;
     }
 
     void FrameRateController::Next()
     {
         const auto step = std::chrono::duration_cast<Clock::duration>(std::chrono::duration<float>(fixedDeltaTime));
         const auto deadline = start + step;
+        lastDeadline = deadline;
         const auto wake = deadline - spinMargin;
         if (wake > Clock::now())
         {
