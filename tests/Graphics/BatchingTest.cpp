@@ -344,3 +344,25 @@ TEST_F(Batching, AFrameLargerThanTheStreamKeepsEveryQuad)
         EXPECT_TRUE(Near(At(-780 + 13, -430), background));
     }
 }
+
+TEST_F(Batching, FirstFrameWithTextOutOfOrderIsTheSamePicture)
+{
+    // The glyph layers are made at the first text drawn, here while the
+    // list is in order so far but turns out not to be further on: what was
+    // queued before the text must not be drawn twice (the half-transparent
+    // sprite would show it).
+    const std::string redPng = Image("red.png", Red);
+    Box(-200, 0, 10, redPng, 2.0f)->AlphaSet(0.5f);
+    Text* sign = AddText(Make("sign", -200, 0, 9), "Early text");
+    sign->SetColor({1.0f, 1.0f, 0.0f});
+    sign->SetScale(0.4f);
+    Box(-150, 20, 11, Image("green.png", Green), 2.0f);
+    const std::vector<unsigned char> first = Frame();
+    graphics->SetBatchRuns(false);
+    const std::vector<unsigned char> single = Frame();
+    ASSERT_EQ(first.size(), single.size());
+    std::size_t differing = 0;
+    for (std::size_t i = 0; i < first.size(); ++i)
+        differing += first[i] != single[i] ? 1 : 0;
+    EXPECT_EQ(differing, 0u);
+}

@@ -297,6 +297,10 @@ namespace KiteFramework
         // drawing: it moves its particles as it draws, and the sprite it
         // borrows may not be up to date yet.
         CompactRenderers();
+        // Glyph layers are brought up to date before the walk: building them
+        // draws what is queued, which the walk may yet have to drop.
+        if (glyphLayersStale)
+            BuildGlyphLayers();
         const float step = AnimationStep();
         const std::size_t n = renderers.size();
         sortKeys.resize(n);
