@@ -73,14 +73,14 @@ namespace KiteFramework
         void Update() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
 
         // Movement (walks, paths, waypoint choice).
         void MoveTo(int nextState, float x, float y);
         void FollowPath(int nextState);
         void GoToCurrentNode(int nextState);
         bool PickNextNode(const std::string& prefix);
-        const VertexNode* RandomStartNode();
+        // avoid: a node not to choose while another entrance exists.
+        const VertexNode* RandomStartNode(const VertexNode* avoid = nullptr);
         StallNodesLink* FindPreferredStall();
         StallNodesLink* FindShortQueueStall();
         void SetSprite(int pose);
@@ -90,7 +90,7 @@ namespace KiteFramework
         void LoseHeart();
         void LoseHeartAndLeave();
         void ReactToFire(float likesChange, float speedFactor);
-        void ShowBubble(int kind, bool force, bool withAudio = true);
+        void ShowBubble(int kind, bool force);
         void ShowPreferenceBubble(int stallType);
 
         // The one way out: lowers the customer count, removes the bubble,
@@ -156,8 +156,9 @@ namespace KiteFramework
         void TimedWaitStep(float dt);
         void JoinQueue(StallNodesLink* link);
         void GiveUpInQueue();
+        void GiveUp();
+        void WalkToTarget(int next);
         void ShowEffect(const std::string& archetype, float value);
-        void ReportMail();
         void FaceAlongQueue(const StallsBehaviour* s);
         void BubbleFollows();
         void FreeSeatPlace();

@@ -17,7 +17,6 @@ namespace KiteFramework
         void Initialise() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
 
         static SpawnRateManager* Instance() { return instance; }
 

@@ -32,7 +32,6 @@ namespace KiteFramework
         void Update() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
 
         static SimulationSystem* Instance() { return instance; }
 
@@ -67,7 +66,7 @@ namespace KiteFramework
         // Daylight from 0 to 1: full daylight while the level has no
         // day-night cycle.
         float Daylight() const;
-        // The quest stage: no stage is ever complete without quests.
+        // The quest stage: none is reached while the level has no quests.
         int QuestStage() const;
 
         float spawnCountdown = 0.0f;
