@@ -41,5 +41,7 @@ namespace KiteFramework
     private:
         ObjectHandle seat;
         int seatIndex = -1;
+        // Set once the link has been given a seat.
+        bool resolved = false;
     };
 }

@@ -35,5 +35,7 @@ namespace KiteFramework
 
     private:
         ObjectHandle stall;
+        // Set once the link has been given a stall (or lost it).
+        bool resolved = false;
     };
 }

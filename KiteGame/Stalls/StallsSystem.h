@@ -97,5 +97,6 @@ namespace KiteFramework
         unsigned mostPopularIndex = 0;
         Vector2D maintenanceTextPosition;
         float totalUpkeep = 0.0f;
+        mutable bool reportedMissingSprite = false;
     };
 }
