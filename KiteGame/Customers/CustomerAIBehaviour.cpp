@@ -15,7 +15,7 @@
 #include "Core/Waypoints/VertexNode.h"
 #include "Customers/CustomerSystem.h"
 #include "Customers/RandomDraw.h"
-#include "Economy/AmountText.h"
+#include "Stalls/AmountText.h"
 #include "Economy/LevelStatsSystem.h"
 #include "Seats/SeatNodesLink.h"
 #include "Seats/SeatsBehaviour.h"

@@ -13,7 +13,7 @@
 #include "Core/Scenes/SceneManager.h"
 #include "Core/UI/SystemCallButton.h"
 #include "Customers/CustomerSystem.h"
-#include "Economy/AmountText.h"
+#include "Stalls/AmountText.h"
 #include "Economy/DaylightSource.h"
 #include "Economy/LevelStatsSystem.h"
 #include "Economy/QuestStageSource.h"
