@@ -64,7 +64,8 @@ TEST_F(Economy, SpawnButtonsFollowTheMoney)
     stats->MoneyChanged();
     EXPECT_FALSE(equal->GetButtonActive());
     EXPECT_FALSE(above->GetButtonActive());
-    EXPECT_TRUE(free->GetButtonActive());
+    // Any cost above the money, even nothing above a debt, is out of reach.
+    EXPECT_FALSE(free->GetButtonActive());
 }
 
 TEST_F(Economy, RemovedButtonIsNoLongerTouched)
