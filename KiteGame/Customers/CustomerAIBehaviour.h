@@ -100,6 +100,8 @@ namespace KiteFramework
 
         // Read by stalls and seats.
         int GetState() const { return customerState; }
+        // Out of the level (its object goes at the factory's next update).
+        bool HasLeft() const { return despawned; }
         int GetNextState() const { return nextState; }
         int GetPose() const { return pose; }
         int GetPreference() const { return preference; }

@@ -79,8 +79,8 @@ namespace KiteTest
         {
             std::size_t n = 0;
             for (const auto& entry : factory->GetObjects())
-                if (entry.second->GetComponent<CustomerAIBehaviour>())
-                    ++n;
+                if (const CustomerAIBehaviour* c = entry.second->GetComponent<CustomerAIBehaviour>())
+                    n += c->HasLeft() ? 0 : 1;
             return n;
         }
 
