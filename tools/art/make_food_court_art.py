@@ -556,11 +556,12 @@ def floor():
     for x, flip in ((0, 1), (1600, -1)):
         out += ('<g transform="translate(%d,0) scale(%d,1)"><rect x="0" y="540" width="34" height="230" fill="#5a3a22"/>'
                 '<rect x="0" y="556" width="22" height="198" fill="#9ad1f5" opacity="0.8"/>'
-                '<rect x="34" y="600" width="60" height="110" rx="6" fill="#6b705c" opacity="0.55"/>'
-                '<path d="M44 640 l20 15 l-20 15" fill="none" stroke="#ffffff" stroke-width="6" opacity="0.8"/></g>\n'
+                '<rect x="38" y="590" width="70" height="130" rx="10" fill="#9d4e3a" stroke="#6b2f22" stroke-width="4"/>'
+                '<rect x="48" y="600" width="50" height="110" rx="6" fill="none" stroke="#e9b44c" stroke-width="3"/>'
+                '<path d="M62 635 l14 20 l-14 20" fill="none" stroke="#e9b44c" stroke-width="6" stroke-linecap="round"/></g>\n'
                 % (x, flip))
-    out += ('<rect x="700" y="846" width="200" height="54" rx="8" fill="#6b705c" opacity="0.55"/>'
-            '<path d="M780 890 l20 -18 l20 18" fill="none" stroke="#ffffff" stroke-width="6" opacity="0.8"/>\n')
+    out += ('<rect x="690" y="838" width="220" height="62" rx="10" fill="#9d4e3a" stroke="#6b2f22" stroke-width="4"/>'
+            '<rect x="700" y="846" width="200" height="54" rx="6" fill="none" stroke="#e9b44c" stroke-width="3"/>\n')
     out += ('<rect x="650" y="870" width="300" height="30" fill="#5a3a22"/>'
             '<text x="800" y="892" font-family="DejaVu Sans" font-weight="bold" font-size="20" fill="#fff3d6" '
             'text-anchor="middle">ENTRANCE</text>\n')
@@ -610,13 +611,16 @@ def wrench(x, y, s):
 
 
 def hud():
-    out = ('<rect x="6" y="10" width="808" height="112" rx="30" fill="#a4590f"/>'
-           '<rect x="6" y="4" width="808" height="112" rx="30" fill="#fff3d6" stroke="#a4590f" stroke-width="6"/>\n')
-    out += coin(70, 60, 32)
-    out += heart(340, 62, 1.35)
-    out += '<circle cx="600" cy="60" r="32" fill="#dee2e6" stroke="%s" stroke-width="3"/>' % INK + wrench(588, 70, 1.1)
-    out += '<text x="620" y="108" font-family="DejaVu Sans" font-size="14" fill="#7f5539">/day</text>'
-    write("HUD/StatsPanel.svg", 820, 128, out + "\n")
+    # 1000 x 128: money, likes and the daily upkeep; the figures are texts of the scene.
+    out = ('<rect x="6" y="10" width="988" height="112" rx="30" fill="#a4590f"/>'
+           '<rect x="6" y="4" width="988" height="112" rx="30" fill="#fff3d6" stroke="#a4590f" stroke-width="6"/>\n')
+    for x in (335, 665):
+        out += '<rect x="%d" y="22" width="4" height="76" rx="2" fill="#e8c9a0"/>' % x
+    out += coin(60, 60, 32)
+    out += heart(390, 62, 1.35)
+    out += '<circle cx="720" cy="60" r="32" fill="#dee2e6" stroke="%s" stroke-width="3"/>' % INK + wrench(708, 70, 1.1)
+    out += '<text x="955" y="72" font-family="DejaVu Sans" font-size="22" fill="#7f5539" text-anchor="end">/day</text>'
+    write("HUD/StatsPanel.svg", 1000, 128, out + "\n")
 
 
 # ------------------------------------------------------------- FX, bubbles

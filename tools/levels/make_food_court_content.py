@@ -124,7 +124,7 @@ def vertex(label, links, active=True):
 DEPTH_FLOOR, DEPTH_MARKER, DEPTH_PEOPLE, DEPTH_BUBBLE, DEPTH_AMOUNT, DEPTH_HUD = 100, 90, 20, 6, 4, 2
 STALL_SCALE = (2.0, 1.7)
 TABLE_SCALE = (1.7, 1.2)
-CUSTOMER_SCALE = (0.6, 0.9)
+CUSTOMER_SCALE = (0.66, 0.99)
 ORIGINAL_LAYER, DRAGGED_LAYER = 2, 3
 
 # Price, daily upkeep and sale earnings (money, likes, reputation), serve and eat
@@ -205,7 +205,7 @@ def customer_system():
         VEC("customerSpriteCols_", [E("", "%d" % c) for c in POSE_COLUMNS]),
         V2("randomDisplacementRange", 24, 16), I("queueMax", 5), B("preferenceAllowed", True),
         I("lookAroundfCountoutMin", 1), I("lookAroundfCountoutMax", 3), I("preferenceLookAroundCountoutBuff", 1),
-        I("noQueuefCountoutMin", 2), I("noQueuefCountoutMax", 3), F("feedbackOffset", 72), F("tabaoChance", 25),
+        I("noQueuefCountoutMin", 2), I("noQueuefCountoutMax", 3), F("feedbackOffset", 80), F("tabaoChance", 25),
         F("trashSpawnChance", 30), F("fightChance", 5), F("fightTimeout", 6), V2("fightLocationOffset", 40, 30)])
 
 
@@ -249,7 +249,7 @@ RED = (0.82, 0.16, 0.16)
 
 
 def floating(icon, colour, sound=None):
-    parts = [transform(0, 0, DEPTH_AMOUNT, 0.5, 0.5), sprite(icon), text("0", colour, 0.26, (44, -12))]
+    parts = [transform(0, 0, DEPTH_AMOUNT, 0.44, 0.44), sprite(icon), text("0", colour, 0.22, (40, -10))]
     if sound:
         parts.append(audio(sound, False, True))
     return components(*parts)
@@ -407,22 +407,24 @@ def seat_places(x, y):
 def level1():
     scene = Scene()
     # Systems first: statistics before everything that reads money; the spawn
-    # rate after the customer and simulation systems it sets; the stall and
-    # seat systems before the stalls and seats.
+    # rate before the simulation, whose first countdown is the minimum spawn
+    # time the spawn rate sets; the stall and seat systems before the stalls
+    # and seats.
     scene.add("LevelStats", [level_stats()])
     scene.add("CustomerSystem", [customer_system()])
-    scene.add("SimulationSystem", [simulation()])
     scene.add("SpawnRateManager", [spawn_rate()])
+    scene.add("SimulationSystem", [simulation()])
     scene.add("StallsSystem", [stalls_system()])
     scene.add("SeatsSystem", [seats_system()])
     scene.add("SecondFloorController", [E("SecondFloorController", children=[VEC("nodesToLink", [])])])
     scene.add("Background", [transform(0, 0, DEPTH_FLOOR, 16, 9), sprite("BackgroundArt/FoodCourtFloor.png")])
     scene.add("LevelMusic", [transform(0, 0, 1), audio("Music/Level.ogg", True, True)])
     # HUD: the panel and its three figures.
-    scene.add("HUDPanel", [transform(-555, 392, DEPTH_HUD + 1, 4.8, 0.75), sprite("HUD/StatsPanel.png")])
-    scene.add("MoneyText", [transform(-715, 380, DEPTH_HUD), text("1000", INK, 0.26, (0, 0), False)])
-    scene.add("LikesText", [transform(-555, 380, DEPTH_HUD), text("0", INK, 0.26, (0, 0), False)])
-    scene.add("MaintenanceCostText", [transform(-405, 380, DEPTH_HUD), text("0", INK, 0.26, (0, 0), False)])
+    scene.add("HUDPanel", [transform(-510, 406, DEPTH_HUD + 1, 5.6, 0.72), sprite("HUD/StatsPanel.png")])
+    scene.add("MoneyText", [transform(-718, 395, DEPTH_HUD), text("1000", INK, 0.24, (0, 0), False)])
+    scene.add("LikesText", [transform(-535, 395, DEPTH_HUD), text("0", INK, 0.24, (0, 0), False)])
+    upkeep = sum(STALLS[t - 1][3] for t in PLACED_STALLS.values())
+    scene.add("MaintenanceCostText", [transform(-350, 395, DEPTH_HUD), text("%d" % upkeep, INK, 0.24, (0, 0), False)])
 
     pos, links = build_graph()
     placed = {}  # extra links of waypoints to stored link nodes
