@@ -122,7 +122,7 @@ def vertex(label, links, active=True):
 
 # --------------------------------------------------------- game components
 DEPTH_FLOOR, DEPTH_MARKER, DEPTH_PEOPLE, DEPTH_BUBBLE, DEPTH_AMOUNT, DEPTH_HUD = 100, 90, 20, 6, 4, 2
-STALL_SCALE = (2.0, 1.7)
+STALL_SCALE = (2.3, 1.955)
 TABLE_SCALE = (1.7, 1.2)
 CUSTOMER_SCALE = (0.66, 0.99)
 ORIGINAL_LAYER, DRAGGED_LAYER = 2, 3
