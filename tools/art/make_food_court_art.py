@@ -676,12 +676,11 @@ def fx():
     # Floating amounts: the icon sits left of the centre; the number is the object's text.
     write("FX/CashPlus.svg", 100, 100, coin(50, 50, 30) +
           '<path d="M10 20 h18 M19 11 v18" stroke="#2b9348" stroke-width="7" stroke-linecap="round"/>\n')
-    write("FX/CashMinus.svg", 100, 100, coin(50, 50, 30, "#f4a3a3") +
-          '<path d="M8 20 h20" stroke="#d62828" stroke-width="7" stroke-linecap="round"/>\n')
+    # Paid amounts carry their own minus sign in the text.
+    write("FX/CashMinus.svg", 100, 100, coin(50, 50, 30, "#f4a3a3") + "\n")
     write("FX/HeartPlus.svg", 100, 100, heart(50, 54, 1.5) +
           '<path d="M10 20 h18 M19 11 v18" stroke="#2b9348" stroke-width="7" stroke-linecap="round"/>\n')
-    write("FX/HeartBroken.svg", 100, 100, heart(50, 54, 1.5, "#9d4e5a", broken=True) +
-          '<path d="M8 20 h20" stroke="#d62828" stroke-width="7" stroke-linecap="round"/>\n')
+    write("FX/HeartBroken.svg", 100, 100, heart(50, 54, 1.5, "#9d4e5a", broken=True) + "\n")
     write("FX/Maintenance.svg", 100, 100, '<circle cx="50" cy="50" r="32" fill="#dee2e6" stroke="%s" stroke-width="3"/>'
           % INK + wrench(38, 60, 1.2) + '<path d="M8 20 h20" stroke="#d62828" stroke-width="7" stroke-linecap="round"/>\n')
     write("FX/NoMoney.svg", 260, 110,
