@@ -571,13 +571,14 @@ def floor():
 
 # ------------------------------------------------------------------ markers
 def markers():
-    out = ('<rect x="14" y="14" width="372" height="312" rx="26" fill="#ffffff" fill-opacity="0.25" stroke="#ffffff" '
-           'stroke-width="8" stroke-dasharray="26 16"/>'
-           '<path d="M200 120 L200 220 M150 170 L250 170" stroke="#ffffff" stroke-width="18" stroke-linecap="round" opacity="0.8"/>\n')
+    # Free places: a light dashed outline, quieter than what stands on them.
+    out = ('<rect x="14" y="14" width="372" height="312" rx="26" fill="#ffffff" fill-opacity="0.16" stroke="#ffffff" '
+           'stroke-opacity="0.75" stroke-width="7" stroke-dasharray="26 16"/>'
+           '<path d="M200 130 L200 210 M160 170 L240 170" stroke="#ffffff" stroke-width="14" stroke-linecap="round" opacity="0.6"/>\n')
     write("UI/StallPlacement.svg", 400, 340, out)
-    out = ('<ellipse cx="170" cy="120" rx="156" ry="100" fill="#ffffff" fill-opacity="0.22" stroke="#ffffff" '
-           'stroke-width="7" stroke-dasharray="22 14"/>'
-           '<path d="M170 84 L170 156 M134 120 L206 120" stroke="#ffffff" stroke-width="14" stroke-linecap="round" opacity="0.8"/>\n')
+    out = ('<ellipse cx="170" cy="120" rx="156" ry="100" fill="#ffffff" fill-opacity="0.14" stroke="#ffffff" '
+           'stroke-opacity="0.7" stroke-width="6" stroke-dasharray="22 14"/>'
+           '<path d="M170 92 L170 148 M142 120 L198 120" stroke="#ffffff" stroke-width="11" stroke-linecap="round" opacity="0.6"/>\n')
     write("UI/SeatPlacement.svg", 340, 240, out)
     out = '<circle cx="16" cy="16" r="12" fill="#ff006e" stroke="#ffffff" stroke-width="4"/>\n'
     write("UI/Waypoint.svg", 32, 32, out)
