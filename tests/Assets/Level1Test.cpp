@@ -55,9 +55,10 @@ namespace
             root = fs::temp_directory_path() / ("kite-level1-" + std::to_string(getpid()));
             fs::remove_all(root);
             fs::create_directories(root / "Assets" / "Scenes");
-            for (const char* folder : {"Archetypes", "Sprites", "Audio", "Shaders", "Fonts", "StallData", "SeatData"})
+            for (const char* folder : {"Sprites", "Audio", "Shaders", "Fonts", "StallData", "SeatData"})
                 if (fs::exists(kSource / folder))
                     fs::create_directory_symlink(kSource / folder, root / "Assets" / folder);
+            fs::copy(kSource / "Archetypes", root / "Assets" / "Archetypes");
             fs::copy_file(kSource / "Scenes" / "Level1.xml", root / "Assets" / "Scenes" / "Level1.xml");
             fs::copy(kSource / "Scenes" / "Level1", root / "Assets" / "Scenes" / "Level1");
             previousFolder = fs::current_path();
@@ -117,7 +118,7 @@ namespace
     };
 }
 
-TEST_F(Level1, ArchetypesAndLevelLoadWithoutAReportAndTheLevelIsWrittenBackUnchanged)
+TEST_F(Level1, ArchetypesAndLevelLoadWithoutAReportAndAreWrittenBackUnchanged)
 {
     EXPECT_EQ(startErrors, "") << "archetypes";
     const auto& templates = ARCHETYPESYS->GetArcheMap();
@@ -127,6 +128,17 @@ TEST_F(Level1, ArchetypesAndLevelLoadWithoutAReportAndTheLevelIsWrittenBackUncha
           "SpeechBubbleNoSeats", "SpeechPreference", "LoseHeart", "HeartMoving", "CashMoving", "LoseCash", "NoMoney",
           "MaintenanceLoseCash", "PurchaseText", "MaintenanceText"})
         EXPECT_EQ(templates.count(name), 1u) << name;
+
+    // Each template written again gives its file back byte for byte.
+    testing::internal::CaptureStderr();
+    for (const auto& [name, object] : templates)
+    {
+        EXPECT_TRUE(ARCHETYPESYS->MakeArchetypeAndSerialise(name, object)) << name;
+        EXPECT_EQ(ReadAll(root / "Assets" / "Archetypes" / (name + ".xml")),
+                  ReadAll(kSource / "Archetypes" / (name + ".xml")))
+            << name;
+    }
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
 
     ASSERT_EQ(Load(), "");
     ASSERT_EQ(SCENEMNGR->GetCurrentSceneName(), "Level1");
