@@ -200,3 +200,11 @@ TEST_F(BareLevel, MissingFeedbackArchetypesLeaveNoBubbleAndTheRulesRun)
     EXPECT_FLOAT_EQ(stats->Likes, -1.0f);
     EXPECT_TRUE(StepUntil([&] { return c->HasLeft(); }, 600));
 }
+
+TEST_F(BareLevel, GoneCustomerShowsNoMoreBubbles)
+{
+    c->Despawn();
+    c->ShowBubble(CustomerAIBehaviour::BubbleAngry, true);
+    c->ShowPreferenceBubble(4);
+    EXPECT_EQ(c->GetBubbleKind(), CustomerAIBehaviour::BubbleNone);
+}
