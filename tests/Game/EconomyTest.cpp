@@ -4,10 +4,12 @@
 #include <filesystem>
 #include <memory>
 
+#include "Core/Input/Input.h"
 #include "Core/UI/ActivatePopupButton.h"
 #include "Economy/PricedButton.h"
 #include "Game/CustomerWorld.h"
 #include "Objects/TestWorld.h"
+#include "Platform/Fake/FakePlatform.h"
 
 using namespace KiteTest;
 
@@ -202,4 +204,26 @@ TEST_F(Economy, StatisticsWithoutMostPopularKeepNone)
     EXPECT_FLOAT_EQ(read.Money, 250.0f);
     EXPECT_EQ(read.MostPopular, "None");
     EXPECT_EQ(read.MostWanted, "None");
+}
+
+TEST_F(Economy, EqualsKeyAddsFiveHundredAndRefreshesTheButtons)
+{
+    Platform::FakePlatform fake;
+    Platform::Install(&fake);
+    engine->AddSystem(new Input());
+    stats->GetOwner()->Initialise();
+    ActivatePopupButton* popup = nullptr;
+    auto dear = PricedAt(550.0f, popup);
+    stats->Money = 100.0f;
+    fake.SetKeyDown(187, true);
+    Step();
+    EXPECT_FLOAT_EQ(stats->Money, 100.0f);
+    fake.SetKeyDown(187, false);
+    Step();
+    EXPECT_FLOAT_EQ(stats->Money, 600.0f);
+    EXPECT_TRUE(popup->GetButtonActive());
+    Step(3);
+    EXPECT_FLOAT_EQ(stats->Money, 600.0f);
+    stats->RemoveSpawnButton(dear.get());
+    Platform::Install(nullptr);
 }
