@@ -190,6 +190,23 @@ TEST_F(Level1, WaypointGraphHasEntrancesStallSidesAndFloor)
     }
     EXPECT_GE(starts, 2);
     EXPECT_GE(stallSides, 4);
+
+    // A stall's link node is a dead end for walking: no way between its two
+    // stall-side waypoints leads through the stall.
+    int stallLinks = 0;
+    for (const VertexNode* node : WAYPOINTSYS->GetAllActiveNodes())
+    {
+        if (!StartsWith(node->Label(), "StallNode"))
+            continue;
+        ++stallLinks;
+        const std::vector<const VertexNode*> sides = node->GetActiveNeighbours();
+        ASSERT_EQ(sides.size(), 2u) << node->Label();
+        GraphNetwork::Path path = WAYPOINTSYS->GetShortestPath(sides[0]->Label(), sides[1]->Label());
+        for (; !path.empty(); path.pop())
+            EXPECT_NE(path.top(), node) << "the way from " << sides[0]->Label() << " to " << sides[1]->Label()
+                                        << " runs through " << node->Label();
+    }
+    EXPECT_EQ(stallLinks, 2);
 }
 
 TEST_F(Level1, TenMinutesAtFourTimesSpeedKeepTheCustomersWithinTheCapAndReportNothing)
