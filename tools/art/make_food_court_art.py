@@ -30,12 +30,12 @@ NIGHT_FILTER = ('    <filter id="night" color-interpolation-filters="sRGB"><feCo
                 'values="0.42 0.05 0.05 0 0.02  0.05 0.45 0.08 0 0.03  0.08 0.1 0.7 0 0.09  0 0 0 1 0"/></filter>\n')
 
 
-def write_day_and_night(rel, width, height, body, scale=1.0, glow=""):
+def write_day_and_night(rel, width, height, body, scale=1.0, glow="", defs=""):
     """The day look, and the same drawing by night (rel + "_Night"), which the
     day-and-night cycle blends in; glow is drawn unfiltered over the night."""
-    write(rel + ".svg", width, height, body, scale=scale)
+    write(rel + ".svg", width, height, body, defs, scale)
     write(rel + "_Night.svg", width, height, '  <g filter="url(#night)">\n' + body + "  </g>\n" + glow,
-          NIGHT_FILTER, scale)
+          defs + NIGHT_FILTER, scale)
 
 
 def sheet(cells, cw, ch):
@@ -526,7 +526,7 @@ def table():
     out += ('<rect x="158" y="74" width="24" height="16" rx="3" fill="#ffffff" stroke="%s" stroke-width="1.5"/>'
             '<rect x="163" y="68" width="5" height="8" fill="#e63946"/><rect x="171" y="66" width="5" height="10" fill="#2a9d8f"/>'
             % INK)
-    write("Seats/Table.svg", 340, 240, out + "\n")
+    write_day_and_night("Seats/Table", 340, 240, out + "\n")
 
 
 def bin_art(open_):
@@ -576,12 +576,24 @@ def floor():
     out += '<rect y="112" width="1600" height="14" fill="#5a3a22"/>\n'
     out += '<path d="M0 132 Q400 160 800 132 Q1200 160 1600 132" fill="none" stroke="%s" stroke-width="3"/>\n' % INK
     colours = ["#ffd166", "#ef476f", "#06d6a0", "#118ab2"]
+    bulbs = ""
+    glow = ""
     for k in range(20):
         x = 40 + 80 * k
         t = (x % 800) / 800.0
         y = 132 + 28 * 4 * t * (1 - t) * 0.5 + 6
-        out += '<circle cx="%d" cy="%.1f" r="8" fill="%s"/>' % (x, y, colours[k % 4])
-    out += "\n"
+        bulbs += '<circle cx="%d" cy="%.1f" r="8" fill="%s"/>' % (x, y, colours[k % 4])
+        glow += ('<circle cx="%d" cy="%.1f" r="22" fill="%s" opacity="0.25"/><circle cx="%d" cy="%.1f" r="8" fill="%s"/>'
+                 % (x, y, colours[k % 4], x, y, colours[k % 4]))
+    out += bulbs + "\n"
+    # By night the windows show a dark sky with stars.
+    for k in range(6):
+        x = 60 + 260 * k
+        glow += ('<rect x="%d" y="17" width="194" height="78" rx="6" fill="#14213d"/>'
+                 '<rect x="%d" y="17" width="6" height="78" fill="#4a3b5c"/>' % (x + 3, x + 97))
+        glow += "".join('<circle cx="%d" cy="%d" r="1.8" fill="#fff6d5"/>' % (x + 15 + (37 * j + 23 * k) % 170,
+                                                                          24 + (29 * j + 11 * k) % 64)
+                        for j in range(6))
     # The stall deck: a raised wooden platform along the back.
     out += '<rect y="126" width="1600" height="250" fill="url(#deck)"/>\n'
     out += '<rect y="368" width="1600" height="14" fill="#8d5b3c"/><rect y="382" width="1600" height="8" fill="#000" opacity="0.12"/>\n'
@@ -599,7 +611,7 @@ def floor():
             '<text x="800" y="892" font-family="DejaVu Sans" font-weight="bold" font-size="20" fill="#fff3d6" '
             'text-anchor="middle">ENTRANCE</text>\n')
     out += plant(60, 440) + plant(1540, 440) + plant(130, 850, 0.9) + plant(1470, 850, 0.9)
-    write("BackgroundArt/FoodCourtFloor.svg", 1600, 900, out, defs)
+    write_day_and_night("BackgroundArt/FoodCourtFloor", 1600, 900, out, glow=glow + "\n", defs=defs)
 
 
 # ------------------------------------------------------------------ markers
