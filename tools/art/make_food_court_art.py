@@ -43,10 +43,6 @@ def sheet(cells, cw, ch):
     return "".join('  <g transform="translate(%d,0)">\n%s  </g>\n' % (k * cw, c) for k, c in enumerate(cells))
 
 
-def p(*parts):
-    return "".join(parts)
-
-
 # ---------------------------------------------------------------- food icons
 def food(kind, x, y, s=1.0):
     """One dish of a stall type, centred on (x, y), about 40*s wide."""
@@ -433,8 +429,8 @@ def stall_cell(t, band, state, frame):
         if frame == 1:
             out += food(t, 282, 192, 1.1)
     if state == 0 and frame == 1:
-        out += '<circle cx="200" cy="28" r="0" fill="none"/>'
-        out += ('<path d="M110 178 l0 0" stroke="none"/><circle cx="352" cy="64" r="6" fill="#ffd166" opacity="0.9"/>')
+        # The idle sheet's second frame: the lamp by the awning blinks on.
+        out += '<circle cx="352" cy="64" r="6" fill="#ffd166" opacity="0.9"/>'
     if state == 2:
         out += ('<g fill="#1b1b1b" opacity="0.55"><rect x="64" y="0" width="272" height="50" rx="10"/>'
                 '<rect x="20" y="46" width="360" height="60"/><rect x="24" y="100" width="352" height="120"/>'
@@ -639,14 +635,12 @@ def coin(x, y, r, fill="#ffd166", mark="$"):
 
 
 def heart(x, y, s, fill="#ef476f", broken=False):
-    d = "M0 8 C-10 -4 -22 2 -20 -10 C-18 -22 -4 -22 0 -12 C4 -22 18 -22 20 -10 C22 2 10 -4 0 8 Z"
     out = ('<g transform="translate(%d,%d) scale(%.2f)"><path d="M0 14 C-14 2 -26 -2 -24 -12 C-22 -26 -5 -26 0 -14 '
            'C5 -26 22 -26 24 -12 C26 -2 14 2 0 14 Z" fill="%s" stroke="#7a1c2b" stroke-width="3"/>' % (x, y, s, fill))
     out += '<ellipse cx="-11" cy="-14" rx="6" ry="4" fill="#ffffff" opacity="0.5"/>'
     if broken:
         out += '<path d="M0 -14 L-5 -4 L4 2 L-2 12" fill="none" stroke="#3d2a1a" stroke-width="3.5"/>'
     out += "</g>"
-    del d
     return out
 
 
