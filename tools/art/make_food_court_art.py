@@ -218,24 +218,25 @@ def walker(look, phase, hold=None, mood="smile"):
     out += leg(64, 122 + bob, swing, 50, lc, look["shoes"], knee=8 if swing > 0 else 0)
     out += head(look, 62, 46 + bob, mood=mood)
     if hold == "tray":
-        a, (hx, hy) = arm(66, 84 + bob, 95, 38, look["top"], look["skin"], elbow=-10)
-        tray = ('<rect x="%.1f" y="%.1f" width="40" height="5" rx="2" fill="#8d5b3c" stroke="%s" stroke-width="1.5"/>'
-                % (hx - 12, hy - 4, INK))
-        tray += ('<path d="M%.1f %.1f Q%.1f %.1f %.1f %.1f Z" fill="#ffffff" stroke="%s" stroke-width="1.8"/>'
-                 '<path d="M%.1f %.1f Q%.1f %.1f %.1f %.1f" fill="#ffe08a"/>'
-                 % (hx - 2, hy - 14, hx + 8, hy + 8, hx + 18, hy - 14, INK,
-                    hx, hy - 14, hx + 8, hy - 19, hx + 16, hy - 14))
-        tray += ('<path d="M%.1f %.1f q-3 -6 0 -12 M%.1f %.1f q3 -6 0 -12" stroke="#ffffff" stroke-width="2" '
-                 'fill="none" opacity="%.2f"/>' % (hx + 4, hy - 18, hx + 12, hy - 18 - (phase % 2) * 3, 0.8))
+        # Both hands hold a tray at the waist with a steaming bowl on it.
+        a, (hx, hy) = arm(66, 84 + bob, 60, 38, look["top"], look["skin"], elbow=-40)
+        tray = ('<rect x="%.1f" y="%.1f" width="48" height="6" rx="2" fill="#8d5b3c" stroke="%s" stroke-width="1.8"/>'
+                % (hx - 26, hy - 4, INK))
+        tray += ('<path d="M%.1f %.1f Q%.1f %.1f %.1f %.1f Z" fill="#ffffff" stroke="%s" stroke-width="2"/>'
+                 '<path d="M%.1f %.1f Q%.1f %.1f %.1f %.1f" fill="#ffe08a" stroke="#d4a017" stroke-width="1"/>'
+                 % (hx - 17, hy - 18, hx - 2, hy + 8, hx + 13, hy - 18, INK,
+                    hx - 14, hy - 18, hx - 2, hy - 24, hx + 10, hy - 18))
+        tray += ('<path d="M%.1f %.1f q-4 -7 0 -14 M%.1f %.1f q4 -7 0 -14" stroke="#ffffff" stroke-width="2.5" '
+                 'fill="none" opacity="0.85"/>' % (hx - 7, hy - 24 - (phase % 2) * 2, hx + 3, hy - 22 - ((phase + 1) % 2) * 2))
         out += tray + a
     elif hold == "bag":
         a, (hx, hy) = arm(66, 84 + bob, -swing * 0.8 + 5, 40, look["top"], look["skin"])
         out += a
         out += ('<path d="M%.1f %.1f L%.1f %.1f L%.1f %.1f L%.1f %.1f Z" fill="#c8a27a" stroke="%s" stroke-width="2"/>'
-                '<path d="M%.1f %.1f q6 -8 12 0" fill="none" stroke="%s" stroke-width="2"/>'
-                '<rect x="%.1f" y="%.1f" width="8" height="6" rx="1" fill="#e63946"/>'
-                % (hx - 9, hy + 2, hx + 9, hy + 2, hx + 11, hy + 26, hx - 11, hy + 26, INK,
-                   hx - 6, hy + 3, INK, hx - 4, hy + 12))
+                '<path d="M%.1f %.1f q8 -10 16 0" fill="none" stroke="%s" stroke-width="2.2"/>'
+                '<rect x="%.1f" y="%.1f" width="12" height="8" rx="1.5" fill="#e63946"/>'
+                % (hx - 12, hy + 2, hx + 12, hy + 2, hx + 14, hy + 32, hx - 14, hy + 32, INK,
+                   hx - 8, hy + 3, INK, hx - 6, hy + 14))
     else:
         out += arm(66, 84 + bob, -swing * 0.8, 40, look["top"], look["skin"])[0]
     return out
