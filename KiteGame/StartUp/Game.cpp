@@ -1,11 +1,49 @@
-// Game: the game's component registry.
+// Game: the game's component registry. Each game component type is
+// registered once here under its number and class name, the name scene and
+// archetype files use.
 #include "StartUp/Game.h"
+
+#include "Core/Factory/GameObjectFactory.h"
+#include "Customers/CustomerAIBehaviour.h"
+#include "Customers/CustomerSystem.h"
+#include "Customers/SpawnRateManager.h"
+#include "Economy/LevelStatsSystem.h"
+#include "Economy/SimulationSystem.h"
+#include "Seats/SeatNodesLink.h"
+#include "Seats/SeatPlacementNode.h"
+#include "Seats/SeatsBehaviour.h"
+#include "Seats/SeatsSystem.h"
+#include "Stalls/SecondFloorController.h"
+#include "Stalls/SecondFloorIndicator.h"
+#include "Stalls/StallNodesLink.h"
+#include "Stalls/StallPlacementNode.h"
+#include "Stalls/StallTextDisplay.h"
+#include "Stalls/StallsBehaviour.h"
+#include "Stalls/StallsSystem.h"
+#include "StartUp/GameComponentTypes.h"
 
 namespace KiteFramework
 {
     void Game::Initialise()
     {
-        // The game's component creators are registered here as the game's
-        // components are added.
+        // Customers, statistics and the simulation.
+        RegisterComponent<CustomerAIBehaviour>(CT_CustomerAIBehaviour, "CustomerAIBehaviour");
+        RegisterComponent<LevelStatsSystem>(CT_LevelStatsSystem, "LevelStatsSystem");
+        RegisterComponent<SimulationSystem>(CT_SimulationSystem, "SimulationSystem");
+        RegisterComponent<CustomerSystem>(CT_CustomerSystem, "CustomerSystem");
+        RegisterComponent<SpawnRateManager>(CT_SpawnRateManager, "SpawnRateManager");
+
+        // Stalls, seats and their placement.
+        RegisterComponent<SeatsBehaviour>(CT_SeatsBehaviour, "SeatsBehaviour");
+        RegisterComponent<StallsBehaviour>(CT_StallsBehaviour, "StallsBehaviour");
+        RegisterComponent<StallPlacementNode>(CT_StallPlacementNode, "StallPlacementNode");
+        RegisterComponent<SeatPlacementNode>(CT_SeatPlacementNode, "SeatPlacementNode");
+        RegisterComponent<SeatsSystem>(CT_SeatsSystem, "SeatsSystem");
+        RegisterComponent<StallsSystem>(CT_StallsSystem, "StallsSystem");
+        RegisterComponent<SeatNodesLink>(CT_SeatNodesLink, "SeatNodesLink");
+        RegisterComponent<StallNodesLink>(CT_StallNodesLink, "StallNodesLink");
+        RegisterComponent<StallTextDisplay>(CT_StallTextDisplay, "StallTextDisplay");
+        RegisterComponent<SecondFloorIndicator>(CT_SecondFloorIndicator, "SecondFloorIndicator");
+        RegisterComponent<SecondFloorController>(CT_SecondFloorController, "SecondFloorController");
     }
 }

@@ -128,6 +128,24 @@ ChooseStall)
 Served)
     layer "$work/a.wav" 0.08 sine "E6:1 B6:3" 0.2
     sox "$work/a.wav" "$out" gain -n -8 ;;
+GiveUp)
+    # A customer walks off: a sighing slide down and a low thud.
+    tone "$work/a.wav" 0.5 "triangle 520:180" fade q 0.01 0.5 0.2 lowpass 1600
+    tone "$work/b.wav" 0.15 "sine 90:60" fade q 0.002 0.15 0.12
+    sox "$work/a.wav" "$work/b.wav" "$out" gain -n -8 ;;
+Purchase)
+    # The till: a drawer rattle then a bell.
+    tone "$work/a.wav" 0.12 "whitenoise" fade q 0.005 0.12 0.08 bandpass 3000 1500 tremolo 40 80
+    tone "$work/b.wav" 0.5 "sine C7 sine G7" fade q 0.002 0.5 0.45
+    sox "$work/a.wav" "$work/b.wav" "$out" gain -n -6 ;;
+Maintenance)
+    # Coins trickling away.
+    layer "$work/a.wav" 0.06 sine "E6:1 C6:1 A5:1 F5:2" 0.04
+    sox "$work/a.wav" "$out" gain -n -8 ;;
+NoMoney)
+    # A short low buzz, twice.
+    layer "$work/a.wav" 0.1 sawtooth "A2:1.2 r:0.6 A2:1.8" 0.03 lowpass 900
+    sox "$work/a.wav" "$out" gain -n -10 ;;
 MainMenu)
     # 100 beats a minute, four bars: C, A minor, F, G.
     beat=0.6

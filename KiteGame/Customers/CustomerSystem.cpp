@@ -1,0 +1,167 @@
+// CustomerSystem: customer settings, spawning, the customer list and the
+// player's standing.
+#include "Customers/CustomerSystem.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "Core/Archetypes/ArchetypeSystem.h"
+#include "Core/Engine/DataError.h"
+#include "Core/Math/Random.h"
+#include "Core/Objects/FieldOps.h"
+#include "Core/Objects/GameObject.h"
+#include "Customers/CustomerAIBehaviour.h"
+#include "Customers/RandomDraw.h"
+#include "Customers/SpawnRateManager.h"
+#include "Economy/LevelStatsSystem.h"
+#include "StartUp/GameComponentTypes.h"
+
+namespace KiteFramework
+{
+    CustomerSystem* CustomerSystem::instance = nullptr;
+
+    CustomerSystem::CustomerSystem() : Script(CT_CustomerSystem)
+    {
+        instance = this;
+    }
+
+    // Settings and the cap are copied by Clone; the copy starts with no
+    // customers, a count of 0 and no fight.
+    CustomerSystem::CustomerSystem(const CustomerSystem& other) : Script(other), cap(other.cap)
+    {
+        instance = this;
+    }
+
+    CustomerSystem::~CustomerSystem()
+    {
+        if (instance == this)
+            instance = nullptr;
+    }
+
+    void CustomerSystem::ListFields(FieldVisitor& v)
+    {
+        v.Add("numArcheCreated", numArcheCreated, {"Number of Customer Archetypes created", FieldWidget::Input, 1.0f});
+        v.Add("customerSprites", customerSprites);
+        v.Add("customerSpriteCols_", customerSpriteCols_);
+        v.Add("randomDisplacementRange", randomDisplacementRange, {"Random Displacement Range"});
+        v.Add("queueMax", queueMax, {"Max Queue to not be interested", FieldWidget::Input, 1.0f});
+        v.Add("preferenceAllowed", preferenceAllowed, {"Are preferences allowed in this level"});
+        v.Add("lookAroundfCountoutMin", lookAroundfCountoutMin, {"Min look around count", FieldWidget::Input, 1.0f});
+        v.Add("lookAroundfCountoutMax", lookAroundfCountoutMax, {"Max look around count", FieldWidget::Input, 1.0f});
+        v.Add("preferenceLookAroundCountoutBuff", preferenceLookAroundCountoutBuff,
+              {"Look more for preferences", FieldWidget::Input, 1.0f});
+        v.Add("noQueuefCountoutMin", noQueuefCountoutMin, {"Min good queue count", FieldWidget::Input, 1.0f});
+        v.Add("noQueuefCountoutMax", noQueuefCountoutMax, {"Max good queue count", FieldWidget::Input, 1.0f});
+        v.Add("feedbackOffset", feedbackOffset, {"Feedback y offset"});
+        v.Add("tabaoChance", tabaoChance, {"Customer tabao chance"});
+        v.Add("trashSpawnChance", trashSpawnChance, {"Customer spawn trash chance"});
+        v.Add("fightChance", fightChance, {"Fight chance"});
+        v.Add("fightTimeout", fightTimeout, {"Fight timeout"});
+        v.Add("fightLocationOffset", fightLocationOffset, {"Fight location offset"});
+    }
+
+    GameComponent* CustomerSystem::Clone() const
+    {
+        CustomerSystem* copy = new CustomerSystem(*this);
+        CopyListedFields(*this, *copy);
+        return copy;
+    }
+
+    void CustomerSystem::SpawnCustomer()
+    {
+        // count <= cap on purpose: the cap is reached only after the spawn
+        // that makes the count cap + 1.
+        if (numArcheCreated <= 0 || count > cap)
+            return;
+        const int n = RandomDraw::Mod(GENRANDNUM::Rand(), numArcheCreated) + 1;
+        const std::string name = "Customer0" + std::to_string(n);
+        GameObject* object = Instantiate(name, Vector2D(0.0f, 0.0f), 0.0f);
+        if (!object)
+        {
+            ReportDataError("Archetypes/" + name, "no such customer archetype; no customer created");
+            return;
+        }
+        CustomerAIBehaviour* customer = object->GetComponent<CustomerAIBehaviour>();
+        if (!customer)
+        {
+            ReportDataError("Archetypes/" + name, "has no CustomerAIBehaviour; no customer created");
+            Destroy(object);
+            return;
+        }
+        ++count;
+        customer->MarkCounted();
+    }
+
+    void CustomerSystem::UpdateStanding(float likesDelta)
+    {
+        UpdateStandingQuiet(likesDelta);
+        // Likes gained become a quest event once the level has quests.
+    }
+
+    void CustomerSystem::UpdateStandingQuiet(float& likesDelta)
+    {
+        if (LevelStatsSystem* stats = LevelStatsSystem::Instance())
+            stats->Likes += likesDelta;
+        RecomputeStandingLevel();
+    }
+
+    void CustomerSystem::RecomputeStandingLevel()
+    {
+        LevelStatsSystem* stats = LevelStatsSystem::Instance();
+        SpawnRateManager* rate = SpawnRateManager::Instance();
+        if (!stats || !rate)
+            return;
+        rate->ApplyLevel(rate->StandingLevel(stats->Likes, stats->Reputation));
+    }
+
+    Vector2D CustomerSystem::RandomOffset() const
+    {
+        // The y draw comes first.
+        const float y = RandomDraw::FMod(GENRANDNUM::Rand(), randomDisplacementRange.y);
+        const float x = RandomDraw::FMod(GENRANDNUM::Rand(), randomDisplacementRange.x);
+        return Vector2D(x, y);
+    }
+
+    void CustomerSystem::AddCustomer(CustomerAIBehaviour* c)
+    {
+        if (c && c->GetOwner())
+            customers.emplace_back(c->GetOwner());
+    }
+
+    void CustomerSystem::RemoveCustomer(CustomerAIBehaviour* c)
+    {
+        if (!c || !c->GetOwner())
+            return;
+        const GameObject* owner = c->GetOwner();
+        customers.erase(std::remove_if(customers.begin(), customers.end(),
+                                       [owner](const ObjectHandle& h) { return h == owner; }),
+                        customers.end());
+    }
+
+    std::vector<CustomerAIBehaviour*> CustomerSystem::GetCustomers() const
+    {
+        std::vector<CustomerAIBehaviour*> living;
+        living.reserve(customers.size());
+        for (const ObjectHandle& h : customers)
+            if (CustomerAIBehaviour* c = h.Get<CustomerAIBehaviour>())
+                living.push_back(c);
+        return living;
+    }
+
+    const CustomerSystem::SpritePair* CustomerSystem::GetSpritePair(int customerIndex, int pose) const
+    {
+        if (customerIndex < 0 || static_cast<std::size_t>(customerIndex) >= customerSprites.size())
+            return nullptr;
+        const std::vector<SpritePair>& poses = customerSprites[customerIndex];
+        if (pose < 0 || static_cast<std::size_t>(pose) >= poses.size())
+            return nullptr;
+        return &poses[pose];
+    }
+
+    int CustomerSystem::GetSpriteColumns(int pose) const
+    {
+        if (pose < 0 || static_cast<std::size_t>(pose) >= customerSpriteCols_.size())
+            return 1;
+        return customerSpriteCols_[pose];
+    }
+}

@@ -1,0 +1,115 @@
+// LevelStatsSystem: money, likes, reputation and statistics of one level.
+#include "Economy/LevelStatsSystem.h"
+
+#include <algorithm>
+
+#include "Core/Input/Input.h"
+#include "Core/Objects/FieldOps.h"
+#include "Core/Objects/GameObject.h"
+#include "Core/UI/ActivatePopupButton.h"
+#include "Economy/PricedButton.h"
+#include "StartUp/GameComponentTypes.h"
+
+namespace KiteFramework
+{
+    namespace
+    {
+        // The "=" key (Windows virtual-key number).
+        constexpr short CheatMoneyKey = 187;
+        constexpr float CheatMoneyAmount = 500.0f;
+    }
+
+    LevelStatsSystem* LevelStatsSystem::instance = nullptr;
+
+    LevelStatsSystem::LevelStatsSystem() : Script(CT_LevelStatsSystem)
+    {
+        instance = this;
+    }
+
+    LevelStatsSystem::LevelStatsSystem(const LevelStatsSystem& other)
+        : Script(other), CustomerServed(other.CustomerServed), seatWaitingTime(other.seatWaitingTime),
+          AverageWaitingTime(other.AverageWaitingTime), TotalWaitingTime(other.TotalWaitingTime),
+          GrossRevenue(other.GrossRevenue), DailyUpkeep(other.DailyUpkeep), Likes(other.Likes),
+          Money(other.Money), Reputation(other.Reputation), MostPopular(other.MostPopular),
+          MostWanted(other.MostWanted)
+    {
+        // Buttons stay with the system they registered with: each removes
+        // itself from one list only, so a shared list would dangle.
+        instance = this;
+    }
+
+    LevelStatsSystem::~LevelStatsSystem()
+    {
+        if (instance == this)
+            instance = nullptr;
+    }
+
+    void LevelStatsSystem::ListFields(FieldVisitor& v)
+    {
+        v.Add("CustomerServed", CustomerServed, {"Customers Served"});
+        v.Add("AverageWaitingTime", AverageWaitingTime, {"Average Waiting Time"});
+        v.Add("TotalWaitingTime", TotalWaitingTime, {"Total Waiting Time"});
+        v.Add("GrossRevenue", GrossRevenue, {"Gross Revenue"});
+        v.Add("DailyUpkeep", DailyUpkeep, {"Daily Upkeep"});
+        v.Add("Likes", Likes);
+        v.Add("Money", Money, {"Money", FieldWidget::Drag, 1.0f});
+        v.Add("Reputation", Reputation);
+        v.Add("MostPopular", MostPopular, {"Most Popular"});
+        v.Add("MostWanted", MostWanted, {"Most Wanted"});
+    }
+
+    GameComponent* LevelStatsSystem::Clone() const
+    {
+        return new LevelStatsSystem(*this);
+    }
+
+    void LevelStatsSystem::Update()
+    {
+        if (INPUTSYS && INPUTSYS->wasKeyReleased(CheatMoneyKey))
+        {
+            float amount = CheatMoneyAmount;
+            AddMoney(amount);
+        }
+    }
+
+    void LevelStatsSystem::AddMoney(float& amount)
+    {
+        Money += amount;
+        MoneyChanged();
+    }
+
+    void LevelStatsSystem::MoneyChanged()
+    {
+        // The upgrade buttons join here once the level has an upgrade system.
+        UpdateSpawnButtons();
+    }
+
+    void LevelStatsSystem::UpdateSpawnButtons()
+    {
+        for (PricedButton* button : spawnButtons)
+        {
+            GameObject* owner = button->GetButtonObject();
+            ActivatePopupButton* popup = owner ? owner->GetComponent<ActivatePopupButton>() : nullptr;
+            if (popup)
+                popup->SetButtonActive(!(button->GetCost() > Money));
+        }
+    }
+
+    void LevelStatsSystem::AddSpawnButton(PricedButton* button)
+    {
+        if (button && std::find(spawnButtons.begin(), spawnButtons.end(), button) == spawnButtons.end())
+            spawnButtons.push_back(button);
+    }
+
+    void LevelStatsSystem::RemoveSpawnButton(PricedButton* button)
+    {
+        spawnButtons.erase(std::remove(spawnButtons.begin(), spawnButtons.end(), button), spawnButtons.end());
+    }
+
+    void LevelStatsSystem::AddServedWait(float wait)
+    {
+        TotalWaitingTime += wait;
+        if (CustomerServed > 0)
+            AverageWaitingTime = TotalWaitingTime / static_cast<float>(CustomerServed);
+    }
+}

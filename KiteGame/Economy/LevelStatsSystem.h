@@ -1,0 +1,60 @@
+// LevelStatsSystem: one level's money, likes, reputation and running
+// statistics, and the build buttons that follow the money.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "Core/Objects/Script.h"
+
+namespace KiteFramework
+{
+    class PricedButton;
+
+    class LevelStatsSystem : public Script
+    {
+    public:
+        LevelStatsSystem();
+        LevelStatsSystem(const LevelStatsSystem& other);
+        ~LevelStatsSystem() override;
+
+        // The "=" key adds 500 money.
+        void Update() override;
+        void ListFields(FieldVisitor& v) override;
+        GameComponent* Clone() const override;
+
+        // The level's statistics, or null.
+        static LevelStatsSystem* Instance() { return instance; }
+
+        // Money += amount, then the buttons that depend on money follow.
+        void AddMoney(float& amount);
+        // The upgrade and spawn buttons follow the money (after any change).
+        void MoneyChanged();
+        // Switches every spawn button on when its cost is at most the money.
+        void UpdateSpawnButtons();
+        void AddSpawnButton(PricedButton* button);
+        // A spawn button leaves the list when it is destroyed.
+        void RemoveSpawnButton(PricedButton* button);
+        std::size_t GetSpawnButtonCount() const { return spawnButtons.size(); }
+
+        // Adds a served customer's queue wait; the average follows only when
+        // at least one customer was served.
+        void AddServedWait(float wait);
+
+        int CustomerServed = 0;
+        float seatWaitingTime = 0.0f;
+        float AverageWaitingTime = 0.0f;
+        float TotalWaitingTime = 0.0f;
+        float GrossRevenue = 0.0f;
+        float DailyUpkeep = 0.0f;
+        float Likes = 0.0f;
+        float Money = 0.0f;
+        float Reputation = 0.0f;
+        std::string MostPopular = "None";
+        std::string MostWanted = "None";
+
+    private:
+        static LevelStatsSystem* instance;
+        std::vector<PricedButton*> spawnButtons;
+    };
+}

@@ -1,0 +1,11 @@
+// LevelFlags: the process-wide unlock flags.
+#include "Flow/LevelFlags.h"
+
+namespace KiteFramework
+{
+    std::array<bool, 3>& GetLevelFlags()
+    {
+        static std::array<bool, 3> flags{};
+        return flags;
+    }
+}

@@ -1,0 +1,103 @@
+// SeatNodesLink: one place's waypoint link of a seat.
+#include "Seats/SeatNodesLink.h"
+
+#include "Core/Engine/DataError.h"
+#include "Core/Factory/GameObjectFactory.h"
+#include "Core/Objects/FieldOps.h"
+#include "Core/Objects/Transform.h"
+#include "Core/Waypoints/VertexNode.h"
+#include "Seats/SeatsBehaviour.h"
+#include "Seats/SeatsSystem.h"
+#include "StartUp/GameComponentTypes.h"
+
+namespace KiteFramework
+{
+    SeatNodesLink::SeatNodesLink() : Script(static_cast<ComponentTypeId>(CT_SeatNodesLink)) {}
+
+    SeatNodesLink::~SeatNodesLink() = default;
+
+    void SeatNodesLink::ListFields(FieldVisitor& v)
+    {
+        v.Add("seatGOindex", seatGOindex, {"Seat object id", FieldWidget::ReadOnly});
+    }
+
+    GameComponent* SeatNodesLink::Clone() const
+    {
+        return CloneListed(*this);
+    }
+
+    void SeatNodesLink::Initialise()
+    {
+        Script::Initialise();
+        if (seatGOindex == 0 || !FACTORY)
+            return;
+        const std::string where = "seat link \"" + GetGameObjectName() + "\"";
+        GameObject* seatObject = FACTORY->FindObjectWithId(seatGOindex);
+        SeatsBehaviour* s = seatObject ? seatObject->GetComponent<SeatsBehaviour>() : nullptr;
+        if (!s)
+        {
+            ReportDataError(where, "no seat with object id " + std::to_string(seatGOindex));
+            return;
+        }
+        GetOwner()->AddParent(seatObject);
+        // The place is the digit the label ends with (the node's name
+        // followed by the place when the link was made).
+        VertexNode* vertex = GetOwner()->GetComponent<VertexNode>();
+        const std::string label = vertex ? vertex->Label() : std::string();
+        const char last = label.empty() ? '\0' : label.back();
+        if (last < '0' || last >= '0' + SeatsBehaviour::PlaceCount)
+        {
+            ReportDataError(where, "waypoint label \"" + label + "\" does not end in a place 0 to 3");
+            SetSeat(s, -1);
+            return;
+        }
+        SetSeat(s, last - '0');
+        s->SetLinkVertex(seatIndex, vertex);
+    }
+
+    void SeatNodesLink::XMLSerialise(XMLElement* element, XMLDocument* document) const
+    {
+        if (resolved)
+        {
+            GameObject* o = seat.Get();
+            const_cast<SeatNodesLink*>(this)->seatGOindex = o ? o->GetId() : 0;
+        }
+        GameComponent::XMLSerialise(element, document);
+    }
+
+    SeatsBehaviour* SeatNodesLink::GetSeat() const
+    {
+        return seat.Get<SeatsBehaviour>();
+    }
+
+    void SeatNodesLink::SetSeat(SeatsBehaviour* s, int index)
+    {
+        seat = ObjectHandle(s ? s->GetOwner() : nullptr);
+        seatIndex = index;
+        resolved = true;
+    }
+
+    GameObject* SeatNodesLink::GetOccupant() const
+    {
+        SeatsBehaviour* s = GetSeat();
+        return s ? s->GetOccupant(seatIndex) : nullptr;
+    }
+
+    void SeatNodesLink::SetOccupant(GameObject* occupant)
+    {
+        if (SeatsBehaviour* s = GetSeat())
+            s->SetOccupant(seatIndex, occupant);
+    }
+
+    Vector2D SeatNodesLink::TrashPosition() const
+    {
+        Transform* t = GetOwner() ? GetOwner()->GetComponent<Transform>() : nullptr;
+        const Vector2D at = t ? t->GetTransVec() : Vector2D();
+        SeatsSystem* system = SeatsSystem::Instance();
+        const float offsetX = system ? system->upperSeatsOffset.x : 0.0f;
+        // Odd places are on the right: their trash lies toward the table's
+        // middle, on the left of the link, and the other way round.
+        const float sign = (seatIndex % 2 != 0) ? 0.7f : -0.7f;
+        return Vector2D(at.x - sign * offsetX, at.y - 6.0f);
+    }
+}

@@ -1,0 +1,125 @@
+// SeatsSystem: registry of placed seats and the seat settings.
+#include "Seats/SeatsSystem.h"
+
+#include "Core/Archetypes/ArchetypeSystem.h"
+#include "Core/Objects/FieldOps.h"
+#include "Core/Objects/Transform.h"
+#include "Customers/CustomerAIBehaviour.h"
+#include "Economy/LevelStatsSystem.h"
+#include "Seats/SeatsBehaviour.h"
+#include "StartUp/GameComponentTypes.h"
+
+namespace KiteFramework
+{
+    SeatsSystem* SeatsSystem::instance = nullptr;
+
+    SeatsSystem::SeatsSystem() : Script(static_cast<ComponentTypeId>(CT_SeatsSystem))
+    {
+        instance = this;
+    }
+
+    SeatsSystem::SeatsSystem(const SeatsSystem& other) : Script(other)
+    {
+        CopyListedFields(other, *this);
+        instance = this;
+    }
+
+    SeatsSystem::~SeatsSystem()
+    {
+        if (instance == this)
+            instance = nullptr;
+    }
+
+    void SeatsSystem::ListFields(FieldVisitor& v)
+    {
+        v.Add("upperSeatsOffset", upperSeatsOffset, {"Upper Seats Offset"});
+        v.Add("lowerSeatsOffset", lowerSeatsOffset, {"Lower Seats Offset"});
+        v.Add("seatsCost", seatsCost, {"Seats Cost", FieldWidget::Drag, 1.0f});
+        v.Add("actualDepth", actualDepth, {"Actual stall depth", FieldWidget::Drag, 0.1f});
+        v.Add("draggingDepth", draggingDepth, {"Dragging stall depth", FieldWidget::Drag, 0.1f});
+        v.Add("seatsMovable", seatsMovable, {"Stalls movable", FieldWidget::Checkbox});
+        v.Add("originalLayer", originalLayer, {"Original Collision Layer", FieldWidget::Input});
+        v.Add("draggedLayer", draggedLayer, {"Dragged Collision Layer", FieldWidget::Input});
+    }
+
+    GameComponent* SeatsSystem::Clone() const
+    {
+        SeatsSystem* copy = new SeatsSystem(*this);
+        copy->seatsMovable = true;
+        return copy;
+    }
+
+    bool SeatsSystem::AddSeat(SeatsBehaviour* seat)
+    {
+        if (!seat || !seat->GetOwner())
+            return false;
+        LevelStatsSystem* stats = LevelStatsSystem::Instance();
+        const float money = stats ? stats->Money : 0.0f;
+        if (money < seatsCost)
+        {
+            Transform* t = seat->GetOwner()->GetComponent<Transform>();
+            Instantiate("NoMoney", t ? t->GetTransVec() : Vector2D(), 0.0f);
+            seat->GetOwner()->Destroy();
+            return false;
+        }
+        Register(seat);
+        return true;
+    }
+
+    void SeatsSystem::AddStoredSeat(SeatsBehaviour* seat)
+    {
+        if (seat && seat->GetOwner())
+            Register(seat);
+    }
+
+    void SeatsSystem::Register(SeatsBehaviour* seat)
+    {
+        if (!IsPlaced(seat))
+            seats.emplace_back(seat->GetOwner());
+    }
+
+    void SeatsSystem::ClearSeatsOnFire()
+    {
+        for (SeatsBehaviour* seat : GetSeats())
+            for (int place = 0; place < SeatsBehaviour::PlaceCount; ++place)
+            {
+                GameObject* o = seat->GetOccupant(place);
+                CustomerAIBehaviour* c = o ? o->GetComponent<CustomerAIBehaviour>() : nullptr;
+                if (!c)
+                    continue;
+                seat->SetOccupant(place, nullptr);
+                // Without a fire controller the flight costs no likes and
+                // keeps the walking speed.
+                c->ReactToFire(-0.0f, 1.0f);
+            }
+    }
+
+    std::vector<SeatsBehaviour*> SeatsSystem::GetSeats() const
+    {
+        std::vector<SeatsBehaviour*> live;
+        live.reserve(seats.size());
+        for (const ObjectHandle& h : seats)
+            if (SeatsBehaviour* s = h.Get<SeatsBehaviour>())
+                live.push_back(s);
+        return live;
+    }
+
+    std::size_t SeatsSystem::GetSeatCount() const
+    {
+        std::size_t n = 0;
+        for (const ObjectHandle& h : seats)
+            if (h.Get<SeatsBehaviour>())
+                ++n;
+        return n;
+    }
+
+    bool SeatsSystem::IsPlaced(const SeatsBehaviour* seat) const
+    {
+        if (!seat)
+            return false;
+        for (const ObjectHandle& h : seats)
+            if (h.Get<SeatsBehaviour>() == seat)
+                return true;
+        return false;
+    }
+}

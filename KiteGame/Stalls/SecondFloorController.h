@@ -1,0 +1,40 @@
+// SecondFloorController: opens the waypoint links between the floors while
+// at least one stall stands on the upper floor.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "Core/Objects/Script.h"
+
+namespace KiteFramework
+{
+    class SecondFloorController : public Script
+    {
+    public:
+        SecondFloorController();
+        SecondFloorController(const SecondFloorController& other);
+        ~SecondFloorController() override;
+
+        void ListFields(FieldVisitor& v) override;
+        GameComponent* Clone() const override;
+
+        static SecondFloorController* Instance() { return instance; }
+
+        // A stall now stands on an upper-floor node: the first one opens the
+        // links.
+        void LinkNodes();
+        // A stall left an upper-floor node: the last one closes the links.
+        // The count never falls below 0.
+        void UnlinkNodes();
+        int GetLinkUsers() const { return linkUsers; }
+
+        // (waypoint label, label to link it to).
+        std::vector<std::pair<std::string, std::string>> nodesToLink;
+
+    private:
+        static SecondFloorController* instance;
+        int linkUsers = 0;
+    };
+}

@@ -1,0 +1,16 @@
+// SecondFloorIndicator: marks a placement node of the upper floor.
+#pragma once
+
+#include "Core/Objects/Script.h"
+
+namespace KiteFramework
+{
+    class SecondFloorIndicator : public Script
+    {
+    public:
+        SecondFloorIndicator();
+        ~SecondFloorIndicator() override;
+
+        GameComponent* Clone() const override;
+    };
+}

@@ -1,0 +1,81 @@
+// StallNodesLink: a stall's waypoint link and the random queued customer
+// that a fight picks.
+#include "Stalls/StallNodesLink.h"
+
+#include "Core/Engine/DataError.h"
+#include "Core/Factory/GameObjectFactory.h"
+#include "Core/Math/Random.h"
+#include "Core/Objects/FieldOps.h"
+#include "StartUp/GameComponentTypes.h"
+#include "Stalls/StallsBehaviour.h"
+
+namespace KiteFramework
+{
+    StallNodesLink::StallNodesLink() : Script(static_cast<ComponentTypeId>(CT_StallNodesLink)) {}
+
+    StallNodesLink::~StallNodesLink() = default;
+
+    void StallNodesLink::ListFields(FieldVisitor& v)
+    {
+        v.Add("stallGOindex", stallGOindex, {"Stall object id", FieldWidget::ReadOnly});
+    }
+
+    GameComponent* StallNodesLink::Clone() const
+    {
+        return CloneListed(*this);
+    }
+
+    void StallNodesLink::Initialise()
+    {
+        Script::Initialise();
+        if (stallGOindex == 0 || !FACTORY)
+            return;
+        const std::string where = "stall link \"" + GetGameObjectName() + "\"";
+        GameObject* stallObject = FACTORY->FindObjectWithId(stallGOindex);
+        StallsBehaviour* s = stallObject ? stallObject->GetComponent<StallsBehaviour>() : nullptr;
+        if (!s)
+        {
+            ReportDataError(where, "no stall with object id " + std::to_string(stallGOindex));
+            return;
+        }
+        GetOwner()->AddParent(stallObject);
+        SetStall(s);
+        // The stall read back with the level finds its link again.
+        s->SetLinkNode(this);
+    }
+
+    void StallNodesLink::XMLSerialise(XMLElement* element, XMLDocument* document) const
+    {
+        // The id of the stall the link now belongs to (0 when it has none);
+        // a link never resolved keeps the id it was read with.
+        if (resolved)
+        {
+            GameObject* o = stall.Get();
+            const_cast<StallNodesLink*>(this)->stallGOindex = o ? o->GetId() : 0;
+        }
+        GameComponent::XMLSerialise(element, document);
+    }
+
+    StallsBehaviour* StallNodesLink::GetStall() const
+    {
+        return stall.Get<StallsBehaviour>();
+    }
+
+    void StallNodesLink::SetStall(StallsBehaviour* s)
+    {
+        stall = ObjectHandle(s ? s->GetOwner() : nullptr);
+        resolved = true;
+    }
+
+    CustomerAIBehaviour* StallNodesLink::GetRandomQueuedCustomer() const
+    {
+        StallsBehaviour* s = GetStall();
+        if (!s)
+            return nullptr;
+        const std::size_t n = s->GetQueueLength();
+        if (n <= 2)
+            return nullptr;
+        const std::size_t index = static_cast<std::size_t>(GENRANDNUM::Rand()) % (n - 1) + 1;
+        return s->GetQueuedCustomer(index);
+    }
+}

@@ -1,0 +1,24 @@
+// StallPlacementNode: a place of the level where a stall can stand; names
+// the two waypoints a stall's link node joins and the side its queue runs.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "Core/Objects/Script.h"
+
+namespace KiteFramework
+{
+    class StallPlacementNode : public Script
+    {
+    public:
+        StallPlacementNode();
+        ~StallPlacementNode() override;
+
+        void ListFields(FieldVisitor& v) override;
+        GameComponent* Clone() const override;
+
+        std::array<std::string, 2> nodesToBeConnected;
+        bool queueToLeft = false;
+    };
+}

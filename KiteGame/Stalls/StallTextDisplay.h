@@ -1,0 +1,19 @@
+// StallTextDisplay: on a build-menu entry, shows the purchase price and the
+// daily upkeep of the stall or seat type the entry's name carries, read
+// from the stall or seat table.
+#pragma once
+
+#include "Core/Objects/Script.h"
+
+namespace KiteFramework
+{
+    class StallTextDisplay : public Script
+    {
+    public:
+        StallTextDisplay();
+        ~StallTextDisplay() override;
+
+        void Initialise() override;
+        GameComponent* Clone() const override;
+    };
+}

@@ -1,0 +1,261 @@
+// StallsSystem: registry of placed stalls, upkeep, sales leaders and the
+// stall sprite table.
+#include "Stalls/StallsSystem.h"
+
+#include <algorithm>
+
+#include "Core/Archetypes/ArchetypeSystem.h"
+#include "Core/Engine/DataError.h"
+#include "Core/Factory/GameObjectFactory.h"
+#include "Core/Graphics/Text.h"
+#include "Core/Objects/FieldOps.h"
+#include "Core/Objects/Transform.h"
+#include "Economy/LevelStatsSystem.h"
+#include "Economy/SimulationSystem.h"
+#include "StartUp/GameComponentTypes.h"
+#include "Stalls/AmountText.h"
+#include "Stalls/StallsBehaviour.h"
+
+namespace KiteFramework
+{
+    StallsSystem* StallsSystem::instance = nullptr;
+
+    StallsSystem::StallsSystem() : Script(static_cast<ComponentTypeId>(CT_StallsSystem))
+    {
+        instance = this;
+    }
+
+    StallsSystem::StallsSystem(const StallsSystem& other) : Script(other)
+    {
+        CopyListedFields(other, *this);
+        totalUpkeep = other.totalUpkeep;
+        instance = this;
+    }
+
+    StallsSystem::~StallsSystem()
+    {
+        if (instance == this)
+            instance = nullptr;
+    }
+
+    void StallsSystem::ListFields(FieldVisitor& v)
+    {
+        v.Add("typesOfStalls", typesOfStalls, {"Types of Stalls", FieldWidget::Input});
+        v.Add("stallStatistics", stallStatistics);
+        v.Add("stallToQueueOffset", stallToQueueOffset, {"Stall To Queue Offset"});
+        v.Add("queueStartOffset", queueStartOffset, {"Queue Start Offset"});
+        v.Add("queueToQueueOffset", queueToQueueOffset, {"Queue To Queue Offset"});
+        v.Add("queueRandomOffset", queueRandomOffset, {"Queue Random Offset"});
+        v.Add("timeToKickCustomerDuringFight", timeToKickCustomerDuringFight,
+              {"Time to kick customer during fight", FieldWidget::Drag, 0.1f});
+        v.Add("stallSprites", stallSprites);
+        v.Add("animationColRow_", animationColRow_);
+        v.Add("startConstruction", startConstruction);
+        v.Add("endConstruction", endConstruction);
+        v.Add("actualDepth", actualDepth, {"Actual stall depth", FieldWidget::Drag, 0.1f});
+        v.Add("draggingDepth", draggingDepth, {"Dragging stall depth", FieldWidget::Drag, 0.1f});
+        v.Add("stallsMovable", stallsMovable, {"Stalls movable", FieldWidget::Checkbox});
+        v.Add("originalLayer", originalLayer, {"Original Collision Layer", FieldWidget::Input});
+        v.Add("draggedLayer", draggedLayer, {"Dragged Collision Layer", FieldWidget::Input});
+    }
+
+    GameComponent* StallsSystem::Clone() const
+    {
+        StallsSystem* copy = new StallsSystem(*this);
+        // The counters and the construction textures belong to the level
+        // the system was loaded with.
+        copy->stallStatistics.clear();
+        copy->startConstruction = SpritePair();
+        copy->endConstruction = SpritePair();
+        return copy;
+    }
+
+    void StallsSystem::Initialise()
+    {
+        Script::Initialise();
+        FindLeaders();
+    }
+
+    void StallsSystem::FindLeaders()
+    {
+        const std::size_t n = std::min<std::size_t>(typesOfStalls > 0 ? typesOfStalls : 0, stallStatistics.size());
+        for (std::size_t i = 0; i < n; ++i)
+        {
+            if (stallStatistics[i].first > stallStatistics[mostWantedIndex].first)
+                mostWantedIndex = static_cast<unsigned>(i);
+            if (stallStatistics[i].second > stallStatistics[mostPopularIndex].second)
+                mostPopularIndex = static_cast<unsigned>(i);
+        }
+    }
+
+    void StallsSystem::OnStart()
+    {
+        // One counter pair per stall type; counters read from the level
+        // stay (growing rather than appending keeps indexes by type).
+        if (typesOfStalls > 0 && stallStatistics.size() < static_cast<std::size_t>(typesOfStalls))
+            stallStatistics.resize(typesOfStalls, Counters(0, 0));
+        if (FACTORY)
+        {
+            GameObject* text = FACTORY->FindObjByName("MaintenanceCostText");
+            Transform* t = text ? text->GetComponent<Transform>() : nullptr;
+            if (t)
+                maintenanceTextPosition = t->GetTransVec();
+            else
+                ReportDataError("StallsSystem", "no object \"MaintenanceCostText\"; upkeep is shown at the centre");
+        }
+        // Stalls stored in the level registered before the text was found.
+        ShowTotalUpkeep();
+    }
+
+    bool StallsSystem::AddStall(StallsBehaviour* stall)
+    {
+        if (!stall || !stall->GetOwner())
+            return false;
+        LevelStatsSystem* stats = LevelStatsSystem::Instance();
+        const float money = stats ? stats->Money : 0.0f;
+        if (money >= stall->constructionCost)
+        {
+            Register(stall);
+            return true;
+        }
+        Transform* t = stall->GetOwner()->GetComponent<Transform>();
+        Instantiate("NoMoney", t ? t->GetTransVec() : Vector2D(), 0.0f);
+        stall->GetOwner()->Destroy();
+        return false;
+    }
+
+    void StallsSystem::AddStoredStall(StallsBehaviour* stall)
+    {
+        if (stall && stall->GetOwner())
+            Register(stall);
+    }
+
+    void StallsSystem::Register(StallsBehaviour* stall)
+    {
+        // A stall is counted once, however often it is registered.
+        if (IsPlaced(stall))
+            return;
+        stalls.emplace_back(stall->GetOwner());
+        totalUpkeep += stall->upkeep;
+        ShowTotalUpkeep();
+    }
+
+    void StallsSystem::RemoveStall(StallsBehaviour* stall)
+    {
+        if (!stall)
+            return;
+        for (auto it = stalls.begin(); it != stalls.end(); ++it)
+        {
+            if (it->Get<StallsBehaviour>() == stall)
+            {
+                stalls.erase(it);
+                // Only a sale takes a stall off the floor, and its upkeep
+                // with it.
+                totalUpkeep -= stall->upkeep;
+                ShowTotalUpkeep();
+                return;
+            }
+        }
+    }
+
+    void StallsSystem::ShowTotalUpkeep() const
+    {
+        if (SimulationSystem* sim = SimulationSystem::Instance())
+            sim->SetMaintenanceText(AmountText(totalUpkeep));
+    }
+
+    void StallsSystem::UpdateMostPopular(int index)
+    {
+        if (index < 0 || static_cast<std::size_t>(index) >= stallStatistics.size())
+            return;
+        const Counters& c = stallStatistics[index];
+        LevelStatsSystem* stats = LevelStatsSystem::Instance();
+        const std::string name = "Stall " + std::to_string(index);
+        // A leader index outside the counters (a shorter list read back)
+        // gives way to any valid one.
+        const bool wantedValid = mostWantedIndex < stallStatistics.size();
+        if (!wantedValid || stallStatistics[mostWantedIndex].first < c.first)
+        {
+            mostWantedIndex = static_cast<unsigned>(index);
+            if (stats)
+                stats->MostWanted = name;
+        }
+        const bool popularValid = mostPopularIndex < stallStatistics.size();
+        if (!popularValid || stallStatistics[mostPopularIndex].second < c.second)
+        {
+            mostPopularIndex = static_cast<unsigned>(index);
+            if (stats)
+                stats->MostPopular = name;
+        }
+    }
+
+    void StallsSystem::PayMaintenance()
+    {
+        if (LevelStatsSystem* stats = LevelStatsSystem::Instance())
+        {
+            stats->Money -= totalUpkeep;
+            stats->MoneyChanged();
+        }
+        GameObject* shown = Instantiate("MaintenanceLoseCash", maintenanceTextPosition, 0.0f);
+        if (Text* text = shown ? shown->GetComponent<Text>() : nullptr)
+            text->SetText(AmountText(totalUpkeep));
+    }
+
+    StallsSystem::SpritePair StallsSystem::GetStallStat(int type, int band, int state) const
+    {
+        if (type >= 0 && band >= 0 && state >= 0 && static_cast<std::size_t>(type) < stallSprites.size() &&
+            static_cast<std::size_t>(band) < stallSprites[type].size() &&
+            static_cast<std::size_t>(state) < stallSprites[type][band].size())
+            return stallSprites[type][band][state];
+        // Once per system: a stall asks for its sprites at every sale.
+        if (!reportedMissingSprite)
+        {
+            reportedMissingSprite = true;
+            ReportDataError("StallsSystem \"stallSprites\"", "no textures for stall type index " + std::to_string(type) +
+                                                               ", band " + std::to_string(band) + ", state " +
+                                                               std::to_string(state));
+        }
+        return SpritePair();
+    }
+
+    std::vector<StallsBehaviour*> StallsSystem::GetStalls() const
+    {
+        std::vector<StallsBehaviour*> live;
+        live.reserve(stalls.size());
+        for (const ObjectHandle& h : stalls)
+            if (StallsBehaviour* s = h.Get<StallsBehaviour>())
+                live.push_back(s);
+        return live;
+    }
+
+    std::size_t StallsSystem::GetStallCount() const
+    {
+        std::size_t n = 0;
+        for (const ObjectHandle& h : stalls)
+            if (h.Get<StallsBehaviour>())
+                ++n;
+        return n;
+    }
+
+    StallsBehaviour* StallsSystem::GetStallAt(std::size_t i) const
+    {
+        for (const ObjectHandle& h : stalls)
+            if (StallsBehaviour* s = h.Get<StallsBehaviour>())
+            {
+                if (i == 0)
+                    return s;
+                --i;
+            }
+        return nullptr;
+    }
+
+    bool StallsSystem::IsPlaced(const StallsBehaviour* stall) const
+    {
+        if (!stall)
+            return false;
+        for (const ObjectHandle& h : stalls)
+            if (h.Get<StallsBehaviour>() == stall)
+                return true;
+        return false;
+    }
+}

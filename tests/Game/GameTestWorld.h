@@ -1,0 +1,158 @@
+// The headless world the game tests run in: engine, factory, logic,
+// waypoints, archetypes and scenes, the game's component types, a scratch
+// asset tree of the test's own, seeded random and frames stepped directly.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+#include "Core/Archetypes/ArchetypeSystem.h"
+#include "Core/Engine/Engine.h"
+#include "Core/Factory/GameObjectFactory.h"
+#include "Core/Graphics/Sprite.h"
+#include "Core/Graphics/Text.h"
+#include "Core/Logic/GameLogic.h"
+#include "Core/Math/Random.h"
+#include "Core/Objects/ComponentCreator.h"
+#include "Core/Objects/GameObject.h"
+#include "Core/Objects/Transform.h"
+#include "Core/Scenes/SceneManager.h"
+#include "Core/UI/SystemCallButton.h"
+#include "Core/Waypoints/GraphNetwork.h"
+#include "Core/Waypoints/VertexNode.h"
+#include "StartUp/Game.h"
+
+namespace KiteTest
+{
+    using namespace KiteFramework;
+
+    class GameWorld : public ::testing::Test
+    {
+    protected:
+        void SetUp() override
+        {
+            namespace fs = std::filesystem;
+            const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
+            root = fs::temp_directory_path() /
+                   ("kite-game-" + std::string(info->name()) + "-" + std::to_string(getpid()));
+            fs::remove_all(root);
+            fs::create_directories(root / "Assets" / "Archetypes");
+            fs::create_directories(root / "Assets" / "Scenes");
+            // Archetypes are written relative to the working folder.
+            previousFolder = fs::current_path();
+            fs::current_path(root);
+
+            engine = new Engine();
+            engine->SetAssetPath((root / "Assets").generic_string() + "/");
+            factory = new GameObjectFactory();
+            logic = new GameLogic();
+            graph = new GraphNetwork();
+            archetypes = new ArchetypeSystem();
+            scenes = new SceneManager();
+            for (System* s : std::initializer_list<System*>{factory, logic, graph, archetypes, scenes})
+                engine->AddSystem(s);
+            RegisterComponent<Transform>(CT_Transform, "Transform");
+            RegisterComponent<Sprite>(CT_Sprite, "Sprite");
+            RegisterComponent<Text>(CT_Text, "Text");
+            RegisterComponent<VertexNode>(CT_VertexNode, "VertexNode");
+            RegisterComponent<SystemCallButton>(CT_SystemCallButton, "SystemCallButton");
+            game.Initialise();
+            engine->SetEngineStatus(ES_GAMEPLAYING, true);
+            engine->SetTimeFactor(1.0f);
+            GENRANDNUM::Seed(1);
+        }
+
+        void TearDown() override
+        {
+            engine->EndLoop();
+            engine->CleanEngine();
+            delete engine;
+            ENGINE = nullptr;
+            std::error_code ec;
+            std::filesystem::current_path(previousFolder, ec);
+            std::filesystem::remove_all(root, ec);
+        }
+
+        // One frame without the wait.
+        void Step(int frames = 1)
+        {
+            for (int i = 0; i < frames; ++i)
+                engine->Step();
+        }
+
+        // Steps until done() or the frame budget runs out; true when done.
+        template <typename Done>
+        bool StepUntil(Done done, int budget = 60 * 600)
+        {
+            for (int i = 0; i < budget; ++i)
+            {
+                if (done())
+                    return true;
+                engine->Step();
+            }
+            return done();
+        }
+
+        // A numbered object with a Transform at (x, y).
+        GameObject* Make(const std::string& name, float x = 0.0f, float y = 0.0f)
+        {
+            GameObject* o = factory->CreateEmptyComposition();
+            o->setName(name);
+            o->AddComponent(CT_Transform);
+            o->GetComponent<Transform>()->SetTrans(x, y);
+            return o;
+        }
+
+        template <typename T>
+        T* Add(GameObject* o, ComponentTypeId type)
+        {
+            return static_cast<T*>(o->AddComponent(type));
+        }
+
+        // An active waypoint at (x, y).
+        VertexNode* Node(const std::string& label, float x, float y)
+        {
+            GameObject* o = Make("Node " + label, x, y);
+            VertexNode* n = Add<VertexNode>(o, CT_VertexNode);
+            n->EditedLabel(label);
+            n->isActive(true);
+            return n;
+        }
+
+        static void Link(VertexNode* a, VertexNode* b) { a->AddLink(b->Label(), 1, false); }
+
+        // Writes o as the archetype `name` (file and template) and removes o.
+        void Archetype(const std::string& name, GameObject* o)
+        {
+            ASSERT_TRUE(archetypes->MakeArchetypeAndSerialise(name, o)) << name;
+            Destroy(o);
+            factory->Update();
+        }
+
+        // A plain archetype: Transform, and Text when asked (floating amounts).
+        void SimpleArchetype(const std::string& name, bool withText = false, bool withSprite = false)
+        {
+            GameObject* o = Make(name);
+            if (withText)
+                o->AddComponent(CT_Text);
+            if (withSprite)
+                o->AddComponent(CT_Sprite);
+            Archetype(name, o);
+        }
+
+        std::string SceneName() const { return scenes->GetCurrentSceneName(); }
+
+        Engine* engine = nullptr;
+        GameObjectFactory* factory = nullptr;
+        GameLogic* logic = nullptr;
+        GraphNetwork* graph = nullptr;
+        ArchetypeSystem* archetypes = nullptr;
+        SceneManager* scenes = nullptr;
+        Game game;
+        std::filesystem::path root;
+        std::filesystem::path previousFolder;
+    };
+}

@@ -1,0 +1,96 @@
+// The committed Level1 played headless for two minutes of game time and at
+// four times the speed: customers come in, queue at both stalls, are
+// served, sit, and the count stays true to the customers alive.
+#include <filesystem>
+#include <iostream>
+#include <set>
+
+#include "Customers/CustomerAIBehaviour.h"
+#include "Customers/CustomerSystem.h"
+#include "Core/Physics/Collider2D.h"
+#include "Economy/LevelStatsSystem.h"
+#include "Game/GameTestWorld.h"
+#include "Seats/SeatsBehaviour.h"
+#include "Seats/SeatsSystem.h"
+#include "Stalls/StallsBehaviour.h"
+#include "Stalls/StallsSystem.h"
+
+using namespace KiteTest;
+
+namespace
+{
+    class Level1Run : public GameWorld
+    {
+    protected:
+        void SetUp() override
+        {
+            GameWorld::SetUp();
+            // Read the committed tree in place; nothing is written.
+            const std::filesystem::path assets(KITE_ASSET_ROOT);
+            std::filesystem::current_path(assets.parent_path());
+            engine->SetAssetPath(assets.generic_string() + "/");
+            RegisterComponent<Collider2D>(CT_Collider2D, "Collider2D");
+            archetypes->LoadAllArchetypes();
+            scenes->LoadLevel("Level1");
+            scenes->Update();
+            ASSERT_NE(CustomerSystem::Instance(), nullptr);
+            ASSERT_NE(LevelStatsSystem::Instance(), nullptr);
+            ASSERT_NE(StallsSystem::Instance(), nullptr);
+        }
+
+        std::size_t LiveCustomers() const
+        {
+            std::size_t n = 0;
+            for (const auto& entry : factory->GetObjects())
+                if (const CustomerAIBehaviour* c = entry.second->GetComponent<CustomerAIBehaviour>())
+                    n += c->HasLeft() ? 0 : 1;
+            return n;
+        }
+    };
+}
+
+TEST_F(Level1Run, TwoMinutesBringCustomersToBothStallsAndTheTables)
+{
+    ASSERT_GE(StallsSystem::Instance()->GetStallCount(), 2u);
+    const float startMoney = LevelStatsSystem::Instance()->Money;
+    std::set<const StallsBehaviour*> queuedAt;
+    bool someoneSat = false;
+    std::size_t most = 0;
+    for (int frame = 0; frame < 120 * 60; ++frame)
+    {
+        Step();
+        for (StallsBehaviour* s : StallsSystem::Instance()->GetStalls())
+            if (s->GetQueueLength() > 0)
+                queuedAt.insert(s);
+        for (SeatsBehaviour* seat : SeatsSystem::Instance()->GetSeats())
+            for (int p = 0; p < 4; ++p)
+                if (GameObject* o = seat->GetOccupant(p))
+                    if (CustomerAIBehaviour* c = o->GetComponent<CustomerAIBehaviour>())
+                        someoneSat = someoneSat || c->GetPose() == CustomerAIBehaviour::PoseSeated;
+        most = std::max(most, LiveCustomers());
+        ASSERT_EQ(static_cast<std::size_t>(CustomerSystem::Instance()->count), LiveCustomers()) << frame;
+    }
+    const LevelStatsSystem* stats = LevelStatsSystem::Instance();
+    std::cout << "Level1 after 120 s: served " << stats->CustomerServed << ", money " << stats->Money << ", likes "
+              << stats->Likes << ", most customers at once " << most << std::endl;
+    EXPECT_GE(queuedAt.size(), 2u);
+    EXPECT_TRUE(someoneSat);
+    EXPECT_GT(stats->CustomerServed, 3);
+    EXPECT_GT(stats->Money, startMoney);
+    EXPECT_GT(most, 3u);
+    EXPECT_LE(most, static_cast<std::size_t>(CustomerSystem::Instance()->cap) + 1);
+}
+
+TEST_F(Level1Run, TenMinutesAtFourTimesKeepTheCountTrue)
+{
+    engine->SetTimeFactor(4.0f);
+    for (int frame = 0; frame < 10 * 60 * 60; frame += 60)
+    {
+        Step(60);
+        ASSERT_EQ(static_cast<std::size_t>(CustomerSystem::Instance()->count), LiveCustomers()) << frame;
+        ASSERT_LE(factory->GetObjects().size(), 2000u) << frame;
+    }
+    EXPECT_GT(LevelStatsSystem::Instance()->CustomerServed, 20);
+    std::cout << "Level1 after 10 min at 4x: served " << LevelStatsSystem::Instance()->CustomerServed << ", objects "
+              << factory->GetObjects().size() << std::endl;
+}

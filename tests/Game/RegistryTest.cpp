@@ -1,0 +1,80 @@
+// The game's component registry: every registered game type carries the
+// number and name of its row, and the creators make the right class.
+#include <map>
+#include <memory>
+
+#include "Customers/CustomerAIBehaviour.h"
+#include "Customers/CustomerSystem.h"
+#include "Customers/SpawnRateManager.h"
+#include "Economy/LevelStatsSystem.h"
+#include "Economy/SimulationSystem.h"
+#include "Game/GameTestWorld.h"
+
+using namespace KiteTest;
+
+namespace
+{
+    // The full table: number to registered name.
+    const std::map<int, std::string> Rows = {
+        {16, "CustomerAIBehaviour"}, {18, "SeatsBehaviour"}, {19, "StallsBehaviour"},
+        {21, "UpgradeBehaviour"}, {22, "Trash"}, {23, "TrashBin"}, {25, "Indicator"},
+        {26, "OverlayController"}, {27, "InjectPauseElem"}, {29, "StallPlacementNode"},
+        {30, "SeatPlacementNode"}, {31, "SeatNodesLink"}, {32, "StallNodesLink"},
+        {33, "InstantiateUpgradeButton"}, {34, "StatsDisplay"}, {35, "StallTextDisplay"},
+        {36, "Summary"}, {37, "ChangeLevelOverlay"}, {38, "FadeInOverlay"}, {39, "CloudMotor"},
+        {40, "DayNightCycler"}, {41, "ProgressBar"}, {42, "FireResolver"}, {43, "Moon"},
+        {44, "SecondFloorIndicator"}, {45, "DraggableAfterImage"}, {46, "Firework"},
+        {47, "SpawnButton"}, {51, "StatsSetter"}, {54, "FightResolver"}, {55, "UpgradeButton"},
+        {56, "SellButton"}, {57, "TwoTabToggleBtn"}, {58, "ContinueButton"},
+        {59, "FastForwardButton"}, {61, "Slider"}, {62, "ClickFrameBasedFeedback"},
+        {63, "SpeedButton"}, {64, "StarButton"}, {65, "FadeOutFeedback"}, {66, "UIPanelFeedback"},
+        {67, "MailboxSwitch"}, {68, "MailSelectionButton"}, {69, "MailChangePageButton"},
+        {70, "MailDeleteButton"}, {71, "VolumeOptionScript"}, {72, "PlaytestAudioOption"},
+        {73, "AudioOptionBars"}, {74, "FullScreenCheckbox"}, {75, "MuteButton"},
+        {76, "PlayAfterTimer"}, {77, "LevelStatsSystem"}, {78, "CustomerSystem"},
+        {79, "SimulationSystem"}, {80, "SeatsSystem"}, {81, "StallsSystem"},
+        {82, "StallsSynergySystem"}, {83, "UpgradeSystem"}, {84, "TutorialSystem"},
+        {85, "TimeAndWeatherSystem"}, {86, "MailBoxSystem"}, {87, "SpawnRateManager"},
+        {88, "AudioControlSystem"}, {89, "FireController"}, {90, "SecondFloorController"},
+        {91, "QuestSystem"}, {92, "TrashController"}, {93, "AudioFeedbackSystem"},
+        {94, "OptionsSystem"}, {95, "CheckLevelStatus"}, {96, "WinConditionChecker"},
+        {97, "CheatScript"}, {98, "EscapePauseBehaviour"}};
+
+    using Registry = GameWorld;
+
+    template <typename T>
+    void ExpectCreates(GameObjectFactory* factory, const std::string& name, int id)
+    {
+        ComponentCreator* creator = factory->GetCreator(name);
+        ASSERT_NE(creator, nullptr) << name;
+        std::unique_ptr<GameComponent> made(creator->Create());
+        EXPECT_NE(dynamic_cast<T*>(made.get()), nullptr) << name;
+        EXPECT_EQ(made->GetComponentTypeId(), id) << name;
+    }
+}
+
+TEST_F(Registry, EveryRegisteredGameTypeMatchesItsRow)
+{
+    int gameTypes = 0;
+    for (const auto& entry : factory->GetCreators())
+    {
+        const int id = entry.first;
+        if (id < CT_FirstGameType)
+            continue;
+        ++gameTypes;
+        auto row = Rows.find(id);
+        ASSERT_NE(row, Rows.end()) << "unused number " << id << " registered as " << entry.second.first;
+        EXPECT_EQ(entry.second.first, row->second) << id;
+        EXPECT_EQ(factory->GetCreator(row->second), entry.second.second) << row->second;
+    }
+    EXPECT_GE(gameTypes, 5);
+}
+
+TEST_F(Registry, CustomerAndEconomyTypesCreateTheirClasses)
+{
+    ExpectCreates<CustomerAIBehaviour>(factory, "CustomerAIBehaviour", 16);
+    ExpectCreates<LevelStatsSystem>(factory, "LevelStatsSystem", 77);
+    ExpectCreates<CustomerSystem>(factory, "CustomerSystem", 78);
+    ExpectCreates<SimulationSystem>(factory, "SimulationSystem", 79);
+    ExpectCreates<SpawnRateManager>(factory, "SpawnRateManager", 87);
+}

@@ -1,0 +1,532 @@
+#!/usr/bin/env python3
+"""Writes the food court's content in the XML the engine itself writes: the
+scene Level1 (system objects, HUD texts, the waypoint graph, placement nodes,
+two stalls and a table stored on their nodes) and the archetypes the game
+instantiates (customers, stalls, the table, link nodes, bubbles, floating
+amounts). Its output is committed; run it again after changing a number here.
+
+    python3 tools/levels/make_food_court_content.py
+"""
+import math
+import os
+import shutil
+import struct
+
+ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "KiteGame", "Assets")
+STALL_TYPES = 8
+LOOKS = 5
+
+
+# ------------------------------------------------------------ XML printing
+def ftext(value):
+    """A float as the engine writes it: eight significant digits, nine when
+    eight do not read back to the same single-precision value."""
+    f = struct.unpack("f", struct.pack("f", float(value)))[0]
+    text = "%.8g" % f
+    if struct.unpack("f", struct.pack("f", float(text)))[0] != f:
+        text = "%.9g" % f
+    return text
+
+
+class E:
+    """An element: a name, attributes, and either text or children."""
+
+    def __init__(self, name, text=None, children=None, attrs=None):
+        self.name, self.text, self.children, self.attrs = name, text, children or [], attrs or []
+
+    def render(self, depth):
+        pad = "    " * depth
+        attrs = "".join(' %s="%s"' % (k, v) for k, v in self.attrs)
+        if self.text is not None:
+            return "%s<%s%s>%s</%s>\n" % (pad, self.name, attrs, escape(self.text), self.name)
+        if not self.children:
+            return "%s<%s%s/>\n" % (pad, self.name, attrs)
+        inner = "".join(c.render(depth + 1) for c in self.children)
+        return "%s<%s%s>\n%s%s</%s>\n" % (pad, self.name, attrs, inner, pad, self.name)
+
+
+def escape(text):
+    return text.replace("&", "&amp;").replace("<", "&lt;").replace(">", "&gt;")
+
+
+def F(name, v):
+    return E(name, ftext(v))
+
+
+def I(name, v):
+    return E(name, "%d" % v)
+
+
+def B(name, v):
+    return E(name, "true" if v else "false")
+
+
+def S(name, v):
+    return E(name, v)
+
+
+def V2(name, x, y):
+    return E(name, children=[F("x", x), F("y", y)])
+
+
+def ARR(name, items, entry="arrayElement"):
+    return E(name, children=[it.__class__(entry, it.text, it.children, it.attrs) for it in items],
+             attrs=[("size", len(items))])
+
+
+def VEC(name, items):
+    return E(name, children=[E("vectorElement", it.text, it.children, it.attrs) for it in items],
+             attrs=[("size", len(items))])
+
+
+def PAIR(name, first, second):
+    return E(name, children=[first.__class__("first", first.text, first.children, first.attrs),
+                             second.__class__("second", second.text, second.children, second.attrs)])
+
+
+def components(*elements):
+    return "<Components>\n" + "".join(e.render(1) for e in elements) + "</Components>\n"
+
+
+# ------------------------------------------------------- engine components
+def transform(x, y, depth, sx=1.0, sy=1.0):
+    return E("Transform", children=[V2("translation", x, y), F("zDepth", depth), V2("scale", sx, sy),
+                                    F("rotation", 0)])
+
+
+def sprite(path, columns=1, framerate=60, animated=False, renderable=True, tint=(1, 1, 1, 1), night=None):
+    """A sprite; night names the texture the day-and-night cycle blends in."""
+    fields = [S("texturePath", path), I("columns", columns), E("rows", "1"), E("startingRow", "1"),
+              F("framerate", framerate), F("speed", 1), B("hasAnimation", animated), B("renderable", renderable),
+              B("flippedX", False), ARR("colour", [F("", c) for c in tint]), B("blendable", night is not None)]
+    if night:
+        fields.append(S("blendTexturePath", night))
+    return E("Sprite", children=fields)
+
+
+def text(value, colour, scale, offset=(0, 0), centralise=True):
+    return E("Text", children=[S("Text", value), ARR("colour", [F("", c) for c in colour]), F("scale", scale),
+                               B("renderBool", True), V2("offSet", *offset), B("centralise", centralise)])
+
+
+def collider(tag, ex, ey):
+    return E("Collider2D", children=[I("colliderTag", tag), S("shapeName", "AABB"), V2("AABBExtents", ex, ey)])
+
+
+def audio(path, looping, play_on_start):
+    return E("AudioSource", children=[S("audioPath", path), B("looping", looping), B("playOnStart", play_on_start)])
+
+
+def vertex(label, links, active=True):
+    return E("VertexNode", children=[S("Label", label), B("HideSprite", True), B("ActiveNode", active),
+                                     VEC("localAdjacencyList",
+                                         [PAIR("", S("", l), E("", "%d" % c)) for l, c in links])])
+
+
+# --------------------------------------------------------- game components
+DEPTH_FLOOR, DEPTH_MARKER, DEPTH_PEOPLE, DEPTH_BUBBLE, DEPTH_AMOUNT, DEPTH_HUD = 100, 90, 20, 6, 4, 2
+STALL_SCALE = (2.3, 1.955)
+TABLE_SCALE = (1.7, 1.2)
+CUSTOMER_SCALE = (0.66, 0.99)
+ORIGINAL_LAYER, DRAGGED_LAYER = 2, 3
+
+# Price, daily upkeep and sale earnings (money, likes, reputation), serve and eat
+# seconds of each stall type; the table's price. The CSV tables carry the same
+# prices and upkeep.
+STALLS = [
+    ("Drinks", "Iced drinks and kopi", 200, 10, (6, 3, 10), 2.5, 5),
+    ("Noodles", "Wanton mee and laksa", 300, 15, (10, 5, 18), 4.0, 9),
+    ("Nasi Padang", "Rice with a choice of curries", 450, 22, (14, 6, 25), 4.5, 10),
+    ("Western", "Chicken chop and fries", 500, 25, (16, 6, 28), 5.0, 10),
+    ("Satay", "Grilled skewers with peanut sauce", 400, 20, (12, 5, 22), 4.0, 8),
+    ("Chicken Rice", "Steamed chicken with fragrant rice", 350, 18, (11, 6, 20), 3.5, 9),
+    ("Prata", "Crispy flatbread with curry", 250, 12, (8, 4, 14), 3.0, 7),
+    ("Dim Sum", "Dumplings in bamboo steamers", 600, 30, (18, 7, 32), 5.0, 11),
+]
+SEAT_PRICE, SEAT_UPKEEP = 500, 0
+
+
+# Texture pairs are (day, night): the day-and-night cycle blends the second in.
+def stall_sprites():
+    states = ["Idle", "Serving", "Burnt"]
+    return VEC("stallSprites", [
+        VEC("", [VEC("", [PAIR("", S("", "Stalls/Stall%d_Band%d_%s.png" % (t, b, s)),
+                               S("", "Stalls/Stall%d_Band%d_%s_Night.png" % (t, b, s))) for s in states])
+                 for b in range(3)])
+        for t in range(1, STALL_TYPES + 1)])
+
+
+POSES = ["Queue", "Walk", "Eat", "Tray", "Leave"]
+POSE_COLUMNS = [2, 4, 4, 4, 4]
+
+
+def customer_sprites():
+    return VEC("customerSprites", [
+        VEC("", [PAIR("", S("", "Customers/Customer%02d_%s.png" % (i, p)),
+                      S("", "Customers/Customer%02d_%s_Night.png" % (i, p)))
+                 for p in POSES])
+        for i in range(1, LOOKS + 1)])
+
+
+def stalls_behaviour(t):
+    name, _, price, _, (money, likes, rep), serve, eat = STALLS[t - 1]
+    return E("StallsBehaviour", children=[
+        E("stallEarningsBasic", children=[F("money", money), F("likes", likes), F("reputation", rep)]),
+        F("constructionCost", price), F("earningsMult", 1.25), F("serveTime", serve), F("foodConsumeTime", eat),
+        B("busy_", False), I("stallIndex_", t), F("stallPriceModifier", 1), F("stallQualityModifier", 1),
+        F("stallRepModifier", 1)])
+
+
+def stall_components(t, x, y):
+    return [transform(x, y, DEPTH_PEOPLE, *STALL_SCALE),
+            sprite("Stalls/Stall%d_Band0_Idle.png" % t, 2, 3, True),
+            collider(ORIGINAL_LAYER, *STALL_SCALE),
+            stalls_behaviour(t)]
+
+
+def seat_components(x, y, occupants=(0, 0, 0, 0)):
+    return [transform(x, y, DEPTH_PEOPLE, *TABLE_SCALE),
+            sprite("Seats/Table.png", night="Seats/Table_Night.png"),
+            collider(ORIGINAL_LAYER, *TABLE_SCALE),
+            E("SeatsBehaviour", children=[ARR("POArray", [E("", "%d" % o) for o in occupants], "POArrayElement")])]
+
+
+# ----------------------------------------------------------------- numbers
+UPPER_SEAT = (75, 24)
+LOWER_SEAT = (75, -28)
+STALL_TO_QUEUE = (45, -118)
+
+
+def level_stats():
+    return E("LevelStatsSystem", children=[
+        I("CustomerServed", 0), F("AverageWaitingTime", 0), F("TotalWaitingTime", 0), F("GrossRevenue", 0),
+        F("DailyUpkeep", 0), F("Likes", 0), F("Money", 1000), F("Reputation", 0), S("MostPopular", "None"),
+        S("MostWanted", "None")])
+
+
+def customer_system():
+    return E("CustomerSystem", children=[
+        I("numArcheCreated", LOOKS), customer_sprites(),
+        VEC("customerSpriteCols_", [E("", "%d" % c) for c in POSE_COLUMNS]),
+        V2("randomDisplacementRange", 24, 16), I("queueMax", 5), B("preferenceAllowed", True),
+        I("lookAroundfCountoutMin", 1), I("lookAroundfCountoutMax", 3), I("preferenceLookAroundCountoutBuff", 1),
+        I("noQueuefCountoutMin", 2), I("noQueuefCountoutMax", 3), F("feedbackOffset", 80), F("tabaoChance", 25),
+        F("trashSpawnChance", 30), F("fightChance", 5), F("fightTimeout", 6), V2("fightLocationOffset", 40, 30)])
+
+
+def simulation():
+    return E("SimulationSystem", children=[
+        F("treshold", 0.2), I("goalLikes", 150), I("goalMoney", 2500), I("secondGoalLikes", 300),
+        I("secondGoalMoney", 4000), I("loseMoney", 0)])
+
+
+def spawn_rate():
+    return E("SpawnRateManager", children=[
+        F("likesRepWeightage", 0.5), F("rateModifierRate", 60), F("spawnTimeStep", 0.25), I("customerCapStep", 2),
+        I("startingLevel", 0), I("minLevel", 0), I("maxLevel", 8), I("startCustomerCap", 14),
+        F("startMinSpawnTime", 2.5)])
+
+
+def stalls_system():
+    return E("StallsSystem", children=[
+        I("typesOfStalls", STALL_TYPES),
+        VEC("stallStatistics", [PAIR("", E("", "0"), E("", "0")) for _ in range(STALL_TYPES)]),
+        V2("stallToQueueOffset", *STALL_TO_QUEUE), V2("queueStartOffset", 12, -8), V2("queueToQueueOffset", 24, -36),
+        V2("queueRandomOffset", 8, 6), F("timeToKickCustomerDuringFight", 4), stall_sprites(),
+        PAIR("animationColRow_", E("", "2"), E("", "1")),
+        PAIR("startConstruction", S("", "Stalls/Construction_Start.png"), S("", "Stalls/Construction_Start.png")),
+        PAIR("endConstruction", S("", "Stalls/Construction_End.png"), S("", "Stalls/Construction_End.png")),
+        F("actualDepth", DEPTH_PEOPLE), F("draggingDepth", 5), B("stallsMovable", True),
+        I("originalLayer", ORIGINAL_LAYER), I("draggedLayer", DRAGGED_LAYER)])
+
+
+def seats_system():
+    return E("SeatsSystem", children=[
+        V2("upperSeatsOffset", *UPPER_SEAT), V2("lowerSeatsOffset", *LOWER_SEAT), F("seatsCost", SEAT_PRICE),
+        F("actualDepth", DEPTH_PEOPLE), F("draggingDepth", 5), B("seatsMovable", True),
+        I("originalLayer", ORIGINAL_LAYER), I("draggedLayer", DRAGGED_LAYER)])
+
+
+# ----------------------------------------------------------------- archetypes
+INK = (0.24, 0.16, 0.1)
+GREEN = (0.13, 0.55, 0.25)
+RED = (0.82, 0.16, 0.16)
+
+
+def floating(icon, colour, sound=None):
+    parts = [transform(0, 0, DEPTH_AMOUNT, 0.44, 0.44), sprite(icon), text("0", colour, 0.22, (40, -10))]
+    if sound:
+        parts.append(audio(sound, False, True))
+    return components(*parts)
+
+
+def bubble(icon):
+    return components(transform(0, 0, DEPTH_BUBBLE, 0.55, 0.5), sprite(icon))
+
+
+def link_node(kind):
+    return components(transform(0, 0, DEPTH_MARKER, 0.2, 0.2), sprite("UI/Waypoint.png", renderable=False),
+                      vertex("", [], active=False),
+                      E(kind, children=[E("stallGOindex" if kind == "StallNodesLink" else "seatGOindex", "0")]))
+
+
+CUSTOMER_STATS = [
+    # likesTimeout, startOffLikes, likesMin, likesDecrementStep, walking speed
+    (2.5, 10, -3, 1, 95),
+    (2.0, 9, -3, 1, 85),
+    (2.5, 11, -2, 1, 110),
+    (3.0, 10, -4, 1, 70),
+    (2.0, 8, -3, 1, 100),
+]
+
+
+def archetypes():
+    out = {}
+    for i in range(1, LOOKS + 1):
+        timeout, start, low, step, speed = CUSTOMER_STATS[i - 1]
+        out["Customer%02d" % i] = components(
+            transform(0, 0, DEPTH_PEOPLE, *CUSTOMER_SCALE),
+            sprite("Customers/Customer%02d_Walk.png" % i, 4, 8, True),
+            E("CustomerAIBehaviour", children=[I("customerState", 0), F("startOffLikes", start),
+                                               F("likesTimeout", timeout), F("likesMin", low),
+                                               F("likesDecrementStep", step), V2("interpolateStep", speed, 0),
+                                               I("customerIndex", i - 1)]))
+    for t in range(1, STALL_TYPES + 1):
+        out["Stall%d" % t] = components(*stall_components(t, 0, 0))
+    out["Seat1"] = components(*seat_components(0, 0))
+    out["StallLinkNode"] = link_node("StallNodesLink")
+    out["SeatLinkNode"] = link_node("SeatNodesLink")
+    for kind in ("Like", "Dislike", "Frustrated", "Angry", "NoTime", "NoSeats"):
+        out["SpeechBubble" + kind] = bubble("FX/Bubble_%s.png" % kind)
+    out["SpeechPreference"] = bubble("FX/Bubble_Preference.png")
+    out["CashMoving"] = floating("FX/CashPlus.png", GREEN, "SFX/Cash.wav")
+    out["LoseCash"] = floating("FX/CashMinus.png", RED, "SFX/Purchase.wav")
+    out["MaintenanceLoseCash"] = floating("FX/Maintenance.png", RED, "SFX/Maintenance.wav")
+    out["HeartMoving"] = floating("FX/HeartPlus.png", GREEN)
+    out["LoseHeart"] = floating("FX/HeartBroken.png", RED, "Feedback/GiveUp.wav")
+    out["NoMoney"] = components(transform(0, 0, DEPTH_AMOUNT, 1.3, 0.55), sprite("FX/NoMoney.png"),
+                                audio("SFX/NoMoney.wav", False, True))
+    out["PurchaseText"] = components(transform(0, 0, DEPTH_HUD, 0.3, 0.3), sprite("FX/PriceTag.png"),
+                                     text("0", INK, 0.2, (34, -9)))
+    out["MaintenanceText"] = components(transform(0, 0, DEPTH_HUD, 0.3, 0.3), sprite("FX/UpkeepTag.png"),
+                                        text("0", INK, 0.2, (34, -9)))
+    return out
+
+
+# ---------------------------------------------------------------- the level
+class Scene:
+    def __init__(self):
+        self.objects = []  # (name, parent id, components)
+
+    def add(self, name, parts, parent=0):
+        self.objects.append((name, parent, parts))
+        return len(self.objects)
+
+    def write(self, name):
+        folder = os.path.join(ROOT, "Scenes", name)
+        shutil.rmtree(folder, ignore_errors=True)
+        os.makedirs(folder)
+        index = "<Scene>\n"
+        for i, (obj, parent, parts) in enumerate(self.objects, 1):
+            index += '    <GameObject name="%s" objectId="%d" parentId="%d" active="true" layerTag="0"/>\n' % (
+                obj, i, parent)
+            with open(os.path.join(folder, "%d.xml" % i), "w") as f:
+                f.write(components(*parts))
+        index += "</Scene>\n"
+        with open(os.path.join(ROOT, "Scenes", name + ".xml"), "w") as f:
+            f.write(index)
+
+
+# Placement rows (world units, origin at the centre, y up).
+STALL_NODES_X = [-625, -375, -125, 125, 375, 625]
+STALL_NODE_Y = 218
+OS_Y = 92
+GRID_X = [-700 + 140 * k for k in range(11)]
+GRID_Y = [-20, -130, -240, -350]
+SEAT_NODES = [(-490, -185), (-210, -185), (210, -185), (490, -185), (-350, -295), (350, -295)]
+STARTS = [("start1", -790, -185, [(0, 1), (0, 2)]), ("start2", 790, -185, [(10, 1), (10, 2)]),
+          ("start3", 0, -445, [(4, 3), (5, 3), (6, 3)])]
+PLACED_STALLS = {1: 1, 4: 2}  # stall node index -> stall type
+PLACED_SEATS = {1: "Seat1"}  # seat node index -> seat name
+
+
+def grid_label(c, r):
+    return "o%d_%d" % (r, c)
+
+
+def build_graph():
+    """Waypoints with their undirected links."""
+    pos, links = {}, {}
+
+    def node(label, x, y):
+        pos[label] = (x, y)
+        links[label] = []
+
+    # Every link costs 1, as the links of placed stalls and seats do: with
+    # longer costs the two links of a stall's link node (1 each) would be a
+    # shortcut between its stall-side waypoints, and customers would walk
+    # through the stall.
+    def link(a, b):
+        links[a].append((b, 1))
+        links[b].append((a, 1))
+
+    for label, x, y, _ in STARTS:
+        node(label, x, y)
+    for r, y in enumerate(GRID_Y):
+        for c, x in enumerate(GRID_X):
+            node(grid_label(c, r), x, y)
+    for i, x in enumerate(STALL_NODES_X):
+        node("os%da" % (i + 1), x - 55, OS_Y)
+        node("os%db" % (i + 1), x + 55, OS_Y)
+    # Floor grid: right and down neighbours.
+    for r in range(len(GRID_Y)):
+        for c in range(len(GRID_X)):
+            if c + 1 < len(GRID_X):
+                link(grid_label(c, r), grid_label(c + 1, r))
+            if r + 1 < len(GRID_Y):
+                link(grid_label(c, r), grid_label(c, r + 1))
+    # The stall-side row: a chain, each joined to the nearest floor node below.
+    row = []
+    for i in range(len(STALL_NODES_X)):
+        row += ["os%da" % (i + 1), "os%db" % (i + 1)]
+    for a, b in zip(row, row[1:]):
+        link(a, b)
+    for label in row:
+        c = min(range(len(GRID_X)), key=lambda k: abs(GRID_X[k] - pos[label][0]))
+        link(label, grid_label(c, 0))
+    for label, _, _, ends in STARTS:
+        for c, r in ends:
+            link(label, grid_label(c, r))
+    return pos, links
+
+
+def nearest_grid(x, y):
+    best = min(((c, r) for r in range(len(GRID_Y)) for c in range(len(GRID_X))),
+               key=lambda cr: math.hypot(GRID_X[cr[0]] - x, GRID_Y[cr[1]] - y))
+    return grid_label(*best)
+
+
+def seat_places(x, y):
+    ux, uy = UPPER_SEAT
+    lx, ly = LOWER_SEAT
+    return [(x - ux, y + uy), (x + ux, y + uy), (x - lx, y + ly), (x + lx, y + ly)]
+
+
+def level1():
+    scene = Scene()
+    # Systems first: statistics before everything that reads money; the spawn
+    # rate before the simulation, whose first countdown is the minimum spawn
+    # time the spawn rate sets; the stall and seat systems before the stalls
+    # and seats.
+    scene.add("LevelStats", [level_stats()])
+    scene.add("CustomerSystem", [customer_system()])
+    scene.add("SpawnRateManager", [spawn_rate()])
+    scene.add("SimulationSystem", [simulation()])
+    scene.add("StallsSystem", [stalls_system()])
+    scene.add("SeatsSystem", [seats_system()])
+    scene.add("SecondFloorController", [E("SecondFloorController", children=[VEC("nodesToLink", [])])])
+    scene.add("Background", [transform(0, 0, DEPTH_FLOOR, 16, 9), sprite("BackgroundArt/FoodCourtFloor.png",
+                                                                      night="BackgroundArt/FoodCourtFloor_Night.png")])
+    scene.add("LevelMusic", [transform(0, 0, 1), audio("Music/Level.ogg", True, True)])
+    # HUD: the panel and its three figures.
+    scene.add("HUDPanel", [transform(-510, 406, DEPTH_HUD + 1, 5.6, 0.72), sprite("HUD/StatsPanel.png")])
+    scene.add("MoneyText", [transform(-718, 395, DEPTH_HUD), text("1000", INK, 0.24, (0, 0), False)])
+    scene.add("LikesText", [transform(-535, 395, DEPTH_HUD), text("0", INK, 0.24, (0, 0), False)])
+    upkeep = sum(STALLS[t - 1][3] for t in PLACED_STALLS.values())
+    scene.add("MaintenanceCostText", [transform(-350, 395, DEPTH_HUD), text("%d" % upkeep, INK, 0.24, (0, 0), False)])
+
+    pos, links = build_graph()
+    placed = {}  # extra links of waypoints to stored link nodes
+    stall_link_labels = {}
+    for i, t in PLACED_STALLS.items():
+        label = "StallNode%d" % (i + 1)
+        stall_link_labels[i] = label
+        for os_label in ("os%da" % (i + 1), "os%db" % (i + 1)):
+            placed.setdefault(os_label, []).append((label, 1))
+    seat_link_labels = {}
+    for i in PLACED_SEATS:
+        x, y = SEAT_NODES[i]
+        for k, (px, py) in enumerate(seat_places(x, y)):
+            label = "SeatNode%d%d" % (i + 1, k)
+            target = nearest_grid(px, py)
+            seat_link_labels[(i, k)] = (label, target)
+            placed.setdefault(target, []).append((label, 1))
+
+    def waypoint(label):
+        x, y = pos[label]
+        return [transform(x, y, DEPTH_MARKER, 0.2, 0.2), sprite("UI/Waypoint.png", renderable=False),
+                vertex(label, links[label] + placed.get(label, []))]
+
+    for label, _, _, _ in STARTS:
+        scene.add(label, waypoint(label))
+    for r in range(len(GRID_Y)):
+        for c in range(len(GRID_X)):
+            scene.add(grid_label(c, r), waypoint(grid_label(c, r)))
+    for i in range(len(STALL_NODES_X)):
+        for side in "ab":
+            scene.add("os%d%s" % (i + 1, side), waypoint("os%d%s" % (i + 1, side)))
+
+    # Stall placement nodes, the stored stalls on them and their link nodes.
+    for i, x in enumerate(STALL_NODES_X):
+        name = "StallNode%d" % (i + 1)
+        taken = i in PLACED_STALLS
+        node = scene.add(name, [
+            transform(x, STALL_NODE_Y, DEPTH_MARKER, *STALL_SCALE),
+            sprite("UI/StallPlacement.png", renderable=not taken),
+            collider(1, *STALL_SCALE),
+            E("StallPlacementNode", children=[ARR("nodesToBeConnected", [S("", "os%da" % (i + 1)), S("", "os%db" % (i + 1))]),
+                                               B("queueToLeft", i >= len(STALL_NODES_X) - 1)])], 0)
+        if taken:
+            t = PLACED_STALLS[i]
+            stall = scene.add("Stall%d" % t, stall_components(t, x, STALL_NODE_Y), node)
+            scene.add("StallLinkNode", [
+                transform(x, STALL_NODE_Y, DEPTH_MARKER, 0.2, 0.2), sprite("UI/Waypoint.png", renderable=False),
+                vertex(stall_link_labels[i], [("os%da" % (i + 1), 1), ("os%db" % (i + 1), 1)]),
+                E("StallNodesLink", children=[E("stallGOindex", "%d" % stall)])], stall)
+
+    # Seat placement nodes, the stored table and its four link nodes.
+    for i, (x, y) in enumerate(SEAT_NODES):
+        name = "SeatNode%d" % (i + 1)
+        places = seat_places(x, y)
+        taken = i in PLACED_SEATS
+        node = scene.add(name, [
+            transform(x, y, DEPTH_MARKER, *TABLE_SCALE),
+            sprite("UI/SeatPlacement.png", renderable=not taken),
+            collider(1, *TABLE_SCALE),
+            E("SeatPlacementNode", children=[ARR("nodesToBeConnected", [S("", nearest_grid(px, py)) for px, py in places])])])
+        if taken:
+            seat = scene.add(PLACED_SEATS[i], seat_components(x, y), node)
+            for k, (px, py) in enumerate(places):
+                label, target = seat_link_labels[(i, k)]
+                scene.add("SeatLinkNode", [
+                    transform(px, py, DEPTH_MARKER, 0.2, 0.2), sprite("UI/Waypoint.png", renderable=False),
+                    vertex(label, [(target, 1)]),
+                    E("SeatNodesLink", children=[E("seatGOindex", "%d" % seat)])], seat)
+
+    # A bin by the right-hand door (its component comes with the trash).
+    scene.add("Bin", [transform(720, -30, DEPTH_PEOPLE, 0.6, 0.8), sprite("BackgroundArt/Bin_Closed.png")])
+    scene.write("Level1")
+
+
+def tables():
+    with open(os.path.join(ROOT, "StallData", "StallData.csv"), "w", newline="\n") as f:
+        f.write("Name,Description,Price,DailyUpkeep\n")
+        for name, description, price, upkeep, _, _, _ in STALLS:
+            f.write("%s,%s,%d,%d\n" % (name, description, price, upkeep))
+    with open(os.path.join(ROOT, "SeatData", "SeatData.csv"), "w", newline="\n") as f:
+        f.write("Name,Description,Price,DailyUpkeep\n")
+        f.write("Table,A table for four,%d,%d\n" % (SEAT_PRICE, SEAT_UPKEEP))
+
+
+def main():
+    for folder in ("Archetypes", "StallData", "SeatData"):
+        os.makedirs(os.path.join(ROOT, folder), exist_ok=True)
+    for name, body in archetypes().items():
+        with open(os.path.join(ROOT, "Archetypes", name + ".xml"), "w") as f:
+            f.write(body)
+    tables()
+    level1()
+
+
+if __name__ == "__main__":
+    main()
