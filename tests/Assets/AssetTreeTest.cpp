@@ -122,8 +122,10 @@ namespace
         EXPECT_GT(size.first, 0u) << user << ": " << texture;
         EXPECT_GT(columns, 0) << user << ": " << texture;
         if (columns > 0)
+        {
             EXPECT_EQ(size.first % static_cast<unsigned>(columns), 0u)
                 << user << ": " << texture << " is " << size.first << " wide for " << columns << " columns";
+        }
         return 1;
     }
 
@@ -292,7 +294,9 @@ TEST(AssetTree, StallAndSeatTablesHaveOneWellFormedRowPerTypeAndAgreeWithTheArch
         tinyxml2::XMLDocument document;
         ASSERT_EQ(document.LoadFile(file.string().c_str()), tinyxml2::XML_SUCCESS) << file;
         if (const tinyxml2::XMLElement* system = document.RootElement()->FirstChildElement("SeatsSystem"))
+        {
             EXPECT_EQ(std::stof(seats[0][2]), std::stof(system->FirstChildElement("seatsCost")->GetText())) << file;
+        }
     }
 }
 

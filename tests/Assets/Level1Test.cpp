@@ -178,12 +178,16 @@ TEST_F(Level1, WaypointGraphHasEntrancesStallSidesAndFloor)
         stallSides += StartsWith(label, "os");
         // Every waypoint a customer can stand on leads somewhere on foot.
         if (StartsWith(label, "o") || StartsWith(label, "start"))
+        {
             EXPECT_FALSE(node->GetActiveNeighbours().empty()) << label;
+        }
         // Every floor node and entrance reaches every entrance.
         if (StartsWith(label, "start") || (StartsWith(label, "o") && !StartsWith(label, "os")))
+        {
             for (const char* exit : {"start1", "start2", "start3"})
                 EXPECT_FALSE(WAYPOINTSYS->GetShortestPath(label, exit).size() <= 1 && label != exit)
                     << label << " to " << exit;
+        }
     }
     EXPECT_GE(starts, 2);
     EXPECT_GE(stallSides, 4);
