@@ -9,6 +9,18 @@
 #include "Customers/SpawnRateManager.h"
 #include "Economy/LevelStatsSystem.h"
 #include "Economy/SimulationSystem.h"
+#include "Flow/ChangeLevelOverlay.h"
+#include "Flow/CheatScript.h"
+#include "Flow/CheckLevelStatus.h"
+#include "Flow/ContinueButton.h"
+#include "Flow/EscapePauseBehaviour.h"
+#include "Flow/FadeInOverlay.h"
+#include "Flow/InjectPauseElem.h"
+#include "Flow/OverlayController.h"
+#include "Flow/QuestSystem.h"
+#include "Flow/StarButton.h"
+#include "Flow/Summary.h"
+#include "Flow/WinConditionChecker.h"
 #include "Seats/SeatNodesLink.h"
 #include "Seats/SeatPlacementNode.h"
 #include "Seats/SeatsBehaviour.h"
@@ -45,5 +57,19 @@ namespace KiteFramework
         RegisterComponent<StallTextDisplay>(CT_StallTextDisplay, "StallTextDisplay");
         RegisterComponent<SecondFloorIndicator>(CT_SecondFloorIndicator, "SecondFloorIndicator");
         RegisterComponent<SecondFloorController>(CT_SecondFloorController, "SecondFloorController");
+
+        // Missions, level flow, pause and summaries.
+        RegisterComponent<OverlayController>(CT_OverlayController, "OverlayController");
+        RegisterComponent<InjectPauseElem>(CT_InjectPauseElem, "InjectPauseElem");
+        RegisterComponent<Summary>(CT_Summary, "Summary");
+        RegisterComponent<ChangeLevelOverlay>(CT_ChangeLevelOverlay, "ChangeLevelOverlay");
+        RegisterComponent<FadeInOverlay>(CT_FadeInOverlay, "FadeInOverlay");
+        RegisterComponent<ContinueButton>(CT_ContinueButton, "ContinueButton");
+        RegisterComponent<QuestSystem>(CT_QuestSystem, "QuestSystem");
+        RegisterComponent<CheckLevelStatus>(CT_CheckLevelStatus, "CheckLevelStatus");
+        RegisterComponent<StarButton>(CT_StarButton, "StarButton");
+        RegisterComponent<WinConditionChecker>(CT_WinConditionChecker, "WinConditionChecker");
+        RegisterComponent<CheatScript>(CT_CheatScript, "CheatScript");
+        RegisterComponent<EscapePauseBehaviour>(CT_EscapePauseBehaviour, "EscapePauseBehaviour");
     }
 }
