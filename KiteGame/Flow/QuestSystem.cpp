@@ -295,7 +295,11 @@ namespace KiteFramework
                 break;
             }
         if (!found)
+        {
+            // A star without missions is done at its first event.
+            StarCheck(0);
             return;
+        }
         Mission& m = *found;
         bool& done = Done(0, m.kind);
         if (event == StallUpgraded)
