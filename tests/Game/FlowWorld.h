@@ -7,6 +7,7 @@
 
 #include "Core/Audio/AudioEngine.h"
 #include "Core/Input/Input.h"
+#include "Core/Objects/ObjectHandle.h"
 #include "Core/UI/BaseButton.h"
 #include "Core/UI/ToggleActiveButton.h"
 #include "Core/UI/UISystem.h"
