@@ -4,6 +4,7 @@
 
 #include <set>
 
+#include "Audio/AudioFeedbackSystem.h"
 #include "Core/Archetypes/ArchetypeSystem.h"
 #include "Core/Engine/DataError.h"
 #include "Core/Graphics/Sprite.h"
@@ -17,6 +18,7 @@
 #include "Customers/RandomDraw.h"
 #include "Stalls/AmountText.h"
 #include "Economy/LevelStatsSystem.h"
+#include "Mail/MailBoxSystem.h"
 #include "Seats/SeatNodesLink.h"
 #include "Seats/SeatsBehaviour.h"
 #include "Seats/SeatsSystem.h"
@@ -43,6 +45,28 @@ namespace KiteFramework
             "SpeechBubbleTrash",
             "SpeechBubbleFire",
         };
+
+        // The feedback sound of each bubble kind (-1: none).
+        constexpr int BubbleSounds[] = {-1, 2, 0, 1, 0, 4, 3, 6, -1};
+
+        void PlayFeedback(int index)
+        {
+            if (AudioFeedbackSystem* audio = AudioFeedbackSystem::Instance())
+                audio->PlayByIndex(index);
+        }
+
+        // A leaving customer's complaint or wish becomes mail; fire is not
+        // a complaint about the court.
+        void ReportMail(int bubbleKind, int preference)
+        {
+            MailBoxSystem* mail = MailBoxSystem::Instance();
+            if (!mail || bubbleKind <= 0 || bubbleKind == 8)
+                return;
+            if (bubbleKind == 9 && preference != 0)
+                mail->AddBadMail(preference);
+            else
+                mail->AddMail(bubbleKind);
+        }
 
         // Level data faults repeat for every customer: say each once.
         void ReportOnce(const std::string& where, const std::string& what)
@@ -275,10 +299,14 @@ namespace KiteFramework
             Leave();
             return;
         }
+        PlayFeedback(5);
         if (lookAroundsLeft <= 0)
         {
             if (preference != 0)
+            {
                 ShowPreferenceBubble(preference);
+                ReportMail(bubbleKind, preference);
+            }
             const CustomerSystem* settings = CustomerSystem::Instance();
             shortQueueTriesLeft = settings ? settings->noQueuefCountoutMin +
                                                  RandomDraw::Mod(GENRANDNUM::Rand(), settings->noQueuefCountoutMax)
@@ -370,6 +398,8 @@ namespace KiteFramework
             s->busy_ = true;
             s->SetStallSprite(1);
         }
+        if (AudioFeedbackSystem* audio = AudioFeedbackSystem::Instance())
+            audio->Play(s->stallIndex_);
         customerState = TimedWait;
         nextState = Served;
         stateTimer = s->serveTime;
@@ -497,6 +527,7 @@ namespace KiteFramework
     {
         if (despawned)
             return;
+        ReportMail(bubbleKind, preference);
         const VertexNode* current = GetCurrentNode();
         const VertexNode* exit = RandomStartNode(current);
         if (!current || !exit)
@@ -602,6 +633,8 @@ namespace KiteFramework
         if (kind <= BubbleNone || kind >= BubblePreference)
             return;
         bubble = ObjectHandle(InstantiateReported(BubbleArchetypes[kind], Vector2D(0.0f, 0.0f)));
+        if (BubbleSounds[kind] >= 0)
+            PlayFeedback(BubbleSounds[kind]);
         BubbleFollows();
     }
 

@@ -3,6 +3,8 @@
 // archetype files use.
 #include "StartUp/Game.h"
 
+#include "Audio/AudioControlSystem.h"
+#include "Audio/AudioFeedbackSystem.h"
 #include "Core/Factory/GameObjectFactory.h"
 #include "Customers/CustomerAIBehaviour.h"
 #include "Customers/CustomerSystem.h"
@@ -21,6 +23,18 @@
 #include "Flow/StarButton.h"
 #include "Flow/Summary.h"
 #include "Flow/WinConditionChecker.h"
+#include "Mail/MailBoxSystem.h"
+#include "Mail/MailChangePageButton.h"
+#include "Mail/MailDeleteButton.h"
+#include "Mail/MailSelectionButton.h"
+#include "Mail/MailboxSwitch.h"
+#include "Options/AudioOptionBars.h"
+#include "Options/FullScreenCheckbox.h"
+#include "Options/MuteButton.h"
+#include "Options/OptionsSystem.h"
+#include "Options/PlaytestAudioOption.h"
+#include "Options/Slider.h"
+#include "Options/VolumeOptionScript.h"
 #include "Seats/SeatNodesLink.h"
 #include "Seats/SeatPlacementNode.h"
 #include "Seats/SeatsBehaviour.h"
@@ -71,5 +85,21 @@ namespace KiteFramework
         RegisterComponent<WinConditionChecker>(CT_WinConditionChecker, "WinConditionChecker");
         RegisterComponent<CheatScript>(CT_CheatScript, "CheatScript");
         RegisterComponent<EscapePauseBehaviour>(CT_EscapePauseBehaviour, "EscapePauseBehaviour");
+
+        // Sound, mail and options.
+        RegisterComponent<AudioControlSystem>(CT_AudioControlSystem, "AudioControlSystem");
+        RegisterComponent<MailBoxSystem>(CT_MailBoxSystem, "MailBoxSystem");
+        RegisterComponent<MailboxSwitch>(CT_MailboxSwitch, "MailboxSwitch");
+        RegisterComponent<MailSelectionButton>(CT_MailSelectionButton, "MailSelectionButton");
+        RegisterComponent<MailChangePageButton>(CT_MailChangePageButton, "MailChangePageButton");
+        RegisterComponent<MailDeleteButton>(CT_MailDeleteButton, "MailDeleteButton");
+        RegisterComponent<Slider>(CT_Slider, "Slider");
+        RegisterComponent<AudioFeedbackSystem>(CT_AudioFeedbackSystem, "AudioFeedbackSystem");
+        RegisterComponent<OptionsSystem>(CT_OptionsSystem, "OptionsSystem");
+        RegisterComponent<VolumeOptionScript>(CT_VolumeOptionScript, "VolumeOptionScript");
+        RegisterComponent<PlaytestAudioOption>(CT_PlaytestAudioOption, "PlaytestAudioOption");
+        RegisterComponent<AudioOptionBars>(CT_AudioOptionBars, "AudioOptionBars");
+        RegisterComponent<FullScreenCheckbox>(CT_FullScreenCheckbox, "FullScreenCheckbox");
+        RegisterComponent<MuteButton>(CT_MuteButton, "MuteButton");
     }
 }
