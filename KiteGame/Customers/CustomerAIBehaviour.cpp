@@ -1,14 +1,9 @@
-// CustomerAIBehaviour, behaviour half: the states, likes, bubbles, effects
-// and the one way out of the level.
+// CustomerAIBehaviour, behaviour: the states, likes, giving up and the one
+// way out of the level.
 #include "Customers/CustomerAIBehaviour.h"
 
-#include <set>
-
 #include "Audio/AudioFeedbackSystem.h"
-#include "Core/Archetypes/ArchetypeSystem.h"
-#include "Core/Engine/DataError.h"
 #include "Core/Graphics/Sprite.h"
-#include "Core/Graphics/Text.h"
 #include "Core/Math/Random.h"
 #include "Core/Objects/FieldOps.h"
 #include "Core/Objects/GameObject.h"
@@ -16,7 +11,7 @@
 #include "Core/Waypoints/VertexNode.h"
 #include "Customers/CustomerSystem.h"
 #include "Customers/RandomDraw.h"
-#include "Stalls/AmountText.h"
+#include "Customers/ReportOnce.h"
 #include "Economy/LevelStatsSystem.h"
 #include "Mail/MailBoxSystem.h"
 #include "Seats/SeatNodesLink.h"
@@ -34,27 +29,6 @@ namespace KiteFramework
         // Likes at or below which a waiting customer says it has no time.
         constexpr float NoTimeLikes = 3.0f;
 
-        const char* const BubbleArchetypes[] = {
-            "",
-            "SpeechBubbleLike",
-            "SpeechBubbleDislike",
-            "SpeechBubbleFrustrated",
-            "SpeechBubbleAngry",
-            "SpeechBubbleNoTime",
-            "SpeechBubbleNoSeats",
-            "SpeechBubbleTrash",
-            "SpeechBubbleFire",
-        };
-
-        // The feedback sound of each bubble kind (-1: none).
-        constexpr int BubbleSounds[] = {-1, 2, 0, 1, 0, 4, 3, 6, -1};
-
-        void PlayFeedback(int index)
-        {
-            if (AudioFeedbackSystem* audio = AudioFeedbackSystem::Instance())
-                audio->PlayByIndex(index);
-        }
-
         // A leaving customer's complaint or wish becomes mail; fire is not
         // a complaint about the court.
         void ReportMail(int bubbleKind, int preference)
@@ -66,22 +40,6 @@ namespace KiteFramework
                 mail->AddBadMail(preference);
             else
                 mail->AddMail(bubbleKind);
-        }
-
-        // Level data faults repeat for every customer: say each once.
-        void ReportOnce(const std::string& where, const std::string& what)
-        {
-            static std::set<std::string> said;
-            if (said.insert(where + what).second)
-                ReportDataError(where, what);
-        }
-
-        GameObject* InstantiateReported(const std::string& archetype, Vector2D at)
-        {
-            GameObject* o = Instantiate(archetype, at, 0.0f);
-            if (!o)
-                ReportOnce("Archetypes/" + archetype, "no such archetype; the customer goes on without it");
-            return o;
         }
 
         void UpdateStanding(float delta)
@@ -299,7 +257,8 @@ namespace KiteFramework
             Leave();
             return;
         }
-        PlayFeedback(5);
+        if (AudioFeedbackSystem* audio = AudioFeedbackSystem::Instance())
+            audio->PlayByIndex(5);
         if (lookAroundsLeft <= 0)
         {
             if (preference != 0)
@@ -335,9 +294,9 @@ namespace KiteFramework
         SetCurrentNode(GetTargetNode());
         if (NoStalls())
         {
-            Leave();
             if (preference != 0)
                 ShowPreferenceBubble(preference);
+            Leave();
             return;
         }
         if (shortQueueTriesLeft <= 0)
@@ -576,17 +535,19 @@ namespace KiteFramework
     void CustomerAIBehaviour::LoseHeart()
     {
         GiveUp();
-        GoToCurrentNode(Leaving);
+        // Shown before the walk: a customer with nowhere to walk leaves at
+        // once and takes its bubble with it.
         SetSprite(PoseWalking);
         ShowBubble(BubbleDislike, true);
+        GoToCurrentNode(Leaving);
     }
 
     void CustomerAIBehaviour::LoseHeartAndLeave()
     {
         GiveUp();
-        Leave();
         SetSprite(PoseWalking);
         ShowBubble(BubbleDislike, true);
+        Leave();
     }
 
     void CustomerAIBehaviour::GiveUp()
@@ -613,51 +574,5 @@ namespace KiteFramework
         queueing = false;
         UpdateStanding(likesChange);
         interpolateStep = interpolateStep * speedFactor;
-    }
-
-    void CustomerAIBehaviour::ShowEffect(const std::string& archetype, float value)
-    {
-        if (GameObject* effect = InstantiateReported(archetype, GetPosition()))
-            if (Text* text = effect->GetComponent<Text>())
-                text->SetText(AmountText(value));
-    }
-
-    void CustomerAIBehaviour::ShowBubble(int kind, bool force)
-    {
-        if (kind == bubbleKind || (!force && bubbleKind == BubblePreference))
-            return;
-        bubbleKind = kind;
-        if (GameObject* old = bubble.Get())
-            Destroy(old);
-        bubble.Reset();
-        if (kind <= BubbleNone || kind >= BubblePreference)
-            return;
-        bubble = ObjectHandle(InstantiateReported(BubbleArchetypes[kind], Vector2D(0.0f, 0.0f)));
-        if (BubbleSounds[kind] >= 0)
-            PlayFeedback(BubbleSounds[kind]);
-        BubbleFollows();
-    }
-
-    void CustomerAIBehaviour::ShowPreferenceBubble(int stallType)
-    {
-        if (bubbleKind == BubblePreference)
-            return;
-        bubbleKind = BubblePreference;
-        if (GameObject* old = bubble.Get())
-            Destroy(old);
-        bubble = ObjectHandle(InstantiateReported("SpeechPreference", Vector2D(0.0f, 0.0f)));
-        if (Sprite* s = bubble.Get<Sprite>())
-            s->InGameSet("FX/Bubble_Stall" + std::to_string(stallType) + ".png");
-        BubbleFollows();
-    }
-
-    void CustomerAIBehaviour::BubbleFollows()
-    {
-        GameObject* b = bubble.Get();
-        Transform* t = b ? b->GetComponent<Transform>() : nullptr;
-        if (!t)
-            return;
-        const CustomerSystem* settings = CustomerSystem::Instance();
-        t->SetTrans(GetPosition() + Vector2D(0.0f, settings ? settings->feedbackOffset : 0.0f));
     }
 }

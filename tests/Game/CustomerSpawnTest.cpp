@@ -30,6 +30,12 @@ TEST_F(Spawning, CapAllowsOneCustomerBeyondIt)
     EXPECT_EQ(customers->count, 4);
     EXPECT_EQ(LiveCustomers(), 4u);
     EXPECT_EQ(customers->GetCustomerCount(), 4u);
+
+    // No customer archetypes: nobody at all.
+    customers->numArcheCreated = 0;
+    customers->cap = 100;
+    customers->SpawnCustomer();
+    EXPECT_EQ(customers->count, 4);
 }
 
 TEST_F(Spawning, OnlyInstantiatedCustomersAreCounted)
@@ -53,27 +59,6 @@ TEST_F(Spawning, OnlyInstantiatedCustomersAreCounted)
     factory->Update();
     EXPECT_EQ(static_cast<std::size_t>(customers->count), LiveCustomers());
     EXPECT_GT(customers->count, before);
-}
-
-TEST_F(Spawning, NoArchetypeCountMakesNobody)
-{
-    CustomerArchetype();
-    customers->numArcheCreated = 0;
-    customers->SpawnCustomer();
-    EXPECT_EQ(customers->count, 0);
-    EXPECT_EQ(LiveCustomers(), 0u);
-}
-
-TEST_F(Spawning, ArchetypeNamesFollowTheDrawnNumber)
-{
-    // n = 10 names "Customer010".
-    CustomerArchetype(10);
-    customers->numArcheCreated = 10;
-    customers->cap = 100;
-    for (int i = 0; i < 50; ++i)
-        customers->SpawnCustomer();
-    EXPECT_GT(customers->count, 0);
-    EXPECT_EQ(static_cast<std::size_t>(customers->count), LiveCustomers());
 }
 
 TEST_F(Spawning, LeavingCustomerLowersTheCountOnce)
@@ -182,14 +167,6 @@ TEST_F(Standing, ZeroRateOrHugeStandingKeepsTheLevel)
     EXPECT_EQ(rate->GetCurrentLevel(), 2);
 }
 
-TEST_F(Standing, QuietUpdateChangesLikesAndLevel)
-{
-    float delta = 40.0f;
-    customers->UpdateStandingQuiet(delta);
-    EXPECT_FLOAT_EQ(stats->Likes, 40.0f);
-    EXPECT_EQ(customers->cap, 6);
-}
-
 TEST_F(Standing, RandomOffsetStaysInItsRangeAndZeroRangeGivesZero)
 {
     customers->randomDisplacementRange = Vector2D(0.0f, 0.0f);
@@ -205,4 +182,24 @@ TEST_F(Standing, RandomOffsetStaysInItsRangeAndZeroRangeGivesZero)
         EXPECT_GE(o.y, 0.0f);
         EXPECT_LT(o.y, 7.5f);
     }
+}
+
+namespace
+{
+    // A level file that lacks every game system.
+    using NoSystems = CustomerWorld;
+}
+
+TEST_F(NoSystems, CustomerWithoutAnySystemLeavesQuietly)
+{
+    Entrances();
+    CustomerArchetype();
+    GameObject* o = Instantiate("Customer01", Vector2D(0.0f, 0.0f), 0.0f);
+    ASSERT_NE(o, nullptr);
+    ObjectHandle handle(o);
+    CustomerAIBehaviour* c = o->GetComponent<CustomerAIBehaviour>();
+    c->LoseHeart();
+    c->ReactToFire(-3.0f, 2.0f);
+    c->ShowBubble(CustomerAIBehaviour::BubbleLike, true);
+    EXPECT_TRUE(StepUntil([&] { return !handle; }, 60 * 60));
 }

@@ -143,11 +143,12 @@ STALLS = [
 SEAT_PRICE, SEAT_UPKEEP = 500, 0
 
 
+# Texture pairs are (day, night): the day-and-night cycle blends the second in.
 def stall_sprites():
     states = ["Idle", "Serving", "Burnt"]
     return VEC("stallSprites", [
         VEC("", [VEC("", [PAIR("", S("", "Stalls/Stall%d_Band%d_%s.png" % (t, b, s)),
-                               S("", "Stalls/Stall%d_Band%d_%s.png" % (t, b, s))) for s in states])
+                               S("", "Stalls/Stall%d_Band%d_%s_Night.png" % (t, b, s))) for s in states])
                  for b in range(3)])
         for t in range(1, STALL_TYPES + 1)])
 
@@ -158,7 +159,8 @@ POSE_COLUMNS = [2, 4, 4, 4, 4]
 
 def customer_sprites():
     return VEC("customerSprites", [
-        VEC("", [PAIR("", S("", "Customers/Customer%02d_%s.png" % (i, p)), S("", "Customers/Customer%02d_%s.png" % (i, p)))
+        VEC("", [PAIR("", S("", "Customers/Customer%02d_%s.png" % (i, p)),
+                      S("", "Customers/Customer%02d_%s_Night.png" % (i, p)))
                  for p in POSES])
         for i in range(1, LOOKS + 1)])
 
@@ -350,17 +352,20 @@ def grid_label(c, r):
 
 
 def build_graph():
-    """Waypoints with their undirected links (cost = rounded distance)."""
+    """Waypoints with their undirected links."""
     pos, links = {}, {}
 
     def node(label, x, y):
         pos[label] = (x, y)
         links[label] = []
 
+    # Every link costs 1, as the links of placed stalls and seats do: with
+    # longer costs the two links of a stall's link node (1 each) would be a
+    # shortcut between its stall-side waypoints, and customers would walk
+    # through the stall.
     def link(a, b):
-        cost = int(round(math.hypot(pos[a][0] - pos[b][0], pos[a][1] - pos[b][1])))
-        links[a].append((b, cost))
-        links[b].append((a, cost))
+        links[a].append((b, 1))
+        links[b].append((a, 1))
 
     for label, x, y, _ in STARTS:
         node(label, x, y)
