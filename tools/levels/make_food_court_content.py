@@ -11,6 +11,9 @@ import math
 import os
 import shutil
 import struct
+import sys
+
+import flow_content
 
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "KiteGame", "Assets")
 STALL_TYPES = 8
@@ -307,28 +310,32 @@ def archetypes():
                                      text("0", INK, 0.2, (34, -9)))
     out["MaintenanceText"] = components(transform(0, 0, DEPTH_HUD, 0.3, 0.3), sprite("FX/UpkeepTag.png"),
                                         text("0", INK, 0.2, (34, -9)))
+    out.update(flow_content.archetypes(sys.modules[__name__]))
     return out
 
 
 # ---------------------------------------------------------------- the level
 class Scene:
     def __init__(self):
-        self.objects = []  # (name, parent id, components)
+        self.objects = []  # (name, parent id, components, active)
 
-    def add(self, name, parts, parent=0):
-        self.objects.append((name, parent, parts))
+    def add(self, name, parts, parent=0, active=True):
+        self.objects.append((name, parent, parts, active))
         return len(self.objects)
 
     def write(self, name):
         folder = os.path.join(ROOT, "Scenes", name)
         shutil.rmtree(folder, ignore_errors=True)
         os.makedirs(folder)
-        index = "<Scene>\n"
-        for i, (obj, parent, parts) in enumerate(self.objects, 1):
-            index += '    <GameObject name="%s" objectId="%d" parentId="%d" active="true" layerTag="0"/>\n' % (
-                obj, i, parent)
+        lines = []
+        for i, (obj, parent, parts, active) in enumerate(self.objects, 1):
+            line = '    <GameObject name="%s" objectId="%d" parentId="%d" active="%s" layerTag="0"/>\n' % (
+                obj, i, parent, "true" if active else "false")
+            # The engine lists objects with user-interface parts last.
+            lines.append((any(p.name in flow_content.UI_COMPONENTS for p in parts), i, line))
             with open(os.path.join(folder, "%d.xml" % i), "w") as f:
                 f.write(components(*parts))
+        index = "<Scene>\n" + "".join(line for _, _, line in sorted(lines))
         index += "</Scene>\n"
         with open(os.path.join(ROOT, "Scenes", name + ".xml"), "w") as f:
             f.write(index)
@@ -409,7 +416,7 @@ def seat_places(x, y):
     return [(x - ux, y + uy), (x + ux, y + uy), (x - lx, y + ly), (x + lx, y + ly)]
 
 
-def level1():
+def level1(scene_name="Level1"):
     scene = Scene()
     # Systems first: statistics before everything that reads money; the spawn
     # rate before the simulation, whose first countdown is the minimum spawn
@@ -501,7 +508,8 @@ def level1():
 
     # A bin by the right-hand door (its component comes with the trash).
     scene.add("Bin", [transform(720, -30, DEPTH_PEOPLE, 0.6, 0.8), sprite("BackgroundArt/Bin_Closed.png")])
-    scene.write("Level1")
+    flow_content.add_level_ui(scene, sys.modules[__name__], scene_name)
+    scene.write(scene_name)
 
 
 def tables():
@@ -522,6 +530,7 @@ def main():
             f.write(body)
     tables()
     level1()
+    flow_content.write_scenes(sys.modules[__name__], ROOT)
 
 
 if __name__ == "__main__":
