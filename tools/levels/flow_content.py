@@ -10,7 +10,8 @@ import shutil
 
 MAIL_THRESHOLD = 3
 COLLIDER_PANEL, COLLIDER_MENU, COLLIDER_BUTTON = 4, 5, 6
-DEPTH_PANEL, DEPTH_ROW, DEPTH_OVERLAY = 1.6, 1.2, 0.4
+# Depths below 1 are not drawn; the HUD is at 2.
+DEPTH_PANEL, DEPTH_ROW, DEPTH_OVERLAY = 1.6, 1.2, 1.01
 BROWN = (0.36, 0.17, 0.04)
 CREAM = (1.0, 0.96, 0.85)
 
@@ -80,29 +81,29 @@ def archetypes(h):
     out["CheckBox"] = c(h.transform(0, 0, DEPTH_ROW, 0.42, 0.42), h.sprite("Mission/CheckBox.png"))
     out["Tick"] = c(h.transform(0, 0, DEPTH_ROW - 0.1, 0.42, 0.42), h.sprite("Mission/Tick.png"))
     out["GeneralText"] = c(h.transform(0, 0, DEPTH_ROW), label(h, "", 0.24))
-    out["Firework"] = c(h.transform(0, 0, 0.9, 1.2, 1.2), h.sprite("Mission/Firework.png"),
+    out["Firework"] = c(h.transform(0, 0, 1.05, 1.2, 1.2), h.sprite("Mission/Firework.png"),
                         h.audio("SFX/Win.wav", False, True))
     # Summaries: the panel slides up from below the screen.
     for name, caption, sound in (("WinSummary", "All three stars! The court is a hit.", "SFX/Win.wav"),
                                  ("LoseSummary", "Out of money... the court has closed.", "SFX/Lose.wav")):
-        out[name] = c(h.transform(0, -900, 0.8, 10, 6.4), h.sprite("Menu/SummaryPanel.png"),
+        out[name] = c(h.transform(0, -900, 1.5, 10, 6.4), h.sprite("Menu/SummaryPanel.png"),
                       h.collider(COLLIDER_PANEL, 10, 6.4), label(h, caption, 0.34, BROWN, (0, 150)),
                       h.audio(sound, False, True),
                       h.E("Summary", children=[h.V2("startPos", 0, -900), h.V2("finalPos", 0, 0),
                                                h.F("timeToInterpolate", 0.6)]))
     for name, caption in (("CustomersServed", "Customers served"), ("AverageWT", "Average wait (s)"),
                           ("GrossRev", "Gross revenue ($)")):
-        out[name] = c(h.transform(0, 0, 0.7), label(h, caption, 0.3, BROWN, (0, 0)))
-    out["StatReviewText"] = c(h.transform(0, 0, 0.7), label(h, "0", 0.32, (0.13, 0.45, 0.2)))
-    out["NextButton"] = c(*menu_button(h, 0, 0, 0.7, "Next", system_call(h, 4, looks("MenuButton"), ""),
+        out[name] = c(h.transform(0, 0, 1.4), label(h, caption, 0.3, BROWN, (0, 0)))
+    out["StatReviewText"] = c(h.transform(0, 0, 1.4), label(h, "0", 0.32, (0.13, 0.45, 0.2)))
+    out["NextButton"] = c(*menu_button(h, 0, 0, 1.3, "Next", system_call(h, 4, looks("MenuButton"), ""),
                                        tag=COLLIDER_BUTTON + 1))
-    out["TutorialComplete"] = c(h.transform(0, -900, 0.8, 8, 2.6), h.sprite("Menu/TutorialPanel.png"),
+    out["TutorialComplete"] = c(h.transform(0, -900, 1.5, 8, 2.6), h.sprite("Menu/TutorialPanel.png"),
                                 h.collider(COLLIDER_PANEL, 8, 2.6),
                                 label(h, "Tutorial complete! Level 1 is open.", 0.34, BROWN, (0, 20)),
                                 h.audio("SFX/Win.wav", False, True),
                                 h.E("Summary", children=[h.V2("startPos", 0, -900), h.V2("finalPos", 0, 60),
                                                          h.F("timeToInterpolate", 0.6)]))
-    out["TutorialCompleteNextBtn"] = c(*menu_button(h, 0, 0, 0.7, "To the menu",
+    out["TutorialCompleteNextBtn"] = c(*menu_button(h, 0, 0, 1.3, "To the menu",
                                                     system_call(h, 4, looks("MenuButton"), "MainMenu"),
                                                     tag=COLLIDER_BUTTON + 1))
     # Fades between scenes.
@@ -114,7 +115,7 @@ def archetypes(h):
     # The mailbox menu.
     out["MailboxMenuParent"] = c(h.transform(0, 0, 10), plain(h, "MailboxSwitch"))
     out["MailMenuBG"] = c(h.transform(0, 0, 10, 6.6, 8.2), h.sprite("Mail/MailMenu.png"),
-                          h.collider(COLLIDER_PANEL, 6.6, 8.2), label(h, "Mail", 0.36, BROWN, (0, 330)))
+                          h.collider(COLLIDER_PANEL, 6.6, 8.2), label(h, "Mail", 0.36, BROWN, (0, 290)))
     out["MailContents"] = c(h.transform(0, 0, 10, 7.6, 6.6), h.sprite("Menu/MissionPanel.png"),
                             h.collider(COLLIDER_PANEL, 7.6, 6.6),
                             label(h, "Pick a letter on the left to read it.", 0.22, BROWN, (0, 0)))
@@ -135,13 +136,13 @@ def archetypes(h):
                               click_sound(h), label(h, "", 0.24, BROWN, (40, -6)),
                               h.E("MailSelectionButton", children=toggle_fields(h, "MailContents", True, entry) +
                                   [h.I("type", 0), h.E("msg_id", "0")]))
-    out["MuteOverlay"] = c(h.transform(0, 0, 0.5, 0.7, 0.7), h.sprite("UI/MuteOverlay.png", renderable=False))
+    out["MuteOverlay"] = c(h.transform(0, 0, 4.5, 0.7, 0.7), h.sprite("UI/MuteOverlay.png", renderable=False))
     return out
 
 
 # ------------------------------------------------------------- level objects
-STARS_X = (530, 620, 710)
-STARS_Y = 300
+STARS_X = (500, 590, 680)
+STARS_Y = 400
 
 
 def add_level_ui(scene, h, scene_name):
@@ -155,31 +156,31 @@ def add_level_ui(scene, h, scene_name):
     titles = ("First star", "Second star", "Third star")
     for i in range(3):
         x = STARS_X[i]
-        add("ProgressBarOuter%d" % (i + 1), [T(x, STARS_Y - 86, 2.2, 0.3, 1.0), S("Mission/ProgressBar_Outer.png")])
-        add("InnerProgressionBar%d" % (i + 1), [T(x, STARS_Y - 86, 2.1, 0.18, 0.9), S("Mission/ProgressBar_Inner.png")])
+        add("ProgressBarOuter%d" % (i + 1), [T(x - 38, STARS_Y, 2.2, 0.17, 0.64), S("Mission/ProgressBar_Outer.png")])
+        add("InnerProgressionBar%d" % (i + 1), [T(x - 38, STARS_Y, 2.1, 0.1, 0.56), S("Mission/ProgressBar_Inner.png")])
         art = "Mission/Mission_Star_%s.png" % ("Active" if i == 0 else "Inactive")
-        add("Star%d" % (i + 1), [T(x, STARS_Y, 2.0, 0.7, 0.7), S(art), C(COLLIDER_MENU, 0.7, 0.7), click_sound(h),
+        add("Star%d" % (i + 1), [T(x, STARS_Y, 2.0, 0.6, 0.6), S(art), C(COLLIDER_MENU, 0.6, 0.6), click_sound(h),
                                  h.E("StarButton", children=[h.S("objToHover", "StarPopUp%d" % (i + 1))] +
                                      toggle_fields(h, panels[i], i == 0, (art, art, art)))])
-        add("StarPopUp%d" % (i + 1), [T(x, STARS_Y + 72, 1.9, 0.8, 0.45), S("Mission/PopUp.png"),
+        add("StarPopUp%d" % (i + 1), [T(x, STARS_Y - 62, 1.9, 0.8, 0.45), S("Mission/PopUp.png"),
                                       label(h, "0%", 0.22, BROWN, (0, 0))], active=False)
         add(panels[i], [T(0, 0, DEPTH_PANEL, 9, 5.2), S("Menu/MissionPanel.png"), C(COLLIDER_PANEL, 9, 5.2),
                         label(h, titles[i], 0.32, BROWN, (0, 210))], active=False)
-    add("PauseHUDButton", [T(770, 300, 2.0, 0.5, 0.5), S("UI/PauseButton_Default.png"), C(COLLIDER_MENU, 0.5, 0.5),
+    add("PauseHUDButton", [T(762, 400, 2.0, 0.5, 0.5), S("UI/PauseButton_Default.png"), C(COLLIDER_MENU, 0.5, 0.5),
                            click_sound(h), system_call(h, 0, looks("PauseButton"))])
-    add("Mailbox", [T(770, 200, 2.0, 0.6, 0.6), S("Mail/Mailbox_Default.png"), C(COLLIDER_MENU, 0.6, 0.6),
+    add("Mailbox", [T(768, 330, 2.0, 0.5, 0.5), S("Mail/Mailbox_Default.png"), C(COLLIDER_MENU, 0.5, 0.5),
                     click_sound(h), toggle(h, "MailboxMenuParent", True,
                                            ("Mail/Mailbox_Default.png", "Mail/Mailbox_Hover.png",
                                             "Mail/Mailbox_Hover.png"))])
     # The pause menu: each piece is its own pause element (pausing hides the
     # children of pause elements).
-    add("PausePanel", [T(0, 0, 0.9, 6, 6.2), S("Menu/PausePanel.png"), C(COLLIDER_PANEL, 6, 6.2),
+    add("PausePanel", [T(0, 0, 1.5, 6, 6.2), S("Menu/PausePanel.png"), C(COLLIDER_PANEL, 6, 6.2),
                        label(h, "Paused", 0.4, BROWN, (0, 240)), plain(h, "InjectPauseElem")], active=False)
     for y, name, caption, call in ((110, "ResumeButton", "Resume", system_call(h, 0, looks("MenuButton"))),
                                    (0, "RestartButton", "Restart", system_call(h, 4, looks("MenuButton"), scene_name)),
                                    (-110, "MenuReturnButton", "Main menu", system_call(h, 4, looks("MenuButton"), "MainMenu")),
                                    (-220, "PauseQuitButton", "Quit", system_call(h, 1, looks("MenuButton")))):
-        add(name, menu_button(h, 0, y, 0.8, caption, call) + [plain(h, "InjectPauseElem")], active=False)
+        add(name, menu_button(h, 0, y, 1.4, caption, call) + [plain(h, "InjectPauseElem")], active=False)
     add("EscapePause", [plain(h, "EscapePauseBehaviour")])
     add("Cheats", [plain(h, "CheatScript")])
     add("FadeIn", [T(0, 0, DEPTH_OVERLAY, 16.5, 9.5), S("Menu/Overlay.png"), plain(h, "FadeInOverlay")])
@@ -246,7 +247,7 @@ def main_menu(h, root):
         return len(objects)
 
     add("LevelBoard", [T(560, -20, 21, 4.2, 4.6), S("Menu/CreditsPanel.png"),
-                       label(h, "Levels", 0.34, BROWN, (0, 180))])
+                       label(h, "Levels", 0.34, BROWN, (0, 160))])
     for n in range(1, 4):
         add("Level%dButton" % n, menu_button(h, 560, 110 - (n - 1) * 120, 20, "Level %d" % n,
                                              system_call(h, 4, looks("MenuButton"), "Level%d" % n, fade=True,
@@ -254,7 +255,7 @@ def main_menu(h, root):
             [h.E("CheckLevelStatus", children=[h.I("levelid", n)]), plain(h, "ChangeLevelOverlay")])
     add("AllLevelsBadge", [T(560, 250, 19, 1.0, 1.0), S("Menu/TrophyBadge.png"), plain(h, "WinConditionChecker")],
         active=False)
-    add("OptionsButton", menu_button(h, -560, -95, 20, "Options", None, 2.4, 0.6)[:-2] +
+    add("OptionsButton", menu_button(h, -560, -330, 20, "Options", None, 2.4, 0.6)[:-2] +
         [toggle(h, "OptionsPanel"), label(h, "Options", 0.26, BROWN, (0, -4))])
     # The options panel: the system first, its scripts after it.
     add("OptionsSystem", [T(0, 0, 1), h.audio("SFX/ButtonPress.wav", False, False), h.E("OptionsSystem", children=[
@@ -279,7 +280,8 @@ def main_menu(h, root):
     add("FullScreenCheckbox", [T(120, -40, 5, small, small), S("UI/CheckBoxTicked_Default.png"),
                                C(COLLIDER_BUTTON, small, small), click_sound(h),
                                system_call(h, 8, looks("CheckBoxTicked")), plain(h, "FullScreenCheckbox")], panel, False)
-    add("OptionsCaption", [T(0, -110, 5), label(h, "Mute      Test      Full screen", 0.22)], panel, False)
+    for x, caption in ((-120, "Mute"), (0, "Test"), (120, "Full screen")):
+        add("OptionsCaption", [T(x, -110, 5), label(h, caption, 0.22)], panel, False)
     add("OptionsCloseButton", menu_button(h, 0, -200, 5, "Close", toggle(h, "OptionsPanel"), 1.8, 0.6), panel, False)
     write_raw_scene(root, "MainMenu", objects)
 
