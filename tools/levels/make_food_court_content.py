@@ -97,11 +97,14 @@ def transform(x, y, depth, sx=1.0, sy=1.0):
                                     F("rotation", 0)])
 
 
-def sprite(path, columns=1, framerate=60, animated=False, renderable=True, tint=(1, 1, 1, 1)):
-    return E("Sprite", children=[S("texturePath", path), I("columns", columns), E("rows", "1"),
-                                 E("startingRow", "1"), F("framerate", framerate), F("speed", 1),
-                                 B("hasAnimation", animated), B("renderable", renderable), B("flippedX", False),
-                                 ARR("colour", [F("", c) for c in tint]), B("blendable", False)])
+def sprite(path, columns=1, framerate=60, animated=False, renderable=True, tint=(1, 1, 1, 1), night=None):
+    """A sprite; night names the texture the day-and-night cycle blends in."""
+    fields = [S("texturePath", path), I("columns", columns), E("rows", "1"), E("startingRow", "1"),
+              F("framerate", framerate), F("speed", 1), B("hasAnimation", animated), B("renderable", renderable),
+              B("flippedX", False), ARR("colour", [F("", c) for c in tint]), B("blendable", night is not None)]
+    if night:
+        fields.append(S("blendTexturePath", night))
+    return E("Sprite", children=fields)
 
 
 def text(value, colour, scale, offset=(0, 0), centralise=True):
@@ -186,7 +189,7 @@ def stall_components(t, x, y):
 
 def seat_components(x, y, occupants=(0, 0, 0, 0)):
     return [transform(x, y, DEPTH_PEOPLE, *TABLE_SCALE),
-            sprite("Seats/Table.png"),
+            sprite("Seats/Table.png", night="Seats/Table_Night.png"),
             collider(ORIGINAL_LAYER, *TABLE_SCALE),
             E("SeatsBehaviour", children=[ARR("POArray", [E("", "%d" % o) for o in occupants], "POArrayElement")])]
 
@@ -429,7 +432,8 @@ def level1(scene_name="Level1"):
     scene.add("StallsSystem", [stalls_system()])
     scene.add("SeatsSystem", [seats_system()])
     scene.add("SecondFloorController", [E("SecondFloorController", children=[VEC("nodesToLink", [])])])
-    scene.add("Background", [transform(0, 0, DEPTH_FLOOR, 16, 9), sprite("BackgroundArt/FoodCourtFloor.png")])
+    scene.add("Background", [transform(0, 0, DEPTH_FLOOR, 16, 9), sprite("BackgroundArt/FoodCourtFloor.png",
+                                                                      night="BackgroundArt/FoodCourtFloor_Night.png")])
     scene.add("LevelMusic", [transform(0, 0, 1), audio("Music/Level.ogg", True, True)])
     # HUD: the panel and its three figures.
     scene.add("HUDPanel", [transform(-510, 406, DEPTH_HUD + 1, 5.6, 0.72), sprite("HUD/StatsPanel.png")])
