@@ -9,6 +9,7 @@
 #include "Core/Graphics/Graphics.h"
 #include "Core/Graphics/Sprite.h"
 #include "Core/Graphics/Text.h"
+#include "Core/Input/Input.h"
 #include "Core/Objects/FieldOps.h"
 #include "Core/Objects/GameObject.h"
 #include "Core/Objects/Transform.h"
@@ -23,6 +24,12 @@
 
 namespace KiteFramework
 {
+    namespace
+    {
+        // The left mouse button's key number.
+        constexpr short LeftButton = 1;
+    }
+
     Trash::Trash() : Script(CT_Trash) {}
 
     Trash::~Trash()
@@ -112,6 +119,13 @@ namespace KiteFramework
     {
         if (thrown)
             return;
+        // The release may reach another object (a fast drag can leave the
+        // pointer off the trash for a frame): the button itself decides.
+        if ((pressed || dragging) && INPUTSYS && !INPUTSYS->isKeyDown(LeftButton))
+        {
+            OnMouseUp();
+            return;
+        }
         if (pressed && !dragging)
         {
             holdTime += fc.getFixedDeltaTime() * (ENGINE ? ENGINE->GetTimeFactor() : 1.0f);
