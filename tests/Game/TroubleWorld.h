@@ -64,13 +64,7 @@ namespace KiteTest
             Add<Trash>(trash, CT_Trash)->likesToAdd = 2.0f;
             Archetype("Trash", trash);
 
-            GameObject* fire = Make("Fire");
-            fire->GetComponent<Transform>()->SetScale(1.4f, 1.4f);
-            Add<Collider2D>(fire, CT_Collider2D)->SetExtents(Vector2D(1.0f, 1.0f));
-            auto* fr = Add<FireResolver>(fire, CT_FireResolver);
-            fr->targetClickCount = 3;
-            fr->finalScale = 0.5f;
-            Archetype("Fire", fire);
+            FireArchetype(fireClicks);
 
             GameObject* cloud = Make("FightCloud");
             cloud->GetComponent<Transform>()->SetScale(1.6f, 1.6f);
@@ -81,8 +75,9 @@ namespace KiteTest
             Archetype("FightCloud", cloud);
         }
 
-        // The trash, fire and synergy systems on one object.
-        void TroubleSystems()
+        // The trash, fire and synergy systems on one object; initialised
+        // unless a test sets them up first.
+        GameObject* TroubleSystems(bool initialise = true)
         {
             GameObject* o = Make("TroubleSystems");
             synergies = Add<StallsSynergySystem>(o, CT_StallsSynergySystem);
@@ -90,7 +85,21 @@ namespace KiteTest
             trashController->originalLayer = TrashLayer;
             trashController->draggedLayer = DraggedLayer;
             fire = Add<FireController>(o, CT_FireController);
-            o->Initialise();
+            if (initialise)
+                o->Initialise();
+            return o;
+        }
+
+        // The "Fire" archetype with the clicks it needs.
+        void FireArchetype(int clicks)
+        {
+            GameObject* o = Make("Fire");
+            o->GetComponent<Transform>()->SetScale(1.4f, 1.4f);
+            Add<Collider2D>(o, CT_Collider2D)->SetExtents(Vector2D(1.0f, 1.0f));
+            auto* fr = Add<FireResolver>(o, CT_FireResolver);
+            fr->targetClickCount = clicks;
+            fr->finalScale = 0.5f;
+            Archetype("Fire", o);
         }
 
         // A bin at (x, y): a 60 by 80 box.
@@ -139,6 +148,8 @@ namespace KiteTest
         // Frames for a span of game seconds at the current speed.
         static int Frames(float seconds) { return static_cast<int>(seconds * 60.0f + 0.5f); }
 
+        // Clicks the "Fire" archetype needs.
+        int fireClicks = 3;
         Platform::FakePlatform fake;
         Physics* physics = nullptr;
         Graphics* graphics = nullptr;
