@@ -125,7 +125,7 @@ def vertex(label, links, active=True):
 
 # --------------------------------------------------------- game components
 DEPTH_FLOOR, DEPTH_MARKER, DEPTH_PEOPLE, DEPTH_BUBBLE, DEPTH_AMOUNT, DEPTH_HUD = 100, 90, 20, 6, 4, 2
-STALL_SCALE = (2.0, 1.7)
+STALL_SCALE = (2.3, 1.955)
 TABLE_SCALE = (1.7, 1.2)
 CUSTOMER_SCALE = (0.66, 0.99)
 ORIGINAL_LAYER, DRAGGED_LAYER = 2, 3
@@ -146,11 +146,12 @@ STALLS = [
 SEAT_PRICE, SEAT_UPKEEP = 500, 0
 
 
+# Texture pairs are (day, night): the day-and-night cycle blends the second in.
 def stall_sprites():
     states = ["Idle", "Serving", "Burnt"]
     return VEC("stallSprites", [
         VEC("", [VEC("", [PAIR("", S("", "Stalls/Stall%d_Band%d_%s.png" % (t, b, s)),
-                               S("", "Stalls/Stall%d_Band%d_%s.png" % (t, b, s))) for s in states])
+                               S("", "Stalls/Stall%d_Band%d_%s_Night.png" % (t, b, s))) for s in states])
                  for b in range(3)])
         for t in range(1, STALL_TYPES + 1)])
 
@@ -161,7 +162,8 @@ POSE_COLUMNS = [2, 4, 4, 4, 4]
 
 def customer_sprites():
     return VEC("customerSprites", [
-        VEC("", [PAIR("", S("", "Customers/Customer%02d_%s.png" % (i, p)), S("", "Customers/Customer%02d_%s.png" % (i, p)))
+        VEC("", [PAIR("", S("", "Customers/Customer%02d_%s.png" % (i, p)),
+                      S("", "Customers/Customer%02d_%s_Night.png" % (i, p)))
                  for p in POSES])
         for i in range(1, LOOKS + 1)])
 
