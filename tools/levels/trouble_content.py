@@ -56,10 +56,10 @@ def synergy_system(h):
     return h.E("StallsSynergySystem", children=rows)
 
 
-def fire_controller(h, base_chance=1.0):
+def fire_controller(h, base_chance=0.5):
     F = h.F
     return h.E("FireController", children=[
-        F("baseChance", base_chance), F("chanceIncrement", 0.2), F("likesToDecrement", 1),
+        F("baseChance", base_chance), F("chanceIncrement", 0.05), F("likesToDecrement", 1),
         F("speedMultiplier", 1.8), F("fireAffectOtherStallsTimer", 25),
         F("fireCauseWidespreadPanicTimeoutInitial", 15)])
 
