@@ -22,6 +22,7 @@
 #include "Stalls/StallsSystem.h"
 #include "Trouble/FireController.h"
 #include "Trouble/Trash.h"
+#include "World/TintedSprites.h"
 
 namespace KiteFramework
 {
@@ -513,7 +514,11 @@ namespace KiteFramework
         stall.Reset();
         customerState = Gone;
         if (GameObject* b = bubble.Get())
+        {
+            // Off the day-night list before it goes.
+            TintedSprites::Forget(b);
             Destroy(b);
+        }
         bubble.Reset();
         if (CustomerSystem* customers = CustomerSystem::Instance())
         {
@@ -522,7 +527,11 @@ namespace KiteFramework
                 customers->CustomerGone();
         }
         if (GetOwner())
+        {
+            // Off the day-night list before it goes.
+            TintedSprites::Forget(GetOwner());
             Destroy(GetOwner());
+        }
     }
 
     void CustomerAIBehaviour::LoseHeart()

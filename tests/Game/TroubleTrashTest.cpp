@@ -1,6 +1,7 @@
 // Trash: where it lies, the hold before a drag (in game time), dropping it
 // into a bin found under other colliders, dropping it elsewhere, the likes
-// it gives, its count, and the day-night list it leaves when it dies.
+// it gives, its count, and the day-night list it (and a customer's bubble)
+// leaves when it dies.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -215,4 +216,21 @@ TEST_F(TrashTest, DyingTrashLeavesTheDayNightList)
     Destroy(cleared->GetOwner());
     Step();
     EXPECT_TRUE(list.sprites.empty());
+}
+
+TEST_F(TrashTest, ReplacedAndLeavingBubblesLeaveTheDayNightList)
+{
+    TintList list;
+    CustomerArchetype();
+    CustomerAIBehaviour* c = NewCustomer();
+    c->ShowBubble(CustomerAIBehaviour::BubbleLike, true);
+    ASSERT_NE(c->GetBubbleObject(), nullptr);
+    list.AddTintedSprite(c->GetBubbleObject()->GetComponent<Sprite>());
+    c->ShowBubble(CustomerAIBehaviour::BubbleFire, true);
+    EXPECT_TRUE(list.sprites.empty());
+    list.AddTintedSprite(c->GetBubbleObject()->GetComponent<Sprite>());
+    list.AddTintedSprite(c->GetOwner()->GetComponent<Sprite>());
+    c->Despawn();
+    EXPECT_TRUE(list.sprites.empty());
+    Step();
 }
