@@ -9,6 +9,7 @@
 #include "Flow/QuestSystem.h"
 #include "Seats/SeatsBehaviour.h"
 #include "StartUp/GameComponentTypes.h"
+#include "Trouble/FireController.h"
 
 namespace KiteFramework
 {
@@ -82,6 +83,7 @@ namespace KiteFramework
 
     void SeatsSystem::ClearSeatsOnFire()
     {
+        const FireController* fire = FireController::Instance();
         for (SeatsBehaviour* seat : GetSeats())
             for (int place = 0; place < SeatsBehaviour::PlaceCount; ++place)
             {
@@ -92,7 +94,7 @@ namespace KiteFramework
                 seat->SetOccupant(place, nullptr);
                 // Without a fire controller the flight costs no likes and
                 // keeps the walking speed.
-                c->ReactToFire(-0.0f, 1.0f);
+                c->ReactToFire(fire ? -fire->likesToDecrement : -0.0f, fire ? fire->speedMultiplier : 1.0f);
             }
     }
 
