@@ -1,13 +1,8 @@
-// CustomerAIBehaviour, behaviour half: the states, likes, bubbles, effects
-// and the one way out of the level.
+// CustomerAIBehaviour, behaviour: the states, likes, giving up and the one
+// way out of the level.
 #include "Customers/CustomerAIBehaviour.h"
 
-#include <set>
-
-#include "Core/Archetypes/ArchetypeSystem.h"
-#include "Core/Engine/DataError.h"
 #include "Core/Graphics/Sprite.h"
-#include "Core/Graphics/Text.h"
 #include "Core/Math/Random.h"
 #include "Core/Objects/FieldOps.h"
 #include "Core/Objects/GameObject.h"
@@ -15,7 +10,7 @@
 #include "Core/Waypoints/VertexNode.h"
 #include "Customers/CustomerSystem.h"
 #include "Customers/RandomDraw.h"
-#include "Stalls/AmountText.h"
+#include "Customers/ReportOnce.h"
 #include "Economy/LevelStatsSystem.h"
 #include "Seats/SeatNodesLink.h"
 #include "Seats/SeatsBehaviour.h"
@@ -31,34 +26,6 @@ namespace KiteFramework
     {
         // Likes at or below which a waiting customer says it has no time.
         constexpr float NoTimeLikes = 3.0f;
-
-        const char* const BubbleArchetypes[] = {
-            "",
-            "SpeechBubbleLike",
-            "SpeechBubbleDislike",
-            "SpeechBubbleFrustrated",
-            "SpeechBubbleAngry",
-            "SpeechBubbleNoTime",
-            "SpeechBubbleNoSeats",
-            "SpeechBubbleTrash",
-            "SpeechBubbleFire",
-        };
-
-        // Level data faults repeat for every customer: say each once.
-        void ReportOnce(const std::string& where, const std::string& what)
-        {
-            static std::set<std::string> said;
-            if (said.insert(where + what).second)
-                ReportDataError(where, what);
-        }
-
-        GameObject* InstantiateReported(const std::string& archetype, Vector2D at)
-        {
-            GameObject* o = Instantiate(archetype, at, 0.0f);
-            if (!o)
-                ReportOnce("Archetypes/" + archetype, "no such archetype; the customer goes on without it");
-            return o;
-        }
 
         void UpdateStanding(float delta)
         {
@@ -582,49 +549,5 @@ namespace KiteFramework
         queueing = false;
         UpdateStanding(likesChange);
         interpolateStep = interpolateStep * speedFactor;
-    }
-
-    void CustomerAIBehaviour::ShowEffect(const std::string& archetype, float value)
-    {
-        if (GameObject* effect = InstantiateReported(archetype, GetPosition()))
-            if (Text* text = effect->GetComponent<Text>())
-                text->SetText(AmountText(value));
-    }
-
-    void CustomerAIBehaviour::ShowBubble(int kind, bool force)
-    {
-        if (kind == bubbleKind || (!force && bubbleKind == BubblePreference))
-            return;
-        bubbleKind = kind;
-        if (GameObject* old = bubble.Get())
-            Destroy(old);
-        bubble.Reset();
-        if (kind <= BubbleNone || kind >= BubblePreference)
-            return;
-        bubble = ObjectHandle(InstantiateReported(BubbleArchetypes[kind], Vector2D(0.0f, 0.0f)));
-        BubbleFollows();
-    }
-
-    void CustomerAIBehaviour::ShowPreferenceBubble(int stallType)
-    {
-        if (bubbleKind == BubblePreference)
-            return;
-        bubbleKind = BubblePreference;
-        if (GameObject* old = bubble.Get())
-            Destroy(old);
-        bubble = ObjectHandle(InstantiateReported("SpeechPreference", Vector2D(0.0f, 0.0f)));
-        if (Sprite* s = bubble.Get<Sprite>())
-            s->InGameSet("FX/Bubble_Stall" + std::to_string(stallType) + ".png");
-        BubbleFollows();
-    }
-
-    void CustomerAIBehaviour::BubbleFollows()
-    {
-        GameObject* b = bubble.Get();
-        Transform* t = b ? b->GetComponent<Transform>() : nullptr;
-        if (!t)
-            return;
-        const CustomerSystem* settings = CustomerSystem::Instance();
-        t->SetTrans(GetPosition() + Vector2D(0.0f, settings ? settings->feedbackOffset : 0.0f));
     }
 }

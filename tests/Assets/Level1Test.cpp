@@ -222,3 +222,28 @@ TEST_F(Level1, CustomersQueueAtBothStallsAreServedAndSit)
     EXPECT_GT(stalls->stallStatistics[1].second, 0u);
     EXPECT_TRUE(sat) << "nobody ever sat down to eat";
 }
+
+TEST_F(Level1, TenMinutesAtFourTimesSpeedKeepTheCustomersWithinTheCapAndReportNothing)
+{
+    ASSERT_EQ(Load(), "");
+    CustomerSystem* customers = CustomerSystem::Instance();
+    ASSERT_NE(customers, nullptr);
+    engine->SetTimeFactor(4.0f);
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    int served = 0;
+    for (int frame = 0; frame < 10 * 60 * 60; ++frame)
+    {
+        engine->Step();
+        if (frame % 600 != 0)
+            continue;
+        // The cap test is count <= cap before a spawn: at most cap + 1 live.
+        ASSERT_LE(customers->count, customers->cap + 1) << "frame " << frame;
+        ASSERT_EQ(customers->GetCustomers().size(), static_cast<std::size_t>(customers->count)) << "frame " << frame;
+        served = LevelStatsSystem::Instance()->CustomerServed;
+    }
+    std::string errors = testing::internal::GetCapturedStderr();
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(errors, "");
+    EXPECT_GT(served, 100);
+}

@@ -206,3 +206,23 @@ TEST_F(Standing, RandomOffsetStaysInItsRangeAndZeroRangeGivesZero)
         EXPECT_LT(o.y, 7.5f);
     }
 }
+
+namespace
+{
+    // A level file that lacks every game system.
+    using NoSystems = CustomerWorld;
+}
+
+TEST_F(NoSystems, CustomerWithoutAnySystemLeavesQuietly)
+{
+    Entrances();
+    CustomerArchetype();
+    GameObject* o = Instantiate("Customer01", Vector2D(0.0f, 0.0f), 0.0f);
+    ASSERT_NE(o, nullptr);
+    ObjectHandle handle(o);
+    CustomerAIBehaviour* c = o->GetComponent<CustomerAIBehaviour>();
+    c->LoseHeart();
+    c->ReactToFire(-3.0f, 2.0f);
+    c->ShowBubble(CustomerAIBehaviour::BubbleLike, true);
+    EXPECT_TRUE(StepUntil([&] { return !handle; }, 60 * 60));
+}

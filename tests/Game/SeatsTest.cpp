@@ -172,15 +172,16 @@ TEST_F(Seats, ClearingThrowsTrashAwayAndSendsCustomersOff)
     ObjectHandle trashHandle(trash);
     seat->SetOccupant(1, c->GetOwner());
     seat->SetOccupant(3, trash);
+    c->likesMin = -3.0f;
     const float likesBefore = stats->Likes;
     seat->ClearOccupants();
     for (int place = 0; place < SeatsBehaviour::PlaceCount; ++place)
         EXPECT_TRUE(seat->IsPlaceFree(place)) << place;
-    factory->Update();
-    EXPECT_FALSE(trashHandle.Get());
     // The customer gave up: its bubble, and the player's likes took its floor.
     EXPECT_EQ(c->GetBubbleKind(), CustomerAIBehaviour::BubbleDislike);
-    EXPECT_FLOAT_EQ(stats->Likes, likesBefore + c->likesMin);
+    EXPECT_FLOAT_EQ(stats->Likes, likesBefore - 3.0f);
+    factory->Update();
+    EXPECT_FALSE(trashHandle.Get());
 }
 
 TEST_F(Seats, LinkNodesAreNamedAfterTheNodeAndSitAtThePlaceOffsets)

@@ -13,16 +13,29 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 INK = "#3d2a1a"
 
 
-def write(rel, width, height, body, defs=""):
+def write(rel, width, height, body, defs="", scale=1.0):
+    """One SVG; scale sets the rendered size, the drawing keeps its units."""
     path = os.path.join(HERE, rel)
     os.makedirs(os.path.dirname(path), exist_ok=True)
     text = ('<svg xmlns="http://www.w3.org/2000/svg" width="%d" height="%d" viewBox="0 0 %d %d">\n'
-            % (width, height, width, height))
+            % (round(width * scale), round(height * scale), width, height))
     if defs:
         text += "  <defs>\n" + defs + "  </defs>\n"
     text += body + "</svg>\n"
     with open(path, "w") as f:
         f.write(text)
+
+
+NIGHT_FILTER = ('    <filter id="night" color-interpolation-filters="sRGB"><feColorMatrix type="matrix" '
+                'values="0.42 0.05 0.05 0 0.02  0.05 0.45 0.08 0 0.03  0.08 0.1 0.7 0 0.09  0 0 0 1 0"/></filter>\n')
+
+
+def write_day_and_night(rel, width, height, body, scale=1.0, glow=""):
+    """The day look, and the same drawing by night (rel + "_Night"), which the
+    day-and-night cycle blends in; glow is drawn unfiltered over the night."""
+    write(rel + ".svg", width, height, body, scale=scale)
+    write(rel + "_Night.svg", width, height, '  <g filter="url(#night)">\n' + body + "  </g>\n" + glow,
+          NIGHT_FILTER, scale)
 
 
 def sheet(cells, cw, ch):
@@ -275,14 +288,19 @@ def eater(look, frame):
     return out + "\n"
 
 
+CUSTOMER_SCALE = 0.75
+
+
 def customers():
     for i, look in enumerate(LOOKS):
         name = "Customers/Customer%02d" % (i + 1)
-        write(name + "_Queue.svg", CW * 2, CH, sheet([queuer(look, f) for f in range(2)], CW, CH))
-        write(name + "_Walk.svg", CW * 4, CH, sheet([walker(look, f) for f in range(4)], CW, CH))
-        write(name + "_Eat.svg", CW * 4, CH, sheet([eater(look, f) for f in range(4)], CW, CH))
-        write(name + "_Tray.svg", CW * 4, CH, sheet([walker(look, f, "tray") for f in range(4)], CW, CH))
-        write(name + "_Leave.svg", CW * 4, CH, sheet([walker(look, f, "bag") for f in range(4)], CW, CH))
+        poses = [("Queue", [queuer(look, f) for f in range(2)]),
+                 ("Walk", [walker(look, f) for f in range(4)]),
+                 ("Eat", [eater(look, f) for f in range(4)]),
+                 ("Tray", [walker(look, f, "tray") for f in range(4)]),
+                 ("Leave", [walker(look, f, "bag") for f in range(4)])]
+        for pose, cells in poses:
+            write_day_and_night("%s_%s" % (name, pose), CW * len(cells), CH, sheet(cells, CW, CH), CUSTOMER_SCALE)
 
 
 # -------------------------------------------------------------------- stalls
@@ -464,15 +482,30 @@ def construction_cell(end, frame):
     return out + "\n"
 
 
+STALL_SCALE = 0.75
+
+
+def stall_glow(state):
+    """Night lamps of an open stall, over the darkened drawing."""
+    if state == 2:
+        return ""
+    return "".join('  <g transform="translate(%d,0)"><ellipse cx="200" cy="150" rx="150" ry="80" fill="#ffd166" '
+                   'opacity="0.22"/><ellipse cx="200" cy="225" rx="185" ry="16" fill="#fff3b0" opacity="0.35"/>'
+                   '<circle cx="200" cy="70" r="9" fill="#fff3b0"/></g>\n' % (k * SW) for k in range(2))
+
+
 def stalls():
     states = ["Idle", "Serving", "Burnt"]
     for t in range(1, 9):
         for band in range(3):
             for s, state in enumerate(states):
-                write("Stalls/Stall%d_Band%d_%s.svg" % (t, band, state), SW * 2, SH,
-                      sheet([stall_cell(t, band, s, f) for f in range(2)], SW, SH))
-    write("Stalls/Construction_Start.svg", SW * 2, SH, sheet([construction_cell(False, f) for f in range(2)], SW, SH))
-    write("Stalls/Construction_End.svg", SW * 2, SH, sheet([construction_cell(True, f) for f in range(2)], SW, SH))
+                write_day_and_night("Stalls/Stall%d_Band%d_%s" % (t, band, state), SW * 2, SH,
+                                    sheet([stall_cell(t, band, s, f) for f in range(2)], SW, SH), STALL_SCALE,
+                                    stall_glow(s))
+    write("Stalls/Construction_Start.svg", SW * 2, SH, sheet([construction_cell(False, f) for f in range(2)], SW, SH),
+          scale=STALL_SCALE)
+    write("Stalls/Construction_End.svg", SW * 2, SH, sheet([construction_cell(True, f) for f in range(2)], SW, SH),
+          scale=STALL_SCALE)
 
 
 # -------------------------------------------------------------- tables, bins
@@ -571,13 +604,14 @@ def floor():
 
 # ------------------------------------------------------------------ markers
 def markers():
-    out = ('<rect x="14" y="14" width="372" height="312" rx="26" fill="#ffffff" fill-opacity="0.25" stroke="#ffffff" '
-           'stroke-width="8" stroke-dasharray="26 16"/>'
-           '<path d="M200 120 L200 220 M150 170 L250 170" stroke="#ffffff" stroke-width="18" stroke-linecap="round" opacity="0.8"/>\n')
+    # Free places: a light dashed outline, quieter than what stands on them.
+    out = ('<rect x="14" y="14" width="372" height="312" rx="26" fill="#ffffff" fill-opacity="0.16" stroke="#ffffff" '
+           'stroke-opacity="0.75" stroke-width="7" stroke-dasharray="26 16"/>'
+           '<path d="M200 130 L200 210 M160 170 L240 170" stroke="#ffffff" stroke-width="14" stroke-linecap="round" opacity="0.6"/>\n')
     write("UI/StallPlacement.svg", 400, 340, out)
-    out = ('<ellipse cx="170" cy="120" rx="156" ry="100" fill="#ffffff" fill-opacity="0.22" stroke="#ffffff" '
-           'stroke-width="7" stroke-dasharray="22 14"/>'
-           '<path d="M170 84 L170 156 M134 120 L206 120" stroke="#ffffff" stroke-width="14" stroke-linecap="round" opacity="0.8"/>\n')
+    out = ('<ellipse cx="170" cy="120" rx="156" ry="100" fill="#ffffff" fill-opacity="0.14" stroke="#ffffff" '
+           'stroke-opacity="0.7" stroke-width="6" stroke-dasharray="22 14"/>'
+           '<path d="M170 92 L170 148 M142 120 L198 120" stroke="#ffffff" stroke-width="11" stroke-linecap="round" opacity="0.6"/>\n')
     write("UI/SeatPlacement.svg", 340, 240, out)
     out = '<circle cx="16" cy="16" r="12" fill="#ff006e" stroke="#ffffff" stroke-width="4"/>\n'
     write("UI/Waypoint.svg", 32, 32, out)
@@ -676,12 +710,11 @@ def fx():
     # Floating amounts: the icon sits left of the centre; the number is the object's text.
     write("FX/CashPlus.svg", 100, 100, coin(50, 50, 30) +
           '<path d="M10 20 h18 M19 11 v18" stroke="#2b9348" stroke-width="7" stroke-linecap="round"/>\n')
-    write("FX/CashMinus.svg", 100, 100, coin(50, 50, 30, "#f4a3a3") +
-          '<path d="M8 20 h20" stroke="#d62828" stroke-width="7" stroke-linecap="round"/>\n')
+    # Paid amounts carry their own minus sign in the text.
+    write("FX/CashMinus.svg", 100, 100, coin(50, 50, 30, "#f4a3a3") + "\n")
     write("FX/HeartPlus.svg", 100, 100, heart(50, 54, 1.5) +
           '<path d="M10 20 h18 M19 11 v18" stroke="#2b9348" stroke-width="7" stroke-linecap="round"/>\n')
-    write("FX/HeartBroken.svg", 100, 100, heart(50, 54, 1.5, "#9d4e5a", broken=True) +
-          '<path d="M8 20 h20" stroke="#d62828" stroke-width="7" stroke-linecap="round"/>\n')
+    write("FX/HeartBroken.svg", 100, 100, heart(50, 54, 1.5, "#9d4e5a", broken=True) + "\n")
     write("FX/Maintenance.svg", 100, 100, '<circle cx="50" cy="50" r="32" fill="#dee2e6" stroke="%s" stroke-width="3"/>'
           % INK + wrench(38, 60, 1.2) + '<path d="M8 20 h20" stroke="#d62828" stroke-width="7" stroke-linecap="round"/>\n')
     write("FX/NoMoney.svg", 260, 110,

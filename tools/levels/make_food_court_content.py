@@ -143,11 +143,12 @@ STALLS = [
 SEAT_PRICE, SEAT_UPKEEP = 500, 0
 
 
+# Texture pairs are (day, night): the day-and-night cycle blends the second in.
 def stall_sprites():
     states = ["Idle", "Serving", "Burnt"]
     return VEC("stallSprites", [
         VEC("", [VEC("", [PAIR("", S("", "Stalls/Stall%d_Band%d_%s.png" % (t, b, s)),
-                               S("", "Stalls/Stall%d_Band%d_%s.png" % (t, b, s))) for s in states])
+                               S("", "Stalls/Stall%d_Band%d_%s_Night.png" % (t, b, s))) for s in states])
                  for b in range(3)])
         for t in range(1, STALL_TYPES + 1)])
 
@@ -158,7 +159,8 @@ POSE_COLUMNS = [2, 4, 4, 4, 4]
 
 def customer_sprites():
     return VEC("customerSprites", [
-        VEC("", [PAIR("", S("", "Customers/Customer%02d_%s.png" % (i, p)), S("", "Customers/Customer%02d_%s.png" % (i, p)))
+        VEC("", [PAIR("", S("", "Customers/Customer%02d_%s.png" % (i, p)),
+                      S("", "Customers/Customer%02d_%s_Night.png" % (i, p)))
                  for p in POSES])
         for i in range(1, LOOKS + 1)])
 

@@ -1,0 +1,82 @@
+// CustomerAIBehaviour, feedback: speech bubbles above the customer and the
+// floating hearts that show likes given or lost.
+#include "Customers/CustomerAIBehaviour.h"
+
+#include "Core/Archetypes/ArchetypeSystem.h"
+#include "Core/Graphics/Sprite.h"
+#include "Core/Graphics/Text.h"
+#include "Core/Objects/GameObject.h"
+#include "Core/Objects/Transform.h"
+#include "Customers/CustomerSystem.h"
+#include "Customers/ReportOnce.h"
+#include "Stalls/AmountText.h"
+
+namespace KiteFramework
+{
+    namespace
+    {
+        const char* const BubbleArchetypes[] = {
+            "",
+            "SpeechBubbleLike",
+            "SpeechBubbleDislike",
+            "SpeechBubbleFrustrated",
+            "SpeechBubbleAngry",
+            "SpeechBubbleNoTime",
+            "SpeechBubbleNoSeats",
+            "SpeechBubbleTrash",
+            "SpeechBubbleFire",
+        };
+
+        GameObject* InstantiateReported(const std::string& archetype, Vector2D at)
+        {
+            GameObject* o = Instantiate(archetype, at, 0.0f);
+            if (!o)
+                ReportOnce("Archetypes/" + archetype, "no such archetype; the customer goes on without it");
+            return o;
+        }
+    }
+
+    void CustomerAIBehaviour::ShowEffect(const std::string& archetype, float value)
+    {
+        if (GameObject* effect = InstantiateReported(archetype, GetPosition()))
+            if (Text* text = effect->GetComponent<Text>())
+                text->SetText(AmountText(value));
+    }
+
+    void CustomerAIBehaviour::ShowBubble(int kind, bool force)
+    {
+        if (kind == bubbleKind || (!force && bubbleKind == BubblePreference))
+            return;
+        bubbleKind = kind;
+        if (GameObject* old = bubble.Get())
+            Destroy(old);
+        bubble.Reset();
+        if (kind <= BubbleNone || kind >= BubblePreference)
+            return;
+        bubble = ObjectHandle(InstantiateReported(BubbleArchetypes[kind], Vector2D(0.0f, 0.0f)));
+        BubbleFollows();
+    }
+
+    void CustomerAIBehaviour::ShowPreferenceBubble(int stallType)
+    {
+        if (bubbleKind == BubblePreference)
+            return;
+        bubbleKind = BubblePreference;
+        if (GameObject* old = bubble.Get())
+            Destroy(old);
+        bubble = ObjectHandle(InstantiateReported("SpeechPreference", Vector2D(0.0f, 0.0f)));
+        if (Sprite* s = bubble.Get<Sprite>())
+            s->InGameSet("FX/Bubble_Stall" + std::to_string(stallType) + ".png");
+        BubbleFollows();
+    }
+
+    void CustomerAIBehaviour::BubbleFollows()
+    {
+        GameObject* b = bubble.Get();
+        Transform* t = b ? b->GetComponent<Transform>() : nullptr;
+        if (!t)
+            return;
+        const CustomerSystem* settings = CustomerSystem::Instance();
+        t->SetTrans(GetPosition() + Vector2D(0.0f, settings ? settings->feedbackOffset : 0.0f));
+    }
+}
