@@ -56,6 +56,9 @@ namespace KiteFramework
 
     void ProgressBar::Update()
     {
+        // A hidden bar waits until it is shown.
+        if (!GetOwner() || !GetOwner()->isActive())
+            return;
         if (type == Money || type == Likes)
         {
             LevelStatsSystem* stats = LevelStatsSystem::Instance();
