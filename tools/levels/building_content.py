@@ -18,7 +18,7 @@ SPAWN_AT = (0, 0)
 
 BUTTON_LAYER, MENU_LAYER, CASH_CLOUD_LAYER = 5, 6, 4
 DEPTH_SKY, DEPTH_MOON, DEPTH_SHADE = 96, 95, 89
-DEPTH_MENU, DEPTH_WINDOW = 3, 1.5
+DEPTH_MENU, DEPTH_BUTTON, DEPTH_WINDOW = 3, 2.5, 1.5
 WHITE = (1, 1, 1)
 
 UPGRADES = {
@@ -75,26 +75,26 @@ def night_look(h, parts, night_path):
 
 
 def menu_text(h, pill, colour=None):
-    return [h.transform(0, 0, h.DEPTH_HUD, 0.9, 0.28), h.sprite("UI/Menu/%s.png" % pill),
-            h.text("0", colour or h.INK, 0.2, (14, -8))]
+    return [h.transform(0, 0, DEPTH_MENU, 0.72, 0.23), h.sprite("UI/Menu/%s.png" % pill),
+            h.text("0", colour or h.INK, 0.16, (11, -6))]
 
 
 def archetypes(h):
     out = {}
     c = h.components
     out["UpgradeMenuParent"] = c(h.transform(0, 0, DEPTH_MENU))
-    out["UpgradeButton"] = c(h.transform(0, 0, DEPTH_MENU, 0.7, 0.53), h.sprite("UI/Menu/Upgrade_Default.png"),
-                             h.collider(MENU_LAYER, 0.7, 0.53),
+    out["UpgradeButton"] = c(h.transform(0, 0, DEPTH_BUTTON, 0.56, 0.42), h.sprite("UI/Menu/Upgrade_Default.png"),
+                             h.collider(MENU_LAYER, 0.56, 0.42),
                              h.E("UpgradeButton", children=base_button(
                                  h, True, "UI/Menu/Upgrade_Default.png", "UI/Menu/Upgrade_Hover.png",
                                  "UI/Menu/Upgrade_Hover.png", "UI/Menu/Upgrade_Grey.png", "SFX/Purchase.wav")),
                              h.audio("SFX/Purchase.wav", False, False))
-    out["SellButton"] = c(h.transform(0, 0, DEPTH_MENU, 0.7, 0.53), h.sprite("UI/Menu/Sell_Default.png"),
-                          h.collider(MENU_LAYER, 0.7, 0.53),
+    out["SellButton"] = c(h.transform(0, 0, DEPTH_BUTTON, 0.56, 0.42), h.sprite("UI/Menu/Sell_Default.png"),
+                          h.collider(MENU_LAYER, 0.56, 0.42),
                           h.E("SellButton", children=base_button(
                               h, True, "UI/Menu/Sell_Default.png", "UI/Menu/Sell_Hover.png", "UI/Menu/Sell_Hover.png")))
-    out["CloseUpgradeMenuButton"] = c(h.transform(0, 0, DEPTH_MENU, 0.4, 0.4), h.sprite("UI/Menu/Close_Default.png"),
-                                      h.collider(MENU_LAYER, 0.4, 0.4),
+    out["CloseUpgradeMenuButton"] = c(h.transform(0, 0, DEPTH_BUTTON, 0.34, 0.34), h.sprite("UI/Menu/Close_Default.png"),
+                                      h.collider(MENU_LAYER, 0.34, 0.34),
                                       toggle_button(h, True, parent=True,
                                                     art=("UI/Menu/Close_Default.png", "UI/Menu/Close_Hover.png", "")))
     out["StallLevelText"] = c(*menu_text(h, "Pill_Level"))
@@ -190,8 +190,8 @@ def add_hud(scene, h):
     for k, n in enumerate((1, 2, 4)):
         art = "UI/Speed/Speed%d" % n
         scene.add("Speed%dButton" % n, [
-            h.transform(SPEED_X[k], SPEED_Y, h.DEPTH_HUD, 0.5, 0.5), h.sprite(art + "_Default.png"),
-            h.collider(BUTTON_LAYER, 0.5, 0.5),
+            h.transform(SPEED_X[k], SPEED_Y, h.DEPTH_HUD, 0.33, 0.33), h.sprite(art + "_Default.png"),
+            h.collider(BUTTON_LAYER, 0.33, 0.33),
             h.E("SpeedButton", children=base_button(h, True, art + "_Default.png", art + "_Hover.png",
                                                     art + "_Hover.png", "", "SFX/ButtonPress.wav") +
                 [h.I("speedButtonType", k)]),
