@@ -361,17 +361,20 @@ def grid_label(c, r):
 
 
 def build_graph():
-    """Waypoints with their undirected links (cost = rounded distance)."""
+    """Waypoints with their undirected links."""
     pos, links = {}, {}
 
     def node(label, x, y):
         pos[label] = (x, y)
         links[label] = []
 
+    # Every link costs 1, as the links of placed stalls and seats do: with
+    # longer costs the two links of a stall's link node (1 each) would be a
+    # shortcut between its stall-side waypoints, and customers would walk
+    # through the stall.
     def link(a, b):
-        cost = int(round(math.hypot(pos[a][0] - pos[b][0], pos[a][1] - pos[b][1])))
-        links[a].append((b, cost))
-        links[b].append((a, cost))
+        links[a].append((b, 1))
+        links[b].append((a, 1))
 
     for label, x, y, _ in STARTS:
         node(label, x, y)
