@@ -212,13 +212,14 @@ def add_hud(scene, h):
     art = "UI/Stats/StatsButton"
     scene.add("StatsButton", [h.transform(STATS_BUTTON[0], STATS_BUTTON[1], h.DEPTH_HUD, 0.6, 0.52),
                               h.sprite(art + "_Default.png"), h.collider(BUTTON_LAYER, 0.6, 0.52),
-                              toggle_button(h, True, "StatsWindow", art=(art + "_Default.png", art + "_Hover.png", ""))])
+                              toggle_button(h, True, "StatsWindow", deactivate="GoalsPanel",
+                                            art=(art + "_Default.png", art + "_Hover.png", ""))])
     wx, wy = 430, 120
     window = scene.add("StatsWindow", [h.transform(wx, wy, DEPTH_WINDOW)])
     figures = scene.add("StatsPanel", [h.transform(wx, wy, DEPTH_WINDOW, 4.6, 3.0), h.sprite("UI/Stats/StatsPanel.png"),
                                        h.E("StatsSetter")], window)
     for k, stat in enumerate((0, 1, 2)):
-        scene.add("StatsFigure%d" % k, [h.transform(wx + 150, wy + 90 - 60 * k - 32, DEPTH_WINDOW - 0.5),
+        scene.add("StatsFigure%d" % k, [h.transform(wx + 150, wy + 38 - 60 * k, DEPTH_WINDOW - 0.5),
                                         h.text("0", h.INK, 0.26, (0, 0), False),
                                         h.E("StatsDisplay", children=[h.I("statsType", stat)])], figures)
     goals = scene.add("GoalsPanel", [h.transform(wx, wy, DEPTH_WINDOW, 4.6, 3.0), h.sprite("UI/Stats/GoalsPanel.png")],
