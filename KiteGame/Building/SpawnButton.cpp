@@ -78,6 +78,13 @@ namespace KiteFramework
             return;
         }
         const DataTable table(DataTable::StallTablePath());
+        if (!table.IsOpen())
+        {
+            // The table has reported itself; the button just stays off.
+            usable = false;
+            cost = std::numeric_limits<float>::infinity();
+            return;
+        }
         float price = 0.0f;
         if (!table.HasRow(row) || !DataTable::LeadingNumber(table.Text(row, DataTable::PriceField), price))
         {
