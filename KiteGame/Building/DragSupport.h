@@ -20,10 +20,8 @@ namespace KiteFramework
         // The pointer in world space; `fallback` when nothing draws.
         Vector2D PointerInWorld(Vector2D fallback);
         // The object under the dragged object's centre, the dragged object
-        // and its children left out. An object holding a component T wins
-        // over others at the same point.
-        template <typename T>
-        GameObject* TargetUnder(GameObject* dragged);
+        // and its children left out. An object `prefer` accepts wins over
+        // others at the same point.
         GameObject* FirstUnder(GameObject* dragged, bool (*prefer)(GameObject*));
 
         Vector2D PositionOf(GameObject* object);
@@ -41,11 +39,5 @@ namespace KiteFramework
         // "LoseCash" at the position.
         void Charge(float amount, Vector2D shownAt);
         float Money();
-    }
-
-    template <typename T>
-    GameObject* DragSupport::TargetUnder(GameObject* dragged)
-    {
-        return FirstUnder(dragged, [](GameObject* o) { return o->template GetComponent<T>() != nullptr; });
     }
 }

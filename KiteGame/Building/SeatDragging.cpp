@@ -19,6 +19,11 @@ namespace KiteFramework
 {
     namespace
     {
+        bool HoldsNode(GameObject* o)
+        {
+            return o->GetComponent<SeatPlacementNode>() != nullptr;
+        }
+
         Indicator* IndicatorOf(SeatsBehaviour& seat)
         {
             return seat.GetOwner() ? seat.GetOwner()->GetComponent<Indicator>() : nullptr;
@@ -117,7 +122,7 @@ namespace KiteFramework
         Indicator* indicator = IndicatorOf(seat);
         if (!indicator)
             return;
-        GameObject* target = DragSupport::TargetUnder<SeatPlacementNode>(owner);
+        GameObject* target = DragSupport::FirstUnder(owner, HoldsNode);
         indicator->ApplyTint(IsFreeNode(target) ? indicator->legalPlacement : indicator->illegalPlacement);
     }
 
@@ -158,7 +163,7 @@ namespace KiteFramework
             return;
         EndDragLook(seat);
         GameObject* owner = seat.GetOwner();
-        GameObject* target = DragSupport::TargetUnder<SeatPlacementNode>(owner);
+        GameObject* target = DragSupport::FirstUnder(owner, HoldsNode);
         GameObject* ownNode = seat.GetNodeObject();
         if (target && target == ownNode)
         {

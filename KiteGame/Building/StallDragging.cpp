@@ -25,6 +25,11 @@ namespace KiteFramework
 {
     namespace
     {
+        bool HoldsNode(GameObject* o)
+        {
+            return o->GetComponent<StallPlacementNode>() != nullptr;
+        }
+
         Indicator* IndicatorOf(StallsBehaviour& stall)
         {
             return stall.GetOwner() ? stall.GetOwner()->GetComponent<Indicator>() : nullptr;
@@ -121,7 +126,7 @@ namespace KiteFramework
         Indicator* indicator = IndicatorOf(stall);
         if (!indicator)
             return;
-        GameObject* target = DragSupport::TargetUnder<StallPlacementNode>(owner);
+        GameObject* target = DragSupport::FirstUnder(owner, HoldsNode);
         indicator->ApplyTint(IsFreeNode(target) ? indicator->legalPlacement : indicator->illegalPlacement);
     }
 
@@ -168,7 +173,7 @@ namespace KiteFramework
         }
         EndDragLook(stall);
         GameObject* owner = stall.GetOwner();
-        GameObject* target = DragSupport::TargetUnder<StallPlacementNode>(owner);
+        GameObject* target = DragSupport::FirstUnder(owner, HoldsNode);
         GameObject* ownNode = stall.GetNodeObject();
         if (target && target == ownNode)
         {
