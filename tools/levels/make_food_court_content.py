@@ -15,6 +15,7 @@ import sys
 
 import trouble_content
 import flow_content
+import building_content
 
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "KiteGame", "Assets")
 STALL_TYPES = 8
@@ -89,7 +90,9 @@ def PAIR(name, first, second):
 
 
 def components(*elements):
-    return "<Components>\n" + "".join(e.render(1) for e in elements) + "</Components>\n"
+    # The engine writes interface components after the others.
+    ordered = sorted(elements, key=lambda e: building_content.is_interface([e]) or e.name in flow_content.UI_COMPONENTS)
+    return "<Components>\n" + "".join(e.render(1) for e in ordered) + "</Components>\n"
 
 
 # ------------------------------------------------------- engine components
@@ -182,10 +185,11 @@ def stalls_behaviour(t):
 
 
 def stall_components(t, x, y):
-    return [transform(x, y, DEPTH_PEOPLE, *STALL_SCALE),
-            sprite("Stalls/Stall%d_Band0_Idle.png" % t, 2, 3, True),
-            collider(ORIGINAL_LAYER, *STALL_SCALE),
-            stalls_behaviour(t)]
+    parts = [transform(x, y, DEPTH_PEOPLE, *STALL_SCALE),
+             sprite("Stalls/Stall%d_Band0_Idle.png" % t, 2, 3, True),
+             collider(ORIGINAL_LAYER, *STALL_SCALE),
+             stalls_behaviour(t)]
+    return building_content.stall_parts(HELPERS, t, parts)
 
 
 def seat_components(x, y, occupants=(0, 0, 0, 0)):
@@ -316,7 +320,8 @@ def archetypes():
                                         text("0", INK, 0.2, (34, -9)))
     out.update(trouble_content.archetypes(sys.modules[__name__]))
     out.update(flow_content.archetypes(sys.modules[__name__]))
-    return out
+    out.update(building_content.archetypes(HELPERS))
+    return building_content.patch_archetypes(HELPERS, out)
 
 
 # ---------------------------------------------------------------- the level
@@ -334,10 +339,12 @@ class Scene:
         os.makedirs(folder)
         lines = []
         for i, (obj, parent, parts, active) in enumerate(self.objects, 1):
+            shown = active and not building_content.closed_at_start(obj)
             line = '    <GameObject name="%s" objectId="%d" parentId="%d" active="%s" layerTag="0"/>\n' % (
-                obj, i, parent, "true" if active else "false")
-            # The engine lists objects with user-interface parts last.
-            lines.append((any(p.name in flow_content.UI_COMPONENTS for p in parts), i, line))
+                obj, i, parent, "true" if shown else "false")
+            # The engine lists objects with interface components after the others.
+            lines.append((building_content.is_interface(parts) or
+                          any(p.name in flow_content.UI_COMPONENTS for p in parts), i, line))
             with open(os.path.join(folder, "%d.xml" % i), "w") as f:
                 f.write(components(*parts))
         index = "<Scene>\n" + "".join(line for _, _, line in sorted(lines))
@@ -435,8 +442,10 @@ def level1(scene_name="Level1"):
     scene.add("SeatsSystem", [seats_system()])
     scene.add("SecondFloorController", [E("SecondFloorController", children=[VEC("nodesToLink", [])])])
     trouble_content.add_systems(scene, sys.modules[__name__])
+    building_content.add_systems(scene, HELPERS)
     scene.add("Background", [transform(0, 0, DEPTH_FLOOR, 16, 9), sprite("BackgroundArt/FoodCourtFloor.png",
                                                                       night="BackgroundArt/FoodCourtFloor_Night.png")])
+    building_content.add_sky(scene, HELPERS)
     scene.add("LevelMusic", [transform(0, 0, 1), audio("Music/Level.ogg", True, True)])
     # HUD: the panel and its three figures.
     scene.add("HUDPanel", [transform(-510, 406, DEPTH_HUD + 1, 5.6, 0.72), sprite("HUD/StatsPanel.png")])
@@ -515,6 +524,7 @@ def level1(scene_name="Level1"):
 
     # Bins by the doors.
     trouble_content.add_bins(scene, sys.modules[__name__])
+    building_content.add_hud(scene, HELPERS)
     flow_content.add_level_ui(scene, sys.modules[__name__], scene_name)
     scene.write(scene_name)
 
@@ -539,6 +549,8 @@ def main():
     level1()
     flow_content.write_scenes(sys.modules[__name__], ROOT)
 
+
+HELPERS = sys.modules[__name__]
 
 if __name__ == "__main__":
     main()
