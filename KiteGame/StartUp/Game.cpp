@@ -29,6 +29,7 @@
 #include "Flow/QuestSystem.h"
 #include "Flow/StarButton.h"
 #include "Flow/Summary.h"
+#include "Flow/TutorialSystem.h"
 #include "Flow/WinConditionChecker.h"
 #include "Mail/MailBoxSystem.h"
 #include "Mail/MailChangePageButton.h"
@@ -149,6 +150,7 @@ namespace KiteFramework
         RegisterComponent<WinConditionChecker>(CT_WinConditionChecker, "WinConditionChecker");
         RegisterComponent<CheatScript>(CT_CheatScript, "CheatScript");
         RegisterComponent<EscapePauseBehaviour>(CT_EscapePauseBehaviour, "EscapePauseBehaviour");
+        RegisterComponent<TutorialSystem>(CT_TutorialSystem, "TutorialSystem");
 
         // Sound, mail and options.
         RegisterComponent<AudioControlSystem>(CT_AudioControlSystem, "AudioControlSystem");
