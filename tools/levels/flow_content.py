@@ -429,7 +429,9 @@ def tutorial_ui(scene, h):
                 ("Stall4SellBtnBlocker", 0, 0, 0.5, 0.5, False), ("Stall4UpgradeBtnBlocker", 0, 0, 0.5, 0.5, False),
                 ("SynergyBtnBlocker", 700, 398, 1.2, 0.6, True), ("StatsBtnBlocker", 545, 398, 0.7, 0.6, True)]
     for name, x, y, sx, sy, on in blockers:
-        add(name, [T(x, y, 1.8, sx, sy), S("Tutorial/Blocker.png"), C(8, sx, sy)], active=on)
+        # The stall blocker stops the stalls themselves, not their menus.
+        tag = 4 if name == "Stall1Blocker" else 8
+        add(name, [T(x, y, 1.8, sx, sy), S("Tutorial/Blocker.png"), C(tag, sx, sy)], active=on)
     add("ContinueClicker", [T(0, 0, 1.9, 16, 9), S("Tutorial/Blocker.png", tint=(1, 1, 1, 0)), C(9, 16, 9)])
     add("InstructionArrow", [T(370, 230, 1.2, 0.5, 0.6), S("Tutorial/Arrow.png")], active=False)
     for k, x in enumerate((-480, -263, -46, 171)):
@@ -437,7 +439,7 @@ def tutorial_ui(scene, h):
                                        1.2, 0.5, 0.6), S("Tutorial/Arrow.png")], active=False)
     for n, words in enumerate(TUTORIAL_TEXTS):
         add("Instruction_%d" % n, [T(-60, -40, 1.3, 9.0, 1.5), S("Menu/TutorialPanel.png"),
-                                    label(h, words, 0.19, BROWN, (0, 0))], active=(n == 0))
+                                    label(h, words, 0.17, BROWN, (0, 0))], active=(n == 0))
     add("TutorialSystem", [plain(h, "TutorialSystem")])
 
 
