@@ -43,15 +43,15 @@ def system_call(h, kind, art, param=None, fade=False, active=True, inactive=None
     return h.E("SystemCallButton", children=fields)
 
 
-def toggle_fields(h, target, active=True, art=None):
+def toggle_fields(h, target, active=True, art=None, closes=""):
     art = art or looks("MenuButton")
     return base_button(h, active, *art) + [h.S("toggleObject", target), h.B("toggleChild_", False),
-                                           h.B("toggleParent_", False), h.S("objToDeactivate", ""),
+                                           h.B("toggleParent_", False), h.S("objToDeactivate", closes),
                                            h.I("toggleNumOfLayers", 0)]
 
 
-def toggle(h, target, active=True, art=None, name="ToggleActiveButton"):
-    return h.E(name, children=toggle_fields(h, target, active, art))
+def toggle(h, target, active=True, art=None, name="ToggleActiveButton", closes=""):
+    return h.E(name, children=toggle_fields(h, target, active, art, closes))
 
 
 def click_sound(h):
@@ -416,12 +416,12 @@ def tutorial_ui(scene, h):
                              C(COLLIDER_MENU, 0.6, 0.6), click_sound(h),
                              toggle(h, "StallCBParent", True, ("UI/Build/BuildStall1_Default.png",
                                                                "UI/Build/BuildStall1_Hover.png",
-                                                               "UI/Build/BuildStall1_Hover.png"))])
+                                                               "UI/Build/BuildStall1_Hover.png"), closes="SeatsCBParent")])
     add("SeatBuildButton", [T(440, 150, 2.4, 0.6, 0.6), S("UI/Build/BuildSeat_Default.png"),
                             C(COLLIDER_MENU, 0.6, 0.6), click_sound(h),
                             toggle(h, "SeatsCBParent", True, ("UI/Build/BuildSeat_Default.png",
                                                               "UI/Build/BuildSeat_Hover.png",
-                                                              "UI/Build/BuildSeat_Hover.png"))])
+                                                              "UI/Build/BuildSeat_Hover.png"), closes="StallCBParent")])
     # Blockers catch the clicks meant for what a step does not allow yet.
     blockers = [("StallBtnBlocker", 370, 150, 0.66, 0.66, True), ("SeatBtnBlocker", 440, 150, 0.66, 0.66, True),
                 ("Stall1Blocker", -250, 218, 10.5, 2.0, False), ("Stall4Blocker", 450, 20, 0.66, 0.66, False),
