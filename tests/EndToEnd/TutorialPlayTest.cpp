@@ -232,10 +232,11 @@ namespace
     };
 }
 
-// From the splash through the menu's Play into the tutorial, and its first
-// steps with real clicks and drags: the first click lifts the blocker off
-// the stall button, the stall panel opens, the drinks stall is dragged onto
-// a stall place, and later the table onto a marked seat place.
+// From the splash through the menu's Play into the tutorial, and its steps
+// up to the second stall with real clicks and drags: the first click lifts
+// the blocker off the stall button, the stall panel opens, the drinks stall
+// is dragged onto a stall place and upgraded, a table is placed and moved,
+// and the western stall is built.
 TEST_F(TutorialPlay, PlayOpensTheTutorialWhoseFirstStepsAreDoneByHand)
 {
     ASSERT_TRUE(WaitFor(kStartSeconds, [&] { return Shows(kSplashSky); })) << "splash not shown";
@@ -277,8 +278,27 @@ TEST_F(TutorialPlay, PlayOpensTheTutorialWhoseFirstStepsAreDoneByHand)
     Press(1240, 300);
     const Rgb seatBefore = screen->Pixel(320, 700);
     Drag(1190, 430, 320, 740);
-    EXPECT_TRUE(WaitFor(5, [&] { return screen->Pixel(320, 700).Distance(seatBefore) > 60; }))
+    ASSERT_TRUE(WaitFor(5, [&] { return screen->Pixel(320, 700).Distance(seatBefore) > 60; }))
         << "no table on the first seat place";
+
+    // Steps 11 to 13: two clicks, then the table moved to the next place.
+    Press(800, 600);
+    Press(800, 600);
+    const Rgb nextSeatBefore = screen->Pixel(537, 700);
+    Drag(270, 765, 537, 740);
+    ASSERT_TRUE(WaitFor(5, [&] { return screen->Pixel(537, 700).Distance(nextSeatBefore) > 60; }))
+        << "the table was not moved";
+
+    // Steps 14 to 22: six clicks, the stall panel again (the upgrade has
+    // finished by now) and the western stall onto the third stall place.
+    for (int i = 0; i < 6; ++i)
+        Press(800, 600);
+    Pause(1000);
+    Press(1170, 300);
+    const Rgb thirdBefore = screen->Pixel(675, 300);
+    Drag(1250, 430, 675, 232);
+    EXPECT_TRUE(WaitFor(5, [&] { return screen->Pixel(675, 300).Distance(thirdBefore) > 60; }))
+        << "no stall on the third stall place";
 
     game->SendClose();
     int status = -1;
