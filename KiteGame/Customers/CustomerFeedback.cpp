@@ -2,6 +2,7 @@
 // floating hearts that show likes given or lost.
 #include "Customers/CustomerAIBehaviour.h"
 
+#include "Audio/AudioFeedbackSystem.h"
 #include "Core/Archetypes/ArchetypeSystem.h"
 #include "Core/Graphics/Sprite.h"
 #include "Core/Graphics/Text.h"
@@ -10,6 +11,7 @@
 #include "Customers/CustomerSystem.h"
 #include "Customers/ReportOnce.h"
 #include "Stalls/AmountText.h"
+#include "World/TintedSprites.h"
 
 namespace KiteFramework
 {
@@ -26,6 +28,9 @@ namespace KiteFramework
             "SpeechBubbleTrash",
             "SpeechBubbleFire",
         };
+
+        // The feedback sound of each bubble kind (-1: none).
+        constexpr int BubbleSounds[] = {-1, 2, 0, 1, 0, 4, 3, 6, -1};
 
         GameObject* InstantiateReported(const std::string& archetype, Vector2D at)
         {
@@ -50,11 +55,18 @@ namespace KiteFramework
             return;
         bubbleKind = kind;
         if (GameObject* old = bubble.Get())
+        {
+            // Off the day-night list before it goes.
+            TintedSprites::Forget(old);
             Destroy(old);
+        }
         bubble.Reset();
         if (kind <= BubbleNone || kind >= BubblePreference)
             return;
         bubble = ObjectHandle(InstantiateReported(BubbleArchetypes[kind], Vector2D(0.0f, 0.0f)));
+        if (AudioFeedbackSystem* audio = AudioFeedbackSystem::Instance())
+            if (BubbleSounds[kind] >= 0)
+                audio->PlayByIndex(BubbleSounds[kind]);
         BubbleFollows();
     }
 
@@ -64,7 +76,11 @@ namespace KiteFramework
             return;
         bubbleKind = BubblePreference;
         if (GameObject* old = bubble.Get())
+        {
+            // Off the day-night list before it goes.
+            TintedSprites::Forget(old);
             Destroy(old);
+        }
         bubble = ObjectHandle(InstantiateReported("SpeechPreference", Vector2D(0.0f, 0.0f)));
         if (Sprite* s = bubble.Get<Sprite>())
             s->InGameSet("FX/Bubble_Stall" + std::to_string(stallType) + ".png");

@@ -6,8 +6,10 @@
 #include "Core/Objects/Transform.h"
 #include "Customers/CustomerAIBehaviour.h"
 #include "Economy/LevelStatsSystem.h"
+#include "Flow/QuestSystem.h"
 #include "Seats/SeatsBehaviour.h"
 #include "StartUp/GameComponentTypes.h"
+#include "Trouble/FireController.h"
 
 namespace KiteFramework
 {
@@ -63,6 +65,7 @@ namespace KiteFramework
             return false;
         }
         Register(seat);
+        QuestSystem::UpdateQuest(QuestSystem::SeatPlaced, 0, nullptr);
         return true;
     }
 
@@ -80,6 +83,7 @@ namespace KiteFramework
 
     void SeatsSystem::ClearSeatsOnFire()
     {
+        const FireController* fire = FireController::Instance();
         for (SeatsBehaviour* seat : GetSeats())
             for (int place = 0; place < SeatsBehaviour::PlaceCount; ++place)
             {
@@ -90,7 +94,7 @@ namespace KiteFramework
                 seat->SetOccupant(place, nullptr);
                 // Without a fire controller the flight costs no likes and
                 // keeps the walking speed.
-                c->ReactToFire(-0.0f, 1.0f);
+                c->ReactToFire(fire ? -fire->likesToDecrement : -0.0f, fire ? fire->speedMultiplier : 1.0f);
             }
     }
 

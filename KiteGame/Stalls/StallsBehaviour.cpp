@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Building/StallDragging.h"
 #include "Core/Archetypes/ArchetypeSystem.h"
 #include "Core/Engine/DataError.h"
 #include "Core/Graphics/Sprite.h"
@@ -16,6 +17,7 @@
 #include "Customers/CustomerAIBehaviour.h"
 #include "Customers/CustomerSystem.h"
 #include "Economy/LevelStatsSystem.h"
+#include "Flow/QuestSystem.h"
 #include "StartUp/GameComponentTypes.h"
 #include "Stalls/AmountText.h"
 #include "Stalls/DataTable.h"
@@ -23,7 +25,10 @@
 #include "Stalls/SecondFloorIndicator.h"
 #include "Stalls/StallNodesLink.h"
 #include "Stalls/StallPlacementNode.h"
+#include "Stalls/StallsSynergySystem.h"
 #include "Stalls/StallsSystem.h"
+#include "Trouble/FireController.h"
+#include "Trouble/FireResolver.h"
 
 namespace KiteFramework
 {
@@ -75,6 +80,13 @@ namespace KiteFramework
         ReadUpkeep();
         RestoreFromNode();
     }
+
+    void StallsBehaviour::OnMouseDown() { StallDragging::Press(*this); }
+    void StallsBehaviour::OnMouseUp() { StallDragging::Drop(*this); }
+    void StallsBehaviour::Update() { StallDragging::Update(*this); }
+    void StallsBehaviour::BeginDragFromButton() { StallDragging::BeginFromButton(*this); }
+    bool StallsBehaviour::PlaceOnNode(GameObject* node) { return StallDragging::PlaceOnNode(*this, node); }
+    void StallsBehaviour::ReturnOrDiscard() { StallDragging::ReturnOrDiscard(*this); }
 
     void StallsBehaviour::ComputeEarnings()
     {
@@ -254,12 +266,19 @@ namespace KiteFramework
     void StallsBehaviour::ServeCustomer()
     {
         // Without a fire controller no stall catches fire.
+        if (FireController* fire = FireController::Instance(); fire && fire->RollFire(level))
+        {
+            SetOnFire();
+            return;
+        }
         PruneQueue();
         if (!queue.empty())
             queue.pop_front();
 
         ShowAmount("CashMoving", AmountText(stallEarnings.money));
         GainMoney(stallEarnings.money);
+        QuestSystem::UpdateQuest(QuestSystem::Served, 0, nullptr);
+        QuestSystem::UpdateQuest(QuestSystem::MoneyEarned, QuestSystem::ToAmount(stallEarnings.money), nullptr);
         RaiseReputation(stallEarnings.reputation);
 
         if (!queue.empty())
@@ -354,6 +373,8 @@ namespace KiteFramework
         if (ToggleActiveButton* menu = GetOwner()->GetComponent<ToggleActiveButton>())
             menu->SetForceClose(true);
         fireObject = ObjectHandle(Instantiate("Fire", NodePosition(), 0.0f));
+        if (FireResolver* resolver = fireObject.Get<FireResolver>())
+            resolver->SetStall(this);
         busy_ = false;
         if (GameObject* image = afterImage.Get())
             image->Destroy();
@@ -368,6 +389,8 @@ namespace KiteFramework
         EjectQueue();
         SetStallSprite(Burning);
         operational = false;
+        if (FireController* fire = FireController::Instance())
+            fire->StallCaughtFire();
     }
 
     void StallsBehaviour::EjectQueue()
@@ -382,8 +405,9 @@ namespace KiteFramework
         queue.clear();
         // Without a fire controller the flight neither costs likes nor
         // speeds anyone up.
+        const FireController* fire = FireController::Instance();
         for (CustomerAIBehaviour* c : ejected)
-            c->ReactToFire(-0.0f, 1.0f);
+            c->ReactToFire(fire ? -fire->likesToDecrement : -0.0f, fire ? fire->speedMultiplier : 1.0f);
     }
 
     void StallsBehaviour::ApplyUpgrade(float cost, float factor)
@@ -399,6 +423,7 @@ namespace KiteFramework
         stallEarnings.likes *= factor;
         stallEarnings.reputation *= factor;
         level += 1;
+        QuestSystem::UpdateQuest(QuestSystem::StallUpgraded, 0, this);
         GainMoney(-cost);
         ShowAmount("LoseCash", AmountText(-cost));
     }
@@ -422,7 +447,11 @@ namespace KiteFramework
         linkNode.Reset();
 
         if (StallsSystem* system = StallsSystem::Instance())
+        {
             system->RemoveStall(this);
+            if (StallsSynergySystem* synergies = StallsSynergySystem::Instance())
+                synergies->ApplySynergy(this, system->GetStalls());
+        }
 
         if (GameObject* node = GetNodeObject())
         {
@@ -440,6 +469,8 @@ namespace KiteFramework
                 menu->SetForceClose(false);
             SetStallSprite(Idle);
             operational = true;
+            if (FireController* controller = FireController::Instance())
+                controller->FireEnded();
             fire->Destroy();
         }
         fireObject.Reset();

@@ -41,6 +41,14 @@ namespace KiteFramework
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
 
+        // ---- Dragging and placing (Building/StallDragging) ----------------
+        void OnMouseDown() override;
+        void OnMouseUp() override;
+        void Update() override;
+        void BeginDragFromButton();
+        bool PlaceOnNode(GameObject* node);
+        void ReturnOrDiscard();
+
         // ---- Queue --------------------------------------------------------
         // Sends the customer to the next free place and appends it.
         void JoinQueue(CustomerAIBehaviour* customer);
@@ -91,6 +99,8 @@ namespace KiteFramework
         // The placement node object the stall stands on, or null.
         GameObject* GetNodeObject() const;
         GameObject* GetFireObject() const { return fireObject.Get(); }
+        // The fire went out (its resolver destroys it).
+        void ForgetFire() { fireObject.Reset(); }
 
         // Stored fields.
         StallEarnings stallEarningsBasic;
@@ -119,6 +129,8 @@ namespace KiteFramework
         Vector2D savedPosition;
 
     private:
+        friend class StallDragging;
+
         void ComputeEarnings();
         void ReadUpkeep();
         void RestoreFromNode();

@@ -30,6 +30,8 @@
 #include "StartUp/Configuration.h"
 #include "StartUp/Game.h"
 #include "StartUp/GameStartUp.h"
+#include "Trouble/FireResolver.h"
+#include "Trouble/Trash.h"
 
 using namespace KiteFramework;
 namespace fs = std::filesystem;
@@ -107,6 +109,18 @@ namespace
             return errors;
         }
 
+        // Loads Level1 with the game standing still: no start and no frame
+        // of play, so nothing made or changed at run time is written back.
+        std::string LoadStill()
+        {
+            engine->SetEngineStatus(ES_GAMEPLAYING, false);
+            const std::string errors = Load();
+            engine->SetEngineStatus(ES_GAMEPLAYING, true);
+            // Waypoint sprites show only while editing.
+            WAYPOINTSYS->ToggleNodeVisibility(false);
+            return errors;
+        }
+
         Platform::FakePlatform fake;
         Engine* engine = nullptr;
         fs::path root;
@@ -137,7 +151,7 @@ TEST_F(Level1, ArchetypesAndLevelLoadWithoutAReportAndAreWrittenBackUnchanged)
     }
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
 
-    ASSERT_EQ(Load(), "");
+    ASSERT_EQ(LoadStill(), "");
     ASSERT_EQ(SCENEMNGR->GetCurrentSceneName(), "Level1");
     for (const char* name : {"MoneyText", "LikesText", "MaintenanceCostText", "Bin"})
         EXPECT_NE(FACTORY->FindObjByName(name), nullptr) << name;
@@ -222,6 +236,16 @@ TEST_F(Level1, TenMinutesAtFourTimesSpeedKeepTheCustomersWithinTheCapAndReportNo
     for (int frame = 0; frame < 10 * 60 * 60; ++frame)
     {
         engine->Step();
+        // The player puts fires out before they spread panic, and clears
+        // the tables.
+        if (frame % 60 == 0)
+            for (const auto& entry : FACTORY->GetObjects())
+            {
+                if (FireResolver* fire = entry.second->GetComponent<FireResolver>())
+                    fire->PutOut();
+                if (entry.second->GetComponent<Trash>())
+                    Destroy(entry.second);
+            }
         if (frame % 600 != 0)
             continue;
         // The cap test is count <= cap before a spawn: at most cap + 1 live.

@@ -11,6 +11,11 @@ import math
 import os
 import shutil
 import struct
+import sys
+
+import trouble_content
+import flow_content
+import building_content
 
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "KiteGame", "Assets")
 STALL_TYPES = 8
@@ -85,7 +90,9 @@ def PAIR(name, first, second):
 
 
 def components(*elements):
-    return "<Components>\n" + "".join(e.render(1) for e in elements) + "</Components>\n"
+    # The engine writes interface components after the others.
+    ordered = sorted(elements, key=lambda e: building_content.is_interface([e]) or e.name in flow_content.UI_COMPONENTS)
+    return "<Components>\n" + "".join(e.render(1) for e in ordered) + "</Components>\n"
 
 
 # ------------------------------------------------------- engine components
@@ -178,10 +185,11 @@ def stalls_behaviour(t):
 
 
 def stall_components(t, x, y):
-    return [transform(x, y, DEPTH_PEOPLE, *STALL_SCALE),
-            sprite("Stalls/Stall%d_Band0_Idle.png" % t, 2, 3, True),
-            collider(ORIGINAL_LAYER, *STALL_SCALE),
-            stalls_behaviour(t)]
+    parts = [transform(x, y, DEPTH_PEOPLE, *STALL_SCALE),
+             sprite("Stalls/Stall%d_Band0_Idle.png" % t, 2, 3, True),
+             collider(ORIGINAL_LAYER, *STALL_SCALE),
+             stalls_behaviour(t)]
+    return building_content.stall_parts(HELPERS, t, parts)
 
 
 def seat_components(x, y, occupants=(0, 0, 0, 0)):
@@ -310,28 +318,36 @@ def archetypes():
                                      text("0", INK, 0.2, (34, -9)))
     out["MaintenanceText"] = components(transform(0, 0, DEPTH_HUD, 0.3, 0.3), sprite("FX/UpkeepTag.png"),
                                         text("0", INK, 0.2, (34, -9)))
-    return out
+    out.update(trouble_content.archetypes(sys.modules[__name__]))
+    out.update(flow_content.archetypes(sys.modules[__name__]))
+    out.update(building_content.archetypes(HELPERS))
+    return flow_content.tutorial_archetypes(HELPERS, building_content.patch_archetypes(HELPERS, out))
 
 
 # ---------------------------------------------------------------- the level
 class Scene:
     def __init__(self):
-        self.objects = []  # (name, parent id, components)
+        self.objects = []  # (name, parent id, components, active)
 
-    def add(self, name, parts, parent=0):
-        self.objects.append((name, parent, parts))
+    def add(self, name, parts, parent=0, active=True):
+        self.objects.append((name, parent, parts, active))
         return len(self.objects)
 
     def write(self, name):
         folder = os.path.join(ROOT, "Scenes", name)
         shutil.rmtree(folder, ignore_errors=True)
         os.makedirs(folder)
-        index = "<Scene>\n"
-        for i, (obj, parent, parts) in enumerate(self.objects, 1):
-            index += '    <GameObject name="%s" objectId="%d" parentId="%d" active="true" layerTag="0"/>\n' % (
-                obj, i, parent)
+        lines = []
+        for i, (obj, parent, parts, active) in enumerate(self.objects, 1):
+            shown = active and not building_content.closed_at_start(obj)
+            line = '    <GameObject name="%s" objectId="%d" parentId="%d" active="%s" layerTag="0"/>\n' % (
+                obj, i, parent, "true" if shown else "false")
+            # The engine lists objects with interface components after the others.
+            lines.append((building_content.is_interface(parts) or
+                          any(p.name in flow_content.UI_COMPONENTS for p in parts), i, line))
             with open(os.path.join(folder, "%d.xml" % i), "w") as f:
                 f.write(components(*parts))
+        index = "<Scene>\n" + "".join(line for _, _, line in sorted(lines))
         index += "</Scene>\n"
         with open(os.path.join(ROOT, "Scenes", name + ".xml"), "w") as f:
             f.write(index)
@@ -412,7 +428,7 @@ def seat_places(x, y):
     return [(x - ux, y + uy), (x + ux, y + uy), (x - lx, y + ly), (x + lx, y + ly)]
 
 
-def level1():
+def level1(scene_name="Level1"):
     scene = Scene()
     # Systems first: statistics before everything that reads money; the spawn
     # rate before the simulation, whose first countdown is the minimum spawn
@@ -425,8 +441,11 @@ def level1():
     scene.add("StallsSystem", [stalls_system()])
     scene.add("SeatsSystem", [seats_system()])
     scene.add("SecondFloorController", [E("SecondFloorController", children=[VEC("nodesToLink", [])])])
+    trouble_content.add_systems(scene, sys.modules[__name__])
+    building_content.add_systems(scene, HELPERS)
     scene.add("Background", [transform(0, 0, DEPTH_FLOOR, 16, 9), sprite("BackgroundArt/FoodCourtFloor.png",
                                                                       night="BackgroundArt/FoodCourtFloor_Night.png")])
+    building_content.add_sky(scene, HELPERS)
     scene.add("LevelMusic", [transform(0, 0, 1), audio("Music/Level.ogg", True, True)])
     # HUD: the panel and its three figures.
     scene.add("HUDPanel", [transform(-510, 406, DEPTH_HUD + 1, 5.6, 0.72), sprite("HUD/StatsPanel.png")])
@@ -503,9 +522,11 @@ def level1():
                     vertex(label, [(target, 1)]),
                     E("SeatNodesLink", children=[E("seatGOindex", "%d" % seat)])], seat)
 
-    # A bin by the right-hand door (its component comes with the trash).
-    scene.add("Bin", [transform(720, -30, DEPTH_PEOPLE, 0.6, 0.8), sprite("BackgroundArt/Bin_Closed.png")])
-    scene.write("Level1")
+    # Bins by the doors.
+    trouble_content.add_bins(scene, sys.modules[__name__])
+    building_content.add_hud(scene, HELPERS)
+    flow_content.add_level_ui(scene, sys.modules[__name__], scene_name)
+    scene.write(scene_name)
 
 
 def tables():
@@ -526,7 +547,10 @@ def main():
             f.write(body)
     tables()
     level1()
+    flow_content.write_scenes(sys.modules[__name__], ROOT)
 
+
+HELPERS = sys.modules[__name__]
 
 if __name__ == "__main__":
     main()
