@@ -286,9 +286,9 @@ namespace KiteFramework
         SetCurrentNode(GetTargetNode());
         if (NoStalls())
         {
-            Leave();
             if (preference != 0)
                 ShowPreferenceBubble(preference);
+            Leave();
             return;
         }
         if (shortQueueTriesLeft <= 0)
@@ -537,17 +537,19 @@ namespace KiteFramework
     void CustomerAIBehaviour::LoseHeart()
     {
         GiveUp();
-        GoToCurrentNode(Leaving);
+        // Shown before the walk: a customer with nowhere to walk leaves at
+        // once and takes its bubble with it.
         SetSprite(PoseWalking);
         ShowBubble(BubbleDislike, true);
+        GoToCurrentNode(Leaving);
     }
 
     void CustomerAIBehaviour::LoseHeartAndLeave()
     {
         GiveUp();
-        Leave();
         SetSprite(PoseWalking);
         ShowBubble(BubbleDislike, true);
+        Leave();
     }
 
     void CustomerAIBehaviour::GiveUp()

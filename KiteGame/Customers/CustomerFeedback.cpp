@@ -46,7 +46,8 @@ namespace KiteFramework
 
     void CustomerAIBehaviour::ShowBubble(int kind, bool force)
     {
-        if (kind == bubbleKind || (!force && bubbleKind == BubblePreference))
+        // A customer on its way out of the level keeps no bubble.
+        if (despawned || kind == bubbleKind || (!force && bubbleKind == BubblePreference))
             return;
         bubbleKind = kind;
         if (GameObject* old = bubble.Get())
@@ -64,7 +65,7 @@ namespace KiteFramework
 
     void CustomerAIBehaviour::ShowPreferenceBubble(int stallType)
     {
-        if (bubbleKind == BubblePreference)
+        if (despawned || bubbleKind == BubblePreference)
             return;
         bubbleKind = BubblePreference;
         if (GameObject* old = bubble.Get())

@@ -1,7 +1,8 @@
-// The first level as shipped: it loads with the game's own systems and
-// components without a report, is written back byte for byte, and its
-// content lets a food court run: customers come in, queue at both stalls,
-// are served and sit at the table.
+// The first level as shipped, run by the whole game (every system, audio
+// included): it and the archetypes load without a report, the level is
+// written back byte for byte, its waypoints lead everywhere, and ten minutes
+// at four times the speed report nothing. (How customers fare in it is the
+// customer tests' Level1Run.)
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -9,7 +10,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <set>
 #include <sstream>
 #include <string>
 
@@ -21,11 +21,9 @@
 #include "Core/Scenes/SceneManager.h"
 #include "Core/Waypoints/GraphNetwork.h"
 #include "Core/Waypoints/VertexNode.h"
-#include "Customers/CustomerAIBehaviour.h"
 #include "Customers/CustomerSystem.h"
 #include "Economy/LevelStatsSystem.h"
 #include "Platform/Fake/FakePlatform.h"
-#include "Seats/SeatsBehaviour.h"
 #include "Seats/SeatsSystem.h"
 #include "Stalls/StallsSystem.h"
 #include "StartUp/Configuration.h"
@@ -59,9 +57,10 @@ namespace
             root = fs::temp_directory_path() / ("kite-level1-" + std::to_string(getpid()));
             fs::remove_all(root);
             fs::create_directories(root / "Assets" / "Scenes");
-            for (const char* folder : {"Archetypes", "Sprites", "Audio", "Shaders", "Fonts", "StallData", "SeatData"})
+            for (const char* folder : {"Sprites", "Audio", "Shaders", "Fonts", "StallData", "SeatData"})
                 if (fs::exists(kSource / folder))
                     fs::create_directory_symlink(kSource / folder, root / "Assets" / folder);
+            fs::copy(kSource / "Archetypes", root / "Assets" / "Archetypes");
             fs::copy_file(kSource / "Scenes" / "Level1.xml", root / "Assets" / "Scenes" / "Level1.xml");
             fs::copy(kSource / "Scenes" / "Level1", root / "Assets" / "Scenes" / "Level1");
             previousFolder = fs::current_path();
@@ -121,7 +120,7 @@ namespace
     };
 }
 
-TEST_F(Level1, ArchetypesAndLevelLoadWithoutAReportAndTheLevelIsWrittenBackUnchanged)
+TEST_F(Level1, ArchetypesAndLevelLoadWithoutAReportAndAreWrittenBackUnchanged)
 {
     EXPECT_EQ(startErrors, "") << "archetypes";
     const auto& templates = ARCHETYPESYS->GetArcheMap();
@@ -131,6 +130,17 @@ TEST_F(Level1, ArchetypesAndLevelLoadWithoutAReportAndTheLevelIsWrittenBackUncha
           "SpeechBubbleNoSeats", "SpeechPreference", "LoseHeart", "HeartMoving", "CashMoving", "LoseCash", "NoMoney",
           "MaintenanceLoseCash", "PurchaseText", "MaintenanceText"})
         EXPECT_EQ(templates.count(name), 1u) << name;
+
+    // Each template written again gives its file back byte for byte.
+    testing::internal::CaptureStderr();
+    for (const auto& [name, object] : templates)
+    {
+        EXPECT_TRUE(ARCHETYPESYS->MakeArchetypeAndSerialise(name, object)) << name;
+        EXPECT_EQ(ReadAll(root / "Assets" / "Archetypes" / (name + ".xml")),
+                  ReadAll(kSource / "Archetypes" / (name + ".xml")))
+            << name;
+    }
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
 
     ASSERT_EQ(Load(), "");
     ASSERT_EQ(SCENEMNGR->GetCurrentSceneName(), "Level1");
@@ -182,47 +192,23 @@ TEST_F(Level1, WaypointGraphHasEntrancesStallSidesAndFloor)
     }
     EXPECT_GE(starts, 2);
     EXPECT_GE(stallSides, 4);
-}
 
-TEST_F(Level1, CustomersQueueAtBothStallsAreServedAndSit)
-{
-    ASSERT_EQ(Load(), "");
-    LevelStatsSystem* stats = LevelStatsSystem::Instance();
-    StallsSystem* stalls = StallsSystem::Instance();
-    ASSERT_NE(stats, nullptr);
-    ASSERT_NE(stalls, nullptr);
-    const float money = stats->Money;
-
-    bool sat = false;
-    std::size_t mostCustomers = 0;
-    testing::internal::CaptureStdout();
-    testing::internal::CaptureStderr();
-    // Two minutes of game time.
-    for (int frame = 0; frame < 120 * 60; ++frame)
+    // A stall's link node is a dead end for walking: no way between its two
+    // stall-side waypoints leads through the stall.
+    int stallLinks = 0;
+    for (const VertexNode* node : WAYPOINTSYS->GetAllActiveNodes())
     {
-        engine->Step();
-        if (frame % 30 != 0)
+        if (!StartsWith(node->Label(), "StallNode"))
             continue;
-        mostCustomers = std::max(mostCustomers, CustomerSystem::Instance()->GetCustomers().size());
-        for (SeatsBehaviour* seat : SeatsSystem::Instance()->GetSeats())
-            for (int place = 0; place < 4; ++place)
-                if (GameObject* o = seat->GetOccupant(place))
-                    if (CustomerAIBehaviour* c = o->GetComponent<CustomerAIBehaviour>())
-                        sat = sat || c->GetState() == 13;
+        ++stallLinks;
+        const std::vector<const VertexNode*> sides = node->GetActiveNeighbours();
+        ASSERT_EQ(sides.size(), 2u) << node->Label();
+        GraphNetwork::Path path = WAYPOINTSYS->GetShortestPath(sides[0]->Label(), sides[1]->Label());
+        for (; !path.empty(); path.pop())
+            EXPECT_NE(path.top(), node) << "the way from " << sides[0]->Label() << " to " << sides[1]->Label()
+                                        << " runs through " << node->Label();
     }
-    std::string errors = testing::internal::GetCapturedStderr();
-    testing::internal::GetCapturedStdout();
-    EXPECT_EQ(errors, "");
-
-    EXPECT_GE(mostCustomers, 5u) << "a busy food court";
-    EXPECT_GT(stats->CustomerServed, 5);
-    EXPECT_GT(stats->Money, money);
-    EXPECT_NE(stats->Likes, 0.0f);
-    ASSERT_GE(stalls->stallStatistics.size(), 2u);
-    // The stored stalls are types 1 and 2; both sell.
-    EXPECT_GT(stalls->stallStatistics[0].second, 0u);
-    EXPECT_GT(stalls->stallStatistics[1].second, 0u);
-    EXPECT_TRUE(sat) << "nobody ever sat down to eat";
+    EXPECT_EQ(stallLinks, 2);
 }
 
 TEST_F(Level1, TenMinutesAtFourTimesSpeedKeepTheCustomersWithinTheCapAndReportNothing)

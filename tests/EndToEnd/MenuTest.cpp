@@ -1,5 +1,6 @@
 // The menus in the real game: from the splash to the main menu, hover and
-// press art, the credits and back, the press sound, and quitting. Each test
+// press art, the credits and back, the press sound, quitting, and Play
+// opening the food court. Each test
 // runs its own X server, so that games started by other tests at the same
 // time cannot cover its window or move its pointer.
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -49,6 +51,8 @@ namespace
     const Rgb kSplashSky{67, 46, 108};
     const Rgb kMenuSky{113, 199, 255};
     const Rgb kCreditsSky{79, 139, 191};
+    // The stall deck of Level1 between the third and fourth stall places.
+    const Rgb kLevel1Deck{217, 168, 108};
 
     // An Xvfb of our own; DISPLAY points to it while it lives.
     class PrivateDisplay
@@ -111,6 +115,20 @@ namespace
             c.b = static_cast<int>(p & image->blue_mask);
             XDestroyImage(image);
             return c;
+        }
+
+        // Pixels of a screen area that differ from a snapshot of it.
+        std::vector<unsigned long> Snapshot(int x, int y, int w, int h) const
+        {
+            std::vector<unsigned long> pixels;
+            XImage* image = XGetImage(display_, DefaultRootWindow(display_), x, y, w, h, AllPlanes, ZPixmap);
+            if (!image)
+                return pixels;
+            for (int j = 0; j < h; ++j)
+                for (int i = 0; i < w; ++i)
+                    pixels.push_back(XGetPixel(image, i, j));
+            XDestroyImage(image);
+            return pixels;
         }
 
     private:
@@ -275,6 +293,36 @@ TEST_F(Menus, SplashMenuCreditsAndQuit)
     Click(800, 660);
     int status = -1;
     ASSERT_TRUE(game->WaitForExit(30, status)) << "the quit button did not end the game";
+    EXPECT_EQ(status, 0) << game->ErrorOutput();
+    EXPECT_FALSE(KiteTest::HasSanitizerReport(game->ErrorOutput())) << game->ErrorOutput();
+}
+
+TEST_F(Menus, PlayOpensTheFoodCourtWhereCustomersArrive)
+{
+    ASSERT_TRUE(WaitFor(kStartSeconds, [&] { return Shows(kSplashSky); })) << "splash not shown; sky " << Sky();
+    Click(800, 450);
+    ASSERT_TRUE(WaitFor(30, [&] { return Shows(kMenuSky); })) << "main menu not shown; sky " << Sky();
+    Click(800, 430);
+    const auto deck = [&] { return screen->Pixel(800, 300); };
+    ASSERT_TRUE(WaitFor(60, [&] { return deck().Distance(kLevel1Deck) < 30; })) << "Level1 not shown; " << deck();
+
+    // The floor starts empty; customers walk in within a minute.
+    const std::vector<unsigned long> empty = screen->Snapshot(0, 420, 1600, 440);
+    ASSERT_FALSE(empty.empty());
+    std::size_t most = 0;
+    WaitFor(60, [&] {
+        const std::vector<unsigned long> now = screen->Snapshot(0, 420, 1600, 440);
+        std::size_t changed = 0;
+        for (std::size_t i = 0; i < now.size() && i < empty.size(); ++i)
+            changed += now[i] != empty[i];
+        most = std::max(most, changed);
+        return most > 5000;
+    });
+    EXPECT_GT(most, 5000u) << "nobody came in";
+
+    game->SendClose();
+    int status = -1;
+    ASSERT_TRUE(game->WaitForExit(30, status)) << "the game did not close";
     EXPECT_EQ(status, 0) << game->ErrorOutput();
     EXPECT_FALSE(KiteTest::HasSanitizerReport(game->ErrorOutput())) << game->ErrorOutput();
 }

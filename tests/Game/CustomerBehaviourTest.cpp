@@ -119,17 +119,6 @@ TEST_F(Behaviour, BubblesReplaceEachOtherButThePreferenceOnlyByForce)
     EXPECT_EQ(c->GetBubbleObject(), nullptr);
 }
 
-TEST_F(Behaviour, BubbleFollowsTheWalkingCustomer)
-{
-    c->ShowBubble(CustomerAIBehaviour::BubbleLike, true);
-    c->MoveTo(CustomerAIBehaviour::InQueue, 200.0f, 0.0f);
-    Step(30);
-    const Vector2D bubbleAt = c->GetBubbleObject()->GetComponent<Transform>()->GetTransVec();
-    EXPECT_FLOAT_EQ(bubbleAt.x, c->GetPosition().x);
-    EXPECT_FLOAT_EQ(bubbleAt.y, c->GetPosition().y + 40.0f);
-    EXPECT_GT(bubbleAt.x, 0.0f);
-}
-
 TEST_F(Behaviour, FireSendsTheCustomerOutFasterOnce)
 {
     VertexNode* here = Node("o1", 50.0f, 0.0f);
@@ -199,4 +188,12 @@ TEST_F(BareLevel, MissingFeedbackArchetypesLeaveNoBubbleAndTheRulesRun)
     c->LoseHeart();
     EXPECT_FLOAT_EQ(stats->Likes, -1.0f);
     EXPECT_TRUE(StepUntil([&] { return c->HasLeft(); }, 600));
+}
+
+TEST_F(BareLevel, GoneCustomerShowsNoMoreBubbles)
+{
+    c->Despawn();
+    c->ShowBubble(CustomerAIBehaviour::BubbleAngry, true);
+    c->ShowPreferenceBubble(4);
+    EXPECT_EQ(c->GetBubbleKind(), CustomerAIBehaviour::BubbleNone);
 }

@@ -215,16 +215,6 @@ TEST_F(Court, FullQueueIsNotJoined)
     EXPECT_TRUE(stall->IsFront(first));
 }
 
-TEST_F(Court, NoStallPlacedCustomersTurnBackAtTheDoor)
-{
-    CustomerAIBehaviour* c = Spawn();
-    ObjectHandle handle(c->GetOwner());
-    Step();
-    EXPECT_EQ(c->GetNextState(), CustomerAIBehaviour::Gone);
-    ASSERT_TRUE(StepUntil([&] { return !handle; }, 60 * 30));
-    EXPECT_EQ(customers->count, 0);
-}
-
 TEST_F(Court, EntranceWithoutNeighboursSendsTheCustomerAway)
 {
     PlaceStall();

@@ -99,19 +99,6 @@ TEST_F(Walking, FacingFollowsTheSignOfTheHorizontalStep)
     EXPECT_TRUE(Flipped());
 }
 
-TEST_F(Walking, PoseThreeInvertsTheFacingOtherPosesKeepIt)
-{
-    c->MoveTo(CustomerAIBehaviour::InQueue, -50.0f, 0.0f);
-    ASSERT_TRUE(Flipped());
-    c->SetSprite(CustomerAIBehaviour::PoseCarrying);
-    EXPECT_FALSE(Flipped());
-    c->SetSprite(CustomerAIBehaviour::PoseLeaving);
-    EXPECT_FALSE(Flipped());
-    // Setting the same pose again changes nothing.
-    c->SetSprite(CustomerAIBehaviour::PoseLeaving);
-    EXPECT_EQ(c->GetPose(), CustomerAIBehaviour::PoseLeaving);
-}
-
 TEST_F(Walking, PosesTakeTheirSheetsAndOutOfRangeLooksAreSkipped)
 {
     customers->customerSprites = {{{"C/a0.png", "C/b0.png"}, {"C/a1.png", "C/b1.png"}}};
@@ -194,19 +181,6 @@ TEST_F(Walking, EmptyPathRemovesTheCustomerThroughTheOneWayOut)
     for (CustomerAIBehaviour* living : customers->GetCustomers())
         EXPECT_NE(living->GetOwner(), customerHandle.Get());
     EXPECT_EQ(customers->GetCustomerCount(), 1u);  // the fixture's own customer
-}
-
-TEST_F(Walking, OneNodePathEndsOnThatNode)
-{
-    VertexNode* a = Node("oA", 40.0f, 30.0f);
-    Access::ClearPath(*c);
-    Access::PushPath(*c, a);
-    Access::SetTarget(*c, a);
-    c->FollowPath(CustomerAIBehaviour::InQueue);
-    EXPECT_EQ(c->GetMoveTarget().x, 40.0f);
-    EXPECT_EQ(c->GetMoveTarget().y, 30.0f);
-    ASSERT_TRUE(StepUntil([&] { return c->GetState() == CustomerAIBehaviour::InQueue; }, 600));
-    EXPECT_EQ(c->GetPathLength(), 0u);
 }
 
 TEST_F(Walking, LeavingCustomerTakesAShortStepBeforeTheExit)

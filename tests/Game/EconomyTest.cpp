@@ -4,10 +4,12 @@
 #include <filesystem>
 #include <memory>
 
+#include "Core/Input/Input.h"
 #include "Core/UI/ActivatePopupButton.h"
 #include "Economy/PricedButton.h"
 #include "Game/CustomerWorld.h"
 #include "Objects/TestWorld.h"
+#include "Platform/Fake/FakePlatform.h"
 
 using namespace KiteTest;
 
@@ -66,25 +68,14 @@ TEST_F(Economy, SpawnButtonsFollowTheMoney)
     EXPECT_FALSE(above->GetButtonActive());
     // Any cost above the money, even nothing above a debt, is out of reach.
     EXPECT_FALSE(free->GetButtonActive());
-}
 
-TEST_F(Economy, RemovedButtonIsNoLongerTouched)
-{
-    ActivatePopupButton* popup = nullptr;
-    auto b = PricedAt(10.0f, popup);
-    auto gone = PricedAt(10.0f, popup);
+    // A button that is gone is no longer switched.
+    stats->RemoveSpawnButton(nothing.get());
+    nothing.reset();
     EXPECT_EQ(stats->GetSpawnButtonCount(), 2u);
-    stats->RemoveSpawnButton(gone.get());
-    stats->AddSpawnButton(b.get());
-    EXPECT_EQ(stats->GetSpawnButtonCount(), 1u);
-    gone.reset();
-    stats->UpdateSpawnButtons();
-    // A button without an ActivatePopupButton is skipped.
-    auto bare = std::make_unique<Button>();
-    bare->object = Make("Bare");
-    stats->AddSpawnButton(bare.get());
-    stats->UpdateSpawnButtons();
-    stats->RemoveSpawnButton(bare.get());
+    stats->Money = 1000.0f;
+    stats->MoneyChanged();
+    EXPECT_TRUE(above->GetButtonActive());
 }
 
 TEST_F(Economy, CopyKeepsTheValuesButNotTheButtons)
@@ -202,4 +193,26 @@ TEST_F(Economy, StatisticsWithoutMostPopularKeepNone)
     EXPECT_FLOAT_EQ(read.Money, 250.0f);
     EXPECT_EQ(read.MostPopular, "None");
     EXPECT_EQ(read.MostWanted, "None");
+}
+
+TEST_F(Economy, EqualsKeyAddsFiveHundredAndRefreshesTheButtons)
+{
+    Platform::FakePlatform fake;
+    Platform::Install(&fake);
+    engine->AddSystem(new Input());
+    stats->GetOwner()->Initialise();
+    ActivatePopupButton* popup = nullptr;
+    auto dear = PricedAt(550.0f, popup);
+    stats->Money = 100.0f;
+    fake.SetKeyDown(187, true);
+    Step();
+    EXPECT_FLOAT_EQ(stats->Money, 100.0f);
+    fake.SetKeyDown(187, false);
+    Step();
+    EXPECT_FLOAT_EQ(stats->Money, 600.0f);
+    EXPECT_TRUE(popup->GetButtonActive());
+    Step(3);
+    EXPECT_FLOAT_EQ(stats->Money, 600.0f);
+    stats->RemoveSpawnButton(dear.get());
+    Platform::Install(nullptr);
 }

@@ -91,4 +91,6 @@ TEST_F(Level1Run, TenMinutesAtFourTimesKeepTheCountTrue)
         ASSERT_LE(factory->GetObjects().size(), 2000u) << frame;
     }
     EXPECT_GT(LevelStatsSystem::Instance()->CustomerServed, 20);
+    std::cout << "Level1 after 10 min at 4x: served " << LevelStatsSystem::Instance()->CustomerServed << ", objects "
+              << factory->GetObjects().size() << std::endl;
 }

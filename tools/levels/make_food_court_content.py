@@ -97,11 +97,14 @@ def transform(x, y, depth, sx=1.0, sy=1.0):
                                     F("rotation", 0)])
 
 
-def sprite(path, columns=1, framerate=60, animated=False, renderable=True, tint=(1, 1, 1, 1)):
-    return E("Sprite", children=[S("texturePath", path), I("columns", columns), E("rows", "1"),
-                                 E("startingRow", "1"), F("framerate", framerate), F("speed", 1),
-                                 B("hasAnimation", animated), B("renderable", renderable), B("flippedX", False),
-                                 ARR("colour", [F("", c) for c in tint]), B("blendable", False)])
+def sprite(path, columns=1, framerate=60, animated=False, renderable=True, tint=(1, 1, 1, 1), night=None):
+    """A sprite; night names the texture the day-and-night cycle blends in."""
+    fields = [S("texturePath", path), I("columns", columns), E("rows", "1"), E("startingRow", "1"),
+              F("framerate", framerate), F("speed", 1), B("hasAnimation", animated), B("renderable", renderable),
+              B("flippedX", False), ARR("colour", [F("", c) for c in tint]), B("blendable", night is not None)]
+    if night:
+        fields.append(S("blendTexturePath", night))
+    return E("Sprite", children=fields)
 
 
 def text(value, colour, scale, offset=(0, 0), centralise=True):
@@ -186,7 +189,7 @@ def stall_components(t, x, y):
 
 def seat_components(x, y, occupants=(0, 0, 0, 0)):
     return [transform(x, y, DEPTH_PEOPLE, *TABLE_SCALE),
-            sprite("Seats/Table.png"),
+            sprite("Seats/Table.png", night="Seats/Table_Night.png"),
             collider(ORIGINAL_LAYER, *TABLE_SCALE),
             E("SeatsBehaviour", children=[ARR("POArray", [E("", "%d" % o) for o in occupants], "POArrayElement")])]
 
@@ -356,17 +359,20 @@ def grid_label(c, r):
 
 
 def build_graph():
-    """Waypoints with their undirected links (cost = rounded distance)."""
+    """Waypoints with their undirected links."""
     pos, links = {}, {}
 
     def node(label, x, y):
         pos[label] = (x, y)
         links[label] = []
 
+    # Every link costs 1, as the links of placed stalls and seats do: with
+    # longer costs the two links of a stall's link node (1 each) would be a
+    # shortcut between its stall-side waypoints, and customers would walk
+    # through the stall.
     def link(a, b):
-        cost = int(round(math.hypot(pos[a][0] - pos[b][0], pos[a][1] - pos[b][1])))
-        links[a].append((b, cost))
-        links[b].append((a, cost))
+        links[a].append((b, 1))
+        links[b].append((a, 1))
 
     for label, x, y, _ in STARTS:
         node(label, x, y)
@@ -424,7 +430,8 @@ def level1():
     scene.add("SeatsSystem", [seats_system()])
     scene.add("SecondFloorController", [E("SecondFloorController", children=[VEC("nodesToLink", [])])])
     trouble_content.add_systems(scene, sys.modules[__name__])
-    scene.add("Background", [transform(0, 0, DEPTH_FLOOR, 16, 9), sprite("BackgroundArt/FoodCourtFloor.png")])
+    scene.add("Background", [transform(0, 0, DEPTH_FLOOR, 16, 9), sprite("BackgroundArt/FoodCourtFloor.png",
+                                                                      night="BackgroundArt/FoodCourtFloor_Night.png")])
     scene.add("LevelMusic", [transform(0, 0, 1), audio("Music/Level.ogg", True, True)])
     # HUD: the panel and its three figures.
     scene.add("HUDPanel", [transform(-510, 406, DEPTH_HUD + 1, 5.6, 0.72), sprite("HUD/StatsPanel.png")])
