@@ -30,21 +30,17 @@ NIGHT_FILTER = ('    <filter id="night" color-interpolation-filters="sRGB"><feCo
                 'values="0.42 0.05 0.05 0 0.02  0.05 0.45 0.08 0 0.03  0.08 0.1 0.7 0 0.09  0 0 0 1 0"/></filter>\n')
 
 
-def write_day_and_night(rel, width, height, body, scale=1.0, glow=""):
+def write_day_and_night(rel, width, height, body, scale=1.0, glow="", defs=""):
     """The day look, and the same drawing by night (rel + "_Night"), which the
     day-and-night cycle blends in; glow is drawn unfiltered over the night."""
-    write(rel + ".svg", width, height, body, scale=scale)
+    write(rel + ".svg", width, height, body, defs, scale)
     write(rel + "_Night.svg", width, height, '  <g filter="url(#night)">\n' + body + "  </g>\n" + glow,
-          NIGHT_FILTER, scale)
+          defs + NIGHT_FILTER, scale)
 
 
 def sheet(cells, cw, ch):
     """Lays cells out left to right: column k is the k-th frame."""
     return "".join('  <g transform="translate(%d,0)">\n%s  </g>\n' % (k * cw, c) for k, c in enumerate(cells))
-
-
-def p(*parts):
-    return "".join(parts)
 
 
 # ---------------------------------------------------------------- food icons
@@ -222,24 +218,25 @@ def walker(look, phase, hold=None, mood="smile"):
     out += leg(64, 122 + bob, swing, 50, lc, look["shoes"], knee=8 if swing > 0 else 0)
     out += head(look, 62, 46 + bob, mood=mood)
     if hold == "tray":
-        a, (hx, hy) = arm(66, 84 + bob, 95, 38, look["top"], look["skin"], elbow=-10)
-        tray = ('<rect x="%.1f" y="%.1f" width="40" height="5" rx="2" fill="#8d5b3c" stroke="%s" stroke-width="1.5"/>'
-                % (hx - 12, hy - 4, INK))
-        tray += ('<path d="M%.1f %.1f Q%.1f %.1f %.1f %.1f Z" fill="#ffffff" stroke="%s" stroke-width="1.8"/>'
-                 '<path d="M%.1f %.1f Q%.1f %.1f %.1f %.1f" fill="#ffe08a"/>'
-                 % (hx - 2, hy - 14, hx + 8, hy + 8, hx + 18, hy - 14, INK,
-                    hx, hy - 14, hx + 8, hy - 19, hx + 16, hy - 14))
-        tray += ('<path d="M%.1f %.1f q-3 -6 0 -12 M%.1f %.1f q3 -6 0 -12" stroke="#ffffff" stroke-width="2" '
-                 'fill="none" opacity="%.2f"/>' % (hx + 4, hy - 18, hx + 12, hy - 18 - (phase % 2) * 3, 0.8))
+        # Both hands hold a tray at the waist with a steaming bowl on it.
+        a, (hx, hy) = arm(66, 84 + bob, 60, 38, look["top"], look["skin"], elbow=-40)
+        tray = ('<rect x="%.1f" y="%.1f" width="48" height="6" rx="2" fill="#8d5b3c" stroke="%s" stroke-width="1.8"/>'
+                % (hx - 26, hy - 4, INK))
+        tray += ('<path d="M%.1f %.1f Q%.1f %.1f %.1f %.1f Z" fill="#ffffff" stroke="%s" stroke-width="2"/>'
+                 '<path d="M%.1f %.1f Q%.1f %.1f %.1f %.1f" fill="#ffe08a" stroke="#d4a017" stroke-width="1"/>'
+                 % (hx - 17, hy - 18, hx - 2, hy + 8, hx + 13, hy - 18, INK,
+                    hx - 14, hy - 18, hx - 2, hy - 24, hx + 10, hy - 18))
+        tray += ('<path d="M%.1f %.1f q-4 -7 0 -14 M%.1f %.1f q4 -7 0 -14" stroke="#ffffff" stroke-width="2.5" '
+                 'fill="none" opacity="0.85"/>' % (hx - 7, hy - 24 - (phase % 2) * 2, hx + 3, hy - 22 - ((phase + 1) % 2) * 2))
         out += tray + a
     elif hold == "bag":
         a, (hx, hy) = arm(66, 84 + bob, -swing * 0.8 + 5, 40, look["top"], look["skin"])
         out += a
         out += ('<path d="M%.1f %.1f L%.1f %.1f L%.1f %.1f L%.1f %.1f Z" fill="#c8a27a" stroke="%s" stroke-width="2"/>'
-                '<path d="M%.1f %.1f q6 -8 12 0" fill="none" stroke="%s" stroke-width="2"/>'
-                '<rect x="%.1f" y="%.1f" width="8" height="6" rx="1" fill="#e63946"/>'
-                % (hx - 9, hy + 2, hx + 9, hy + 2, hx + 11, hy + 26, hx - 11, hy + 26, INK,
-                   hx - 6, hy + 3, INK, hx - 4, hy + 12))
+                '<path d="M%.1f %.1f q8 -10 16 0" fill="none" stroke="%s" stroke-width="2.2"/>'
+                '<rect x="%.1f" y="%.1f" width="12" height="8" rx="1.5" fill="#e63946"/>'
+                % (hx - 12, hy + 2, hx + 12, hy + 2, hx + 14, hy + 32, hx - 14, hy + 32, INK,
+                   hx - 8, hy + 3, INK, hx - 6, hy + 14))
     else:
         out += arm(66, 84 + bob, -swing * 0.8, 40, look["top"], look["skin"])[0]
     return out
@@ -433,8 +430,8 @@ def stall_cell(t, band, state, frame):
         if frame == 1:
             out += food(t, 282, 192, 1.1)
     if state == 0 and frame == 1:
-        out += '<circle cx="200" cy="28" r="0" fill="none"/>'
-        out += ('<path d="M110 178 l0 0" stroke="none"/><circle cx="352" cy="64" r="6" fill="#ffd166" opacity="0.9"/>')
+        # The idle sheet's second frame: the lamp by the awning blinks on.
+        out += '<circle cx="352" cy="64" r="6" fill="#ffd166" opacity="0.9"/>'
     if state == 2:
         out += ('<g fill="#1b1b1b" opacity="0.55"><rect x="64" y="0" width="272" height="50" rx="10"/>'
                 '<rect x="20" y="46" width="360" height="60"/><rect x="24" y="100" width="352" height="120"/>'
@@ -526,7 +523,7 @@ def table():
     out += ('<rect x="158" y="74" width="24" height="16" rx="3" fill="#ffffff" stroke="%s" stroke-width="1.5"/>'
             '<rect x="163" y="68" width="5" height="8" fill="#e63946"/><rect x="171" y="66" width="5" height="10" fill="#2a9d8f"/>'
             % INK)
-    write("Seats/Table.svg", 340, 240, out + "\n")
+    write_day_and_night("Seats/Table", 340, 240, out + "\n")
 
 
 def bin_art(open_):
@@ -576,12 +573,24 @@ def floor():
     out += '<rect y="112" width="1600" height="14" fill="#5a3a22"/>\n'
     out += '<path d="M0 132 Q400 160 800 132 Q1200 160 1600 132" fill="none" stroke="%s" stroke-width="3"/>\n' % INK
     colours = ["#ffd166", "#ef476f", "#06d6a0", "#118ab2"]
+    bulbs = ""
+    glow = ""
     for k in range(20):
         x = 40 + 80 * k
         t = (x % 800) / 800.0
         y = 132 + 28 * 4 * t * (1 - t) * 0.5 + 6
-        out += '<circle cx="%d" cy="%.1f" r="8" fill="%s"/>' % (x, y, colours[k % 4])
-    out += "\n"
+        bulbs += '<circle cx="%d" cy="%.1f" r="8" fill="%s"/>' % (x, y, colours[k % 4])
+        glow += ('<circle cx="%d" cy="%.1f" r="22" fill="%s" opacity="0.25"/><circle cx="%d" cy="%.1f" r="8" fill="%s"/>'
+                 % (x, y, colours[k % 4], x, y, colours[k % 4]))
+    out += bulbs + "\n"
+    # By night the windows show a dark sky with stars.
+    for k in range(6):
+        x = 60 + 260 * k
+        glow += ('<rect x="%d" y="17" width="194" height="78" rx="6" fill="#14213d"/>'
+                 '<rect x="%d" y="17" width="6" height="78" fill="#4a3b5c"/>' % (x + 3, x + 97))
+        glow += "".join('<circle cx="%d" cy="%d" r="1.8" fill="#fff6d5"/>' % (x + 15 + (37 * j + 23 * k) % 170,
+                                                                          24 + (29 * j + 11 * k) % 64)
+                        for j in range(6))
     # The stall deck: a raised wooden platform along the back.
     out += '<rect y="126" width="1600" height="250" fill="url(#deck)"/>\n'
     out += '<rect y="368" width="1600" height="14" fill="#8d5b3c"/><rect y="382" width="1600" height="8" fill="#000" opacity="0.12"/>\n'
@@ -599,7 +608,7 @@ def floor():
             '<text x="800" y="892" font-family="DejaVu Sans" font-weight="bold" font-size="20" fill="#fff3d6" '
             'text-anchor="middle">ENTRANCE</text>\n')
     out += plant(60, 440) + plant(1540, 440) + plant(130, 850, 0.9) + plant(1470, 850, 0.9)
-    write("BackgroundArt/FoodCourtFloor.svg", 1600, 900, out, defs)
+    write_day_and_night("BackgroundArt/FoodCourtFloor", 1600, 900, out, glow=glow + "\n", defs=defs)
 
 
 # ------------------------------------------------------------------ markers
@@ -627,14 +636,12 @@ def coin(x, y, r, fill="#ffd166", mark="$"):
 
 
 def heart(x, y, s, fill="#ef476f", broken=False):
-    d = "M0 8 C-10 -4 -22 2 -20 -10 C-18 -22 -4 -22 0 -12 C4 -22 18 -22 20 -10 C22 2 10 -4 0 8 Z"
     out = ('<g transform="translate(%d,%d) scale(%.2f)"><path d="M0 14 C-14 2 -26 -2 -24 -12 C-22 -26 -5 -26 0 -14 '
            'C5 -26 22 -26 24 -12 C26 -2 14 2 0 14 Z" fill="%s" stroke="#7a1c2b" stroke-width="3"/>' % (x, y, s, fill))
     out += '<ellipse cx="-11" cy="-14" rx="6" ry="4" fill="#ffffff" opacity="0.5"/>'
     if broken:
         out += '<path d="M0 -14 L-5 -4 L4 2 L-2 12" fill="none" stroke="#3d2a1a" stroke-width="3.5"/>'
     out += "</g>"
-    del d
     return out
 
 

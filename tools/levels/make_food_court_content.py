@@ -99,11 +99,14 @@ def transform(x, y, depth, sx=1.0, sy=1.0):
                                     F("rotation", 0)])
 
 
-def sprite(path, columns=1, framerate=60, animated=False, renderable=True, tint=(1, 1, 1, 1)):
-    return E("Sprite", children=[S("texturePath", path), I("columns", columns), E("rows", "1"),
-                                 E("startingRow", "1"), F("framerate", framerate), F("speed", 1),
-                                 B("hasAnimation", animated), B("renderable", renderable), B("flippedX", False),
-                                 ARR("colour", [F("", c) for c in tint]), B("blendable", False)])
+def sprite(path, columns=1, framerate=60, animated=False, renderable=True, tint=(1, 1, 1, 1), night=None):
+    """A sprite; night names the texture the day-and-night cycle blends in."""
+    fields = [S("texturePath", path), I("columns", columns), E("rows", "1"), E("startingRow", "1"),
+              F("framerate", framerate), F("speed", 1), B("hasAnimation", animated), B("renderable", renderable),
+              B("flippedX", False), ARR("colour", [F("", c) for c in tint]), B("blendable", night is not None)]
+    if night:
+        fields.append(S("blendTexturePath", night))
+    return E("Sprite", children=fields)
 
 
 def text(value, colour, scale, offset=(0, 0), centralise=True):
@@ -188,10 +191,11 @@ def stall_components(t, x, y):
 
 
 def seat_components(x, y, occupants=(0, 0, 0, 0)):
-    return [transform(x, y, DEPTH_PEOPLE, *TABLE_SCALE),
-            sprite("Seats/Table.png"),
-            collider(ORIGINAL_LAYER, *TABLE_SCALE),
-            E("SeatsBehaviour", children=[ARR("POArray", [E("", "%d" % o) for o in occupants], "POArrayElement")])]
+    return building_content.day_and_night(HELPERS, [
+        transform(x, y, DEPTH_PEOPLE, *TABLE_SCALE),
+        sprite("Seats/Table.png", night="Seats/Table_Night.png"),
+        collider(ORIGINAL_LAYER, *TABLE_SCALE),
+        E("SeatsBehaviour", children=[ARR("POArray", [E("", "%d" % o) for o in occupants], "POArrayElement")])])
 
 
 # ----------------------------------------------------------------- numbers
@@ -432,7 +436,9 @@ def level1():
     scene.add("SeatsSystem", [seats_system()])
     scene.add("SecondFloorController", [E("SecondFloorController", children=[VEC("nodesToLink", [])])])
     building_content.add_systems(scene, HELPERS)
-    scene.add("Background", [transform(0, 0, DEPTH_FLOOR, 16, 9), sprite("BackgroundArt/FoodCourtFloor.png")])
+    scene.add("Background", building_content.day_and_night(HELPERS, [
+        transform(0, 0, DEPTH_FLOOR, 16, 9),
+        sprite("BackgroundArt/FoodCourtFloor.png", night="BackgroundArt/FoodCourtFloor_Night.png")]))
     building_content.add_sky(scene, HELPERS)
     scene.add("LevelMusic", [transform(0, 0, 1), audio("Music/Level.ogg", True, True)])
     # HUD: the panel and its three figures.
