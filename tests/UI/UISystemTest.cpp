@@ -215,7 +215,7 @@ TEST_F(UISystemTest, DestroyedPauseAndPopupObjectsAreNeverTouched)
     // Under AddressSanitizer touching either would be a use after free.
     engine->SetTimeFactor(1.0f);
     ui->PauseGame();
-    EXPECT_EQ(ui->GetPauseElements(), std::list<GameObject*>{keep});
+    EXPECT_EQ(ui->GetPauseElements(), std::vector<GameObject*>{keep});
     EXPECT_TRUE(ui->GetAutoClosePopups().empty());
     ui->PauseGame();
     EXPECT_FALSE(keep->isActive());

@@ -8,12 +8,12 @@
 #include <glm/gtc/matrix_transform.hpp>
 #include <glm/gtc/type_ptr.hpp>
 
+#include "Core/Engine/Assets.h"
 #include "Core/Engine/Engine.h"
 #include "Core/Engine/Message.h"
 #include "Core/Factory/GameObjectFactory.h"
 #include "Core/Graphics/Emitter.h"
 #include "Core/Graphics/GLHeaders.h"
-#include "Core/Graphics/GraphicsPaths.h"
 #include "Core/Graphics/Mesh.h"
 #include "Core/Graphics/MyGLSL.h"
 #include "Core/Graphics/Sprite.h"
@@ -25,6 +25,12 @@
 namespace KiteFramework
 {
     Graphics* GRAPHICS = nullptr;
+
+    namespace
+    {
+        // The picture formats the texture decoder reads.
+        const std::vector<std::string> kImageExtensions = {".png", ".jpg", ".jpeg", ".bmp", ".tga"};
+    }
 
     Graphics::Graphics(Platform::Window** window_, int width_, int height_)
         : System(ST_Graphics),
@@ -90,12 +96,9 @@ namespace KiteFramework
 
     void Graphics::SetUp()
     {
-        if (FACTORY)
-        {
-            FACTORY->AddComponentCreator(CT_Sprite, "Sprite", new ComponentCreatorType<Sprite>(CT_Sprite));
-            FACTORY->AddComponentCreator(CT_Text, "Text", new ComponentCreatorType<Text>(CT_Text));
-            FACTORY->AddComponentCreator(CT_Emitter, "Emitter", new ComponentCreatorType<Emitter>(CT_Emitter));
-        }
+        RegisterComponent<Sprite>(CT_Sprite, "Sprite");
+        RegisterComponent<Text>(CT_Text, "Text");
+        RegisterComponent<Emitter>(CT_Emitter, "Emitter");
 
         glReady = CreateContext();
         // The quad is plain data every object shares, with or without a context.
@@ -110,7 +113,7 @@ namespace KiteFramework
             FontSetUp();
         }
         // Glyph metrics are read even without a context; only their textures need one.
-        LoadFont(ResolveAssetPath("Assets/Fonts/SHOWG.ttf"));
+        LoadFont(Assets::ResolveNamed("Assets/Fonts/SHOWG.ttf"));
     }
 
     Platform::Window* Graphics::LiveWindow() const
@@ -157,8 +160,8 @@ namespace KiteFramework
         for (const Build& b : builds)
         {
             *b.program = new MyGLSL();
-            std::string vertex = ResolveAssetPath(b.vertex);
-            std::string fragment = ResolveAssetPath(b.fragment);
+            std::string vertex = Assets::ResolveNamed(b.vertex);
+            std::string fragment = Assets::ResolveNamed(b.fragment);
             if (!(*b.program)->Setup(vertex.c_str(), fragment.c_str(), nullptr))
                 shadersReady = false;
             CacheUniforms(*b.program, *b.uniforms);
@@ -184,7 +187,7 @@ namespace KiteFramework
     void Graphics::Initialise()
     {
         unsigned int loadingScreen = 0;
-        LoadSingleTexture(&loadingScreen, ResolveAssetPath("Assets/Sprites/Menu/LoadingScreen.png").c_str());
+        LoadSingleTexture(&loadingScreen, Assets::ResolveNamed("Assets/Sprites/Menu/LoadingScreen.png").c_str());
         if (loadingScreen == 0)
             std::cout << "ZI BAO LIAO" << std::endl;
 
@@ -195,7 +198,10 @@ namespace KiteFramework
 
         imageFiles.clear();
         relImageFiles.clear();
-        ListSpriteFiles(imageFiles, relImageFiles);
+        // Only pictures: the sprite tree also holds the cursors.
+        imageFiles = Assets::List("Sprites", kImageExtensions);
+        for (const std::string& name : imageFiles)
+            relImageFiles.push_back(std::filesystem::path("Assets/Sprites/" + name));
         LoadTextures(imageFiles);
 
         // The loading screen is shown once: free its texture.
@@ -294,6 +300,8 @@ namespace KiteFramework
         float x = 0.0f;
         float y = 0.0f;
         GetCursorPos(x, y);
+        if (viewMapping)
+            return viewMapping(x, y);
         return ClientToWorld(x, y);
     }
 

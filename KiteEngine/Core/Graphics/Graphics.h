@@ -5,6 +5,7 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <unordered_map>
 #include <map>
 #include <string>
@@ -141,6 +142,10 @@ namespace KiteFramework
         Vector2D ScreenToWorldSpace(Vector2D p);
         // Client pixels to world units on the fixed 1600 by 900 camera.
         Vector2D ClientToWorld(float x, float y) const;
+        // The editor shows the scene in a view of its own: the mouse then maps
+        // to world units through that view. Empty restores the whole window.
+        using ViewMapping = std::function<Vector2D(float, float)>;
+        void SetViewMapping(ViewMapping mapping);
         void Resize(int w, int h);
         void ResetViewport();
 
@@ -268,6 +273,7 @@ namespace KiteFramework
         // The sprite entry each object has in the draw list.
         std::unordered_map<const GameObject*, Sprite*> ownerSprites;
         std::vector<GlyphQuad> glyphScratch;
+        ViewMapping viewMapping;
     };
 
     extern Graphics* GRAPHICS;

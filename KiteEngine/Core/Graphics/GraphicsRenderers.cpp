@@ -11,11 +11,7 @@
 #include "Core/Graphics/Text.h"
 #include "Core/Objects/GameObject.h"
 #include "Core/Objects/Transform.h"
-
-#if __has_include("Core/Physics/Collider2D.h")
 #include "Core/Physics/Collider2D.h"
-#define KITE_HAS_COLLIDER 1
-#endif
 
 namespace KiteFramework
 {
@@ -149,12 +145,10 @@ namespace KiteFramework
         for (Sprite* sprite : sprites)
         {
             sprite->SetDebugDraw(false);
-#ifdef KITE_HAS_COLLIDER
             GameObject* owner = sprite->GetOwner();
             if (owner && owner->HasComponent(CT_Collider2D))
                 if (Collider2D* collider = owner->GetComponent<Collider2D>())
                     collider->SetDebug(false);
-#endif
         }
     }
 

@@ -6,6 +6,8 @@
 
 #include <glm/gtc/type_ptr.hpp>
 
+#include "Core/Engine/Assets.h"
+#include "Core/Engine/DataError.h"
 #include "Core/Graphics/GLHeaders.h"
 #include "Core/Graphics/Graphics.h"
 #include "Core/Graphics/MyGLSL.h"
@@ -18,6 +20,20 @@ namespace KiteFramework
     namespace
     {
         const Character noGlyph{};
+
+        // FreeType's own text for an error code (the library is built
+        // without its error strings).
+        const char* FreeTypeErrorText(FT_Error error)
+        {
+#undef FTERRORS_H_
+#define FT_ERROR_START_LIST switch (error) {
+#define FT_ERRORDEF(e, v, s) \
+    case v:                  \
+        return s;
+#define FT_ERROR_END_LIST }
+#include FT_ERRORS_H
+            return "unknown FreeType error";
+        }
     }
 
     void Graphics::FontSetUp()
@@ -51,9 +67,11 @@ namespace KiteFramework
             return;
         }
         FT_Face face = nullptr;
-        if (FT_New_Face(library, path.c_str(), 0, &face))
+        if (FT_Error error = FT_New_Face(library, path.c_str(), 0, &face))
         {
             std::cout << "ERROR::FREETYPE: Failed to load font" << std::endl;
+            const std::string unreadable = Assets::Unreadable(path);
+            ReportDataError("Font \"" + path + "\"", unreadable.empty() ? FreeTypeErrorText(error) : unreadable);
             FT_Done_FreeType(library);
             return;
         }
