@@ -40,6 +40,7 @@ namespace KiteFramework
         void Initialise() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
 
         // ---- Queue --------------------------------------------------------
         // Sends the customer to the next free place and appends it.

@@ -1,0 +1,171 @@
+// The game's component inspectors: every registered game type drawn with all
+// its nodes open (its own panel, not the field listing, unless it is one of
+// the few left to the listing), and Remove pressed in a game panel taking
+// exactly that component once the walk is over.
+#include "Editor/EditorWorld.h"
+
+#include <set>
+
+#include <imgui_internal.h>
+
+#include "Core/Editor/InspectorWidgets.h"
+#include "Core/Graphics/Sprite.h"
+#include "Core/Objects/ComponentCreator.h"
+#include "StartUp/GameComponentTypes.h"
+
+using namespace KiteTest;
+
+namespace
+{
+    std::set<std::string>& FellBack()
+    {
+        static std::set<std::string> names;
+        return names;
+    }
+
+    void CountingDefaultInspector(GameComponent& component)
+    {
+        FellBack().insert(ComponentTitle(component));
+        DrawDefaultInspector(component);
+    }
+
+    GameComponent* Find(const GameObject* o, ComponentTypeId type)
+    {
+        for (GameComponent* c : o->GetAllComponentsList())
+            if (c->GetComponentTypeId() == type)
+                return c;
+        return nullptr;
+    }
+
+    class GameInspectors : public EditorWorld
+    {
+    protected:
+        void TearDown() override
+        {
+            SetDefaultInspector(&DrawDefaultInspector);
+            EditorWorld::TearDown();
+        }
+
+        GameObject* MakeWith(ComponentTypeId type, const std::string& name)
+        {
+            GameObject* o = Make(name);
+            GameComponent* c = factory->GetCreator(type)->Create();
+            EXPECT_TRUE(o->AddComponent(c)) << name;
+            return o;
+        }
+
+        // Draws the components in one window, their own nodes forced open.
+        void Draw(const std::vector<GameComponent*>& components, bool openNested)
+        {
+            ImGui_ImplGlfwGL3_NewFrame();
+            ImGui::SetNextWindowPos(ImVec2(0.0f, 0.0f));
+            ImGui::SetNextWindowSize(ImVec2(500.0f, 880.0f));
+            ImGui::Begin("Game inspectors");
+            for (GameComponent* c : components)
+            {
+                ImGui::SetNextItemOpen(true, ImGuiCond_Always);
+                c->RenderImGui();
+            }
+            // Choice lists, tables and combos' nodes open from the next frame.
+            if (openNested)
+                ImGui::GetCurrentWindow()->StateStorage.SetAllInt(1);
+            ImGui::End();
+            ImGui_ImplGlfwGL3_Render();
+        }
+
+        // Presses the Remove of the component's own panel, as a click would.
+        void PressRemove(GameComponent& component, const std::vector<GameComponent*>& shown)
+        {
+            ImGui_ImplGlfwGL3_NewFrame();
+            ImGui::Begin("Game inspectors");
+            ImGui::PushID(&component);
+            ImGui::PushID("##component");
+            ImGui::ActivateItem(ImGui::GetID("Remove"));
+            ImGui::PopID();
+            ImGui::PopID();
+            ImGui::End();
+            ImGui_ImplGlfwGL3_Render();
+            Draw(shown, false);
+        }
+
+        std::vector<ComponentTypeId> GameTypes() const
+        {
+            std::vector<ComponentTypeId> types;
+            for (const auto& entry : factory->GetCreators())
+                if (entry.first >= CT_FirstGameType)
+                    types.push_back(entry.first);
+            return types;
+        }
+    };
+}
+
+TEST_F(GameInspectors, EveryGameTypeDrawsItsOwnPanelWithEveryNodeOpen)
+{
+    const std::vector<ComponentTypeId> types = GameTypes();
+    ASSERT_GE(types.size(), 16u);
+    std::vector<GameComponent*> components;
+    for (ComponentTypeId type : types)
+    {
+        GameObject* o = MakeWith(type, factory->GetCreatorName(type));
+        o->Initialise();
+        components.push_back(Find(o, type));
+    }
+    FellBack().clear();
+    SetDefaultInspector(&CountingDefaultInspector);
+    testing::internal::CaptureStdout();
+    Draw(components, true);
+    Draw(components, false);
+    Draw(components, false);
+    testing::internal::GetCapturedStdout();
+
+    // Types whose panel is nothing but their field listing.
+    const std::set<std::string> listed = {};
+    EXPECT_EQ(FellBack(), listed);
+    EXPECT_EQ(InspectorRemovals::Pending(), 0u);
+    for (ComponentTypeId type : types)
+    {
+        GameObject* o = factory->FindObjByName(factory->GetCreatorName(type));
+        ASSERT_NE(o, nullptr);
+        EXPECT_TRUE(o->HasComponent(type)) << o->getName();
+    }
+}
+
+TEST_F(GameInspectors, RemoveInAGamePanelTakesExactlyThatComponent)
+{
+    // A system with many fields, a stall, a node with only Remove, the
+    // statistics with their read-only texts.
+    for (ComponentTypeId type : {CT_CustomerSystem, CT_StallsBehaviour, CT_SeatNodesLink, CT_LevelStatsSystem})
+    {
+        SCOPED_TRACE(factory->GetCreatorName(type));
+        GameObject* first = MakeWith(type, "First");
+        GameObject* second = MakeWith(type, "Second");
+        for (GameObject* o : {first, second})
+            o->AddComponent(CT_Sprite);
+        const std::vector<GameComponent*> shown = {Find(first, CT_Transform), Find(first, type),
+                                                   Find(first, CT_Sprite), Find(second, type)};
+        Draw(shown, false);
+        PressRemove(*Find(first, type), shown);
+        // Nothing goes while the walk may still be over the list.
+        EXPECT_TRUE(first->HasComponent(type));
+        EXPECT_EQ(InspectorRemovals::Apply(), 1);
+        EXPECT_FALSE(first->HasComponent(type));
+        EXPECT_TRUE(first->HasComponent(CT_Sprite));
+        EXPECT_TRUE(first->HasComponent(CT_Transform));
+        EXPECT_TRUE(second->HasComponent(type));
+        EXPECT_TRUE(second->HasComponent(CT_Sprite));
+        first->Destroy();
+        second->Destroy();
+        factory->Update();
+    }
+}
+
+TEST_F(GameInspectors, APlacementNodeOfTheLayoutHasNoRemove)
+{
+    GameObject* o = MakeWith(CT_SeatPlacementNode, "Node");
+    GameComponent* node = Find(o, CT_SeatPlacementNode);
+    const std::vector<GameComponent*> shown = {node};
+    Draw(shown, false);
+    PressRemove(*node, shown);
+    EXPECT_EQ(InspectorRemovals::Apply(), 0);
+    EXPECT_TRUE(o->HasComponent(CT_SeatPlacementNode));
+}
