@@ -2,6 +2,7 @@
 // way out of the level.
 #include "Customers/CustomerAIBehaviour.h"
 
+#include "Core/Archetypes/ArchetypeSystem.h"
 #include "Core/Graphics/Sprite.h"
 #include "Core/Math/Random.h"
 #include "Core/Objects/FieldOps.h"
@@ -19,6 +20,9 @@
 #include "Stalls/StallNodesLink.h"
 #include "Stalls/StallsBehaviour.h"
 #include "Stalls/StallsSystem.h"
+#include "Trouble/FireController.h"
+#include "Trouble/Trash.h"
+#include "World/TintedSprites.h"
 
 namespace KiteFramework
 {
@@ -133,6 +137,7 @@ namespace KiteFramework
             BubbleFollows();
             break;
         case TimedWait: TimedWaitStep(Step()); break;
+        case AtFight: ArriveAtFight(); break;
         default: break;
         }
     }
@@ -161,6 +166,8 @@ namespace KiteFramework
         ShowBubble(BubbleFrustrated, true);
         UpdateStanding(likesMin);
         ShowEffect("LoseHeart", likesMin);
+        if (TryStartFight())
+            return;
         queueing = false;
         if (StallsBehaviour* s = GetStall())
             s->LeaveQueue(this);
@@ -193,6 +200,11 @@ namespace KiteFramework
         if (transform)
             transform->SetTrans(start->GetTrans());
         SetSprite(PoseWalking);
+        if (const FireController* fire = FireController::Instance(); fire && fire->GetBurningCount() > 0)
+        {
+            FleeFireOnArrival();
+            return;
+        }
         if (NoStalls())
         {
             Leave();
@@ -452,6 +464,9 @@ namespace KiteFramework
     void CustomerAIBehaviour::FinishEating()
     {
         FreeSeatPlace();
+        if (const CustomerSystem* settings = CustomerSystem::Instance())
+            if (RandomDraw::Percent(GENRANDNUM::Rand(), settings->trashSpawnChance))
+                LeaveTrash(GetSeatLink());
         ShowBubble(startOffLikes <= 0.0f ? BubbleAngry : BubbleLike, true);
         seat.Reset();
         UpdateStanding(startOffLikes);
@@ -488,6 +503,8 @@ namespace KiteFramework
         if (despawned)
             return;
         despawned = true;
+        if (CustomerSystem* customers = CustomerSystem::Instance())
+            customers->FighterGone(this);
         FreeSeatPlace();
         seat.Reset();
         if (queueing)
@@ -497,7 +514,11 @@ namespace KiteFramework
         stall.Reset();
         customerState = Gone;
         if (GameObject* b = bubble.Get())
+        {
+            // Off the day-night list before it goes.
+            TintedSprites::Forget(b);
             Destroy(b);
+        }
         bubble.Reset();
         if (CustomerSystem* customers = CustomerSystem::Instance())
         {
@@ -506,7 +527,11 @@ namespace KiteFramework
                 customers->CustomerGone();
         }
         if (GetOwner())
+        {
+            // Off the day-night list before it goes.
+            TintedSprites::Forget(GetOwner());
             Destroy(GetOwner());
+        }
     }
 
     void CustomerAIBehaviour::LoseHeart()
@@ -541,6 +566,10 @@ namespace KiteFramework
     {
         if (customerState == Leaving || customerState == Gone || nextState == Leaving || nextState == Gone)
             return;
+        // Fighters stay in their fight; its cloud (or time-out) ends it and
+        // sends them out.
+        if (customerState == AtFight || customerState == Fighting || nextState == AtFight)
+            return;
         ShowBubble(BubbleFire, true);
         SetSprite(PoseWalking);
         GoToCurrentNode(Leaving);
@@ -551,5 +580,94 @@ namespace KiteFramework
         queueing = false;
         UpdateStanding(likesChange);
         interpolateStep = interpolateStep * speedFactor;
+    }
+
+    // ---- Trouble: fights, fire on arrival, trash ---------------------------
+
+    bool CustomerAIBehaviour::TryStartFight()
+    {
+        CustomerSystem* customers = CustomerSystem::Instance();
+        StallNodesLink* link = GetStallLink();
+        StallsBehaviour* s = GetStall();
+        if (!customers || !link || !s || customers->fightOn ||
+            !RandomDraw::Percent(GENRANDNUM::Rand(), customers->fightChance))
+            return false;
+        CustomerAIBehaviour* partner = link->GetRandomQueuedCustomer();
+        // Redraw while the draw is this customer (the queue then has at
+        // least three, so another one exists).
+        while (partner == this)
+        {
+            const std::size_t n = s->GetQueueLength();
+            partner = s->GetQueuedCustomer(static_cast<std::size_t>(GENRANDNUM::Rand()) % (n - 1) + 1);
+        }
+        if (!partner)
+            return false;
+        for (CustomerAIBehaviour* c : {partner, this})
+        {
+            c->queueing = false;
+            s->RemoveFromQueue(c);
+            c->SetSprite(PoseWalking);
+            c->ForgetStall();
+        }
+        // The rest close the gaps the two left.
+        s->RepositionQueue();
+        customers->StartFight(this, partner);
+        return true;
+    }
+
+    void CustomerAIBehaviour::ArriveAtFight()
+    {
+        ShowBubble(BubbleNone, true);
+        customerState = Fighting;
+        SetSprite(PoseAtStall);
+        if (CustomerSystem* customers = CustomerSystem::Instance())
+            if (customers->FighterArrives())
+                customers->SpawnFightCloud();
+    }
+
+    void CustomerAIBehaviour::EndFight()
+    {
+        if (despawned)
+            return;
+        if (bubbleKind != BubbleAngry)
+            ShowBubble(BubbleAngry, true);
+        SetSprite(PoseWalking);
+        const VertexNode* current = GetCurrentNode();
+        if (!current)
+        {
+            customerState = Gone;
+            return;
+        }
+        MoveTo(Leaving, current->GetTrans().x, current->GetTrans().y);
+    }
+
+    void CustomerAIBehaviour::FleeFireOnArrival()
+    {
+        const FireController* fire = FireController::Instance();
+        if (bubbleKind != BubbleFire && bubbleKind != BubblePreference)
+            ShowBubble(BubbleFire, true);
+        UpdateStanding(fire ? -fire->likesToDecrement : 0.0f);
+        if (fire)
+            interpolateStep = interpolateStep * fire->speedMultiplier;
+        // Out through another entrance.
+        Leave();
+    }
+
+    void CustomerAIBehaviour::LeaveTrash(SeatNodesLink* link)
+    {
+        if (!link)
+            return;
+        GameObject* object = Instantiate("Trash", Vector2D(0.0f, 0.0f), 0.0f);
+        Trash* trash = object ? object->GetComponent<Trash>() : nullptr;
+        if (!trash)
+        {
+            ReportOnce("Archetypes/Trash", object ? "has no Trash component; no trash left" : "no such archetype; no trash left");
+            if (object)
+                Destroy(object);
+            return;
+        }
+        trash->Spawn(link);
+        // The place stays taken until the trash is cleared.
+        link->SetOccupant(object);
     }
 }

@@ -91,6 +91,8 @@ namespace KiteFramework
         void LoseHeart();
         void LoseHeartAndLeave();
         void ReactToFire(float likesChange, float speedFactor);
+        // The fight cloud broke up: the fighter walks off and leaves.
+        void EndFight();
         void ShowBubble(int kind, bool force);
         void ShowPreferenceBubble(int stallType);
 
@@ -159,6 +161,12 @@ namespace KiteFramework
         void TimedWaitStep(float dt);
         void JoinQueue(StallNodesLink* link);
         void GiveUpInQueue();
+        // Trouble hooks: a fight when giving up, the fight location,
+        // fleeing a burning court on arrival, trash after eating.
+        bool TryStartFight();
+        void ArriveAtFight();
+        void FleeFireOnArrival();
+        void LeaveTrash(SeatNodesLink* link);
         void GiveUp();
         void WalkToTarget(int next);
         void ShowEffect(const std::string& archetype, float value);

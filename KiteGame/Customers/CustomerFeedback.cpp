@@ -10,6 +10,7 @@
 #include "Customers/CustomerSystem.h"
 #include "Customers/ReportOnce.h"
 #include "Stalls/AmountText.h"
+#include "World/TintedSprites.h"
 
 namespace KiteFramework
 {
@@ -50,7 +51,11 @@ namespace KiteFramework
             return;
         bubbleKind = kind;
         if (GameObject* old = bubble.Get())
+        {
+            // Off the day-night list before it goes.
+            TintedSprites::Forget(old);
             Destroy(old);
+        }
         bubble.Reset();
         if (kind <= BubbleNone || kind >= BubblePreference)
             return;
@@ -64,7 +69,11 @@ namespace KiteFramework
             return;
         bubbleKind = BubblePreference;
         if (GameObject* old = bubble.Get())
+        {
+            // Off the day-night list before it goes.
+            TintedSprites::Forget(old);
             Destroy(old);
+        }
         bubble = ObjectHandle(InstantiateReported("SpeechPreference", Vector2D(0.0f, 0.0f)));
         if (Sprite* s = bubble.Get<Sprite>())
             s->InGameSet("FX/Bubble_Stall" + std::to_string(stallType) + ".png");

@@ -14,6 +14,8 @@
 #include "Customers/RandomDraw.h"
 #include "Customers/SpawnRateManager.h"
 #include "Economy/LevelStatsSystem.h"
+#include "Stalls/StallsSystem.h"
+#include "Trouble/FightResolver.h"
 #include "StartUp/GameComponentTypes.h"
 
 namespace KiteFramework
@@ -163,5 +165,105 @@ namespace KiteFramework
         if (pose < 0 || static_cast<std::size_t>(pose) >= customerSpriteCols_.size())
             return 1;
         return customerSpriteCols_[pose];
+    }
+
+    // ---- Fights -------------------------------------------------------------
+
+    void CustomerSystem::StartFight(CustomerAIBehaviour* a, CustomerAIBehaviour* b)
+    {
+        if (!a || !b)
+            return;
+        fightOn = true;
+        firstFighter = ObjectHandle(a->GetOwner());
+        secondFighter = ObjectHandle(b->GetOwner());
+        fighterArrived = false;
+        const float sx = GENRANDNUM::Rand() % 2 == 0 ? -1.0f : 1.0f;
+        const float sy = GENRANDNUM::Rand() % 2 == 0 ? -1.0f : 1.0f;
+        const float ox = RandomDraw::FMod(GENRANDNUM::Rand(), fightLocationOffset.x) * sx;
+        const float oy = RandomDraw::FMod(GENRANDNUM::Rand(), fightLocationOffset.y) * sy;
+        fightLocation = (a->GetPosition() + b->GetPosition()) / 2.0f + Vector2D(ox, oy);
+        a->MoveTo(CustomerAIBehaviour::AtFight, fightLocation.x, fightLocation.y);
+        b->MoveTo(CustomerAIBehaviour::AtFight, fightLocation.x, fightLocation.y);
+    }
+
+    bool CustomerSystem::FighterArrives()
+    {
+        if (!fighterArrived)
+        {
+            fighterArrived = true;
+            return false;
+        }
+        fighterArrived = false;
+        return true;
+    }
+
+    void CustomerSystem::SpawnFightCloud()
+    {
+        if (StallsSystem* stalls = StallsSystem::Instance())
+            stalls->fightOngoing = true;
+        GameObject* cloud = Instantiate("FightCloud", fightLocation, 0.0f);
+        FightResolver* resolver = cloud ? cloud->GetComponent<FightResolver>() : nullptr;
+        if (!resolver)
+        {
+            // Without a cloud to click nothing would end the fight.
+            ReportDataError("Archetypes/FightCloud", cloud ? "has no FightResolver; the fight ends at once"
+                                                           : "no such archetype; the fight ends at once");
+            if (cloud)
+                Destroy(cloud);
+            CustomerAIBehaviour* first = GetFirstFighter();
+            CustomerAIBehaviour* second = GetSecondFighter();
+            if (StallsSystem* stalls = StallsSystem::Instance())
+                stalls->fightOngoing = false;
+            ClearFight();
+            if (first)
+                first->EndFight();
+            if (second)
+                second->EndFight();
+            return;
+        }
+        fightCloud = ObjectHandle(cloud);
+        resolver->SetFight(fightTimeout, GetFirstFighter(), GetSecondFighter());
+    }
+
+    void CustomerSystem::ClearFight()
+    {
+        fightOn = false;
+        fighterArrived = false;
+        firstFighter.Reset();
+        secondFighter.Reset();
+        fightCloud.Reset();
+    }
+
+    void CustomerSystem::FighterGone(CustomerAIBehaviour* c)
+    {
+        if (!fightOn || !IsFighter(c))
+            return;
+        // With a cloud the resolver ends the fight and skips the missing one.
+        if (FightResolver* resolver = fightCloud.Get<FightResolver>())
+        {
+            resolver->EndFight();
+            return;
+        }
+        CustomerAIBehaviour* other = GetFirstFighter() == c ? GetSecondFighter() : GetFirstFighter();
+        ClearFight();
+        if (other)
+            other->EndFight();
+    }
+
+    bool CustomerSystem::IsFighter(const CustomerAIBehaviour* c) const
+    {
+        if (!c || !c->GetOwner())
+            return false;
+        return firstFighter == c->GetOwner() || secondFighter == c->GetOwner();
+    }
+
+    CustomerAIBehaviour* CustomerSystem::GetFirstFighter() const
+    {
+        return firstFighter.Get<CustomerAIBehaviour>();
+    }
+
+    CustomerAIBehaviour* CustomerSystem::GetSecondFighter() const
+    {
+        return secondFighter.Get<CustomerAIBehaviour>();
     }
 }

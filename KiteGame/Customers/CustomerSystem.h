@@ -53,6 +53,24 @@ namespace KiteFramework
         // A customer leaving lowers the count.
         void CustomerGone() { if (count > 0) --count; }
 
+        // ---- Fights (one at a time) -------------------------------------
+        // Both customers walk to a meeting point near them and fight there.
+        void StartFight(CustomerAIBehaviour* a, CustomerAIBehaviour* b);
+        // The second fighter arrived: the cloud the player clicks appears.
+        void SpawnFightCloud();
+        // The fight is over: no fight, no fighters.
+        void ClearFight();
+        // A fighter leaves the level before its cloud exists: the other one
+        // stops waiting and the fight is over.
+        void FighterGone(CustomerAIBehaviour* c);
+        // A fighter reached the fight location: false for the first, true
+        // for the second (which then spawns the cloud).
+        bool FighterArrives();
+        bool IsFighter(const CustomerAIBehaviour* c) const;
+        Vector2D GetFightLocation() const { return fightLocation; }
+        CustomerAIBehaviour* GetFirstFighter() const;
+        CustomerAIBehaviour* GetSecondFighter() const;
+
         // Sprite table of a customer look and pose; null when out of range.
         const SpritePair* GetSpritePair(int customerIndex, int pose) const;
         // Column count of a pose; 1 when out of range.
@@ -83,6 +101,12 @@ namespace KiteFramework
         bool fightOn = false;
 
     private:
+        Vector2D fightLocation;
+        ObjectHandle firstFighter;
+        ObjectHandle secondFighter;
+        bool fighterArrived = false;
+        ObjectHandle fightCloud;
+
         static CustomerSystem* instance;
         std::vector<ObjectHandle> customers;
     };

@@ -8,6 +8,7 @@
 #include "Economy/LevelStatsSystem.h"
 #include "Seats/SeatsBehaviour.h"
 #include "StartUp/GameComponentTypes.h"
+#include "Trouble/FireController.h"
 
 namespace KiteFramework
 {
@@ -80,6 +81,7 @@ namespace KiteFramework
 
     void SeatsSystem::ClearSeatsOnFire()
     {
+        const FireController* fire = FireController::Instance();
         for (SeatsBehaviour* seat : GetSeats())
             for (int place = 0; place < SeatsBehaviour::PlaceCount; ++place)
             {
@@ -90,7 +92,7 @@ namespace KiteFramework
                 seat->SetOccupant(place, nullptr);
                 // Without a fire controller the flight costs no likes and
                 // keeps the walking speed.
-                c->ReactToFire(-0.0f, 1.0f);
+                c->ReactToFire(fire ? -fire->likesToDecrement : -0.0f, fire ? fire->speedMultiplier : 1.0f);
             }
     }
 

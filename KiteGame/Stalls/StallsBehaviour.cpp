@@ -23,7 +23,10 @@
 #include "Stalls/SecondFloorIndicator.h"
 #include "Stalls/StallNodesLink.h"
 #include "Stalls/StallPlacementNode.h"
+#include "Stalls/StallsSynergySystem.h"
 #include "Stalls/StallsSystem.h"
+#include "Trouble/FireController.h"
+#include "Trouble/FireResolver.h"
 
 namespace KiteFramework
 {
@@ -254,6 +257,11 @@ namespace KiteFramework
     void StallsBehaviour::ServeCustomer()
     {
         // Without a fire controller no stall catches fire.
+        if (FireController* fire = FireController::Instance(); fire && fire->RollFire(level))
+        {
+            SetOnFire();
+            return;
+        }
         PruneQueue();
         if (!queue.empty())
             queue.pop_front();
@@ -354,6 +362,8 @@ namespace KiteFramework
         if (ToggleActiveButton* menu = GetOwner()->GetComponent<ToggleActiveButton>())
             menu->SetForceClose(true);
         fireObject = ObjectHandle(Instantiate("Fire", NodePosition(), 0.0f));
+        if (FireResolver* resolver = fireObject.Get<FireResolver>())
+            resolver->SetStall(this);
         busy_ = false;
         if (GameObject* image = afterImage.Get())
             image->Destroy();
@@ -368,6 +378,8 @@ namespace KiteFramework
         EjectQueue();
         SetStallSprite(Burning);
         operational = false;
+        if (FireController* fire = FireController::Instance())
+            fire->StallCaughtFire();
     }
 
     void StallsBehaviour::EjectQueue()
@@ -382,8 +394,9 @@ namespace KiteFramework
         queue.clear();
         // Without a fire controller the flight neither costs likes nor
         // speeds anyone up.
+        const FireController* fire = FireController::Instance();
         for (CustomerAIBehaviour* c : ejected)
-            c->ReactToFire(-0.0f, 1.0f);
+            c->ReactToFire(fire ? -fire->likesToDecrement : -0.0f, fire ? fire->speedMultiplier : 1.0f);
     }
 
     void StallsBehaviour::ApplyUpgrade(float cost, float factor)
@@ -422,7 +435,11 @@ namespace KiteFramework
         linkNode.Reset();
 
         if (StallsSystem* system = StallsSystem::Instance())
+        {
             system->RemoveStall(this);
+            if (StallsSynergySystem* synergies = StallsSynergySystem::Instance())
+                synergies->ApplySynergy(this, system->GetStalls());
+        }
 
         if (GameObject* node = GetNodeObject())
         {
@@ -440,6 +457,8 @@ namespace KiteFramework
                 menu->SetForceClose(false);
             SetStallSprite(Idle);
             operational = true;
+            if (FireController* controller = FireController::Instance())
+                controller->FireEnded();
             fire->Destroy();
         }
         fireObject.Reset();

@@ -92,6 +92,8 @@ namespace KiteFramework
         // The placement node object the stall stands on, or null.
         GameObject* GetNodeObject() const;
         GameObject* GetFireObject() const { return fireObject.Get(); }
+        // The fire went out (its resolver destroys it).
+        void ForgetFire() { fireObject.Reset(); }
 
         // Stored fields.
         StallEarnings stallEarningsBasic;

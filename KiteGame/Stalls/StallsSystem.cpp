@@ -15,6 +15,10 @@
 #include "StartUp/GameComponentTypes.h"
 #include "Stalls/AmountText.h"
 #include "Stalls/StallsBehaviour.h"
+#include "Stalls/StallsSynergySystem.h"
+#include "Core/Engine/FrameRateController.h"
+#include "Core/Math/Random.h"
+#include "Customers/CustomerAIBehaviour.h"
 
 namespace KiteFramework
 {
@@ -107,6 +111,40 @@ namespace KiteFramework
         ShowTotalUpkeep();
     }
 
+    void StallsSystem::Update()
+    {
+        if (!fightOngoing)
+            return;
+        // Real time: the kick-out goes on while the game is paused, like the
+        // fight's own time-out.
+        fightKickTimer += fc.getFixedDeltaTime();
+        if (fightKickTimer > timeToKickCustomerDuringFight)
+        {
+            fightKickTimer = 0.0f;
+            if (GetStallCount() > 0)
+                KickRandomQueuedCustomer();
+        }
+    }
+
+    void StallsSystem::KickRandomQueuedCustomer()
+    {
+        const std::size_t count = GetStallCount();
+        if (count == 0)
+            return;
+        StallsBehaviour* stall = GetStallAt(static_cast<std::size_t>(GENRANDNUM::Rand()) % count);
+        const std::size_t n = stall ? stall->GetQueueLength() : 0;
+        if (n <= 1)
+            return;
+        // Never the front customer, who is being served.
+        const std::size_t p = static_cast<std::size_t>(GENRANDNUM::Rand()) % (n - 1) + 1;
+        CustomerAIBehaviour* c = stall->GetQueuedCustomer(p);
+        if (!c)
+            return;
+        c->LoseHeart();
+        stall->RemoveFromQueue(c);
+        stall->RepositionQueue();
+    }
+
     bool StallsSystem::AddStall(StallsBehaviour* stall)
     {
         if (!stall || !stall->GetOwner())
@@ -135,6 +173,8 @@ namespace KiteFramework
         // A stall is counted once, however often it is registered.
         if (IsPlaced(stall))
             return;
+        if (StallsSynergySystem* synergies = StallsSynergySystem::Instance())
+            synergies->UpdateSynergies(stall, GetStalls());
         stalls.emplace_back(stall->GetOwner());
         totalUpkeep += stall->upkeep;
         ShowTotalUpkeep();

@@ -31,6 +31,8 @@ namespace KiteFramework
 
         void Initialise() override;
         void OnStart() override;
+        // While a fight is on, sends a waiting customer away now and then.
+        void Update() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
         void RenderImGui() override;
@@ -46,6 +48,8 @@ namespace KiteFramework
         void AddStoredStall(StallsBehaviour* stall);
         void RemoveStall(StallsBehaviour* stall);
         void UpdateMostPopular(int index);
+        // Sends one random non-front customer of a random stall's queue away.
+        void KickRandomQueuedCustomer();
         // The daily upkeep of every stall ever added.
         void PayMaintenance();
         // The texture pair of a type index (from 0), band and state; empty

@@ -21,6 +21,14 @@
 #include "Stalls/StallsBehaviour.h"
 #include "Stalls/StallsSystem.h"
 #include "StartUp/GameComponentTypes.h"
+#include "Building/Indicator.h"
+#include "Stalls/StallsSynergySystem.h"
+#include "Trouble/FightResolver.h"
+#include "Trouble/FireController.h"
+#include "Trouble/FireResolver.h"
+#include "Trouble/Trash.h"
+#include "Trouble/TrashBin.h"
+#include "Trouble/TrashController.h"
 
 namespace KiteFramework
 {
@@ -45,5 +53,15 @@ namespace KiteFramework
         RegisterComponent<StallTextDisplay>(CT_StallTextDisplay, "StallTextDisplay");
         RegisterComponent<SecondFloorIndicator>(CT_SecondFloorIndicator, "SecondFloorIndicator");
         RegisterComponent<SecondFloorController>(CT_SecondFloorController, "SecondFloorController");
+
+        // Trash, fire, fights and synergies.
+        RegisterComponent<Trash>(CT_Trash, "Trash");
+        RegisterComponent<TrashBin>(CT_TrashBin, "TrashBin");
+        RegisterComponent<Indicator>(CT_Indicator, "Indicator");
+        RegisterComponent<FightResolver>(CT_FightResolver, "FightResolver");
+        RegisterComponent<StallsSynergySystem>(CT_StallsSynergySystem, "StallsSynergySystem");
+        RegisterComponent<FireController>(CT_FireController, "FireController");
+        RegisterComponent<FireResolver>(CT_FireResolver, "FireResolver");
+        RegisterComponent<TrashController>(CT_TrashController, "TrashController");
     }
 }

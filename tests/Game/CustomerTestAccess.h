@@ -31,5 +31,6 @@ namespace KiteFramework
         static int Preference(const CustomerAIBehaviour& c) { return c.preference; }
         static int LookAroundsLeft(const CustomerAIBehaviour& c) { return c.lookAroundsLeft; }
         static double StateTimer(const CustomerAIBehaviour& c) { return c.stateTimer; }
+        static void JoinQueue(CustomerAIBehaviour& c, StallNodesLink* link) { c.JoinQueue(link); }
     };
 }

@@ -169,6 +169,15 @@ Level)
          E5:1 B4:0.5 E5:0.5 G5:0.5 F#5:0.5 E5:1
          C5:0.5 E5:0.5 A5:1 G5:0.5 E5:0.5 C5:1" 0.15 lowpass 3500
     loop "$out" 8.0 "$work/pad.wav" "$work/bass.wav" "$work/lead.wav" ;;
+Scuffle)
+    tone "$work/a.wav" 0.9 "brownnoise" tremolo 9 80 lowpass 900
+    tone "$work/b.wav" 0.9 "sine 90:60" tremolo 6 90
+    sox -m "$work/a.wav" "$work/b.wav" "$work/c.wav"
+    sox "$work/c.wav" "$out" fade q 0.02 0.9 0.3 gain -n -7 ;;
+Punch)
+    tone "$work/a.wav" 0.12 "sine 160:50" fade q 0.002 0.12 0.08
+    tone "$work/b.wav" 0.12 "whitenoise" fade q 0.001 0.12 0.1 lowpass 2000
+    sox -m "$work/a.wav" -v 0.5 "$work/b.wav" "$out" gain -n -4 ;;
 *)
     echo "make_sound.sh: unknown recipe \"$recipe\"" >&2
     exit 1 ;;

@@ -11,6 +11,9 @@ import math
 import os
 import shutil
 import struct
+import sys
+
+import trouble_content
 
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "KiteGame", "Assets")
 STALL_TYPES = 8
@@ -310,6 +313,7 @@ def archetypes():
                                      text("0", INK, 0.2, (34, -9)))
     out["MaintenanceText"] = components(transform(0, 0, DEPTH_HUD, 0.3, 0.3), sprite("FX/UpkeepTag.png"),
                                         text("0", INK, 0.2, (34, -9)))
+    out.update(trouble_content.archetypes(sys.modules[__name__]))
     return out
 
 
@@ -425,6 +429,7 @@ def level1():
     scene.add("StallsSystem", [stalls_system()])
     scene.add("SeatsSystem", [seats_system()])
     scene.add("SecondFloorController", [E("SecondFloorController", children=[VEC("nodesToLink", [])])])
+    trouble_content.add_systems(scene, sys.modules[__name__])
     scene.add("Background", [transform(0, 0, DEPTH_FLOOR, 16, 9), sprite("BackgroundArt/FoodCourtFloor.png",
                                                                       night="BackgroundArt/FoodCourtFloor_Night.png")])
     scene.add("LevelMusic", [transform(0, 0, 1), audio("Music/Level.ogg", True, True)])
@@ -503,8 +508,8 @@ def level1():
                     vertex(label, [(target, 1)]),
                     E("SeatNodesLink", children=[E("seatGOindex", "%d" % seat)])], seat)
 
-    # A bin by the right-hand door (its component comes with the trash).
-    scene.add("Bin", [transform(720, -30, DEPTH_PEOPLE, 0.6, 0.8), sprite("BackgroundArt/Bin_Closed.png")])
+    # Bins by the doors.
+    trouble_content.add_bins(scene, sys.modules[__name__])
     scene.write("Level1")
 
 

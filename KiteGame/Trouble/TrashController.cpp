@@ -1,0 +1,40 @@
+// TrashController: trash collider tags and the trash count.
+#include "Trouble/TrashController.h"
+
+#include "Core/Objects/FieldOps.h"
+#include "StartUp/GameComponentTypes.h"
+
+namespace KiteFramework
+{
+    TrashController* TrashController::instance = nullptr;
+
+    TrashController::TrashController() : Script(CT_TrashController)
+    {
+        instance = this;
+    }
+
+    // A copy takes the layers; its count starts at 0.
+    TrashController::TrashController(const TrashController& other) : Script(other)
+    {
+        instance = this;
+    }
+
+    TrashController::~TrashController()
+    {
+        if (instance == this)
+            instance = nullptr;
+    }
+
+    void TrashController::ListFields(FieldVisitor& v)
+    {
+        v.Add("originalLayer", originalLayer, {"Original Collision Layer", FieldWidget::Input});
+        v.Add("draggedLayer", draggedLayer, {"Dragged Collision Layer", FieldWidget::Input});
+    }
+
+    GameComponent* TrashController::Clone() const
+    {
+        TrashController* copy = new TrashController(*this);
+        CopyListedFields(*this, *copy);
+        return copy;
+    }
+}
