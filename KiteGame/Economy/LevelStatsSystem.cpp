@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "Building/UpgradeSystem.h"
 #include "Core/Input/Input.h"
 #include "Core/Objects/FieldOps.h"
 #include "Core/Objects/GameObject.h"
@@ -80,7 +81,8 @@ namespace KiteFramework
 
     void LevelStatsSystem::MoneyChanged()
     {
-        // The upgrade buttons join here once the level has an upgrade system.
+        if (UpgradeSystem* upgrades = UpgradeSystem::Instance())
+            upgrades->UpdateButtonStates();
         UpdateSpawnButtons();
     }
 

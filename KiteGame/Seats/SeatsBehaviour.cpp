@@ -1,6 +1,7 @@
 // SeatsBehaviour: the four places of a table and their link nodes.
 #include "Seats/SeatsBehaviour.h"
 
+#include "Building/SeatDragging.h"
 #include "Core/Archetypes/ArchetypeSystem.h"
 #include "Core/Engine/DataError.h"
 #include "Core/Factory/GameObjectFactory.h"
@@ -43,10 +44,24 @@ namespace KiteFramework
         GameComponent::XMLSerialise(element, document);
     }
 
+    void SeatsBehaviour::OnMouseDown() { SeatDragging::Press(*this); }
+    void SeatsBehaviour::OnMouseUp() { SeatDragging::Drop(*this); }
+    void SeatsBehaviour::Update() { SeatDragging::Update(*this); }
+    void SeatsBehaviour::BeginDragFromButton() { SeatDragging::BeginFromButton(*this); }
+    bool SeatsBehaviour::PlaceOnNode(GameObject* node) { return SeatDragging::PlaceOnNode(*this, node); }
+
+    GameObject* SeatsBehaviour::GetNodeObject() const
+    {
+        return GetOwner() ? GetOwner()->GetParent() : nullptr;
+    }
+
     void SeatsBehaviour::Initialise()
     {
         Script::Initialise();
         GameObject* owner = GetOwner();
+        // Where a dragged new seat goes back to.
+        if (Transform* t = owner ? owner->GetComponent<Transform>() : nullptr)
+            savedPosition = t->GetTransVec();
         for (int i = 0; i < PlaceCount; ++i)
         {
             const unsigned id = POArray.ids[i];

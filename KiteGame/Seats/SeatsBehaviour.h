@@ -49,13 +49,25 @@ namespace KiteFramework
         VertexNode* GetLinkVertex(int place) const;
         void SetLinkVertex(int place, VertexNode* vertex);
 
+        // ---- Dragging and placing (Building/SeatDragging) -----------------
+        void OnMouseDown() override;
+        void OnMouseUp() override;
+        void Update() override;
+        void BeginDragFromButton();
+        bool PlaceOnNode(GameObject* node);
+        // The placement node object the seat stands on, or null.
+        GameObject* GetNodeObject() const;
+
         // Drag state (moving seats by hand).
         bool pressed = false;
         bool dragging = false;
         float holdTimer = 0.0f;
         Vector2D savedPosition;
+        ObjectHandle afterImage;
 
     private:
+        friend class SeatDragging;
+
         static bool ValidPlace(int place) { return place >= 0 && place < PlaceCount; }
 
         // Refreshed from the occupants before every write.

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Building/StallDragging.h"
 #include "Core/Archetypes/ArchetypeSystem.h"
 #include "Core/Engine/DataError.h"
 #include "Core/Graphics/Sprite.h"
@@ -78,6 +79,13 @@ namespace KiteFramework
         ReadUpkeep();
         RestoreFromNode();
     }
+
+    void StallsBehaviour::OnMouseDown() { StallDragging::Press(*this); }
+    void StallsBehaviour::OnMouseUp() { StallDragging::Drop(*this); }
+    void StallsBehaviour::Update() { StallDragging::Update(*this); }
+    void StallsBehaviour::BeginDragFromButton() { StallDragging::BeginFromButton(*this); }
+    bool StallsBehaviour::PlaceOnNode(GameObject* node) { return StallDragging::PlaceOnNode(*this, node); }
+    void StallsBehaviour::ReturnOrDiscard() { StallDragging::ReturnOrDiscard(*this); }
 
     void StallsBehaviour::ComputeEarnings()
     {

@@ -42,6 +42,14 @@ namespace KiteFramework
         GameComponent* Clone() const override;
         void RenderImGui() override;
 
+        // ---- Dragging and placing (Building/StallDragging) ----------------
+        void OnMouseDown() override;
+        void OnMouseUp() override;
+        void Update() override;
+        void BeginDragFromButton();
+        bool PlaceOnNode(GameObject* node);
+        void ReturnOrDiscard();
+
         // ---- Queue --------------------------------------------------------
         // Sends the customer to the next free place and appends it.
         void JoinQueue(CustomerAIBehaviour* customer);
@@ -122,6 +130,8 @@ namespace KiteFramework
         Vector2D savedPosition;
 
     private:
+        friend class StallDragging;
+
         void ComputeEarnings();
         void ReadUpkeep();
         void RestoreFromNode();

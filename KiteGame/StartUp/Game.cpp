@@ -3,6 +3,13 @@
 // archetype files use.
 #include "StartUp/Game.h"
 
+#include "Building/DraggableAfterImage.h"
+#include "Building/InstantiateUpgradeButton.h"
+#include "Building/SellButton.h"
+#include "Building/SpawnButton.h"
+#include "Building/UpgradeBehaviour.h"
+#include "Building/UpgradeButton.h"
+#include "Building/UpgradeSystem.h"
 #include "Core/Factory/GameObjectFactory.h"
 #include "Customers/CustomerAIBehaviour.h"
 #include "Customers/CustomerSystem.h"
@@ -20,6 +27,14 @@
 #include "Stalls/StallTextDisplay.h"
 #include "Stalls/StallsBehaviour.h"
 #include "Stalls/StallsSystem.h"
+#include "HUD/ClickFrameBasedFeedback.h"
+#include "HUD/FadeOutFeedback.h"
+#include "HUD/PlayAfterTimer.h"
+#include "HUD/ProgressBar.h"
+#include "HUD/StatsDisplay.h"
+#include "HUD/StatsSetter.h"
+#include "HUD/TwoTabToggleBtn.h"
+#include "HUD/UIPanelFeedback.h"
 #include "StartUp/GameComponentTypes.h"
 #include "Building/Indicator.h"
 #include "Stalls/StallsSynergySystem.h"
@@ -29,6 +44,13 @@
 #include "Trouble/Trash.h"
 #include "Trouble/TrashBin.h"
 #include "Trouble/TrashController.h"
+#include "World/CloudMotor.h"
+#include "World/DayNightCycler.h"
+#include "World/FastForwardButton.h"
+#include "World/Firework.h"
+#include "World/Moon.h"
+#include "World/SpeedButton.h"
+#include "World/TimeAndWeatherSystem.h"
 
 namespace KiteFramework
 {
@@ -63,5 +85,28 @@ namespace KiteFramework
         RegisterComponent<FireController>(CT_FireController, "FireController");
         RegisterComponent<FireResolver>(CT_FireResolver, "FireResolver");
         RegisterComponent<TrashController>(CT_TrashController, "TrashController");
+        // Building, upgrades, the HUD, day and night, and speed.
+        RegisterComponent<UpgradeBehaviour>(CT_UpgradeBehaviour, "UpgradeBehaviour");
+        RegisterComponent<StatsSetter>(CT_StatsSetter, "StatsSetter");
+        RegisterComponent<SpawnButton>(CT_SpawnButton, "SpawnButton");
+        RegisterComponent<FadeOutFeedback>(CT_FadeOutFeedback, "FadeOutFeedback");
+        RegisterComponent<UIPanelFeedback>(CT_UIPanelFeedback, "UIPanelFeedback");
+        RegisterComponent<InstantiateUpgradeButton>(CT_InstantiateUpgradeButton, "InstantiateUpgradeButton");
+        RegisterComponent<UpgradeButton>(CT_UpgradeButton, "UpgradeButton");
+        RegisterComponent<StatsDisplay>(CT_StatsDisplay, "StatsDisplay");
+        RegisterComponent<SellButton>(CT_SellButton, "SellButton");
+        RegisterComponent<UpgradeSystem>(CT_UpgradeSystem, "UpgradeSystem");
+        RegisterComponent<CloudMotor>(CT_CloudMotor, "CloudMotor");
+        RegisterComponent<TimeAndWeatherSystem>(CT_TimeAndWeatherSystem, "TimeAndWeatherSystem");
+        RegisterComponent<DayNightCycler>(CT_DayNightCycler, "DayNightCycler");
+        RegisterComponent<TwoTabToggleBtn>(CT_TwoTabToggleBtn, "TwoTabToggleBtn");
+        RegisterComponent<FastForwardButton>(CT_FastForwardButton, "FastForwardButton");
+        RegisterComponent<ProgressBar>(CT_ProgressBar, "ProgressBar");
+        RegisterComponent<Moon>(CT_Moon, "Moon");
+        RegisterComponent<DraggableAfterImage>(CT_DraggableAfterImage, "DraggableAfterImage");
+        RegisterComponent<ClickFrameBasedFeedback>(CT_ClickFrameBasedFeedback, "ClickFrameBasedFeedback");
+        RegisterComponent<SpeedButton>(CT_SpeedButton, "SpeedButton");
+        RegisterComponent<Firework>(CT_Firework, "Firework");
+        RegisterComponent<PlayAfterTimer>(CT_PlayAfterTimer, "PlayAfterTimer");
     }
 }

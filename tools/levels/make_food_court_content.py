@@ -14,6 +14,7 @@ import struct
 import sys
 
 import trouble_content
+import building_content
 
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "KiteGame", "Assets")
 STALL_TYPES = 8
@@ -88,7 +89,9 @@ def PAIR(name, first, second):
 
 
 def components(*elements):
-    return "<Components>\n" + "".join(e.render(1) for e in elements) + "</Components>\n"
+    # The engine writes interface components after the others.
+    ordered = sorted(elements, key=lambda e: building_content.is_interface([e]))
+    return "<Components>\n" + "".join(e.render(1) for e in ordered) + "</Components>\n"
 
 
 # ------------------------------------------------------- engine components
@@ -181,10 +184,11 @@ def stalls_behaviour(t):
 
 
 def stall_components(t, x, y):
-    return [transform(x, y, DEPTH_PEOPLE, *STALL_SCALE),
-            sprite("Stalls/Stall%d_Band0_Idle.png" % t, 2, 3, True),
-            collider(ORIGINAL_LAYER, *STALL_SCALE),
-            stalls_behaviour(t)]
+    parts = [transform(x, y, DEPTH_PEOPLE, *STALL_SCALE),
+             sprite("Stalls/Stall%d_Band0_Idle.png" % t, 2, 3, True),
+             collider(ORIGINAL_LAYER, *STALL_SCALE),
+             stalls_behaviour(t)]
+    return building_content.stall_parts(HELPERS, t, parts)
 
 
 def seat_components(x, y, occupants=(0, 0, 0, 0)):
@@ -314,7 +318,8 @@ def archetypes():
     out["MaintenanceText"] = components(transform(0, 0, DEPTH_HUD, 0.3, 0.3), sprite("FX/UpkeepTag.png"),
                                         text("0", INK, 0.2, (34, -9)))
     out.update(trouble_content.archetypes(sys.modules[__name__]))
-    return out
+    out.update(building_content.archetypes(HELPERS))
+    return building_content.patch_archetypes(HELPERS, out)
 
 
 # ---------------------------------------------------------------- the level
@@ -331,9 +336,11 @@ class Scene:
         shutil.rmtree(folder, ignore_errors=True)
         os.makedirs(folder)
         index = "<Scene>\n"
-        for i, (obj, parent, parts) in enumerate(self.objects, 1):
-            index += '    <GameObject name="%s" objectId="%d" parentId="%d" active="true" layerTag="0"/>\n' % (
-                obj, i, parent)
+        # The engine lists objects with interface components after the others.
+        order = sorted(enumerate(self.objects, 1), key=lambda e: (building_content.is_interface(e[1][2]), e[0]))
+        for i, (obj, parent, parts) in order:
+            index += '    <GameObject name="%s" objectId="%d" parentId="%d" active="%s" layerTag="0"/>\n' % (
+                obj, i, parent, "false" if building_content.closed_at_start(obj) else "true")
             with open(os.path.join(folder, "%d.xml" % i), "w") as f:
                 f.write(components(*parts))
         index += "</Scene>\n"
@@ -430,8 +437,10 @@ def level1():
     scene.add("SeatsSystem", [seats_system()])
     scene.add("SecondFloorController", [E("SecondFloorController", children=[VEC("nodesToLink", [])])])
     trouble_content.add_systems(scene, sys.modules[__name__])
+    building_content.add_systems(scene, HELPERS)
     scene.add("Background", [transform(0, 0, DEPTH_FLOOR, 16, 9), sprite("BackgroundArt/FoodCourtFloor.png",
                                                                       night="BackgroundArt/FoodCourtFloor_Night.png")])
+    building_content.add_sky(scene, HELPERS)
     scene.add("LevelMusic", [transform(0, 0, 1), audio("Music/Level.ogg", True, True)])
     # HUD: the panel and its three figures.
     scene.add("HUDPanel", [transform(-510, 406, DEPTH_HUD + 1, 5.6, 0.72), sprite("HUD/StatsPanel.png")])
@@ -510,6 +519,7 @@ def level1():
 
     # Bins by the doors.
     trouble_content.add_bins(scene, sys.modules[__name__])
+    building_content.add_hud(scene, HELPERS)
     scene.write("Level1")
 
 
@@ -532,6 +542,8 @@ def main():
     tables()
     level1()
 
+
+HELPERS = sys.modules[__name__]
 
 if __name__ == "__main__":
     main()

@@ -1,0 +1,43 @@
+// DragSupport: what dragging a stall and dragging a seat share: the pointer,
+// the object under a dragged object, depths and collider tags, the
+// after-image left where the object stood, and paying for a placement.
+#pragma once
+
+#include <string>
+
+#include "Core/Math/Vector2D.h"
+
+namespace KiteFramework
+{
+    class GameObject;
+    class Transform;
+
+    namespace DragSupport
+    {
+        // Whether the left mouse button is still down (held when no
+        // platform is installed, as in headless runs).
+        bool LeftButtonHeld();
+        // The pointer in world space; `fallback` when nothing draws.
+        Vector2D PointerInWorld(Vector2D fallback);
+        // The object under the dragged object's centre, the dragged object
+        // and its children left out. An object `prefer` accepts wins over
+        // others at the same point.
+        GameObject* FirstUnder(GameObject* dragged, bool (*prefer)(GameObject*));
+
+        Vector2D PositionOf(GameObject* object);
+        void MoveTo(GameObject* object, Vector2D position);
+        void SetDepth(GameObject* object, float depth);
+        void SetColliderTag(GameObject* object, int tag);
+        void ShowNodeMarker(GameObject* node, bool shown);
+
+        // An "AfterImage" at the object's place showing the texture; null
+        // when the level has no such archetype.
+        GameObject* MakeAfterImage(GameObject* object, const std::string& texture, int columns, int rows, float depth,
+                                   bool animated);
+
+        // Money -= amount with the buttons following, shown as "-amount" on a
+        // "LoseCash" at the position.
+        void Charge(float amount, Vector2D shownAt);
+        float Money();
+    }
+}

@@ -1,0 +1,20 @@
+// DraggableAfterImage: the ghost left where a picked-up stall or seat stood,
+// made to look like it.
+#pragma once
+
+#include <string>
+
+#include "Core/Objects/Script.h"
+
+namespace KiteFramework
+{
+    class DraggableAfterImage : public Script
+    {
+    public:
+        DraggableAfterImage();
+
+        GameComponent* Clone() const override;
+
+        void SetImage(const std::string& texture, int columns, int rows, float depth, bool animated);
+    };
+}

@@ -1,0 +1,18 @@
+// InstantiateUpgradeButton: builds a stall menu's buttons and level text
+// under a scene object at start, hidden.
+#pragma once
+
+#include "Core/Objects/Script.h"
+
+namespace KiteFramework
+{
+    class InstantiateUpgradeButton : public Script
+    {
+    public:
+        InstantiateUpgradeButton();
+
+        void Initialise() override {}
+        void OnStart() override;
+        GameComponent* Clone() const override;
+    };
+}

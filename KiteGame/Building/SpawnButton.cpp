@@ -1,0 +1,129 @@
+// SpawnButton: price, availability and the pick-up of a new stall or seat.
+#include "Building/SpawnButton.h"
+
+#include <limits>
+
+#include "Core/Archetypes/ArchetypeSystem.h"
+#include "Core/Engine/DataError.h"
+#include "Core/Engine/Message.h"
+#include "Core/Objects/FieldOps.h"
+#include "Core/Objects/GameObject.h"
+#include "Core/UI/ActivatePopupButton.h"
+#include "Economy/LevelStatsSystem.h"
+#include "Seats/SeatsBehaviour.h"
+#include "Seats/SeatsSystem.h"
+#include "StartUp/GameComponentTypes.h"
+#include "Stalls/DataTable.h"
+#include "Stalls/StallsBehaviour.h"
+
+namespace KiteFramework
+{
+    SpawnButton::SpawnButton() : Script(CT_SpawnButton)
+    {
+        if (LevelStatsSystem* stats = LevelStatsSystem::Instance())
+            stats->AddSpawnButton(this);
+    }
+
+    SpawnButton::SpawnButton(const SpawnButton& other)
+        : Script(other), PricedButton(other), toBeSpawned_(other.toBeSpawned_), spawnLocation_(other.spawnLocation_),
+          cost(other.cost), usable(other.usable)
+    {
+        if (LevelStatsSystem* stats = LevelStatsSystem::Instance())
+            stats->AddSpawnButton(this);
+    }
+
+    SpawnButton::~SpawnButton()
+    {
+        if (LevelStatsSystem* stats = LevelStatsSystem::Instance())
+            stats->RemoveSpawnButton(this);
+    }
+
+    void SpawnButton::ListFields(FieldVisitor& v)
+    {
+        v.Add("toBeSpawned_", toBeSpawned_, {"Archetype to spawn"});
+        v.Add("spawnLocation_", spawnLocation_, {"Spawn Location"});
+    }
+
+    GameComponent* SpawnButton::Clone() const
+    {
+        return new SpawnButton(*this);
+    }
+
+    GameObject* SpawnButton::GetButtonObject() const
+    {
+        return GetOwner();
+    }
+
+    void SpawnButton::Initialise()
+    {
+        Script::Initialise();
+        usable = true;
+        ReadCost();
+        if (usable && ARCHETYPESYS && !ARCHETYPESYS->FindArchetype(toBeSpawned_))
+            Disable("no archetype \"" + toBeSpawned_ + "\"");
+    }
+
+    void SpawnButton::ReadCost()
+    {
+        if (GetGameObjectName() == SeatButtonName)
+        {
+            SeatsSystem* seats = SeatsSystem::Instance();
+            cost = seats && seats->seatsCost > 0.0f ? seats->seatsCost : DefaultSeatCost;
+            return;
+        }
+        const int row = DataTable::RowNumberAfter(toBeSpawned_, "Stall");
+        if (row <= 0)
+        {
+            Disable("no stall number after \"Stall\" in \"" + toBeSpawned_ + "\"");
+            return;
+        }
+        const DataTable table(DataTable::StallTablePath());
+        if (!table.IsOpen())
+        {
+            // The table has reported itself; the button just stays off.
+            usable = false;
+            cost = std::numeric_limits<float>::infinity();
+            return;
+        }
+        float price = 0.0f;
+        if (!table.HasRow(row) || !DataTable::LeadingNumber(table.Text(row, DataTable::PriceField), price))
+        {
+            Disable("no price for stall " + std::to_string(row) + " in " + table.GetPath());
+            return;
+        }
+        cost = static_cast<float>(static_cast<long long>(price));
+    }
+
+    void SpawnButton::Disable(const std::string& why)
+    {
+        usable = false;
+        // Never affordable: the statistics' refresh keeps it off.
+        cost = std::numeric_limits<float>::infinity();
+        ReportDataError("build button \"" + GetGameObjectName() + "\"", why + "; button disabled");
+        if (ActivatePopupButton* popup = GetOwner() ? GetOwner()->GetComponent<ActivatePopupButton>() : nullptr)
+            popup->SetButtonActive(false);
+    }
+
+    void SpawnButton::OnStart()
+    {
+        if (LevelStatsSystem* stats = LevelStatsSystem::Instance())
+            stats->UpdateSpawnButtons();
+    }
+
+    void SpawnButton::OnMouseDown()
+    {
+        GameObject* owner = GetOwner();
+        ActivatePopupButton* popup = owner ? owner->GetComponent<ActivatePopupButton>() : nullptr;
+        if (!popup || !popup->GetButtonActive() || !usable)
+            return;
+        GameObject* made = Instantiate(toBeSpawned_, spawnLocation_, 0.0f);
+        if (!made)
+            return;
+        Message down(MsgID::MouseDown);
+        made->SendMessage(&down);
+        if (StallsBehaviour* stall = made->GetComponent<StallsBehaviour>())
+            stall->BeginDragFromButton();
+        else if (SeatsBehaviour* seat = made->GetComponent<SeatsBehaviour>())
+            seat->BeginDragFromButton();
+    }
+}

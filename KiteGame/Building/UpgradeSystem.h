@@ -1,0 +1,52 @@
+// UpgradeSystem: builds each bought stall's menu, numbers its upgrade
+// button, and keeps every upgrade button enabled exactly when its upgrade is
+// possible and affordable.
+#pragma once
+
+#include <map>
+#include <vector>
+
+#include "Core/Objects/ObjectHandle.h"
+#include "Core/Objects/Script.h"
+
+namespace KiteFramework
+{
+    class UpgradeBehaviour;
+    class UpgradeButton;
+
+    class UpgradeSystem : public Script
+    {
+    public:
+        UpgradeSystem();
+        UpgradeSystem(const UpgradeSystem& other);
+        ~UpgradeSystem() override;
+
+        GameComponent* Clone() const override;
+
+        static UpgradeSystem* Instance() { return instance; }
+
+        // The stall's menu (once per stall), as children of the stall.
+        void OpenUpgradeMenu(UpgradeBehaviour* upgrade);
+        void Upgrade(UpgradeButton* button);
+        void UpdateButtonStates();
+        void UpdateAllTexts();
+        void CloseAllMenus();
+
+        // The behaviour filed under a button number, or null (also for a
+        // number not filed, or a stall that is gone).
+        UpgradeBehaviour* Find(unsigned buttonId) const;
+        bool HasMenu(const UpgradeBehaviour* upgrade) const;
+        // A button leaves with its menu.
+        void Forget(UpgradeButton* button);
+        std::size_t GetMenuCount() const { return upgradeMap.size(); }
+
+        unsigned nextButtonId = 0;
+
+    private:
+        static UpgradeSystem* instance;
+
+        std::vector<UpgradeButton*> upgradeButtons;
+        // Button number to the stall object holding the behaviour.
+        std::map<unsigned, ObjectHandle> upgradeMap;
+    };
+}

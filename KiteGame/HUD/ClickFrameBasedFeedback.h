@@ -1,0 +1,26 @@
+// ClickFrameBasedFeedback: ends an animated one-shot effect when its sprite
+// reaches a chosen column.
+#pragma once
+
+#include "Core/Objects/Script.h"
+
+namespace KiteFramework
+{
+    class Sprite;
+
+    class ClickFrameBasedFeedback : public Script
+    {
+    public:
+        ClickFrameBasedFeedback();
+
+        void Initialise() override;
+        void Update() override;
+        void ListFields(FieldVisitor& v) override;
+        GameComponent* Clone() const override;
+
+        int targetColumn = 0;
+
+    private:
+        Sprite* sprite = nullptr;
+    };
+}

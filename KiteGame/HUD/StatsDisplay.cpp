@@ -1,0 +1,75 @@
+// StatsDisplay: one statistic as text.
+#include "HUD/StatsDisplay.h"
+
+#include <cstdint>
+#include <sstream>
+
+#include "Core/Factory/GameObjectFactory.h"
+#include "Core/Graphics/Text.h"
+#include "Core/Objects/FieldOps.h"
+#include "Core/Objects/GameObject.h"
+#include "Economy/LevelStatsSystem.h"
+#include "StartUp/GameComponentTypes.h"
+
+namespace KiteFramework
+{
+    StatsDisplay::StatsDisplay() : Script(CT_StatsDisplay) {}
+
+    void StatsDisplay::ListFields(FieldVisitor& v)
+    {
+        v.Add("statsType", statsType, {"Choose stat to display", FieldWidget::Input});
+    }
+
+    GameComponent* StatsDisplay::Clone() const
+    {
+        return CloneListed(*this);
+    }
+
+    void StatsDisplay::Initialise()
+    {
+        Script::Initialise();
+        if (GameObject* owner = GetOwner())
+            owner->setActive(false);
+        panel = ObjectHandle(FACTORY ? FACTORY->FindObjByName("StatsPanel") : nullptr);
+    }
+
+    std::string StatsDisplay::Format(int type, const std::string& unchanged)
+    {
+        LevelStatsSystem* stats = LevelStatsSystem::Instance();
+        if (!stats)
+            return unchanged;
+        switch (type)
+        {
+        case CustomersServed:
+            return std::to_string(stats->CustomerServed);
+        case GrossRevenue:
+            return std::to_string(static_cast<std::int64_t>(stats->GrossRevenue));
+        case AverageWaitingTime:
+        {
+            std::ostringstream out;
+            out.precision(2);
+            out << stats->AverageWaitingTime;
+            return out.str();
+        }
+        default:
+            return unchanged;
+        }
+    }
+
+    void StatsDisplay::Update()
+    {
+        GameObject* owner = GetOwner();
+        GameObject* panelObject = panel.Get();
+        if (!panelObject)
+        {
+            if (owner)
+                owner->setActive(false);
+            return;
+        }
+        if (!panelObject->isActive())
+            return;
+        shown = Format(statsType, shown);
+        if (Text* text = owner ? owner->GetComponent<Text>() : nullptr)
+            text->SetText(shown);
+    }
+}

@@ -1,0 +1,14 @@
+// StatsSetter: an empty marker on the statistics panel's objects.
+#pragma once
+
+#include "Core/Objects/Script.h"
+
+namespace KiteFramework
+{
+    class StatsSetter : public Script
+    {
+    public:
+        StatsSetter();
+        GameComponent* Clone() const override;
+    };
+}

@@ -1,0 +1,27 @@
+// DayNightCycler: puts its object's sprite on the day-night fade list and
+// takes it off again before the object goes.
+#pragma once
+
+#include "Core/Objects/Script.h"
+
+namespace KiteFramework
+{
+    class Sprite;
+
+    class DayNightCycler : public Script
+    {
+    public:
+        DayNightCycler();
+        ~DayNightCycler() override;
+
+        void Initialise() override;
+        void OnStart() override;
+        GameComponent* Clone() const override;
+
+        // Takes the sprite off the list (once initialised).
+        void RemoveFromCycle();
+
+    private:
+        Sprite* sprite = nullptr;
+    };
+}

@@ -1,0 +1,110 @@
+// FastForwardButton: the 1-2-4 cycle and its image.
+#include "World/FastForwardButton.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "Core/Engine/Engine.h"
+#include "Core/Factory/GameObjectFactory.h"
+#include "Core/Graphics/Sprite.h"
+#include "Core/Objects/GameObject.h"
+#include "Core/XMLSerialisation/XMLSerialisation.h"
+#include "StartUp/GameComponentTypes.h"
+
+namespace KiteFramework
+{
+    namespace
+    {
+        std::vector<FastForwardButton*>& Buttons()
+        {
+            static std::vector<FastForwardButton*> buttons;
+            return buttons;
+        }
+    }
+
+    FastForwardButton::FastForwardButton()
+    {
+        SetComponentTypeId(CT_FastForwardButton);
+        Buttons().push_back(this);
+    }
+
+    FastForwardButton::FastForwardButton(const FastForwardButton& other)
+        : ToggleActiveButton(other), mult1_(other.mult1_), mult2_(other.mult2_), mult3_(other.mult3_)
+    {
+        Buttons().push_back(this);
+    }
+
+    FastForwardButton::~FastForwardButton()
+    {
+        std::vector<FastForwardButton*>& all = Buttons();
+        all.erase(std::remove(all.begin(), all.end(), this), all.end());
+    }
+
+    GameComponent* FastForwardButton::Clone() const
+    {
+        return new FastForwardButton(*this);
+    }
+
+    void FastForwardButton::Initialise()
+    {
+        ToggleActiveButton::Initialise();
+        multiplier = ObjectHandle(FACTORY ? FACTORY->FindObjByName("SpeedMult") : nullptr);
+        FollowTimeFactor();
+    }
+
+    void FastForwardButton::XMLSerialise(XMLElement* element, XMLDocument* document) const
+    {
+        BaseButton::XMLSerialise(element, document);
+        WriteElement(document, element, mult1_, "mult1_");
+        WriteElement(document, element, mult2_, "mult2_");
+        WriteElement(document, element, mult3_, "mult3_");
+    }
+
+    void FastForwardButton::XMLUnSerialise(XMLElement* cursor)
+    {
+        BaseButton::XMLUnSerialiseBase(cursor);
+        QueryNextElement(cursor, mult1_);
+        QueryNextElement(cursor, mult2_);
+        QueryNextElement(cursor, mult3_);
+    }
+
+    void FastForwardButton::OnMouseDown()
+    {
+        // A plain button press: the toggling of the base never runs.
+        BaseButton::OnMouseDown();
+        if (!ENGINE)
+            return;
+        const float f = ENGINE->GetTimeFactor();
+        if (f < 4.0f)
+        {
+            // At factor 0 (paused) the factor stays 0.
+            ENGINE->SetTimeFactor(f * 2.0f);
+            FollowTimeFactor();
+            return;
+        }
+        ENGINE->SetTimeFactor(1.0f);
+        FollowTimeFactor();
+    }
+
+    void FastForwardButton::Show(const std::string& path)
+    {
+        shownTexture = path;
+        if (GameObject* image = multiplier.Get())
+            if (Sprite* s = image->GetComponent<Sprite>())
+                s->InGameSet(path);
+    }
+
+    void FastForwardButton::FollowTimeFactor()
+    {
+        const float f = ENGINE ? ENGINE->GetTimeFactor() : 1.0f;
+        const std::string* wanted = f == 1.0f ? &mult1_ : f == 2.0f ? &mult2_ : f == 4.0f ? &mult3_ : nullptr;
+        if (wanted && *wanted != shownTexture)
+            Show(*wanted);
+    }
+
+    void FastForwardButton::FollowTimeFactorAll()
+    {
+        for (FastForwardButton* b : Buttons())
+            b->FollowTimeFactor();
+    }
+}

@@ -1,0 +1,44 @@
+// FastForwardButton: steps the game speed through 1, 2 and 4 times and shows
+// the multiplier on the "SpeedMult" image.
+#pragma once
+
+#include <string>
+
+#include "Core/Objects/ObjectHandle.h"
+#include "Core/UI/ToggleActiveButton.h"
+
+namespace KiteFramework
+{
+    class FastForwardButton : public ToggleActiveButton
+    {
+    public:
+        FastForwardButton();
+        FastForwardButton(const FastForwardButton& other);
+        ~FastForwardButton() override;
+
+        void Initialise() override;
+        void XMLUnSerialise(XMLElement* firstField) override;
+        void XMLSerialise(XMLElement* element, XMLDocument* document) const override;
+        GameComponent* Clone() const override;
+        void OnMouseDown() override;
+
+        // The image follows the time factor (a speed button, a pause, a
+        // scene load may have changed it).
+        void FollowTimeFactor();
+        // Buttons are not updated each frame: whoever changes the factor
+        // calls this.
+        static void FollowTimeFactorAll();
+
+        const std::string& GetShownTexture() const { return shownTexture; }
+
+        std::string mult1_;
+        std::string mult2_;
+        std::string mult3_;
+
+    private:
+        void Show(const std::string& path);
+
+        ObjectHandle multiplier;
+        std::string shownTexture;
+    };
+}

@@ -1,0 +1,46 @@
+// Moon: the night's ellipse.
+#include "World/Moon.h"
+
+#include <cmath>
+
+#include "Core/Objects/FieldOps.h"
+#include "Core/Objects/Transform.h"
+#include "StartUp/GameComponentTypes.h"
+#include "World/GameClock.h"
+#include "World/TimeAndWeatherSystem.h"
+
+namespace KiteFramework
+{
+    Moon::Moon() : Script(CT_Moon) {}
+
+    void Moon::ListFields(FieldVisitor& v)
+    {
+        v.Add("majorRadius", majorRadius, {"Major Radius", FieldWidget::Input});
+        v.Add("minorRadius", minorRadius, {"Minor Radius", FieldWidget::Input});
+    }
+
+    GameComponent* Moon::Clone() const
+    {
+        return CloneListed(*this);
+    }
+
+    void Moon::Initialise()
+    {
+        Script::Initialise();
+        TimeAndWeatherSystem* system = TimeAndWeatherSystem::Instance();
+        // One turn per night; without a day length the moon stands still.
+        angularSpeed = (system && system->timeInDay > 0.0f) ? Pi() * 2.0f / system->timeInDay : 0.0f;
+    }
+
+    void Moon::Update()
+    {
+        TimeAndWeatherSystem* system = TimeAndWeatherSystem::Instance();
+        if (!system || system->phase != TimeAndWeatherSystem::Night || !transform)
+            return;
+        if (system->phaseChanged)
+            angle = Pi() * 1.5f;
+        angle += GameClock::ScaledStep() * angularSpeed;
+        transform->SetTrans(std::cos(angle) * static_cast<float>(majorRadius),
+                            std::sin(angle) * static_cast<float>(minorRadius));
+    }
+}

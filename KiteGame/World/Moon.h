@@ -1,0 +1,24 @@
+// Moon: crosses the sky on an ellipse once every night, starting and ending
+// at its lowest point.
+#pragma once
+
+#include "Core/Objects/Script.h"
+
+namespace KiteFramework
+{
+    class Moon : public Script
+    {
+    public:
+        Moon();
+
+        void Initialise() override;
+        void Update() override;
+        void ListFields(FieldVisitor& v) override;
+        GameComponent* Clone() const override;
+
+        int majorRadius = 0;
+        int minorRadius = 0;
+        float angularSpeed = 0.0f;
+        float angle = 0.0f;
+    };
+}

@@ -1,0 +1,216 @@
+// Buying, moving and dropping stalls and tables by hand.
+#include "Building/SeatDragging.h"
+#include "Building/StallDragging.h"
+#include "Game/BuildingWorld.h"
+
+namespace KiteTest
+{
+    using BuildByHand = BuildingWorld;
+
+    TEST_F(BuildByHand, ANewStallDroppedOnAFreeNodeIsBoughtAtFullPriceAndGetsItsMenu)
+    {
+        Level(1000.0f);
+        StallPlacementNode* node = PickableStallNode("StallNode1", 300.0f, 200.0f);
+        StallsBehaviour* s = Buy(node);
+        Step();
+        ASSERT_EQ(FACTORY->FindObjectWithId(s->GetOwner()->GetId()), s->GetOwner());
+        EXPECT_EQ(s->GetNodeObject(), node->GetOwner());
+        EXPECT_EQ(At(s), Vector2D(300.0f, 200.0f));
+        EXPECT_FLOAT_EQ(stats->Money, 900.0f);
+        EXPECT_EQ(NewestText("LoseCash"), "-100");
+        EXPECT_EQ(stalls->GetStallCount(), 1u);
+        EXPECT_EQ(TagOf(s), 2) << "back to the resting tag";
+        EXPECT_FALSE(s->dragging);
+        // The menu: one numbered upgrade button, the texts filled.
+        EXPECT_EQ(upgrades->GetMenuCount(), 1u);
+        EXPECT_EQ(NewestText("SellCostText"), "50");
+        EXPECT_EQ(NewestText("UpgradeCostText"), "100");
+        EXPECT_NE(s->GetLinkNode(), nullptr);
+    }
+
+    TEST_F(BuildByHand, ANewStallDroppedElsewhereIsThrownAwayAndCostsNothing)
+    {
+        Level(1000.0f);
+        PickableStallNode("StallNode1", 300.0f, 200.0f);
+        StallsBehaviour* onGround = Carried("Stall1", 0.0f, 0.0f);
+        MoveTo(onGround, -300.0f, -200.0f);
+        const unsigned groundId = onGround->GetOwner()->GetId();
+        onGround->OnMouseUp();
+        Step();
+        EXPECT_NE(FACTORY->FindObjectWithId(groundId) ? FACTORY->FindObjectWithId(groundId)->getName() : "", "Stall1");
+        EXPECT_FLOAT_EQ(stats->Money, 1000.0f);
+        EXPECT_EQ(stalls->GetStallCount(), 0u);
+        EXPECT_EQ(Count("Stall1"), 0);
+    }
+
+    TEST_F(BuildByHand, ANewStallTooDearForTheMoneyIsRefusedByTheStallSystemNotLeftAtTheOrigin)
+    {
+        Level(60.0f);  // above half the price, below the price
+        PickableStallNode("StallNode1", 300.0f, 200.0f);
+        StallPlacementNode* node = static_cast<StallPlacementNode*>(Find("StallNode1")->GetComponent<StallPlacementNode>());
+        Buy(node);
+        Step();
+        EXPECT_EQ(Count("Stall1"), 0) << "the refused stall is gone";
+        EXPECT_EQ(Count("NoMoney"), 1);
+        EXPECT_FLOAT_EQ(stats->Money, 60.0f);
+        EXPECT_TRUE(node->GetOwner()->GetChildren().empty());
+    }
+
+    TEST_F(BuildByHand, MovingAPlacedStallCostsHalfItsPriceAndItsQueueLosesHeart)
+    {
+        Level(1000.0f);
+        StallPlacementNode* a = PickableStallNode("StallNode1", 300.0f, 200.0f);
+        StallPlacementNode* b = PickableStallNode("StallNode2", -300.0f, 200.0f);
+        StallsBehaviour* s = Buy(a);
+        Step();
+        CustomerAIBehaviour* waiting = NewCustomer();
+        s->JoinQueue(waiting);
+        const int heartsBefore = Count("LoseHeart");
+        UseFakePointer();
+        Hold(s, 0.35f);
+        ASSERT_TRUE(s->dragging);
+        EXPECT_EQ(TagOf(s), 3);
+        EXPECT_EQ(Count("AfterImage"), 1) << "a ghost stays where the stall stood";
+        MoveTo(s, -300.0f, 200.0f);
+        s->OnMouseUp();
+        Step();
+        EXPECT_EQ(s->GetNodeObject(), b->GetOwner());
+        EXPECT_TRUE(a->GetOwner()->GetChildren().empty());
+        EXPECT_FLOAT_EQ(stats->Money, 850.0f);
+        EXPECT_EQ(NewestText("LoseCash"), "-50");
+        EXPECT_EQ(s->GetQueueLength(), 0u);
+        EXPECT_EQ(Count("LoseHeart"), heartsBefore + 1) << "the waiting customer loses heart";
+        EXPECT_EQ(Count("AfterImage"), 0);
+        EXPECT_EQ(stalls->GetStallCount(), 1u) << "a move is not a second purchase";
+    }
+
+    TEST_F(BuildByHand, AStallDroppedBackOnItsOwnNodeOrOnGroundReturnsForFree)
+    {
+        Level(1000.0f);
+        StallPlacementNode* a = PickableStallNode("StallNode1", 300.0f, 200.0f);
+        StallsBehaviour* s = Buy(a);
+        Step();
+        UseFakePointer();
+        for (Vector2D drop : {Vector2D(310.0f, 190.0f), Vector2D(-500.0f, -300.0f)})
+        {
+            Hold(s, 0.4f);
+            ASSERT_TRUE(s->dragging);
+            MoveTo(s, drop.x, drop.y);
+            s->OnMouseUp();
+            Step();
+            EXPECT_EQ(At(s), Vector2D(300.0f, 200.0f));
+            EXPECT_EQ(s->GetNodeObject(), a->GetOwner());
+            EXPECT_FLOAT_EQ(stats->Money, 900.0f);
+        }
+    }
+
+    TEST_F(BuildByHand, AMoveTheMoneyDoesNotCoverReturnsTheStallWithNoMoney)
+    {
+        Level(1000.0f);
+        StallPlacementNode* a = PickableStallNode("StallNode1", 300.0f, 200.0f);
+        PickableStallNode("StallNode2", -300.0f, 200.0f);
+        StallsBehaviour* s = Buy(a);
+        Step();
+        stats->Money = 40.0f;
+        UseFakePointer();
+        Hold(s, 0.4f);
+        MoveTo(s, -300.0f, 200.0f);
+        s->OnMouseUp();
+        Step();
+        EXPECT_EQ(s->GetNodeObject(), a->GetOwner());
+        EXPECT_EQ(At(s), Vector2D(300.0f, 200.0f));
+        EXPECT_EQ(Count("NoMoney"), 1);
+        EXPECT_FLOAT_EQ(stats->Money, 40.0f);
+    }
+
+    TEST_F(BuildByHand, HoldingStartsADragOnlyAfterTheHoldTimeAndOnlyWhileTheButtonIsDown)
+    {
+        Level(1000.0f);
+        StallsBehaviour* s = Buy(PickableStallNode("StallNode1", 300.0f, 200.0f));
+        Step();
+        UseFakePointer();
+        // A short click: no drag.
+        Hold(s, 0.2f);
+        s->OnMouseUp();
+        Step(30);
+        EXPECT_FALSE(s->dragging);
+        // Released away from the stall: the stall never hears the release,
+        // and must not pick itself up later.
+        Hold(s, 0.1f);
+        fake.SetKeyDown(VK::LButton, false);
+        Step(60);
+        EXPECT_FALSE(s->dragging);
+        EXPECT_FALSE(s->pressed);
+        // At twice the speed the hold is over in half the frames.
+        engine->SetTimeFactor(2.0f);
+        Hold(s, 0.16f);
+        EXPECT_TRUE(s->dragging);
+        s->OnMouseUp();
+        engine->SetTimeFactor(1.0f);
+        // Not movable: a hold never picks it up.
+        stalls->stallsMovable = false;
+        Hold(s, 1.0f);
+        EXPECT_FALSE(s->dragging);
+        EXPECT_FALSE(s->pressed);
+    }
+
+    TEST_F(BuildByHand, MovingAStallOffAnUpperFloorNodeUnlinksTheFloor)
+    {
+        Level(1000.0f);
+        auto* upper = Add<SecondFloorController>(Make("Upper"), CT_SecondFloorController);
+        StallPlacementNode* high = PickableStallNode("StallNode1", 300.0f, 200.0f);
+        high->GetOwner()->AddComponent(CT_SecondFloorIndicator);
+        PickableStallNode("StallNode2", -300.0f, 200.0f);
+        StallsBehaviour* s = Buy(high);
+        Step();
+        EXPECT_EQ(upper->GetLinkUsers(), 1);
+        UseFakePointer();
+        Hold(s, 0.4f);
+        MoveTo(s, -300.0f, 200.0f);
+        s->OnMouseUp();
+        Step();
+        EXPECT_EQ(upper->GetLinkUsers(), 0);
+    }
+
+    TEST_F(BuildByHand, TablesNeedAStallUseTheSeatTagsAndCostTheSeatPrice)
+    {
+        Level(1000.0f);
+        SeatPlacementNode* node = PickableSeatNode("SeatNode1", 0.0f, -200.0f);
+        PickableSeatNode("SeatNode2", 200.0f, -200.0f);
+        GameObject* o = Instantiate("Seat1", Vector2D(0.0f, 300.0f), 0.0f);
+        auto* seat = o->GetComponent<SeatsBehaviour>();
+        seat->BeginDragFromButton();
+        EXPECT_EQ(TagOf(seat), 5) << "the seat system's carried tag";
+        MoveTo(seat, 0.0f, -200.0f);
+        seat->OnMouseUp();
+        Step();
+        EXPECT_EQ(Count("NoStalls"), 1);
+        EXPECT_EQ(Count("Seat1"), 0) << "no stall yet: the new table is thrown away";
+        EXPECT_FLOAT_EQ(stats->Money, 1000.0f);
+
+        Buy(PickableStallNode("StallNode1", 300.0f, 200.0f));
+        Step();
+        const float afterStall = stats->Money;
+        o = Instantiate("Seat1", Vector2D(0.0f, 300.0f), 0.0f);
+        seat = o->GetComponent<SeatsBehaviour>();
+        seat->BeginDragFromButton();
+        MoveTo(seat, 0.0f, -200.0f);
+        seat->OnMouseUp();
+        Step();
+        EXPECT_EQ(seat->GetNodeObject(), node->GetOwner());
+        EXPECT_EQ(TagOf(seat), 4) << "the seat system's resting tag";
+        EXPECT_FLOAT_EQ(stats->Money, afterStall - 40.0f);
+
+        // A hold of more than 0.1 s picks the table up with the carried tag.
+        UseFakePointer();
+        Hold(seat, 0.15f);
+        ASSERT_TRUE(seat->dragging);
+        EXPECT_EQ(TagOf(seat), 5);
+        MoveTo(seat, 200.0f, -200.0f);
+        seat->OnMouseUp();
+        Step();
+        EXPECT_EQ(TagOf(seat), 4);
+        EXPECT_FLOAT_EQ(stats->Money, afterStall - 60.0f);
+        EXPECT_TRUE(node->GetOwner()->GetChildren().empty());
+    }
+}

@@ -1,0 +1,285 @@
+// Stall upgrades, the stall menu, selling, and build buttons following the money.
+#include "Building/SpawnButton.h"
+#include "Core/Engine/DataError.h"
+#include "Game/BuildingWorld.h"
+
+namespace KiteTest
+{
+    class Upgrades : public BuildingWorld
+    {
+    protected:
+        // A bought stall on its node with its menu.
+        StallsBehaviour* Bought(float money = 1000.0f)
+        {
+            Level(money + 100.0f);
+            StallsBehaviour* s = Buy(PickableStallNode("StallNode1", 300.0f, 200.0f));
+            Step();
+            upgrade = s->GetOwner()->GetComponent<UpgradeBehaviour>();
+            button = upgrade->GetMenuUpgradeButton()->GetComponent<UpgradeButton>();
+            return s;
+        }
+
+        void Press(BaseButton* b)
+        {
+            Message up(MsgID::MouseUp);
+            b->SendMessage(&up);
+        }
+
+        // Steps until the upgrade ends; the seconds of game time it took.
+        float RunUpgrade()
+        {
+            int frames = 0;
+            while (upgrade->upgrading && frames < 60 * 100)
+            {
+                Step();
+                ++frames;
+            }
+            // The art and the bar go at the next factory update.
+            Step(2);
+            return static_cast<float>(frames) / 60.0f;
+        }
+
+        std::string CostText() const { return *upgrade->GetMenuText(UpgradeBehaviour::UpgradeCostText)->GetText(); }
+
+        UpgradeBehaviour* upgrade = nullptr;
+        UpgradeButton* button = nullptr;
+    };
+
+    TEST_F(Upgrades, EachUpgradeChargesMoreTakesLongerAndTheLastLeavesMaxLevel)
+    {
+        StallsBehaviour* s = Bought();
+        EXPECT_TRUE(button->ButtonActive());
+        Press(button);
+        EXPECT_FLOAT_EQ(stats->Money, 900.0f);
+        EXPECT_TRUE(upgrade->upgrading);
+        EXPECT_FALSE(s->operational) << "an upgrading stall serves nobody";
+        EXPECT_FALSE(button->ButtonActive()) << "no second upgrade while one runs";
+        EXPECT_EQ(Count("UpgradeFeedback"), 1);
+        EXPECT_EQ(CostText(), "150");
+        EXPECT_NEAR(RunUpgrade(), 12.0f, 0.05f);
+        EXPECT_TRUE(s->operational);
+        EXPECT_EQ(Count("UpgradeFeedback"), 0);
+        EXPECT_EQ(Count("UpgradeEffect"), 1);
+        EXPECT_EQ(Count("UpgradeBarBacking"), 0) << "the bar removes itself at the end";
+        EXPECT_TRUE(button->ButtonActive());
+
+        Press(button);
+        EXPECT_FLOAT_EQ(stats->Money, 750.0f);
+        EXPECT_EQ(s->level, 3u);
+        EXPECT_NEAR(RunUpgrade(), 14.4f, 0.05f);
+        EXPECT_EQ(CostText(), "Max level");
+        EXPECT_FALSE(button->ButtonActive());
+        // Later refreshes keep saying so, and money does not switch it on.
+        upgrades->UpdateAllTexts();
+        float gift = 10000.0f;
+        stats->AddMoney(gift);
+        EXPECT_EQ(CostText(), "Max level");
+        EXPECT_FALSE(button->ButtonActive());
+        Press(button);
+        EXPECT_FLOAT_EQ(stats->Money, 10750.0f);
+    }
+
+    TEST_F(Upgrades, TheButtonFollowsTheMoneyAndExactMoneyIsEnough)
+    {
+        Bought(50.0f);
+        EXPECT_FALSE(button->ButtonActive());
+        float add = 49.0f;
+        stats->AddMoney(add);
+        EXPECT_FALSE(button->ButtonActive());
+        add = 1.0f;
+        stats->AddMoney(add);
+        EXPECT_TRUE(button->ButtonActive());
+        Press(button);
+        EXPECT_TRUE(upgrade->upgrading);
+        EXPECT_FLOAT_EQ(stats->Money, 0.0f);
+    }
+
+    TEST_F(Upgrades, AtTimeFactorZeroAnUpgradeNeverEnds)
+    {
+        Bought();
+        Press(button);
+        engine->SetTimeFactor(0.0f);
+        Step(60 * 30);
+        EXPECT_TRUE(upgrade->upgrading);
+        EXPECT_EQ(upgrade->upgradeTimer, 0.0f);
+        engine->SetTimeFactor(1.0f);
+    }
+
+    TEST_F(Upgrades, TheConstructionArtLeavesTheDayNightListBeforeItGoes)
+    {
+        auto* weather = Add<TimeAndWeatherSystem>(Make("Weather"), CT_TimeAndWeatherSystem);
+        weather->timeInDay = 60.0f;
+        StallsBehaviour* s = Bought();
+        Press(button);
+        EXPECT_EQ(weather->GetTintedSpriteCount(), 1u);
+        RunUpgrade();
+        EXPECT_EQ(weather->GetTintedSpriteCount(), 0u);
+        // Sold in the middle of an upgrade: the art goes, and the list with it.
+        Press(button);
+        EXPECT_EQ(weather->GetTintedSpriteCount(), 1u);
+        s->Sell();
+        Step(2);
+        EXPECT_EQ(weather->GetTintedSpriteCount(), 0u);
+        EXPECT_EQ(Count("UpgradeFeedback"), 0);
+        // Fading a list that held a dead sprite would touch freed memory.
+        weather->Advance(20.0f);
+        Step();
+    }
+
+    TEST_F(Upgrades, TheSellButtonFindsItsStallThroughTheMenuAndPaysHalf)
+    {
+        StallsBehaviour* s = Bought();
+        GameObject* menu = button->GetOwner()->GetParent();
+        SellButton* sell = nullptr;
+        for (GameObject* child : menu->GetChildren())
+            if (auto* b = child->GetComponent<SellButton>())
+                sell = b;
+        ASSERT_NE(sell, nullptr);
+        const unsigned id = s->GetOwner()->GetId();
+        Press(sell);
+        Step();
+        EXPECT_FLOAT_EQ(stats->Money, 1050.0f);
+        EXPECT_EQ(stalls->GetStallCount(), 0u);
+        EXPECT_TRUE(FACTORY->FindObjectWithId(id) == nullptr || FACTORY->FindObjectWithId(id)->getName() != "Stall1");
+        // The menu went with the stall; its number left the system.
+        EXPECT_EQ(upgrades->GetMenuCount(), 0u);
+        stats->MoneyChanged();
+    }
+
+    TEST_F(Upgrades, AButtonNumberWithoutAStallIsSkipped)
+    {
+        Bought();
+        EXPECT_EQ(upgrades->Find(button->buttonId + 7), nullptr);
+        UpgradeButton stray;
+        stray.buttonId = 99;
+        upgrades->Upgrade(&stray);
+        upgrades->UpdateButtonStates();
+        EXPECT_FLOAT_EQ(stats->Money, 1000.0f);
+    }
+
+    TEST_F(Upgrades, MenuPartsFollowTheMenuParentWhenTheStallMoves)
+    {
+        StallsBehaviour* s = Bought();
+        GameObject* menu = button->GetOwner()->GetParent();
+        ASSERT_NE(menu, nullptr);
+        EXPECT_EQ(menu->GetParent(), s->GetOwner());
+        const Vector2D before = At(button) - At(s);
+        EXPECT_EQ(before, Vector2D(-41.0f, -22.0f));
+        MoveTo(s, -100.0f, 50.0f);
+        EXPECT_EQ(At(button) - At(s), before);
+    }
+
+    // ---- Build buttons ------------------------------------------------------
+
+    class BuildButtons : public BuildingWorld
+    {
+    protected:
+        SpawnButton* Button(const std::string& name, const std::string& archetype)
+        {
+            GameObject* o = Make(name, 0.0f, 400.0f);
+            o->AddComponent(CT_Sprite);
+            Add<ActivatePopupButton>(o, CT_ActivatePopupButton);
+            auto* b = Add<SpawnButton>(o, CT_SpawnButton);
+            b->toBeSpawned_ = archetype;
+            o->Initialise();
+            b->OnStart();
+            return b;
+        }
+
+        static bool Active(SpawnButton* b) { return b->GetOwner()->GetComponent<ActivatePopupButton>()->GetButtonActive(); }
+    };
+
+    TEST_F(BuildButtons, PricesComeFromTheStallTableByTheWholeNumberAfterStall)
+    {
+        Level(1000.0f);
+        WriteTable("StallData/StallData.csv", "N,F,P,U\nA,a,100,1\nB,b,80,1\nC,c,120,1\nD,d,70,1\n"
+                                              "E,e,1,1\nF,f,1,1\nG,g,1,1\nH,h,1,1\nI,i,1,1\nJ,j,1,1\nK,k,1,1\nL,l,240,1\n");
+        StallArchetype(4);
+        StallArchetype(12);
+        GameObject* stall01 = Instantiate("Stall1", Vector2D(), 0.0f);
+        ASSERT_TRUE(archetypes->MakeArchetypeAndSerialise("Stall01", stall01));
+        EXPECT_EQ(Button("B1", "Stall1")->GetCost(), 100.0f);
+        EXPECT_EQ(Button("B4", "Stall4")->GetCost(), 70.0f);
+        EXPECT_EQ(Button("B12", "Stall12")->GetCost(), 240.0f);
+        EXPECT_EQ(Button("B01", "Stall01")->GetCost(), 100.0f);
+    }
+
+    TEST_F(BuildButtons, TheTableButtonChargesTheSeatPrice)
+    {
+        Level(1000.0f);
+        EXPECT_EQ(Button("SeatCB", "Seat1")->GetCost(), 40.0f);
+        seats->seatsCost = 0.0f;
+        EXPECT_EQ(Button("SeatCB", "Seat1")->GetCost(), 500.0f) << "without a seat price";
+    }
+
+    TEST_F(BuildButtons, AnUnreadablePriceOrUnknownArchetypeDisablesTheButtonWithOneReport)
+    {
+        Level(100000.0f);
+        WriteTable("StallData/StallData.csv", "N,F,P,U\nA,a,cheap,1\n");
+        testing::internal::CaptureStderr();
+        SpawnButton* badPrice = Button("B1", "Stall1");
+        SpawnButton* noRow = Button("B2", "Stall2");
+        SpawnButton* noArchetype = Button("B9", "Stall9");
+        SpawnButton* noNumber = Button("BX", "Kiosk");
+        const std::string reports = testing::internal::GetCapturedStderr();
+        for (SpawnButton* b : {badPrice, noRow, noArchetype, noNumber})
+        {
+            EXPECT_FALSE(b->IsUsable()) << b->GetGameObjectName();
+            EXPECT_FALSE(Active(b)) << b->GetGameObjectName();
+        }
+        EXPECT_NE(reports.find("build button \"B1\""), std::string::npos) << reports;
+        EXPECT_NE(reports.find("build button \"BX\""), std::string::npos) << reports;
+        stats->MoneyChanged();
+        EXPECT_FALSE(Active(badPrice));
+        badPrice->OnMouseDown();
+        EXPECT_EQ(Count("Stall1"), 0);
+    }
+
+    TEST_F(BuildButtons, ButtonsAreOnExactlyWhenAffordableAfterEveryMoneyChange)
+    {
+        Level(100.0f);
+        SpawnButton* cheap = Button("B2", "Stall2");   // 80
+        SpawnButton* dear = Button("B1", "Stall1");    // 100
+        SpawnButton* table = Button("SeatCB", "Seat1");  // 40
+        auto expectOn = [&](bool c, bool d, bool t) {
+            EXPECT_EQ(Active(cheap), c);
+            EXPECT_EQ(Active(dear), d);
+            EXPECT_EQ(Active(table), t);
+        };
+        expectOn(true, true, true);
+        // A purchase.
+        StallsBehaviour* s = Buy(PickableStallNode("StallNode1", 300.0f, 200.0f), "Stall2");
+        Step();
+        EXPECT_FLOAT_EQ(stats->Money, 20.0f);
+        expectOn(false, false, false);
+        // Income.
+        s->GainMoney(30.0f);
+        expectOn(false, false, true);
+        // A sale pays back 40.
+        s->Sell();
+        Step();
+        expectOn(true, false, true);
+        // Maintenance.
+        stats->Money = 100.0f;
+        stats->MoneyChanged();
+        expectOn(true, true, true);
+        stalls->PayMaintenance();
+        expectOn(true, true, true);
+    }
+
+    TEST_F(BuildButtons, AClickMakesTheStallAndHandsItToTheMouseOnlyWhenAffordable)
+    {
+        Level(50.0f);
+        SpawnButton* b = Button("B1", "Stall1");
+        b->OnMouseDown();
+        EXPECT_EQ(Count("Stall1"), 0);
+        stats->Money = 100.0f;
+        stats->MoneyChanged();
+        b->OnMouseDown();
+        ASSERT_EQ(Count("Stall1"), 1);
+        auto* s = Find("Stall1")->GetComponent<StallsBehaviour>();
+        EXPECT_TRUE(s->dragging);
+        EXPECT_EQ(TagOf(s), 3);
+        EXPECT_FLOAT_EQ(stats->Money, 100.0f) << "nothing is paid before the drop";
+    }
+}

@@ -1,0 +1,287 @@
+// Day and night, upkeep at dawn, clouds and cash clouds, speed controls, and
+// the HUD's bars, figures and fading feedback.
+#include <cmath>
+
+#include "Core/Engine/Message.h"
+#include "Core/Physics/Collider2D.h"
+#include "Economy/DaylightSource.h"
+#include "Game/StallWorld.h"
+#include "HUD/FadeOutFeedback.h"
+#include "HUD/ProgressBar.h"
+#include "HUD/StatsDisplay.h"
+#include "World/CloudMotor.h"
+#include "World/DayNightCycler.h"
+#include "World/FastForwardButton.h"
+#include "World/SpeedButton.h"
+#include "World/TimeAndWeatherSystem.h"
+
+namespace KiteTest
+{
+    class DayAndNight : public StallWorld
+    {
+    protected:
+        TimeAndWeatherSystem* Weather(float timeInDay)
+        {
+            GameObject* o = Make("Weather");
+            auto* w = Add<TimeAndWeatherSystem>(o, CT_TimeAndWeatherSystem);
+            w->timeInDay = timeInDay;
+            o->Initialise();
+            return w;
+        }
+
+        // Steps whole frames until `seconds` of game time have passed.
+        void Run(float seconds) { Step(static_cast<int>(std::lround(seconds * 60.0f))); }
+    };
+
+    TEST_F(DayAndNight, DaylightFollowsTheWaveAndTheFirstDawnChargesUpkeepOnce)
+    {
+        LevelSystems();
+        stats->Money = 1000.0f;
+        StoredStall(1, StallNode("StallNode1", 0.0f, 200.0f));  // upkeep 12
+        TimeAndWeatherSystem* w = Weather(60.0f);
+        EXPECT_NEAR(w->GetDaylight(), 0.5f, 1e-4f);
+        EXPECT_EQ(DaylightSource::Current(), w) << "the spawn clock reads this daylight";
+        Run(15.0f);
+        EXPECT_NEAR(w->GetDaylight(), 1.0f, 1e-3f);
+        EXPECT_EQ(w->phase, TimeAndWeatherSystem::Day);
+        Run(29.0f);
+        EXPECT_EQ(w->phase, TimeAndWeatherSystem::Day) << "44 s: still day";
+        Run(1.5f);
+        EXPECT_EQ(w->phase, TimeAndWeatherSystem::Night) << "night comes close to 45 s";
+        EXPECT_FLOAT_EQ(stats->Money, 1000.0f);
+        Run(58.0f);
+        EXPECT_EQ(w->dayCounter, 0) << "103.5 s: still night";
+        Run(2.0f);
+        EXPECT_EQ(w->dayCounter, 1) << "the first day ends close to 105 s";
+        EXPECT_EQ(w->phase, TimeAndWeatherSystem::Day);
+        EXPECT_FLOAT_EQ(stats->Money, 988.0f);
+        Run(10.0f);
+        EXPECT_FLOAT_EQ(stats->Money, 988.0f) << "charged once per dawn";
+    }
+
+    TEST_F(DayAndNight, TintedSpritesFadeToNightAndBackAndLeaveWithTheirObject)
+    {
+        TimeAndWeatherSystem* w = Weather(60.0f);
+        GameObject* lamp = Make("Lamp");
+        lamp->AddComponent(CT_Sprite);
+        lamp->AddComponent(CT_DayNightCycler);
+        lamp->Initialise();
+        lamp->OnStart();
+        lamp->OnStart();
+        EXPECT_EQ(w->GetTintedSpriteCount(), 1u) << "registered once";
+        Sprite* sprite = lamp->GetComponent<Sprite>();
+        EXPECT_EQ(sprite->GetBlend(), 0.0f);
+        Run(46.0f);
+        EXPECT_NEAR(sprite->GetBlend(), 1.0f, 1e-3f);
+        Run(30.0f);
+        EXPECT_NEAR(sprite->GetBlend(), 1.0f, 0.01f) << "night holds until the next peak";
+        Run(30.0f);
+        EXPECT_NEAR(sprite->GetBlend(), 0.0f, 1e-3f);
+        Destroy(lamp);
+        Step();
+        EXPECT_EQ(w->GetTintedSpriteCount(), 0u);
+        Run(60.0f);
+    }
+
+    TEST_F(DayAndNight, NoDayLengthMeansNoCycleAndASystemAloneDoesNotFail)
+    {
+        TimeAndWeatherSystem* w = Weather(0.0f);
+        w->giveMoneyInterval = 1.0f;
+        w->maxCashClouds = 5;
+        w->cashCloudThreshold = 1e9f;
+        Run(200.0f);
+        EXPECT_EQ(w->GetDaylight(), 1.0f);
+        EXPECT_FALSE(std::isnan(w->GetDaylight()));
+        EXPECT_EQ(w->dayCounter, 0);
+        EXPECT_EQ(w->phase, TimeAndWeatherSystem::Day);
+        EXPECT_EQ(w->cashCloudCount, 0) << "no statistics: no cash clouds";
+    }
+
+    TEST_F(DayAndNight, AtFactorZeroNothingMoves)
+    {
+        TimeAndWeatherSystem* w = Weather(60.0f);
+        engine->SetTimeFactor(0.0f);
+        Run(30.0f);
+        EXPECT_NEAR(w->GetDaylight(), 0.5f, 1e-4f);
+        engine->SetTimeFactor(1.0f);
+    }
+
+    // ---- Clouds -------------------------------------------------------------
+
+    class Clouds : public DayAndNight
+    {
+    protected:
+        void SetUp() override
+        {
+            DayAndNight::SetUp();
+            RegisterComponent<Collider2D>(CT_Collider2D, "Collider2D");
+            GameObject* o = Make("CashCloud");
+            o->AddComponent(CT_Sprite);
+            o->AddComponent(CT_Collider2D);
+            auto* m = Add<CloudMotor>(o, CT_CloudMotor);
+            m->timeToFade = 1.0f;
+            m->lifeTimeOfCashCloud = 20.0f;
+            m->minMaxLifeTime = Vector2D(30.0f, 40.0f);
+            m->minMaxDepth = Vector2D(90.0f, 94.0f);
+            m->minMaxScale = Vector2D(1.0f, 1.0f);
+            m->cashCloudMoneyToAdd = 250.0f;
+            m->cashCloudScale = Vector2D(2.0f, 1.0f);
+            Archetype("CashCloud", o);
+            GameObject* c = Make("Cloud");
+            c->AddComponent(CT_Sprite);
+            auto* cm = Add<CloudMotor>(c, CT_CloudMotor);
+            cm->timeToFade = 1.0f;
+            cm->minMaxLifeTime = Vector2D(3.0f, 3.0f);
+            cm->minMaxDepth = Vector2D(90.0f, 94.0f);
+            cm->minMaxScale = Vector2D(3.0f, 3.0f);
+            cm->minMaxSpeed = Vector2D(10.0f, 10.0f);
+            Archetype("Cloud", c);
+            SimpleArchetype("CashFlow");
+        }
+    };
+
+    TEST_F(Clouds, ACashCloudClickedTwicePaysOnceAndLeaves)
+    {
+        LevelSystems();
+        stats->Money = 0.0f;
+        TimeAndWeatherSystem* w = Weather(60.0f);
+        GameObject* cloud = w->SpawnCashCloud();
+        ASSERT_NE(cloud, nullptr);
+        auto* motor = cloud->GetComponent<CloudMotor>();
+        EXPECT_EQ(w->cashCloudCount, 1);
+        EXPECT_EQ(w->cloudCount, 0) << "a cash cloud counts only as one";
+        motor->OnMouseUp();
+        EXPECT_FLOAT_EQ(stats->Money, 0.0f) << "not while fading in";
+        Run(1.5f);
+        motor->OnMouseUp();
+        motor->OnMouseUp();
+        EXPECT_FLOAT_EQ(stats->Money, 250.0f);
+        EXPECT_EQ(w->collectedCashClouds, 1);
+        EXPECT_EQ(cloud->GetComponent<Collider2D>()->GetColliderTag(), -1);
+        Run(1.5f);
+        EXPECT_EQ(w->cashCloudCount, 0);
+        EXPECT_EQ(factory->FindObjByName("CashCloud"), nullptr);
+    }
+
+    TEST_F(Clouds, CloudsComeUpToTheLimitAndAScaleOfThreeTakesTheMiddleBand)
+    {
+        TimeAndWeatherSystem* w = Weather(60.0f);
+        w->maxClouds = 2;
+        Run(10.0f);
+        EXPECT_EQ(w->cloudCount, 2);
+        GameObject* cloud = factory->FindObjByName("Cloud");
+        ASSERT_NE(cloud, nullptr);
+        EXPECT_FLOAT_EQ(cloud->GetComponent<Transform>()->GetScaleVec().x, 2.5f);
+        EXPECT_FLOAT_EQ(cloud->GetComponent<CloudMotor>()->velocity.x, 10.0f * 0.5f + 50.0f) << "half the lowest speed plus the band's bonus";
+        w->maxClouds = 0;
+        Run(30.0f);
+        EXPECT_EQ(w->cloudCount, 0) << "clouds leave and none come with a limit of 0";
+        EXPECT_EQ(factory->FindObjByName("Cloud"), nullptr);
+    }
+
+    // ---- Speed --------------------------------------------------------------
+
+    TEST_F(DayAndNight, SpeedButtonsSetTheFactorMoveTheMarkerAndEndAPause)
+    {
+        GameObject* marker = Make("SpeedIndicator", 0.0f, 0.0f);
+        GameObject* image = Make("SpeedMult");
+        image->AddComponent(CT_Sprite);
+        SpeedButton* buttons[4];
+        for (int k = 0; k < 4; ++k)
+        {
+            GameObject* o = Make("Speed" + std::to_string(k));
+            buttons[k] = Add<SpeedButton>(o, CT_SpeedButton);
+            buttons[k]->speedButtonType = k;
+            o->Initialise();
+        }
+        GameObject* ff = Make("FastForward");
+        auto* fast = Add<FastForwardButton>(ff, CT_FastForwardButton);
+        fast->mult1_ = "x1.png";
+        fast->mult2_ = "x2.png";
+        fast->mult3_ = "x4.png";
+        ff->Initialise();
+        Message up(MsgID::MouseUp);
+        Message down(MsgID::MouseDown);
+        const float expected[3][2] = {{665.0f, 1.0f}, {700.0f, 2.0f}, {735.0f, 4.0f}};
+        engine->SetTimeFactor(0.0f);
+        for (int k : {2, 0, 1})
+        {
+            buttons[k]->SendMessage(&up);
+            EXPECT_EQ(engine->GetTimeFactor(), expected[k][1]);
+            EXPECT_EQ(marker->GetComponent<Transform>()->GetTransVec(), Vector2D(expected[k][0], 427.5f));
+        }
+        buttons[3]->SendMessage(&up);
+        EXPECT_EQ(engine->GetTimeFactor(), 2.0f) << "\"None\" changes nothing";
+        EXPECT_EQ(fast->GetShownTexture(), "x2.png") << "the image follows a speed button";
+        // The fast-forward cycle from 1: 2, 4, 1.
+        engine->SetTimeFactor(1.0f);
+        for (const char* shown : {"x2.png", "x4.png", "x1.png"})
+        {
+            ff->SendMessage(&down);
+            EXPECT_EQ(image->GetComponent<Sprite>()->GetTexturePath(), shown);
+        }
+        EXPECT_EQ(engine->GetTimeFactor(), 1.0f);
+        engine->SetTimeFactor(0.0f);
+        ff->SendMessage(&down);
+        EXPECT_EQ(engine->GetTimeFactor(), 0.0f) << "paused stays paused";
+        engine->SetTimeFactor(1.0f);
+    }
+
+    // ---- HUD ----------------------------------------------------------------
+
+    TEST_F(DayAndNight, BarsFillTowardsTheirGoalAndAGoalOfZeroIsFull)
+    {
+        LevelSystems();
+        simulation->goalMoney = 1000;
+        GameObject* o = Make("MoneyBar", 100.0f, 50.0f);
+        auto* bar = Add<ProgressBar>(o, CT_ProgressBar);
+        bar->type = ProgressBar::Money;
+        bar->maxBarXScale = 4.0f;
+        bar->barHeight = 0.5f;
+        o->Initialise();
+        stats->Money = 250.0f;
+        Step();
+        Transform* t = o->GetComponent<Transform>();
+        EXPECT_FLOAT_EQ(t->GetScaleVec().x, 1.0f);
+        EXPECT_FLOAT_EQ(t->GetTransVec().x, 100.0f - 100.0f * 3.0f * 0.25f);
+        stats->Money = 1500.0f;
+        Step();
+        EXPECT_FLOAT_EQ(t->GetScaleVec().x, 4.0f);
+        EXPECT_FLOAT_EQ(t->GetTransVec().x, 100.0f);
+        simulation->goalMoney = 0;
+        o->Initialise();
+        stats->Money = 0.0f;
+        Step();
+        EXPECT_FLOAT_EQ(t->GetScaleVec().x, 4.0f);
+        EXPECT_FALSE(std::isnan(t->GetTransVec().x));
+    }
+
+    TEST_F(DayAndNight, FiguresShowTwoSignificantDigitsForTheWait)
+    {
+        LevelSystems();
+        stats->AverageWaitingTime = 12.5f;
+        EXPECT_EQ(StatsDisplay::Format(StatsDisplay::AverageWaitingTime, ""), "12");
+        stats->AverageWaitingTime = 1234.5f;
+        EXPECT_EQ(StatsDisplay::Format(StatsDisplay::AverageWaitingTime, ""), "1.2e+03");
+        stats->GrossRevenue = 99.9f;
+        EXPECT_EQ(StatsDisplay::Format(StatsDisplay::GrossRevenue, ""), "99");
+        EXPECT_EQ(StatsDisplay::Format(StatsDisplay::None, "kept"), "kept");
+    }
+
+    TEST_F(DayAndNight, FeedbackRisesFadesAndEndsAlsoWhilePaused)
+    {
+        GameObject* o = Make("CashMoving", 0.0f, 0.0f);
+        o->AddComponent(CT_Sprite);
+        auto* fade = Add<FadeOutFeedback>(o, CT_FadeOutFeedback);
+        fade->translation = Vector2D(0.0f, 50.0f);
+        fade->timing = 1.0f;
+        o->Initialise();
+        engine->SetTimeFactor(0.0f);
+        Step(30);
+        EXPECT_NEAR(o->GetComponent<Transform>()->GetTransVec().y, 25.0f, 0.01f);
+        EXPECT_NEAR(o->GetComponent<Sprite>()->GetAlpha(), 0.5f, 0.01f);
+        Step(32);
+        EXPECT_EQ(factory->FindObjByName("CashMoving"), nullptr);
+        engine->SetTimeFactor(1.0f);
+    }
+}
