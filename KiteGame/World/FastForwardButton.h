@@ -20,6 +20,7 @@ namespace KiteFramework
         void XMLUnSerialise(XMLElement* firstField) override;
         void XMLSerialise(XMLElement* element, XMLDocument* document) const override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
         void OnMouseDown() override;
 
         // The image follows the time factor (a speed button, a pause, a
