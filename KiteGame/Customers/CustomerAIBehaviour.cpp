@@ -2,6 +2,7 @@
 // way out of the level.
 #include "Customers/CustomerAIBehaviour.h"
 
+#include "Audio/AudioFeedbackSystem.h"
 #include "Core/Archetypes/ArchetypeSystem.h"
 #include "Core/Graphics/Sprite.h"
 #include "Core/Math/Random.h"
@@ -13,6 +14,7 @@
 #include "Customers/RandomDraw.h"
 #include "Customers/ReportOnce.h"
 #include "Economy/LevelStatsSystem.h"
+#include "Mail/MailBoxSystem.h"
 #include "Seats/SeatNodesLink.h"
 #include "Seats/SeatsBehaviour.h"
 #include "Seats/SeatsSystem.h"
@@ -30,6 +32,19 @@ namespace KiteFramework
     {
         // Likes at or below which a waiting customer says it has no time.
         constexpr float NoTimeLikes = 3.0f;
+
+        // A leaving customer's complaint or wish becomes mail; fire is not
+        // a complaint about the court.
+        void ReportMail(int bubbleKind, int preference)
+        {
+            MailBoxSystem* mail = MailBoxSystem::Instance();
+            if (!mail || bubbleKind <= 0 || bubbleKind == 8)
+                return;
+            if (bubbleKind == 9 && preference != 0)
+                mail->AddBadMail(preference);
+            else
+                mail->AddMail(bubbleKind);
+        }
 
         void UpdateStanding(float delta)
         {
@@ -254,10 +269,15 @@ namespace KiteFramework
             Leave();
             return;
         }
+        if (AudioFeedbackSystem* audio = AudioFeedbackSystem::Instance())
+            audio->PlayByIndex(5);
         if (lookAroundsLeft <= 0)
         {
             if (preference != 0)
+            {
                 ShowPreferenceBubble(preference);
+                ReportMail(bubbleKind, preference);
+            }
             const CustomerSystem* settings = CustomerSystem::Instance();
             shortQueueTriesLeft = settings ? settings->noQueuefCountoutMin +
                                                  RandomDraw::Mod(GENRANDNUM::Rand(), settings->noQueuefCountoutMax)
@@ -349,6 +369,8 @@ namespace KiteFramework
             s->busy_ = true;
             s->SetStallSprite(1);
         }
+        if (AudioFeedbackSystem* audio = AudioFeedbackSystem::Instance())
+            audio->Play(s->stallIndex_);
         customerState = TimedWait;
         nextState = Served;
         stateTimer = s->serveTime;
@@ -479,6 +501,7 @@ namespace KiteFramework
     {
         if (despawned)
             return;
+        ReportMail(bubbleKind, preference);
         const VertexNode* current = GetCurrentNode();
         const VertexNode* exit = RandomStartNode(current);
         if (!current || !exit)

@@ -2,6 +2,7 @@
 // floating hearts that show likes given or lost.
 #include "Customers/CustomerAIBehaviour.h"
 
+#include "Audio/AudioFeedbackSystem.h"
 #include "Core/Archetypes/ArchetypeSystem.h"
 #include "Core/Graphics/Sprite.h"
 #include "Core/Graphics/Text.h"
@@ -27,6 +28,9 @@ namespace KiteFramework
             "SpeechBubbleTrash",
             "SpeechBubbleFire",
         };
+
+        // The feedback sound of each bubble kind (-1: none).
+        constexpr int BubbleSounds[] = {-1, 2, 0, 1, 0, 4, 3, 6, -1};
 
         GameObject* InstantiateReported(const std::string& archetype, Vector2D at)
         {
@@ -60,6 +64,9 @@ namespace KiteFramework
         if (kind <= BubbleNone || kind >= BubblePreference)
             return;
         bubble = ObjectHandle(InstantiateReported(BubbleArchetypes[kind], Vector2D(0.0f, 0.0f)));
+        if (AudioFeedbackSystem* audio = AudioFeedbackSystem::Instance())
+            if (BubbleSounds[kind] >= 0)
+                audio->PlayByIndex(BubbleSounds[kind]);
         BubbleFollows();
     }
 

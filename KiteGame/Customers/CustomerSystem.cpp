@@ -14,6 +14,7 @@
 #include "Customers/RandomDraw.h"
 #include "Customers/SpawnRateManager.h"
 #include "Economy/LevelStatsSystem.h"
+#include "Flow/QuestSystem.h"
 #include "Stalls/StallsSystem.h"
 #include "Trouble/FightResolver.h"
 #include "StartUp/GameComponentTypes.h"
@@ -97,7 +98,8 @@ namespace KiteFramework
     void CustomerSystem::UpdateStanding(float likesDelta)
     {
         UpdateStandingQuiet(likesDelta);
-        // Likes gained become a quest event once the level has quests.
+        if (likesDelta > 0.0f)
+            QuestSystem::UpdateQuest(QuestSystem::LikesGained, static_cast<int>(likesDelta), nullptr);
     }
 
     void CustomerSystem::UpdateStandingQuiet(float& likesDelta)

@@ -8,4 +8,10 @@ namespace KiteFramework
         static std::array<bool, 3> flags{};
         return flags;
     }
+
+    bool AllLevelsUnlocked()
+    {
+        const std::array<bool, 3>& flags = GetLevelFlags();
+        return flags[0] && flags[1] && flags[2];
+    }
 }

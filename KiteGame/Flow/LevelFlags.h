@@ -7,4 +7,6 @@
 namespace KiteFramework
 {
     std::array<bool, 3>& GetLevelFlags();
+    // Every level is open.
+    bool AllLevelsUnlocked();
 }

@@ -17,6 +17,7 @@
 #include "Customers/CustomerAIBehaviour.h"
 #include "Customers/CustomerSystem.h"
 #include "Economy/LevelStatsSystem.h"
+#include "Flow/QuestSystem.h"
 #include "StartUp/GameComponentTypes.h"
 #include "Stalls/AmountText.h"
 #include "Stalls/DataTable.h"
@@ -276,6 +277,8 @@ namespace KiteFramework
 
         ShowAmount("CashMoving", AmountText(stallEarnings.money));
         GainMoney(stallEarnings.money);
+        QuestSystem::UpdateQuest(QuestSystem::Served, 0, nullptr);
+        QuestSystem::UpdateQuest(QuestSystem::MoneyEarned, static_cast<int>(stallEarnings.money), nullptr);
         RaiseReputation(stallEarnings.reputation);
 
         if (!queue.empty())
@@ -420,6 +423,7 @@ namespace KiteFramework
         stallEarnings.likes *= factor;
         stallEarnings.reputation *= factor;
         level += 1;
+        QuestSystem::UpdateQuest(QuestSystem::StallUpgraded, 0, this);
         GainMoney(-cost);
         ShowAmount("LoseCash", AmountText(-cost));
     }

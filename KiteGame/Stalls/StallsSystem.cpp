@@ -12,6 +12,7 @@
 #include "Core/Objects/Transform.h"
 #include "Economy/LevelStatsSystem.h"
 #include "Economy/SimulationSystem.h"
+#include "Flow/QuestSystem.h"
 #include "StartUp/GameComponentTypes.h"
 #include "Stalls/AmountText.h"
 #include "Stalls/StallsBehaviour.h"
@@ -153,6 +154,7 @@ namespace KiteFramework
         const float money = stats ? stats->Money : 0.0f;
         if (money >= stall->constructionCost)
         {
+            QuestSystem::UpdateQuest(QuestSystem::StallPlaced, 0, nullptr);
             Register(stall);
             return true;
         }

@@ -10,12 +10,38 @@
 #include "Building/UpgradeBehaviour.h"
 #include "Building/UpgradeButton.h"
 #include "Building/UpgradeSystem.h"
+#include "Audio/AudioControlSystem.h"
+#include "Audio/AudioFeedbackSystem.h"
 #include "Core/Factory/GameObjectFactory.h"
 #include "Customers/CustomerAIBehaviour.h"
 #include "Customers/CustomerSystem.h"
 #include "Customers/SpawnRateManager.h"
 #include "Economy/LevelStatsSystem.h"
 #include "Economy/SimulationSystem.h"
+#include "Flow/ChangeLevelOverlay.h"
+#include "Flow/CheatScript.h"
+#include "Flow/CheckLevelStatus.h"
+#include "Flow/ContinueButton.h"
+#include "Flow/EscapePauseBehaviour.h"
+#include "Flow/FadeInOverlay.h"
+#include "Flow/InjectPauseElem.h"
+#include "Flow/OverlayController.h"
+#include "Flow/QuestSystem.h"
+#include "Flow/StarButton.h"
+#include "Flow/Summary.h"
+#include "Flow/WinConditionChecker.h"
+#include "Mail/MailBoxSystem.h"
+#include "Mail/MailChangePageButton.h"
+#include "Mail/MailDeleteButton.h"
+#include "Mail/MailSelectionButton.h"
+#include "Mail/MailboxSwitch.h"
+#include "Options/AudioOptionBars.h"
+#include "Options/FullScreenCheckbox.h"
+#include "Options/MuteButton.h"
+#include "Options/OptionsSystem.h"
+#include "Options/PlaytestAudioOption.h"
+#include "Options/Slider.h"
+#include "Options/VolumeOptionScript.h"
 #include "Seats/SeatNodesLink.h"
 #include "Seats/SeatPlacementNode.h"
 #include "Seats/SeatsBehaviour.h"
@@ -108,5 +134,35 @@ namespace KiteFramework
         RegisterComponent<SpeedButton>(CT_SpeedButton, "SpeedButton");
         RegisterComponent<Firework>(CT_Firework, "Firework");
         RegisterComponent<PlayAfterTimer>(CT_PlayAfterTimer, "PlayAfterTimer");
+
+        // Missions, level flow, pause and summaries.
+        RegisterComponent<OverlayController>(CT_OverlayController, "OverlayController");
+        RegisterComponent<InjectPauseElem>(CT_InjectPauseElem, "InjectPauseElem");
+        RegisterComponent<Summary>(CT_Summary, "Summary");
+        RegisterComponent<ChangeLevelOverlay>(CT_ChangeLevelOverlay, "ChangeLevelOverlay");
+        RegisterComponent<FadeInOverlay>(CT_FadeInOverlay, "FadeInOverlay");
+        RegisterComponent<ContinueButton>(CT_ContinueButton, "ContinueButton");
+        RegisterComponent<QuestSystem>(CT_QuestSystem, "QuestSystem");
+        RegisterComponent<CheckLevelStatus>(CT_CheckLevelStatus, "CheckLevelStatus");
+        RegisterComponent<StarButton>(CT_StarButton, "StarButton");
+        RegisterComponent<WinConditionChecker>(CT_WinConditionChecker, "WinConditionChecker");
+        RegisterComponent<CheatScript>(CT_CheatScript, "CheatScript");
+        RegisterComponent<EscapePauseBehaviour>(CT_EscapePauseBehaviour, "EscapePauseBehaviour");
+
+        // Sound, mail and options.
+        RegisterComponent<AudioControlSystem>(CT_AudioControlSystem, "AudioControlSystem");
+        RegisterComponent<MailBoxSystem>(CT_MailBoxSystem, "MailBoxSystem");
+        RegisterComponent<MailboxSwitch>(CT_MailboxSwitch, "MailboxSwitch");
+        RegisterComponent<MailSelectionButton>(CT_MailSelectionButton, "MailSelectionButton");
+        RegisterComponent<MailChangePageButton>(CT_MailChangePageButton, "MailChangePageButton");
+        RegisterComponent<MailDeleteButton>(CT_MailDeleteButton, "MailDeleteButton");
+        RegisterComponent<Slider>(CT_Slider, "Slider");
+        RegisterComponent<AudioFeedbackSystem>(CT_AudioFeedbackSystem, "AudioFeedbackSystem");
+        RegisterComponent<OptionsSystem>(CT_OptionsSystem, "OptionsSystem");
+        RegisterComponent<VolumeOptionScript>(CT_VolumeOptionScript, "VolumeOptionScript");
+        RegisterComponent<PlaytestAudioOption>(CT_PlaytestAudioOption, "PlaytestAudioOption");
+        RegisterComponent<AudioOptionBars>(CT_AudioOptionBars, "AudioOptionBars");
+        RegisterComponent<FullScreenCheckbox>(CT_FullScreenCheckbox, "FullScreenCheckbox");
+        RegisterComponent<MuteButton>(CT_MuteButton, "MuteButton");
     }
 }

@@ -112,6 +112,18 @@ namespace
             return errors;
         }
 
+        // Loads Level1 with the game standing still: no start and no frame
+        // of play, so nothing made or changed at run time is written back.
+        std::string LoadStill()
+        {
+            engine->SetEngineStatus(ES_GAMEPLAYING, false);
+            const std::string errors = Load();
+            engine->SetEngineStatus(ES_GAMEPLAYING, true);
+            // Waypoint sprites show only while editing.
+            WAYPOINTSYS->ToggleNodeVisibility(false);
+            return errors;
+        }
+
         Platform::FakePlatform fake;
         Engine* engine = nullptr;
         fs::path root;
@@ -142,7 +154,7 @@ TEST_F(Level1, ArchetypesAndLevelLoadWithoutAReportAndAreWrittenBackUnchanged)
     }
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
 
-    ASSERT_EQ(Load(), "");
+    ASSERT_EQ(LoadStill(), "");
     ASSERT_EQ(SCENEMNGR->GetCurrentSceneName(), "Level1");
     for (const char* name : {"MoneyText", "LikesText", "MaintenanceCostText", "Bin"})
         EXPECT_NE(FACTORY->FindObjByName(name), nullptr) << name;

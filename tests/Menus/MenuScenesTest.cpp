@@ -22,6 +22,7 @@
 #include "Core/Graphics/Text.h"
 #include "Core/Objects/ComponentCreator.h"
 #include "Core/Objects/GameObject.h"
+#include "StartUp/Game.h"
 #include "Core/Objects/Transform.h"
 #include "Core/Physics/Collider2D.h"
 #include "Core/Scenes/SceneManager.h"
@@ -55,6 +56,8 @@ namespace
             factory->AddComponentCreator(CT_Collider2D, "Collider2D",
                                          new ComponentCreatorType<Collider2D>(CT_Collider2D));
             RegisterComponent<Emitter>(CT_Emitter, "Emitter");
+            // The menu's level buttons and options are game components.
+            game.Initialise();
             testing::internal::CaptureStdout();
             audio->Initialise();
             ui->Initialise();
@@ -244,6 +247,7 @@ namespace
         UISystem* ui = nullptr;
         SceneManager* scenes = nullptr;
         AudioEngine* audio = nullptr;
+        Game game;
         std::string name;
         fs::path root;
         std::vector<fs::path> copies;

@@ -15,6 +15,7 @@ import sys
 
 import trouble_content
 import building_content
+import flow_content
 
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "KiteGame", "Assets")
 STALL_TYPES = 8
@@ -319,30 +320,35 @@ def archetypes():
                                         text("0", INK, 0.2, (34, -9)))
     out.update(trouble_content.archetypes(sys.modules[__name__]))
     out.update(building_content.archetypes(HELPERS))
+    out.update(flow_content.archetypes(sys.modules[__name__]))
     return building_content.patch_archetypes(HELPERS, out)
 
 
 # ---------------------------------------------------------------- the level
 class Scene:
     def __init__(self):
-        self.objects = []  # (name, parent id, components)
+        self.objects = []  # (name, parent id, components, active)
 
-    def add(self, name, parts, parent=0):
-        self.objects.append((name, parent, parts))
+    def add(self, name, parts, parent=0, active=True):
+        self.objects.append((name, parent, parts, active))
         return len(self.objects)
 
     def write(self, name):
         folder = os.path.join(ROOT, "Scenes", name)
         shutil.rmtree(folder, ignore_errors=True)
         os.makedirs(folder)
-        index = "<Scene>\n"
-        # The engine lists objects with interface components after the others.
-        order = sorted(enumerate(self.objects, 1), key=lambda e: (building_content.is_interface(e[1][2]), e[0]))
-        for i, (obj, parent, parts) in order:
-            index += '    <GameObject name="%s" objectId="%d" parentId="%d" active="%s" layerTag="0"/>\n' % (
-                obj, i, parent, "false" if building_content.closed_at_start(obj) else "true")
+        lines = []
+        for i, (obj, parent, parts, active) in enumerate(self.objects, 1):
+            shown = active and not building_content.closed_at_start(obj)
+            line = '    <GameObject name="%s" objectId="%d" parentId="%d" active="%s" layerTag="0"/>\n' % (
+                obj, i, parent, "true" if shown else "false")
+            # The engine lists objects with user-interface parts last.
+            interface = building_content.is_interface(parts) or any(
+                p.name in flow_content.UI_COMPONENTS for p in parts)
+            lines.append((interface, i, line))
             with open(os.path.join(folder, "%d.xml" % i), "w") as f:
                 f.write(components(*parts))
+        index = "<Scene>\n" + "".join(line for _, _, line in sorted(lines))
         index += "</Scene>\n"
         with open(os.path.join(ROOT, "Scenes", name + ".xml"), "w") as f:
             f.write(index)
@@ -423,7 +429,7 @@ def seat_places(x, y):
     return [(x - ux, y + uy), (x + ux, y + uy), (x - lx, y + ly), (x + lx, y + ly)]
 
 
-def level1():
+def level1(scene_name="Level1"):
     scene = Scene()
     # Systems first: statistics before everything that reads money; the spawn
     # rate before the simulation, whose first countdown is the minimum spawn
@@ -520,7 +526,8 @@ def level1():
     # Bins by the doors.
     trouble_content.add_bins(scene, sys.modules[__name__])
     building_content.add_hud(scene, HELPERS)
-    scene.write("Level1")
+    flow_content.add_level_ui(scene, sys.modules[__name__], scene_name)
+    scene.write(scene_name)
 
 
 def tables():
@@ -541,6 +548,7 @@ def main():
             f.write(body)
     tables()
     level1()
+    flow_content.write_scenes(sys.modules[__name__], ROOT)
 
 
 HELPERS = sys.modules[__name__]

@@ -1,0 +1,16 @@
+// CheatScript: the keys 1, 2 and 3 unlock the levels.
+#pragma once
+
+#include "Core/Objects/Script.h"
+
+namespace KiteFramework
+{
+    class CheatScript : public Script
+    {
+    public:
+        CheatScript();
+
+        void Update() override;
+        GameComponent* Clone() const override;
+    };
+}

@@ -1,0 +1,42 @@
+// CheckLevelStatus: a level button follows its unlock flag.
+#include "Flow/CheckLevelStatus.h"
+
+#include <iostream>
+
+#include "Core/Engine/DataError.h"
+#include "Core/Objects/FieldOps.h"
+#include "Core/Objects/GameObject.h"
+#include "Core/UI/SystemCallButton.h"
+#include "Flow/LevelFlags.h"
+#include "StartUp/GameComponentTypes.h"
+
+namespace KiteFramework
+{
+    CheckLevelStatus::CheckLevelStatus() : Script(CT_CheckLevelStatus) {}
+
+    void CheckLevelStatus::ListFields(FieldVisitor& v)
+    {
+        v.Add("levelid", levelid, {"Level ID", FieldWidget::Input, 1.0f});
+    }
+
+    GameComponent* CheckLevelStatus::Clone() const
+    {
+        return CloneListed(*this);
+    }
+
+    void CheckLevelStatus::OnStart()
+    {
+        bool open = false;
+        if (levelid >= 1 && levelid <= 3)
+            open = GetLevelFlags()[levelid - 1];
+        else
+            std::cout << "Error. Level not found" << std::endl;
+        SystemCallButton* button = GetOwner() ? GetOwner()->GetComponent<SystemCallButton>() : nullptr;
+        if (!button)
+        {
+            ReportDataError("Object \"" + GetGameObjectName() + "\"", "CheckLevelStatus without a SystemCallButton");
+            return;
+        }
+        button->ButtonActive(open);
+    }
+}

@@ -1,0 +1,21 @@
+// CheckLevelStatus: enables a level-select button only when its level is
+// unlocked.
+#pragma once
+
+#include "Core/Objects/Script.h"
+
+namespace KiteFramework
+{
+    class CheckLevelStatus : public Script
+    {
+    public:
+        CheckLevelStatus();
+
+        void OnStart() override;
+        void ListFields(FieldVisitor& v) override;
+        GameComponent* Clone() const override;
+
+        // 1 to 3: "Level 1" to "Level 3"; 0 is none.
+        int levelid = 0;
+    };
+}

@@ -1,0 +1,16 @@
+// EscapePauseBehaviour: Escape toggles the pause menu.
+#pragma once
+
+#include "Core/Objects/Script.h"
+
+namespace KiteFramework
+{
+    class EscapePauseBehaviour : public Script
+    {
+    public:
+        EscapePauseBehaviour();
+
+        void Update() override;
+        GameComponent* Clone() const override;
+    };
+}

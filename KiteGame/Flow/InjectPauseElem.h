@@ -1,0 +1,17 @@
+// InjectPauseElem: hides its object and hands it to the pause menu list.
+#pragma once
+
+#include "Core/Objects/Script.h"
+
+namespace KiteFramework
+{
+    class InjectPauseElem : public Script
+    {
+    public:
+        InjectPauseElem();
+
+        // Not registered for updates: it only acts once.
+        void Initialise() override;
+        GameComponent* Clone() const override;
+    };
+}

@@ -1,0 +1,16 @@
+// WinConditionChecker: shows its object once every level is unlocked.
+#pragma once
+
+#include "Core/Objects/Script.h"
+
+namespace KiteFramework
+{
+    class WinConditionChecker : public Script
+    {
+    public:
+        WinConditionChecker();
+
+        void OnStart() override;
+        GameComponent* Clone() const override;
+    };
+}

@@ -1,0 +1,23 @@
+// MailDeleteButton: deletes the mail entry in its row of the page.
+#pragma once
+
+#include "Core/UI/BaseButton.h"
+
+namespace KiteFramework
+{
+    class MailDeleteButton : public BaseButton
+    {
+    public:
+        MailDeleteButton();
+        MailDeleteButton(const MailDeleteButton& other);
+
+        void XMLUnSerialise(XMLElement* firstField) override;
+        void XMLSerialise(XMLElement* element, XMLDocument* document) const override;
+        GameComponent* Clone() const override;
+
+        void OnMouseDown() override;
+
+        // The row on the page, 0 to 4.
+        int index = 0;
+    };
+}

@@ -1,0 +1,16 @@
+// AudioOptionBars: marks its sprite as the volume bar (one column a step).
+#pragma once
+
+#include "Core/Objects/Script.h"
+
+namespace KiteFramework
+{
+    class AudioOptionBars : public Script
+    {
+    public:
+        AudioOptionBars();
+
+        void Initialise() override;
+        GameComponent* Clone() const override;
+    };
+}

@@ -1,0 +1,24 @@
+// FullScreenCheckbox: the full-screen option; its images follow its state.
+#pragma once
+
+#include "Core/Objects/Script.h"
+
+namespace KiteFramework
+{
+    class FullScreenCheckbox : public Script
+    {
+    public:
+        FullScreenCheckbox();
+
+        void Initialise() override;
+        GameComponent* Clone() const override;
+        void OnMouseUp() override;
+
+        bool IsTicked() const { return ticked; }
+
+    private:
+        void ShowImages() const;
+
+        bool ticked = true;
+    };
+}

@@ -1,0 +1,25 @@
+// MuteButton: toggles the master mute; an overlay shows the muted state.
+#pragma once
+
+#include "Core/Objects/ObjectHandle.h"
+#include "Core/Objects/Script.h"
+
+namespace KiteFramework
+{
+    class MuteButton : public Script
+    {
+    public:
+        MuteButton();
+
+        void Initialise() override;
+        void OnStart() override;
+        GameComponent* Clone() const override;
+        void OnMouseUp() override;
+
+        void ShowOverlay(bool shown) const;
+        bool IsOverlayShown() const;
+
+    private:
+        ObjectHandle overlay;
+    };
+}

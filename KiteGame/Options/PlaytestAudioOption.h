@@ -1,0 +1,16 @@
+// PlaytestAudioOption: a button that plays a random test sound.
+#pragma once
+
+#include "Core/Objects/Script.h"
+
+namespace KiteFramework
+{
+    class PlaytestAudioOption : public Script
+    {
+    public:
+        PlaytestAudioOption();
+
+        GameComponent* Clone() const override;
+        void OnMouseUp() override;
+    };
+}

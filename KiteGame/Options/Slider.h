@@ -1,0 +1,17 @@
+// Slider: an inert volume slider kept for scenes that carry one.
+#pragma once
+
+#include "Core/Objects/Script.h"
+
+namespace KiteFramework
+{
+    class Slider : public Script
+    {
+    public:
+        Slider();
+
+        GameComponent* Clone() const override;
+
+        int volume = 0;
+    };
+}

@@ -1,0 +1,21 @@
+// VolumeOptionScript: the volume increase or decrease button.
+#pragma once
+
+#include "Core/Objects/Script.h"
+
+namespace KiteFramework
+{
+    class VolumeOptionScript : public Script
+    {
+    public:
+        VolumeOptionScript();
+
+        // Registers with the options; not updated every frame.
+        void Initialise() override;
+        void ListFields(FieldVisitor& v) override;
+        GameComponent* Clone() const override;
+        void OnMouseUp() override;
+
+        bool increment = true;
+    };
+}

@@ -1,0 +1,339 @@
+"""Content of missions, level flow, pause, summaries, mail, options and the
+menus: archetypes, the objects every level carries, the main menu's level
+buttons and options, and the scenes Level2 and Level3 (larger courts with
+harder goals). Called from make_food_court_content.py, whose helpers it uses
+(passed as `h`).
+"""
+import os
+import re
+import shutil
+
+MAIL_THRESHOLD = 3
+COLLIDER_PANEL, COLLIDER_MENU, COLLIDER_BUTTON = 4, 5, 6
+# Depths below 1 are not drawn; the HUD is at 2.
+DEPTH_PANEL, DEPTH_ROW, DEPTH_OVERLAY = 1.6, 1.2, 1.01
+BROWN = (0.36, 0.17, 0.04)
+CREAM = (1.0, 0.96, 0.85)
+
+
+# ------------------------------------------------------------ engine pieces
+UI_COMPONENTS = {"SystemCallButton", "ToggleActiveButton", "ActivatePopupButton", "PopUpUI", "StarButton",
+                 "MailSelectionButton", "MailChangePageButton", "MailDeleteButton", "ContinueButton"}
+
+
+def ordered(parts):
+    """Components as the engine writes them: user-interface ones last."""
+    return [p for p in parts if p.name not in UI_COMPONENTS] + [p for p in parts if p.name in UI_COMPONENTS]
+
+
+def base_button(h, active, default, over, down, inactive=None, sound="SFX/ButtonPress.wav"):
+    return [h.B("buttonActive", active), h.S("defaultSpritePath", default), h.S("mouseOverSpritePath", over),
+            h.S("mouseDownSpritePath", down), h.S("inactiveSpritePath", inactive or default),
+            h.S("audioSourcePath", sound)]
+
+
+def looks(name):
+    return ("UI/%s_Default.png" % name, "UI/%s_Hover.png" % name, "UI/%s_Pressed.png" % name)
+
+
+def system_call(h, kind, art, param=None, fade=False, active=True, inactive=None):
+    fields = base_button(h, active, *art, inactive=inactive) + [h.I("buttonType", kind)]
+    if kind == 4:
+        fields += [h.S("buttonFnStringParam", param or ""), h.B("fadeOut", fade)]
+    return h.E("SystemCallButton", children=fields)
+
+
+def toggle_fields(h, target, active=True, art=None):
+    art = art or looks("MenuButton")
+    return base_button(h, active, *art) + [h.S("toggleObject", target), h.B("toggleChild_", False),
+                                           h.B("toggleParent_", False), h.S("objToDeactivate", ""),
+                                           h.I("toggleNumOfLayers", 0)]
+
+
+def toggle(h, target, active=True, art=None, name="ToggleActiveButton"):
+    return h.E(name, children=toggle_fields(h, target, active, art))
+
+
+def click_sound(h):
+    return h.audio("SFX/ButtonPress.wav", False, False)
+
+
+def label(h, value, scale=0.26, colour=BROWN, offset=(0, 0), centralise=True):
+    return h.text(value, colour, scale, offset, centralise)
+
+
+def plain(h, name):
+    return h.E(name)
+
+
+def menu_button(h, x, y, depth, caption, call, sx=2.4, sy=0.6, tag=COLLIDER_BUTTON):
+    return [h.transform(x, y, depth, sx, sy), h.sprite("UI/MenuButton_Default.png"), h.collider(tag, sx, sy),
+            click_sound(h), call, label(h, caption, 0.26, BROWN, (0, -4))]
+
+
+# ----------------------------------------------------------------- archetypes
+def archetypes(h):
+    out = {}
+
+    def c(*parts):
+        return h.components(*ordered(parts))
+    # Mission rows.
+    out["CheckBox"] = c(h.transform(0, 0, DEPTH_ROW, 0.42, 0.42), h.sprite("Mission/CheckBox.png"))
+    out["Tick"] = c(h.transform(0, 0, DEPTH_ROW - 0.1, 0.42, 0.42), h.sprite("Mission/Tick.png"))
+    out["GeneralText"] = c(h.transform(0, 0, DEPTH_ROW), label(h, "", 0.24))
+    out["Firework"] = c(h.transform(0, 0, 1.05, 1.2, 1.2), h.sprite("Mission/Firework.png"),
+                        h.audio("SFX/Win.wav", False, True))
+    # Summaries: the panel slides up from below the screen.
+    for name, caption, sound in (("WinSummary", "All three stars! The court is a hit.", "SFX/Win.wav"),
+                                 ("LoseSummary", "Out of money... the court has closed.", "SFX/Lose.wav")):
+        out[name] = c(h.transform(0, -900, 1.5, 10, 6.4), h.sprite("Menu/SummaryPanel.png"),
+                      h.collider(COLLIDER_PANEL, 10, 6.4), label(h, caption, 0.34, BROWN, (0, 150)),
+                      h.audio(sound, False, True),
+                      h.E("Summary", children=[h.V2("startPos", 0, -900), h.V2("finalPos", 0, 0),
+                                               h.F("timeToInterpolate", 0.6)]))
+    for name, caption in (("CustomersServed", "Customers served"), ("AverageWT", "Average wait (s)"),
+                          ("GrossRev", "Gross revenue ($)")):
+        out[name] = c(h.transform(0, 0, 1.4), label(h, caption, 0.3, BROWN, (0, 0)))
+    out["StatReviewText"] = c(h.transform(0, 0, 1.4), label(h, "0", 0.32, (0.13, 0.45, 0.2)))
+    out["NextButton"] = c(*menu_button(h, 0, 0, 1.3, "Next", system_call(h, 4, looks("MenuButton"), ""),
+                                       tag=COLLIDER_BUTTON + 1))
+    out["TutorialComplete"] = c(h.transform(0, -900, 1.5, 8, 2.6), h.sprite("Menu/TutorialPanel.png"),
+                                h.collider(COLLIDER_PANEL, 8, 2.6),
+                                label(h, "Tutorial complete! Level 1 is open.", 0.34, BROWN, (0, 20)),
+                                h.audio("SFX/Win.wav", False, True),
+                                h.E("Summary", children=[h.V2("startPos", 0, -900), h.V2("finalPos", 0, 60),
+                                                         h.F("timeToInterpolate", 0.6)]))
+    out["TutorialCompleteNextBtn"] = c(*menu_button(h, 0, 0, 1.3, "To the menu",
+                                                    system_call(h, 4, looks("MenuButton"), "MainMenu"),
+                                                    tag=COLLIDER_BUTTON + 1))
+    # Fades between scenes.
+    out["ChangeLevelOverlay"] = c(h.transform(0, 0, DEPTH_OVERLAY, 16.5, 9.5),
+                                  h.sprite("Menu/Overlay.png", tint=(1, 1, 1, 0)),
+                                  h.E("OverlayController", children=[
+                                      h.F("fadeInDuration", 0), h.F("showDuration", 0), h.F("fadeOutDuration", 1),
+                                      h.S("levelToLoad", ""), h.B("reversed", True)]))
+    # The mailbox menu.
+    out["MailboxMenuParent"] = c(h.transform(0, 0, 10), plain(h, "MailboxSwitch"))
+    out["MailMenuBG"] = c(h.transform(0, 0, 10, 6.6, 8.2), h.sprite("Mail/MailMenu.png"),
+                          h.collider(COLLIDER_PANEL, 6.6, 8.2), label(h, "Mail", 0.36, BROWN, (0, 290)))
+    out["MailContents"] = c(h.transform(0, 0, 10, 7.6, 6.6), h.sprite("Menu/MissionPanel.png"),
+                            h.collider(COLLIDER_PANEL, 7.6, 6.6),
+                            label(h, "Pick a letter on the left to read it.", 0.22, BROWN, (0, 0)))
+    out["MailCloseBtn"] = c(h.transform(0, 0, 9, 0.6, 0.6), h.sprite("UI/CloseButton_Default.png"),
+                            h.collider(COLLIDER_MENU, 0.6, 0.6), click_sound(h),
+                            toggle(h, "MailboxMenuParent", True, looks("CloseButton")))
+    for name, prev in (("MailPrevBtn", True), ("MailNextBtn", False)):
+        out[name] = c(h.transform(0, 0, 9, 0.55, 0.55), h.sprite("UI/PageButton_Default.png"),
+                      h.collider(COLLIDER_MENU, 0.55, 0.55), click_sound(h),
+                      h.E("MailChangePageButton", children=base_button(h, True, *looks("PageButton")) +
+                          [h.B("prevPage", prev)]))
+    out["MailDeleteBtn"] = c(h.transform(0, 0, 7, 0.55, 0.55), h.sprite("UI/DeleteButton_Default.png"),
+                             h.collider(COLLIDER_MENU, 0.55, 0.55), click_sound(h),
+                             h.E("MailDeleteButton", children=base_button(h, True, *looks("DeleteButton")) +
+                                 [h.I("index", 0)]))
+    entry = ("Mail/MailEntry_Default.png", "Mail/MailEntry_Hover.png", "Mail/MailEntry_Selected.png")
+    out["MailboxButton2"] = c(h.transform(0, 0, 7.1, 4.6, 0.9), h.sprite(entry[0]), h.collider(COLLIDER_MENU, 4.6, 0.9),
+                              click_sound(h), label(h, "", 0.24, BROWN, (40, -6)),
+                              h.E("MailSelectionButton", children=toggle_fields(h, "MailContents", True, entry) +
+                                  [h.I("type", 0), h.E("msg_id", "0")]))
+    out["MuteOverlay"] = c(h.transform(0, 0, 4.5, 0.7, 0.7), h.sprite("UI/MuteOverlay.png", renderable=False))
+    return out
+
+
+# ------------------------------------------------------------- level objects
+STARS_X = (500, 590, 680)
+STARS_Y = 400
+
+
+def add_level_ui(scene, h, scene_name):
+    """Stars, mission panels, summaries' hosts, pause, mail and sound: what
+    every level carries. The quest system comes after the simulation and the
+    stall system it reads at the start."""
+    def add(name, parts, parent=0, active=True):
+        return scene.add(name, ordered(parts), parent, active)
+    T, S, C = h.transform, h.sprite, h.collider
+    panels = ("StarOnePanel", "StarTwoPanel", "StarThreePanel")
+    titles = ("First star", "Second star", "Third star")
+    for i in range(3):
+        x = STARS_X[i]
+        add("ProgressBarOuter%d" % (i + 1), [T(x - 38, STARS_Y, 2.2, 0.17, 0.64), S("Mission/ProgressBar_Outer.png")])
+        add("InnerProgressionBar%d" % (i + 1), [T(x - 38, STARS_Y, 2.1, 0.1, 0.56), S("Mission/ProgressBar_Inner.png")])
+        art = "Mission/Mission_Star_%s.png" % ("Active" if i == 0 else "Inactive")
+        add("Star%d" % (i + 1), [T(x, STARS_Y, 2.0, 0.6, 0.6), S(art), C(COLLIDER_MENU, 0.6, 0.6), click_sound(h),
+                                 h.E("StarButton", children=[h.S("objToHover", "StarPopUp%d" % (i + 1))] +
+                                     toggle_fields(h, panels[i], i == 0, (art, art, art)))])
+        add("StarPopUp%d" % (i + 1), [T(x, STARS_Y - 62, 1.9, 0.8, 0.45), S("Mission/PopUp.png"),
+                                      label(h, "0%", 0.22, BROWN, (0, 0))], active=False)
+        add(panels[i], [T(0, 0, DEPTH_PANEL, 9, 5.2), S("Menu/MissionPanel.png"), C(COLLIDER_PANEL, 9, 5.2),
+                        label(h, titles[i], 0.32, BROWN, (0, 210))], active=False)
+    add("PauseHUDButton", [T(762, 400, 2.0, 0.5, 0.5), S("UI/PauseButton_Default.png"), C(COLLIDER_MENU, 0.5, 0.5),
+                           click_sound(h), system_call(h, 0, looks("PauseButton"))])
+    add("Mailbox", [T(768, 330, 2.0, 0.5, 0.5), S("Mail/Mailbox_Default.png"), C(COLLIDER_MENU, 0.5, 0.5),
+                    click_sound(h), toggle(h, "MailboxMenuParent", True,
+                                           ("Mail/Mailbox_Default.png", "Mail/Mailbox_Hover.png",
+                                            "Mail/Mailbox_Hover.png"))])
+    # The pause menu: each piece is its own pause element (pausing hides the
+    # children of pause elements).
+    add("PausePanel", [T(0, 0, 1.5, 6, 6.2), S("Menu/PausePanel.png"), C(COLLIDER_PANEL, 6, 6.2),
+                       label(h, "Paused", 0.4, BROWN, (0, 240)), plain(h, "InjectPauseElem")], active=False)
+    for y, name, caption, call in ((110, "ResumeButton", "Resume", system_call(h, 0, looks("MenuButton"))),
+                                   (0, "RestartButton", "Restart", system_call(h, 4, looks("MenuButton"), scene_name)),
+                                   (-110, "MenuReturnButton", "Main menu", system_call(h, 4, looks("MenuButton"), "MainMenu")),
+                                   (-220, "PauseQuitButton", "Quit", system_call(h, 1, looks("MenuButton")))):
+        add(name, menu_button(h, 0, y, 1.4, caption, call) + [plain(h, "InjectPauseElem")], active=False)
+    add("EscapePause", [plain(h, "EscapePauseBehaviour")])
+    add("Cheats", [plain(h, "CheatScript")])
+    add("FadeIn", [T(0, 0, DEPTH_OVERLAY, 16.5, 9.5), S("Menu/Overlay.png"), plain(h, "FadeInOverlay")])
+    add("MailBoxSystem", [h.E("MailBoxSystem", children=[h.I("threshold", MAIL_THRESHOLD)])])
+    add("AudioFeedbackSystem", [T(0, 0, 1), h.audio("Feedback/Served.wav", False, False), feedback(h)])
+    add("QuestSystem", [plain(h, "QuestSystem")])
+
+
+def feedback(h):
+    def files(*names):
+        return h.VEC("", [h.S("", n) for n in names])
+    by_stall = [h.PAIR("", h.E("", "%d" % t), files("Feedback/Served.wav")) for t in (1, 2, 5, 7, 8)]
+    by_index = [files("Feedback/Dislike.wav"), files("Feedback/Frustrated.wav"), files("Feedback/Like.wav"),
+                files("Feedback/NoSeats.wav"), files("Feedback/NoTime.wav"), files("Feedback/ChooseStall.wav"),
+                files("Feedback/Dislike.wav")]
+    return h.E("AudioFeedbackSystem", children=[
+        h.F("timeToEnablePlayback", 1.5), h.F("randomAdjustmentToTimerSet", 1.5),
+        h.PAIR("audioFeedbackPaths", h.VEC("", by_stall), h.VEC("", by_index))])
+
+
+# ----------------------------------------------------------------- main menu
+MENU_KEEP = ["MenuBackground", "TitleBanner", "Title", "ButtonBoard", "PlayButton", "PlayButtonLabel",
+             "CreditsButton", "CreditsButtonLabel", "QuitButton", "QuitButtonLabel", "FullScreenButton",
+             "MenuMusic"]
+
+
+def read_scene(root, name):
+    """The objects of a committed scene: (name, parent id, component file)."""
+    with open(os.path.join(root, "Scenes", name + ".xml")) as f:
+        index = f.read()
+    objects = []
+    for m in re.finditer(r'<GameObject name="([^"]*)" objectId="(\d+)" parentId="(\d+)"', index):
+        with open(os.path.join(root, "Scenes", name, m.group(2) + ".xml")) as f:
+            objects.append((m.group(1), int(m.group(3)), f.read()))
+    return objects
+
+
+def write_raw_scene(root, name, objects):
+    """objects: (name, parent id, component file text, active)."""
+    folder = os.path.join(root, "Scenes", name)
+    shutil.rmtree(folder, ignore_errors=True)
+    os.makedirs(folder)
+    index = "<Scene>\n"
+    for i, (obj, parent, body, active) in enumerate(objects, 1):
+        index += '    <GameObject name="%s" objectId="%d" parentId="%d" active="%s" layerTag="0"/>\n' % (
+            obj, i, parent, "true" if active else "false")
+        with open(os.path.join(folder, "%d.xml" % i), "w") as f:
+            f.write(body)
+    index += "</Scene>\n"
+    with open(os.path.join(root, "Scenes", name + ".xml"), "w") as f:
+        f.write(index)
+
+
+def main_menu(h, root):
+    kept = [o for o in read_scene(root, "MainMenu") if o[0] in MENU_KEEP]
+    objects = [(n, p, body, True) for n, p, body in kept]
+
+    def c(*parts):
+        return h.components(*ordered(parts))
+    T, S, C = h.transform, h.sprite, h.collider
+
+    def add(name, parts, parent=0, active=True):
+        objects.append((name, parent, c(*parts), active))
+        return len(objects)
+
+    add("LevelBoard", [T(560, -20, 21, 4.2, 4.6), S("Menu/CreditsPanel.png"),
+                       label(h, "Levels", 0.34, BROWN, (0, 160))])
+    for n in range(1, 4):
+        add("Level%dButton" % n, menu_button(h, 560, 110 - (n - 1) * 120, 20, "Level %d" % n,
+                                             system_call(h, 4, looks("MenuButton"), "Level%d" % n, fade=True,
+                                                         inactive="UI/MenuButton_Locked.png"), 1.8, 0.6) +
+            [h.E("CheckLevelStatus", children=[h.I("levelid", n)]), plain(h, "ChangeLevelOverlay")])
+    add("AllLevelsBadge", [T(560, 250, 19, 1.0, 1.0), S("Menu/TrophyBadge.png"), plain(h, "WinConditionChecker")],
+        active=False)
+    add("OptionsButton", menu_button(h, -560, -330, 20, "Options", None, 2.4, 0.6)[:-2] +
+        [toggle(h, "OptionsPanel"), label(h, "Options", 0.26, BROWN, (0, -4))])
+    # The options panel: the system first, its scripts after it.
+    add("OptionsSystem", [T(0, 0, 1), h.audio("SFX/ButtonPress.wav", False, False), h.E("OptionsSystem", children=[
+        h.VEC("audioPaths", [h.S("", p) for p in ("SFX/Cash.wav", "Feedback/Like.wav", "SFX/Win.wav", "SFX/Pop.wav")]),
+        h.PAIR("checkBoxSprites", h.VEC("", [h.S("", p) for p in looks("CheckBoxTicked")]),
+               h.VEC("", [h.S("", p) for p in looks("CheckBoxEmpty")]))])])
+    panel = add("OptionsPanel", [T(0, 0, 6, 7, 5.6), S("Menu/OptionsPanel.png"), C(COLLIDER_PANEL, 7, 5.6),
+                                 label(h, "Options", 0.38, BROWN, (0, 236))], active=False)
+    small = 0.7
+    add("VolumeLabel", [T(0, 150, 5), label(h, "Volume", 0.28)], panel, False)
+    add("VolumeDownButton", [T(-230, 80, 5, small, small), S("UI/VolumeDown_Default.png"), C(COLLIDER_BUTTON, small, small),
+                             click_sound(h), system_call(h, 8, looks("VolumeDown")),
+                             h.E("VolumeOptionScript", children=[h.B("increment", False)])], panel, False)
+    add("VolumeBar", [T(0, 80, 5, 3.0, 1.0), S("UI/VolumeBar.png", columns=6), plain(h, "AudioOptionBars")], panel, False)
+    add("VolumeUpButton", [T(230, 80, 5, small, small), S("UI/VolumeUp_Default.png"), C(COLLIDER_BUTTON, small, small),
+                           click_sound(h), system_call(h, 8, looks("VolumeUp")),
+                           h.E("VolumeOptionScript", children=[h.B("increment", True)])], panel, False)
+    add("MuteButton", [T(-120, -40, 5, small, small), S("UI/Mute_Default.png"), C(COLLIDER_BUTTON, small, small),
+                       click_sound(h), system_call(h, 8, looks("Mute")), plain(h, "MuteButton")], panel, False)
+    add("TestSoundButton", [T(0, -40, 5, small, small), S("UI/TestSound_Default.png"), C(COLLIDER_BUTTON, small, small),
+                            system_call(h, 8, looks("TestSound"), None), plain(h, "PlaytestAudioOption")], panel, False)
+    add("FullScreenCheckbox", [T(120, -40, 5, small, small), S("UI/CheckBoxTicked_Default.png"),
+                               C(COLLIDER_BUTTON, small, small), click_sound(h),
+                               system_call(h, 8, looks("CheckBoxTicked")), plain(h, "FullScreenCheckbox")], panel, False)
+    for x, caption in ((-120, "Mute"), (0, "Test"), (120, "Full screen")):
+        add("OptionsCaption", [T(x, -110, 5), label(h, caption, 0.22)], panel, False)
+    add("OptionsCloseButton", menu_button(h, 0, -200, 5, "Close", toggle(h, "OptionsPanel"), 1.8, 0.6), panel, False)
+    write_raw_scene(root, "MainMenu", objects)
+
+
+# --------------------------------------------------------- the later levels
+LEVELS = {
+    # name: stall places, seat places, grid columns and rows, stored stalls
+    # and seats, money, goals (money, likes, second money, second likes),
+    # losing money
+    "Level2": dict(stalls=[-650, -390, -130, 130, 390, 650], seats=[(-490, -185), (-210, -185), (210, -185),
+                                                                   (490, -185), (-350, -295), (350, -295),
+                                                                   (-630, -295), (630, -295)],
+                   placed_stalls={2: 3}, placed_seats={}, money=1400, goals=(4000, 220, 1800, 90), lose=-200),
+    "Level3": dict(stalls=[-680, -485, -290, -95, 95, 290, 485, 680],
+                   seats=[(-560, -185), (-280, -185), (0, -185), (280, -185), (560, -185), (-420, -295),
+                          (-140, -295), (140, -295), (420, -295), (-680, -295)],
+                   placed_stalls={}, placed_seats={}, money=1800, goals=(7000, 320, 3000, 140), lose=-300),
+}
+
+
+def later_levels(h):
+    """Level2 and Level3 from the same builder as Level1, with more places,
+    fewer stalls stored, more money to start and higher goals."""
+    saved = {k: getattr(h, k) for k in ("STALL_NODES_X", "SEAT_NODES", "PLACED_STALLS", "PLACED_SEATS",
+                                        "level_stats", "simulation")}
+    try:
+        for name, p in LEVELS.items():
+            h.STALL_NODES_X = p["stalls"]
+            h.SEAT_NODES = p["seats"]
+            h.PLACED_STALLS = p["placed_stalls"]
+            h.PLACED_SEATS = p["placed_seats"]
+            money, (goal_money, goal_likes, second_money, second_likes), lose = p["money"], p["goals"], p["lose"]
+
+            def stats(money=money):
+                return h.E("LevelStatsSystem", children=[
+                    h.I("CustomerServed", 0), h.F("AverageWaitingTime", 0), h.F("TotalWaitingTime", 0),
+                    h.F("GrossRevenue", 0), h.F("DailyUpkeep", 0), h.F("Likes", 0), h.F("Money", money),
+                    h.F("Reputation", 0), h.S("MostPopular", "None"), h.S("MostWanted", "None")])
+
+            def sim(g=(goal_money, goal_likes, second_money, second_likes), lose=lose):
+                return h.E("SimulationSystem", children=[
+                    h.F("treshold", 0.2), h.I("goalLikes", g[1]), h.I("goalMoney", g[0]), h.I("secondGoalLikes", g[3]),
+                    h.I("secondGoalMoney", g[2]), h.I("loseMoney", lose)])
+
+            h.level_stats = stats
+            h.simulation = sim
+            h.level1(name)
+    finally:
+        for k, v in saved.items():
+            setattr(h, k, v)
+
+
+def write_scenes(h, root):
+    later_levels(h)
+    main_menu(h, root)
