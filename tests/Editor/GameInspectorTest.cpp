@@ -11,6 +11,8 @@
 #include "Core/Editor/InspectorWidgets.h"
 #include "Core/Graphics/Sprite.h"
 #include "Core/Objects/ComponentCreator.h"
+#include "Mail/MailBoxSystem.h"
+#include "Stalls/StallsSystem.h"
 #include "StartUp/GameComponentTypes.h"
 
 using namespace KiteTest;
@@ -73,19 +75,30 @@ namespace
             ImGui_ImplGlfwGL3_Render();
         }
 
-        // Presses the Remove of the component's own panel, as a click would.
-        void PressRemove(GameComponent& component, const std::vector<GameComponent*>& shown)
+        // Presses a widget of the component's open panel, as a click would;
+        // path holds the id scopes inside the panel, then the widget's id.
+        void Press(GameComponent& component, const std::vector<const char*>& path,
+                   const std::vector<GameComponent*>& shown)
         {
             ImGui_ImplGlfwGL3_NewFrame();
             ImGui::Begin("Game inspectors");
             ImGui::PushID(&component);
             ImGui::PushID("##component");
-            ImGui::ActivateItem(ImGui::GetID("Remove"));
+            for (std::size_t i = 0; i + 1 < path.size(); ++i)
+                ImGui::PushID(path[i]);
+            ImGui::ActivateItem(ImGui::GetID(path.back()));
+            for (std::size_t i = 0; i + 1 < path.size(); ++i)
+                ImGui::PopID();
             ImGui::PopID();
             ImGui::PopID();
             ImGui::End();
             ImGui_ImplGlfwGL3_Render();
             Draw(shown, false);
+        }
+
+        void PressRemove(GameComponent& component, const std::vector<GameComponent*>& shown)
+        {
+            Press(component, {"Remove"}, shown);
         }
 
         std::vector<ComponentTypeId> GameTypes() const
@@ -133,8 +146,10 @@ TEST_F(GameInspectors, EveryGameTypeDrawsItsOwnPanelWithEveryNodeOpen)
 TEST_F(GameInspectors, RemoveInAGamePanelTakesExactlyThatComponent)
 {
     // A system with many fields, a stall, a node with only Remove, the
-    // statistics with their read-only texts.
-    for (ComponentTypeId type : {CT_CustomerSystem, CT_StallsBehaviour, CT_SeatNodesLink, CT_LevelStatsSystem})
+    // statistics with their read-only texts, image choices, and buttons that
+    // hold their base button's own panel (and its Remove) inside theirs.
+    for (ComponentTypeId type : {CT_CustomerSystem, CT_StallsBehaviour, CT_SeatNodesLink, CT_LevelStatsSystem, CT_TrashBin,
+                                 CT_StarButton, CT_MailSelectionButton, CT_ContinueButton, CT_SpeedButton})
     {
         SCOPED_TRACE(factory->GetCreatorName(type));
         GameObject* first = MakeWith(type, "First");
@@ -168,4 +183,34 @@ TEST_F(GameInspectors, APlacementNodeOfTheLayoutHasNoRemove)
     PressRemove(*node, shown);
     EXPECT_EQ(InspectorRemovals::Apply(), 0);
     EXPECT_TRUE(o->HasComponent(CT_SeatPlacementNode));
+}
+
+TEST_F(GameInspectors, StallTypeCountStepsKeepTheCountersInStepAndNeverGoNegative)
+{
+    GameObject* o = MakeWith(CT_StallsSystem, "Stalls");
+    auto* stalls = static_cast<StallsSystem*>(Find(o, CT_StallsSystem));
+    stalls->typesOfStalls = 2;
+    stalls->stallStatistics = {{3u, 4u}, {5u, 6u}};
+    const std::vector<GameComponent*> shown = {stalls};
+    Draw(shown, false);
+    for (int i = 0; i < 3; ++i)
+        Press(*stalls, {"##typesOfStalls", "-"}, shown);
+    EXPECT_EQ(stalls->typesOfStalls, 0);
+    EXPECT_TRUE(stalls->stallStatistics.empty());
+    Press(*stalls, {"##typesOfStalls", "+"}, shown);
+    EXPECT_EQ(stalls->typesOfStalls, 1);
+    ASSERT_EQ(stalls->stallStatistics.size(), 1u);
+    EXPECT_EQ(stalls->stallStatistics[0], StallsSystem::Counters(0u, 0u));
+}
+
+TEST_F(GameInspectors, TheMailPageStaysOnAPageThatHoldsMail)
+{
+    GameObject* o = MakeWith(CT_MailBoxSystem, "Mailbox");
+    auto* mailbox = static_cast<MailBoxSystem*>(Find(o, CT_MailBoxSystem));
+    const std::vector<GameComponent*> shown = {mailbox};
+    Draw(shown, false);
+    Press(*mailbox, {"##curr page", "+"}, shown);
+    EXPECT_EQ(mailbox->GetCurrentPage(), 0);
+    Press(*mailbox, {"##curr page", "-"}, shown);
+    EXPECT_EQ(mailbox->GetCurrentPage(), 0);
 }
