@@ -3,6 +3,8 @@
 // archetype files use.
 #include "StartUp/Game.h"
 
+#include "Audio/AudioControlSystem.h"
+#include "Audio/AudioFeedbackSystem.h"
 #include "Building/DraggableAfterImage.h"
 #include "Building/InstantiateUpgradeButton.h"
 #include "Building/SellButton.h"
@@ -10,8 +12,6 @@
 #include "Building/UpgradeBehaviour.h"
 #include "Building/UpgradeButton.h"
 #include "Building/UpgradeSystem.h"
-#include "Audio/AudioControlSystem.h"
-#include "Audio/AudioFeedbackSystem.h"
 #include "Core/Factory/GameObjectFactory.h"
 #include "Customers/CustomerAIBehaviour.h"
 #include "Customers/CustomerSystem.h"
@@ -29,6 +29,7 @@
 #include "Flow/QuestSystem.h"
 #include "Flow/StarButton.h"
 #include "Flow/Summary.h"
+#include "Flow/TutorialSystem.h"
 #include "Flow/WinConditionChecker.h"
 #include "Mail/MailBoxSystem.h"
 #include "Mail/MailChangePageButton.h"
@@ -102,15 +103,6 @@ namespace KiteFramework
         RegisterComponent<SecondFloorIndicator>(CT_SecondFloorIndicator, "SecondFloorIndicator");
         RegisterComponent<SecondFloorController>(CT_SecondFloorController, "SecondFloorController");
 
-        // Trash, fire, fights and synergies.
-        RegisterComponent<Trash>(CT_Trash, "Trash");
-        RegisterComponent<TrashBin>(CT_TrashBin, "TrashBin");
-        RegisterComponent<Indicator>(CT_Indicator, "Indicator");
-        RegisterComponent<FightResolver>(CT_FightResolver, "FightResolver");
-        RegisterComponent<StallsSynergySystem>(CT_StallsSynergySystem, "StallsSynergySystem");
-        RegisterComponent<FireController>(CT_FireController, "FireController");
-        RegisterComponent<FireResolver>(CT_FireResolver, "FireResolver");
-        RegisterComponent<TrashController>(CT_TrashController, "TrashController");
         // Building, upgrades, the HUD, day and night, and speed.
         RegisterComponent<UpgradeBehaviour>(CT_UpgradeBehaviour, "UpgradeBehaviour");
         RegisterComponent<StatsSetter>(CT_StatsSetter, "StatsSetter");
@@ -135,6 +127,16 @@ namespace KiteFramework
         RegisterComponent<Firework>(CT_Firework, "Firework");
         RegisterComponent<PlayAfterTimer>(CT_PlayAfterTimer, "PlayAfterTimer");
 
+        // Trash, fire, fights and synergies.
+        RegisterComponent<Trash>(CT_Trash, "Trash");
+        RegisterComponent<TrashBin>(CT_TrashBin, "TrashBin");
+        RegisterComponent<Indicator>(CT_Indicator, "Indicator");
+        RegisterComponent<FightResolver>(CT_FightResolver, "FightResolver");
+        RegisterComponent<StallsSynergySystem>(CT_StallsSynergySystem, "StallsSynergySystem");
+        RegisterComponent<FireController>(CT_FireController, "FireController");
+        RegisterComponent<FireResolver>(CT_FireResolver, "FireResolver");
+        RegisterComponent<TrashController>(CT_TrashController, "TrashController");
+
         // Missions, level flow, pause and summaries.
         RegisterComponent<OverlayController>(CT_OverlayController, "OverlayController");
         RegisterComponent<InjectPauseElem>(CT_InjectPauseElem, "InjectPauseElem");
@@ -148,6 +150,7 @@ namespace KiteFramework
         RegisterComponent<WinConditionChecker>(CT_WinConditionChecker, "WinConditionChecker");
         RegisterComponent<CheatScript>(CT_CheatScript, "CheatScript");
         RegisterComponent<EscapePauseBehaviour>(CT_EscapePauseBehaviour, "EscapePauseBehaviour");
+        RegisterComponent<TutorialSystem>(CT_TutorialSystem, "TutorialSystem");
 
         // Sound, mail and options.
         RegisterComponent<AudioControlSystem>(CT_AudioControlSystem, "AudioControlSystem");

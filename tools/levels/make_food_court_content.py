@@ -14,8 +14,8 @@ import struct
 import sys
 
 import trouble_content
-import building_content
 import flow_content
+import building_content
 
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "KiteGame", "Assets")
 STALL_TYPES = 8
@@ -91,7 +91,7 @@ def PAIR(name, first, second):
 
 def components(*elements):
     # The engine writes interface components after the others.
-    ordered = sorted(elements, key=lambda e: building_content.is_interface([e]))
+    ordered = sorted(elements, key=lambda e: building_content.is_interface([e]) or e.name in flow_content.UI_COMPONENTS)
     return "<Components>\n" + "".join(e.render(1) for e in ordered) + "</Components>\n"
 
 
@@ -319,8 +319,8 @@ def archetypes():
     out["MaintenanceText"] = components(transform(0, 0, DEPTH_HUD, 0.3, 0.3), sprite("FX/UpkeepTag.png"),
                                         text("0", INK, 0.2, (34, -9)))
     out.update(trouble_content.archetypes(sys.modules[__name__]))
-    out.update(building_content.archetypes(HELPERS))
     out.update(flow_content.archetypes(sys.modules[__name__]))
+    out.update(building_content.archetypes(HELPERS))
     return building_content.patch_archetypes(HELPERS, out)
 
 
@@ -342,10 +342,9 @@ class Scene:
             shown = active and not building_content.closed_at_start(obj)
             line = '    <GameObject name="%s" objectId="%d" parentId="%d" active="%s" layerTag="0"/>\n' % (
                 obj, i, parent, "true" if shown else "false")
-            # The engine lists objects with user-interface parts last.
-            interface = building_content.is_interface(parts) or any(
-                p.name in flow_content.UI_COMPONENTS for p in parts)
-            lines.append((interface, i, line))
+            # The engine lists objects with interface components after the others.
+            lines.append((building_content.is_interface(parts) or
+                          any(p.name in flow_content.UI_COMPONENTS for p in parts), i, line))
             with open(os.path.join(folder, "%d.xml" % i), "w") as f:
                 f.write(components(*parts))
         index = "<Scene>\n" + "".join(line for _, _, line in sorted(lines))

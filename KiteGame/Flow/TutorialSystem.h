@@ -1,0 +1,88 @@
+// TutorialSystem: the tutorial level's fixed machine of 34 steps. Each
+// step shows one instruction panel, may point an arrow, switches blockers
+// over what the player may not touch yet, and waits for a click or for a
+// game condition; the last opens Level 1.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "Core/Math/Vector2D.h"
+#include "Core/Objects/ObjectHandle.h"
+#include "Core/Objects/Script.h"
+
+namespace KiteFramework
+{
+    class TutorialSystem : public Script
+    {
+    public:
+        static constexpr int StepCount = 34;
+
+        TutorialSystem();
+
+        void Initialise() override;
+        void Update() override;
+        GameComponent* Clone() const override;
+
+        int GetStep() const { return step; }
+        void SetStep(int s) { step = s; }
+        GameObject* GetCashCloud() const { return cashCloud.Get(); }
+
+    private:
+        enum Blocker : int
+        {
+            StallBtn,
+            SeatBtn,
+            Stall1,
+            Stall4,
+            Stall1Sell,
+            Stall1Upgrade,
+            Stall4Sell,
+            Stall4Upgrade,
+            SynergyBtn,
+            StatsBtn,
+            BlockerCount
+        };
+
+        void RunStep();
+        void StepUpgradeMenu();
+        void StepSecondStall();
+        void StepCashCloud();
+        // Shows or hides "Instruction_" + n (skipped when missing).
+        void Show(int n, bool shown) const;
+        void Next(int from);
+        void SetBlocker(Blocker b, bool on) const;
+        void PlaceBlocker(Blocker b, Vector2D at) const;
+        void Arrow(bool shown) const;
+        void ArrowAt(float x, float y) const;
+        void Clicker(bool shown) const;
+        void TutorialArrows(bool shown) const;
+        void SetMovable(bool movable) const;
+        void GiveMoney(float amount) const;
+        bool Clicked() const;
+        std::size_t PlacedStalls() const;
+        std::size_t PlacedSeats() const;
+        int TrashCount() const;
+        bool UpgradeMenuOpen(bool& anyClosed) const;
+        static bool IsActive(const ObjectHandle& h);
+        static ObjectHandle Find(const std::string& name);
+        // Looks the named object up again while it is not known.
+        static GameObject* Resolve(ObjectHandle& h, const char* name);
+        void SpawnCashCloud();
+
+        int step = 0;
+        std::array<ObjectHandle, StepCount> instructions;
+        ObjectHandle arrow;
+        std::array<ObjectHandle, 4> tutorialArrows;
+        ObjectHandle stallPanel;
+        ObjectHandle seatPanel;
+        std::array<ObjectHandle, BlockerCount> blockers;
+        ObjectHandle continueClicker;
+        mutable ObjectHandle firstStall;
+        mutable ObjectHandle fourthStall;
+        mutable ObjectHandle firstSeat;
+        ObjectHandle cashCloud;
+        std::string rememberedSeatParent;
+        int rememberedTrash = 0;
+    };
+}

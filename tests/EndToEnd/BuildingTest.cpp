@@ -1,0 +1,194 @@
+// Building in the real game: in Level1 a build button pressed and dragged
+// onto a free stall place buys the stall there, and a speed button moves the
+// speed marker. The test runs its own X server so that nothing else moves its
+// pointer.
+#include <gtest/gtest.h>
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <thread>
+
+#include "EndToEnd/GameProcess.h"
+
+using KiteTest::GameProcess;
+
+namespace
+{
+    // The screen matches the configured window: pixel (px, py) shows the
+    // world point (px - 800, 450 - py).
+    struct Rgb
+    {
+        int r = 0, g = 0, b = 0;
+        int Distance(const Rgb& o) const { return std::abs(r - o.r) + std::abs(g - o.g) + std::abs(b - o.b); }
+    };
+
+    const Rgb kLevel1Deck{217, 168, 108};
+    const Rgb kNasiPadangGreen{58, 157, 79};
+    const Rgb kMarkerYellow{255, 209, 102};
+
+    class PrivateScreen
+    {
+    public:
+        PrivateScreen()
+        {
+            int fds[2];
+            if (::pipe(fds) != 0)
+                return;
+            pid_ = ::fork();
+            if (pid_ == 0)
+            {
+                ::close(fds[0]);
+                const std::string fd = std::to_string(fds[1]);
+                ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1600x900x24", "-nolisten", "tcp",
+                         static_cast<char*>(nullptr));
+                ::_exit(127);
+            }
+            ::close(fds[1]);
+            std::string number;
+            char c;
+            while (pid_ > 0 && ::read(fds[0], &c, 1) == 1 && c != '\n')
+                number += c;
+            ::close(fds[0]);
+            if (number.empty())
+                return;
+            if (const char* old = std::getenv("DISPLAY"))
+                previous_ = old;
+            ::setenv("DISPLAY", (":" + number).c_str(), 1);
+            display_ = XOpenDisplay(nullptr);
+        }
+
+        ~PrivateScreen()
+        {
+            if (display_)
+                XCloseDisplay(display_);
+            if (!previous_.empty())
+                ::setenv("DISPLAY", previous_.c_str(), 1);
+            if (pid_ > 0)
+            {
+                ::kill(pid_, SIGTERM);
+                int status = 0;
+                ::waitpid(pid_, &status, 0);
+            }
+        }
+
+        bool Ready() const { return display_ != nullptr; }
+
+        // How many pixels of the area are within `tolerance` of the colour.
+        int Count(int x, int y, int w, int h, const Rgb& colour, int tolerance = 30) const
+        {
+            XImage* image = XGetImage(display_, DefaultRootWindow(display_), x, y, w, h, AllPlanes, ZPixmap);
+            if (!image)
+                return 0;
+            int n = 0;
+            for (int j = 0; j < h; ++j)
+                for (int i = 0; i < w; ++i)
+                {
+                    const unsigned long p = XGetPixel(image, i, j);
+                    const Rgb c{static_cast<int>((p & image->red_mask) >> 16),
+                                static_cast<int>((p & image->green_mask) >> 8), static_cast<int>(p & image->blue_mask)};
+                    n += c.Distance(colour) < tolerance;
+                }
+            XDestroyImage(image);
+            return n;
+        }
+
+    private:
+        pid_t pid_ = -1;
+        Display* display_ = nullptr;
+        std::string previous_;
+    };
+
+    bool WaitFor(double seconds, const std::function<bool()>& condition)
+    {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+        while (std::chrono::steady_clock::now() < deadline)
+        {
+            if (condition())
+                return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+        return condition();
+    }
+
+    void Pause(int ms)
+    {
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    }
+
+    void Move(int x, int y)
+    {
+        GameProcess::XDoTool("mousemove " + std::to_string(x) + " " + std::to_string(y));
+    }
+
+    // The game refreshes its pointer on button events: a wheel step (which
+    // it ignores) between two moves makes the object under it hovered.
+    void Hover(int x, int y)
+    {
+        Move(x, y);
+        Pause(100);
+        GameProcess::XDoTool("click 5");
+        Pause(100);
+        Move(x + 1, y + 1);
+        Pause(250);
+    }
+
+    // Presses at `from`, carries the pointer to `to` in steps, releases.
+    void Drag(int fx, int fy, int tx, int ty)
+    {
+        Hover(fx, fy);
+        GameProcess::XDoTool("mousedown 1");
+        Pause(300);
+        for (int i = 1; i <= 8; ++i)
+        {
+            Move(fx + (tx - fx) * i / 8, fy + (ty - fy) * i / 8);
+            Pause(80);
+        }
+        Pause(300);
+        GameProcess::XDoTool("mouseup 1");
+    }
+}
+
+TEST(BuildingInTheGame, ABuildButtonDraggedOntoAFreePlaceBuysTheStallAndSpeedButtonsMoveTheMarker)
+{
+    if (!KiteTest::HasDisplay())
+        GTEST_SKIP() << "no display";
+    PrivateScreen screen;
+    ASSERT_TRUE(screen.Ready()) << "could not start a private X server";
+    ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+    GameProcess game;
+    ASSERT_TRUE(game.Start());
+    ASSERT_NE(game.WaitForWindow(90), 0u) << game.ErrorOutput();
+    Pause(2000);
+    GameProcess::XDoTool("key F11");
+    ASSERT_TRUE(WaitFor(60, [&] { return screen.Count(800, 300, 1, 1, kLevel1Deck) == 1; })) << "Level1 not shown";
+    Pause(1000);
+
+    // The third stall place (world -125, 218) is empty; the third build
+    // button (world -10, 398) sells the green stall.
+    const auto greenOnPlace = [&] { return screen.Count(585, 150, 180, 160, kNasiPadangGreen, 20); };
+    EXPECT_LT(greenOnPlace(), 200);
+    Drag(790, 52, 675, 232);
+    EXPECT_TRUE(WaitFor(10, [&] { return greenOnPlace() > 3000; })) << "no stall on the place: " << greenOnPlace();
+
+    // The 4x button (world 735, 396) moves the marker over itself.
+    const auto markerAt = [&](int px) { return screen.Count(px - 8, 16, 16, 10, kMarkerYellow, 40); };
+    EXPECT_GT(markerAt(1465), 10);
+    Hover(1535, 54);
+    GameProcess::XDoTool("click 1");
+    EXPECT_TRUE(WaitFor(10, [&] { return markerAt(1535) > 10 && markerAt(1465) < 5; }))
+        << "marker at 1x " << markerAt(1465) << ", at 4x " << markerAt(1535);
+
+    game.SendClose();
+    int status = -1;
+    ASSERT_TRUE(game.WaitForExit(30, status)) << "the game did not close";
+    EXPECT_EQ(status, 0) << game.ErrorOutput();
+    EXPECT_FALSE(KiteTest::HasSanitizerReport(game.ErrorOutput())) << game.ErrorOutput();
+}
