@@ -107,11 +107,6 @@ namespace KiteFramework
             RemoveAutoClosePopup(element->GetOwner());
     }
 
-    bool UISystem::IsObjectAlive(const GameObject* object, std::uint64_t serial)
-    {
-        return object && serial != 0 && ObjectHandle::Resolve(serial) == object;
-    }
-
     std::vector<GameObject*> UISystem::Living(const WalkedList<ObjectHandle>& list)
     {
         std::vector<GameObject*> out;

@@ -61,11 +61,6 @@ namespace KiteFramework
         std::vector<GameObject*> GetAutoClosePopups() const { return Living(autoClosePopups); }
         float GetSavedTimeFactor() const { return savedTimeFactor; }
 
-        // Whether the object lives and is the one whose serial was taken, not
-        // a later object made at a destroyed one's address. Constant time; new
-        // code keeps an ObjectHandle instead.
-        static bool IsObjectAlive(const GameObject* object, std::uint64_t serial);
-
     private:
         friend class PopUpUI;
         friend class BaseButton;
