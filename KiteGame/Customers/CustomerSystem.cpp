@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "Core/Archetypes/ArchetypeSystem.h"
 #include "Core/Engine/DataError.h"
@@ -99,7 +100,12 @@ namespace KiteFramework
     {
         UpdateStandingQuiet(likesDelta);
         if (likesDelta > 0.0f)
-            QuestSystem::UpdateQuest(QuestSystem::LikesGained, static_cast<int>(likesDelta), nullptr);
+        {
+            // A gain past an int's range counts as the most an event carries.
+            const int gained = likesDelta < 2147483648.0f ? static_cast<int>(likesDelta)
+                                                          : std::numeric_limits<int>::max();
+            QuestSystem::UpdateQuest(QuestSystem::LikesGained, gained, nullptr);
+        }
     }
 
     void CustomerSystem::UpdateStandingQuiet(float& likesDelta)
