@@ -13,6 +13,7 @@
 #include <sstream>
 #include <string>
 
+#include "Assets/StartReports.h"
 #include "Core/Archetypes/ArchetypeSystem.h"
 #include "Core/Engine/Engine.h"
 #include "Core/Factory/GameObjectFactory.h"
@@ -77,11 +78,7 @@ namespace
             testing::internal::CaptureStderr();
             engine->Initialise();
             engine->BeginLoop();
-            // Only report lines count, not the start-up's progress lines.
-            std::istringstream lines(testing::internal::GetCapturedStderr());
-            for (std::string line; std::getline(lines, line);)
-                if (line != "Engine initialised." && !(StartsWith(line, "System: ") && line.find(" initialised.") != std::string::npos))
-                    startErrors += line + "\n";
+            startErrors = KiteTest::ReportLines(testing::internal::GetCapturedStderr());
             testing::internal::GetCapturedStdout();
             GENRANDNUM::Seed(9);
         }
@@ -195,12 +192,16 @@ TEST_F(Level1, WaypointGraphHasEntrancesStallSidesAndFloor)
         stallSides += StartsWith(label, "os");
         // Every waypoint a customer can stand on leads somewhere on foot.
         if (StartsWith(label, "o") || StartsWith(label, "start"))
+        {
             EXPECT_FALSE(node->GetActiveNeighbours().empty()) << label;
+        }
         // Every floor node and entrance reaches every entrance.
         if (StartsWith(label, "start") || (StartsWith(label, "o") && !StartsWith(label, "os")))
+        {
             for (const char* exit : {"start1", "start2", "start3"})
                 EXPECT_FALSE(WAYPOINTSYS->GetShortestPath(label, exit).size() <= 1 && label != exit)
                     << label << " to " << exit;
+        }
     }
     EXPECT_GE(starts, 2);
     EXPECT_GE(stallSides, 4);

@@ -37,8 +37,6 @@ namespace KiteFramework
         // report per file.
         if (!glReady || !path)
             return;
-        // Binding the new texture would confuse a run of quads.
-        EndQuads();
         int w = 0;
         int h = 0;
         int channels = 0;

@@ -67,6 +67,27 @@ namespace
         return line.empty() ? "no reason given" : line;
     }
 
+    // The source with the lines put after its "#version" line (which must
+    // stay first).
+    std::string WithDefines(const std::string& source, const char* defines)
+    {
+        if (!defines || !*defines || source.empty())
+            return source;
+        std::size_t at = 0;
+        if (source.compare(0, 8, "#version") == 0)
+        {
+            at = source.find('\n');
+            at = at == std::string::npos ? source.size() : at + 1;
+        }
+        std::string out = source.substr(0, at);
+        if (!out.empty() && out.back() != '\n')
+            out += '\n';
+        out += defines;
+        if (out.back() != '\n')
+            out += '\n';
+        return out + source.substr(at);
+    }
+
     // Compiles one stage; a failure is reported with the driver's reason.
     bool CompileStage(GLenum kind, const std::string& source, GLuint& shader, const char* path)
     {
@@ -86,7 +107,7 @@ namespace
     }
 }
 
-bool MyGLSL::Setup(const char* vertexPath, const char* fragmentPath, const char* geometryPath)
+bool MyGLSL::Setup(const char* vertexPath, const char* fragmentPath, const char* geometryPath, const char* defines)
 {
     if (!KiteFramework::InitialiseGLEW())
         return false;
@@ -101,6 +122,10 @@ bool MyGLSL::Setup(const char* vertexPath, const char* fragmentPath, const char*
         std::cout << "ERROR::VERTEX SHADER::FILE_NOT_SUCCESFULLY_READ" << std::endl;
     if (!ReadWhole(fragmentPath, fragmentSource))
         std::cout << "ERROR::FRAGMENT SHADER::FILE_NOT_SUCCESFULLY_READ" << std::endl;
+
+    vertexSource = WithDefines(vertexSource, defines);
+    fragmentSource = WithDefines(fragmentSource, defines);
+    geometrySource = WithDefines(geometrySource, defines);
 
     vertexCompiled = CompileStage(GL_VERTEX_SHADER, vertexSource, vertexShader, vertexPath);
     if (!vertexCompiled)
