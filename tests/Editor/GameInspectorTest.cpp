@@ -11,9 +11,11 @@
 #include "Core/Editor/InspectorWidgets.h"
 #include "Core/Graphics/Sprite.h"
 #include "Core/Objects/ComponentCreator.h"
+#include "Economy/SimulationSystem.h"
 #include "Mail/MailBoxSystem.h"
 #include "Stalls/StallsSystem.h"
 #include "StartUp/GameComponentTypes.h"
+#include "Trouble/FireController.h"
 
 using namespace KiteTest;
 
@@ -93,6 +95,21 @@ namespace
             ImGui::PopID();
             ImGui::End();
             ImGui_ImplGlfwGL3_Render();
+            Draw(shown, false);
+        }
+
+        // Types text into a field of the panel: the field takes the keyboard
+        // with its text selected, so the typed text replaces it.
+        void TypeInto(GameComponent& component, const char* field, const std::string& text,
+                      const std::vector<GameComponent*>& shown)
+        {
+            // A field activated from the keyboard takes the keyboard itself.
+            GImGui->NavInputSource = ImGuiInputSource_Keyboard;
+            Press(component, {field}, shown);
+            ImGui::GetIO().AddInputCharactersUTF8(text.c_str());
+            Draw(shown, false);
+            ImGui::GetIO().AddInputCharactersUTF8("");
+            ImGui::ClearActiveID();
             Draw(shown, false);
         }
 
@@ -213,4 +230,34 @@ TEST_F(GameInspectors, TheMailPageStaysOnAPageThatHoldsMail)
     EXPECT_EQ(mailbox->GetCurrentPage(), 0);
     Press(*mailbox, {"##curr page", "-"}, shown);
     EXPECT_EQ(mailbox->GetCurrentPage(), 0);
+}
+
+TEST_F(GameInspectors, EditedFireSettingsReachTheRunningFireStateOnlyWhereTheyShould)
+{
+    GameObject* o = MakeWith(CT_FireController, "Fire");
+    auto* fire = static_cast<FireController*>(Find(o, CT_FireController));
+    const std::vector<GameComponent*> shown = {fire};
+    Draw(shown, false);
+    TypeInto(*fire, "##baseChance_", "0.5", shown);
+    EXPECT_FLOAT_EQ(fire->baseChance, 0.5f);
+    EXPECT_FLOAT_EQ(fire->GetFireChance(), 0.5f) << "the running chance starts again from the new base";
+    TypeInto(*fire, "##fireCauseWidespreadPanicTimeoutInitial_", "7", shown);
+    EXPECT_FLOAT_EQ(fire->GetFireTimer(), 7.0f);
+    // While a stall burns the panic countdown runs on untouched.
+    fire->StallCaughtFire();
+    TypeInto(*fire, "##fireCauseWidespreadPanicTimeoutInitial_", "9", shown);
+    EXPECT_FLOAT_EQ(fire->fireCauseWidespreadPanicTimeoutInitial, 9.0f);
+    EXPECT_FLOAT_EQ(fire->GetFireTimer(), 7.0f);
+}
+
+TEST_F(GameInspectors, ADaylightThresholdAboveFullDaylightIsBroughtBackToOne)
+{
+    GameObject* o = MakeWith(CT_SimulationSystem, "Simulation");
+    auto* simulation = static_cast<SimulationSystem*>(Find(o, CT_SimulationSystem));
+    const std::vector<GameComponent*> shown = {simulation};
+    Draw(shown, false);
+    TypeInto(*simulation, "##Threshold", "0.25", shown);
+    EXPECT_FLOAT_EQ(simulation->treshold, 0.25f);
+    TypeInto(*simulation, "##Threshold", "3", shown);
+    EXPECT_FLOAT_EQ(simulation->treshold, 1.0f);
 }
