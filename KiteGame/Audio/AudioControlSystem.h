@@ -26,6 +26,7 @@ namespace KiteFramework
         void Initialise() override;
         void Update() override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
 
         // The sources tagged `tag` (2 to 6); empty for other tags.
         const std::vector<AudioSource*>& GetTrack(int tag) const;

@@ -40,6 +40,7 @@ namespace KiteFramework
         void Update() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
 
         static AudioFeedbackSystem* Instance() { return instance; }
 

@@ -14,6 +14,7 @@ namespace KiteFramework
         DraggableAfterImage();
 
         GameComponent* Clone() const override;
+        void RenderImGui() override;
 
         void SetImage(const std::string& texture, int columns, int rows, float depth, bool animated);
     };

@@ -14,5 +14,6 @@ namespace KiteFramework
         void Initialise() override {}
         void OnStart() override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
     };
 }

@@ -16,6 +16,7 @@ namespace KiteFramework
 
         void XMLUnSerialise(XMLElement* firstField) override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
         void OnMouseUp() override;
 
         // The stall this button sells: set by hand, or the menu parent's parent.

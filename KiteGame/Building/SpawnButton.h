@@ -27,6 +27,7 @@ namespace KiteFramework
         void OnStart() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
         void OnMouseDown() override;
 
         float GetCost() const override { return cost; }

@@ -15,6 +15,7 @@ namespace KiteFramework
 
         void XMLUnSerialise(XMLElement* firstField) override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
         void OnMouseUp() override;
 
         unsigned buttonId = 0;

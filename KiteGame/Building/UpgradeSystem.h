@@ -22,6 +22,7 @@ namespace KiteFramework
         ~UpgradeSystem() override;
 
         GameComponent* Clone() const override;
+        void RenderImGui() override;
 
         static UpgradeSystem* Instance() { return instance; }
 

@@ -73,6 +73,7 @@ namespace KiteFramework
         void Update() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
 
         // Movement (walks, paths, waypoint choice).
         void MoveTo(int nextState, float x, float y);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "Core/Archetypes/ArchetypeSystem.h"
 #include "Core/Engine/DataError.h"

@@ -25,6 +25,7 @@ namespace KiteFramework
 
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
 
         // The level's customer system, or null.
         static CustomerSystem* Instance() { return instance; }

@@ -17,6 +17,7 @@ namespace KiteFramework
         void Initialise() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
 
         static SpawnRateManager* Instance() { return instance; }
 

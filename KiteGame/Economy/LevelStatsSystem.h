@@ -22,6 +22,7 @@ namespace KiteFramework
         void Update() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
 
         // The level's statistics, or null.
         static LevelStatsSystem* Instance() { return instance; }

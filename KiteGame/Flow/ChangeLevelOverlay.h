@@ -15,6 +15,7 @@ namespace KiteFramework
         void Initialise() override;
         void Update() override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
 
         bool HasOverlay() const { return made; }
 

@@ -12,5 +12,6 @@ namespace KiteFramework
 
         void Update() override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
     };
 }

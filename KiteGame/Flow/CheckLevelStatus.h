@@ -14,6 +14,7 @@ namespace KiteFramework
         void OnStart() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
 
         // 1 to 3: "Level 1" to "Level 3"; 0 is none.
         int levelid = 0;

@@ -14,6 +14,7 @@ namespace KiteFramework
 
         void Initialise() override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
 
         void OnMouseUp() override;
 

@@ -19,6 +19,7 @@ namespace KiteFramework
         void Update() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
 
         int GetPhase() const { return phase; }
         float GetTimer() const { return timer; }

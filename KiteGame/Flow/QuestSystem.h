@@ -47,6 +47,7 @@ namespace KiteFramework
         void Update() override;
         void OnStart() override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
 
         static QuestSystem* Instance() { return instance; }
 

@@ -20,6 +20,7 @@ namespace KiteFramework
         void XMLUnSerialise(XMLElement* firstField) override;
         void XMLSerialise(XMLElement* element, XMLDocument* document) const override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
 
         // The name of the pop-up object shown while hovering.
         std::string objToHover;

@@ -19,6 +19,7 @@ namespace KiteFramework
         void Update() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
 
         bool HasArrived() const { return arrived; }
         GameObject* GetNextButton() const { return nextButton.Get(); }

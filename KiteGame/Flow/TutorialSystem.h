@@ -23,6 +23,7 @@ namespace KiteFramework
         void Initialise() override;
         void Update() override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
 
         int GetStep() const { return step; }
         void SetStep(int s) { step = s; }

@@ -12,5 +12,6 @@ namespace KiteFramework
 
         void OnStart() override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
     };
 }

@@ -27,6 +27,7 @@ namespace KiteFramework
         void Update() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
 
         // An upgrade bar reads this behaviour's timer against goal seconds.
         void SetUpgradeSource(UpgradeBehaviour* source, float goalSeconds);

@@ -10,5 +10,6 @@ namespace KiteFramework
     public:
         StatsSetter();
         GameComponent* Clone() const override;
+        void RenderImGui() override;
     };
 }

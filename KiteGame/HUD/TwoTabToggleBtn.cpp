@@ -30,6 +30,11 @@ namespace KiteFramework
         togglee = ObjectHandle(FACTORY ? FACTORY->FindObjByName(toggleeName) : nullptr);
     }
 
+    void TwoTabToggleBtn::ListFields(FieldVisitor& fields)
+    {
+        BaseButton::ListFields(fields);
+    }
+
     void TwoTabToggleBtn::XMLSerialise(XMLElement* element, XMLDocument* document) const
     {
         BaseButton::XMLSerialise(element, document);

@@ -16,9 +16,13 @@ namespace KiteFramework
         TwoTabToggleBtn(const TwoTabToggleBtn& other);
 
         void Initialise() override;
+        // Lists only the base button's six keys (the toggle button's are not
+        // stored); its own keys follow them in XMLSerialise.
+        void ListFields(FieldVisitor& fields) override;
         void XMLUnSerialise(XMLElement* firstField) override;
         void XMLSerialise(XMLElement* element, XMLDocument* document) const override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
         void OnMouseDown() override;
 
         std::string togglerName;

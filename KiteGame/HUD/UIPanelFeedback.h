@@ -12,6 +12,7 @@ namespace KiteFramework
         UIPanelFeedback();
 
         GameComponent* Clone() const override;
+        void RenderImGui() override;
 
     protected:
         void Move(float share) override;

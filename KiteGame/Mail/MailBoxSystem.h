@@ -30,6 +30,7 @@ namespace KiteFramework
         void TriggerActive() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
 
         static MailBoxSystem* Instance() { return instance; }
 

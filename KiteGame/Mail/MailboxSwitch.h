@@ -13,6 +13,7 @@ namespace KiteFramework
         void TriggerActive() override;
         void TriggerDeactive() override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
 
         bool IsOpen() const { return open; }
         float GetSavedTimeFactor() const { return savedTimeFactor; }

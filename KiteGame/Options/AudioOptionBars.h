@@ -12,5 +12,6 @@ namespace KiteFramework
 
         void Initialise() override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
     };
 }

@@ -12,6 +12,7 @@ namespace KiteFramework
 
         void Initialise() override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
         void OnMouseUp() override;
 
         bool IsTicked() const { return ticked; }

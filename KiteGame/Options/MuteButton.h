@@ -14,6 +14,7 @@ namespace KiteFramework
         void Initialise() override;
         void OnStart() override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
         void OnMouseUp() override;
 
         void ShowOverlay(bool shown) const;

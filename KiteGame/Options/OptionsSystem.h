@@ -32,6 +32,7 @@ namespace KiteFramework
         void OnStart() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
 
         static OptionsSystem* Instance() { return instance; }
 

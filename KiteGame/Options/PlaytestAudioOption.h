@@ -11,6 +11,7 @@ namespace KiteFramework
         PlaytestAudioOption();
 
         GameComponent* Clone() const override;
+        void RenderImGui() override;
         void OnMouseUp() override;
     };
 }

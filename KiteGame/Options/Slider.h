@@ -11,6 +11,7 @@ namespace KiteFramework
         Slider();
 
         GameComponent* Clone() const override;
+        void RenderImGui() override;
 
         int volume = 0;
     };

@@ -14,6 +14,7 @@ namespace KiteFramework
         void Initialise() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
         void OnMouseUp() override;
 
         bool increment = true;

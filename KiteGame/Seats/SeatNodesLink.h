@@ -23,6 +23,7 @@ namespace KiteFramework
         void ListFields(FieldVisitor& v) override;
         void XMLSerialise(XMLElement* element, XMLDocument* document) const override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
 
         // The seat while it lives, or null.
         SeatsBehaviour* GetSeat() const;

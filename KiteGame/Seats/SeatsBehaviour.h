@@ -31,6 +31,7 @@ namespace KiteFramework
         // Writes the current occupants' ids.
         void XMLSerialise(XMLElement* element, XMLDocument* document) const override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
 
         // The living occupant of a place, or null (also for a place outside 0..3).
         GameObject* GetOccupant(int place) const;

@@ -21,6 +21,7 @@ namespace KiteFramework
 
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
 
         static SeatsSystem* Instance() { return instance; }
 

@@ -19,6 +19,7 @@ namespace KiteFramework
 
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
 
         static SecondFloorController* Instance() { return instance; }
 

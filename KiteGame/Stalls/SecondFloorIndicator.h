@@ -12,5 +12,6 @@ namespace KiteFramework
         ~SecondFloorIndicator() override;
 
         GameComponent* Clone() const override;
+        void RenderImGui() override;
     };
 }

@@ -23,6 +23,7 @@ namespace KiteFramework
         void ListFields(FieldVisitor& v) override;
         void XMLSerialise(XMLElement* element, XMLDocument* document) const override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
 
         // The stall while it lives, or null.
         StallsBehaviour* GetStall() const;

@@ -17,6 +17,7 @@ namespace KiteFramework
 
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
 
         std::array<std::string, 2> nodesToBeConnected;
         bool queueToLeft = false;

@@ -15,5 +15,6 @@ namespace KiteFramework
 
         void Initialise() override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
     };
 }

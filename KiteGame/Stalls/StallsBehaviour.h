@@ -40,6 +40,7 @@ namespace KiteFramework
         void Initialise() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
 
         // ---- Dragging and placing (Building/StallDragging) ----------------
         void OnMouseDown() override;

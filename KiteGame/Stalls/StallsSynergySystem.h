@@ -46,6 +46,7 @@ namespace KiteFramework
         void XMLUnSerialise(XMLElement* firstField) override;
         void XMLSerialise(XMLElement* element, XMLDocument* document) const override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
 
         // The level's synergy system, or null.
         static StallsSynergySystem* Instance() { return instance; }

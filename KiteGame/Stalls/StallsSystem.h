@@ -35,6 +35,7 @@ namespace KiteFramework
         void Update() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
 
         // The level's stall system, or null.
         static StallsSystem* Instance() { return instance; }

@@ -19,6 +19,7 @@ namespace KiteFramework
         void Update() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
 
         // The level's fire controller, or null.
         static FireController* Instance() { return instance; }

@@ -28,6 +28,7 @@ namespace KiteFramework
         void Update() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
         void OnMouseDown() override;
         void OnMouseUp() override;
         // A press that leaves the trash before the drag starts is dropped,

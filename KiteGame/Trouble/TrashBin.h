@@ -22,6 +22,7 @@ namespace KiteFramework
         void Initialise() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
         // The pointer left the bin: it closes.
         void OnMouseExit() override;
 

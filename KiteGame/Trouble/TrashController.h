@@ -15,6 +15,7 @@ namespace KiteFramework
 
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
 
         // The level's trash controller, or null.
         static TrashController* Instance() { return instance; }

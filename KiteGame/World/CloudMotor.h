@@ -31,6 +31,7 @@ namespace KiteFramework
         void Update() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
         void OnMouseUp() override;
         void OnMouseEnter() override;
         void OnMouseExit() override;

@@ -52,6 +52,11 @@ namespace KiteFramework
         FollowTimeFactor();
     }
 
+    void FastForwardButton::ListFields(FieldVisitor& fields)
+    {
+        BaseButton::ListFields(fields);
+    }
+
     void FastForwardButton::XMLSerialise(XMLElement* element, XMLDocument* document) const
     {
         BaseButton::XMLSerialise(element, document);

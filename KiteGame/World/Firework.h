@@ -14,6 +14,7 @@ namespace KiteFramework
         void Initialise() override;
         void Update() override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
 
         float remaining = 0.0f;
     };

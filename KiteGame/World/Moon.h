@@ -15,6 +15,7 @@ namespace KiteFramework
         void Update() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
 
         int majorRadius = 0;
         int minorRadius = 0;

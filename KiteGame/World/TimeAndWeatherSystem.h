@@ -32,6 +32,7 @@ namespace KiteFramework
         void Update() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
+        void RenderImGui() override;
 
         static TimeAndWeatherSystem* Instance() { return instance; }
 

@@ -1,0 +1,18 @@
+// A delete button's inspector: the button block and the slot it empties.
+#include "Core/Editor/InspectorWidgets.h"
+#include "Inspectors/InspectorFields.h"
+#include "Mail/MailDeleteButton.h"
+
+namespace KiteFramework
+{
+    void MailDeleteButton::RenderImGui()
+    {
+        const bool open = BeginComponentInspector(*this, "Mail Delete Button");
+        if (open)
+        {
+            BaseButton::RenderImGui();
+            InspectInt("Index", "##index", index);
+        }
+        EndComponentInspector(*this, open);
+    }
+}
