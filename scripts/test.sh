@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 scripts/install-deps.sh
-scripts/build.sh build-test -DKITE_SANITIZE=ON -DKITE_FUZZ=ON \
+scripts/build.sh build-test -DKITE_SANITIZE=ON -DKITE_FUZZ=ON -DKITE_WERROR=ON \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
 
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:detect_odr_violation=0"

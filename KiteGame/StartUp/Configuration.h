@@ -13,7 +13,8 @@ namespace KiteFramework
     };
 
     // Reads title, width and height (whitespace-separated) from the file.
-    // A missing file, an empty title or a size that is not positive falls
-    // back to the defaults above, with one line on standard error.
+    // A missing file, a title that is empty, longer than 256 characters or
+    // holds control characters, and a size that is not positive or beyond
+    // 16384 fall back to the defaults above, with one data-error report.
     Configuration ReadConfiguration(const std::string& path);
 }

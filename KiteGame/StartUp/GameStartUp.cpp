@@ -44,15 +44,25 @@ namespace KiteFramework
 
     int RunGame()
     {
-        const Configuration configuration = ReadConfiguration("Configuration.txt");
+        return RunHost("KiteGame", HostSteps());
+    }
+
+    int RunHost(const char* program, const HostSteps& steps)
+    {
+        // The engine first, so that a report on the file reaches log.txt.
         auto* engine = new Engine();
+        const Configuration configuration = ReadConfiguration("Configuration.txt");
+        if (steps.beforeSystems)
+            steps.beforeSystems(*engine);
         if (!AddGameSystems(*engine, configuration))
         {
-            std::cerr << "KiteGame: the game window could not be created; exiting." << std::endl;
+            std::cerr << program << ": the game window could not be created; exiting." << std::endl;
             engine->CleanEngine();
             delete engine;
             return 1;
         }
+        if (steps.afterSystems)
+            steps.afterSystems(*engine);
         engine->AddAndInitialiseGame(new Game());
         engine->Initialise();
         if (WINDOWSSYSTEM)

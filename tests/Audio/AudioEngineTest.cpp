@@ -46,7 +46,11 @@ TEST_F(AudioEngineTest, LoadsEveryFileUnderTheAudioFolderKeyedByPath)
 {
     fake.unreadable.insert("Assets/Audio/Broken.wav");
     AudioTest::CaptureStdout out;
+    testing::internal::CaptureStderr();
     Start({"SFX/Click.wav", "Music/Menu.ogg", "Broken.wav"});
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("\nSound \"Assets/Audio/Broken.wav\": cannot be decoded; skipped\n"), std::string::npos) << err;
+    EXPECT_EQ(err.find("Click"), std::string::npos) << err;
 
     EXPECT_EQ(AUDIO, audio.get());
     std::vector<std::string> expected = {"Broken.wav", "Music/Menu.ogg", "SFX/Click.wav"};
@@ -81,7 +85,9 @@ TEST_F(AudioEngineTest, GetSoundLoadsAnUnknownNameOnceAndReportsFailures)
 
     fake.unreadable.insert("Missing.wav");
     AudioTest::CaptureStdout out;
+    testing::internal::CaptureStderr();
     EXPECT_EQ(audio->GetSound("Missing.wav"), nullptr);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Sound \"Missing.wav\": not found\n");
     EXPECT_NE(out.Text().find("SOUND LOAD FAIL"), std::string::npos);
     // Failures are not remembered: a later request tries again.
     EXPECT_EQ(audio->GetSounds().count("Missing.wav"), 0u);

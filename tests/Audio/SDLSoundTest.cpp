@@ -59,7 +59,9 @@ namespace
 
 TEST_F(SDLSoundTest, ChannelsPlayPauseAndEnd)
 {
-    Platform::Sound* tick = sound.CreateSound(kAudio + "SFX/ButtonHover.wav");
+    // Long enough (half a second) that it cannot end between the start and
+    // the pause below, even on a loaded machine.
+    Platform::Sound* tick = sound.CreateSound(kAudio + "SFX/Mail.wav");
     ASSERT_NE(tick, nullptr);
     ChannelHandle channel = sound.PlaySound(tick, false);
     ASSERT_NE(channel, Platform::NoChannel);

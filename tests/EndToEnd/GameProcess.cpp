@@ -114,11 +114,13 @@ namespace KiteTest
         fs::remove_all(folder_, ec);
     }
 
-    bool GameProcess::Start(const std::string& configuration)
+    bool GameProcess::Start(const std::string& configuration, const std::string& name)
     {
         std::ofstream(fs::path(folder_) / "Configuration.txt") << configuration;
-        fs::create_directory_symlink(KITE_ASSET_ROOT, fs::path(folder_) / "Assets");
-        std::string program = std::string(KITE_BIN_DIR) + "/KiteGame";
+        std::error_code ec;
+        if (!fs::exists(fs::path(folder_) / "Assets", ec))
+            fs::create_directory_symlink(KITE_ASSET_ROOT, fs::path(folder_) / "Assets");
+        std::string program = std::string(KITE_BIN_DIR) + "/" + name;
         std::string out = folder_ + "/stdout.txt";
         std::string err = folder_ + "/stderr.txt";
 

@@ -14,8 +14,10 @@ namespace KiteTest
         GameProcess();
         ~GameProcess();
 
-        // Starts the program; false when it cannot be started.
-        bool Start(const std::string& configuration = "KiteGame 1600 900\n");
+        // Starts the program (KiteGame or another of the build's programs);
+        // false when it cannot be started. The folder gets a link to the
+        // asset tree unless the test has put an Assets folder there itself.
+        bool Start(const std::string& configuration = "KiteGame 1600 900\n", const std::string& program = "KiteGame");
         // Waits for the game's window to appear; 0 when it does not.
         unsigned long WaitForWindow(double seconds);
         // Asks the window to close as a window manager would.

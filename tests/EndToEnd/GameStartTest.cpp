@@ -4,6 +4,8 @@
 
 #include <chrono>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <thread>
 
 #include "EndToEnd/GameProcess.h"
@@ -46,6 +48,10 @@ TEST(GameStart, WindowCloseEndsTheGameWithStatusZero)
     ASSERT_TRUE(game.WaitForExit(10.0, status)) << "still running after the close";
     EXPECT_EQ(status, 0) << game.ErrorOutput();
     EXPECT_FALSE(KiteTest::HasSanitizerReport(game.ErrorOutput())) << game.ErrorOutput();
+    // Every sprite loads, and the cursors beside them are not taken for pictures.
+    const std::string out = game.StandardOutput();
+    EXPECT_NE(out.find("  Sprite loaded: "), std::string::npos) << out;
+    EXPECT_EQ(out.find("Multiload Fail"), std::string::npos) << out;
 }
 
 TEST(GameStart, AltF4EndsTheGame)
@@ -72,9 +78,17 @@ TEST(GameStart, MissingConfigurationFallsBackAndStillRuns)
     ASSERT_TRUE(game.Start(""));
     ASSERT_NE(game.WaitForWindow(kStartSeconds), 0u) << game.ErrorOutput();
     ASSERT_TRUE(WaitForFirstFrame(game, kStartSeconds)) << game.ErrorOutput();
-    EXPECT_NE(game.ErrorOutput().find("Configuration"), std::string::npos);
+    const std::string err = game.ErrorOutput();
+    const std::size_t at = err.find("Configuration \"Configuration.txt\": ");
+    ASSERT_NE(at, std::string::npos) << err;
+    const std::string report = err.substr(at, err.find('\n', at) - at);
     game.SendClose();
     int status = -1;
     ASSERT_TRUE(game.WaitForExit(10.0, status));
     EXPECT_EQ(status, 0);
+    // The player's log holds the same line.
+    std::ifstream in(fs::path(game.Folder()) / "log.txt");
+    std::stringstream log;
+    log << in.rdbuf();
+    EXPECT_NE(log.str().find("ERROR: " + report + "\n"), std::string::npos) << log.str();
 }

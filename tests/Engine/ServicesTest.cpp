@@ -6,6 +6,8 @@
 #include <fstream>
 #include <thread>
 
+#include <time.h>
+
 #include "Core/Engine/Engine.h"
 #include "Core/Engine/FrameRateController.h"
 #include "Core/Engine/Time.h"
@@ -31,6 +33,31 @@ TEST(FrameRateController, WaitsForTheFixedStepAndNeverCatchesUp)
     controller.SetFrameRate(30.0f);
     EXPECT_FLOAT_EQ(controller.getFixedDeltaTime(), 1.0f / 60.0f);
     EXPECT_EQ(controller.TitlePrint().rfind("Kite    FPS: ", 0), 0u);
+}
+
+// The wait sleeps most of the step: a loop of empty frames keeps far less
+// than a core busy: spinning even the last two milliseconds of each step
+// would take an eighth of it.
+TEST(FrameRateController, EmptyFramesSleepRatherThanSpin)
+{
+    FrameRateController controller;
+    const auto cpu = [] {
+        timespec t{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
+    };
+    const double cpuStart = cpu();
+    const auto wallStart = std::chrono::steady_clock::now();
+    const int frames = 20;
+    for (int i = 0; i < frames; ++i)
+    {
+        controller.Start();
+        controller.Next();
+        EXPECT_GE(controller.getActualDeltaTime(), 1.0f / 60.0f);
+    }
+    const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
+    EXPECT_GE(wall, frames / 60.0 * 0.99);
+    EXPECT_LT(cpu() - cpuStart, wall / 10.0);
 }
 
 TEST(Time, ClockTextShape)

@@ -80,16 +80,53 @@ TEST_F(Drawing, AllSixShaderFilesCompileAndLink)
     }
     MyGLSL bad;
     ::testing::internal::CaptureStdout();
+    ::testing::internal::CaptureStderr();
     EXPECT_FALSE(bad.Setup(broken.c_str(), "Assets/Shaders/frag.fs", nullptr));
+    std::string report = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(::testing::internal::GetCapturedStdout(), "Vertex compile fail\n");
+    // One line naming the file, with the driver's reason (which names the symbol).
+    EXPECT_EQ(report.rfind("Shader \"" + broken + "\": does not compile: ", 0), 0u) << report;
+    EXPECT_NE(report.find("nope"), std::string::npos) << report;
+    EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 1) << report;
     bad.Clean();
 
     MyGLSL missing;
     ::testing::internal::CaptureStdout();
+    ::testing::internal::CaptureStderr();
     EXPECT_FALSE(missing.Setup("Assets/Shaders/ver.vs", (folder + "/none.fs").c_str(), nullptr));
+    report = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(::testing::internal::GetCapturedStdout(),
               "ERROR::FRAGMENT SHADER::FILE_NOT_SUCCESFULLY_READ\nfragment compile fail\n");
+    EXPECT_EQ(report.rfind("Shader \"" + folder + "/none.fs\": cannot be read: not found\n", 0), 0u) << report;
     missing.Clean();
+}
+
+TEST_F(Drawing, TexturesAndFontsThatCannotBeUsedAreReportedWithTheirReason)
+{
+    const std::string good = Image("good.png", Red);
+    const std::string corrupt = folder + "/corrupt.png";
+    std::ofstream(corrupt) << "\x89PNG but not really";
+    ::testing::internal::CaptureStdout();
+    ::testing::internal::CaptureStderr();
+    ASSERT_NE(graphics->GetTexture(good), nullptr);
+    EXPECT_EQ(graphics->GetTexture(corrupt), nullptr);
+    EXPECT_EQ(graphics->GetTexture(folder + "/missing.png"), nullptr);
+    std::string report = ::testing::internal::GetCapturedStderr();
+    const std::string out = ::testing::internal::GetCapturedStdout();
+    EXPECT_NE(out.find("Failed to load texture: " + corrupt), std::string::npos) << out;
+    EXPECT_NE(report.find("Texture \"" + corrupt + "\": cannot be decoded as a picture"), std::string::npos) << report;
+    EXPECT_NE(report.find("Texture \"" + folder + "/missing.png\": not found\n"), std::string::npos) << report;
+    EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 2) << report;
+
+    // A font that is not there, and a file that is not a font.
+    ::testing::internal::CaptureStdout();
+    ::testing::internal::CaptureStderr();
+    graphics->LoadFont(folder + "/none.ttf");
+    graphics->LoadFont(good);
+    report = ::testing::internal::GetCapturedStderr();
+    ::testing::internal::GetCapturedStdout();
+    EXPECT_NE(report.find("Font \"" + folder + "/none.ttf\": not found\n"), std::string::npos) << report;
+    EXPECT_NE(report.find("Font \"" + good + "\": unknown file format\n"), std::string::npos) << report;
 }
 
 TEST_F(Drawing, BackgroundWhereNothingIsAndEachSpriteInsideItsBoxOnly)

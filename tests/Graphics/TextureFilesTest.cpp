@@ -4,6 +4,7 @@
 #include "Graphics/GraphicsWorld.h"
 
 #include <filesystem>
+#include <fstream>
 #include <unistd.h>
 
 using namespace KiteTest;
@@ -21,6 +22,10 @@ namespace
             for (const char* name : {"Food/Noodles.png", "Food/Deep/Bowl_Big.PNG", "menu/Title.png",
                                      "Menu/title.png", "Menu/LoadingScreen.png"})
                 WritePng(folder + "/Assets/Sprites/" + name, 4, 4, Orange);
+            // The sprite tree holds files that are not pictures too.
+            std::filesystem::create_directories(folder + "/Assets/Sprites/UI");
+            for (const char* name : {"UI/Cursor_Default.cur", "UI/Cursor_Pressed.cur", "ReadMe.txt"})
+                std::ofstream(folder + "/Assets/Sprites/" + name) << "not a picture";
             char buffer[4096];
             previous = getcwd(buffer, sizeof(buffer)) ? buffer : "";
             ASSERT_EQ(chdir(folder.c_str()), 0);
@@ -55,6 +60,9 @@ TEST_F(TextureFiles, NamesArePathsUnderSpritesWithTheirOwnCase)
     // Without a context nothing loads, and each failure names its file.
     EXPECT_NE(out.find("Multiload Fail : Assets/Sprites/Food/Deep/Bowl_Big.PNG"), std::string::npos) << out;
     EXPECT_NE(out.find("ZI BAO LIAO"), std::string::npos);
+    // Only pictures are offered to the loader: no failure for the cursors.
+    EXPECT_EQ(out.find(".cur"), std::string::npos) << out;
+    EXPECT_EQ(out.find("ReadMe"), std::string::npos) << out;
 }
 
 TEST_F(TextureFiles, UnknownNamesAreReportedEveryTimeAndEmptyNamesQuietly)

@@ -2,13 +2,15 @@
 // Instantiate.
 #include "Objects/TestWorld.h"
 
+#include "Core/Objects/ObjectHandle.h"
+
 using namespace KiteTest;
 namespace fs = std::filesystem;
 
 namespace
 {
-    // Archetype files are listed from the working folder and read from the
-    // asset root; outside the game's own folder these differ.
+    // Each file is put in both asset trees (the working folder's and the
+    // program's); the first that has an archetype folder is the one used.
     class Archetypes : public World
     {
     protected:
@@ -148,4 +150,58 @@ TEST_F(Archetypes, TemplatesOutliveTheSharedMeshAtShutdown)
     // touch or free it again.
     engine->CleanEngine();
     EXPECT_EQ(SharedQuad::deletions, 1);
+}
+
+TEST_F(Archetypes, HandlesResolveTemplatesUntilTheSystemDeletesThem)
+{
+    const std::string cloud = Name("Cloud");
+    Put(cloud, "<Components><Transform/><Probe/></Components>");
+    archetypes->LoadAllArchetypes();
+    GameObject* t = archetypes->FindArchetype(cloud);
+    ASSERT_NE(t, nullptr);
+    // A template is in none of the factory's maps, yet its handle resolves.
+    const ObjectHandle templateHandle(t);
+    EXPECT_EQ(templateHandle.Get(), t);
+    EXPECT_NE(templateHandle.Get<Probe>(), nullptr);
+
+    GameObject* o = Instantiate(cloud, Vector2D(), 0.0f);
+    ASSERT_NE(o, nullptr);
+    const ObjectHandle cloneHandle(o);
+    EXPECT_NE(cloneHandle, templateHandle);
+    EXPECT_EQ(cloneHandle.Get(), o);
+
+    engine->EndLoop();
+    engine->CleanEngine();
+    EXPECT_EQ(templateHandle.Get(), nullptr);
+    EXPECT_EQ(cloneHandle.Get(), nullptr);
+}
+
+TEST_F(World, ArchetypesAreListedReadAndSavedInTheSameTree)
+{
+    // A working folder without an asset tree: only the program's has them.
+    const fs::path base = fs::path(testing::TempDir()) / ("kite_archetype_tree_" + std::to_string(getpid()));
+    fs::remove_all(base);
+    fs::create_directories(base / "work");
+    const fs::path previous = fs::current_path();
+    fs::current_path(base / "work");
+    engine->SetAssetPath((base / "program").generic_string() + "/");
+    WriteFile((base / "program" / "Archetypes" / "Cloud.xml").string(),
+              "<Components><Probe><speed>4</speed></Probe></Components>");
+    // Files below the folder are not archetypes.
+    WriteFile((base / "program" / "Archetypes" / "Old" / "Stale.xml").string(), "<Components/>");
+
+    archetypes->LoadAllArchetypes();
+    GameObject* cloud = archetypes->FindArchetype("Cloud");
+    ASSERT_NE(cloud, nullptr);
+    EXPECT_EQ(cloud->GetComponent<Probe>()->speed, 4.0f);
+    EXPECT_EQ(archetypes->FindArchetype("Old/Stale"), nullptr);
+
+    GameObject* o = Make("edited");
+    o->AddComponent(new Probe());
+    EXPECT_TRUE(archetypes->MakeArchetypeAndSerialise("Saved", o));
+    EXPECT_TRUE(fs::exists(base / "program" / "Archetypes" / "Saved.xml"));
+    EXPECT_FALSE(fs::exists(base / "work" / "Assets"));
+
+    fs::current_path(previous);
+    fs::remove_all(base);
 }

@@ -2,6 +2,8 @@
 // objects on press, spawning and showing pop-ups.
 #include "UI/UITestWorld.h"
 
+#include <functional>
+
 using namespace UITest;
 using Buttons = UIWorld;
 
@@ -260,6 +262,52 @@ TEST_F(Buttons, PopupButtonSpawnsOnceAndShowsTheSamePopupAgain)
     EXPECT_TRUE(b->GetClickPopup()->isActive());
 }
 
+TEST_F(Buttons, APopupThatDiedIsNeverShownAgainNorTakenForALaterObject)
+{
+    const std::string panel = PutArchetype("DeadPanel", "<Transform/>");
+    auto* b = MakeButton<ActivatePopupButton>("Info");
+    b->SetClickPopup(panel, Vector2D(30.0f, 40.0f));
+    b->SetHoverPopup(panel, Vector2D(0.0f, 100.0f), 0.0f);
+    Click(b);
+    Send(b, MsgID::MouseOver);
+    GameObject* clickPopup = b->GetClickPopup();
+    GameObject* hoverPopup = b->GetHoverPopup();
+    ASSERT_NE(clickPopup, nullptr);
+    ASSERT_NE(hoverPopup, nullptr);
+    clickPopup->Destroy();
+    hoverPopup->Destroy();
+    NextFrame();
+
+    // Later objects, inactive, likely to reuse the freed addresses.
+    std::vector<GameObject*> strangers;
+    for (int i = 0; i < 16; ++i)
+    {
+        strangers.push_back(Make("Stranger" + std::to_string(i)));
+        strangers.back()->setActive(false);
+    }
+    EXPECT_EQ(b->GetClickPopup(), nullptr);
+    EXPECT_EQ(b->GetHoverPopup(), nullptr);
+
+    // With nothing left to spawn, a click and a hover show nothing at all.
+    b->SetClickPopup("", Vector2D());
+    b->SetHoverPopup("", Vector2D(), 0.0f);
+    Click(b);
+    Send(b, MsgID::MouseEnter);
+    Send(b, MsgID::MouseOver);
+    EXPECT_EQ(b->GetClickPopup(), nullptr);
+    EXPECT_EQ(b->GetHoverPopup(), nullptr);
+    for (GameObject* o : strangers)
+        EXPECT_FALSE(o->isActive()) << o->getName();
+
+    // Given an archetype again, the next click spawns a pop-up of its own.
+    b->SetClickPopup(panel, Vector2D(30.0f, 40.0f));
+    Click(b);
+    ASSERT_NE(b->GetClickPopup(), nullptr);
+    EXPECT_EQ(b->GetClickPopup()->GetParent(), b->GetOwner());
+    for (GameObject* o : strangers)
+        EXPECT_NE(b->GetClickPopup(), o);
+}
+
 TEST_F(Buttons, HoverPopupAppearsAtOnceFirstThenAfterTheDelay)
 {
     const std::string tip = PutArchetype("Tooltip", "<Transform/>");
@@ -317,4 +365,58 @@ TEST_F(Buttons, ButtonsThatCloseOtherPopupsHideOnlyTheAutoClosingOnes)
     EXPECT_FALSE(auto1->isActive());
     EXPECT_TRUE(manual->isActive());
     EXPECT_EQ(ui->GetAutoClosePopups().size(), 1u) << "hiding keeps the entries";
+}
+
+namespace
+{
+    // Runs a hook when its object is switched off.
+    class OnHide : public GameComponent
+    {
+    public:
+        OnHide() : GameComponent(static_cast<ComponentTypeId>(44)) {}
+        void TriggerDeactive() override
+        {
+            if (hook)
+                hook();
+        }
+        std::function<void()> hook;
+    };
+}
+
+TEST_F(Buttons, PopupsOpenedOrClosedWhileHidingAreLeftAlone)
+{
+    auto makePopup = [this](const std::string& name) {
+        GameObject* o = Make(name);
+        o->AddComponent(new PopUpUI());
+        testing::internal::CaptureStdout();
+        o->Initialise();
+        testing::internal::GetCapturedStdout();
+        return o;
+    };
+    GameObject* first = makePopup("First");
+    GameObject* second = makePopup("Second");
+    // Hiding the first opens a third pop-up and takes the second out of the
+    // auto-close list: this hiding pass must touch neither.
+    auto* hide = new OnHide();
+    first->AddComponent(hide);
+    GameObject* third = nullptr;
+    hide->hook = [&] {
+        if (third)
+            return;
+        third = makePopup("Third");
+        second->RemoveComponent(CT_PopUpUI);
+    };
+
+    auto* closer = MakeButton<SystemCallButton>("Closer");
+    closer->SetClosesOtherPopups(true);
+    Send(closer, MsgID::MouseDown);
+    ASSERT_NE(third, nullptr);
+    EXPECT_FALSE(first->isActive());
+    EXPECT_TRUE(second->isActive());
+    EXPECT_TRUE(third->isActive());
+    EXPECT_EQ(ui->GetAutoClosePopups(), (std::vector<GameObject*>{first, third}));
+
+    // The next pass reaches the pop-up opened meanwhile.
+    Send(closer, MsgID::MouseDown);
+    EXPECT_FALSE(third->isActive());
 }

@@ -24,6 +24,8 @@ namespace KiteFuzz
             std::cerr.rdbuf(nullptr);
             std::cout.rdbuf(nullptr);
             engine = new Engine();
+            // Every malformed input is reported into the log as well.
+            engine->SetLogPath("/dev/null");
             factory = new GameObjectFactory();
             logic = new GameLogic();
             archetypes = new ArchetypeSystem();

@@ -1,12 +1,12 @@
 // ArchetypeSystem: loading, writing and instantiating object templates.
 #include "Core/Archetypes/ArchetypeSystem.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <system_error>
-#include <vector>
 
+#include "Core/Engine/Assets.h"
+#include "Core/Engine/DataError.h"
 #include "Core/Engine/DebugPrint.h"
 #include "Core/Engine/Engine.h"
 #include "Core/Factory/GameObjectFactory.h"
@@ -18,12 +18,6 @@ namespace fs = std::filesystem;
 namespace KiteFramework
 {
     ArchetypeSystem* ARCHETYPESYS = nullptr;
-
-    namespace
-    {
-        // Working-folder path used for listing and writing archetype files.
-        const char* const ArchetypeFolder = "Assets/Archetypes/";
-    }
 
     ArchetypeSystem::ArchetypeSystem() : System(ST_ArchetypeSystem)
     {
@@ -57,17 +51,13 @@ namespace KiteFramework
             std::cerr << "Archetypes: no object factory; none loaded" << std::endl;
             return;
         }
-        std::vector<std::string> files;
-        std::error_code ec;
-        for (fs::directory_iterator it(ArchetypeFolder, ec), end; !ec && it != end; it.increment(ec))
+        // Listed, read and written in the same tree.
+        for (const std::string& file : Assets::List("Archetypes", ".xml"))
         {
-            const std::string file = it->path().filename().string();
-            if (file.size() > 4 && file.compare(file.size() - 4, 4, ".xml") == 0)
-                files.push_back(file);
-        }
-        std::sort(files.begin(), files.end());
-        for (const std::string& file : files)
-        {
+            // Only the folder's own files; the extension's case is exact.
+            if (file.find('/') != std::string::npos || file.size() <= 4 ||
+                file.compare(file.size() - 4, 4, ".xml") != 0)
+                continue;
             const std::string name = file.substr(0, file.size() - 4);
             if (archetypes.count(name))
                 continue;
@@ -93,9 +83,10 @@ namespace KiteFramework
             std::cerr << "Archetype \"" << name << "\": not a usable archetype name; not saved" << std::endl;
             return false;
         }
+        const std::string folder = Assets::Resolve("Archetypes");
         std::error_code ec;
-        fs::create_directories(ArchetypeFolder, ec);
-        const std::string path = std::string(ArchetypeFolder) + name + ".xml";
+        fs::create_directories(folder, ec);
+        const std::string path = folder + "/" + name + ".xml";
         GameObjectFactory::FileStage stage = FACTORY->WriteComponentFile(object, path);
         if (stage == GameObjectFactory::FileStage::Failed ||
             (stage == GameObjectFactory::FileStage::Staged && !GameObjectFactory::CommitFile(path)))
@@ -118,7 +109,7 @@ namespace KiteFramework
         GameObject* source = ARCHETYPESYS ? ARCHETYPESYS->FindArchetype(name) : nullptr;
         if (!source)
         {
-            std::cerr << "Instantiate: unknown archetype \"" << name << "\"" << std::endl;
+            ReportDataError("Instantiate", "unknown archetype \"" + name + "\"");
             return nullptr;
         }
         GameObject* clone = InstantiateClone(source, position.x, position.y, rotation);

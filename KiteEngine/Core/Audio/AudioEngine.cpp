@@ -3,10 +3,11 @@
 
 #include <algorithm>
 #include <iostream>
-#include <system_error>
 
 #include "Core/Audio/AudioListener.h"
 #include "Core/Audio/AudioSource.h"
+#include "Core/Engine/Assets.h"
+#include "Core/Engine/DataError.h"
 #include "Core/Engine/DebugPrint.h"
 #include "Core/Engine/Engine.h"
 #include "Core/Engine/Message.h"
@@ -21,23 +22,13 @@ namespace KiteFramework
 
     namespace
     {
-        const std::string kAudioFolder = "Assets/Audio";
         const std::string kAudioPrefix = "Assets/Audio/";
 
-        bool Exists(const std::string& path)
+        // Why a sound could not be made from the file at path.
+        std::string SoundProblem(const std::string& path)
         {
-            std::error_code ec;
-            return fs::exists(path, ec);
-        }
-
-        // Asset paths are relative to the working folder; when it has no
-        // asset tree, the one beside the program is used.
-        std::string ResolveAssetPath(const std::string& path)
-        {
-            if (Exists(path) || path.compare(0, 7, "Assets/") != 0 || !ENGINE || ENGINE->GetAssetPath().empty())
-                return path;
-            std::string besideProgram = ENGINE->GetAssetPath() + path.substr(7);
-            return Exists(besideProgram) ? besideProgram : path;
+            const std::string unreadable = Assets::Unreadable(Assets::ResolveNamed(path));
+            return unreadable.empty() ? "cannot be decoded" : unreadable;
         }
     }
 
@@ -86,36 +77,17 @@ namespace KiteFramework
         if (!AUDIO)
             AUDIO = this;
 
-        if (FACTORY)
-        {
-            FACTORY->AddComponentCreator(CT_AudioListener, "AudioListener",
-                                         new ComponentCreatorType<AudioListener>(CT_AudioListener));
-            FACTORY->AddComponentCreator(CT_AudioSource, "AudioSource",
-                                         new ComponentCreatorType<AudioSource>(CT_AudioSource));
-        }
+        RegisterComponent<AudioListener>(CT_AudioListener, "AudioListener");
+        RegisterComponent<AudioSource>(CT_AudioSource, "AudioSource");
 
         if (ENGINE)
             ENGINE->logMessage("System: AudioEngine initialised.");
         DebugPrintHandler("System: AudioEngine initialised.");
 
-        std::string folder = ResolveAssetPath(kAudioFolder);
-        if (folder == kAudioFolder)
+        for (const std::string& name : Assets::List("Audio"))
         {
-            GetAllFiles(folder, soundFiles, relSoundFiles, kAudioFolder);
-        }
-        else
-        {
-            // Beside the program: the listing's names carry the absolute
-            // folder, so both lists come from the paths relative to it.
-            std::vector<std::string> ignored;
-            std::vector<fs::path> relative;
-            std::string base = fs::path(folder).relative_path().generic_string();
-            GetAllFiles(folder, ignored, relative, base);
-            for (const fs::path& p : relative)
-            {
-                soundFiles.push_back(p.generic_string());
-                relSoundFiles.push_back(p);
-            }
+            soundFiles.push_back(name);
+            relSoundFiles.push_back(fs::path(name));
         }
         LoadSounds(soundFiles);
     }
@@ -138,7 +110,9 @@ namespace KiteFramework
         if (!sound)
         {
             std::cout << "sound failed " << path << std::endl;
-            std::cerr << "Sound \"" << path << "\": cannot be read or decoded; skipped" << std::endl;
+            // With sound unavailable nothing loads; that was reported once.
+            if (system && system->IsOpen())
+                ReportDataError("Sound \"" + path + "\"", SoundProblem(path) + "; skipped");
         }
         sounds.emplace(key, sound);
     }
@@ -176,14 +150,15 @@ namespace KiteFramework
             return sound;
         }
         std::cout << "SOUND LOAD FAIL" << std::endl;
-        std::cerr << "Sound \"" << name << "\": cannot be read or decoded" << std::endl;
+        if (system && system->IsOpen())
+            ReportDataError("Sound \"" + name + "\"", SoundProblem(name));
         return nullptr;
     }
 
     void AudioEngine::createSound(Platform::Sound*& sound, const char* name)
     {
         if (name && system)
-            sound = system->CreateSound(ResolveAssetPath(name));
+            sound = system->CreateSound(Assets::ResolveNamed(name));
     }
 
     void AudioEngine::TotalCleanUp()
@@ -285,11 +260,9 @@ namespace KiteFramework
 
     void AudioEngine::playOnstart()
     {
-        // A source's OnStart may destroy or add sources; walk a copy.
-        std::vector<AudioSource*> sources(audioSources.begin(), audioSources.end());
-        for (AudioSource* source : sources)
-            if (std::find(audioSources.begin(), audioSources.end(), source) != audioSources.end())
-                source->OnStart();
+        // A source's OnStart may destroy or add sources: removed ones are
+        // skipped, added ones wait for the next start.
+        audioSources.ForEachPresent([](AudioSource* source) { source->OnStart(); });
     }
 
     float AudioEngine::MasterGet()
@@ -321,13 +294,13 @@ namespace KiteFramework
 
     void AudioEngine::AddAudioSource(AudioSource* source)
     {
-        if (source && std::find(audioSources.begin(), audioSources.end(), source) == audioSources.end())
-            audioSources.push_back(source);
+        if (source && !audioSources.Contains(source))
+            audioSources.Add(source);
     }
 
     void AudioEngine::RemoveAudioSource(AudioSource* source)
     {
-        audioSources.remove(source);
+        audioSources.Remove(source);
     }
 
     bool AudioEngine::IsSilent() const

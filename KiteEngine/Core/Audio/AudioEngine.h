@@ -5,13 +5,13 @@
 #pragma once
 
 #include <filesystem>
-#include <list>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "Core/Engine/System.h"
+#include "Core/Engine/WalkedList.h"
 #include "Platform/Sound.h"
 
 namespace KiteFramework
@@ -69,7 +69,8 @@ namespace KiteFramework
 
         void AddAudioSource(AudioSource* source);
         void RemoveAudioSource(AudioSource* source);
-        std::list<AudioSource*>& getList() { return audioSources; }
+        // The registered sources in registration order.
+        std::vector<AudioSource*> getList() const { return audioSources.Live(); }
 
         std::vector<std::string> GetSoundFiles() const { return soundFiles; }
         std::vector<std::filesystem::path> GetrelSoundFiles() const { return relSoundFiles; }
@@ -94,7 +95,7 @@ namespace KiteFramework
         Platform::SoundSystem* system = nullptr;
         bool channelInUse[kChannelSlots] = {};
         Platform::ChannelHandle channels[kChannelSlots] = {};
-        std::list<AudioSource*> audioSources;
+        WalkedList<AudioSource*> audioSources;
         std::map<std::string, Platform::Sound*> sounds;
         int numDrivers = -1;
         std::vector<std::string> soundFiles;

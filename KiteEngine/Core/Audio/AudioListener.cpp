@@ -1,22 +1,19 @@
 // AudioListener: the marker component.
 #include "Core/Audio/AudioListener.h"
 
+#include "Core/Objects/FieldOps.h"
+
 namespace KiteFramework
 {
     AudioListener::AudioListener() : GameComponent(CT_AudioListener) {}
 
-    AudioListener::AudioListener(const AudioListener& other)
-        : GameComponent(other), listenerNumber(other.listenerNumber)
-    {
-    }
-
     GameComponent* AudioListener::Clone() const
     {
-        return new AudioListener(*this);
+        return CloneListed(*this);
     }
 
-    void AudioListener::RenderImGui()
+    void AudioListener::ListFields(FieldVisitor& v)
     {
-        // The inspector arrives with the editor.
+        v.AddUnstored("listenerNumber", listenerNumber, {"Listener", FieldWidget::ReadOnly});
     }
 }

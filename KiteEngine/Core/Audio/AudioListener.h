@@ -13,14 +13,14 @@ namespace KiteFramework
 
         GameComponent* Clone() const override;
         void RenderImGui() override;
+        // Its one field is copied but never stored.
+        void ListFields(FieldVisitor& fields) override;
         ~AudioListener() override = default;
         virtual AudioListener& GetDerivedClass() { return *this; }
 
         int GetListenerNumber() const { return listenerNumber; }
 
     private:
-        AudioListener(const AudioListener& other);
-
         int listenerNumber = 0;
     };
 }

@@ -4,35 +4,15 @@
 #include <iostream>
 
 #include "Core/Audio/AudioEngine.h"
-#include "Core/XMLSerialisation/XMLSerialisation.h"
+#include "Core/Objects/FieldOps.h"
 
 namespace KiteFramework
 {
     AudioSource::AudioSource() : GameComponent(CT_AudioSource) {}
 
-    AudioSource::AudioSource(const AudioSource& other)
-        : GameComponent(other),
-          audioClip(other.audioClip),
-          volume(other.volume),
-          audioTag(other.audioTag),
-          looping(other.looping),
-          playOnStart(other.playOnStart)
+    AudioSource::AudioSource(const AudioSource& other) : GameComponent(other)
     {
-    }
-
-    AudioSource& AudioSource::operator=(const AudioSource& other)
-    {
-        if (this != &other)
-        {
-            audioClip = other.audioClip;
-            volume = other.volume;
-            sound = other.sound;
-            channelNo = other.channelNo;
-            audioTag = other.audioTag;
-            looping = other.looping;
-            playOnStart = other.playOnStart;
-        }
-        return *this;
+        CopyListedFields(other, *this);
     }
 
     AudioSource::~AudioSource()
@@ -104,28 +84,17 @@ namespace KiteFramework
             audioTag = tag;
     }
 
-    void AudioSource::XMLSerialise(XMLElement* element, XMLDocument* document) const
+    void AudioSource::ListFields(FieldVisitor& v)
     {
-        WriteElement(document, element, audioClip, "audioPath");
-        WriteElement(document, element, looping, "looping");
-        WriteElement(document, element, playOnStart, "playOnStart");
-    }
-
-    void AudioSource::XMLUnSerialise(XMLElement* firstField)
-    {
-        XMLElement* cursor = firstField;
-        QueryNextElement(cursor, audioClip);
-        QueryNextElement(cursor, looping);
-        QueryNextElement(cursor, playOnStart);
+        v.Add("audioPath", audioClip, {"Source path"});
+        v.Add("looping", looping, {"Loop", FieldWidget::Checkbox});
+        v.Add("playOnStart", playOnStart, {"Play OnStart", FieldWidget::Checkbox});
+        v.AddUnstored("volume", volume, {"Volume", FieldWidget::ReadOnly});
+        v.AddUnstored("audioTag", audioTag, {"Audio Tag number", FieldWidget::Input, 1.0f});
     }
 
     GameComponent* AudioSource::Clone() const
     {
-        return new AudioSource(*this);
-    }
-
-    void AudioSource::RenderImGui()
-    {
-        // The inspector arrives with the editor.
+        return CloneListed(*this);
     }
 }

@@ -17,14 +17,13 @@ namespace KiteFramework
     {
     public:
         AudioSource();
-        AudioSource& operator=(const AudioSource& other);
 
         void Initialise() override;
         void OnStart() override;
-        void XMLUnSerialise(XMLElement* firstField) override;
-        void XMLSerialise(XMLElement* element, XMLDocument* document) const override;
+        // XMLSerialise and XMLUnSerialise are GameComponent's: the listing.
         GameComponent* Clone() const override;
         void RenderImGui() override;
+        void ListFields(FieldVisitor& fields) override;
         ~AudioSource() override;
         virtual AudioSource& GetDerivedClass() { return *this; }
 
@@ -52,15 +51,19 @@ namespace KiteFramework
         void setAudioTag(int tag);
 
     private:
-        // For Clone: the settings only; the sound and slot come from Initialise.
+        // The listed fields; the sound and slot come from Initialise.
         AudioSource(const AudioSource& other);
 
+        // Stored (see ListFields).
         std::string audioClip;
-        float volume = 1.0f;
-        Platform::Sound* sound = nullptr;
-        int channelNo = 0;
-        int audioTag = 0;
         bool looping = false;
         bool playOnStart = false;
+        // Copied, not stored.
+        float volume = 1.0f;
+        int audioTag = 0;
+
+        // Run-time state.
+        Platform::Sound* sound = nullptr;
+        int channelNo = 0;
     };
 }

@@ -9,7 +9,11 @@ namespace KiteFramework
 {
     void ReportDataError(const std::string& where, const std::string& what)
     {
-        const std::string line = where + ": " + what;
+        std::string line = where + ": " + what;
+        // One line whatever the file names or a parser's message hold.
+        for (char& c : line)
+            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+                c = ' ';
         std::cerr << line << '\n';
         if (ENGINE)
             ENGINE->logError(line);

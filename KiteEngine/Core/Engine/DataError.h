@@ -8,6 +8,7 @@
 namespace KiteFramework
 {
     // where: the file (and item) concerned, e.g. "Scenes/Level1.xml object 12";
-    // what: what was wrong, e.g. "unknown component \"Spirte\"".
+    // what: what was wrong, e.g. "unknown component \"Spirte\"". Control
+    // characters in either become spaces, so the report stays one line.
     void ReportDataError(const std::string& where, const std::string& what);
 }

@@ -71,8 +71,10 @@ namespace KiteFramework
 
     void Engine::BeginLoop()
     {
-        SetEngineStatus(ES_GAMEPLAYING, true);
-        timeFactor_ = 1.0f;
+        // With the editor on, the scene opens for editing, not playing.
+        const bool editing = GetEngineStatus(ES_EDITORVIEW);
+        SetEngineStatus(ES_GAMEPLAYING, !editing);
+        timeFactor_ = editing ? 0.0f : 1.0f;
         if (GRAPHICS)
             GRAPHICS->NoDebugDraw();
         if (SCENEMNGR)

@@ -1,9 +1,9 @@
-// GetAllFiles: the recursive, sorted file listing the texture and sound
-// loaders use.
+// GetAllFiles: the recursive, sorted file listing in the engine's own naming,
+// over the asset module's walk.
 #include <algorithm>
 #include <filesystem>
-#include <system_error>
 
+#include "Core/Engine/Assets.h"
 #include "Core/Engine/Engine.h"
 
 namespace fs = std::filesystem;
@@ -18,36 +18,20 @@ namespace KiteFramework
             if (at != std::string::npos)
                 text.erase(at, part.size());
         }
-
-        std::vector<fs::directory_entry> SortedEntries(const std::string& folder)
-        {
-            std::vector<fs::directory_entry> entries;
-            std::error_code ec;
-            for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
-                entries.push_back(*it);
-            std::sort(entries.begin(), entries.end(),
-                      [](const fs::directory_entry& a, const fs::directory_entry& b) { return a.path() < b.path(); });
-            return entries;
-        }
     }
 
     void GetAllFiles(std::string folder, std::vector<std::string>& names, std::vector<fs::path>& relativePaths,
                      const std::string& base)
     {
-        for (const fs::directory_entry& entry : SortedEntries(folder))
+        const std::string joint = !folder.empty() && folder.back() == '/' ? "" : "/";
+        for (const std::string& file : Assets::ListFolder(folder))
         {
-            std::error_code ec;
-            if (entry.is_directory(ec))
-            {
-                GetAllFiles(entry.path().generic_string(), names, relativePaths, base);
-                continue;
-            }
-            std::string name = entry.path().generic_string();
+            std::string name = folder + joint + file;
             RemoveFirst(name, "Assets/Sprites/");
             RemoveFirst(name, "Assets/Audio/");
             names.push_back(name);
 
-            std::string relative = entry.path().relative_path().generic_string();
+            std::string relative = fs::path(folder + joint + file).relative_path().generic_string();
             std::replace(relative.begin(), relative.end(), '\\', '/');
             if (!base.empty())
             {

@@ -1,9 +1,11 @@
 // FrameRateController: the fixed 1/60 s frame step.
 #include "Core/Engine/FrameRateController.h"
 
+#include <time.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <iostream>
-#include <thread>
 
 #include "Platform/Platform.h"
 
@@ -13,23 +15,60 @@ namespace KiteFramework
 
     namespace
     {
-        // The wait sleeps in short slices until this much of the step is
-        // left, then spins: sleeping is coarse, spinning is exact.
-        const std::chrono::microseconds kSpinMargin(2000);
-        const std::chrono::microseconds kSleepSlice(1000);
+        // The wait sleeps to a margin before the deadline, then spins: a
+        // wake-up comes late by the timer slack and, on a busy machine, by
+        // scheduling; the spin makes the end exact. The margin follows how
+        // late wake-ups have been, within a fraction of a millisecond.
+        const std::chrono::microseconds kLeastMargin(200);
+        const std::chrono::microseconds kMostMargin(500);
+        const std::chrono::microseconds kMarginSpare(100);
+        const std::chrono::microseconds kMarginEase(5);
+        // How late a frame may start and still keep the last one's timeline.
+        const std::chrono::microseconds kKeepTimeline(2000);
+
+        // Sleeps until an absolute time on the steady clock (which is
+        // CLOCK_MONOTONIC here), so a late wake-up never adds to the next.
+        void SleepUntil(FrameRateController::Clock::time_point until)
+        {
+            const auto since = std::chrono::duration_cast<std::chrono::nanoseconds>(until.time_since_epoch());
+            timespec at{};
+            at.tv_sec = static_cast<time_t>(since.count() / 1000000000);
+            at.tv_nsec = static_cast<long>(since.count() % 1000000000);
+            while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &at, nullptr) == EINTR)
+            {
+            }
+        }
     }
 
     void FrameRateController::Start()
     {
-        start = Clock::now();
+        // Frames keep to one timeline: a frame that starts just after the
+        // last one's deadline (a late wake-up, the loop's own steps) starts
+        // at that deadline, so the lateness does not add up from frame to
+        // frame; one that starts later (the last frame's work ran over)
+        // begins a new timeline, and the game never catches up.
+        const auto now = Clock::now();
+        const bool onTime = lastDeadline != Clock::time_point{} && now >= lastDeadline &&
+                            now - lastDeadline < kKeepTimeline;
+        start = onTime ? lastDeadline : now;
     }
 
     void FrameRateController::Next()
     {
         const auto step = std::chrono::duration_cast<Clock::duration>(std::chrono::duration<float>(fixedDeltaTime));
         const auto deadline = start + step;
-        for (auto left = deadline - Clock::now(); left > kSpinMargin; left = deadline - Clock::now())
-            std::this_thread::sleep_for(std::min<Clock::duration>(left - kSpinMargin, kSleepSlice));
+        lastDeadline = deadline;
+        const auto wake = deadline - spinMargin;
+        if (wake > Clock::now())
+        {
+            SleepUntil(wake);
+            // Grow at once after a late wake-up, ease back slowly.
+            const auto late = Clock::now() - wake;
+            if (late + kMarginSpare > spinMargin)
+                spinMargin = std::min<Clock::duration>(late + kMarginSpare, kMostMargin);
+            else
+                spinMargin = std::max<Clock::duration>(spinMargin - kMarginEase, kLeastMargin);
+        }
         do
         {
             end = Clock::now();

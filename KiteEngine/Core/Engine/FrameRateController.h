@@ -17,9 +17,12 @@ namespace KiteFramework
     public:
         using Clock = std::chrono::steady_clock;
 
+        // Starts a frame: at the last frame's deadline when that has only
+        // just passed, else now.
         void Start();
-        // Waits until the frame has lasted the fixed step: sleeps most of it
-        // and spins only the last stretch.
+        // Waits until the frame has lasted the fixed step: sleeps to an
+        // absolute time a fraction of a millisecond short of it, then spins
+        // the rest.
         void Next();
         float getFixedDeltaTime() const { return fixedDeltaTime; }
         float getActualDeltaTime() const { return actualDeltaTime; }
@@ -38,6 +41,10 @@ namespace KiteFramework
         Clock::time_point start{};
         Clock::time_point end{};
         float actualDeltaTime = 0.0f;
+        // The deadline of the last frame waited for.
+        Clock::time_point lastDeadline{};
+        // How long before the deadline the wait stops sleeping and spins.
+        Clock::duration spinMargin = std::chrono::microseconds(200);
         Platform::Window* window = nullptr;
     };
 

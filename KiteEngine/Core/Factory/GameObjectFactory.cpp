@@ -8,6 +8,8 @@
 #include <iostream>
 #include <system_error>
 
+#include "Core/Engine/Assets.h"
+#include "Core/Engine/DataError.h"
 #include "Core/Engine/Engine.h"
 #include "Core/Engine/Message.h"
 #include "Core/Objects/ComponentCreator.h"
@@ -302,10 +304,10 @@ namespace KiteFramework
                 cycle = (a == o);
             if (!p || cycle)
             {
-                std::cerr << "Object " << o->id << " \"" << o->name << "\": "
-                          << (p ? "parent " + std::to_string(o->parentId) + " would make a cycle"
-                                : "no parent with id " + std::to_string(o->parentId))
-                          << "; left without a parent" << std::endl;
+                ReportDataError("Object " + std::to_string(o->id) + " \"" + o->name + "\"",
+                                (p ? "parent " + std::to_string(o->parentId) + " would make a cycle"
+                                   : "no parent with id " + std::to_string(o->parentId)) +
+                                    "; left without a parent");
                 o->parentId = 0;
                 continue;
             }
@@ -330,8 +332,8 @@ namespace KiteFramework
             }
             catch (const std::exception& error)
             {
-                std::cerr << "Object " << o->id << " \"" << o->name << "\": could not be initialised: " << error.what()
-                          << std::endl;
+                ReportDataError("Object " + std::to_string(o->id) + " \"" + o->name + "\"",
+                                std::string("could not be initialised: ") + error.what());
             }
         }
     }
@@ -347,7 +349,7 @@ namespace KiteFramework
     {
         if (!ENGINE)
             return;
-        const std::string scenes = ENGINE->GetAssetPath() + "Scenes/";
+        const std::string scenes = Assets::Resolve("Scenes") + "/";
         std::error_code ec;
         fs::remove_all(scenes + "tmp", ec);
         fs::remove(scenes + "tmp.xml", ec);

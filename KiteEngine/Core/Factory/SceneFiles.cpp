@@ -10,19 +10,16 @@
 #include <iostream>
 #include <system_error>
 
+#include "Core/Engine/Assets.h"
+#include "Core/Engine/DataError.h"
 #include "Core/Engine/Engine.h"
-#include "Core/Objects/ComponentCreator.h"
-#include "Core/Objects/GameObject.h"
-#include "Core/XMLSerialisation/XMLSerialisation.h"
-
-#if __has_include("Core/Scenes/SceneManager.h")
-#include "Core/Scenes/SceneManager.h"
-#endif
-#if __has_include("Core/Graphics/Graphics.h")
+#include "Core/Engine/XMLFile.h"
 #include "Core/Graphics/Graphics.h"
 #include "Core/Graphics/Mesh.h"
-#define KITE_HAS_GRAPHICS 1
-#endif
+#include "Core/Objects/ComponentCreator.h"
+#include "Core/Objects/GameObject.h"
+#include "Core/Scenes/SceneManager.h"
+#include "Core/XMLSerialisation/XMLSerialisation.h"
 
 namespace fs = std::filesystem;
 
@@ -31,11 +28,6 @@ namespace KiteFramework
     namespace
     {
         const char* const TempSuffix = ".tmp";
-
-        std::string AssetRoot()
-        {
-            return ENGINE ? ENGINE->GetAssetPath() : std::string("Assets/");
-        }
 
         // Reads a whole file; false when it cannot be read.
         bool ReadWhole(const std::string& path, std::string& text)
@@ -105,21 +97,21 @@ namespace KiteFramework
 
     std::string GameObjectFactory::GOLevelPathParser(const std::string& file, const std::string& sceneName) const
     {
-        return AssetRoot() + "Scenes/" + sceneName + "/" + file;
+        // Beside the scene's index file, in whichever tree that was found.
+        const std::string index = Assets::Resolve("Scenes/" + sceneName + ".xml");
+        return index.substr(0, index.size() - 4) + "/" + file;
     }
 
     std::string GameObjectFactory::ArchetypePathParser(const std::string& file) const
     {
-        return AssetRoot() + "Archetypes/" + file;
+        return Assets::Resolve("Archetypes/" + file);
     }
 
     void GameObjectFactory::AddSharedMesh(GameObject* o)
     {
-#ifdef KITE_HAS_GRAPHICS
         if (GRAPHICS)
             if (Mesh* mesh = GRAPHICS->GetMesh(0))
                 o->AddComponent(mesh);
-#endif
     }
 
     GameObjectFactory::FileStage GameObjectFactory::WriteComponentFile(GameObject* o, const std::string& path)
@@ -171,10 +163,8 @@ namespace KiteFramework
 
     bool GameObjectFactory::SerialiseLevel()
     {
-#if __has_include("Core/Scenes/SceneManager.h")
         if (SCENEMNGR)
             return SerialiseLevel(SCENEMNGR->GetCurrentSceneName());
-#endif
         std::cerr << "Save: no scene manager, so no current scene name" << std::endl;
         return false;
     }
@@ -186,7 +176,8 @@ namespace KiteFramework
             std::cerr << "Save: \"" << name << "\" is not a usable scene name" << std::endl;
             return false;
         }
-        const std::string folder = AssetRoot() + "Scenes/" + name;
+        // Saved where scenes are read from.
+        const std::string folder = Assets::Resolve("Scenes") + "/" + name;
         std::error_code ec;
         fs::create_directories(folder, ec);
         if (!fs::is_directory(folder, ec))
@@ -288,15 +279,15 @@ namespace KiteFramework
             idResult = tinyxml2::XML_WRONG_ATTRIBUTE_TYPE;
         if (idResult != XML_SUCCESS || id == 0)
         {
-            std::cerr << where << ": object \"" << name << "\": "
-                      << (idResult == tinyxml2::XML_NO_ATTRIBUTE ? "no objectId" : "objectId is not a positive number")
-                      << "; it gets a new id" << std::endl;
+            ReportDataError(where, "object \"" + name + "\": " +
+                                       (idResult == tinyxml2::XML_NO_ATTRIBUTE ? "no objectId"
+                                                                               : "objectId is not a positive number") +
+                                       "; it gets a new id");
             id = 0;
         }
         else if (FindObjectWithId(id))
         {
-            std::cerr << where << ": object " << id << " \"" << name << "\": duplicate objectId; object dropped"
-                      << std::endl;
+            ReportDataError(where, "object " + std::to_string(id) + " \"" + name + "\": duplicate objectId; object dropped");
             return nullptr;
         }
 
@@ -310,15 +301,15 @@ namespace KiteFramework
 
         bool active = true;
         if (element->QueryBoolAttribute("active", &active) == tinyxml2::XML_WRONG_ATTRIBUTE_TYPE)
-            std::cerr << where << ": object " << id << ": \"active\" is not true or false" << std::endl;
+            ReportDataError(where, "object " + std::to_string(id) + ": \"active\" is not true or false");
         o->active = active;
         unsigned parentId = 0;
         if (element->QueryUnsignedAttribute("parentId", &parentId) == tinyxml2::XML_WRONG_ATTRIBUTE_TYPE)
-            std::cerr << where << ": object " << id << ": \"parentId\" is not a number" << std::endl;
+            ReportDataError(where, "object " + std::to_string(id) + ": \"parentId\" is not a number");
         o->parentId = parentId;
         int layerTag = 0;
         if (element->QueryIntAttribute("layerTag", &layerTag) == tinyxml2::XML_WRONG_ATTRIBUTE_TYPE)
-            std::cerr << where << ": object " << id << ": \"layerTag\" is not a number" << std::endl;
+            ReportDataError(where, "object " + std::to_string(id) + ": \"layerTag\" is not a number");
         o->layerTag = layerTag;
 
         if (id == 0)
@@ -344,10 +335,8 @@ namespace KiteFramework
         GameObject* o = CreateEmptyCompositionWithoutID();
         XMLDocument document(true, tinyxml2::PRESERVE_WHITESPACE);
         XMLElement* root = nullptr;
-        if (document.LoadFile(path.c_str()) != XML_SUCCESS)
-            std::cerr << where << ": cannot read \"" << path << "\": " << document.ErrorStr() << std::endl;
-        else if (!(root = document.FirstChildElement("Components")))
-            std::cerr << where << ": \"" << path << "\" has no \"Components\" root" << std::endl;
+        if (LoadXMLFile(document, path, where) && !(root = document.FirstChildElement("Components")))
+            ReportDataError(where, "\"" + path + "\" has no \"Components\" root");
 
         for (XMLElement* e = root ? root->FirstChildElement() : nullptr; e; e = e->NextSiblingElement())
         {
@@ -355,7 +344,7 @@ namespace KiteFramework
             ComponentCreator* creator = GetCreator(typeName);
             if (!creator)
             {
-                std::cerr << where << ": unknown component \"" << typeName << "\"" << std::endl;
+                ReportDataError(where, "unknown component \"" + typeName + "\"");
                 continue;
             }
             GameComponent* c = nullptr;
@@ -369,14 +358,13 @@ namespace KiteFramework
             }
             catch (const std::exception& error)
             {
-                std::cerr << where << ": component \"" << typeName << "\" could not be read: " << error.what()
-                          << std::endl;
+                ReportDataError(where, "component \"" + typeName + "\" could not be read: " + error.what());
                 delete c;
                 continue;
             }
             if (!o->AddComponent(c))
             {
-                std::cerr << where << ": second \"" << typeName << "\" component ignored" << std::endl;
+                ReportDataError(where, "second \"" + typeName + "\" component ignored");
                 delete c;
             }
         }

@@ -8,8 +8,8 @@
 #include "Core/Graphics/Graphics.h"
 #include "Core/Graphics/Sprite.h"
 #include "Core/Math/Random.h"
+#include "Core/Objects/FieldOps.h"
 #include "Core/Objects/GameObject.h"
-#include "Core/XMLSerialisation/XMLSerialisation.h"
 
 namespace KiteFramework
 {
@@ -17,21 +17,9 @@ namespace KiteFramework
     {
     }
 
-    Emitter::Emitter(const Emitter& other)
-        : Renderer(other),
-          maxCount(other.maxCount),
-          size(other.size),
-          maxRadius(other.maxRadius),
-          minRadius(other.minRadius),
-          lifeTime(other.lifeTime),
-          playbackSpeed(other.playbackSpeed),
-          texturePath(other.texturePath),
-          minSpeed(other.minSpeed),
-          maxSpeed(other.maxSpeed),
-          emitting(other.emitting),
-          emissionRate(other.emissionRate),
-          colour(other.colour)
+    Emitter::Emitter(const Emitter& other) : Renderer(other)
     {
+        CopyListedFields(other, *this);
         SetMaxCount(maxCount);
     }
 
@@ -180,32 +168,28 @@ namespace KiteFramework
         return new Emitter(*this);
     }
 
-    void Emitter::XMLSerialise(XMLElement* element, XMLDocument* document) const
+    void Emitter::ListFields(FieldVisitor& v)
     {
-        WriteElement(document, element, maxCount, "maxCount");
-        WriteElement(document, element, size, "size");
-        WriteElement(document, element, lifeTime, "lifeTime");
-        WriteElement(document, element, minSpeed, "minSpeed");
-        WriteElement(document, element, maxSpeed, "maxSpeed");
-        WriteElement(document, element, emissionRate, "emissionRate");
-        WriteElement(document, element, emitting, "emitting");
-        WriteElement(document, element, texturePath, "texturePath");
+        v.Add("maxCount", maxCount, {"Max Count", FieldWidget::Input, 1.0f});
+        v.Add("size", size, {"Size", FieldWidget::Drag, 0.01f});
+        v.Add("lifeTime", lifeTime, {"Life Time", FieldWidget::Drag, 0.1f});
+        v.Add("minSpeed", minSpeed, {"Minimum Speed", FieldWidget::Drag, 0.1f});
+        v.Add("maxSpeed", maxSpeed, {"Maximum Speed", FieldWidget::Drag, 0.1f});
+        v.Add("emissionRate", emissionRate, {"Emission Rate", FieldWidget::Input, 1.0f});
+        v.Add("emitting", emitting, {"Render", FieldWidget::Checkbox});
+        v.Add("texturePath", texturePath, {"Sprite path"});
+        v.AddUnstored("maxRadius", maxRadius, {"Max Radius", FieldWidget::Drag, 0.1f});
+        v.AddUnstored("minRadius", minRadius, {"Min Radius", FieldWidget::Drag, 0.1f});
+        v.AddUnstored("playbackSpeed", playbackSpeed, {"Play Back Speed", FieldWidget::Drag, 0.1f});
+        v.AddUnstored("colour", colour, {"Colour", FieldWidget::ColourEdit});
     }
 
-    void Emitter::XMLUnSerialise(XMLElement* cursor)
+    void Emitter::XMLUnSerialise(XMLElement* firstField)
     {
         // An empty element keeps every default (and an empty pool).
-        int n = maxCount;
-        QueryNextElement(cursor, n);
-        QueryNextElement(cursor, size);
-        QueryNextElement(cursor, lifeTime);
-        QueryNextElement(cursor, minSpeed);
-        QueryNextElement(cursor, maxSpeed);
-        QueryNextElement(cursor, emissionRate);
-        QueryNextElement(cursor, emitting);
-        QueryNextElement(cursor, texturePath);
+        GameComponent::XMLUnSerialise(firstField);
         std::replace(texturePath.begin(), texturePath.end(), '\\', '/');
         // Keep a bad file from asking for an absurd pool.
-        SetMaxCount(std::min(n, 100000));
+        SetMaxCount(std::min(maxCount, 100000));
     }
 }

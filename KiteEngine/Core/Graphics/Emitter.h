@@ -33,18 +33,20 @@ namespace KiteFramework
     {
     public:
         Emitter();
-        // Copies the settings; the copy starts with an empty, dead pool.
+        // The listed settings; the copy starts with a dead pool of its own.
         Emitter(const Emitter& other);
         ~Emitter() override;
 
         void Initialise() override;
         // One simulation step of the fixed frame length.
         void Update() override;
+        // The listing, then the pool is made. XMLSerialise is
+        // GameComponent's: the listing.
         void XMLUnSerialise(XMLElement* firstField) override;
-        void XMLSerialise(XMLElement* element, XMLDocument* document) const override;
         GameComponent* Clone() const override;
-        void RenderImGui() override {}
+        void RenderImGui() override;
         void RenderMe() override;
+        void ListFields(FieldVisitor& fields) override;
 
         // Steps the pool by dt seconds.
         void Simulate(float dt);
@@ -76,20 +78,24 @@ namespace KiteFramework
         void AttachSprite();
         bool SpriteStillHeld() const;
 
-        std::vector<Data> particles;
-        int count = 0;
+        // Stored (see ListFields).
         int maxCount = 0;
         float size = 1.0f;
-        float maxRadius = 0.0f;
-        float minRadius = 0.0f;
         float lifeTime = 10.0f;
-        float playbackSpeed = 0.0f;
-        std::string texturePath;
         float minSpeed = 0.0f;
         float maxSpeed = 0.0f;
-        bool emitting = true;
         int emissionRate = 1;
+        bool emitting = true;
+        std::string texturePath;
+        // Copied, not stored.
+        float maxRadius = 0.0f;
+        float minRadius = 0.0f;
+        float playbackSpeed = 0.0f;
         std::array<float, 4> colour{1.0f, 1.0f, 1.0f, 1.0f};
+
+        // Run-time state: the pool and the sprite lending its texture.
+        std::vector<Data> particles;
+        int count = 0;
         int lastUsed = 0;
         Sprite* sprite = nullptr;
         // Made when the owner has no sprite of its own; never registered

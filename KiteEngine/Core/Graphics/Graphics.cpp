@@ -8,14 +8,15 @@
 #include <glm/gtc/matrix_transform.hpp>
 #include <glm/gtc/type_ptr.hpp>
 
+#include "Core/Engine/Assets.h"
 #include "Core/Engine/Engine.h"
 #include "Core/Engine/Message.h"
 #include "Core/Factory/GameObjectFactory.h"
 #include "Core/Graphics/Emitter.h"
 #include "Core/Graphics/GLHeaders.h"
-#include "Core/Graphics/GraphicsPaths.h"
 #include "Core/Graphics/Mesh.h"
 #include "Core/Graphics/MyGLSL.h"
+#include "Core/Graphics/QuadBatch.h"
 #include "Core/Graphics/Sprite.h"
 #include "Core/Graphics/Text.h"
 #include "Core/Objects/ComponentCreator.h"
@@ -26,11 +27,26 @@ namespace KiteFramework
 {
     Graphics* GRAPHICS = nullptr;
 
+    namespace
+    {
+        // The picture formats the texture decoder reads.
+        const std::vector<std::string> kImageExtensions = {".png", ".jpg", ".jpeg", ".bmp", ".tga"};
+    }
+
     Graphics::Graphics(Platform::Window** window_, int width_, int height_)
         : System(ST_Graphics),
           window(window_),
           width(width_),
           height(height_),
+          batch(std::make_unique<QuadBatch>()),
+          spriteQuads(std::make_unique<QuadProgram>()),
+          textQuads(std::make_unique<QuadProgram>()),
+          particleQuads(std::make_unique<QuadProgram>()),
+          plainSpriteQuads(std::make_unique<QuadProgram>()),
+          plainParticleQuads(std::make_unique<QuadProgram>()),
+          whiteSpriteQuads(std::make_unique<QuadProgram>()),
+          whiteParticleQuads(std::make_unique<QuadProgram>()),
+          layeredTextQuads(std::make_unique<QuadProgram>()),
           viewportWidth(width_),
           viewportHeight(height_)
     {
@@ -69,7 +85,11 @@ namespace KiteFramework
         delete meshUnderConstruction;
         meshUnderConstruction = nullptr;
 
-        for (MyGLSL** program : {&spriteProgram, &textProgram, &particleProgram})
+        if (glReady)
+            DeleteGlyphLayers();
+        for (MyGLSL** program : {&spriteProgram, &textProgram, &particleProgram, &plainSpriteProgram,
+                                 &plainParticleProgram, &whiteSpriteProgram, &whiteParticleProgram,
+                                 &layeredTextProgram})
         {
             if (*program && glReady)
                 (*program)->Clean();
@@ -77,25 +97,16 @@ namespace KiteFramework
             *program = nullptr;
         }
         if (glReady)
-        {
-            glDeleteVertexArrays(1, &quadVertexArray);
-            glDeleteVertexArrays(1, &textVertexArray);
-            glDeleteBuffers(1, &quadPositionBuffer);
-            glDeleteBuffers(1, &quadUVBuffer);
-            glDeleteBuffers(1, &textBuffer);
-        }
+            batch->Destroy();
         if (GRAPHICS == this)
             GRAPHICS = nullptr;
     }
 
     void Graphics::SetUp()
     {
-        if (FACTORY)
-        {
-            FACTORY->AddComponentCreator(CT_Sprite, "Sprite", new ComponentCreatorType<Sprite>(CT_Sprite));
-            FACTORY->AddComponentCreator(CT_Text, "Text", new ComponentCreatorType<Text>(CT_Text));
-            FACTORY->AddComponentCreator(CT_Emitter, "Emitter", new ComponentCreatorType<Emitter>(CT_Emitter));
-        }
+        RegisterComponent<Sprite>(CT_Sprite, "Sprite");
+        RegisterComponent<Text>(CT_Text, "Text");
+        RegisterComponent<Emitter>(CT_Emitter, "Emitter");
 
         glReady = CreateContext();
         // The quad is plain data every object shares, with or without a context.
@@ -103,14 +114,12 @@ namespace KiteFramework
         if (glReady)
         {
             BuildPrograms();
-            glGenVertexArrays(1, &quadVertexArray);
-            glGenBuffers(1, &quadPositionBuffer);
-            glGenBuffers(1, &quadUVBuffer);
+            batch->Create();
             BindBasic(meshes[0]);
             FontSetUp();
         }
         // Glyph metrics are read even without a context; only their textures need one.
-        LoadFont(ResolveAssetPath("Assets/Fonts/SHOWG.ttf"));
+        LoadFont(Assets::ResolveNamed("Assets/Fonts/SHOWG.ttf"));
     }
 
     Platform::Window* Graphics::LiveWindow() const
@@ -147,21 +156,86 @@ namespace KiteFramework
             const char* vertex;
             const char* fragment;
             Uniforms* uniforms;
+            QuadProgram* quads;
+            const char* defines;
         };
+        Uniforms plainSpriteUniforms;
+        Uniforms plainParticleUniforms;
+        Uniforms whiteSpriteUniforms;
+        Uniforms whiteParticleUniforms;
+        Uniforms layeredTextUniforms;
+        const char* plain = "#define PLAIN_SPRITE 1";
+        const char* white = "#define PLAIN_SPRITE 1\n#define WHITE_TINT 1";
         const Build builds[] = {
-            {&spriteProgram, "Assets/Shaders/ver.vs", "Assets/Shaders/frag.fs", &spriteUniforms},
-            {&textProgram, "Assets/Shaders/text.vs", "Assets/Shaders/text.fs", &textUniforms},
-            {&particleProgram, "Assets/Shaders/particle.vs", "Assets/Shaders/particle.fs", &particleUniforms},
+            {&spriteProgram, "Assets/Shaders/ver.vs", "Assets/Shaders/frag.fs", &spriteUniforms, spriteQuads.get(),
+             nullptr},
+            {&textProgram, "Assets/Shaders/text.vs", "Assets/Shaders/text.fs", &textUniforms, textQuads.get(),
+             nullptr},
+            {&particleProgram, "Assets/Shaders/particle.vs", "Assets/Shaders/particle.fs", &particleUniforms,
+             particleQuads.get(), nullptr},
+            {&plainSpriteProgram, "Assets/Shaders/ver.vs", "Assets/Shaders/frag.fs", &plainSpriteUniforms,
+             plainSpriteQuads.get(), plain},
+            {&plainParticleProgram, "Assets/Shaders/particle.vs", "Assets/Shaders/particle.fs",
+             &plainParticleUniforms, plainParticleQuads.get(), plain},
+            {&whiteSpriteProgram, "Assets/Shaders/ver.vs", "Assets/Shaders/frag.fs", &whiteSpriteUniforms,
+             whiteSpriteQuads.get(), white},
+            {&whiteParticleProgram, "Assets/Shaders/particle.vs", "Assets/Shaders/particle.fs",
+             &whiteParticleUniforms, whiteParticleQuads.get(), white},
+            {&layeredTextProgram, "Assets/Shaders/text.vs", "Assets/Shaders/text.fs", &layeredTextUniforms,
+             layeredTextQuads.get(), "#define GLYPH_ARRAY 1"},
         };
-        // A program that fails is reported and the next is built all the same.
+        plainSprite = plainSpriteQuads.get();
+        plainParticle = plainParticleQuads.get();
+        whiteSprite = whiteSpriteQuads.get();
+        whiteParticle = whiteParticleQuads.get();
+        // A program that fails is reported and the next is built all the
+        // same; a plain variant that fails leaves its quads to the general one.
         for (const Build& b : builds)
         {
             *b.program = new MyGLSL();
-            std::string vertex = ResolveAssetPath(b.vertex);
-            std::string fragment = ResolveAssetPath(b.fragment);
-            if (!(*b.program)->Setup(vertex.c_str(), fragment.c_str(), nullptr))
-                shadersReady = false;
+            std::string vertex = Assets::ResolveNamed(b.vertex);
+            std::string fragment = Assets::ResolveNamed(b.fragment);
+            if (!(*b.program)->Setup(vertex.c_str(), fragment.c_str(), nullptr, b.defines))
+            {
+                if (!b.defines)
+                    shadersReady = false;
+                else if (b.quads == plainSpriteQuads.get())
+                    plainSprite = spriteQuads.get();
+                else if (b.quads == plainParticleQuads.get())
+                    plainParticle = particleQuads.get();
+                else if (b.quads == whiteSpriteQuads.get())
+                    whiteSprite = nullptr;
+                else if (b.quads == whiteParticleQuads.get())
+                    whiteParticle = nullptr;
+                else
+                    layeredTextReady = false;
+            }
             CacheUniforms(*b.program, *b.uniforms);
+            const Uniforms& u = *b.uniforms;
+            b.quads->id = (*b.program)->GetProgram();
+            b.quads->blendingLocation = u.blending;
+            b.quads->debugLocation = u.debug;
+            // What no quad changes is set once: uniforms keep their values
+            // in the program.
+            (*b.program)->Start();
+            glUniform1i(u.texture1, 0);
+            glUniform1i(u.texture2, 1);
+            glUniform1i(u.line, 0);
+            glUniformMatrix4fv(u.view, 1, GL_FALSE, glm::value_ptr(view));
+            glUniformMatrix4fv(u.projection, 1, GL_FALSE, glm::value_ptr(projection));
+            glUniform1i(u.text, 0);
+            (*b.program)->End();
+        }
+        // A white variant that failed leaves its quads to the plain one.
+        if (!whiteSprite)
+            whiteSprite = plainSprite;
+        if (!whiteParticle)
+            whiteParticle = plainParticle;
+        layerSizeLocation = layeredTextProgram->GetUniformLocation("layerSize");
+        // A program that did not link leaves errors behind; they say nothing
+        // about later calls.
+        while (glGetError() != GL_NO_ERROR)
+        {
         }
     }
 
@@ -184,7 +258,7 @@ namespace KiteFramework
     void Graphics::Initialise()
     {
         unsigned int loadingScreen = 0;
-        LoadSingleTexture(&loadingScreen, ResolveAssetPath("Assets/Sprites/Menu/LoadingScreen.png").c_str());
+        LoadSingleTexture(&loadingScreen, Assets::ResolveNamed("Assets/Sprites/Menu/LoadingScreen.png").c_str());
         if (loadingScreen == 0)
             std::cout << "ZI BAO LIAO" << std::endl;
 
@@ -195,7 +269,10 @@ namespace KiteFramework
 
         imageFiles.clear();
         relImageFiles.clear();
-        ListSpriteFiles(imageFiles, relImageFiles);
+        // Only pictures: the sprite tree also holds the cursors.
+        imageFiles = Assets::List("Sprites", kImageExtensions);
+        for (const std::string& name : imageFiles)
+            relImageFiles.push_back(std::filesystem::path("Assets/Sprites/" + name));
         LoadTextures(imageFiles);
 
         // The loading screen is shown once: free its texture.
@@ -219,8 +296,7 @@ namespace KiteFramework
             {{0.0f, 0.0f}, {0.0f, 1.0f}, {1.0f, 1.0f}, {1.0f, 1.0f}, {1.0f, 0.0f}, {0.0f, 0.0f}}};
         const std::array<float, 4> white{1.0f, 1.0f, 1.0f, 1.0f};
         if (texture != 0)
-            DrawQuad(spriteProgram, spriteUniforms, texture, 0, 0.0f, fullUV, white, false, model, 2, GL_TRIANGLES);
-        EndQuads();
+            AppendQuad(QuadState{whiteSprite, texture, 0, false}, 0.0f, fullUV, white, model);
         SwapBuffers();
     }
 
@@ -247,9 +323,12 @@ namespace KiteFramework
     {
         if (!glReady)
             return;
-        EndQuads();
+        FlushQuads();
+        batch->ResetCounts();
         glClearColor(background.r, background.g, background.b, background.a);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        // Depth testing is never on: the draw order alone decides what
+        // covers what, so the depth buffer is left alone.
+        glClear(GL_COLOR_BUFFER_BIT);
         glEnable(GL_BLEND);
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
         if (ENGINE && ENGINE->GetEngineStatus(ES_EDITORVIEW) && !ENGINE->GetEngineStatus(ES_FULLSCREEN))
@@ -270,8 +349,27 @@ namespace KiteFramework
     {
         if (!glReady)
             return;
+        FlushQuads();
         if (Platform::Window* live = LiveWindow())
             live->SwapBuffers();
+    }
+
+    void Graphics::FlushQuads()
+    {
+        if (glReady)
+            batch->Flush();
+    }
+
+    std::size_t Graphics::GetDrawCalls() const
+    {
+        return batch->DrawCalls();
+    }
+
+    void Graphics::SetBatchRuns(bool on)
+    {
+        FlushQuads();
+        batch->SetRuns(on);
+        shortcuts = on;
     }
 
     void Graphics::SetBG(float r, float g, float b, float a)
@@ -294,6 +392,8 @@ namespace KiteFramework
         float x = 0.0f;
         float y = 0.0f;
         GetCursorPos(x, y);
+        if (viewMapping)
+            return viewMapping(x, y);
         return ClientToWorld(x, y);
     }
 

@@ -4,7 +4,10 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <unordered_map>
 #include <map>
 #include <string>
@@ -32,6 +35,9 @@ namespace KiteFramework
     class Sprite;
     class Text;
     class Emitter;
+    class QuadBatch;
+    struct QuadProgram;
+    struct QuadState;
     struct Data;
     struct Message;
 
@@ -93,6 +99,15 @@ namespace KiteFramework
         void DrawWorld();
         void SwapBuffers();
         void SetBG(float r, float g, float b, float a);
+        // Draws every quad written since the last flush; the frame steps do
+        // it themselves, others who draw with OpenGL in between call it first.
+        void FlushQuads();
+        // Draw calls since the last StartFrame.
+        std::size_t GetDrawCalls() const;
+        // Off: every quad is its own draw call with the general program of
+        // its kind, and every glyph is drawn from its own texture: the same
+        // picture drawn the slow way, to compare against.
+        void SetBatchRuns(bool on);
 
         // Textures. The cells stay valid for the life of Graphics.
         unsigned int* GetTexture(const std::string& name);
@@ -112,7 +127,10 @@ namespace KiteFramework
         void CreateBasicMesh();
         Mesh* GetMesh(MeshType type);
         Mesh* GetMesh(int type) { return GetMesh(static_cast<MeshType>(type)); }
+        // Takes the quad's corners from the mesh; every sprite and particle
+        // quad is built from them.
         void BindBasic(const Mesh* mesh);
+        // Quads are always drawn as triangles, whatever the mode.
         void MeshDraw(Sprite* sprite, DrawMode mode);
         void MeshPartDraw(Sprite* sprite, const Data& particle, DrawMode mode);
         // owner: the emitter's Transform (the sprite's when null).
@@ -141,6 +159,10 @@ namespace KiteFramework
         Vector2D ScreenToWorldSpace(Vector2D p);
         // Client pixels to world units on the fixed 1600 by 900 camera.
         Vector2D ClientToWorld(float x, float y) const;
+        // The editor shows the scene in a view of its own: the mouse then maps
+        // to world units through that view. Empty restores the whole window.
+        using ViewMapping = std::function<Vector2D(float, float)>;
+        void SetViewMapping(ViewMapping mapping);
         void Resize(int w, int h);
         void ResetViewport();
 
@@ -187,20 +209,35 @@ namespace KiteFramework
         bool CreateContext();
         void BuildPrograms();
         void CacheUniforms(MyGLSL* program, Uniforms& out);
+        // Copies every glyph into one layered texture, a glyph a layer at its
+        // corner, so that text draws in runs like sprites; rebuilt when a
+        // glyph has changed since.
+        void BuildGlyphLayers();
+        void DeleteGlyphLayers();
         void DrawLoadingScreen(unsigned int texture);
-        // Runs of quads share the program, vertex array and fixed uniforms;
-        // EndQuads puts them away before anything else draws.
-        void BeginQuads(MyGLSL* program, const Uniforms& u);
-        void EndQuads();
-        void SetQuadTextures(const Uniforms& u, unsigned int texture, unsigned int blendTexture);
-        // One textured quad with a program of the sprite kind.
-        void DrawQuad(MyGLSL* program, const Uniforms& u, unsigned int texture, unsigned int blendTexture,
-                      float blend, const std::array<std::array<float, 2>, 6>& uv, const std::array<float, 4>& tint,
-                      bool debug, const glm::mat4& model, int triangles, DrawMode mode);
+        // One textured quad placed by a model matrix, into the frame's stream.
+        void AppendQuad(const QuadState& state, float blend, const std::array<std::array<float, 2>, 6>& uv,
+                        const std::array<float, 4>& tint, const glm::mat4& model);
+        void AppendParticles(Sprite* sprite, const Data* particles, std::size_t count, Transform* owner);
+        // The sprite's quad state: the plain program when nothing else is
+        // needed, the white one when the tint is white too.
+        QuadState StateOf(QuadProgram* general, QuadProgram* plain, QuadProgram* white, unsigned int texture,
+                          unsigned int blendTexture, float blend, bool debug, const std::array<float, 4>& tint) const;
         void Unlist(Renderer* r);
         void ClearRegistries();
         void CompactRenderers();
+        // Follows each renderer's Transform (once a frame) and gathers its
+        // sort key; then sorts by the keys alone.
+        void GatherSortKeys();
         void SortRenderers();
+        // Sprite animation by the frame's step, and the walk drawing every
+        // renderer in order.
+        float AnimationStep() const;
+        void AnimateSprites();
+        void UpdateSprite(Sprite* sprite, float step);
+        void DrawEntry(Renderer* r);
+        // Draws the list from an index on, then every queued quad.
+        void DrawRenderers(std::size_t from);
 
         // Sort keys gathered once per sort, so the comparisons touch no
         // component.
@@ -227,23 +264,50 @@ namespace KiteFramework
         MyGLSL* spriteProgram = nullptr;
         MyGLSL* textProgram = nullptr;
         MyGLSL* particleProgram = nullptr;
+        // The same files built for quads that neither blend nor show their
+        // outline: most of them, and they then pay for neither.
+        MyGLSL* plainSpriteProgram = nullptr;
+        MyGLSL* plainParticleProgram = nullptr;
+        // And for those whose tint is white as well, which then skip it.
+        MyGLSL* whiteSpriteProgram = nullptr;
+        MyGLSL* whiteParticleProgram = nullptr;
+        // The text files built to read glyphs from the layered texture.
+        MyGLSL* layeredTextProgram = nullptr;
         Uniforms spriteUniforms;
         Uniforms textUniforms;
         Uniforms particleUniforms;
-        unsigned int quadVertexArray = 0;
-        unsigned int quadPositionBuffer = 0;
-        unsigned int quadUVBuffer = 0;
-        unsigned int textVertexArray = 0;
-        unsigned int textBuffer = 0;
-        MyGLSL* boundQuadProgram = nullptr;
-        unsigned int boundTexture = 0;
-        int boundBlending = -1;
+        // Every quad of the frame goes through the batch, in draw order.
+        std::unique_ptr<QuadBatch> batch;
+        std::unique_ptr<QuadProgram> spriteQuads;
+        std::unique_ptr<QuadProgram> textQuads;
+        std::unique_ptr<QuadProgram> particleQuads;
+        std::unique_ptr<QuadProgram> plainSpriteQuads;
+        std::unique_ptr<QuadProgram> plainParticleQuads;
+        std::unique_ptr<QuadProgram> whiteSpriteQuads;
+        std::unique_ptr<QuadProgram> whiteParticleQuads;
+        std::unique_ptr<QuadProgram> layeredTextQuads;
+        // The variants, or the general programs when a variant failed.
+        QuadProgram* plainSprite = nullptr;
+        QuadProgram* plainParticle = nullptr;
+        QuadProgram* whiteSprite = nullptr;
+        QuadProgram* whiteParticle = nullptr;
 
         Colour background;
         Mesh* meshUnderConstruction = nullptr;
         std::vector<Mesh*> meshes;
         std::map<std::string, unsigned int*> textures;
         std::array<Character, 128> glyphs{};
+        // The glyphs as layers of one texture (0 until built); a glyph whose
+        // layer is not filled draws from its own texture.
+        unsigned int glyphLayers = 0;
+        int glyphLayerSize = 0;
+        std::array<bool, 128> glyphLayered{};
+        bool glyphLayersStale = true;
+        bool layeredTextReady = true;
+        // Off with the batch runs: glyphs then draw from their own textures
+        // and every quad with the general program of its kind.
+        bool shortcuts = true;
+        int layerSizeLocation = -1;
 
         glm::mat4 view;
         glm::mat4 projection;
@@ -265,9 +329,13 @@ namespace KiteFramework
         std::vector<SortKey> sortKeys;
         std::vector<SortKey> sortScratch;
         std::size_t tombstones = 0;
+        // Whether CallDraw queues quads during its walk (the list was in
+        // order last frame).
+        bool drawWhileSorting = true;
         // The sprite entry each object has in the draw list.
         std::unordered_map<const GameObject*, Sprite*> ownerSprites;
         std::vector<GlyphQuad> glyphScratch;
+        ViewMapping viewMapping;
     };
 
     extern Graphics* GRAPHICS;

@@ -1,13 +1,12 @@
 // Graphics: the shared quad mesh and drawing sprites and particles with it.
 #include <cmath>
 
-#include <glm/gtc/type_ptr.hpp>
-
 #include "Core/Graphics/Emitter.h"
 #include "Core/Graphics/GLHeaders.h"
 #include "Core/Graphics/Graphics.h"
 #include "Core/Graphics/Mesh.h"
 #include "Core/Graphics/MyGLSL.h"
+#include "Core/Graphics/QuadBatch.h"
 #include "Core/Graphics/Sprite.h"
 #include "Core/Graphics/Text.h"
 #include "Core/Objects/GameObject.h"
@@ -58,101 +57,56 @@ namespace KiteFramework
 
     void Graphics::BindBasic(const Mesh* mesh)
     {
-        if (!glReady || !mesh)
+        if (!mesh)
             return;
-        glBindVertexArray(quadVertexArray);
+        // The quad's four corners, from its six vertices: bottom-left,
+        // top-left, top-right (vertices 0 to 2) and bottom-right (vertex 4).
         const auto& positions = mesh->Positions();
-        const auto& uvs = mesh->UVs();
-        glBindBuffer(GL_ARRAY_BUFFER, quadPositionBuffer);
-        glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(positions.size() * sizeof(positions[0])),
-                     positions.data(), GL_STATIC_DRAW);
-        glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, 12, nullptr);
-        glEnableVertexAttribArray(0);
-        glBindBuffer(GL_ARRAY_BUFFER, quadUVBuffer);
-        glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(uvs.size() * sizeof(uvs[0])), uvs.data(),
-                     GL_DYNAMIC_DRAW);
-        glVertexAttribPointer(2, 2, GL_FLOAT, GL_FALSE, 8, nullptr);
-        glEnableVertexAttribArray(2);
-        glBindBuffer(GL_ARRAY_BUFFER, 0);
-        glBindVertexArray(0);
-    }
-
-    void Graphics::BeginQuads(MyGLSL* program, const Uniforms& u)
-    {
-        if (boundQuadProgram == program)
+        if (positions.size() < 5)
             return;
-        EndQuads();
-        program->Start();
-        glBindVertexArray(quadVertexArray);
-        glEnableVertexAttribArray(0);
-        glEnableVertexAttribArray(2);
-        glBindBuffer(GL_ARRAY_BUFFER, quadPositionBuffer);
-        glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, 12, nullptr);
-        glBindBuffer(GL_ARRAY_BUFFER, quadUVBuffer);
-        glVertexAttribPointer(2, 2, GL_FLOAT, GL_FALSE, 8, nullptr);
-        // What no draw changes is set once per run of quads.
-        glUniform1i(u.texture1, 0);
-        glUniform1i(u.texture2, 1);
-        glUniform1i(u.line, 0);
-        glUniformMatrix4fv(u.view, 1, GL_FALSE, glm::value_ptr(view));
-        glUniformMatrix4fv(u.projection, 1, GL_FALSE, glm::value_ptr(projection));
-        glActiveTexture(GL_TEXTURE0);
-        boundQuadProgram = program;
-        boundTexture = 0;
-        boundBlending = -1;
+        std::array<std::array<float, 2>, 4> corners{};
+        const std::size_t from[4] = {0, 1, 2, 4};
+        for (std::size_t k = 0; k < 4; ++k)
+            corners[k] = {positions[from[k]][0], positions[from[k]][1]};
+        batch->SetCorners(corners);
     }
 
-    void Graphics::EndQuads()
+    QuadState Graphics::StateOf(QuadProgram* general, QuadProgram* plain, QuadProgram* white, unsigned int texture,
+                                unsigned int blendTexture, float blend, bool debug,
+                                const std::array<float, 4>& tint) const
     {
-        if (!boundQuadProgram)
-            return;
-        glDisableVertexAttribArray(0);
-        glDisableVertexAttribArray(2);
-        glBindVertexArray(0);
-        glBindBuffer(GL_ARRAY_BUFFER, 0);
-        boundQuadProgram->End();
-        boundQuadProgram = nullptr;
+        // A blend texture at weight 0 (or below, clamped) changes no pixel,
+        // nor does a white tint.
+        if (!shortcuts || debug || (blendTexture != 0 && blend > 0.0f))
+            return QuadState{general, texture, blendTexture, debug};
+        const bool isWhite = tint[0] == 1.0f && tint[1] == 1.0f && tint[2] == 1.0f && tint[3] == 1.0f;
+        return QuadState{isWhite ? white : plain, texture, 0, false};
     }
 
-    void Graphics::SetQuadTextures(const Uniforms& u, unsigned int texture, unsigned int blendTexture)
+    void Graphics::AppendQuad(const QuadState& state, float blend, const std::array<std::array<float, 2>, 6>& uv,
+                              const std::array<float, 4>& tint, const glm::mat4& model)
     {
-        if (texture != boundTexture)
+        // Built on the stack and written whole, a vector at a time.
+        QuadVertex q{{0.0f, 0.0f},
+                     {0.0f, 0.0f},
+                     {model[0][0], model[0][1], model[1][0], model[1][1]},
+                     {model[3][0], model[3][1], model[3][2], blend},
+                     {tint[0], tint[1], tint[2], tint[3]}};
+        QuadVertex* v = batch->Append(state);
+        const auto& corners = batch->Corners();
+        // The four distinct vertices of the six: 0, 1, 2 and 4.
+        const std::size_t from[4] = {0, 1, 2, 4};
+        for (std::size_t k = 0; k < 4; ++k)
         {
-            glBindTexture(GL_TEXTURE_2D, texture);
-            boundTexture = texture;
-        }
-        const int blending = blendTexture != 0 ? 1 : 0;
-        if (blending)
-        {
-            glActiveTexture(GL_TEXTURE1);
-            glBindTexture(GL_TEXTURE_2D, blendTexture);
-            glActiveTexture(GL_TEXTURE0);
-        }
-        if (blending != boundBlending)
-        {
-            glUniform1i(u.blending, blending);
-            boundBlending = blending;
+            q.position[0] = corners[k][0];
+            q.position[1] = corners[k][1];
+            q.uv[0] = uv[from[k]][0];
+            q.uv[1] = uv[from[k]][1];
+            WriteCorner(v + k, q);
         }
     }
 
-    void Graphics::DrawQuad(MyGLSL* program, const Uniforms& u, unsigned int texture, unsigned int blendTexture,
-                            float blend, const std::array<std::array<float, 2>, 6>& uv,
-                            const std::array<float, 4>& tint, bool debug, const glm::mat4& model, int triangles,
-                            DrawMode mode)
-    {
-        if (!glReady || !program)
-            return;
-        BeginQuads(program, u);
-        glBufferSubData(GL_ARRAY_BUFFER, 0, sizeof(uv), uv.data());
-        SetQuadTextures(u, texture, blendTexture);
-        glUniformMatrix4fv(u.transform, 1, GL_FALSE, glm::value_ptr(model));
-        glUniform4f(u.tint, tint[0], tint[1], tint[2], tint[3]);
-        glUniform1i(u.debug, debug ? 1 : 0);
-        glUniform1f(u.blend, blend);
-        glDrawArrays(static_cast<GLenum>(mode), 0, 3 * triangles);
-    }
-
-    void Graphics::MeshDraw(Sprite* sprite, DrawMode mode)
+    void Graphics::MeshDraw(Sprite* sprite, DrawMode)
     {
         if (!sprite || !sprite->IsRenderable())
             return;
@@ -163,13 +117,13 @@ namespace KiteFramework
         if (!t)
             return;
         unsigned int* texture = sprite->GetTexturePtr();
-        if (glReady && texture && *texture != 0 && !meshes.empty())
+        if (glReady && texture && *texture != 0)
         {
             unsigned int* blendTexture = sprite->GetBlendTexturePtr();
-            // Every object draws through the one quad in the position buffer.
-            DrawQuad(spriteProgram, spriteUniforms, *texture, blendTexture ? *blendTexture : 0, sprite->GetBlend(),
-                     sprite->UVs(), sprite->GetTint(), sprite->getDebug(), t->GetTransformation(),
-                     meshes[0]->GetNumTri(), mode);
+            const float blend = sprite->GetBlend();
+            AppendQuad(StateOf(spriteQuads.get(), plainSprite, whiteSprite, *texture, blendTexture ? *blendTexture : 0,
+                               blend, sprite->getDebug(), sprite->GetTint()),
+                       blend, sprite->UVs(), sprite->GetTint(), t->GetTransformation());
         }
         // The object's text goes over its sprite, whether or not the text
         // draws itself as well.
@@ -184,14 +138,19 @@ namespace KiteFramework
         }
     }
 
-    void Graphics::MeshPartDraw(Sprite* sprite, const Data& particle, DrawMode mode)
+    void Graphics::MeshPartDraw(Sprite* sprite, const Data& particle, DrawMode)
     {
-        MeshPartDraw(sprite, std::vector<Data>{particle}, mode);
+        AppendParticles(sprite, &particle, 1, nullptr);
     }
 
-    void Graphics::MeshPartDraw(Sprite* sprite, const std::vector<Data>& particles, DrawMode mode, Transform* owner)
+    void Graphics::MeshPartDraw(Sprite* sprite, const std::vector<Data>& particles, DrawMode, Transform* owner)
     {
-        if (!glReady || !sprite || meshes.empty() || !particleProgram)
+        AppendParticles(sprite, particles.data(), particles.size(), owner);
+    }
+
+    void Graphics::AppendParticles(Sprite* sprite, const Data* particles, std::size_t count, Transform* owner)
+    {
+        if (!glReady || !sprite || !particleProgram)
             return;
         unsigned int* texture = sprite->GetTexturePtr();
         if (!texture || *texture == 0)
@@ -202,17 +161,16 @@ namespace KiteFramework
         // The owner may not have been drawn (and so not rebuilt) this frame.
         t->Update();
         const glm::mat4 base = t->GetTransformation();
-        const Uniforms& u = particleUniforms;
         unsigned int* blendTexture = sprite->GetBlendTexturePtr();
-
-        BeginQuads(particleProgram, u);
-        glBufferSubData(GL_ARRAY_BUFFER, 0, sizeof(sprite->UVs()), sprite->UVs().data());
-        SetQuadTextures(u, *texture, blendTexture ? *blendTexture : 0);
-        const std::array<float, 4>& tint = sprite->GetTint();
-        const int vertices = 3 * meshes[0]->GetNumTri();
-
-        for (const Data& p : particles)
+        const float blend = sprite->GetBlend();
+        const QuadState state =
+            StateOf(particleQuads.get(), plainParticle, whiteParticle, *texture, blendTexture ? *blendTexture : 0, blend,
+                    false, sprite->GetTint());
+        const glm::vec4 col0 = base[0];
+        const glm::vec4 col1 = base[1];
+        for (std::size_t i = 0; i < count; ++i)
         {
+            const Data& p = particles[i];
             if (!p.alive)
                 continue;
             // The owner's matrix, moved to the particle, turned by its angle
@@ -223,14 +181,9 @@ namespace KiteFramework
             const float a = p.angle * 0.017453292f;
             const float s = std::sin(a);
             const float c = std::cos(a);
-            const glm::vec4 col0 = base[0];
-            const glm::vec4 col1 = base[1];
             m[0] = (c * col0 - s * col1) * p.scale;
             m[1] = (s * col0 + c * col1) * p.scale;
-            glUniformMatrix4fv(u.transform, 1, GL_FALSE, glm::value_ptr(m));
-            glUniform4f(u.tint, tint[0], tint[1], tint[2], tint[3]);
-            glUniform1f(u.blend, sprite->GetBlend());
-            glDrawArrays(static_cast<GLenum>(mode), 0, vertices);
+            AppendQuad(state, blend, sprite->UVs(), sprite->GetTint(), m);
         }
     }
 

@@ -7,15 +7,12 @@
 #include "Core/Engine/FrameRateController.h"
 #include "Core/Graphics/Emitter.h"
 #include "Core/Graphics/Graphics.h"
+#include "Core/Graphics/QuadBatch.h"
 #include "Core/Graphics/Sprite.h"
 #include "Core/Graphics/Text.h"
 #include "Core/Objects/GameObject.h"
 #include "Core/Objects/Transform.h"
-
-#if __has_include("Core/Physics/Collider2D.h")
 #include "Core/Physics/Collider2D.h"
-#define KITE_HAS_COLLIDER 1
-#endif
 
 namespace KiteFramework
 {
@@ -149,12 +146,10 @@ namespace KiteFramework
         for (Sprite* sprite : sprites)
         {
             sprite->SetDebugDraw(false);
-#ifdef KITE_HAS_COLLIDER
             GameObject* owner = sprite->GetOwner();
             if (owner && owner->HasComponent(CT_Collider2D))
                 if (Collider2D* collider = owner->GetComponent<Collider2D>())
                     collider->SetDebug(false);
-#endif
         }
     }
 
@@ -202,28 +197,33 @@ namespace KiteFramework
     void Graphics::Reorder()
     {
         CompactRenderers();
-        for (Renderer* r : renderers)
-            r->RefreshTransform();
+        GatherSortKeys();
         SortRenderers();
     }
 
-    void Graphics::SortRenderers()
+    void Graphics::GatherSortKeys()
     {
         const std::size_t n = renderers.size();
         sortKeys.resize(n);
-        bool sorted = true;
         for (std::size_t i = 0; i < n; ++i)
         {
             Renderer* r = renderers[i];
+            r->RefreshTransform();
             const Transform* t = r->GetTransform();
             SortKey& key = sortKeys[i];
             key.renderer = r;
             key.hasTransform = t != nullptr;
             key.depth = t ? t->GetDepth() : 0.0f;
             key.y = t ? t->GetTransVec().y : 0.0f;
-            if (sorted && i > 0 && KeyBefore(key, sortKeys[i - 1]))
-                sorted = false;
         }
+    }
+
+    void Graphics::SortRenderers()
+    {
+        const std::size_t n = sortKeys.size();
+        bool sorted = true;
+        for (std::size_t i = 1; i < n && sorted; ++i)
+            sorted = !KeyBefore(sortKeys[i], sortKeys[i - 1]);
         if (sorted)
             return;
 
@@ -255,39 +255,126 @@ namespace KiteFramework
         }
     }
 
-    void Graphics::CallDraw()
+    float Graphics::AnimationStep() const
     {
-        for (Sprite* sprite : sprites)
-        {
-            GameObject* owner = sprite->GetOwner();
-            if (!owner || !owner->isActive())
-                continue;
-            sprite->Update();
-            sprite->RefreshTransform();
-            if (Transform* t = sprite->GetTransform())
-                t->Update();
-        }
-        Reorder();
-        DrawWorld();
+        return fc.getFixedDeltaTime() * (ENGINE ? ENGINE->GetTimeFactor() : 1.0f);
     }
 
-    void Graphics::DrawWorld()
+    void Graphics::UpdateSprite(Sprite* sprite, float step)
     {
-        const float step = fc.getFixedDeltaTime() * (ENGINE ? ENGINE->GetTimeFactor() : 1.0f);
+        GameObject* owner = sprite->GetOwner();
+        if (!owner || !owner->isActive())
+            return;
+        sprite->Update();
+        if (Transform* t = sprite->GetTransform())
+            t->Update();
+        if (sprite->GetTexturePtr() && sprite->getAnimated())
+            sprite->Animate(step);
+    }
+
+    void Graphics::DrawEntry(Renderer* r)
+    {
+        if (r && r->GetOwner() && r->GetTransform())
+            r->RenderMe();
+    }
+
+    void Graphics::CallDraw()
+    {
+        // One walk over the draw list does all of a renderer's work for the
+        // frame while its objects are at hand: it follows the renderer's
+        // Transform, brings a sprite's coordinates, matrix and animation up
+        // to date, gathers the sort key (a matrix rebuild changes neither
+        // depth nor height) and, while the list is still in order, as it is
+        // in most frames, already queues the renderer's quads. Once an entry
+        // sorts before the one ahead of it, what was queued is dropped and
+        // the list is sorted and drawn again. An emitter ends the early
+        // drawing: it moves its particles as it draws, and the sprite it
+        // borrows may not be up to date yet.
+        CompactRenderers();
+        // Glyph layers are brought up to date before the walk: building them
+        // draws what is queued, which the walk may yet have to drop.
+        if (glyphLayersStale)
+            BuildGlyphLayers();
+        const float step = AnimationStep();
+        const std::size_t n = renderers.size();
+        sortKeys.resize(n);
+        const std::size_t queuedBefore = batch->PendingQuads();
+        bool sorted = true;
+        bool drawing = drawWhileSorting;
+        std::size_t drawn = 0;
+        std::size_t listedSprites = 0;
+        for (std::size_t i = 0; i < n; ++i)
+        {
+            Renderer* r = renderers[i];
+            r->RefreshTransform();
+            if (r->GetKind() == Renderer::Kind::Sprite)
+            {
+                ++listedSprites;
+                UpdateSprite(static_cast<Sprite*>(r), step);
+            }
+            const Transform* t = r->GetTransform();
+            SortKey& key = sortKeys[i];
+            key.renderer = r;
+            key.hasTransform = t != nullptr;
+            key.depth = t ? t->GetDepth() : 0.0f;
+            key.y = t ? t->GetTransVec().y : 0.0f;
+            if (sorted && i > 0 && KeyBefore(key, sortKeys[i - 1]))
+            {
+                sorted = false;
+                if (drawing)
+                    batch->Rewind(queuedBefore);
+                drawing = false;
+                drawn = 0;
+            }
+            // Only sprites and texts, whose drawing changes nothing but the
+            // queue, are drawn early: a dropped early drawing is done again.
+            if (drawing && r->GetKind() != Renderer::Kind::Sprite && r->GetKind() != Renderer::Kind::Text)
+                drawing = false;
+            if (drawing)
+            {
+                DrawEntry(r);
+                drawn = i + 1;
+            }
+        }
+        // A sprite whose entry another sprite of its object took is not in
+        // the draw list, but is kept up to date all the same.
+        if (listedSprites != sprites.size())
+            for (Sprite* sprite : sprites)
+                if (sprite->drawIndex == Renderer::notListed)
+                {
+                    sprite->RefreshTransform();
+                    UpdateSprite(sprite, step);
+                }
+        // A list out of order this frame is likely out of order next frame
+        // too: then the early drawing is not tried.
+        drawWhileSorting = sorted;
+        SortRenderers();
+        DrawRenderers(drawn);
+    }
+
+    void Graphics::AnimateSprites()
+    {
+        const float step = AnimationStep();
         for (Sprite* sprite : sprites)
         {
             GameObject* owner = sprite->GetOwner();
             if (owner && owner->isActive() && sprite->GetTexturePtr() && sprite->getAnimated())
                 sprite->Animate(step);
         }
+    }
+
+    void Graphics::DrawWorld()
+    {
+        AnimateSprites();
+        DrawRenderers(0);
+    }
+
+    void Graphics::DrawRenderers(std::size_t from)
+    {
         // Indexing, not iterators: drawing never adds renderers, but a gap
         // may appear if a component goes away while its object draws.
-        for (std::size_t i = 0; i < renderers.size(); ++i)
-        {
-            Renderer* r = renderers[i];
-            if (r && r->GetOwner() && r->GetTransform())
-                r->RenderMe();
-        }
-        EndQuads();
+        for (std::size_t i = from; i < renderers.size(); ++i)
+            DrawEntry(renderers[i]);
+        FlushQuads();
     }
 }

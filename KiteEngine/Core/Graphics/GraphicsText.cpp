@@ -1,14 +1,19 @@
 // Graphics: the font's glyphs, laying out text and drawing it.
+#include <algorithm>
 #include <iostream>
+#include <vector>
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
 #include <glm/gtc/type_ptr.hpp>
 
+#include "Core/Engine/Assets.h"
+#include "Core/Engine/DataError.h"
 #include "Core/Graphics/GLHeaders.h"
 #include "Core/Graphics/Graphics.h"
 #include "Core/Graphics/MyGLSL.h"
+#include "Core/Graphics/QuadBatch.h"
 #include "Core/Graphics/Text.h"
 #include "Core/Objects/GameObject.h"
 #include "Core/Objects/Transform.h"
@@ -18,27 +23,32 @@ namespace KiteFramework
     namespace
     {
         const Character noGlyph{};
+
+        // FreeType's own text for an error code (the library is built
+        // without its error strings).
+        const char* FreeTypeErrorText(FT_Error error)
+        {
+#undef FTERRORS_H_
+#define FT_ERROR_START_LIST switch (error) {
+#define FT_ERRORDEF(e, v, s) \
+    case v:                  \
+        return s;
+#define FT_ERROR_END_LIST }
+#include FT_ERRORS_H
+            return "unknown FreeType error";
+        }
     }
 
     void Graphics::FontSetUp()
     {
         if (!glReady || !textProgram)
             return;
-        EndQuads();
         textProgram->Start();
         // Text positions are world units, like sprites; the text shader
-        // places them with the same camera.
+        // places them with the same camera. Glyph quads go through the
+        // frame's quad stream.
         glUniformMatrix4fv(textUniforms.projection, 1, GL_FALSE, glm::value_ptr(projection));
         glUniform1i(textUniforms.text, 0);
-        glGenVertexArrays(1, &textVertexArray);
-        glGenBuffers(1, &textBuffer);
-        glBindVertexArray(textVertexArray);
-        glBindBuffer(GL_ARRAY_BUFFER, textBuffer);
-        glBufferData(GL_ARRAY_BUFFER, sizeof(float) * 6 * 4, nullptr, GL_DYNAMIC_DRAW);
-        glVertexAttribPointer(0, 4, GL_FLOAT, GL_FALSE, 4 * sizeof(float), nullptr);
-        glEnableVertexAttribArray(0);
-        glBindBuffer(GL_ARRAY_BUFFER, 0);
-        glBindVertexArray(0);
         textProgram->End();
     }
 
@@ -51,9 +61,11 @@ namespace KiteFramework
             return;
         }
         FT_Face face = nullptr;
-        if (FT_New_Face(library, path.c_str(), 0, &face))
+        if (FT_Error error = FT_New_Face(library, path.c_str(), 0, &face))
         {
             std::cout << "ERROR::FREETYPE: Failed to load font" << std::endl;
+            const std::string unreadable = Assets::Unreadable(path);
+            ReportDataError("Font \"" + path + "\"", unreadable.empty() ? FreeTypeErrorText(error) : unreadable);
             FT_Done_FreeType(library);
             return;
         }
@@ -112,6 +124,7 @@ namespace KiteFramework
         if (glReady && glyphs[c].textureID && glyphs[c].textureID != glyph.textureID)
             glDeleteTextures(1, &glyphs[c].textureID);
         glyphs[c] = glyph;
+        glyphLayersStale = true;
     }
 
     void Graphics::LayoutText(const std::string& text, float x, float y, float scale, Vector2D offset,
@@ -196,30 +209,125 @@ namespace KiteFramework
         if (!glReady || !textProgram || text.empty())
             return;
         LayoutText(text, x, y, scale, offset, centralise, glyphScratch);
-        if (glyphScratch.empty())
-            return;
-        EndQuads();
-        textProgram->Start();
-        glUniform3f(textUniforms.textColor, colour[0], colour[1], colour[2]);
-        glActiveTexture(GL_TEXTURE0);
-        glBindVertexArray(textVertexArray);
-        glBindBuffer(GL_ARRAY_BUFFER, textBuffer);
+        if (glyphLayersStale)
+            BuildGlyphLayers();
+        const bool layers = shortcuts && glyphLayers != 0;
         for (const GlyphQuad& q : glyphScratch)
         {
-            const Character& g = GetGlyph(static_cast<unsigned char>(q.character));
+            const auto c = static_cast<unsigned char>(q.character);
+            const Character& g = GetGlyph(c);
             if (g.textureID == 0)
                 continue;
-            // The bitmap's first row is the glyph's top.
-            const float vertices[6][4] = {
-                {q.left, q.top, 0.0f, 0.0f},    {q.left, q.bottom, 0.0f, 1.0f}, {q.right, q.bottom, 1.0f, 1.0f},
-                {q.right, q.bottom, 1.0f, 1.0f}, {q.right, q.top, 1.0f, 0.0f},   {q.left, q.top, 0.0f, 0.0f}};
-            glBindTexture(GL_TEXTURE_2D, g.textureID);
-            glBufferSubData(GL_ARRAY_BUFFER, 0, sizeof(vertices), vertices);
-            glDrawArrays(GL_TRIANGLES, 0, 6);
+            // Left-top, left-bottom, right-bottom, right-top; the bitmap's
+            // first row is the glyph's top.
+            const float corners[4][4] = {{q.left, q.top, 0.0f, 0.0f},
+                                         {q.left, q.bottom, 0.0f, 1.0f},
+                                         {q.right, q.bottom, 1.0f, 1.0f},
+                                         {q.right, q.top, 1.0f, 0.0f}};
+            const bool layered = layers && c < glyphLayered.size() && glyphLayered[c];
+            QuadVertex* v = batch->Append(layered ? QuadState{layeredTextQuads.get(), glyphLayers, 0, false, true}
+                                                  : QuadState{textQuads.get(), g.textureID, 0, false, false});
+            // The layered program finds the glyph by its size and layer.
+            const float glyph[4] = {static_cast<float>(g.size[0]), static_cast<float>(g.size[1]),
+                                    static_cast<float>(c), 0.0f};
+            for (const auto& corner : corners)
+            {
+                WriteCorner(v++, QuadVertex{{corner[0], corner[1]},
+                                            {corner[2], corner[3]},
+                                            {glyph[0], glyph[1], glyph[2], glyph[3]},
+                                            {},
+                                            {colour[0], colour[1], colour[2], 1.0f}});
+            }
         }
-        glBindBuffer(GL_ARRAY_BUFFER, 0);
-        glBindVertexArray(0);
+    }
+
+    void Graphics::DeleteGlyphLayers()
+    {
+        if (glyphLayers != 0)
+            glDeleteTextures(1, &glyphLayers);
+        glyphLayers = 0;
+        glyphLayerSize = 0;
+        glyphLayered.fill(false);
+    }
+
+    void Graphics::BuildGlyphLayers()
+    {
+        glyphLayersStale = false;
+        glyphLayered.fill(false);
+        if (!glReady || !layeredTextReady)
+            return;
+        // Quads already queued read the layers as they are.
+        FlushQuads();
+        // A glyph counts when its texture is what its record says: the
+        // records can be set from outside.
+        std::array<bool, 128> usable{};
+        int largest = 0;
+        for (std::size_t c = 0; c < glyphs.size(); ++c)
+        {
+            const Character& g = glyphs[c];
+            if (g.textureID == 0 || g.size[0] <= 0 || g.size[1] <= 0 || !glIsTexture(g.textureID))
+                continue;
+            GLint w = 0, h = 0;
+            glBindTexture(GL_TEXTURE_2D, g.textureID);
+            glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &w);
+            glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &h);
+            usable[c] = w == g.size[0] && h == g.size[1];
+            if (usable[c])
+                largest = std::max({largest, g.size[0], g.size[1]});
+        }
         glBindTexture(GL_TEXTURE_2D, 0);
-        textProgram->End();
+        if (largest == 0)
+        {
+            DeleteGlyphLayers();
+            return;
+        }
+        // A power of two: dividing by it and multiplying back in the sampler
+        // are exact, so a glyph samples as from its own texture.
+        int size = 1;
+        while (size < largest)
+            size *= 2;
+        GLint packAlignment = 4, unpackAlignment = 4;
+        glGetIntegerv(GL_PACK_ALIGNMENT, &packAlignment);
+        glGetIntegerv(GL_UNPACK_ALIGNMENT, &unpackAlignment);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+        if (size != glyphLayerSize)
+        {
+            DeleteGlyphLayers();
+            glGenTextures(1, &glyphLayers);
+            glBindTexture(GL_TEXTURE_2D_ARRAY, glyphLayers);
+            const std::vector<unsigned char> empty(static_cast<std::size_t>(size) * size * glyphs.size(), 0);
+            glTexImage3D(GL_TEXTURE_2D_ARRAY, 0, GL_R8, size, size, static_cast<GLsizei>(glyphs.size()), 0, GL_RED,
+                         GL_UNSIGNED_BYTE, empty.data());
+            glTexParameteri(GL_TEXTURE_2D_ARRAY, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+            glTexParameteri(GL_TEXTURE_2D_ARRAY, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+            glTexParameteri(GL_TEXTURE_2D_ARRAY, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+            glTexParameteri(GL_TEXTURE_2D_ARRAY, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+            glyphLayerSize = size;
+        }
+        glBindTexture(GL_TEXTURE_2D_ARRAY, glyphLayers);
+        std::vector<unsigned char> pixels;
+        for (std::size_t c = 0; c < glyphs.size(); ++c)
+        {
+            if (!usable[c])
+                continue;
+            const Character& g = glyphs[c];
+            pixels.resize(static_cast<std::size_t>(g.size[0]) * static_cast<std::size_t>(g.size[1]));
+            glBindTexture(GL_TEXTURE_2D, g.textureID);
+            glGetTexImage(GL_TEXTURE_2D, 0, GL_RED, GL_UNSIGNED_BYTE, pixels.data());
+            glTexSubImage3D(GL_TEXTURE_2D_ARRAY, 0, 0, 0, static_cast<GLint>(c), g.size[0], g.size[1], 1, GL_RED,
+                            GL_UNSIGNED_BYTE, pixels.data());
+            glyphLayered[c] = true;
+        }
+        glBindTexture(GL_TEXTURE_2D, 0);
+        glBindTexture(GL_TEXTURE_2D_ARRAY, 0);
+        glPixelStorei(GL_PACK_ALIGNMENT, packAlignment);
+        glPixelStorei(GL_UNPACK_ALIGNMENT, unpackAlignment);
+        if (layeredTextProgram)
+        {
+            layeredTextProgram->Start();
+            glUniform2f(layerSizeLocation, static_cast<float>(size), static_cast<float>(size));
+            layeredTextProgram->End();
+        }
     }
 }

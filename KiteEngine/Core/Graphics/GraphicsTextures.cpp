@@ -7,21 +7,36 @@
 // debug builds, where decoding every sprite at start-up would crawl).
 #include <stb/stb_image.h>
 
+#include "Core/Engine/Assets.h"
+#include "Core/Engine/DataError.h"
 #include "Core/Graphics/GLHeaders.h"
 #include "Core/Graphics/Graphics.h"
-#include "Core/Graphics/GraphicsPaths.h"
 
 namespace KiteFramework
 {
+    namespace
+    {
+        void ReportUnloadable(const char* path)
+        {
+            std::string problem = Assets::Unreadable(path);
+            if (problem.empty())
+            {
+                const char* reason = stbi_failure_reason();
+                problem = std::string("cannot be decoded as a picture") + (reason ? std::string(": ") + reason : "");
+            }
+            ReportDataError("Texture \"" + std::string(path) + "\"", problem);
+        }
+    }
+
     void Graphics::LoadSingleTexture(unsigned int* out, const char* path)
     {
         if (!out)
             return;
         *out = 0;
+        // Without a context nothing loads, and set-up has said so once: no
+        // report per file.
         if (!glReady || !path)
             return;
-        // Binding the new texture would confuse a run of quads.
-        EndQuads();
         int w = 0;
         int h = 0;
         int channels = 0;
@@ -29,7 +44,10 @@ namespace KiteFramework
         stbi_set_flip_vertically_on_load(1);
         unsigned char* pixels = stbi_load(path, &w, &h, &channels, 0);
         if (!pixels)
+        {
+            ReportUnloadable(path);
             return;
+        }
         GLenum format = GL_RGBA;
         switch (channels)
         {
@@ -64,7 +82,7 @@ namespace KiteFramework
                 return;
             std::string path = "Assets/Sprites/" + name;
             std::replace(path.begin(), path.end(), '\\', '/');
-            LoadSingleTexture(cell, ResolveAssetPath(path).c_str());
+            LoadSingleTexture(cell, Assets::ResolveNamed(path).c_str());
             if (*cell != 0)
             {
                 std::cout << "  Sprite loaded: " << name << std::endl;
@@ -91,7 +109,7 @@ namespace KiteFramework
             if (!cell)
                 return;
             std::string name = p.generic_string();
-            LoadSingleTexture(cell, ResolveAssetPath(name).c_str());
+            LoadSingleTexture(cell, Assets::ResolveNamed(name).c_str());
             if (*cell != 0)
             {
                 std::cout << "  Sprite loaded: " << p << std::endl;

@@ -1,10 +1,11 @@
 // MyGLSL: reading, compiling and linking one shader program.
 #include "Core/Graphics/MyGLSL.h"
 
-#include <fstream>
 #include <iostream>
-#include <sstream>
+#include <string>
 
+#include "Core/Engine/Assets.h"
+#include "Core/Engine/DataError.h"
 #include "Core/Graphics/GLHeaders.h"
 
 namespace KiteFramework
@@ -33,18 +34,62 @@ namespace KiteFramework
 
 namespace
 {
-    std::string ReadWhole(const char* path)
+    using KiteFramework::ReportDataError;
+
+    std::string Where(const char* path)
     {
-        std::ifstream file;
-        file.exceptions(std::ifstream::failbit | std::ifstream::badbit);
-        file.open(path);
-        std::stringstream stream;
-        stream << file.rdbuf();
-        return stream.str();
+        return "Shader \"" + std::string(path ? path : "") + "\"";
     }
 
-    // Compiles one stage; the info log is fetched but not shown.
-    bool CompileStage(GLenum kind, const std::string& source, GLuint& shader)
+    // The whole file; a file that cannot be read is reported and reads as
+    // nothing (which then fails to compile).
+    bool ReadWhole(const char* path, std::string& text)
+    {
+        std::string problem;
+        if (KiteFramework::Assets::ReadText(path ? path : "", text, problem))
+            return true;
+        ReportDataError(Where(path), "cannot be read: " + problem);
+        return false;
+    }
+
+    // A driver's info log on one line.
+    std::string OneLine(const char* log)
+    {
+        std::string line;
+        for (const char* c = log; *c; ++c)
+        {
+            const bool space = *c == '\n' || *c == '\r' || *c == '\t';
+            if (!(space && (line.empty() || line.back() == ' ')))
+                line += space ? ' ' : *c;
+        }
+        while (!line.empty() && line.back() == ' ')
+            line.pop_back();
+        return line.empty() ? "no reason given" : line;
+    }
+
+    // The source with the lines put after its "#version" line (which must
+    // stay first).
+    std::string WithDefines(const std::string& source, const char* defines)
+    {
+        if (!defines || !*defines || source.empty())
+            return source;
+        std::size_t at = 0;
+        if (source.compare(0, 8, "#version") == 0)
+        {
+            at = source.find('\n');
+            at = at == std::string::npos ? source.size() : at + 1;
+        }
+        std::string out = source.substr(0, at);
+        if (!out.empty() && out.back() != '\n')
+            out += '\n';
+        out += defines;
+        if (out.back() != '\n')
+            out += '\n';
+        return out + source.substr(at);
+    }
+
+    // Compiles one stage; a failure is reported with the driver's reason.
+    bool CompileStage(GLenum kind, const std::string& source, GLuint& shader, const char* path)
     {
         shader = glCreateShader(kind);
         const char* text = source.c_str();
@@ -54,14 +99,15 @@ namespace
         glGetShaderiv(shader, GL_COMPILE_STATUS, &ok);
         if (!ok)
         {
-            char log[512];
+            char log[512] = {};
             glGetShaderInfoLog(shader, sizeof(log), nullptr, log);
+            ReportDataError(Where(path), "does not compile: " + OneLine(log));
         }
         return ok != 0;
     }
 }
 
-bool MyGLSL::Setup(const char* vertexPath, const char* fragmentPath, const char* geometryPath)
+bool MyGLSL::Setup(const char* vertexPath, const char* fragmentPath, const char* geometryPath, const char* defines)
 {
     if (!KiteFramework::InitialiseGLEW())
         return false;
@@ -72,32 +118,22 @@ bool MyGLSL::Setup(const char* vertexPath, const char* fragmentPath, const char*
     std::string vertexSource;
     std::string fragmentSource;
     std::string geometrySource;
-    try
-    {
-        vertexSource = ReadWhole(vertexPath);
-        if (geometryPath)
-            geometrySource = ReadWhole(geometryPath);
-    }
-    catch (const std::exception&)
-    {
+    if (!ReadWhole(vertexPath, vertexSource) || (geometryPath && !ReadWhole(geometryPath, geometrySource)))
         std::cout << "ERROR::VERTEX SHADER::FILE_NOT_SUCCESFULLY_READ" << std::endl;
-    }
-    try
-    {
-        fragmentSource = ReadWhole(fragmentPath);
-    }
-    catch (const std::exception&)
-    {
+    if (!ReadWhole(fragmentPath, fragmentSource))
         std::cout << "ERROR::FRAGMENT SHADER::FILE_NOT_SUCCESFULLY_READ" << std::endl;
-    }
 
-    vertexCompiled = CompileStage(GL_VERTEX_SHADER, vertexSource, vertexShader);
+    vertexSource = WithDefines(vertexSource, defines);
+    fragmentSource = WithDefines(fragmentSource, defines);
+    geometrySource = WithDefines(geometrySource, defines);
+
+    vertexCompiled = CompileStage(GL_VERTEX_SHADER, vertexSource, vertexShader, vertexPath);
     if (!vertexCompiled)
     {
         std::cout << "Vertex compile fail" << std::endl;
         return false;
     }
-    fragmentCompiled = CompileStage(GL_FRAGMENT_SHADER, fragmentSource, fragmentShader);
+    fragmentCompiled = CompileStage(GL_FRAGMENT_SHADER, fragmentSource, fragmentShader, fragmentPath);
     if (!fragmentCompiled)
     {
         std::cout << "fragment compile fail" << std::endl;
@@ -105,7 +141,7 @@ bool MyGLSL::Setup(const char* vertexPath, const char* fragmentPath, const char*
     }
     if (geometryPath)
     {
-        if (!CompileStage(GL_GEOMETRY_SHADER, geometrySource, geometryShader))
+        if (!CompileStage(GL_GEOMETRY_SHADER, geometrySource, geometryShader, geometryPath))
         {
             std::cout << "Geometry compile fail" << std::endl;
             return false;
@@ -121,8 +157,9 @@ bool MyGLSL::Setup(const char* vertexPath, const char* fragmentPath, const char*
     glGetProgramiv(program, GL_LINK_STATUS, &linked);
     if (!linked)
     {
-        char log[512];
+        char log[512] = {};
         glGetProgramInfoLog(program, sizeof(log), nullptr, log);
+        ReportDataError(Where(vertexPath) + " with " + Where(fragmentPath), "the program does not link: " + OneLine(log));
         return false;
     }
     return true;

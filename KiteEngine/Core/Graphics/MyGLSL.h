@@ -7,8 +7,11 @@ public:
     MyGLSL() = default;
 
     // Reads, compiles and links; false on any failure, with the program and
-    // compiled shaders left in place for Clean.
-    bool Setup(const char* vertexPath, const char* fragmentPath, const char* geometryPath);
+    // compiled shaders left in place for Clean. Defines, when given, are
+    // lines placed after each file's "#version" line, to build a
+    // specialised variant of the same files.
+    bool Setup(const char* vertexPath, const char* fragmentPath, const char* geometryPath,
+               const char* defines = nullptr);
     void Start();
     void End();
     // Detaches and deletes the shaders that compiled, then the program.

@@ -4,9 +4,9 @@
 #include <algorithm>
 
 #include "Core/Graphics/Graphics.h"
+#include "Core/Objects/FieldOps.h"
 #include "Core/Objects/GameObject.h"
 #include "Core/Objects/Transform.h"
-#include "Core/XMLSerialisation/XMLSerialisation.h"
 
 namespace KiteFramework
 {
@@ -29,37 +29,10 @@ namespace KiteFramework
         Recalculate();
     }
 
-    Sprite::Sprite(const Sprite& other)
-        : Renderer(other),
-          uvDirty(other.uvDirty),
-          blend(other.blend),
-          baseUV(other.baseUV),
-          uv(other.uv),
-          tint(other.tint),
-          texturePath(other.texturePath),
-          blendTexturePath(other.blendable ? other.blendTexturePath : std::string()),
-          texture(other.texture),
-          blendTexture(other.blendable ? other.blendTexture : nullptr),
-          cellWidth(other.cellWidth),
-          cellHeight(other.cellHeight),
-          columns(other.columns),
-          rows(other.rows),
-          currentColumn(other.currentColumn),
-          currentRow(other.currentRow),
-          startingRow(other.startingRow),
-          originV(other.originV),
-          framerate(other.framerate),
-          timer(other.timer),
-          frameTime(other.frameTime),
-          speed(other.speed),
-          animated(other.animated),
-          debugDraw(false),
-          renderable(other.renderable),
-          flippedX(other.flippedX),
-          animationCount(other.animationCount),
-          loopsPlayed(other.loopsPlayed),
-          blendable(other.blendable)
+    Sprite::Sprite(const Sprite& other) : Renderer(other)
     {
+        CopyListedFields(other, *this);
+        Recalculate();
     }
 
     Sprite::~Sprite()
@@ -103,6 +76,7 @@ namespace KiteFramework
 
     GameComponent* Sprite::Clone() const
     {
+        // The copy constructor also lays the sheet out.
         return new Sprite(*this);
     }
 
@@ -324,38 +298,28 @@ namespace KiteFramework
         return other->transform->GetDepth() > transform->GetDepth();
     }
 
-    void Sprite::XMLSerialise(XMLElement* element, XMLDocument* document) const
+    void Sprite::ListFields(FieldVisitor& v)
     {
-        WriteElement(document, element, texturePath, "texturePath");
-        WriteElement(document, element, columns, "columns");
-        WriteElement(document, element, rows, "rows");
-        WriteElement(document, element, startingRow, "startingRow");
-        WriteElement(document, element, framerate, "framerate");
-        WriteElement(document, element, speed, "speed");
-        WriteElement(document, element, animated, "hasAnimation");
-        WriteElement(document, element, renderable, "renderable");
-        WriteElement(document, element, flippedX, "flippedX");
-        WriteElement(document, element, tint, "colour");
-        WriteElement(document, element, blendable, "blendable");
+        v.Add("texturePath", texturePath, {"Sprite path"});
+        v.Add("columns", columns, {"Sprite Columns", FieldWidget::Input, 1.0f});
+        v.Add("rows", rows, {"Sprite Rows", FieldWidget::Input, 1.0f});
+        v.Add("startingRow", startingRow, {"Starting Row", FieldWidget::Input, 1.0f});
+        v.Add("framerate", framerate, {"Frame Rate", FieldWidget::Drag, 1.0f});
+        v.Add("speed", speed, {"Speed", FieldWidget::Drag, 0.1f});
+        v.Add("hasAnimation", animated, {"Animated", FieldWidget::Checkbox});
+        v.Add("renderable", renderable, {"Render", FieldWidget::Checkbox});
+        v.Add("flippedX", flippedX, {"FlipX", FieldWidget::Checkbox});
+        v.Add("colour", tint, {"Tint", FieldWidget::ColourEdit});
+        v.Add("blendable", blendable, {"Blendable?", FieldWidget::Checkbox});
         if (blendable)
-            WriteElement(document, element, blendTexturePath, "blendTexturePath");
+            v.Add("blendTexturePath", blendTexturePath, {"Blend sprite path"});
+        v.AddUnstored("blend", blend, {"Blend amount", FieldWidget::Drag, 0.001f});
+        v.AddUnstored("animationCount", animationCount, {"TargetCount", FieldWidget::Input, 1.0f});
     }
 
-    void Sprite::XMLUnSerialise(XMLElement* cursor)
+    void Sprite::XMLUnSerialise(XMLElement* firstField)
     {
-        QueryNextElement(cursor, texturePath);
-        QueryNextElement(cursor, columns);
-        QueryNextElement(cursor, rows);
-        QueryNextElement(cursor, startingRow);
-        QueryNextElement(cursor, framerate);
-        QueryNextElement(cursor, speed);
-        QueryNextElement(cursor, animated);
-        QueryNextElement(cursor, renderable);
-        QueryNextElement(cursor, flippedX);
-        QueryNextElement(cursor, tint);
-        QueryNextElement(cursor, blendable);
-        if (blendable)
-            QueryNextElement(cursor, blendTexturePath);
+        GameComponent::XMLUnSerialise(firstField);
         // Files written on other systems may carry backslashes.
         texturePath = ForwardSlashes(texturePath);
         blendTexturePath = ForwardSlashes(blendTexturePath);

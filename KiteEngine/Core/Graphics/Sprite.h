@@ -18,18 +18,21 @@ namespace KiteFramework
         using UV = std::array<float, 2>;
 
         Sprite();
-        // Copies every field but the debug outline; the blend texture only
-        // when the sprite is blendable.
+        // The listed fields (the blend path only when blendable) over a
+        // fresh run-time state: no textures looked up, the first cell shown,
+        // no debug outline.
         Sprite(const Sprite& other);
         ~Sprite() override;
 
         void Initialise() override;
         void Update() override;
+        // The listing, then the sheet is laid out anew. XMLSerialise is
+        // GameComponent's: the listing.
         void XMLUnSerialise(XMLElement* firstField) override;
-        void XMLSerialise(XMLElement* element, XMLDocument* document) const override;
         GameComponent* Clone() const override;
-        void RenderImGui() override {}
+        void RenderImGui() override;
         void RenderMe() override;
+        void ListFields(FieldVisitor& fields) override;
 
         // Texture changes from the game; a path ending in '/' keeps the
         // texture but restarts the animation, an empty one changes nothing.
@@ -104,34 +107,38 @@ namespace KiteFramework
         void Reset();
         static bool EndsWithSlash(const std::string& path) { return !path.empty() && path.back() == '/'; }
 
-        bool uvDirty = false;
+        // Stored (see ListFields).
+        std::string texturePath;
+        int columns = 1;
+        unsigned rows = 1;
+        unsigned startingRow = 1;
+        float framerate = 60.0f;
+        float speed = 1.0f;
+        bool animated = false;
+        bool renderable = false;
+        bool flippedX = false;
+        std::array<float, 4> tint{1.0f, 1.0f, 1.0f, 1.0f};
+        bool blendable = false;
+        std::string blendTexturePath;
+        // Copied, not stored.
         float blend = 0.0f;
+        int animationCount = 0;
+
+        // Run-time state.
+        bool uvDirty = false;
         // Always six pairs, one per vertex of the quad.
         std::array<UV, 6> baseUV{};
         std::array<UV, 6> uv{};
-        std::array<float, 4> tint{1.0f, 1.0f, 1.0f, 1.0f};
-        std::string texturePath;
-        std::string blendTexturePath;
         unsigned int* texture = nullptr;
         unsigned int* blendTexture = nullptr;
         float cellWidth = 1.0f;
         float cellHeight = 1.0f;
-        int columns = 1;
-        unsigned rows = 1;
         int currentColumn = 0;
         int currentRow = 0;
-        unsigned startingRow = 1;
         float originV = 0.0f;
-        float framerate = 60.0f;
         float timer = 0.0f;
         float frameTime = 0.0f;
-        float speed = 1.0f;
-        bool animated = false;
         bool debugDraw = false;
-        bool renderable = false;
-        bool flippedX = false;
-        int animationCount = 0;
         int loopsPlayed = 0;
-        bool blendable = false;
     };
 }

@@ -2,22 +2,11 @@
 #include "Core/Graphics/Text.h"
 
 #include "Core/Graphics/Graphics.h"
-#include "Core/XMLSerialisation/XMLSerialisation.h"
+#include "Core/Objects/FieldOps.h"
 
 namespace KiteFramework
 {
     Text::Text() : Renderer(CT_Text, Kind::Text)
-    {
-    }
-
-    Text::Text(const Text& other)
-        : Renderer(other),
-          text(other.text),
-          colour(other.colour),
-          scale(other.scale),
-          renderBool(other.renderBool),
-          offSet(other.offSet),
-          centralise(other.centralise)
     {
     }
 
@@ -45,28 +34,16 @@ namespace KiteFramework
 
     GameComponent* Text::Clone() const
     {
-        return new Text(*this);
+        return CloneListed(*this);
     }
 
-    void Text::XMLSerialise(XMLElement* element, XMLDocument* document) const
+    void Text::ListFields(FieldVisitor& v)
     {
-        WriteElement(document, element, text, "Text");
-        WriteElement(document, element, colour, "colour");
-        WriteElement(document, element, scale, "scale");
-        WriteElement(document, element, renderBool, "renderBool");
-        WriteElement(document, element, offSet, "offSet");
-        WriteElement(document, element, centralise, "centralise");
-    }
-
-    void Text::XMLUnSerialise(XMLElement* cursor)
-    {
-        // Files with only the first four fields keep the default offset and
-        // centring.
-        QueryNextElement(cursor, text);
-        QueryNextElement(cursor, colour);
-        QueryNextElement(cursor, scale);
-        QueryNextElement(cursor, renderBool);
-        QueryNextElement(cursor, offSet);
-        QueryNextElement(cursor, centralise);
+        v.Add("Text", text, {"RealText"});
+        v.Add("colour", colour, {"Color", FieldWidget::ColourEdit});
+        v.Add("scale", scale, {"Scale", FieldWidget::Drag, 0.01f});
+        v.Add("renderBool", renderBool, {"Render text", FieldWidget::Checkbox});
+        v.Add("offSet", offSet, {"Offset", FieldWidget::Drag, 1.0f});
+        v.Add("centralise", centralise, {"Center text", FieldWidget::Checkbox});
     }
 }

@@ -13,16 +13,14 @@ namespace KiteFramework
     {
     public:
         Text();
-        // The copy draws the same string but belongs to no object yet.
-        Text(const Text& other);
         ~Text() override;
 
         void Initialise() override;
-        void XMLUnSerialise(XMLElement* firstField) override;
-        void XMLSerialise(XMLElement* element, XMLDocument* document) const override;
+        // XMLSerialise and XMLUnSerialise are GameComponent's: the listing.
         GameComponent* Clone() const override;
-        void RenderImGui() override {}
+        void RenderImGui() override;
         void RenderMe() override;
+        void ListFields(FieldVisitor& fields) override;
 
         void SetText(const std::string& t) { text = t; }
         void SetScale(float s) { scale = s; }
@@ -42,6 +40,8 @@ namespace KiteFramework
         bool GetCentralise() const { return centralise; }
 
     private:
+        // Stored (see ListFields); a copy draws the same string but belongs
+        // to no object yet.
         std::string text = "Text";
         std::array<float, 3> colour{0.0f, 0.0f, 0.0f};
         float scale = 1.0f;

@@ -3,9 +3,10 @@
 // added or removed while the list is being walked.
 #pragma once
 
-#include <list>
+#include <cstddef>
 
 #include "Core/Engine/System.h"
+#include "Core/Engine/WalkedList.h"
 
 namespace KiteFramework
 {
@@ -31,12 +32,7 @@ namespace KiteFramework
         std::size_t GetScriptCount() const;
 
     private:
-        void Compact();
-
-        std::list<Script*> scripts;
-        // Walks in progress; removals only blank entries while it is not 0.
-        int walkDepth = 0;
-        bool needsCompact = false;
+        WalkedList<Script*> scripts;
     };
 
     extern GameLogic* LOGIC;

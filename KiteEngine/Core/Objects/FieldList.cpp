@@ -14,23 +14,15 @@ namespace KiteFramework
             FieldWriter(XMLElement* e, XMLDocument* d) : element(e), document(d) {}
 
         protected:
-            void Visit(const FieldRef& field) override { field.ops->write(document, element, field.member, field.key); }
+            void Visit(const FieldRef& field) override
+            {
+                if (field.stored)
+                    field.ops->write(document, element, field.member, field.key, field.entryName);
+            }
 
         private:
             XMLElement* element;
             XMLDocument* document;
-        };
-
-        class FieldReader : public FieldVisitor
-        {
-        public:
-            explicit FieldReader(XMLElement*& c) : cursor(c) {}
-
-        protected:
-            void Visit(const FieldRef& field) override { field.ops->read(cursor, field.member); }
-
-        private:
-            XMLElement*& cursor;
         };
 
         // Walks the destination's listing, taking each value from the
@@ -53,6 +45,12 @@ namespace KiteFramework
             std::vector<FieldRef> source;
             std::size_t next = 0;
         };
+    }
+
+    void FieldReader::Visit(const FieldRef& field)
+    {
+        if (field.stored)
+            field.ops->read(cursor, field.member);
     }
 
     std::vector<FieldRef> ListedFields(GameComponent& component)

@@ -14,6 +14,18 @@
 // A visitor acts on each field as it is added, so a listing may branch on a
 // field listed before it: while reading, that field already holds the value
 // just read.
+//
+// A subclass lists its base's fields first (`Base::ListFields(v);`), which
+// is also the order of its file keys. A setting that is copied with the
+// component and shown by the inspector but never kept in files is listed
+// with AddUnstored; a fixed array with entries of another name than
+// "arrayElement" with AddArray; a small structure of named members as one
+// record field (see FieldOps.h). A copy constructor is then one line:
+//
+//     Trash::Trash(const Trash& other) : Script(other) { CopyListedFields(other, *this); }
+//
+// members it does not name start from their declared defaults, so run-time
+// state is fresh in every copy without being written out.
 #pragma once
 
 #include <cstdint>
@@ -33,6 +45,9 @@ namespace tinyxml2
 
 namespace KiteFramework
 {
+    using tinyxml2::XMLDocument;
+    using tinyxml2::XMLElement;
+
     class GameComponent;
 
     // How an inspector shows a field.
@@ -74,8 +89,9 @@ namespace KiteFramework
     // The operations on one value type, made once per type.
     struct FieldOps
     {
+        // `entryName` names the entries of a fixed array.
         void (*write)(tinyxml2::XMLDocument* document, tinyxml2::XMLElement* parent, const void* member,
-                      const std::string& key);
+                      const std::string& key, const char* entryName);
         // Reads the field under the cursor and moves the cursor on.
         void (*read)(tinyxml2::XMLElement*& cursor, void* member);
         void (*copy)(void* destination, const void* source);
@@ -90,6 +106,10 @@ namespace KiteFramework
         FieldKind kind = FieldKind::Other;
         void* member = nullptr;
         const FieldOps* ops = nullptr;
+        // False for settings that files never hold (AddUnstored).
+        bool stored = true;
+        // The element name of a fixed array's entries (AddArray).
+        const char* entryName = "arrayElement";
 
         const char* Label() const { return (info.label && *info.label) ? info.label : key; }
         template <typename T>
@@ -136,18 +156,61 @@ namespace KiteFramework
         template <typename T>
         FieldVisitor& Add(const char* key, T& member, FieldInfo info = {})
         {
-            FieldRef field;
-            field.key = key;
-            field.info = info;
-            field.kind = FieldDetail::KindOf<T>();
-            field.member = &member;
-            field.ops = FieldDetail::OpsFor<T>();
+            Visit(Make(key, member, info, true));
+            return *this;
+        }
+
+        // A setting copied and compared with the component and shown by the
+        // inspector, but neither written to nor read from files.
+        template <typename T>
+        FieldVisitor& AddUnstored(const char* key, T& member, FieldInfo info = {})
+        {
+            Visit(Make(key, member, info, false));
+            return *this;
+        }
+
+        // A fixed array whose entries are written under another name than
+        // "arrayElement" (readers take entries by position).
+        template <typename T>
+        FieldVisitor& AddArray(const char* key, T& member, const char* entryName, FieldInfo info = {})
+        {
+            FieldRef field = Make(key, member, info, true);
+            field.entryName = entryName;
             Visit(field);
             return *this;
         }
 
     protected:
         virtual void Visit(const FieldRef& field) = 0;
+
+    private:
+        template <typename T>
+        static FieldRef Make(const char* key, T& member, FieldInfo info, bool stored)
+        {
+            FieldRef field;
+            field.key = key;
+            field.info = info;
+            field.kind = FieldDetail::KindOf<T>();
+            field.member = &member;
+            field.ops = FieldDetail::OpsFor<T>();
+            field.stored = stored;
+            return field;
+        }
+    };
+
+    // Reads the stored fields of a listing by position from a cursor, and
+    // leaves the cursor after the last one. Lets a class read a part of its
+    // listing, e.g. `FieldReader r(cursor); Base::ListFields(r);`.
+    class FieldReader : public FieldVisitor
+    {
+    public:
+        explicit FieldReader(XMLElement*& c) : cursor(c) {}
+
+    protected:
+        void Visit(const FieldRef& field) override;
+
+    private:
+        XMLElement*& cursor;
     };
 
     // Collects the listing into a list (for inspectors and tests).

@@ -6,6 +6,22 @@
 
 namespace KiteFramework
 {
+    namespace
+    {
+        InspectorFunction defaultInspector = nullptr;
+    }
+
+    void SetDefaultInspector(InspectorFunction inspector)
+    {
+        defaultInspector = inspector;
+    }
+
+    void GameComponent::RenderImGui()
+    {
+        if (defaultInspector)
+            defaultInspector(*this);
+    }
+
     GameComponent::GameComponent(ComponentTypeId t) : type(t) {}
 
     GameComponent::GameComponent(const GameComponent& other) : type(other.type) {}

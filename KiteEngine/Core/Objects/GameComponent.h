@@ -21,7 +21,13 @@ namespace KiteFramework
 
     class GameObject;
     class FieldVisitor;
+    class GameComponent;
     struct Message;
+
+    // The panel RenderImGui draws unless a component has its own; the editor
+    // installs it when it is made, so that this module needs no GUI.
+    using InspectorFunction = void (*)(GameComponent&);
+    void SetDefaultInspector(InspectorFunction inspector);
 
     class GameComponent
     {
@@ -42,10 +48,14 @@ namespace KiteFramework
         virtual void XMLSerialise(XMLElement* element, XMLDocument* document) const;
         virtual GameComponent* Clone() const;
         // The default inspector shows the listed fields.
-        virtual void RenderImGui() {}
+        virtual void RenderImGui();
         virtual void TriggerActive() {}
         virtual void TriggerDeactive() {}
         virtual ~GameComponent() = default;
+
+        // True for user-interface components: their object keeps them apart
+        // and the factory lists it among its user-interface objects.
+        virtual bool IsUserInterface() const { return false; }
 
         GameObject* GetOwner() const { return owner; }
         // Empty without an owner.

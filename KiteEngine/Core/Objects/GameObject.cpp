@@ -7,8 +7,8 @@
 #include "Core/Factory/GameObjectFactory.h"
 #include "Core/Objects/ComponentCreator.h"
 #include "Core/Objects/LiveObjects.h"
+#include "Core/Objects/ObjectHandle.h"
 #include "Core/Objects/Transform.h"
-#include "Core/UI/UIElement.h"
 
 namespace KiteFramework
 {
@@ -51,8 +51,6 @@ namespace KiteFramework
     GameObject::~GameObject()
     {
         LiveObjects::Remove(serial);
-        if (deletedDuringDelivery)
-            *deletedDuringDelivery = true;
         DeleteComponents();
     }
 
@@ -93,7 +91,7 @@ namespace KiteFramework
         const int t = c->GetComponentTypeId();
         if (t < 0 || t >= CT_MaxTypes || typeSet[static_cast<unsigned>(t)])
             return false;
-        const bool isUI = dynamic_cast<UIElement*>(c) != nullptr;
+        const bool isUI = c->IsUserInterface();
         if (isUI && id != 0 && uiComponents.empty() && FACTORY)
             FACTORY->ConvertToUI(this);
         if (isUI)
@@ -189,24 +187,16 @@ namespace KiteFramework
 
     void GameObject::SendMessage(Message* message)
     {
-        bool deleted = false;
-        bool* outer = deletedDuringDelivery;
-        deletedDuringDelivery = &deleted;
+        // A handler may delete this object (a scene clear): the delivery, and
+        // any outer delivery to it, must then stop at once.
+        const ObjectHandle self(this);
         for (std::vector<GameComponent*>* list : {&components, &uiComponents})
-        {
             for (std::size_t i = 0; i < list->size(); ++i)
             {
                 (*list)[i]->SendMessage(message);
-                if (deleted)
-                {
-                    // This object is gone; an outer delivery to it stops too.
-                    if (outer)
-                        *outer = true;
+                if (!self.Get())
                     return;
-                }
             }
-        }
-        deletedDuringDelivery = outer;
     }
 
     void GameObject::setActive(bool a)

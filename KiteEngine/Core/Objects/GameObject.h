@@ -111,9 +111,6 @@ namespace KiteFramework
         // shutdown Graphics frees it before the archetype templates go, so
         // the destructor must recognise it without reading it.
         GameComponent* sharedMesh = nullptr;
-        // Set while SendMessage delivers: a handler may delete this object
-        // (a scene clear), and the delivery must then stop at once.
-        bool* deletedDuringDelivery = nullptr;
         std::uint64_t serial;
     };
 

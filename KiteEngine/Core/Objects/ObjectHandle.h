@@ -5,7 +5,9 @@
 // keep handles, never bare pointers, to objects that can die before them.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 
 namespace KiteFramework
 {
@@ -58,4 +60,17 @@ namespace KiteFramework
         GameObject* o = Get();
         return o ? o->GetComponent<T>() : nullptr;
     }
+}
+
+// Handles are keys by serial, as registries of objects use them.
+namespace std
+{
+    template <>
+    struct hash<KiteFramework::ObjectHandle>
+    {
+        std::size_t operator()(const KiteFramework::ObjectHandle& h) const noexcept
+        {
+            return std::hash<std::uint64_t>()(h.GetSerial());
+        }
+    };
 }

@@ -3,13 +3,9 @@
 
 #include <cmath>
 
-#include "Core/Objects/GameObject.h"
-#include "Core/XMLSerialisation/XMLSerialisation.h"
-
-#if __has_include("Core/Graphics/Graphics.h")
 #include "Core/Graphics/Graphics.h"
-#define KITE_HAS_GRAPHICS 1
-#endif
+#include "Core/Objects/FieldOps.h"
+#include "Core/Objects/GameObject.h"
 
 namespace KiteFramework
 {
@@ -20,10 +16,8 @@ namespace KiteFramework
 
         float PixelsPerUnit()
         {
-#ifdef KITE_HAS_GRAPHICS
             if (GRAPHICS)
                 return static_cast<float>(GRAPHICS->pixelsPerUnit);
-#endif
             return static_cast<float>(DefaultPixelsPerUnit);
         }
 
@@ -33,24 +27,24 @@ namespace KiteFramework
         }
     }
 
-    Transform::Transform() : GameComponent(CT_Transform), transformation(1.0f) {}
+    Transform::Transform() : GameComponent(CT_Transform) {}
 
-    Transform::Transform(const Transform& other)
-        : GameComponent(other),
-          transformation(other.transformation),
-          parented(other.parented),
-          dirty(true),
-          translation(other.translation),
-          localTranslation(other.localTranslation),
-          zDepth(other.zDepth),
-          scale(other.scale),
-          rotation(other.rotation)
+    Transform::Transform(const Transform& other) : GameComponent(other)
     {
+        CopyListedFields(other, *this);
     }
 
     GameComponent* Transform::Clone() const
     {
-        return new Transform(*this);
+        return CloneListed(*this);
+    }
+
+    void Transform::ListFields(FieldVisitor& v)
+    {
+        v.Add("translation", translation, {"Translation", FieldWidget::Drag, 1.0f});
+        v.Add("zDepth", zDepth, {"Depth", FieldWidget::Drag, 0.1f});
+        v.Add("scale", scale, {"Scale", FieldWidget::Drag, 0.01f});
+        v.Add("rotation", rotation, {"Rotation", FieldWidget::Drag, 1.0f});
     }
 
     void Transform::Update()
@@ -172,27 +166,5 @@ namespace KiteFramework
     {
         localTranslation = translation - parentTransform.translation;
         dirty = true;
-    }
-
-    void Transform::XMLSerialise(XMLElement* element, XMLDocument* document) const
-    {
-        WriteElement(document, element, translation, "translation");
-        WriteElement(document, element, zDepth, "zDepth");
-        WriteElement(document, element, scale, "scale");
-        WriteElement(document, element, rotation, "rotation");
-    }
-
-    void Transform::XMLUnSerialise(XMLElement* firstField)
-    {
-        XMLElement* cursor = firstField;
-        QueryNextElement(cursor, translation);
-        QueryNextElement(cursor, zDepth);
-        QueryNextElement(cursor, scale);
-        QueryNextElement(cursor, rotation);
-    }
-
-    void Transform::RenderImGui()
-    {
-        // The inspector arrives with the editor.
     }
 }

@@ -14,14 +14,14 @@ namespace KiteFramework
     {
     public:
         Transform();
-        // Copies every field; the copy is dirty.
+        // The stored fields; the copy has no parent yet and is dirty.
         Transform(const Transform& other);
 
         void Update() override;
-        void XMLUnSerialise(XMLElement* firstField) override;
-        void XMLSerialise(XMLElement* element, XMLDocument* document) const override;
+        // XMLSerialise and XMLUnSerialise are GameComponent's: the listing.
         GameComponent* Clone() const override;
         void RenderImGui() override;
+        void ListFields(FieldVisitor& fields) override;
         ~Transform() override = default;
 
         Vector2D GetTransVec() const { return translation; }
@@ -55,13 +55,16 @@ namespace KiteFramework
         void LoadModifyChildren(const Transform& parentTransform);
 
     private:
-        glm::mat4 transformation;
-        bool parented = false;
-        bool dirty = true;
+        // Stored (see ListFields).
         Vector2D translation;
-        Vector2D localTranslation;
         float zDepth = 1.0f;
         Vector2D scale{1.0f, 1.0f};
         float rotation = 0.0f;
+
+        // Run-time state: the matrix and the parent link.
+        glm::mat4 transformation{1.0f};
+        bool parented = false;
+        bool dirty = true;
+        Vector2D localTranslation;
     };
 }

@@ -2,13 +2,13 @@
 #include "Core/Physics/Collider2D.h"
 
 #include <algorithm>
-#include <iostream>
 
+#include "Core/Engine/DataError.h"
+#include "Core/Objects/FieldOps.h"
 #include "Core/Objects/GameObject.h"
 #include "Core/Objects/Transform.h"
 #include "Core/Physics/Physics.h"
 #include "Core/Physics/ShapeAABB.h"
-#include "Core/XMLSerialisation/XMLSerialisation.h"
 
 namespace KiteFramework
 {
@@ -19,22 +19,16 @@ namespace KiteFramework
 
     Collider2D::Collider2D() : GameComponent(CT_Collider2D), shape(new ShapeAABB(this)) {}
 
-    Collider2D::Collider2D(const Collider2D& other)
-        : GameComponent(other),
-          colliderTag(other.colliderTag),
-          shapeName(other.shapeName),
-          shape(new ShapeAABB(this, *other.Box()))
+    Collider2D::Collider2D(const Collider2D& other) : Collider2D()
     {
+        SetComponentTypeId(other.GetComponentTypeId());
+        CopyListedFields(other, *this);
     }
 
     Collider2D& Collider2D::operator=(const Collider2D& other)
     {
         if (this != &other)
-        {
-            colliderTag = other.colliderTag;
-            shapeName = other.shapeName;
-            Box()->extents = other.Box()->extents;
-        }
+            CopyListedFields(other, *this);
         return *this;
     }
 
@@ -54,7 +48,15 @@ namespace KiteFramework
 
     GameComponent* Collider2D::Clone() const
     {
-        return new Collider2D(*this);
+        return CloneListed(*this);
+    }
+
+    void Collider2D::ListFields(FieldVisitor& v)
+    {
+        v.Add("colliderTag", colliderTag, {"Collider Tag Index", FieldWidget::Input, 1.0f});
+        v.Add("shapeName", shapeName, {"Shape", FieldWidget::ReadOnly});
+        if (shapeName == boxShapeName)
+            v.Add("AABBExtents", Box()->extents, {"Extents", FieldWidget::Drag, 0.01f});
     }
 
     void Collider2D::Initialise()
@@ -69,11 +71,10 @@ namespace KiteFramework
                 box->extents = Vector2D(1.0f, 1.0f);
         }
         else
-            std::cerr << "Object \"" << GetGameObjectName() << "\": Collider2D: unknown shape \"" << shapeName
-                      << "\"; it can never be hit" << std::endl;
+            ReportDataError("Object \"" + GetGameObjectName() + "\"",
+                            "Collider2D: unknown shape \"" + shapeName + "\"; it can never be hit");
         if (!transform)
-            std::cerr << "Object \"" << GetGameObjectName() << "\": Collider2D without a Transform; it can never be hit"
-                      << std::endl;
+            ReportDataError("Object \"" + GetGameObjectName() + "\"", "Collider2D without a Transform; it can never be hit");
         if (PHYSICS)
             PHYSICS->AddCollider(this);
     }
@@ -128,26 +129,5 @@ namespace KiteFramework
     {
         stay = entry = true;
         exit = false;
-    }
-
-    void Collider2D::XMLSerialise(XMLElement* element, XMLDocument* document) const
-    {
-        WriteElement(document, element, colliderTag, "colliderTag");
-        WriteElement(document, element, shapeName, "shapeName");
-        if (shapeName == boxShapeName)
-            WriteElement(document, element, Box()->extents, "AABBExtents");
-    }
-
-    void Collider2D::XMLUnSerialise(XMLElement* cursor)
-    {
-        QueryNextElement(cursor, colliderTag);
-        QueryNextElement(cursor, shapeName);
-        if (shapeName == boxShapeName)
-            QueryNextElement(cursor, Box()->extents);
-    }
-
-    void Collider2D::RenderImGui()
-    {
-        // The inspector arrives with the editor.
     }
 }

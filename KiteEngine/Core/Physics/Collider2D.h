@@ -19,17 +19,18 @@ namespace KiteFramework
     {
     public:
         Collider2D();
-        // Tag, shape name and box size; no transform, flags and debug clear.
+        // The listed fields in a box of its own; no transform, flags and
+        // debug clear.
         Collider2D(const Collider2D& other);
-        // The same settings as the copy; each collider keeps its own shape,
-        // registration, transform and hover state.
+        // The listed fields; each collider keeps its own shape, registration,
+        // transform and hover state.
         Collider2D& operator=(const Collider2D& other);
 
         void Initialise() override;
-        void XMLUnSerialise(XMLElement* firstField) override;
-        void XMLSerialise(XMLElement* element, XMLDocument* document) const override;
+        // XMLSerialise and XMLUnSerialise are GameComponent's: the listing.
         GameComponent* Clone() const override;
         void RenderImGui() override;
+        void ListFields(FieldVisitor& fields) override;
         ~Collider2D() override;
 
         int GetColliderTag() const { return colliderTag; }
@@ -69,8 +70,11 @@ namespace KiteFramework
         // The shape is always a box: made so here and never replaced.
         ShapeAABB* Box() const;
 
+        // Stored (see ListFields), with the box's extents.
         int colliderTag = 0;
         std::string shapeName = "AABB";
+
+        // Run-time state; the shape is made with the collider.
         Shape* shape = nullptr;
         mutable Transform* transform = nullptr;
         bool entry = false;

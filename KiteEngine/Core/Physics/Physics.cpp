@@ -24,21 +24,15 @@ namespace KiteFramework
     Physics::~Physics()
     {
         // The colliders belong to their objects.
-        colliders.clear();
-        slots.clear();
-        tombstones = 0;
+        colliders.Clear();
         if (PHYSICS == this)
             PHYSICS = nullptr;
     }
 
     void Physics::Initialise()
     {
-        if (FACTORY)
-        {
-            FACTORY->AddComponentCreator(CT_Collider2D, "Collider2D",
-                                         new ComponentCreatorType<Collider2D>(CT_Collider2D));
-            FACTORY->AddComponentCreator(CT_Transform, "Transform", new ComponentCreatorType<Transform>(CT_Transform));
-        }
+        RegisterComponent<Collider2D>(CT_Collider2D, "Collider2D");
+        RegisterComponent<Transform>(CT_Transform, "Transform");
         DebugPrintHandler("System: Physics initialised.");
         if (ENGINE)
             ENGINE->logMessage("System: Physics initialised.");
@@ -56,7 +50,7 @@ namespace KiteFramework
                 TestPoint(message, message->id == MsgID::MouseButton);
             break;
         case MsgID::ClearScene:
-            ClearColliders();
+            colliders.Clear();
             break;
         default:
             break;
@@ -65,72 +59,20 @@ namespace KiteFramework
 
     void Physics::AddCollider(Collider2D* collider)
     {
-        if (!collider)
-            return;
-        slots[collider].push_back(colliders.size());
-        colliders.push_back(collider);
+        if (collider)
+            colliders.Add(collider);
     }
 
     void Physics::RemoveCollider(Collider2D* collider)
     {
-        auto found = slots.find(collider);
-        if (found == slots.end())
-            return;
-        for (std::size_t index : found->second)
-            colliders[index] = nullptr;
-        tombstones += found->second.size();
-        slots.erase(found);
-        Compact();
-    }
-
-    void Physics::ClearColliders()
-    {
-        if (walkDepth > 0)
-        {
-            // A pick is walking the list by index: blank, don't shrink.
-            for (Collider2D*& entry : colliders)
-                entry = nullptr;
-            tombstones = colliders.size();
-        }
-        else
-        {
-            colliders.clear();
-            tombstones = 0;
-        }
-        slots.clear();
-    }
-
-    void Physics::Compact()
-    {
-        // Amortised: compact once the blanks are a good share of the list.
-        if (walkDepth > 0 || tombstones == 0 || tombstones * 4 < colliders.size())
-            return;
-        std::size_t kept = 0;
-        for (Collider2D* entry : colliders)
-            if (entry)
-                colliders[kept++] = entry;
-        colliders.resize(kept);
-        tombstones = 0;
-        slots.clear();
-        for (std::size_t i = 0; i < colliders.size(); ++i)
-            slots[colliders[i]].push_back(i);
-    }
-
-    std::vector<Collider2D*> Physics::GetColliders() const
-    {
-        std::vector<Collider2D*> live;
-        live.reserve(GetColliderCount());
-        for (Collider2D* entry : colliders)
-            if (entry)
-                live.push_back(entry);
-        return live;
+        colliders.Remove(collider);
     }
 
     bool Physics::Deliverable(std::size_t index) const
     {
-        if (index >= colliders.size() || !colliders[index])
+        if (!colliders.IsLive(index))
             return false;
-        const GameObject* owner = colliders[index]->GetOwner();
+        const GameObject* owner = colliders.At(index)->GetOwner();
         return owner && owner->isActive();
     }
 
@@ -147,9 +89,9 @@ namespace KiteFramework
         {
             if (!Deliverable(i))
                 continue;
-            const Collider2D* c = colliders[i];
+            const Collider2D* c = colliders.At(i);
             if (c->shape && c->shape->TestPoint(point) &&
-                (best == count || c->colliderTag > colliders[best]->colliderTag))
+                (best == count || c->colliderTag > colliders.At(best)->colliderTag))
                 best = i;
         }
         return best;
@@ -166,15 +108,15 @@ namespace KiteFramework
         // colliders and objects. The walk covers the entries present at its
         // start; removed ones are blanked in place, so every index stays
         // valid until the last walk ends.
-        ++walkDepth;
-        const std::size_t count = colliders.size();
+        WalkedList<Collider2D*>::Walk walk(colliders);
+        const std::size_t count = colliders.SlotCount();
         std::size_t best = count;
         int bestTag = 0;
         for (std::size_t i = 0; i < count; ++i)
         {
             if (!Deliverable(i))
                 continue;
-            Collider2D* c = colliders[i];
+            Collider2D* c = colliders.At(i);
             if (c->shape && c->shape->TestPoint(mouse))
             {
                 // A higher tag wins; on a tie the earlier entry stays.
@@ -199,7 +141,7 @@ namespace KiteFramework
 
         if (best != count)
         {
-            Collider2D* hit = colliders[best];
+            Collider2D* hit = colliders.At(best);
             if (!hit->entry && !hit->stay)
             {
                 hit->exit = false;
@@ -217,8 +159,6 @@ namespace KiteFramework
             if (button && button->MouseButtonIndex == MouseButton::LeftMouse && Deliverable(best) && hit->stay)
                 Send(hit, button->ButtonIsPressed ? MsgID::MouseDown : MsgID::MouseUp);
         }
-        --walkDepth;
-        Compact();
     }
 
     GameObject* Physics::TestPoint(Transform* transform)
@@ -226,13 +166,13 @@ namespace KiteFramework
         if (!transform)
             return nullptr;
         const Vector2D point = transform->GetTransVec();
-        for (Collider2D* c : colliders)
+        for (std::size_t i = 0; i < colliders.SlotCount(); ++i)
         {
-            if (!c)
+            if (!Deliverable(i))
                 continue;
-            GameObject* owner = c->GetOwner();
-            if (owner && owner->isActive() && c->shape && c->shape->TestPoint(point))
-                return owner;
+            const Collider2D* c = colliders.At(i);
+            if (c->shape && c->shape->TestPoint(point))
+                return c->GetOwner();
         }
         return nullptr;
     }

@@ -4,11 +4,11 @@
 #pragma once
 
 #include <cstddef>
-#include <unordered_map>
 #include <vector>
 
 #include "Core/Engine/Message.h"
 #include "Core/Engine/System.h"
+#include "Core/Engine/WalkedList.h"
 
 namespace KiteFramework
 {
@@ -41,13 +41,10 @@ namespace KiteFramework
         GameObject* TestPoint(Transform* transform);
 
         // The registered colliders in order.
-        std::vector<Collider2D*> GetColliders() const;
-        std::size_t GetColliderCount() const { return colliders.size() - tombstones; }
+        std::vector<Collider2D*> GetColliders() const { return colliders.Live(); }
+        std::size_t GetColliderCount() const { return colliders.Size(); }
 
     private:
-        void ClearColliders();
-        // Drops the blanked entries once no walk holds an index.
-        void Compact();
         // Whether the entry at index is still the collider the walk saw there
         // and its owner is active.
         bool Deliverable(std::size_t index) const;
@@ -55,12 +52,8 @@ namespace KiteFramework
         // The winning entry below count at point, or count when none is hit.
         std::size_t BestHit(Vector2D point, std::size_t count) const;
 
-        // Registration order; removed entries are blanked while a walk runs.
-        std::vector<Collider2D*> colliders;
-        // Where each collider sits in the list, so removal needs no search.
-        std::unordered_map<Collider2D*, std::vector<std::size_t>> slots;
-        std::size_t tombstones = 0;
-        int walkDepth = 0;
+        // Registration order; removed entries stay blanked while a pick runs.
+        WalkedList<Collider2D*> colliders;
     };
 
     extern Physics* PHYSICS;

@@ -4,16 +4,15 @@
 #include <exception>
 #include <iostream>
 
+#include "Core/Audio/AudioEngine.h"
+#include "Core/Engine/Assets.h"
+#include "Core/Engine/DataError.h"
 #include "Core/Engine/DebugPrint.h"
 #include "Core/Engine/Engine.h"
 #include "Core/Engine/Message.h"
 #include "Core/Factory/GameObjectFactory.h"
+#include "Core/Engine/XMLFile.h"
 #include "Core/XMLSerialisation/XMLSerialisation.h"
-
-#if __has_include("Core/Audio/AudioEngine.h")
-#include "Core/Audio/AudioEngine.h"
-#define KITE_HAS_AUDIO 1
-#endif
 
 namespace KiteFramework
 {
@@ -42,10 +41,8 @@ namespace KiteFramework
 
     void SceneManager::LoadLevel(const std::string& name)
     {
-#ifdef KITE_HAS_AUDIO
         if (AUDIO)
             AUDIO->StopAll();
-#endif
         requested = name;
         pending = true;
     }
@@ -71,14 +68,12 @@ namespace KiteFramework
         XMLDocument document(true, tinyxml2::PRESERVE_WHITESPACE);
         XMLElement* root = nullptr;
         if (!GameObjectFactory::IsValidFileName(name))
-            std::cerr << where << ": not a usable scene name; the scene is empty" << std::endl;
+            ReportDataError(where, "not a usable scene name; the scene is empty");
         else
         {
-            const std::string path = (ENGINE ? ENGINE->GetAssetPath() : std::string("Assets/")) + "Scenes/" + name + ".xml";
-            if (document.LoadFile(path.c_str()) != XML_SUCCESS)
-                std::cerr << where << ": cannot read \"" << path << "\": " << document.ErrorStr() << std::endl;
-            else if (!(root = document.FirstChildElement("Scene")))
-                std::cerr << where << ": \"" << path << "\" has no \"Scene\" root" << std::endl;
+            const std::string path = Assets::Resolve("Scenes/" + name + ".xml");
+            if (LoadXMLFile(document, path, where) && !(root = document.FirstChildElement("Scene")))
+                ReportDataError(where, "\"" + path + "\" has no \"Scene\" root");
         }
 
         current = name;
@@ -94,7 +89,7 @@ namespace KiteFramework
             {
                 if (std::string(e->Name()) != "GameObject")
                 {
-                    std::cerr << where << ": unexpected element \"" << e->Name() << "\" skipped" << std::endl;
+                    ReportDataError(where, "unexpected element \"" + std::string(e->Name()) + "\" skipped");
                     continue;
                 }
                 try
@@ -103,7 +98,7 @@ namespace KiteFramework
                 }
                 catch (const std::exception& error)
                 {
-                    std::cerr << where << ": object skipped: " << error.what() << std::endl;
+                    ReportDataError(where, std::string("object skipped: ") + error.what());
                 }
             }
         }
@@ -121,10 +116,12 @@ namespace KiteFramework
                 }
                 catch (const std::exception& error)
                 {
-                    std::cerr << where << ": starting the scene failed: " << error.what() << std::endl;
+                    ReportDataError(where, std::string("starting the scene failed: ") + error.what());
                 }
             }
-            ENGINE->SetTimeFactor(1.0f);
+            // A scene opened in the editor waits, still, until PLAY.
+            const bool editing = ENGINE->GetEngineStatus(ES_EDITORVIEW) && !ENGINE->GetEngineStatus(ES_GAMEPLAYING);
+            ENGINE->SetTimeFactor(editing ? 0.0f : 1.0f);
         }
     }
 }

@@ -3,68 +3,39 @@
 
 #include "Core/Archetypes/ArchetypeSystem.h"
 #include "Core/Engine/FrameRateController.h"
+#include "Core/Objects/FieldOps.h"
 #include "Core/Objects/GameObject.h"
-#include "Core/UI/UISystem.h"
-#include "Core/XMLSerialisation/XMLSerialisation.h"
 
 namespace KiteFramework
 {
     ActivatePopupButton::ActivatePopupButton() : BaseButton(CT_ActivatePopupButton) {}
 
-    ActivatePopupButton::ActivatePopupButton(const ActivatePopupButton& other)
-        : BaseButton(other),
-          clickPopupArchetypeToSpawn(other.clickPopupArchetypeToSpawn),
-          clickPopupLocation(other.clickPopupLocation),
-          hoverPopupArchetypeToSpawn(other.hoverPopupArchetypeToSpawn),
-          hoverPopupLocation(other.hoverPopupLocation),
-          hoverTimeToPopup(other.hoverTimeToPopup)
+    ActivatePopupButton::ActivatePopupButton(const ActivatePopupButton& other) : BaseButton(other)
     {
-    }
-
-    ActivatePopupButton& ActivatePopupButton::operator=(const ActivatePopupButton& other)
-    {
-        if (this == &other)
-            return *this;
-        BaseButton::operator=(other);
-        clickPopupArchetypeToSpawn = other.clickPopupArchetypeToSpawn;
-        clickPopupLocation = other.clickPopupLocation;
-        clickPopup = other.clickPopup;
-        clickPopupSerial = other.clickPopupSerial;
-        hoverPopupArchetypeToSpawn = other.hoverPopupArchetypeToSpawn;
-        hoverPopupLocation = other.hoverPopupLocation;
-        hoverTimeToPopup = other.hoverTimeToPopup;
-        hoverTimer = other.hoverTimer;
-        hoverPopup = other.hoverPopup;
-        hoverPopupSerial = other.hoverPopupSerial;
-        return *this;
+        CopyListedFields(other, *this);
     }
 
     GameComponent* ActivatePopupButton::Clone() const
     {
-        return new ActivatePopupButton(*this);
+        return CloneListed(*this);
     }
 
-    GameObject* ActivatePopupButton::GetClickPopup()
+    void ActivatePopupButton::ListFields(FieldVisitor& v)
     {
-        // A pop-up destroyed by someone else is forgotten and spawned afresh.
-        if (clickPopup && !UISystem::IsObjectAlive(clickPopup, clickPopupSerial))
-            clickPopup = nullptr;
-        return clickPopup;
+        BaseButton::ListFields(v);
+        v.Add("clickPopupArchetypeToSpawn", clickPopupArchetypeToSpawn, {"Click Popup Archetype to Spawn"});
+        v.Add("clickPopupLocation", clickPopupLocation, {"Where to pop up the popup?", FieldWidget::Drag, 1.0f});
+        v.Add("hoverPopupArchetypeToSpawn", hoverPopupArchetypeToSpawn, {"Hover Popup Archetype to Spawn"});
+        v.Add("hoverPopupLocation", hoverPopupLocation, {"Where to pop up the popup?", FieldWidget::Drag, 1.0f});
+        v.Add("hoverTimeToPopup", hoverTimeToPopup, {"Hover Timeout", FieldWidget::Drag, 0.01f});
     }
 
-    GameObject* ActivatePopupButton::GetHoverPopup()
-    {
-        if (hoverPopup && !UISystem::IsObjectAlive(hoverPopup, hoverPopupSerial))
-            hoverPopup = nullptr;
-        return hoverPopup;
-    }
-
-    GameObject* ActivatePopupButton::Spawn(const std::string& archetype, Vector2D location)
+    ObjectHandle ActivatePopupButton::Spawn(const std::string& archetype, Vector2D location)
     {
         GameObject* popup = Instantiate(archetype, location, 0.0f);
         if (popup && GetOwner())
             popup->AddParent(GetOwner());
-        return popup;
+        return ObjectHandle(popup);
     }
 
     void ActivatePopupButton::OnMouseDown()
@@ -75,7 +46,8 @@ namespace KiteFramework
 
     void ActivatePopupButton::ShowClickPopup()
     {
-        if (GameObject* popup = GetClickPopup())
+        // A pop-up destroyed by someone else is spawned afresh.
+        if (GameObject* popup = clickPopup.Get())
         {
             if (closesOtherPopups)
                 HideOtherPopups();
@@ -83,7 +55,6 @@ namespace KiteFramework
         }
         else if (!clickPopupArchetypeToSpawn.empty())
             clickPopup = Spawn(clickPopupArchetypeToSpawn, clickPopupLocation);
-            clickPopupSerial = clickPopup ? clickPopup->GetSerial() : 0;
     }
 
     void ActivatePopupButton::OnMouseEnter()
@@ -100,7 +71,7 @@ namespace KiteFramework
 
     void ActivatePopupButton::ShowHoverPopup()
     {
-        if (GameObject* popup = GetHoverPopup())
+        if (GameObject* popup = hoverPopup.Get())
         {
             // The delay advances once per over message, not per frame.
             if (hoverTimeToPopup > hoverTimer)
@@ -114,33 +85,12 @@ namespace KiteFramework
         }
         else if (!hoverPopupArchetypeToSpawn.empty())
             hoverPopup = Spawn(hoverPopupArchetypeToSpawn, hoverPopupLocation);
-            hoverPopupSerial = hoverPopup ? hoverPopup->GetSerial() : 0;
     }
 
     void ActivatePopupButton::OnMouseExit()
     {
         BaseButton::OnMouseExit();
-        if (GameObject* popup = GetHoverPopup())
+        if (GameObject* popup = hoverPopup.Get())
             popup->setActive(false);
-    }
-
-    void ActivatePopupButton::XMLSerialise(XMLElement* element, XMLDocument* document) const
-    {
-        BaseButton::XMLSerialise(element, document);
-        WriteElement(document, element, clickPopupArchetypeToSpawn, "clickPopupArchetypeToSpawn");
-        WriteElement(document, element, clickPopupLocation, "clickPopupLocation");
-        WriteElement(document, element, hoverPopupArchetypeToSpawn, "hoverPopupArchetypeToSpawn");
-        WriteElement(document, element, hoverPopupLocation, "hoverPopupLocation");
-        WriteElement(document, element, hoverTimeToPopup, "hoverTimeToPopup");
-    }
-
-    void ActivatePopupButton::XMLUnSerialise(XMLElement* cursor)
-    {
-        BaseButton::XMLUnSerialiseBase(cursor);
-        QueryNextElement(cursor, clickPopupArchetypeToSpawn);
-        QueryNextElement(cursor, clickPopupLocation);
-        QueryNextElement(cursor, hoverPopupArchetypeToSpawn);
-        QueryNextElement(cursor, hoverPopupLocation);
-        QueryNextElement(cursor, hoverTimeToPopup);
     }
 }

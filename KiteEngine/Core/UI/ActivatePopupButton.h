@@ -2,28 +2,27 @@
 // first time) when pressed, and another one while the mouse stays over it.
 #pragma once
 
-#include <cstdint>
 #include <string>
 
 #include "Core/Math/Vector2D.h"
+#include "Core/Objects/ObjectHandle.h"
 #include "Core/UI/BaseButton.h"
 
 namespace KiteFramework
 {
-    class GameObject;
-
     class ActivatePopupButton : public BaseButton
     {
     public:
         ActivatePopupButton();
+        // The listed fields; the copy has spawned no pop-up yet.
         ActivatePopupButton(const ActivatePopupButton& other);
-        ActivatePopupButton& operator=(const ActivatePopupButton& other);
         ~ActivatePopupButton() override = default;
 
-        void XMLUnSerialise(XMLElement* firstField) override;
-        void XMLSerialise(XMLElement* element, XMLDocument* document) const override;
+        // XMLSerialise and XMLUnSerialise are GameComponent's: the listing.
         GameComponent* Clone() const override;
-        void RenderImGui() override {}
+        void RenderImGui() override;
+        // The button keys, then the two pop-ups and the hover delay.
+        void ListFields(FieldVisitor& fields) override;
 
         bool GetButtonActive() const { return ButtonActive(); }
         void SetButtonActive(bool active) { ButtonActive(active); }
@@ -46,8 +45,8 @@ namespace KiteFramework
         float GetHoverTimeToPopup() const { return hoverTimeToPopup; }
         float GetHoverTimer() const { return hoverTimer; }
         // The spawned pop-ups, or null (also once they have been destroyed).
-        GameObject* GetClickPopup();
-        GameObject* GetHoverPopup();
+        GameObject* GetClickPopup() const { return clickPopup.Get(); }
+        GameObject* GetHoverPopup() const { return hoverPopup.Get(); }
 
     protected:
         void OnMouseDown() override;
@@ -55,20 +54,23 @@ namespace KiteFramework
         void OnMouseExit() override;
         void OnMouseOver() override;
 
+        // Stored (see ListFields).
         std::string clickPopupArchetypeToSpawn;
         Vector2D clickPopupLocation;
-        GameObject* clickPopup = nullptr;
-        std::uint64_t clickPopupSerial = 0;
         std::string hoverPopupArchetypeToSpawn;
         Vector2D hoverPopupLocation;
         float hoverTimeToPopup = 0.0f;
+
+        // Run-time state: the pop-ups spawned so far and the hover delay.
+        ObjectHandle clickPopup;
+        ObjectHandle hoverPopup;
         float hoverTimer = 0.0f;
-        GameObject* hoverPopup = nullptr;
-        std::uint64_t hoverPopupSerial = 0;
 
     private:
         void ShowClickPopup();
         void ShowHoverPopup();
-        GameObject* Spawn(const std::string& archetype, Vector2D location);
+        // The archetype's instance, made a child of the button's object; the
+        // empty handle when there is no such archetype.
+        ObjectHandle Spawn(const std::string& archetype, Vector2D location);
     };
 }

@@ -4,38 +4,15 @@
 #include "Core/Audio/AudioSource.h"
 #include "Core/Engine/Message.h"
 #include "Core/Graphics/Sprite.h"
+#include "Core/Objects/FieldOps.h"
 #include "Core/Objects/GameObject.h"
 #include "Core/UI/UISystem.h"
-#include "Core/XMLSerialisation/XMLSerialisation.h"
 
 namespace KiteFramework
 {
-    BaseButton::BaseButton(const BaseButton& other)
-        : UIElement(other),
-          closesOtherPopups(other.closesOtherPopups),
-          buttonActive(other.buttonActive),
-          defaultSpritePath(other.defaultSpritePath),
-          mouseOverSpritePath(other.mouseOverSpritePath),
-          mouseDownSpritePath(other.mouseDownSpritePath),
-          inactiveSpritePath(other.inactiveSpritePath),
-          audioSourcePath(other.audioSourcePath)
+    BaseButton::BaseButton(const BaseButton& other) : UIElement(other)
     {
-    }
-
-    BaseButton& BaseButton::operator=(const BaseButton& other)
-    {
-        if (this == &other)
-            return *this;
-        closesOtherPopups = other.closesOtherPopups;
-        buttonActive = other.buttonActive;
-        sprite = other.sprite;
-        defaultSpritePath = other.defaultSpritePath;
-        mouseOverSpritePath = other.mouseOverSpritePath;
-        mouseDownSpritePath = other.mouseDownSpritePath;
-        inactiveSpritePath = other.inactiveSpritePath;
-        audioSource = other.audioSource;
-        audioSourcePath = other.audioSourcePath;
-        return *this;
+        CopyListedFields(other, *this);
     }
 
     GameComponent* BaseButton::Clone() const
@@ -141,23 +118,21 @@ namespace KiteFramework
             sprite->InGameSet(active ? defaultSpritePath : inactiveSpritePath);
     }
 
-    void BaseButton::XMLSerialise(XMLElement* element, XMLDocument* document) const
+    void BaseButton::ListFields(FieldVisitor& v)
     {
-        WriteElement(document, element, buttonActive, "buttonActive");
-        WriteElement(document, element, defaultSpritePath, "defaultSpritePath");
-        WriteElement(document, element, mouseOverSpritePath, "mouseOverSpritePath");
-        WriteElement(document, element, mouseDownSpritePath, "mouseDownSpritePath");
-        WriteElement(document, element, inactiveSpritePath, "inactiveSpritePath");
-        WriteElement(document, element, audioSourcePath, "audioSourcePath");
+        v.Add("buttonActive", buttonActive, {"Button Active?", FieldWidget::Checkbox});
+        v.Add("defaultSpritePath", defaultSpritePath, {"Default sprite"});
+        v.Add("mouseOverSpritePath", mouseOverSpritePath, {"Mouseover sprite"});
+        v.Add("mouseDownSpritePath", mouseDownSpritePath, {"Mousedown sprite"});
+        v.Add("inactiveSpritePath", inactiveSpritePath, {"Inactive sprite"});
+        v.Add("audioSourcePath", audioSourcePath, {"Audio Clip Path"});
+        v.AddUnstored("closesOtherPopups", closesOtherPopups, {"Closes other pop-ups", FieldWidget::Checkbox});
     }
 
     void BaseButton::XMLUnSerialiseBase(XMLElement*& cursor)
     {
-        QueryNextElement(cursor, buttonActive);
-        QueryNextElement(cursor, defaultSpritePath);
-        QueryNextElement(cursor, mouseOverSpritePath);
-        QueryNextElement(cursor, mouseDownSpritePath);
-        QueryNextElement(cursor, inactiveSpritePath);
-        QueryNextElement(cursor, audioSourcePath);
+        // This class's listing only, whatever the subclass lists after it.
+        FieldReader reader(cursor);
+        BaseButton::ListFields(reader);
     }
 }

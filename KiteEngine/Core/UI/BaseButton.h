@@ -16,14 +16,15 @@ namespace KiteFramework
     class BaseButton : public UIElement
     {
     public:
-        BaseButton& operator=(const BaseButton& other);
-
         void Initialise() override;
         // Mouse messages 8 to 13, only while the owner object is active.
         void SendMessage(Message* message) override;
-        void XMLSerialise(XMLElement* element, XMLDocument* document) const override;
+        // XMLSerialise and XMLUnSerialise are GameComponent's: the listing,
+        // whose first six keys are the button's own.
         GameComponent* Clone() const override;
-        void RenderImGui() override {}
+        void RenderImGui() override;
+        // The six button keys; subclasses list these first.
+        void ListFields(FieldVisitor& fields) override;
         ~BaseButton() override = default;
 
         // Reads the six button keys from the cursor and leaves the cursor on
@@ -51,6 +52,7 @@ namespace KiteFramework
 
     protected:
         explicit BaseButton(ComponentTypeId type) : UIElement(type) {}
+        // The listed fields; the sprite and sound are found again.
         BaseButton(const BaseButton& other);
 
         virtual void OnMouseDown();
@@ -63,15 +65,19 @@ namespace KiteFramework
 
         void HideOtherPopups();
 
+        // Copied, not stored.
         bool closesOtherPopups = false;
+        // Stored (see ListFields).
         bool buttonActive = false;
-        Sprite* sprite = nullptr;
         std::string defaultSpritePath;
         std::string mouseOverSpritePath;
         std::string mouseDownSpritePath;
         std::string inactiveSpritePath;
-        AudioSource* audioSource = nullptr;
         std::string audioSourcePath;
+
+        // Run-time state: the owner's components, looked up again at use.
+        Sprite* sprite = nullptr;
+        AudioSource* audioSource = nullptr;
 
     private:
         // Looks the owner's sprite up again and shows path on it when the

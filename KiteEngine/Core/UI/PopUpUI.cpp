@@ -1,14 +1,12 @@
 // PopUpUI: joins the auto-close list of the user-interface system.
 #include "Core/UI/PopUpUI.h"
 
+#include "Core/Objects/FieldOps.h"
 #include "Core/UI/UISystem.h"
-#include "Core/XMLSerialisation/XMLSerialisation.h"
 
 namespace KiteFramework
 {
     PopUpUI::PopUpUI() : UIElement(CT_PopUpUI) {}
-
-    PopUpUI::PopUpUI(const PopUpUI& other) : UIElement(other), manualClosing(other.manualClosing) {}
 
     PopUpUI::~PopUpUI()
     {
@@ -20,7 +18,7 @@ namespace KiteFramework
 
     GameComponent* PopUpUI::Clone() const
     {
-        return new PopUpUI(*this);
+        return CloneListed(*this);
     }
 
     void PopUpUI::Initialise()
@@ -31,13 +29,8 @@ namespace KiteFramework
             UISYSTEM->AddAutoClosePopup(GetOwner());
     }
 
-    void PopUpUI::XMLSerialise(XMLElement* element, XMLDocument* document) const
+    void PopUpUI::ListFields(FieldVisitor& v)
     {
-        WriteElement(document, element, manualClosing, "manualClosing");
-    }
-
-    void PopUpUI::XMLUnSerialise(XMLElement* cursor)
-    {
-        QueryNextElement(cursor, manualClosing);
+        v.Add("manualClosing", manualClosing, {"Manual Closing", FieldWidget::Checkbox});
     }
 }

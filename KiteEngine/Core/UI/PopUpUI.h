@@ -10,19 +10,19 @@ namespace KiteFramework
     {
     public:
         PopUpUI();
-        PopUpUI(const PopUpUI& other);
         ~PopUpUI() override;
 
         void Initialise() override;
-        void XMLUnSerialise(XMLElement* firstField) override;
-        void XMLSerialise(XMLElement* element, XMLDocument* document) const override;
+        // XMLSerialise and XMLUnSerialise are GameComponent's: the listing.
         GameComponent* Clone() const override;
-        void RenderImGui() override {}
+        void RenderImGui() override;
+        void ListFields(FieldVisitor& fields) override;
 
         bool GetManualClosing() const { return manualClosing; }
         void SetManualClosing(bool manual) { manualClosing = manual; }
 
     private:
+        // Stored (see ListFields).
         bool manualClosing = false;
     };
 }

@@ -3,9 +3,9 @@
 
 #include "Core/Audio/AudioEngine.h"
 #include "Core/Engine/Engine.h"
+#include "Core/Objects/FieldOps.h"
 #include "Core/UI/UISystem.h"
 #include "Core/Window/Win32System.h"
-#include "Core/XMLSerialisation/XMLSerialisation.h"
 
 namespace KiteFramework
 {
@@ -18,28 +18,26 @@ namespace KiteFramework
     SystemCallButton::SystemCallButton() : BaseButton(CT_SystemCallButton) {}
 
     // The fade setting is copied too: an instance or duplicate that dropped
-    // it would change level at once and lose the setting when saved. A copy
-    // has not been released yet.
-    SystemCallButton::SystemCallButton(const SystemCallButton& other)
-        : BaseButton(other), buttonType(other.buttonType), fnStrParam(other.fnStrParam), fadeOut(other.fadeOut)
+    // it would change level at once and lose the setting when saved.
+    SystemCallButton::SystemCallButton(const SystemCallButton& other) : BaseButton(other)
     {
-    }
-
-    SystemCallButton& SystemCallButton::operator=(const SystemCallButton& other)
-    {
-        if (this == &other)
-            return *this;
-        BaseButton::operator=(other);
-        buttonType = other.buttonType;
-        fnStrParam = other.fnStrParam;
-        fadeOut = other.fadeOut;
-        mouseUpTriggered = other.mouseUpTriggered;
-        return *this;
+        CopyListedFields(other, *this);
     }
 
     GameComponent* SystemCallButton::Clone() const
     {
-        return new SystemCallButton(*this);
+        return CloneListed(*this);
+    }
+
+    void SystemCallButton::ListFields(FieldVisitor& v)
+    {
+        BaseButton::ListFields(v);
+        v.Add("buttonType", buttonType, {"Function list", FieldWidget::Input, 1.0f});
+        if (buttonType == ChangeLevel)
+        {
+            v.Add("buttonFnStringParam", fnStrParam, {"Level name"});
+            v.Add("fadeOut", fadeOut, {"Fade into black?", FieldWidget::Checkbox});
+        }
     }
 
     void SystemCallButton::OnMouseUp()
@@ -94,28 +92,6 @@ namespace KiteFramework
             break;
         default:
             break;
-        }
-    }
-
-    void SystemCallButton::XMLSerialise(XMLElement* element, XMLDocument* document) const
-    {
-        BaseButton::XMLSerialise(element, document);
-        WriteElement(document, element, buttonType, "buttonType");
-        if (buttonType == ChangeLevel)
-        {
-            WriteElement(document, element, fnStrParam, "buttonFnStringParam");
-            WriteElement(document, element, fadeOut, "fadeOut");
-        }
-    }
-
-    void SystemCallButton::XMLUnSerialise(XMLElement* cursor)
-    {
-        BaseButton::XMLUnSerialiseBase(cursor);
-        QueryNextElement(cursor, buttonType);
-        if (buttonType == ChangeLevel)
-        {
-            QueryNextElement(cursor, fnStrParam);
-            QueryNextElement(cursor, fadeOut);
         }
     }
 }

@@ -26,14 +26,16 @@ namespace KiteFramework
         };
 
         SystemCallButton();
+        // The listed fields; the copy has not been released yet.
         SystemCallButton(const SystemCallButton& other);
-        SystemCallButton& operator=(const SystemCallButton& other);
         ~SystemCallButton() override = default;
 
-        void XMLUnSerialise(XMLElement* firstField) override;
-        void XMLSerialise(XMLElement* element, XMLDocument* document) const override;
+        // XMLSerialise and XMLUnSerialise are GameComponent's: the listing.
         GameComponent* Clone() const override;
-        void RenderImGui() override {}
+        void RenderImGui() override;
+        // The button keys, the type and, for a change of level, the scene
+        // and the fade.
+        void ListFields(FieldVisitor& fields) override;
 
         void SetButtonType(std::uint32_t type) { buttonType = type; }
         std::uint32_t GetButtonType() const { return buttonType; }
@@ -46,11 +48,14 @@ namespace KiteFramework
     protected:
         void OnMouseUp() override;
 
+        // Stored (see ListFields).
         std::uint32_t buttonType = Invalid;
         std::string fnStrParam;
         // A change of level is left to a fade-out script that watches
         // mouseUpTriggered.
         bool fadeOut = false;
+
+        // Run-time state.
         bool mouseUpTriggered = false;
     };
 }

@@ -4,46 +4,38 @@
 #include <vector>
 
 #include "Core/Factory/GameObjectFactory.h"
+#include "Core/Objects/FieldOps.h"
 #include "Core/Objects/GameObject.h"
-#include "Core/UI/UISystem.h"
-#include "Core/XMLSerialisation/XMLSerialisation.h"
 
 namespace KiteFramework
 {
     ToggleActiveButton::ToggleActiveButton() : BaseButton(CT_ToggleActiveButton) {}
 
-    ToggleActiveButton::ToggleActiveButton(const ToggleActiveButton& other)
-        : BaseButton(other),
-          toggleChild(other.toggleChild),
-          toggleParent(other.toggleParent),
-          forceClose(other.forceClose),
-          toggleNumOfLayers(other.toggleNumOfLayers),
-          toggleObject(other.toggleObject),
-          objToDeactivate(other.objToDeactivate)
+    ToggleActiveButton::ToggleActiveButton(const ToggleActiveButton& other) : BaseButton(other)
     {
-    }
-
-    ToggleActiveButton& ToggleActiveButton::operator=(const ToggleActiveButton& other)
-    {
-        if (this == &other)
-            return *this;
-        BaseButton::operator=(other);
-        toggleChild = other.toggleChild;
-        toggleParent = other.toggleParent;
-        forceClose = other.forceClose;
-        toggleNumOfLayers = other.toggleNumOfLayers;
-        toggleTarget = other.toggleTarget;
-        toggleTargetSerial = other.toggleTargetSerial;
-        toggleObject = other.toggleObject;
-        deactivateTarget = other.deactivateTarget;
-        deactivateTargetSerial = other.deactivateTargetSerial;
-        objToDeactivate = other.objToDeactivate;
-        return *this;
+        CopyListedFields(other, *this);
     }
 
     GameComponent* ToggleActiveButton::Clone() const
     {
-        return new ToggleActiveButton(*this);
+        return CloneListed(*this);
+    }
+
+    void ToggleActiveButton::ListFields(FieldVisitor& v)
+    {
+        BaseButton::ListFields(v);
+        v.Add("toggleObject", toggleObject, {"Object name to toggle"});
+        v.Add("toggleChild_", toggleChild, {"Toggle Child", FieldWidget::Checkbox});
+        v.Add("toggleParent_", toggleParent, {"Toggle Parent", FieldWidget::Checkbox});
+        v.Add("objToDeactivate", objToDeactivate, {"Target object to turn off on mouse click"});
+        v.Add("toggleNumOfLayers", toggleNumOfLayers, {"Number of layers to toggle", FieldWidget::Input, 1.0f});
+        v.AddUnstored("forceClose", forceClose, {"Force close", FieldWidget::Checkbox});
+    }
+
+    void ToggleActiveButton::XMLUnSerialiseBase(XMLElement*& cursor)
+    {
+        FieldReader reader(cursor);
+        ToggleActiveButton::ListFields(reader);
     }
 
     void ToggleActiveButton::OnMouseDown()
@@ -71,16 +63,15 @@ namespace KiteFramework
         object->setActive((alwaysOff || forceClose) ? false : !object->isActive());
     }
 
-    GameObject* ToggleActiveButton::Resolve(GameObject*& cached, std::uint64_t& serial, const std::string& name)
+    GameObject* ToggleActiveButton::Resolve(ObjectHandle& cached, const std::string& name)
     {
-        if (cached && !UISystem::IsObjectAlive(cached, serial))
-            cached = nullptr;
-        if (!cached && FACTORY)
+        GameObject* object = cached.Get();
+        if (!object && FACTORY)
         {
-            cached = FACTORY->FindObjByName(name);
-            serial = cached ? cached->GetSerial() : 0;
+            object = FACTORY->FindObjByName(name);
+            cached = ObjectHandle(object);
         }
-        return cached;
+        return object;
     }
 
     void ToggleActiveButton::Apply(bool alwaysOff)
@@ -99,7 +90,7 @@ namespace KiteFramework
             Switch(owner->GetParent(), alwaysOff);
         else if (!toggleObject.empty())
         {
-            GameObject* target = Resolve(toggleTarget, toggleTargetSerial, toggleObject);
+            GameObject* target = Resolve(toggleTarget, toggleObject);
             Switch(target, alwaysOff);
             if (target && toggleNumOfLayers > 0)
                 ToggleFalse(toggleNumOfLayers, target);
@@ -109,7 +100,7 @@ namespace KiteFramework
 
         if (!objToDeactivate.empty())
         {
-            GameObject* target = Resolve(deactivateTarget, deactivateTargetSerial, objToDeactivate);
+            GameObject* target = Resolve(deactivateTarget, objToDeactivate);
             if (target && target->isActive())
                 target->setActive(false);
         }
@@ -125,30 +116,5 @@ namespace KiteFramework
             else
                 ToggleFalse(n - 1, child);
         }
-    }
-
-    void ToggleActiveButton::XMLSerialise(XMLElement* element, XMLDocument* document) const
-    {
-        BaseButton::XMLSerialise(element, document);
-        WriteElement(document, element, toggleObject, "toggleObject");
-        WriteElement(document, element, toggleChild, "toggleChild_");
-        WriteElement(document, element, toggleParent, "toggleParent_");
-        WriteElement(document, element, objToDeactivate, "objToDeactivate");
-        WriteElement(document, element, toggleNumOfLayers, "toggleNumOfLayers");
-    }
-
-    void ToggleActiveButton::XMLUnSerialiseBase(XMLElement*& cursor)
-    {
-        BaseButton::XMLUnSerialiseBase(cursor);
-        QueryNextElement(cursor, toggleObject);
-        QueryNextElement(cursor, toggleChild);
-        QueryNextElement(cursor, toggleParent);
-        QueryNextElement(cursor, objToDeactivate);
-        QueryNextElement(cursor, toggleNumOfLayers);
-    }
-
-    void ToggleActiveButton::XMLUnSerialise(XMLElement* cursor)
-    {
-        ToggleActiveButton::XMLUnSerialiseBase(cursor);
     }
 }

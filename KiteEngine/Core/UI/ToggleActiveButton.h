@@ -6,24 +6,24 @@
 #include <cstdint>
 #include <string>
 
+#include "Core/Objects/ObjectHandle.h"
 #include "Core/UI/BaseButton.h"
 
 namespace KiteFramework
 {
-    class GameObject;
-
     class ToggleActiveButton : public BaseButton
     {
     public:
         ToggleActiveButton();
+        // The listed fields; the targets are found again by name.
         ToggleActiveButton(const ToggleActiveButton& other);
-        ToggleActiveButton& operator=(const ToggleActiveButton& other);
         ~ToggleActiveButton() override = default;
 
-        void XMLUnSerialise(XMLElement* firstField) override;
-        void XMLSerialise(XMLElement* element, XMLDocument* document) const override;
+        // XMLSerialise and XMLUnSerialise are GameComponent's: the listing.
         GameComponent* Clone() const override;
-        void RenderImGui() override {}
+        void RenderImGui() override;
+        // The button keys, then this button's five.
+        void ListFields(FieldVisitor& fields) override;
         // The button keys and this button's five, leaving the cursor after
         // them for subclasses that append keys of their own.
         void XMLUnSerialiseBase(XMLElement*& cursor) override;
@@ -48,17 +48,18 @@ namespace KiteFramework
     protected:
         void OnMouseDown() override;
 
+        // Stored (see ListFields).
+        std::string toggleObject;
         bool toggleChild = false;
         bool toggleParent = false;
-        bool forceClose = false;
-        std::int32_t toggleNumOfLayers = 0;
-        GameObject* toggleTarget = nullptr;
-        std::string toggleObject;
-        GameObject* deactivateTarget = nullptr;
         std::string objToDeactivate;
-        // Serials of the two cached objects (see GameObject::GetSerial).
-        std::uint64_t toggleTargetSerial = 0;
-        std::uint64_t deactivateTargetSerial = 0;
+        std::int32_t toggleNumOfLayers = 0;
+        // Copied, not stored.
+        bool forceClose = false;
+
+        // Run-time state: the objects found by name.
+        ObjectHandle toggleTarget;
+        ObjectHandle deactivateTarget;
 
     private:
         // The five steps of a press; alwaysOff switches everything off.
@@ -66,7 +67,7 @@ namespace KiteFramework
         void Switch(GameObject* object, bool alwaysOff) const;
         // The cached object, found again by name when it is missing or has
         // been destroyed since.
-        static GameObject* Resolve(GameObject*& cached, std::uint64_t& serial, const std::string& name);
+        static GameObject* Resolve(ObjectHandle& cached, const std::string& name);
         // Switches off the objects exactly n levels below object.
         void ToggleFalse(std::int32_t n, GameObject* object);
     };

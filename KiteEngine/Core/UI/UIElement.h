@@ -17,6 +17,7 @@ namespace KiteFramework
         // Registers with the user-interface system (once, however often it runs).
         void Initialise() override;
         GameComponent* Clone() const override;
+        bool IsUserInterface() const final { return true; }
         ~UIElement() override;
     };
 }

@@ -1,10 +1,6 @@
 // UISystem: registries, message forwarding and the buttons' system calls.
 #include "Core/UI/UISystem.h"
 
-#include <algorithm>
-#include <iterator>
-#include <unordered_set>
-
 #include "Core/Engine/DebugPrint.h"
 #include "Core/Engine/Engine.h"
 #include "Core/Engine/Message.h"
@@ -30,26 +26,16 @@ namespace KiteFramework
 
     UISystem::~UISystem()
     {
-        autoClosePopups.clear();
-        pauseElements.clear();
-        uiElements.clear();
-        index.clear();
         if (UISYSTEM == this)
             UISYSTEM = nullptr;
     }
 
     void UISystem::Initialise()
     {
-        if (FACTORY)
-        {
-            FACTORY->AddComponentCreator(CT_PopUpUI, "PopUpUI", new ComponentCreatorType<PopUpUI>(CT_PopUpUI));
-            FACTORY->AddComponentCreator(CT_ActivatePopupButton, "ActivatePopupButton",
-                                         new ComponentCreatorType<ActivatePopupButton>(CT_ActivatePopupButton));
-            FACTORY->AddComponentCreator(CT_SystemCallButton, "SystemCallButton",
-                                         new ComponentCreatorType<SystemCallButton>(CT_SystemCallButton));
-            FACTORY->AddComponentCreator(CT_ToggleActiveButton, "ToggleActiveButton",
-                                         new ComponentCreatorType<ToggleActiveButton>(CT_ToggleActiveButton));
-        }
+        RegisterComponent<PopUpUI>(CT_PopUpUI, "PopUpUI");
+        RegisterComponent<ActivatePopupButton>(CT_ActivatePopupButton, "ActivatePopupButton");
+        RegisterComponent<SystemCallButton>(CT_SystemCallButton, "SystemCallButton");
+        RegisterComponent<ToggleActiveButton>(CT_ToggleActiveButton, "ToggleActiveButton");
         DebugPrintHandler("System: UISystem initialised.");
         if (ENGINE)
             ENGINE->logMessage("System: UISystem initialised.");
@@ -61,71 +47,44 @@ namespace KiteFramework
             return;
         if (message->id == MsgID::ClearScene)
         {
-            autoClosePopups.clear();
-            pauseElements.clear();
-            listedSerials.clear();
-            uiElements.clear();
-            index.clear();
+            autoClosePopups.Clear();
+            pauseElements.Clear();
+            uiElements.Clear();
             return;
         }
-        // Walk a copy: a handler may destroy or create elements, or send a
-        // message that comes back here. Entries removed meanwhile are skipped.
-        const std::size_t depth = walkDepth++;
-        if (snapshots.size() <= depth)
-            snapshots.emplace_back();
-        snapshots[depth].clear();
-        for (UIElement* element : uiElements)
-            snapshots[depth].emplace_back(element, index[element].serial);
-        for (std::size_t i = 0; i < snapshots[depth].size(); ++i)
-        {
-            const Entry entry = snapshots[depth][i];
-            auto it = index.find(entry.first);
-            if (it != index.end() && it->second.serial == entry.second)
-                entry.first->SendMessage(message);
-        }
-        snapshots[depth].clear();
-        --walkDepth;
+        // A handler may destroy or create elements, or send a message that
+        // comes back here: removed elements receive nothing more, new ones
+        // wait for the next message.
+        uiElements.ForEachPresent([message](UIElement* element) { element->SendMessage(message); });
     }
 
     void UISystem::AddUIElem(UIElement* element)
     {
-        if (!element)
-            return;
-        auto [it, added] = index.try_emplace(element);
-        if (added)
-            it->second.serial = ++nextSerial;
-        it->second.positions.push_back(uiElements.insert(uiElements.end(), element));
+        if (element)
+            uiElements.Add(element);
     }
 
     void UISystem::RemoveUIElem(UIElement* element)
     {
-        auto it = index.find(element);
-        if (it == index.end())
-            return;
-        for (auto position : it->second.positions)
-            uiElements.erase(position);
-        index.erase(it);
+        uiElements.Remove(element);
     }
 
     void UISystem::AddPauseElem(GameObject* object)
     {
-        if (!object)
-            return;
-        pauseElements.push_back(object);
-        listedSerials[object] = object->GetSerial();
+        if (object)
+            pauseElements.Add(ObjectHandle(object));
     }
 
     void UISystem::RemovePauseElem(GameObject* object)
     {
-        pauseElements.remove(object);
+        if (object)
+            pauseElements.Remove(ObjectHandle(object));
     }
 
     void UISystem::AddAutoClosePopup(GameObject* object)
     {
-        if (!object)
-            return;
-        autoClosePopups.push_back(object);
-        listedSerials[object] = object->GetSerial();
+        if (object)
+            autoClosePopups.Add(ObjectHandle(object));
     }
 
     void UISystem::AddAutoClosePopup(UIElement* element)
@@ -136,8 +95,10 @@ namespace KiteFramework
 
     void UISystem::RemoveAutoClosePopup(GameObject* object)
     {
-        autoClosePopups.erase(std::remove(autoClosePopups.begin(), autoClosePopups.end(), object),
-                              autoClosePopups.end());
+        // Reached from the pop-up's destructor, while its object is being
+        // deleted: the handle needs only its serial.
+        if (object)
+            autoClosePopups.Remove(ObjectHandle(object));
     }
 
     void UISystem::RemoveAutoClosePopup(UIElement* element)
@@ -146,55 +107,30 @@ namespace KiteFramework
             RemoveAutoClosePopup(element->GetOwner());
     }
 
-    bool UISystem::IsObjectAlive(const GameObject* object, std::uint64_t serial)
+    std::vector<GameObject*> UISystem::Living(const WalkedList<ObjectHandle>& list)
     {
-        // The serial is read only once the object is known to be live.
-        return IsObjectAlive(object) && object->GetSerial() == serial;
-    }
-
-    bool UISystem::IsObjectAlive(const GameObject* object)
-    {
-        if (!object || !FACTORY)
-            return false;
-        for (const GameObjectFactory::ObjectMap* map : {&FACTORY->GetObjects(), &FACTORY->GetUIObjects()})
-            for (const auto& entry : *map)
-                if (entry.second == object)
-                    return true;
-        return false;
+        std::vector<GameObject*> out;
+        for (const ObjectHandle& h : list.Live())
+            if (GameObject* o = h.Get())
+                out.push_back(o);
+        return out;
     }
 
     void UISystem::PruneDeadObjects()
     {
-        if (autoClosePopups.empty() && pauseElements.empty())
-            return;
-        // One pass over the factory for both lists.
-        std::unordered_set<const GameObject*> alive;
-        if (FACTORY)
-            for (const GameObjectFactory::ObjectMap* map : {&FACTORY->GetObjects(), &FACTORY->GetUIObjects()})
-                for (const auto& entry : *map)
-                    alive.insert(entry.second);
-        auto dead = [this, &alive](const GameObject* o) {
-            if (alive.count(o) == 0)
-                return true;
-            auto listed = listedSerials.find(o);
-            return listed != listedSerials.end() && listed->second != o->GetSerial();
-        };
-        autoClosePopups.erase(std::remove_if(autoClosePopups.begin(), autoClosePopups.end(), dead),
-                              autoClosePopups.end());
-        pauseElements.remove_if(dead);
-        for (auto it = listedSerials.begin(); it != listedSerials.end();)
-            it = dead(it->first) ? listedSerials.erase(it) : std::next(it);
+        auto dead = [](const ObjectHandle& h) { return h.Get() == nullptr; };
+        autoClosePopups.RemoveIf(dead);
+        pauseElements.RemoveIf(dead);
     }
 
     void UISystem::HideAllAutoClosePopup()
     {
         PruneDeadObjects();
-        // setActive may run handlers that change the list: walk a copy.
-        // Objects are only ever deleted by the factory's update, so none of
-        // the copy disappears during the walk.
-        const std::vector<GameObject*> popups = autoClosePopups;
-        for (GameObject* popup : popups)
-            popup->setActive(false);
+        // setActive runs handlers that may open or close pop-ups meanwhile.
+        autoClosePopups.ForEachPresent([](const ObjectHandle& h) {
+            if (GameObject* popup = h.Get())
+                popup->setActive(false);
+        });
     }
 
     void UISystem::PauseGame()
@@ -208,25 +144,28 @@ namespace KiteFramework
             return;
         }
         PruneDeadObjects();
-        const std::vector<GameObject*> elements(pauseElements.begin(), pauseElements.end());
         const float factor = ENGINE->GetTimeFactor();
         if (factor == 0.0f)
         {
             ENGINE->SetTimeFactor(savedTimeFactor);
-            for (GameObject* o : elements)
-                o->setActive(false);
+            pauseElements.ForEachPresent([](const ObjectHandle& h) {
+                if (GameObject* o = h.Get())
+                    o->setActive(false);
+            });
             return;
         }
         savedTimeFactor = factor;
         ENGINE->SetTimeFactor(0.0f);
-        for (GameObject* o : elements)
-        {
+        pauseElements.ForEachPresent([](const ObjectHandle& h) {
+            GameObject* o = h.Get();
+            if (!o)
+                return;
             o->setActive(true);
             // The menu opens on its first page: its sub-panels start hidden.
             const std::vector<GameObject*> children = o->GetChildren();
             for (GameObject* child : children)
                 child->setActive(false);
-        }
+        });
     }
 
     void UISystem::QuitGame()

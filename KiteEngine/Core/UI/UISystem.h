@@ -4,14 +4,14 @@
 // system calls that buttons make (pause, quit, change level).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
-#include <list>
 #include <string>
-#include <unordered_map>
-#include <utility>
 #include <vector>
 
 #include "Core/Engine/System.h"
+#include "Core/Engine/WalkedList.h"
+#include "Core/Objects/ObjectHandle.h"
 
 namespace KiteFramework
 {
@@ -50,20 +50,16 @@ namespace KiteFramework
         void SaveLevel() {}
         void LoadLevel() {}
 
-        bool IsRegistered(const UIElement* element) const { return index.count(element) != 0; }
-        std::size_t GetUIElementCount() const { return uiElements.size(); }
-        const std::list<UIElement*>& GetUIElements() const { return uiElements; }
-        const std::list<GameObject*>& GetPauseElements() const { return pauseElements; }
-        const std::vector<GameObject*>& GetAutoClosePopups() const { return autoClosePopups; }
+        bool IsRegistered(const UIElement* element) const
+        {
+            return uiElements.Contains(const_cast<UIElement*>(element));
+        }
+        std::size_t GetUIElementCount() const { return uiElements.Size(); }
+        std::vector<UIElement*> GetUIElements() const { return uiElements.Live(); }
+        // The listed objects that still live, in order.
+        std::vector<GameObject*> GetPauseElements() const { return Living(pauseElements); }
+        std::vector<GameObject*> GetAutoClosePopups() const { return Living(autoClosePopups); }
         float GetSavedTimeFactor() const { return savedTimeFactor; }
-
-        // Whether the object is one the factory still holds. Registries and
-        // buttons keep plain pointers to objects that may be destroyed at any
-        // frame; they test them here before use.
-        static bool IsObjectAlive(const GameObject* object);
-        // The same, and still the object whose serial was taken: not a later
-        // object made at a destroyed one's address.
-        static bool IsObjectAlive(const GameObject* object, std::uint64_t serial);
 
     private:
         friend class PopUpUI;
@@ -77,30 +73,14 @@ namespace KiteFramework
         void HideAllAutoClosePopup();
         // Drops entries whose object has been destroyed.
         void PruneDeadObjects();
+        static std::vector<GameObject*> Living(const WalkedList<ObjectHandle>& list);
 
-        std::vector<GameObject*> autoClosePopups;
-        std::list<GameObject*> pauseElements;
-        // The serial each listed object had when it was listed.
-        std::unordered_map<const GameObject*, std::uint64_t> listedSerials;
-        std::list<UIElement*> uiElements;
+        WalkedList<ObjectHandle> autoClosePopups;
+        WalkedList<ObjectHandle> pauseElements;
+        // Messages go to the elements present when they are sent out;
+        // handlers may add or remove elements meanwhile.
+        WalkedList<UIElement*> uiElements;
         float savedTimeFactor = 0.0f;
-
-        struct Registration
-        {
-            // Where the element sits in uiElements, so that removal does not
-            // scan the list (a scene clear removes every element one by one).
-            std::vector<std::list<UIElement*>::iterator> positions;
-            // Tells a new element apart from a deleted one at the same address.
-            std::uint64_t serial = 0;
-        };
-        using Entry = std::pair<UIElement*, std::uint64_t>;
-
-        std::unordered_map<const UIElement*, Registration> index;
-        std::uint64_t nextSerial = 0;
-        // One reusable copy of uiElements per nested forwarding: handlers may
-        // add or remove elements while a message is being handed out.
-        std::vector<std::vector<Entry>> snapshots;
-        std::size_t walkDepth = 0;
     };
 
     extern UISystem* UISYSTEM;

@@ -45,9 +45,7 @@ namespace KiteFramework
 
     void GraphNetwork::Initialise()
     {
-        if (FACTORY)
-            FACTORY->AddComponentCreator(CT_VertexNode, "VertexNode",
-                                         new ComponentCreatorType<VertexNode>(CT_VertexNode));
+        RegisterComponent<VertexNode>(CT_VertexNode, "VertexNode");
         DebugPrintHandler("System: WaypointSystem initialised.");
         if (ENGINE)
             ENGINE->logMessage("System: WaypointSystem initialised.");

@@ -6,10 +6,10 @@
 
 #include "Core/Engine/DebugPrint.h"
 #include "Core/Graphics/Sprite.h"
+#include "Core/Objects/FieldOps.h"
 #include "Core/Objects/GameObject.h"
 #include "Core/Objects/Transform.h"
 #include "Core/Waypoints/GraphNetwork.h"
-#include "Core/XMLSerialisation/XMLSerialisation.h"
 
 namespace KiteFramework
 {
@@ -36,12 +36,9 @@ namespace KiteFramework
         // A registered node keeps its graph entry consistent with its label.
         if (IsInGraph() && other.label != label)
             WAYPOINTSYS->RemoveFromListOfNodes(label, this);
-        label = other.label;
-        hideSprite = other.hideSprite;
-        active = other.active;
+        CopyListedFields(other, *this);
         distance = other.distance;
         parent = other.parent;
-        links = other.links;
         return *this;
     }
 
@@ -232,21 +229,13 @@ namespace KiteFramework
             GraphNetwork::WriteConsoleLine("Node already exist!");
     }
 
-    void VertexNode::XMLUnSerialise(XMLElement* firstField)
+    void VertexNode::ListFields(FieldVisitor& v)
     {
-        XMLElement* cursor = firstField;
-        QueryNextElement(cursor, label);
-        QueryNextElement(cursor, hideSprite);
-        QueryNextElement(cursor, active);
-        QueryNextElement(cursor, links);
-    }
-
-    void VertexNode::XMLSerialise(XMLElement* element, XMLDocument* document) const
-    {
-        WriteElement(document, element, label, "Label");
-        WriteElement(document, element, hideSprite, "HideSprite");
-        WriteElement(document, element, active, "ActiveNode");
-        WriteElement(document, element, links, "localAdjacencyList", "vectorElement");
+        // The label is edited through EditedLabel, which keeps the graph in step.
+        v.Add("Label", label, {"Label of node", FieldWidget::ReadOnly});
+        v.Add("HideSprite", hideSprite, {"Hide Sprite?", FieldWidget::Checkbox});
+        v.Add("ActiveNode", active, {"Node Active?", FieldWidget::Checkbox});
+        v.Add("localAdjacencyList", links, {"Links", FieldWidget::ReadOnly});
     }
 
     GameComponent* VertexNode::Clone() const

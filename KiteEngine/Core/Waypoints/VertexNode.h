@@ -22,19 +22,22 @@ namespace KiteFramework
 
         VertexNode();
         // Copies only the component base: the copy is unlabelled, inactive,
-        // hides its sprite and has no links.
+        // hides its sprite and has no links. A label names one node of the
+        // graph, so an instance of an archetype never takes its template's.
         VertexNode(const VertexNode& other);
-        // Copies every field; graph membership is not copied.
+        // The listed fields and the search fields; graph membership is not
+        // copied.
         VertexNode& operator=(const VertexNode& other);
         ~VertexNode() override;
 
         // Registers the label with the waypoint system (a label already used
         // by another node is reported and the node stays out of the graph).
         void Initialise() override;
-        void XMLUnSerialise(XMLElement* firstField) override;
-        void XMLSerialise(XMLElement* element, XMLDocument* document) const override;
+        // XMLSerialise and XMLUnSerialise are GameComponent's: the listing.
+        // A new node: see the copy constructor.
         GameComponent* Clone() const override;
-        void RenderImGui() override {}
+        void RenderImGui() override;
+        void ListFields(FieldVisitor& fields) override;
 
         bool isActive() const { return active; }
         void isActive(bool a) { active = a; }
@@ -77,6 +80,7 @@ namespace KiteFramework
         Link* FindLink(const std::string& other);
         VertexNode* FindNode(const std::string& other) const;
 
+        // Stored (see ListFields).
         std::string label;
         bool hideSprite = true;
         bool active = false;

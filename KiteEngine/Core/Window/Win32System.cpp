@@ -4,6 +4,7 @@
 #include <deque>
 #include <iostream>
 
+#include "Core/Engine/Assets.h"
 #include "Core/Engine/Engine.h"
 #include "Core/Engine/Message.h"
 #include "Core/Factory/GameObjectFactory.h"
@@ -78,8 +79,6 @@ namespace KiteFramework
         int desktopWidth = 0;
         int desktopHeight = 0;
         platform.GetDesktopSize(desktopWidth, desktopHeight);
-        if (ENGINE)
-            ENGINE->SetEngineStatus(ES_FULLSCREEN, true);
 
         std::string caption = title ? title : "";
         if (caption.empty())
@@ -104,11 +103,13 @@ namespace KiteFramework
             {
                 fullScreen_ = full;
             }
+            // The bit says what the window really is.
+            if (ENGINE)
+                ENGINE->SetEngineStatus(ES_FULLSCREEN, fullScreen_);
         }
 
-        const std::string root = ENGINE ? ENGINE->GetAssetPath() : std::string("Assets/");
-        defaultCursor_ = platform.LoadCursorFile(root + "Sprites/UI/Cursor_Default.cur");
-        pressedCursor_ = platform.LoadCursorFile(root + "Sprites/UI/Cursor_Pressed.cur");
+        defaultCursor_ = platform.LoadCursorFile(Assets::Resolve("Sprites/UI/Cursor_Default.cur"));
+        pressedCursor_ = platform.LoadCursorFile(Assets::Resolve("Sprites/UI/Cursor_Pressed.cur"));
         arrowCursor_ = platform.GetSystemCursor(Platform::SystemCursor::Arrow);
         SetCursor(defaultCursor_);
     }
@@ -170,6 +171,10 @@ namespace KiteFramework
     void Win32System::WndProc(const Platform::Event& event)
     {
         using Platform::EventType;
+        const bool isKey = event.type == EventType::KeyDown || event.type == EventType::KeyUp ||
+                           event.type == EventType::Character;
+        if (eventHook_ && eventHook_(event) && isKey)
+            return;
         switch (event.type)
         {
         case EventType::Quit:

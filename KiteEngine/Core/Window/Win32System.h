@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -30,6 +31,10 @@ namespace KiteFramework
 
         // The window procedure: every event either pump takes comes here.
         void WndProc(const Platform::Event& event);
+        // Sees every event first (the editor's GUI); returning true keeps the
+        // window procedure's own key handling away from that event.
+        using EventHook = std::function<bool(const Platform::Event&)>;
+        void SetEventHook(EventHook hook) { eventHook_ = std::move(hook); }
         // A quit was posted (window closed, Alt+F4, the application asked to
         // end); the next Update broadcasts the quit message.
         void PostQuit() { quitPosted_ = true; }
@@ -62,6 +67,7 @@ namespace KiteFramework
         Platform::CursorHandle pressedCursor_ = 0;
         Platform::CursorHandle arrowCursor_ = 0;
         bool quitPosted_ = false;
+        EventHook eventHook_;
     };
 
     extern Win32System* WINDOWSSYSTEM;

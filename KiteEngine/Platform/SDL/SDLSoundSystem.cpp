@@ -133,6 +133,11 @@ namespace KiteFramework
                 Mix_Quit();
                 return false;
             }
+            // The mixer marks a channel paused with the tick count; in the
+            // first millisecond after SDL starts that count is 0, and a pause
+            // made then would be lost. Let the clock leave 0 first.
+            while (SDL_GetTicks() == 0)
+                SDL_Delay(1);
             maxChannels = std::max(maxChannels, 1);
             Mix_AllocateChannels(maxChannels);
             channels_.assign(static_cast<std::size_t>(maxChannels), ChannelState());

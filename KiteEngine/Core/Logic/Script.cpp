@@ -1,5 +1,5 @@
 // Script: registration with the logic system and message dispatch.
-#include "Core/Objects/Script.h"
+#include "Core/Logic/Script.h"
 
 #include "Core/Engine/Message.h"
 #include "Core/Logic/GameLogic.h"

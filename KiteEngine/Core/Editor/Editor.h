@@ -1,0 +1,246 @@
+// Editor: the optional system that turns the running engine into a level
+// editor: the scene drawn into its own framebuffer and shown in a GUI
+// window, panels around it, picking and the gizmo, menus, keys and files,
+// and play and stop through a snapshot of the scene.
+#pragma once
+
+#include <array>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Core/Engine/System.h"
+#include "Core/Math/Vector2D.h"
+#include "Core/Objects/ComponentTypeId.h"
+#include "Core/Objects/ObjectHandle.h"
+
+struct ImVec2;
+
+namespace KiteFramework
+{
+    class Graphics;
+    class GameObject;
+    class GameComponent;
+    class Transform;
+    class FileBrowser;
+
+    class Editor : public System
+    {
+    public:
+        enum GizmoMode
+        {
+            GizmoOff = 0,
+            GizmoTranslate = 1,
+            GizmoScale = 2,
+            GizmoRotate = 3
+        };
+
+        // The screen rectangle of the scene image.
+        struct ViewRect
+        {
+            float x = 0.0f;
+            float y = 0.0f;
+            float w = 0.0f;
+            float h = 0.0f;
+        };
+
+        explicit Editor(Graphics* graphics);
+        ~Editor() override;
+        Editor(const Editor&) = delete;
+        Editor& operator=(const Editor&) = delete;
+
+        void Initialise() override;
+        void Update() override;
+        void SendMessage(Message* message) override;
+
+        void UpdateSystemTime(const SystemType& type, const float& time, const float& frameTime);
+        // Switches between editing and playing. Returns false when PLAY was
+        // refused (the snapshot could not be saved).
+        bool TogglePlayStop();
+        // One editor frame of GUI work (between the binding's new frame and
+        // the render).
+        void SetUp();
+
+        GameObject* GetInspecting() const { return inspected.Get(); }
+        void SetInspecting(GameObject* object);
+        void ClearInspecting();
+        ImVec2 getInspectorPanelSize() const;
+        // Left button pressed (true) or released (false) over the window.
+        void SetMouseClick(const bool& clicked);
+        bool GetMouseClick() const { return mouseClicked; }
+        void setAddRemoveLinkBool(const bool& open) { linkPopup = open; }
+        void setMessagePopupBool(const bool& open) { messagePopup = open; }
+        void PublicRemoveComponent(GameComponent* component);
+
+        // Widgets for component panels; each returns true when the value
+        // changed. precision is the number of decimals shown.
+        static bool ChangePos(const char* label, float* const xy, float* z, int precision = 3, int flags = 0);
+        static bool ChangeScale(const char* label, float* const xy, int precision = 3, int flags = 0);
+        static bool ChangeColor(const char* label, float* const rgb, int precision = 3, int flags = 0);
+        static bool ChangeRot(const char* label, float* const value, int step = 1, int fastStep = 10);
+        static bool ChangeTextScale(const char* label, float* const value, int step = 1, int fastStep = 10);
+
+        // Scene view, picking and gizmo.
+        bool MouseInViewport() const;
+        Vector2D genericConversionTest() const;
+        // World position of a point in window pixels, through the scene view.
+        Vector2D ViewToWorld(float x, float y) const;
+        // Window pixels of a world position, through the scene view.
+        Vector2D WorldToView(const Vector2D& world) const;
+        void MouseToWorld();
+        void TurnDebug(bool on);
+        void Gizmo();
+        Vector2D TestConvertToNDC(const Transform& transform) const;
+        static bool HitTest(Transform& transform, const Vector2D& point);
+
+        // The console panel's lines (waypoint editing writes here too).
+        void Print(const std::string& line);
+        const std::vector<std::string>& GetConsoleLines() const { return consoleLines; }
+
+        // File actions behind the menus and keys; each reports in the console.
+        bool SaveScene();
+        bool SaveSceneAs(const std::string& name);
+        bool CreateNewScene(const std::string& name);
+        void OpenScene(const std::string& name);
+        bool CreateArchetype(const std::string& name);
+        void LoadAsset(const std::string& path);
+        void OpenProjectFolder();
+        void RemoveObject(GameObject* object);
+        GameObject* AddObject();
+        // Whether a scene name may be written (not empty, not the snapshot).
+        static bool IsSavableSceneName(const std::string& name);
+        // The scene name of a chosen file: its name up to the first ".xml".
+        static std::string SceneNameFromPath(const std::string& path);
+
+        // State read by the host and by tests.
+        bool IsPlaying() const;
+        bool HasSnapshot() const { return snapshotTaken; }
+        const std::string& GetRememberedScene() const { return rememberedScene; }
+        const std::vector<std::string>& GetSceneList() const { return sceneList; }
+        void RefreshSceneList();
+        int GetGizmoMode() const { return gizmoMode; }
+        void SetGizmoMode(int mode) { gizmoMode = mode; }
+        const ViewRect& GetViewRect() const { return view; }
+        void SetViewRect(const ViewRect& rect) { view = rect; }
+        bool IsSceneViewHovered() const { return sceneHovered; }
+        void SetSceneViewHovered(bool hovered) { sceneHovered = hovered; }
+        bool CheckPopUp() const;
+        bool IsShowingPerformance() const { return performanceShown; }
+        bool IsShowingSpriteEditor() const { return spriteEditorShown; }
+        bool IsDrawingLinks() const { return drawLinks; }
+        const std::array<float, 10>* GetHistory(SystemType type) const;
+        float GetFrameTime() const { return frameTime; }
+        FileBrowser& GetFileBrowser() { return *browser; }
+        // The explorer's entries: ".." first, then the folder's, by name.
+        const std::vector<std::string>& GetDirectoryListing() const { return directoryListing; }
+        // Keys of the frame: shortcuts, unless a text field has the keyboard.
+        void CheckIO();
+
+    private:
+        struct Layout
+        {
+            float w = 0.0f, h = 0.0f;
+            float sceneW = 0.0f, sceneH = 0.0f;
+            float hierarchyX = 0.0f, hierarchyY = 0.0f, hierarchyW = 0.0f, hierarchyH = 0.0f;
+            float reflectionX = 0.0f, reflectionY = 0.0f;
+            float consoleX = 0.0f, consoleY = 0.0f, consoleW = 0.0f, consoleH = 0.0f;
+            float inspectorX = 0.0f, inspectorY = 0.0f, inspectorW = 0.0f, inspectorH = 0.0f;
+            float explorerX = 0.0f, explorerY = 0.0f, explorerW = 0.0f, explorerH = 0.0f;
+        };
+
+        // Frame pieces.
+        void ComputeLayout();
+        void DrawSceneIntoFramebuffer();
+        void MakeFramebuffer(unsigned int& framebuffer, unsigned int& texture, int width, int height);
+        void FreeFramebuffers();
+
+        // Panels.
+        void HierarchyPanel();
+        void ShowHierarchyObject(GameObject* object);
+        void InspectorPanel();
+        void InspectorObjectHeader(GameObject* object);
+        void InspectorParent(GameObject* object);
+        void InspectorAddComponent(GameObject* object);
+        void ConsolePanel();
+        void ProjectExplorerPanel();
+        void GetCurrentDir(const std::string& folder);
+        void Performance();
+        void ReflectionMenuButtons();
+        void ReflectionPanel();
+        void SceneContextMenu();
+        void LinkDraw();
+
+        // Menus and files.
+        void MainMenuBar();
+        void FileMenu();
+        void CreateMenu();
+        void ArchetypePopup();
+        void DrawFileBrowser();
+        void StartSaveAs();
+        void StartNewScene();
+        void StartOpenScene();
+        void StartLoadAsset();
+        void Pick(const Vector2D& world);
+        void SetCurrentSceneName(const std::string& name);
+        void DuplicateInspected();
+        void ReapLaunched();
+
+        Graphics* graphics;
+        float imageOffsetX = 7.5f;
+        float imageOffsetY = 37.0f;
+        std::vector<std::string> consoleLines;
+        std::string rememberedScene;
+        bool snapshotTaken = false;
+        int windowFlags = 0;
+        bool mouseClicked = false;
+        bool showReflection = true, showConsole = true, showHierarchy = true, showInspector = true,
+             showExplorer = true, showUserGuide = false;
+        Layout layout;
+        ViewRect view;
+        bool sceneHovered = false;
+        Vector2D previousMouseWorld;
+        Vector2D currentMouseWorld;
+        Vector2D mouseWorldDelta;
+        unsigned int sceneFramebuffer = 0;
+        unsigned int sceneTexture = 0;
+        unsigned int sceneDepth = 0;
+        int framebufferWidth = 0;
+        int framebufferHeight = 0;
+        ObjectHandle inspected;
+        ObjectHandle lastSet;
+        std::vector<std::string> directoryListing;
+        std::vector<std::string> directoryStack;
+        std::vector<std::string> sceneList;
+        std::map<SystemType, std::pair<bool, std::array<float, 10>*>> systemTimes;
+        std::map<SystemType, std::string> systemLabels;
+        std::vector<bool*> popupFlags;
+        bool spriteEditorShown = false;
+        bool performanceShown = false;
+        bool fileMenuOpen = false, createMenuOpen = false, helpMenuOpen = false, aboutMenuOpen = false;
+        bool linkPopup = false;
+        bool messagePopup = false;
+        bool drawLinks = false;
+        bool sceneContextOpen = false;
+        std::array<std::array<float, 10>, 10> histories{};
+        float frameTime = 0.0f;
+        int gizmoMode = GizmoOff;
+        // The shared "##parentid" value, taken from the first object shown.
+        int parentIdInput = -1;
+        bool addComponentOpen = false;
+        bool openArchetypePopup = false;
+        std::array<char, 256> archetypeName{};
+        std::unique_ptr<FileBrowser> browser;
+        // Programs started to open the project folder, reaped once they end.
+        std::vector<int> launched;
+        // What the file browser was opened for.
+        enum class BrowserPurpose
+        {
+            None,
+            OpenScene,
+            SaveSceneAs,
+            NewScene,
+            LoadAsset
+        } browserPurpose = BrowserPurpose::None;
+    };
+}

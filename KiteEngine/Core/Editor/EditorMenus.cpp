@@ -1,0 +1,551 @@
+// Editor: the main menu bar, the keyboard shortcuts and the file actions
+// behind them (scenes, archetypes, assets, the project folder, objects).
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <iostream>
+
+#include <imgui.h>
+
+#include "Core/Archetypes/ArchetypeSystem.h"
+#include "Core/Audio/AudioEngine.h"
+#include "Core/Editor/Editor.h"
+#include "Core/Editor/FileBrowser.h"
+#include "Core/Engine/Engine.h"
+#include "Core/Engine/Message.h"
+#include "Core/Factory/GameObjectFactory.h"
+#include "Core/Graphics/Graphics.h"
+#include "Core/Graphics/Mesh.h"
+#include "Core/Objects/GameObject.h"
+#include "Core/Objects/Transform.h"
+#include "Core/Scenes/SceneManager.h"
+#include "Platform/VirtualKeys.h"
+
+extern char** environ;
+
+namespace fs = std::filesystem;
+
+namespace KiteFramework
+{
+    namespace
+    {
+        const char* const kSnapshotName = "tmp";
+
+        std::string AssetRoot()
+        {
+            return ENGINE ? ENGINE->GetAssetPath() : std::string("Assets/");
+        }
+
+        bool Pressed(int vk, bool repeat)
+        {
+            return ImGui::IsKeyPressed(vk, repeat);
+        }
+    }
+
+    bool Editor::IsSavableSceneName(const std::string& name)
+    {
+        return name != kSnapshotName && GameObjectFactory::IsValidFileName(name);
+    }
+
+    std::string Editor::SceneNameFromPath(const std::string& path)
+    {
+        const std::size_t slash = path.find_last_of("/\\");
+        std::string file = slash == std::string::npos ? path : path.substr(slash + 1);
+        const std::size_t at = file.find(".xml");
+        return at == std::string::npos ? file : file.substr(0, at);
+    }
+
+    void Editor::SetCurrentSceneName(const std::string& name)
+    {
+        if (SCENEMNGR)
+            SCENEMNGR->current = name;
+    }
+
+    void Editor::MainMenuBar()
+    {
+        if (!ImGui::BeginMainMenuBar())
+            return;
+        fileMenuOpen = ImGui::BeginMenu("File");
+        if (fileMenuOpen)
+        {
+            FileMenu();
+            ImGui::EndMenu();
+        }
+        createMenuOpen = ImGui::BeginMenu("Create");
+        if (createMenuOpen)
+        {
+            CreateMenu();
+            ImGui::EndMenu();
+        }
+        helpMenuOpen = ImGui::BeginMenu("Help");
+        if (helpMenuOpen)
+        {
+            ImGui::TextUnformatted("Help menu.");
+            ImGui::TextUnformatted("Click an object in the scene to select it; Translate, Scale and Rotate");
+            ImGui::TextUnformatted("then drag it. Delete removes it, F3 duplicates it, Ctrl-S saves.");
+            ImGui::EndMenu();
+        }
+        aboutMenuOpen = ImGui::BeginMenu("About");
+        if (aboutMenuOpen)
+        {
+            ImGui::TextUnformatted("Blue Otter's KiteEngine Editor.");
+            ImGui::Text("Using ImGUI version %s", ImGui::GetVersion());
+            ImGui::TextUnformatted("ImGui is licensed under the MIT License.");
+            ImGui::EndMenu();
+        }
+        ImGui::EndMainMenuBar();
+    }
+
+    void Editor::FileMenu()
+    {
+        // Saving while playing would write the running game's objects.
+        const bool editing = !IsPlaying();
+        if (ImGui::MenuItem("Load Assets"))
+            StartLoadAsset();
+        if (ImGui::MenuItem("Open Project Folder"))
+            OpenProjectFolder();
+        if (ImGui::MenuItem("New Scene", "Ctrl-N", false, editing))
+            StartNewScene();
+        if (ImGui::MenuItem("Open Scene", "Ctrl-O"))
+            StartOpenScene();
+        if (ImGui::BeginMenu("Load scene"))
+        {
+            std::string chosen;
+            for (const std::string& name : sceneList)
+                if (ImGui::MenuItem(name.c_str()))
+                    chosen = name;
+            ImGui::EndMenu();
+            if (!chosen.empty())
+                OpenScene(chosen);
+        }
+        if (ImGui::MenuItem("Save Scene", "Ctrl-S", false, editing))
+            SaveScene();
+        if (ImGui::MenuItem("Save Scene As", "Ctrl-Alt-S", false, editing))
+            StartSaveAs();
+        if (ImGui::BeginMenu("Show Panels"))
+        {
+            ImGui::Checkbox("Reflection", &showReflection);
+            ImGui::Checkbox("Console", &showConsole);
+            ImGui::Checkbox("Hierarchy", &showHierarchy);
+            ImGui::Checkbox("Inspector", &showInspector);
+            ImGui::Checkbox("Explorer", &showExplorer);
+            ImGui::Checkbox("User Guide", &showUserGuide);
+            ImGui::EndMenu();
+        }
+        if (ImGui::MenuItem("Exit") && ENGINE)
+        {
+            MessageQuit quit;
+            ENGINE->BroadcastMessage(&quit);
+        }
+    }
+
+    void Editor::CreateMenu()
+    {
+        const bool editing = !IsPlaying();
+        if (ImGui::Button("Archetype") && editing)
+        {
+            std::cout << "Creating Archetype" << std::endl;
+            openArchetypePopup = true;
+        }
+        if (ImGui::BeginMenu("Add Archetype"))
+        {
+            std::string chosen;
+            if (!ARCHETYPESYS || ARCHETYPESYS->GetArcheMap().empty())
+                ImGui::MenuItem("No archetype(s) detected!");
+            else
+                for (const auto& entry : ARCHETYPESYS->GetArcheMap())
+                    if (ImGui::MenuItem(entry.first.c_str()))
+                        chosen = entry.first;
+            ImGui::EndMenu();
+            if (!chosen.empty())
+            {
+                GameObject* clone = InstantiateClone(ARCHETYPESYS->FindArchetype(chosen), 0.0f, 0.0f, 0.0f);
+                if (Transform* t = clone ? clone->GetComponent<Transform>() : nullptr)
+                    t->SetTrans(0.0f, 0.0f);
+            }
+        }
+        if (ImGui::BeginMenu("Add"))
+        {
+            if (ImGui::MenuItem("Empty Game Object"))
+                AddObject();
+            const char* kinds[][2] = {{"New node", "Node"}, {"Square", "Square"}, {"Circle", "Circle"}};
+            for (const auto& kind : kinds)
+                if (ImGui::MenuItem(kind[0]) && !Instantiate(kind[1], Vector2D(0.0f, 0.0f), 0.0f))
+                    Print(std::string("There is no archetype \"") + kind[1] + "\" to add.");
+            ImGui::EndMenu();
+        }
+        if (ImGui::MenuItem("Remove", "Delete", false, GetInspecting() != nullptr))
+        {
+            RemoveObject(GetInspecting());
+            ClearInspecting();
+        }
+    }
+
+    void Editor::ArchetypePopup()
+    {
+        // Opened here, outside the menu, so that the popup outlives it.
+        if (openArchetypePopup)
+        {
+            ImGui::OpenPopup("ArchetypePopup");
+            openArchetypePopup = false;
+        }
+        if (!ImGui::BeginPopupModal("ArchetypePopup", nullptr, ImGuiWindowFlags_AlwaysAutoResize))
+            return;
+        ImGui::TextUnformatted("Enter archetype name:\n");
+        ImGui::SameLine();
+        ImGui::TextDisabled("(?)");
+        if (ImGui::IsItemHovered())
+        {
+            ImGui::BeginTooltip();
+            ImGui::PushTextWrapPos(450.0f);
+            ImGui::TextUnformatted("Max number of characters is 256, no spaces allowed.\n");
+            ImGui::PopTextWrapPos();
+            ImGui::EndTooltip();
+        }
+        ImGui::Separator();
+        // The name is what one types first; Enter is OK.
+        if (ImGui::IsWindowAppearing())
+            ImGui::SetKeyboardFocusHere();
+        const bool entered = ImGui::InputText("##ArchetypeName", archetypeName.data(), archetypeName.size(),
+                                              ImGuiInputTextFlags_CharsNoBlank | ImGuiInputTextFlags_AutoSelectAll |
+                                                  ImGuiInputTextFlags_EnterReturnsTrue);
+        if (ImGui::Button("OK", ImVec2(120.0f, 0.0f)) || entered)
+        {
+            if (GetInspecting() && CreateArchetype(archetypeName.data()))
+                ClearInspecting();
+            ImGui::CloseCurrentPopup();
+        }
+        ImGui::SameLine();
+        if (ImGui::Button("Cancel", ImVec2(120.0f, 0.0f)))
+            ImGui::CloseCurrentPopup();
+        ImGui::EndPopup();
+    }
+
+    void Editor::CheckIO()
+    {
+        if (!ImGui::GetCurrentContext())
+            return;
+        const ImGuiIO& io = ImGui::GetIO();
+        // Keys typed into a field, or meant for a dialog, are not shortcuts.
+        if (io.WantTextInput || browser->IsOpen() || ImGui::IsPopupOpen("ArchetypePopup"))
+            return;
+        if (Pressed(VK::Delete, true) && GetInspecting())
+        {
+            RemoveObject(GetInspecting());
+            ClearInspecting();
+        }
+        if (Pressed(VK::F1, true))
+        {
+            spriteEditorShown = !spriteEditorShown;
+            performanceShown = false;
+        }
+        if (Pressed(VK::F1 + 1, true))
+        {
+            performanceShown = !performanceShown;
+            spriteEditorShown = false;
+        }
+        if (Pressed(VK::F1 + 2, true))
+            DuplicateInspected();
+        if (!io.KeyCtrl)
+            return;
+        if (Pressed('S', false))
+        {
+            if (io.KeyAlt)
+                StartSaveAs();
+            else
+                SaveScene();
+        }
+        if (Pressed('O', false))
+        {
+            if (io.KeyAlt)
+                OpenProjectFolder();
+            else
+                StartOpenScene();
+        }
+        if (Pressed('N', false))
+            StartNewScene();
+    }
+
+    void Editor::DuplicateInspected()
+    {
+        if (GameObject* object = GetInspecting())
+            InstantiateClone(object, 0.0f, 0.0f, 0.0f);
+    }
+
+    bool Editor::SaveScene()
+    {
+        const std::string name = SCENEMNGR ? SCENEMNGR->GetCurrentSceneName() : std::string();
+        if (IsPlaying())
+        {
+            Print("Stop the game before saving: the scene now holds the running game's objects.");
+            return false;
+        }
+        if (!IsSavableSceneName(name))
+        {
+            Print("Save refused: \"" + name + "\" cannot be a scene's name; use Save Scene As.");
+            return false;
+        }
+        if (!FACTORY || !FACTORY->SerialiseLevel(name))
+        {
+            Print("Save failed: scene \"" + name + "\" was not saved; its files are unchanged.");
+            return false;
+        }
+        Print("Saved scene \"" + name + "\".");
+        RefreshSceneList();
+        return true;
+    }
+
+    bool Editor::SaveSceneAs(const std::string& name)
+    {
+        if (IsPlaying())
+        {
+            Print("Stop the game before saving: the scene now holds the running game's objects.");
+            return false;
+        }
+        if (!IsSavableSceneName(name))
+        {
+            Print("Save refused: \"" + name + "\" cannot be a scene's name.");
+            return false;
+        }
+        if (!FACTORY || !FACTORY->SerialiseLevel(name))
+        {
+            Print("Save failed: scene \"" + name + "\" was not saved; its files are unchanged.");
+            return false;
+        }
+        // The scene goes on under its new name at once.
+        SetCurrentSceneName(name);
+        Print("Saved scene as \"" + name + "\".");
+        RefreshSceneList();
+        return true;
+    }
+
+    bool Editor::CreateNewScene(const std::string& name)
+    {
+        if (IsPlaying())
+        {
+            Print("Stop the game before making a new scene.");
+            return false;
+        }
+        if (!IsSavableSceneName(name))
+        {
+            Print("New Scene refused: \"" + name + "\" cannot be a scene's name.");
+            return false;
+        }
+        const std::string folder = AssetRoot() + "Scenes";
+        std::error_code ec;
+        if (fs::exists(folder + "/" + name + ".xml", ec))
+        {
+            Print("New Scene refused: \"" + name + "\" already exists and is never emptied; open it instead.");
+            return false;
+        }
+        // Nothing is cleared unless the empty scene can be written.
+        if (::access(folder.c_str(), W_OK) != 0)
+        {
+            Print("New Scene failed: the scenes folder cannot be written; the open scene is kept.");
+            return false;
+        }
+        ClearInspecting();
+        if (ENGINE)
+        {
+            Message clear(MsgID::ClearScene);
+            ENGINE->BroadcastMessage(&clear);
+        }
+        SetCurrentSceneName(name);
+        if (!FACTORY || !FACTORY->SerialiseLevel(name))
+        {
+            Print("New Scene: \"" + name + "\" could not be written.");
+            return false;
+        }
+        Print("New Scene: " + name);
+        RefreshSceneList();
+        return true;
+    }
+
+    void Editor::OpenScene(const std::string& name)
+    {
+        ClearInspecting();
+        if (SCENEMNGR)
+            SCENEMNGR->LoadLevel(name);
+        Print("Opening scene: " + name);
+        // Opening a scene always returns to editing.
+        if (ENGINE)
+        {
+            ENGINE->SetEngineStatus(ES_GAMEPLAYING, false);
+            ENGINE->SetTimeFactor(0.0f);
+        }
+        snapshotTaken = false;
+    }
+
+    bool Editor::CreateArchetype(const std::string& name)
+    {
+        GameObject* object = GetInspecting();
+        if (IsPlaying())
+        {
+            Print("Stop the game before making an archetype.");
+            return false;
+        }
+        if (!object || !ARCHETYPESYS)
+            return false;
+        if (!ARCHETYPESYS->MakeArchetypeAndSerialise(name, object))
+        {
+            Print("Archetype \"" + name + "\" was not saved.");
+            return false;
+        }
+        Print("Archetype \"" + name + "\" saved.");
+        return true;
+    }
+
+    void Editor::LoadAsset(const std::string& path)
+    {
+        const std::size_t dot = path.rfind('.');
+        const std::string extension = dot == std::string::npos ? std::string() : path.substr(dot + 1);
+        if (extension == "png" && graphics)
+            graphics->LoadTextures(path);
+        else if ((extension == "wav" || extension == "mp3" || extension == "ogg" || extension == "flac") && AUDIO)
+            AUDIO->LoadSounds(path);
+        else
+            Print("Not loaded: \"" + path + "\" is neither a png image nor a sound.");
+    }
+
+    void Editor::OpenProjectFolder()
+    {
+        std::error_code ec;
+        const std::string folder = fs::absolute(fs::current_path(ec), ec).string();
+        // Started directly, never through a shell: the path is one argument.
+        std::string program = "xdg-open";
+        char* argv[] = {program.data(), const_cast<char*>(folder.c_str()), nullptr};
+        pid_t pid = 0;
+        if (::posix_spawnp(&pid, program.c_str(), nullptr, nullptr, argv, environ) != 0)
+        {
+            Print("Cannot open the project folder: xdg-open could not be started.");
+            return;
+        }
+        launched.push_back(pid);
+    }
+
+    void Editor::ReapLaunched()
+    {
+        // Never waits: a program still running is asked again next frame.
+        launched.erase(std::remove_if(launched.begin(), launched.end(),
+                                      [](int pid) {
+                                          int status = 0;
+                                          return ::waitpid(pid, &status, WNOHANG) != 0;
+                                      }),
+                       launched.end());
+    }
+
+    void Editor::RemoveObject(GameObject* object)
+    {
+        if (object)
+            object->Destroy();
+    }
+
+    GameObject* Editor::AddObject()
+    {
+        if (!FACTORY)
+            return nullptr;
+        GameObject* object = FACTORY->CreateEmptyComposition();
+        object->AddComponent(CT_Transform);
+        if (graphics)
+            if (Mesh* mesh = graphics->GetMesh(MT_BasicQuad))
+                object->AddComponent(mesh);
+        return object;
+    }
+
+    void Editor::StartSaveAs()
+    {
+        if (IsPlaying())
+        {
+            Print("Stop the game before saving: the scene now holds the running game's objects.");
+            return;
+        }
+        FileBrowser::Options o;
+        o.mode = FileBrowser::Mode::Save;
+        o.title = "Save Scene As";
+        o.root = AssetRoot() + "Scenes";
+        o.extension = ".xml";
+        o.reserved = {kSnapshotName};
+        o.browseFolders = false;
+        browser->Open(o);
+        browserPurpose = BrowserPurpose::SaveSceneAs;
+    }
+
+    void Editor::StartNewScene()
+    {
+        if (IsPlaying())
+        {
+            Print("Stop the game before making a new scene.");
+            return;
+        }
+        FileBrowser::Options o;
+        o.mode = FileBrowser::Mode::Save;
+        o.title = "New Scene";
+        o.root = AssetRoot() + "Scenes";
+        o.extension = ".xml";
+        o.reserved = {kSnapshotName};
+        o.allowReplace = false;
+        o.browseFolders = false;
+        browser->Open(o);
+        browserPurpose = BrowserPurpose::NewScene;
+    }
+
+    void Editor::StartOpenScene()
+    {
+        FileBrowser::Options o;
+        o.mode = FileBrowser::Mode::Open;
+        o.title = "Open Scene";
+        o.root = AssetRoot() + "Scenes";
+        o.extension = ".xml";
+        o.browseFolders = false;
+        browser->Open(o);
+        browserPurpose = BrowserPurpose::OpenScene;
+    }
+
+    void Editor::StartLoadAsset()
+    {
+        FileBrowser::Options o;
+        o.mode = FileBrowser::Mode::Open;
+        o.title = "Load Assets";
+        o.root = AssetRoot();
+        browser->Open(o);
+        browserPurpose = BrowserPurpose::LoadAsset;
+    }
+
+    void Editor::DrawFileBrowser()
+    {
+        browser->Draw();
+        std::string path;
+        std::string name;
+        if (!browser->TakeChosen(path, name))
+        {
+            if (!browser->IsOpen())
+                browserPurpose = BrowserPurpose::None;
+            return;
+        }
+        const BrowserPurpose purpose = browserPurpose;
+        browserPurpose = BrowserPurpose::None;
+        switch (purpose)
+        {
+        case BrowserPurpose::OpenScene:
+            if (name == kSnapshotName)
+                Print("\"tmp\" is the play snapshot, not a scene to open.");
+            else
+                OpenScene(name);
+            break;
+        case BrowserPurpose::SaveSceneAs:
+            SaveSceneAs(name);
+            break;
+        case BrowserPurpose::NewScene:
+            CreateNewScene(name);
+            break;
+        case BrowserPurpose::LoadAsset:
+            LoadAsset(path);
+            break;
+        case BrowserPurpose::None:
+            break;
+        }
+    }
+}

@@ -1,0 +1,69 @@
+// What every component inspector shares: the item width, the green label
+// colour, the block each panel opens and closes (its id scope, a tree node
+// titled with the component's name, Remove, a separator), removals applied
+// after the inspector's walk, and the default inspector that shows a
+// component's listed fields.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "Core/Objects/ComponentTypeId.h"
+
+struct ImVec4;
+
+namespace KiteFramework
+{
+    class GameComponent;
+    class GameObject;
+    struct FieldRef;
+
+    // The inspector sets it every frame to 0.9 of its width; panels use it
+    // as their item width.
+    extern float ImGui_sub_width;
+
+    // The colour of every inspector label.
+    const ImVec4& InspectorLabelColour();
+    void InspectorLabel(const char* text);
+
+    // The component's registered name ("Component" without one).
+    std::string ComponentTitle(const GameComponent& component);
+
+    // Opens the component's block: its id scope, then a tree node with the
+    // title (the registered name when null). When it returns true the node
+    // is open and the item width pushed; EndComponentInspector must follow
+    // in every case.
+    bool BeginComponentInspector(GameComponent& component, const char* title = nullptr);
+    // Draws Remove (when removable) inside an open node, pops everything
+    // BeginComponentInspector pushed, and draws the separator.
+    void EndComponentInspector(GameComponent& component, bool open, bool removable = true);
+
+    // One widget for a listed field, at the item width, under its green
+    // label; true when the value changed.
+    bool DrawFieldWidget(const FieldRef& field);
+    // Every listed field of the component; true when any changed.
+    bool DrawListedFields(GameComponent& component);
+    // The whole default panel: the block with the listed fields.
+    void DrawDefaultInspector(GameComponent& component);
+
+    // A tree node (titled node) opening a scrolling list of choices; true
+    // with the chosen entry in chosen.
+    bool ChooseFromList(const char* node, const std::vector<std::string>& choices, std::string& chosen);
+    // The names of the loaded images, as sprites name their textures.
+    std::vector<std::string> LoadedImageNames();
+    // A text field over a string of at most capacity - 1 characters that
+    // writes back only when Enter is pressed; true then.
+    bool InputTextOnEnter(const char* id, std::string& value, std::size_t capacity);
+    // A field showing a string that is not edited there.
+    void ReadOnlyText(const char* id, const std::string& value);
+
+    // Removals asked for during an inspector walk; applied once it is over,
+    // so that no panel's component is deleted while the walk goes on.
+    namespace InspectorRemovals
+    {
+        void Request(GameComponent& component);
+        // Applies and forgets every request; returns how many were applied.
+        int Apply();
+        std::size_t Pending();
+    }
+}

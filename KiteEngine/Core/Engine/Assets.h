@@ -1,0 +1,56 @@
+// Assets: the two asset trees (the working folder's "Assets/" and the one
+// beside the program), finding a file in them, listing their folders, and
+// saying why a file cannot be read.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace KiteFramework
+{
+    class Assets
+    {
+    public:
+        // The tree beside the program: Engine::GetAssetPath ("<program
+        // folder>/Assets/", or what Engine::SetAssetPath gave), "Assets/"
+        // without an engine. Ends with '/'.
+        static std::string Root();
+        // The working folder's tree: "Assets/".
+        static std::string WorkingRoot();
+        // The roots in search order: the working folder's first (the engine
+        // names its files from there, "Assets/Sprites/..."), then the
+        // program's; only one when both are the same folder.
+        static std::vector<std::string> Roots();
+
+        // relative ("StallData/StallData.csv", "Scenes/Level1.xml", or a
+        // folder, "Scenes") under the first root that has it. When none has
+        // it, under Root(): that is where a new file goes, and a report then
+        // names the place it was looked for.
+        static std::string Resolve(const std::string& relative);
+        // A name written from the working folder ("Assets/Sprites/a.png")
+        // resolved as above; any other path is returned as given.
+        static std::string ResolveNamed(const std::string& path);
+
+        // Every file under folder (relative to a root, e.g. "Scenes") in the
+        // first root that has that folder: recursive, sorted folder by
+        // folder by byte order, as paths relative to folder with '/'. With
+        // an extension (".xml"), only the files that end in it, ignoring case.
+        static std::vector<std::string> List(const std::string& folder, const std::string& extension = "");
+        static std::vector<std::string> List(const std::string& folder, const std::vector<std::string>& extensions);
+        // The same listing of any folder on disk. A folder that does not
+        // exist lists nothing; one that exists but cannot be opened is
+        // reported.
+        static std::vector<std::string> ListFolder(const std::string& path,
+                                                   const std::vector<std::string>& extensions = {});
+
+        // Whether name ends in one of the extensions, ignoring case; true
+        // when the list is empty.
+        static bool HasExtension(const std::string& name, const std::vector<std::string>& extensions);
+
+        // Why the file cannot be read, or "" when it can: "not found", "is a
+        // folder", or the system's reason ("Permission denied").
+        static std::string Unreadable(const std::string& path);
+        // Reads a whole file; on failure problem says why, as Unreadable.
+        static bool ReadText(const std::string& path, std::string& text, std::string& problem);
+    };
+}

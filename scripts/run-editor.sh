@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds, and starts the level editor from the
+# game's folder, so that it opens and saves the game's own scenes.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cd KiteGame
+exec ../build/bin/KiteEditor
