@@ -27,7 +27,8 @@ namespace KiteFramework
                                             "Stall4Blocker",          "Stall1SellBtnBlocker",    "Stall1UpgradeBtnBlocker",
                                             "Stall4SellBtnBlocker",   "Stall4UpgradeBtnBlocker", "SynergyBtnBlocker",
                                             "StatsBtnBlocker"};
-        const char* const UpgradeMenu = "UpgradeMenuParent";
+        // "UpgradeMenuParent", or "UpgradeMenu" + its number once opened.
+        const char* const UpgradeMenu = "UpgradeMenu";
         const Vector2D SellOffset(41.0f, 120.0f);
         const Vector2D UpgradeOffset(-41.0f, 120.0f);
         // A cash cloud further out than this has drifted off the screen.
@@ -195,7 +196,7 @@ namespace KiteFramework
         if (!stall)
             return false;
         for (GameObject* child : stall->GetChildren())
-            if (child->getName() == UpgradeMenu)
+            if (child->getName().rfind(UpgradeMenu, 0) == 0)
             {
                 open = open || child->isActive();
                 anyClosed = anyClosed || !child->isActive();

@@ -279,7 +279,7 @@ TEST_F(MenuScenes, MainMenuButtonsStartCreditsFullScreenAndQuit)
     EXPECT_FALSE(source->getChannelPlaying()) << "a scene change stops the music";
     EXPECT_EQ(Button("CreditsButton")->GetFnStrParam(), "Credits");
     EXPECT_EQ(Button("PlayButton")->GetButtonType(), static_cast<unsigned>(SystemCallButton::ChangeLevel));
-    EXPECT_EQ(Button("PlayButton")->GetFnStrParam(), "Level1");
+    EXPECT_EQ(Button("PlayButton")->GetFnStrParam(), "TutorialLevel");
     EXPECT_FALSE(Button("PlayButton")->GetFadeOut());
 
     Press(Button("QuitButton"));

@@ -141,8 +141,8 @@ def archetypes(h):
 
 
 # ------------------------------------------------------------- level objects
-STARS_X = (500, 590, 680)
-STARS_Y = 400
+STARS_X = 772
+STARS_Y = (290, 225, 160)
 
 
 def add_level_ui(scene, h, scene_name):
@@ -155,20 +155,20 @@ def add_level_ui(scene, h, scene_name):
     panels = ("StarOnePanel", "StarTwoPanel", "StarThreePanel")
     titles = ("First star", "Second star", "Third star")
     for i in range(3):
-        x = STARS_X[i]
-        add("ProgressBarOuter%d" % (i + 1), [T(x - 38, STARS_Y, 2.2, 0.17, 0.64), S("Mission/ProgressBar_Outer.png")])
-        add("InnerProgressionBar%d" % (i + 1), [T(x - 38, STARS_Y, 2.1, 0.1, 0.56), S("Mission/ProgressBar_Inner.png")])
+        x, y = STARS_X, STARS_Y[i]
+        add("ProgressBarOuter%d" % (i + 1), [T(x - 36, y, 2.2, 0.14, 0.56), S("Mission/ProgressBar_Outer.png")])
+        add("InnerProgressionBar%d" % (i + 1), [T(x - 36, y, 2.1, 0.08, 0.48), S("Mission/ProgressBar_Inner.png")])
         art = "Mission/Mission_Star_%s.png" % ("Active" if i == 0 else "Inactive")
-        add("Star%d" % (i + 1), [T(x, STARS_Y, 2.0, 0.6, 0.6), S(art), C(COLLIDER_MENU, 0.6, 0.6), click_sound(h),
+        add("Star%d" % (i + 1), [T(x, y, 2.0, 0.55, 0.55), S(art), C(COLLIDER_MENU, 0.55, 0.55), click_sound(h),
                                  h.E("StarButton", children=[h.S("objToHover", "StarPopUp%d" % (i + 1))] +
                                      toggle_fields(h, panels[i], i == 0, (art, art, art)))])
-        add("StarPopUp%d" % (i + 1), [T(x, STARS_Y - 62, 1.9, 0.8, 0.45), S("Mission/PopUp.png"),
+        add("StarPopUp%d" % (i + 1), [T(x - 110, y, 1.9, 0.8, 0.45), S("Mission/PopUp.png"),
                                       label(h, "0%", 0.22, BROWN, (0, 0))], active=False)
         add(panels[i], [T(0, 0, DEPTH_PANEL, 9, 5.2), S("Menu/MissionPanel.png"), C(COLLIDER_PANEL, 9, 5.2),
                         label(h, titles[i], 0.32, BROWN, (0, 210))], active=False)
-    add("PauseHUDButton", [T(762, 400, 2.0, 0.5, 0.5), S("UI/PauseButton_Default.png"), C(COLLIDER_MENU, 0.5, 0.5),
+    add("PauseHUDButton", [T(772, 95, 2.0, 0.5, 0.5), S("UI/PauseButton_Default.png"), C(COLLIDER_MENU, 0.5, 0.5),
                            click_sound(h), system_call(h, 0, looks("PauseButton"))])
-    add("Mailbox", [T(768, 330, 2.0, 0.5, 0.5), S("Mail/Mailbox_Default.png"), C(COLLIDER_MENU, 0.5, 0.5),
+    add("Mailbox", [T(772, 35, 2.0, 0.5, 0.5), S("Mail/Mailbox_Default.png"), C(COLLIDER_MENU, 0.5, 0.5),
                     click_sound(h), toggle(h, "MailboxMenuParent", True,
                                            ("Mail/Mailbox_Default.png", "Mail/Mailbox_Hover.png",
                                             "Mail/Mailbox_Hover.png"))])
@@ -187,6 +187,8 @@ def add_level_ui(scene, h, scene_name):
     add("MailBoxSystem", [h.E("MailBoxSystem", children=[h.I("threshold", MAIL_THRESHOLD)])])
     add("AudioFeedbackSystem", [T(0, 0, 1), h.audio("Feedback/Served.wav", False, False), feedback(h)])
     add("QuestSystem", [plain(h, "QuestSystem")])
+    if scene_name == "TutorialLevel":
+        tutorial_ui(scene, h)
 
 
 def feedback(h):
@@ -236,7 +238,9 @@ def write_raw_scene(root, name, objects):
 
 def main_menu(h, root):
     kept = [o for o in read_scene(root, "MainMenu") if o[0] in MENU_KEEP]
-    objects = [(n, p, body, True) for n, p, body in kept]
+    # Play starts with the tutorial.
+    objects = [(n, p, body.replace("<buttonFnStringParam>Level1<", "<buttonFnStringParam>TutorialLevel<")
+                if n == "PlayButton" else body, True) for n, p, body in kept]
 
     def c(*parts):
         return h.components(*ordered(parts))
@@ -336,4 +340,131 @@ def later_levels(h):
 
 def write_scenes(h, root):
     later_levels(h)
+    tutorial_level(h)
     main_menu(h, root)
+
+
+# --------------------------------------------------------------- tutorial
+TUTORIAL_TEXTS = [
+    "Welcome to your food court! Hungry customers are on their way.\\n Click anywhere to begin.",
+    "First, a stall. Click the stall button to see what you can build.",
+    "Pick the drinks stall and drag it onto an empty stall place.",
+    "Well done! Customers will queue at your stall and pay for their food.",
+    "Every stall has a menu above it. Click anywhere to carry on.",
+    "Click your drinks stall to open its menu.",
+    "Now press the upgrade button: better stalls earn more.",
+    "The upgrade is under way. An upgraded stall serves more per sale.",
+    "Customers need somewhere to sit. Click anywhere to carry on.",
+    "Click the seat button to see the tables.",
+    "Here is $500 to spend. Drag a table onto one of the marked places.",
+    "Customers eat at tables, and tables fill up fast at lunch.",
+    "You can move stalls and tables. Click anywhere, then try it.",
+    "Drag your table to another place.",
+    "Nicely done. Where things stand matters to customers.",
+    "Some stalls sell better side by side: drinks next to a meal.",
+    "Look for pairs of stalls that bring each other customers.",
+    "Customers who wait too long lose patience and leave.",
+    "Happy customers give likes; likes bring more customers.",
+    "Your upgrade takes a little time. Wait for it to finish.",
+    "Waiting for the upgrade to finish...",
+    "Here is $650. Open the stall button again.",
+    "Build the western stall on a free stall place.",
+    "Two stalls! Customers can now choose what to eat.",
+    "Customers leave trash on the tables. Click anywhere to carry on.",
+    "Drag a piece of trash into a bin to keep the court clean.",
+    "Clean tables keep customers happy.",
+    "Fires and fights happen too: click them quickly to sort them out.",
+    "Sometimes a cash cloud drifts by. Click anywhere and watch the sky.",
+    "Click the cash cloud to collect its money!",
+    "Lovely! Cash clouds come now and then, so keep an eye out.",
+    "The statistics button shows how your court is doing.",
+    "Each level has three stars to earn. Finish the third to win.",
+    "That is everything. Click anywhere to open Level 1. Good luck!",
+]
+
+
+def tutorial_ui(scene, h):
+    """What the tutorial's steps switch on and off, added to the tutorial
+    level; the build row of the other levels becomes two build panels."""
+    def add(name, parts, parent=0, active=True):
+        return scene.add(name, ordered(parts), parent, active)
+    T, S, C = h.transform, h.sprite, h.collider
+    index = {obj[0]: i + 1 for i, obj in enumerate(scene.objects)}
+
+    def rewire(name, new_name, parent, x, y, archetype):
+        i = index[name] - 1
+        _, _, parts, _ = scene.objects[i]
+        for p in parts:
+            if p.name == "Transform":
+                p.children[0] = h.V2("translation", x, y)
+            if p.name == "SpawnButton":
+                p.children = [h.S("toBeSpawned_", archetype), h.V2("spawnLocation_", x, y - 60)]
+        scene.objects[i] = (new_name, parent, parts, False)
+
+    stall_panel = add("StallCBParent", [T(420, 20, 2.6, 2.2, 1.1), S("Menu/MissionPanel.png"), C(COLLIDER_PANEL, 2.2, 1.1)],
+                      active=False)
+    seat_panel = add("SeatsCBParent", [T(420, 20, 2.6, 2.2, 1.1), S("Menu/MissionPanel.png"), C(COLLIDER_PANEL, 2.2, 1.1)],
+                     active=False)
+    rewire("BuildStall1", "BuildStall01", stall_panel, 390, 20, "Stall01")
+    rewire("BuildStall4", "BuildStall04", stall_panel, 450, 20, "Stall04")
+    rewire("SeatCB", "SeatCB", seat_panel, 390, 20, "Seat01")
+    for t in (2, 3, 5, 6, 7, 8):
+        i = index["BuildStall%d" % t] - 1
+        name, parent, parts, _ = scene.objects[i]
+        scene.objects[i] = (name, parent, parts, False)
+    add("StallBuildButton", [T(370, 150, 2.4, 0.6, 0.6), S("UI/Build/BuildStall1_Default.png"),
+                             C(COLLIDER_MENU, 0.6, 0.6), click_sound(h),
+                             toggle(h, "StallCBParent", True, ("UI/Build/BuildStall1_Default.png",
+                                                               "UI/Build/BuildStall1_Hover.png",
+                                                               "UI/Build/BuildStall1_Hover.png"))])
+    add("SeatBuildButton", [T(440, 150, 2.4, 0.6, 0.6), S("UI/Build/BuildSeat_Default.png"),
+                            C(COLLIDER_MENU, 0.6, 0.6), click_sound(h),
+                            toggle(h, "SeatsCBParent", True, ("UI/Build/BuildSeat_Default.png",
+                                                              "UI/Build/BuildSeat_Hover.png",
+                                                              "UI/Build/BuildSeat_Hover.png"))])
+    # Blockers catch the clicks meant for what a step does not allow yet.
+    blockers = [("StallBtnBlocker", 370, 150, 0.66, 0.66, True), ("SeatBtnBlocker", 440, 150, 0.66, 0.66, True),
+                ("Stall1Blocker", -250, 218, 10.5, 2.0, False), ("Stall4Blocker", 450, 20, 0.66, 0.66, False),
+                ("Stall1SellBtnBlocker", 0, 0, 0.5, 0.5, False), ("Stall1UpgradeBtnBlocker", 0, 0, 0.5, 0.5, False),
+                ("Stall4SellBtnBlocker", 0, 0, 0.5, 0.5, False), ("Stall4UpgradeBtnBlocker", 0, 0, 0.5, 0.5, False),
+                ("SynergyBtnBlocker", 700, 398, 1.2, 0.6, True), ("StatsBtnBlocker", 545, 398, 0.7, 0.6, True)]
+    for name, x, y, sx, sy, on in blockers:
+        add(name, [T(x, y, 1.8, sx, sy), S("Tutorial/Blocker.png"), C(8, sx, sy)], active=on)
+    add("ContinueClicker", [T(0, 0, 1.9, 16, 9), S("Tutorial/Blocker.png", tint=(1, 1, 1, 0)), C(9, 16, 9)])
+    add("InstructionArrow", [T(370, 230, 1.2, 0.5, 0.6), S("Tutorial/Arrow.png")], active=False)
+    for k, x in enumerate((-480, -263, -46, 171)):
+        add("TutorialArrow_%d" % k, [T(x if k not in (1, 2) else (-375, -125)[k - 1], -200 if k not in (1, 2) else 330,
+                                       1.2, 0.5, 0.6), S("Tutorial/Arrow.png")], active=False)
+    for n, words in enumerate(TUTORIAL_TEXTS):
+        add("Instruction_%d" % n, [T(-60, -40, 1.3, 9.0, 1.5), S("Menu/TutorialPanel.png"),
+                                    label(h, words, 0.19, BROWN, (0, 0))], active=(n == 0))
+    add("TutorialSystem", [plain(h, "TutorialSystem")])
+
+
+def tutorial_archetypes(h, out):
+    """The tutorial's own stalls and table, named as its steps look them up."""
+    for name, source in (("Stall01", "Stall1"), ("Stall04", "Stall4"), ("Seat01", "Seat1")):
+        if source in out:
+            out[name] = out[source]
+    return out
+
+
+def tutorial_level(h):
+    saved = {k: getattr(h, k) for k in ("STALL_NODES_X", "SEAT_NODES", "PLACED_STALLS", "PLACED_SEATS",
+                                        "level_stats")}
+    try:
+        h.STALL_NODES_X = [-625, -375, -125, 125]
+        h.SEAT_NODES = [(-480, -290), (-263, -290), (-46, -290), (171, -290)]
+        h.PLACED_STALLS = {}
+        h.PLACED_SEATS = {}
+
+        def stats():
+            return h.E("LevelStatsSystem", children=[
+                h.I("CustomerServed", 0), h.F("AverageWaitingTime", 0), h.F("TotalWaitingTime", 0),
+                h.F("GrossRevenue", 0), h.F("DailyUpkeep", 0), h.F("Likes", 0), h.F("Money", 1000),
+                h.F("Reputation", 0), h.S("MostPopular", "None"), h.S("MostWanted", "None")])
+        h.level_stats = stats
+        h.level1("TutorialLevel")
+    finally:
+        for k, v in saved.items():
+            setattr(h, k, v)

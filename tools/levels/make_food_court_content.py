@@ -321,7 +321,7 @@ def archetypes():
     out.update(trouble_content.archetypes(sys.modules[__name__]))
     out.update(flow_content.archetypes(sys.modules[__name__]))
     out.update(building_content.archetypes(HELPERS))
-    return building_content.patch_archetypes(HELPERS, out)
+    return flow_content.tutorial_archetypes(HELPERS, building_content.patch_archetypes(HELPERS, out))
 
 
 # ---------------------------------------------------------------- the level
