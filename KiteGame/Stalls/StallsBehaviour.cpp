@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "Building/StallDragging.h"
+#include "Building/UpgradeSystem.h"
 #include "Core/Archetypes/ArchetypeSystem.h"
 #include "Core/Engine/DataError.h"
 #include "Core/Graphics/Sprite.h"
@@ -75,6 +76,9 @@ namespace KiteFramework
     void StallsBehaviour::Initialise()
     {
         Script::Initialise();
+        // A new stall comes with every open stall menu closed.
+        if (UpgradeSystem* upgrades = UpgradeSystem::Instance())
+            upgrades->CloseAllMenus();
         ComputeEarnings();
         // The upkeep is known before the stall joins the running total.
         ReadUpkeep();
