@@ -253,7 +253,7 @@ def main_menu(h, root):
     add("LevelBoard", [T(560, -20, 21, 4.2, 4.6), S("Menu/CreditsPanel.png"),
                        label(h, "Levels", 0.34, BROWN, (0, 160))])
     for n in range(1, 4):
-        add("Level%dButton" % n, menu_button(h, 560, 110 - (n - 1) * 120, 20, "Level %d" % n,
+        add("Level%dButton" % n, menu_button(h, 560, 75 - (n - 1) * 110, 20, "Level %d" % n,
                                              system_call(h, 4, looks("MenuButton"), "Level%d" % n, fade=True,
                                                          inactive="UI/MenuButton_Locked.png"), 1.8, 0.6) +
             [h.E("CheckLevelStatus", children=[h.I("levelid", n)]), plain(h, "ChangeLevelOverlay")])
