@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 #include "Core/Archetypes/ArchetypeSystem.h"
 #include "Core/Engine/DataError.h"
@@ -100,12 +99,7 @@ namespace KiteFramework
     {
         UpdateStandingQuiet(likesDelta);
         if (likesDelta > 0.0f)
-        {
-            // A gain past an int's range counts as the most an event carries.
-            const int gained = likesDelta < 2147483648.0f ? static_cast<int>(likesDelta)
-                                                          : std::numeric_limits<int>::max();
-            QuestSystem::UpdateQuest(QuestSystem::LikesGained, gained, nullptr);
-        }
+            QuestSystem::UpdateQuest(QuestSystem::LikesGained, QuestSystem::ToAmount(likesDelta), nullptr);
     }
 
     void CustomerSystem::UpdateStandingQuiet(float& likesDelta)

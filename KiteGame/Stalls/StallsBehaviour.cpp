@@ -282,7 +282,7 @@ namespace KiteFramework
         ShowAmount("CashMoving", AmountText(stallEarnings.money));
         GainMoney(stallEarnings.money);
         QuestSystem::UpdateQuest(QuestSystem::Served, 0, nullptr);
-        QuestSystem::UpdateQuest(QuestSystem::MoneyEarned, static_cast<int>(stallEarnings.money), nullptr);
+        QuestSystem::UpdateQuest(QuestSystem::MoneyEarned, QuestSystem::ToAmount(stallEarnings.money), nullptr);
         RaiseReputation(stallEarnings.reputation);
 
         if (!queue.empty())

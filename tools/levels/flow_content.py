@@ -429,8 +429,9 @@ def tutorial_ui(scene, h):
                 ("Stall4SellBtnBlocker", 0, 0, 0.5, 0.5, False), ("Stall4UpgradeBtnBlocker", 0, 0, 0.5, 0.5, False),
                 ("SynergyBtnBlocker", 700, 398, 1.2, 0.6, True), ("StatsBtnBlocker", 545, 398, 0.7, 0.6, True)]
     for name, x, y, sx, sy, on in blockers:
-        # The stall blocker stops the stalls themselves, not their menus.
-        tag = 4 if name == "Stall1Blocker" else 8
+        # The stall blocker stops the placed stalls (same layer, found first)
+        # but neither their menus nor a stall being dragged over it.
+        tag = 2 if name == "Stall1Blocker" else 8
         add(name, [T(x, y, 1.8, sx, sy), S("Tutorial/Blocker.png"), C(tag, sx, sy)], active=on)
     add("ContinueClicker", [T(0, 0, 1.9, 16, 9), S("Tutorial/Blocker.png", tint=(1, 1, 1, 0)), C(9, 16, 9)])
     add("InstructionArrow", [T(370, 230, 1.2, 0.5, 0.6), S("Tutorial/Arrow.png")], active=False)
