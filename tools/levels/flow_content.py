@@ -81,8 +81,9 @@ def archetypes(h):
     out["CheckBox"] = c(h.transform(0, 0, DEPTH_ROW, 0.42, 0.42), h.sprite("Mission/CheckBox.png"))
     out["Tick"] = c(h.transform(0, 0, DEPTH_ROW - 0.1, 0.42, 0.42), h.sprite("Mission/Tick.png"))
     out["GeneralText"] = c(h.transform(0, 0, DEPTH_ROW), label(h, "", 0.24))
+    # A burst over the finished star; it clears itself after two seconds.
     out["Firework"] = c(h.transform(0, 0, 1.05, 1.2, 1.2), h.sprite("Mission/Firework.png"),
-                        h.audio("SFX/Win.wav", False, True))
+                        h.audio("SFX/Win.wav", False, True), plain(h, "Firework"))
     # Summaries: the panel slides up from below the screen.
     for name, caption, sound in (("WinSummary", "All three stars! The court is a hit.", "SFX/Win.wav"),
                                  ("LoseSummary", "Out of money... the court has closed.", "SFX/Lose.wav")):
@@ -253,7 +254,7 @@ def main_menu(h, root):
     add("LevelBoard", [T(560, -20, 21, 4.2, 4.6), S("Menu/CreditsPanel.png"),
                        label(h, "Levels", 0.34, BROWN, (0, 160))])
     for n in range(1, 4):
-        add("Level%dButton" % n, menu_button(h, 560, 110 - (n - 1) * 120, 20, "Level %d" % n,
+        add("Level%dButton" % n, menu_button(h, 560, 75 - (n - 1) * 110, 20, "Level %d" % n,
                                              system_call(h, 4, looks("MenuButton"), "Level%d" % n, fade=True,
                                                          inactive="UI/MenuButton_Locked.png"), 1.8, 0.6) +
             [h.E("CheckLevelStatus", children=[h.I("levelid", n)]), plain(h, "ChangeLevelOverlay")])
