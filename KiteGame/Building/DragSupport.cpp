@@ -59,6 +59,13 @@ namespace KiteFramework
         return first;
     }
 
+    void DragSupport::FollowPointer(GameObject* object)
+    {
+        MoveTo(object, PointerInWorld(PositionOf(object)));
+        if (Collider2D* c = object ? object->GetComponent<Collider2D>() : nullptr)
+            c->ForceToggleStay();
+    }
+
     Vector2D DragSupport::PositionOf(GameObject* object)
     {
         Transform* t = object ? object->GetComponent<Transform>() : nullptr;

@@ -24,6 +24,11 @@ namespace KiteFramework
         // others at the same point.
         GameObject* FirstUnder(GameObject* dragged, bool (*prefer)(GameObject*));
 
+        // Moves a carried object under the pointer and keeps it the hovered
+        // object: it may have lagged a frame behind a fast pointer, and the
+        // release must still reach it.
+        void FollowPointer(GameObject* object);
+
         Vector2D PositionOf(GameObject* object);
         void MoveTo(GameObject* object, Vector2D position);
         void SetDepth(GameObject* object, float depth);

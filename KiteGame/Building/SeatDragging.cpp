@@ -118,7 +118,7 @@ namespace KiteFramework
     void SeatDragging::Follow(SeatsBehaviour& seat)
     {
         GameObject* owner = seat.GetOwner();
-        DragSupport::MoveTo(owner, DragSupport::PointerInWorld(DragSupport::PositionOf(owner)));
+        DragSupport::FollowPointer(owner);
         Indicator* indicator = IndicatorOf(seat);
         if (!indicator)
             return;

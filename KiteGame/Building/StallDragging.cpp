@@ -122,7 +122,7 @@ namespace KiteFramework
     void StallDragging::Follow(StallsBehaviour& stall)
     {
         GameObject* owner = stall.GetOwner();
-        DragSupport::MoveTo(owner, DragSupport::PointerInWorld(DragSupport::PositionOf(owner)));
+        DragSupport::FollowPointer(owner);
         Indicator* indicator = IndicatorOf(stall);
         if (!indicator)
             return;

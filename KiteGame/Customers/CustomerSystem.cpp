@@ -99,7 +99,7 @@ namespace KiteFramework
     {
         UpdateStandingQuiet(likesDelta);
         if (likesDelta > 0.0f)
-            QuestSystem::UpdateQuest(QuestSystem::LikesGained, static_cast<int>(likesDelta), nullptr);
+            QuestSystem::UpdateQuest(QuestSystem::LikesGained, QuestSystem::ToAmount(likesDelta), nullptr);
     }
 
     void CustomerSystem::UpdateStandingQuiet(float& likesDelta)

@@ -259,6 +259,15 @@ namespace KiteFramework
         totalTarget[star] += t;
     }
 
+    int QuestSystem::ToAmount(float value)
+    {
+        if (!(value > -2147483520.0f))
+            return value > 0.0f ? 2147483647 : (value < 0.0f ? -2147483647 - 1 : 0);
+        if (value >= 2147483520.0f)
+            return 2147483647;
+        return static_cast<int>(value);
+    }
+
     void QuestSystem::UpdateQuest(int event, int amount, StallsBehaviour* stall)
     {
         if (instance && instance->started)

@@ -57,6 +57,10 @@ namespace KiteFramework
 
         void AddMission(int star, int kind, int target, float labelX, float& rowY);
 
+        // A money or likes amount truncated to an event's whole number;
+        // amounts beyond the int range (or not a number) are held at its ends.
+        static int ToAmount(float value);
+
         int GetStage() const override { return stage; }
         const std::vector<Mission>& GetMissions(int star) const { return missions[star]; }
         unsigned GetTotalTarget(int star) const { return totalTarget[star]; }

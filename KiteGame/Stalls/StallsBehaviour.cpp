@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "Building/StallDragging.h"
+#include "Building/UpgradeSystem.h"
 #include "Core/Archetypes/ArchetypeSystem.h"
 #include "Core/Engine/DataError.h"
 #include "Core/Graphics/Sprite.h"
@@ -75,6 +76,9 @@ namespace KiteFramework
     void StallsBehaviour::Initialise()
     {
         Script::Initialise();
+        // A new stall comes with every open stall menu closed.
+        if (UpgradeSystem* upgrades = UpgradeSystem::Instance())
+            upgrades->CloseAllMenus();
         ComputeEarnings();
         // The upkeep is known before the stall joins the running total.
         ReadUpkeep();
@@ -278,7 +282,7 @@ namespace KiteFramework
         ShowAmount("CashMoving", AmountText(stallEarnings.money));
         GainMoney(stallEarnings.money);
         QuestSystem::UpdateQuest(QuestSystem::Served, 0, nullptr);
-        QuestSystem::UpdateQuest(QuestSystem::MoneyEarned, static_cast<int>(stallEarnings.money), nullptr);
+        QuestSystem::UpdateQuest(QuestSystem::MoneyEarned, QuestSystem::ToAmount(stallEarnings.money), nullptr);
         RaiseReputation(stallEarnings.reputation);
 
         if (!queue.empty())

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "Assets/StartReports.h"
 #include "Core/Archetypes/ArchetypeSystem.h"
 #include "Core/Engine/Engine.h"
 #include "Core/Factory/GameObjectFactory.h"
@@ -56,15 +57,13 @@ namespace
         }
     }
 
-    // stderr without the start-up's progress lines.
-    std::string ReportLines(const std::string& text)
+    std::vector<const tinyxml2::XMLElement*> Children(const tinyxml2::XMLElement* parent)
     {
-        std::istringstream lines(text);
-        std::string reports;
-        for (std::string line; std::getline(lines, line);)
-            if (line != "Engine initialised." && !(line.rfind("System: ", 0) == 0 && EndsWith(line, " initialised.")))
-                reports += line + "\n";
-        return reports;
+        std::vector<const tinyxml2::XMLElement*> children;
+        for (const tinyxml2::XMLElement* e = parent ? parent->FirstChildElement() : nullptr; e;
+             e = e->NextSiblingElement())
+            children.push_back(e);
+        return children;
     }
 
     int IntChild(const tinyxml2::XMLElement* element, const char* name)
@@ -73,14 +72,7 @@ namespace
         return child ? child->IntText(-1) : -1;
     }
 
-    int Count(const tinyxml2::XMLElement* container)
-    {
-        int n = 0;
-        for (const tinyxml2::XMLElement* e = container ? container->FirstChildElement() : nullptr; e;
-             e = e->NextSiblingElement())
-            ++n;
-        return n;
-    }
+    int Count(const tinyxml2::XMLElement* container) { return static_cast<int>(Children(container).size()); }
 
     // Rows after the header, split at commas; the file has LF line ends only.
     std::vector<std::vector<std::string>> CsvRows(const fs::path& file)
@@ -219,7 +211,7 @@ TEST(AssetTree, EverySceneAndArchetypeLoadsWithoutAComplaint)
     testing::internal::CaptureStderr();
     engine->Initialise();
     engine->BeginLoop();
-    const std::string startReports = ReportLines(testing::internal::GetCapturedStderr());
+    const std::string startReports = KiteTest::ReportLines(testing::internal::GetCapturedStderr());
     testing::internal::GetCapturedStdout();
     EXPECT_EQ(startReports, "") << "archetypes";
     EXPECT_EQ(ARCHETYPESYS->GetArcheMap().size(), XmlFilesUnder(kRoot / "Archetypes").size());
@@ -326,32 +318,27 @@ TEST(AssetTree, SpriteSheetsDivideIntoTheColumnsTheirUsersAsk)
         if (const tinyxml2::XMLElement* customers = root->FirstChildElement("CustomerSystem"))
         {
             std::vector<int> columns;
-            for (const tinyxml2::XMLElement* c = customers->FirstChildElement("customerSpriteCols_")->FirstChildElement();
-                 c; c = c->NextSiblingElement())
+            for (const tinyxml2::XMLElement* c : Children(customers->FirstChildElement("customerSpriteCols_")))
                 columns.push_back(c->IntText());
-            for (const tinyxml2::XMLElement* look = customers->FirstChildElement("customerSprites")->FirstChildElement();
-                 look; look = look->NextSiblingElement())
+            for (const tinyxml2::XMLElement* look : Children(customers->FirstChildElement("customerSprites")))
             {
-                EXPECT_EQ(Count(look), 5) << file << ": five poses per look";
-                int pose = 0;
-                for (const tinyxml2::XMLElement* pair = look->FirstChildElement(); pair && pose < 5;
-                     pair = pair->NextSiblingElement(), ++pose)
-                    if (pose < static_cast<int>(columns.size()))
-                        checked += ExpectSheet(file, pair->FirstChildElement("first")->GetText(), columns[pose]);
+                const std::vector<const tinyxml2::XMLElement*> poses = Children(look);
+                EXPECT_EQ(poses.size(), 5u) << file << ": five poses per look";
+                for (std::size_t pose = 0; pose < poses.size() && pose < columns.size(); ++pose)
+                    checked += ExpectSheet(file, poses[pose]->FirstChildElement("first")->GetText(), columns[pose]);
             }
         }
         // Stall sheets: every type, band and state in the shared layout.
         if (const tinyxml2::XMLElement* stalls = root->FirstChildElement("StallsSystem"))
         {
             const int columns = IntChild(stalls->FirstChildElement("animationColRow_"), "first");
-            for (const tinyxml2::XMLElement* type = stalls->FirstChildElement("stallSprites")->FirstChildElement(); type;
-                 type = type->NextSiblingElement())
+            for (const tinyxml2::XMLElement* type : Children(stalls->FirstChildElement("stallSprites")))
             {
                 EXPECT_EQ(Count(type), 3) << file << ": three level bands";
-                for (const tinyxml2::XMLElement* band = type->FirstChildElement(); band; band = band->NextSiblingElement())
+                for (const tinyxml2::XMLElement* band : Children(type))
                 {
                     EXPECT_EQ(Count(band), 3) << file << ": idle, serving, burnt";
-                    for (const tinyxml2::XMLElement* pair = band->FirstChildElement(); pair; pair = pair->NextSiblingElement())
+                    for (const tinyxml2::XMLElement* pair : Children(band))
                         checked += ExpectSheet(file, pair->FirstChildElement("first")->GetText(), columns);
                 }
             }

@@ -13,6 +13,7 @@
 #include <sstream>
 #include <string>
 
+#include "Assets/StartReports.h"
 #include "Core/Archetypes/ArchetypeSystem.h"
 #include "Core/Engine/Engine.h"
 #include "Core/Factory/GameObjectFactory.h"
@@ -77,11 +78,7 @@ namespace
             testing::internal::CaptureStderr();
             engine->Initialise();
             engine->BeginLoop();
-            // Only report lines count, not the start-up's progress lines.
-            std::istringstream lines(testing::internal::GetCapturedStderr());
-            for (std::string line; std::getline(lines, line);)
-                if (line != "Engine initialised." && !(StartsWith(line, "System: ") && line.find(" initialised.") != std::string::npos))
-                    startErrors += line + "\n";
+            startErrors = KiteTest::ReportLines(testing::internal::GetCapturedStderr());
             testing::internal::GetCapturedStdout();
             GENRANDNUM::Seed(9);
         }

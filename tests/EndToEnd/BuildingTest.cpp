@@ -1,5 +1,5 @@
-// Building in the real game: in Level1 a build button pressed and dragged
-// onto a free stall place buys the stall there, and a speed button moves the
+// Building in the real game: in Level1 build buttons pressed and dragged onto
+// free places buy a stall and a table there, and a speed button moves the
 // speed marker. The test runs its own X server so that nothing else moves its
 // pointer.
 #include <gtest/gtest.h>
@@ -33,6 +33,7 @@ namespace
     const Rgb kLevel1Deck{217, 168, 108};
     const Rgb kNasiPadangGreen{58, 157, 79};
     const Rgb kMarkerYellow{255, 209, 102};
+    const Rgb kTableTop{192, 133, 82};
 
     class PrivateScreen
     {
@@ -156,7 +157,7 @@ namespace
     }
 }
 
-TEST(BuildingInTheGame, ABuildButtonDraggedOntoAFreePlaceBuysTheStallAndSpeedButtonsMoveTheMarker)
+TEST(BuildingInTheGame, BuildButtonsDraggedOntoFreePlacesBuyAStallAndATableAndSpeedButtonsMoveTheMarker)
 {
     if (!KiteTest::HasDisplay())
         GTEST_SKIP() << "no display";
@@ -177,6 +178,14 @@ TEST(BuildingInTheGame, ABuildButtonDraggedOntoAFreePlaceBuysTheStallAndSpeedBut
     EXPECT_LT(greenOnPlace(), 200);
     Drag(790, 52, 675, 232);
     EXPECT_TRUE(WaitFor(10, [&] { return greenOnPlace() > 3000; })) << "no stall on the place: " << greenOnPlace();
+
+    // The table button (world 470, 398), carried fast onto the free seat
+    // place at world (-490, -185): the release still reaches the table.
+    const auto tableOnPlace = [&] { return screen.Count(230, 580, 160, 110, kTableTop, 20); };
+    EXPECT_LT(tableOnPlace(), 150);
+    Drag(1270, 52, 310, 635);
+    Move(800, 860);
+    EXPECT_TRUE(WaitFor(10, [&] { return tableOnPlace() > 1000; })) << "no table on the place: " << tableOnPlace();
 
     // The 4x button (world 735, 396) moves the marker over itself.
     const auto markerAt = [&](int px) { return screen.Count(px - 8, 16, 16, 10, kMarkerYellow, 40); };

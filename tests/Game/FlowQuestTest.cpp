@@ -1,5 +1,6 @@
 // Star missions: the draw per level, counting, the three stages, the bars,
 // and a level won through its quests unlocking the next one.
+#include <cmath>
 #include <set>
 
 #include "Core/Objects/Transform.h"
@@ -309,6 +310,11 @@ TEST_F(Quests, BarsShrinkTowardTheirLowerEdgeAndAnEmptyStarShowsNothingDone)
     EXPECT_EQ(QuestSystem::PercentText(7, 5, ratio), "100%");
     EXPECT_EQ(ratio, 1.0f);
     EXPECT_EQ(QuestSystem::PercentText(1, 3, ratio), "33%");
+    // Amounts past the range of an event are held at its ends.
+    EXPECT_EQ(QuestSystem::ToAmount(52.9f), 52);
+    EXPECT_EQ(QuestSystem::ToAmount(1e30f), 2147483647);
+    EXPECT_EQ(QuestSystem::ToAmount(-1e30f), -2147483647 - 1);
+    EXPECT_EQ(QuestSystem::ToAmount(std::nanf("")), 0);
 
     Level("Bonus");
     Step();

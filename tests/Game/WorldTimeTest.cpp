@@ -9,9 +9,12 @@
 #include "HUD/FadeOutFeedback.h"
 #include "HUD/ProgressBar.h"
 #include "HUD/StatsDisplay.h"
+#include "HUD/TwoTabToggleBtn.h"
+#include "HUD/UIPanelFeedback.h"
 #include "World/CloudMotor.h"
 #include "World/DayNightCycler.h"
 #include "World/FastForwardButton.h"
+#include "World/Moon.h"
 #include "World/SpeedButton.h"
 #include "World/TimeAndWeatherSystem.h"
 
@@ -283,5 +286,53 @@ namespace KiteTest
         Step(32);
         EXPECT_EQ(factory->FindObjByName("CashMoving"), nullptr);
         engine->SetTimeFactor(1.0f);
+    }
+
+    TEST_F(DayAndNight, TheMoonRisesFromTheBottomAtNightfallAndCrossesTheTopAtMidnight)
+    {
+        Weather(60.0f);
+        GameObject* o = Make("Moon", 0.0f, -999.0f);
+        auto* moon = Add<Moon>(o, CT_Moon);
+        moon->majorRadius = 100;
+        moon->minorRadius = 50;
+        o->Initialise();
+        Transform* t = o->GetComponent<Transform>();
+        Run(44.0f);
+        EXPECT_EQ(t->GetTransVec(), Vector2D(0.0f, -999.0f)) << "the moon waits for the night";
+        Run(2.0f);
+        EXPECT_NEAR(t->GetTransVec().x, 10.0f, 8.0f);
+        EXPECT_NEAR(t->GetTransVec().y, -50.0f, 1.0f);
+        Run(29.0f);
+        EXPECT_NEAR(t->GetTransVec().x, 0.0f, 6.0f);
+        EXPECT_NEAR(t->GetTransVec().y, 50.0f, 1.0f);
+    }
+
+    TEST_F(DayAndNight, TabsShowOnePanelAndPanelFeedbackGrowsAndEnds)
+    {
+        GameObject* figures = Make("Figures");
+        GameObject* goals = Make("Goals");
+        GameObject* tab = Make("Tab");
+        auto* button = Add<TwoTabToggleBtn>(tab, CT_TwoTabToggleBtn);
+        button->togglerName = "Goals";
+        button->toggleeName = "Figures";
+        tab->Initialise();
+        Message down(MsgID::MouseDown);
+        tab->SendMessage(&down);
+        EXPECT_TRUE(goals->isActive());
+        EXPECT_FALSE(figures->isActive());
+        tab->SendMessage(&down);
+        EXPECT_TRUE(goals->isActive()) << "a tab does not toggle back";
+
+        GameObject* panel = Make("Panel");
+        panel->AddComponent(CT_Sprite);
+        auto* grow = Add<UIPanelFeedback>(panel, CT_UIPanelFeedback);
+        grow->translation = Vector2D(2.0f, 1.0f);
+        grow->timing = 0.5f;
+        panel->Initialise();
+        Step(15);
+        EXPECT_NEAR(panel->GetComponent<Transform>()->GetScaleVec().x, 2.0f, 0.01f);
+        EXPECT_NEAR(panel->GetComponent<Transform>()->GetScaleVec().y, 1.5f, 0.01f);
+        Step(17);
+        EXPECT_EQ(factory->FindObjByName("Panel"), nullptr);
     }
 }

@@ -114,7 +114,6 @@ def sky():
     write("BackgroundArt/Cloud_Money.svg", 320, 170, cloud_shape("#fff7d1", "#f4c430", money))
     write("BackgroundArt/Cloud_Money_Hover.svg", 320, 170, cloud_shape("#fff0a8", "#ff9f1c", money))
     write("BackgroundArt/Clear.svg", 8, 8, "")
-    write("BackgroundArt/NightShade.svg", 64, 36, '<rect width="64" height="36" fill="#0b1a3a" opacity="0.38"/>\n')
     write("BackgroundArt/Moon.svg", 120, 120, '<circle cx="60" cy="60" r="50" fill="#fff3c4" stroke="#e9c46a" '
           'stroke-width="5"/><circle cx="42" cy="48" r="9" fill="#f1e2a4"/><circle cx="72" cy="76" r="12" '
           'fill="#f1e2a4"/>\n')

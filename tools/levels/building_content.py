@@ -17,7 +17,7 @@ SPEED_MULT = (758, 352)
 SPAWN_AT = (0, 0)
 
 BUTTON_LAYER, MENU_LAYER, CASH_CLOUD_LAYER = 5, 6, 4
-DEPTH_SKY, DEPTH_MOON, DEPTH_SHADE = 96, 95, 89
+DEPTH_SKY, DEPTH_MOON = 96, 95
 DEPTH_MENU, DEPTH_BUTTON, DEPTH_WINDOW = 3, 2.5, 1.5
 WHITE = (1, 1, 1)
 
@@ -59,6 +59,11 @@ def stall_extras(h, t):
                                               h.F("upgradeCostMultiplier", cost_mult),
                                               h.F("upgradeBenefitMultiplier", benefit), h.F("upgradeTime", seconds)]),
             h.E("DayNightCycler")]
+
+
+def day_and_night(h, parts):
+    """Parts whose sprite has a night look, with the fade that shows it."""
+    return parts + [h.E("DayNightCycler")]
 
 
 def stall_parts(h, t, parts):
@@ -158,8 +163,6 @@ def add_systems(scene, h):
 def add_sky(scene, h):
     scene.add("Sky", night_look(h, [h.transform(0, 392, DEPTH_SKY, 16, 1.2), h.sprite("BackgroundArt/Sky.png")],
                                 "BackgroundArt/Sky_Night.png"))
-    scene.add("NightShade", night_look(h, [h.transform(0, 0, DEPTH_SHADE, 16, 9), h.sprite("BackgroundArt/Clear.png")],
-                                       "BackgroundArt/NightShade.png"))
     scene.add("Moon", night_look(h, [h.transform(0, -430, DEPTH_MOON, 0.8, 0.8), h.sprite("BackgroundArt/Clear.png")],
                                  "BackgroundArt/Moon.png") + [h.E("Moon", children=[h.I("majorRadius", 740),
                                                                                      h.I("minorRadius", 430)])])

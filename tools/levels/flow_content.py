@@ -43,15 +43,15 @@ def system_call(h, kind, art, param=None, fade=False, active=True, inactive=None
     return h.E("SystemCallButton", children=fields)
 
 
-def toggle_fields(h, target, active=True, art=None):
+def toggle_fields(h, target, active=True, art=None, closes=""):
     art = art or looks("MenuButton")
     return base_button(h, active, *art) + [h.S("toggleObject", target), h.B("toggleChild_", False),
-                                           h.B("toggleParent_", False), h.S("objToDeactivate", ""),
+                                           h.B("toggleParent_", False), h.S("objToDeactivate", closes),
                                            h.I("toggleNumOfLayers", 0)]
 
 
-def toggle(h, target, active=True, art=None, name="ToggleActiveButton"):
-    return h.E(name, children=toggle_fields(h, target, active, art))
+def toggle(h, target, active=True, art=None, name="ToggleActiveButton", closes=""):
+    return h.E(name, children=toggle_fields(h, target, active, art, closes))
 
 
 def click_sound(h):
@@ -416,12 +416,12 @@ def tutorial_ui(scene, h):
                              C(COLLIDER_MENU, 0.6, 0.6), click_sound(h),
                              toggle(h, "StallCBParent", True, ("UI/Build/BuildStall1_Default.png",
                                                                "UI/Build/BuildStall1_Hover.png",
-                                                               "UI/Build/BuildStall1_Hover.png"))])
+                                                               "UI/Build/BuildStall1_Hover.png"), closes="SeatsCBParent")])
     add("SeatBuildButton", [T(440, 150, 2.4, 0.6, 0.6), S("UI/Build/BuildSeat_Default.png"),
                             C(COLLIDER_MENU, 0.6, 0.6), click_sound(h),
                             toggle(h, "SeatsCBParent", True, ("UI/Build/BuildSeat_Default.png",
                                                               "UI/Build/BuildSeat_Hover.png",
-                                                              "UI/Build/BuildSeat_Hover.png"))])
+                                                              "UI/Build/BuildSeat_Hover.png"), closes="StallCBParent")])
     # Blockers catch the clicks meant for what a step does not allow yet.
     blockers = [("StallBtnBlocker", 370, 150, 0.66, 0.66, True), ("SeatBtnBlocker", 440, 150, 0.66, 0.66, True),
                 ("Stall1Blocker", -250, 218, 10.5, 2.0, False), ("Stall4Blocker", 450, 20, 0.66, 0.66, False),
@@ -429,7 +429,10 @@ def tutorial_ui(scene, h):
                 ("Stall4SellBtnBlocker", 0, 0, 0.5, 0.5, False), ("Stall4UpgradeBtnBlocker", 0, 0, 0.5, 0.5, False),
                 ("SynergyBtnBlocker", 700, 398, 1.2, 0.6, True), ("StatsBtnBlocker", 545, 398, 0.7, 0.6, True)]
     for name, x, y, sx, sy, on in blockers:
-        add(name, [T(x, y, 1.8, sx, sy), S("Tutorial/Blocker.png"), C(8, sx, sy)], active=on)
+        # The stall blocker stops the placed stalls (same layer, found first)
+        # but neither their menus nor a stall being dragged over it.
+        tag = 2 if name == "Stall1Blocker" else 8
+        add(name, [T(x, y, 1.8, sx, sy), S("Tutorial/Blocker.png"), C(tag, sx, sy)], active=on)
     add("ContinueClicker", [T(0, 0, 1.9, 16, 9), S("Tutorial/Blocker.png", tint=(1, 1, 1, 0)), C(9, 16, 9)])
     add("InstructionArrow", [T(370, 230, 1.2, 0.5, 0.6), S("Tutorial/Arrow.png")], active=False)
     for k, x in enumerate((-480, -263, -46, 171)):
@@ -437,7 +440,7 @@ def tutorial_ui(scene, h):
                                        1.2, 0.5, 0.6), S("Tutorial/Arrow.png")], active=False)
     for n, words in enumerate(TUTORIAL_TEXTS):
         add("Instruction_%d" % n, [T(-60, -40, 1.3, 9.0, 1.5), S("Menu/TutorialPanel.png"),
-                                    label(h, words, 0.19, BROWN, (0, 0))], active=(n == 0))
+                                    label(h, words, 0.17, BROWN, (0, 0))], active=(n == 0))
     add("TutorialSystem", [plain(h, "TutorialSystem")])
 
 

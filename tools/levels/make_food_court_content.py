@@ -193,10 +193,11 @@ def stall_components(t, x, y):
 
 
 def seat_components(x, y, occupants=(0, 0, 0, 0)):
-    return [transform(x, y, DEPTH_PEOPLE, *TABLE_SCALE),
-            sprite("Seats/Table.png", night="Seats/Table_Night.png"),
-            collider(ORIGINAL_LAYER, *TABLE_SCALE),
-            E("SeatsBehaviour", children=[ARR("POArray", [E("", "%d" % o) for o in occupants], "POArrayElement")])]
+    return building_content.day_and_night(HELPERS, [
+        transform(x, y, DEPTH_PEOPLE, *TABLE_SCALE),
+        sprite("Seats/Table.png", night="Seats/Table_Night.png"),
+        collider(ORIGINAL_LAYER, *TABLE_SCALE),
+        E("SeatsBehaviour", children=[ARR("POArray", [E("", "%d" % o) for o in occupants], "POArrayElement")])])
 
 
 # ----------------------------------------------------------------- numbers
@@ -443,8 +444,9 @@ def level1(scene_name="Level1"):
     scene.add("SecondFloorController", [E("SecondFloorController", children=[VEC("nodesToLink", [])])])
     trouble_content.add_systems(scene, sys.modules[__name__])
     building_content.add_systems(scene, HELPERS)
-    scene.add("Background", [transform(0, 0, DEPTH_FLOOR, 16, 9), sprite("BackgroundArt/FoodCourtFloor.png",
-                                                                      night="BackgroundArt/FoodCourtFloor_Night.png")])
+    scene.add("Background", building_content.day_and_night(HELPERS, [
+        transform(0, 0, DEPTH_FLOOR, 16, 9),
+        sprite("BackgroundArt/FoodCourtFloor.png", night="BackgroundArt/FoodCourtFloor_Night.png")]))
     building_content.add_sky(scene, HELPERS)
     scene.add("LevelMusic", [transform(0, 0, 1), audio("Music/Level.ogg", True, True)])
     # HUD: the panel and its three figures.
