@@ -1,0 +1,227 @@
+// PlayerScreen: the private X server, screen grabs and xdotool input.
+#include "EndToEnd/PlayerScreen.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <thread>
+
+#include "EndToEnd/GameProcess.h"
+
+namespace KiteTest
+{
+    int Rgb::Distance(const Rgb& o) const
+    {
+        return std::abs(r - o.r) + std::abs(g - o.g) + std::abs(b - o.b);
+    }
+
+    namespace
+    {
+        Rgb Split(std::uint32_t p)
+        {
+            return Rgb{static_cast<int>((p >> 16) & 0xff), static_cast<int>((p >> 8) & 0xff), static_cast<int>(p & 0xff)};
+        }
+
+        Rect Clip(const Rect& a)
+        {
+            Rect r = a;
+            if (r.x < 0)
+            {
+                r.w += r.x;
+                r.x = 0;
+            }
+            if (r.y < 0)
+            {
+                r.h += r.y;
+                r.y = 0;
+            }
+            if (r.x + r.w > PlayerScreen::Width)
+                r.w = PlayerScreen::Width - r.x;
+            if (r.y + r.h > PlayerScreen::Height)
+                r.h = PlayerScreen::Height - r.y;
+            if (r.w < 0)
+                r.w = 0;
+            if (r.h < 0)
+                r.h = 0;
+            return r;
+        }
+
+        void Move(int x, int y)
+        {
+            GameProcess::XDoTool("mousemove " + std::to_string(x) + " " + std::to_string(y));
+        }
+    }
+
+    PlayerScreen::PlayerScreen()
+    {
+        int fds[2];
+        if (::pipe(fds) != 0)
+            return;
+        pid_ = ::fork();
+        if (pid_ == 0)
+        {
+            ::close(fds[0]);
+            const std::string fd = std::to_string(fds[1]);
+            ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1600x900x24", "-nolisten", "tcp",
+                     static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        ::close(fds[1]);
+        std::string number;
+        char c;
+        while (pid_ > 0 && ::read(fds[0], &c, 1) == 1 && c != '\n')
+            number += c;
+        ::close(fds[0]);
+        if (number.empty())
+            return;
+        if (const char* old = std::getenv("DISPLAY"))
+            previous_ = old;
+        ::setenv("DISPLAY", (":" + number).c_str(), 1);
+        display_ = XOpenDisplay(nullptr);
+    }
+
+    PlayerScreen::~PlayerScreen()
+    {
+        if (display_)
+            XCloseDisplay(display_);
+        if (!previous_.empty())
+            ::setenv("DISPLAY", previous_.c_str(), 1);
+        if (pid_ > 0)
+        {
+            ::kill(pid_, SIGTERM);
+            int status = 0;
+            ::waitpid(pid_, &status, 0);
+        }
+    }
+
+    void PlayerScreen::Grab()
+    {
+        pixels_.assign(static_cast<std::size_t>(Width) * Height, 0u);
+        XImage* image = XGetImage(display_, DefaultRootWindow(display_), 0, 0, Width, Height, AllPlanes, ZPixmap);
+        if (!image)
+            return;
+        for (int y = 0; y < Height; ++y)
+            for (int x = 0; x < Width; ++x)
+                pixels_[static_cast<std::size_t>(y) * Width + x] = static_cast<std::uint32_t>(XGetPixel(image, x, y));
+        XDestroyImage(image);
+    }
+
+    Rgb PlayerScreen::Pixel(int x, int y) const
+    {
+        if (x < 0 || y < 0 || x >= Width || y >= Height || pixels_.empty())
+            return Rgb{};
+        return Split(pixels_[static_cast<std::size_t>(y) * Width + x]);
+    }
+
+    int PlayerScreen::Count(const Rect& area, const Rgb& colour, int tolerance) const
+    {
+        const Rect r = Clip(area);
+        int n = 0;
+        for (int y = r.y; y < r.y + r.h; ++y)
+            for (int x = r.x; x < r.x + r.w; ++x)
+                n += Pixel(x, y).Distance(colour) < tolerance;
+        return n;
+    }
+
+    bool PlayerScreen::Centre(const Rect& area, const Rgb& colour, int tolerance, int least, int& cx, int& cy) const
+    {
+        const Rect r = Clip(area);
+        long sx = 0, sy = 0;
+        int n = 0;
+        for (int y = r.y; y < r.y + r.h; ++y)
+            for (int x = r.x; x < r.x + r.w; ++x)
+                if (Pixel(x, y).Distance(colour) < tolerance)
+                {
+                    sx += x;
+                    sy += y;
+                    ++n;
+                }
+        if (n < least || n == 0)
+            return false;
+        cx = static_cast<int>(sx / n);
+        cy = static_cast<int>(sy / n);
+        return true;
+    }
+
+    int PlayerScreen::Changed(const Rect& area, const std::vector<std::uint32_t>& before) const
+    {
+        if (before.size() != pixels_.size())
+            return area.w * area.h;
+        const Rect r = Clip(area);
+        int n = 0;
+        for (int y = r.y; y < r.y + r.h; ++y)
+            for (int x = r.x; x < r.x + r.w; ++x)
+            {
+                const std::size_t i = static_cast<std::size_t>(y) * Width + x;
+                n += Split(pixels_[i]).Distance(Split(before[i])) > 30;
+            }
+        return n;
+    }
+
+    void PlayerScreen::Save(const std::string& path) const
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << "P6\n" << Width << " " << Height << "\n255\n";
+        for (std::uint32_t p : pixels_)
+        {
+            const char rgb[3] = {static_cast<char>((p >> 16) & 0xff), static_cast<char>((p >> 8) & 0xff),
+                                 static_cast<char>(p & 0xff)};
+            out.write(rgb, 3);
+        }
+    }
+
+    void PlayerScreen::Sleep(int ms)
+    {
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    }
+
+    void PlayerScreen::Hover(int x, int y)
+    {
+        Move(x, y);
+        Sleep(80);
+        GameProcess::XDoTool("click 5");
+        Sleep(80);
+        Move(x + 1, y + 1);
+        Sleep(200);
+    }
+
+    void PlayerScreen::Press(int x, int y, int holdMs)
+    {
+        Hover(x, y);
+        GameProcess::XDoTool("mousedown 1");
+        Sleep(holdMs);
+        GameProcess::XDoTool("mouseup 1");
+        Sleep(150);
+    }
+
+    void PlayerScreen::Drag(int fx, int fy, int tx, int ty)
+    {
+        Hover(fx, fy);
+        GameProcess::XDoTool("mousedown 1");
+        // Over the 0.15 s a press must last before it carries anything,
+        // with room for slow frames.
+        Sleep(500);
+        for (int i = 1; i <= 8; ++i)
+        {
+            Move(fx + (tx - fx) * i / 8, fy + (ty - fy) * i / 8);
+            Sleep(90);
+        }
+        Sleep(350);
+        GameProcess::XDoTool("mouseup 1");
+        Sleep(200);
+    }
+
+    void PlayerScreen::Key(const std::string& name)
+    {
+        GameProcess::XDoTool("keydown " + name);
+        Sleep(250);
+        GameProcess::XDoTool("keyup " + name);
+        Sleep(100);
+    }
+}

@@ -1,0 +1,67 @@
+// The scripted player's eyes and hands: an X server of its own, whole-screen
+// grabs read pixel by pixel, and real pointer and key input through xdotool.
+#pragma once
+
+#include <sys/types.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct _XDisplay;
+
+namespace KiteTest
+{
+    struct Rgb
+    {
+        int r = 0, g = 0, b = 0;
+        int Distance(const Rgb& o) const;
+    };
+
+    struct Rect
+    {
+        int x = 0, y = 0, w = 0, h = 0;
+    };
+
+    class PlayerScreen
+    {
+    public:
+        static constexpr int Width = 1600;
+        static constexpr int Height = 900;
+
+        PlayerScreen();
+        ~PlayerScreen();
+        PlayerScreen(const PlayerScreen&) = delete;
+        PlayerScreen& operator=(const PlayerScreen&) = delete;
+
+        bool Ready() const { return display_ != nullptr; }
+
+        // Takes a fresh picture of the whole screen; the queries below read it.
+        void Grab();
+        Rgb Pixel(int x, int y) const;
+        int Count(const Rect& area, const Rgb& colour, int tolerance = 30) const;
+        // Mean position of the matching pixels; false when fewer than `least`.
+        bool Centre(const Rect& area, const Rgb& colour, int tolerance, int least, int& cx, int& cy) const;
+        // How many pixels of the area differ from the same area of `before`.
+        int Changed(const Rect& area, const std::vector<std::uint32_t>& before) const;
+        const std::vector<std::uint32_t>& Picture() const { return pixels_; }
+        // Writes the last picture as a binary PPM (for looking at failures).
+        void Save(const std::string& path) const;
+
+        // Input. The game refreshes the pointer it picks with on button
+        // events, so a wheel step (which it ignores) goes between two moves.
+        static void Hover(int x, int y);
+        // Holds the button long enough for a slow frame to see it.
+        static void Press(int x, int y, int holdMs = 350);
+        // Press, hold over the drag threshold, carry in steps, release.
+        static void Drag(int fx, int fy, int tx, int ty);
+        static void Key(const std::string& name);
+        static void Sleep(int ms);
+
+    private:
+        pid_t pid_ = -1;
+        _XDisplay* display_ = nullptr;
+        std::string previous_;
+        std::vector<std::uint32_t> pixels_;
+    };
+}
