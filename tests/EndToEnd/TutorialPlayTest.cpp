@@ -40,11 +40,6 @@ namespace
         int Distance(const Rgb& o) const { return std::abs(r - o.r) + std::abs(g - o.g) + std::abs(b - o.b); }
     };
 
-    std::ostream& operator<<(std::ostream& out, const Rgb& c)
-    {
-        return out << "(" << c.r << ", " << c.g << ", " << c.b << ")";
-    }
-
     // Sky colours at the top-left corner of the splash and the menu.
     const Rgb kSplashSky{67, 46, 108};
     const Rgb kMenuSky{113, 199, 255};
@@ -164,12 +159,6 @@ namespace
         Pause(100);
         GameProcess::XDoTool("mousemove " + std::to_string(x + 1) + " " + std::to_string(y + 1));
         Pause(250);
-    }
-
-    void Click(int x, int y)
-    {
-        Hover(x, y);
-        GameProcess::XDoTool("click 1");
     }
 
 

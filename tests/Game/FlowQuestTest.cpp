@@ -140,7 +140,9 @@ TEST_F(Quests, EachLevelDrawsItsMissionsFromItsColumn)
                 EXPECT_GE(static_cast<int>(m.target), c.lo[m.kind]);
                 EXPECT_LE(static_cast<int>(m.target), c.hi[m.kind]);
                 if (m.kind == QuestSystem::Served)
+                {
                     EXPECT_EQ(m.target % 25, 0u);
+                }
                 EXPECT_EQ(m.progress, 0u);
             }
             EXPECT_EQ(kinds.size(), first.size()) << "first-star kinds are distinct";

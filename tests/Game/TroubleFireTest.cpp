@@ -111,7 +111,9 @@ TEST_F(FireTest, PanicComesAfterItsDelayInGameTimeThenTheFireSpreadsEveryInterva
         if (now > last)
         {
             if (spreads++ > 0)
+            {
                 EXPECT_NEAR(static_cast<float>(frames - lastSpread), 300.0f, 1.0f);
+            }
             lastSpread = frames;
         }
         last = now;

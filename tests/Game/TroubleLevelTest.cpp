@@ -112,7 +112,9 @@ TEST_F(TroubleLevel, TenMinutesOfFiresFightsAndTrashKeepEveryCountTrue)
             }
         }
         if (!customers->fightOn)
+        {
             ASSERT_EQ(customers->GetFirstFighter(), nullptr);
+        }
     }
     EXPECT_GT(fires, 0);
     EXPECT_GT(trash, 0);
