@@ -25,9 +25,6 @@ set(ALLOWED
   # Only the factory creates, numbers and destroys objects; an object asks it
   # to (Destroy, AddComponent by type, moving to the user-interface map).
   "KiteEngine/Core/Objects/GameObject.cpp|Core/Factory/GameObjectFactory.h"
-  # Forwarding header for game code written before Script moved to Logic;
-  # to be removed once that code includes "Core/Logic/Script.h".
-  "KiteEngine/Core/Objects/Script.h|Core/Logic/Script.h"
   # A transform's scale is in units of the renderer's pixels per unit.
   "KiteEngine/Core/Objects/Transform.cpp|Core/Graphics/Graphics.h"
   # Loaded objects carry the renderer's shared mesh; saving without a name

@@ -6,7 +6,7 @@
 #include <chrono>
 #include <vector>
 
-#include "Core/Objects/Script.h"
+#include "Core/Logic/Script.h"
 
 namespace KiteFramework
 {

@@ -2,7 +2,7 @@
 // under a scene object at start, hidden.
 #pragma once
 
-#include "Core/Objects/Script.h"
+#include "Core/Logic/Script.h"
 
 namespace KiteFramework
 {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "Core/Math/Vector2D.h"
-#include "Core/Objects/Script.h"
+#include "Core/Logic/Script.h"
 #include "Economy/PricedButton.h"
 
 namespace KiteFramework

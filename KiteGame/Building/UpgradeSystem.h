@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "Core/Objects/ObjectHandle.h"
-#include "Core/Objects/Script.h"
+#include "Core/Logic/Script.h"
 
 namespace KiteFramework
 {

@@ -2,7 +2,7 @@
 // each level into a customer cap and a minimum spawn time.
 #pragma once
 
-#include "Core/Objects/Script.h"
+#include "Core/Logic/Script.h"
 
 namespace KiteFramework
 {

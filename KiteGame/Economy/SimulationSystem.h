@@ -6,7 +6,7 @@
 #include <string>
 
 #include "Core/Objects/ObjectHandle.h"
-#include "Core/Objects/Script.h"
+#include "Core/Logic/Script.h"
 
 namespace KiteFramework
 {

@@ -1,7 +1,7 @@
 // CheatScript: the keys 1, 2 and 3 unlock the levels.
 #pragma once
 
-#include "Core/Objects/Script.h"
+#include "Core/Logic/Script.h"
 
 namespace KiteFramework
 {

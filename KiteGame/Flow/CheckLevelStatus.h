@@ -2,7 +2,7 @@
 // unlocked.
 #pragma once
 
-#include "Core/Objects/Script.h"
+#include "Core/Logic/Script.h"
 
 namespace KiteFramework
 {

@@ -1,7 +1,7 @@
 // EscapePauseBehaviour: Escape toggles the pause menu.
 #pragma once
 
-#include "Core/Objects/Script.h"
+#include "Core/Logic/Script.h"
 
 namespace KiteFramework
 {

@@ -1,7 +1,7 @@
 // FadeInOverlay: a sprite that clears from opaque once, at scene start.
 #pragma once
 
-#include "Core/Objects/Script.h"
+#include "Core/Logic/Script.h"
 
 namespace KiteFramework
 {

@@ -1,7 +1,7 @@
 // InjectPauseElem: hides its object and hands it to the pause menu list.
 #pragma once
 
-#include "Core/Objects/Script.h"
+#include "Core/Logic/Script.h"
 
 namespace KiteFramework
 {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "Core/Objects/Script.h"
+#include "Core/Logic/Script.h"
 
 namespace KiteFramework
 {

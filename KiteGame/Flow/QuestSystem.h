@@ -11,7 +11,7 @@
 
 #include "Core/Math/Vector2D.h"
 #include "Core/Objects/ObjectHandle.h"
-#include "Core/Objects/Script.h"
+#include "Core/Logic/Script.h"
 #include "Economy/QuestStageSource.h"
 
 namespace KiteFramework

@@ -1,7 +1,7 @@
 // WinConditionChecker: shows its object once every level is unlocked.
 #pragma once
 
-#include "Core/Objects/Script.h"
+#include "Core/Logic/Script.h"
 
 namespace KiteFramework
 {

@@ -2,7 +2,7 @@
 // reaches a chosen column.
 #pragma once
 
-#include "Core/Objects/Script.h"
+#include "Core/Logic/Script.h"
 
 namespace KiteFramework
 {

@@ -1,7 +1,7 @@
 // PlayAfterTimer: starts its object's sound once, after a delay of real time.
 #pragma once
 
-#include "Core/Objects/Script.h"
+#include "Core/Logic/Script.h"
 
 namespace KiteFramework
 {

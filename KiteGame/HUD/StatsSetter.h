@@ -1,7 +1,7 @@
 // StatsSetter: an empty marker on the statistics panel's objects.
 #pragma once
 
-#include "Core/Objects/Script.h"
+#include "Core/Logic/Script.h"
 
 namespace KiteFramework
 {

@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "Core/Archetypes/ArchetypeSystem.h"
+#include "Core/Engine/Assets.h"
 #include "Core/Engine/DataError.h"
 #include "Core/Engine/Engine.h"
 #include "Core/Factory/GameObjectFactory.h"
@@ -26,8 +27,7 @@ namespace KiteFramework
     {
         std::string MessagesFolder()
         {
-            const std::string assets = ENGINE && !ENGINE->GetAssetPath().empty() ? ENGINE->GetAssetPath() : "Assets/";
-            return assets + "Messages/";
+            return Assets::Resolve("Messages") + "/";
         }
 
         std::vector<std::string> ReadLines(const std::filesystem::path& path)
@@ -109,23 +109,16 @@ namespace KiteFramework
         const std::string folder = MessagesFolder();
         std::error_code ec;
         const fs::path lettersFolder = fs::path(folder) / "LMessages";
-        if (fs::is_directory(lettersFolder, ec))
+        for (const std::string& name : Assets::ListFolder(lettersFolder.generic_string()))
         {
-            std::vector<fs::path> files;
-            for (fs::recursive_directory_iterator it(lettersFolder, ec), end; !ec && it != end; it.increment(ec))
-                if (it->is_regular_file(ec))
-                    files.push_back(it->path());
-            std::sort(files.begin(), files.end());
-            for (const fs::path& file : files)
+            const fs::path file = lettersFolder / name;
+            int type = 0;
+            if (!TypeOf(file, type))
             {
-                int type = 0;
-                if (!TypeOf(file, type))
-                {
-                    ReportDataError(file.generic_string(), "name is not a mail type number; skipped");
-                    continue;
-                }
-                letters[type] = ReadLines(file);
+                ReportDataError(file.generic_string(), "name is not a mail type number; skipped");
+                continue;
             }
+            letters[type] = ReadLines(file);
         }
         const fs::path types = fs::path(folder) / "types.txt";
         if (fs::is_regular_file(types, ec))

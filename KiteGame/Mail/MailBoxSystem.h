@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "Core/Objects/ObjectHandle.h"
-#include "Core/Objects/Script.h"
+#include "Core/Logic/Script.h"
 
 namespace KiteFramework
 {

@@ -1,7 +1,7 @@
 // MailboxSwitch: pauses the game while the mailbox menu is open.
 #pragma once
 
-#include "Core/Objects/Script.h"
+#include "Core/Logic/Script.h"
 
 namespace KiteFramework
 {

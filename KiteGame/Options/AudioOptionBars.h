@@ -1,7 +1,7 @@
 // AudioOptionBars: marks its sprite as the volume bar (one column a step).
 #pragma once
 
-#include "Core/Objects/Script.h"
+#include "Core/Logic/Script.h"
 
 namespace KiteFramework
 {

@@ -1,7 +1,7 @@
 // FullScreenCheckbox: the full-screen option; its images follow its state.
 #pragma once
 
-#include "Core/Objects/Script.h"
+#include "Core/Logic/Script.h"
 
 namespace KiteFramework
 {

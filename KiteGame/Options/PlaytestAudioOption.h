@@ -1,7 +1,7 @@
 // PlaytestAudioOption: a button that plays a random test sound.
 #pragma once
 
-#include "Core/Objects/Script.h"
+#include "Core/Logic/Script.h"
 
 namespace KiteFramework
 {

@@ -1,7 +1,7 @@
 // Slider: an inert volume slider kept for scenes that carry one.
 #pragma once
 
-#include "Core/Objects/Script.h"
+#include "Core/Logic/Script.h"
 
 namespace KiteFramework
 {

@@ -1,7 +1,7 @@
 // VolumeOptionScript: the volume increase or decrease button.
 #pragma once
 
-#include "Core/Objects/Script.h"
+#include "Core/Logic/Script.h"
 
 namespace KiteFramework
 {

@@ -6,7 +6,7 @@
 
 #include "Core/Math/Vector2D.h"
 #include "Core/Objects/ObjectHandle.h"
-#include "Core/Objects/Script.h"
+#include "Core/Logic/Script.h"
 
 namespace KiteFramework
 {

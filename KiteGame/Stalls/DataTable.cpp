@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "Core/Engine/Assets.h"
 #include "Core/Engine/DataError.h"
 #include "Core/Engine/Engine.h"
 
@@ -12,11 +13,6 @@ namespace KiteFramework
 {
     namespace
     {
-        std::string AssetRoot()
-        {
-            return ENGINE ? ENGINE->GetAssetPath() : std::string("Assets/");
-        }
-
         std::vector<std::string> SplitFields(const std::string& line)
         {
             std::vector<std::string> fields;
@@ -65,12 +61,12 @@ namespace KiteFramework
 
     std::string DataTable::StallTablePath()
     {
-        return AssetRoot() + "StallData/StallData.csv";
+        return Assets::Resolve("StallData/StallData.csv");
     }
 
     std::string DataTable::SeatTablePath()
     {
-        return AssetRoot() + "SeatData/SeatData.csv";
+        return Assets::Resolve("SeatData/SeatData.csv");
     }
 
     void DataTable::Report(int n, const std::string& what) const

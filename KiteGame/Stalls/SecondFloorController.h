@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "Core/Objects/Script.h"
+#include "Core/Logic/Script.h"
 
 namespace KiteFramework
 {

@@ -1,7 +1,7 @@
 // SecondFloorIndicator: marks a placement node of the upper floor.
 #pragma once
 
-#include "Core/Objects/Script.h"
+#include "Core/Logic/Script.h"
 
 namespace KiteFramework
 {

@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "Core/Objects/Script.h"
+#include "Core/Logic/Script.h"
 
 namespace KiteFramework
 {

@@ -3,7 +3,7 @@
 // from the stall or seat table.
 #pragma once
 
-#include "Core/Objects/Script.h"
+#include "Core/Logic/Script.h"
 
 namespace KiteFramework
 {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "Core/Objects/Script.h"
+#include "Core/Logic/Script.h"
 
 namespace KiteFramework
 {

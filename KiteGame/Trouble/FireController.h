@@ -4,7 +4,7 @@
 // stalls on fire until every fire is out.
 #pragma once
 
-#include "Core/Objects/Script.h"
+#include "Core/Logic/Script.h"
 
 namespace KiteFramework
 {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "Core/Math/Vector2D.h"
-#include "Core/Objects/Script.h"
+#include "Core/Logic/Script.h"
 
 namespace KiteFramework
 {

@@ -2,7 +2,7 @@
 // dragged trash) and the count of trash placed and not yet cleared.
 #pragma once
 
-#include "Core/Objects/Script.h"
+#include "Core/Logic/Script.h"
 
 namespace KiteFramework
 {

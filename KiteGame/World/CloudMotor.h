@@ -3,7 +3,7 @@
 #pragma once
 
 #include "Core/Math/Vector2D.h"
-#include "Core/Objects/Script.h"
+#include "Core/Logic/Script.h"
 
 namespace KiteFramework
 {

@@ -2,7 +2,7 @@
 // takes it off again before the object goes.
 #pragma once
 
-#include "Core/Objects/Script.h"
+#include "Core/Logic/Script.h"
 
 namespace KiteFramework
 {

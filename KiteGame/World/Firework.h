@@ -2,7 +2,7 @@
 // real time, also while the game is paused.
 #pragma once
 
-#include "Core/Objects/Script.h"
+#include "Core/Logic/Script.h"
 
 namespace KiteFramework
 {
