@@ -55,7 +55,7 @@ namespace KiteTest
 
         // Tutorial steps: do the action until the instruction changes.
         bool Step(const std::string& label, const std::function<void()>& action, double seconds,
-                  double retryAfter = 6.0);
+                  double retryAfter = 6.0, const std::function<bool()>& until = nullptr);
         bool InstructionChangedSince(const std::vector<std::uint32_t>& before);
         bool ClickCashCloud();
         bool DragTrashToBin(const WorldPoint& table);
@@ -86,6 +86,8 @@ namespace KiteTest
         std::size_t nextUpgrade_ = 0;
         Clock::time_point lastBuild_{};
         Clock::time_point lastUpgrade_{};
+        Clock::time_point lastTrash_{};
+        std::size_t trashSpot_ = 0;
         Clock::time_point levelStart_{};
         Clock::time_point lastDusk_{};
         double dayLength_ = 90.0;
