@@ -52,6 +52,7 @@ namespace KiteTest
         bool SkyIs(const Rgb& sky);
         int Brightness(int x, int y) const;
         void Note(const std::string& line);
+        std::string MissionLines() const;
 
         // Tutorial steps: do the action until the instruction changes.
         bool Step(const std::string& label, const std::function<void()>& action, double seconds,
@@ -88,6 +89,7 @@ namespace KiteTest
         Clock::time_point lastUpgrade_{};
         Clock::time_point lastTrash_{};
         std::size_t trashSpot_ = 0;
+        std::vector<int> flameBase_;
         Clock::time_point levelStart_{};
         Clock::time_point lastDusk_{};
         double dayLength_ = 90.0;
