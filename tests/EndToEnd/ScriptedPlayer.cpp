@@ -87,7 +87,8 @@ namespace KiteTest
     void ScriptedPlayer::Snapshot(const std::string& name)
     {
         screen_.Grab();
-        screen_.Save(game_.Folder() + "/../" + name + ".ppm");
+        // In the test's working folder, where it outlives the game's own.
+        screen_.Save("player-" + name + ".ppm");
     }
 
     std::size_t ScriptedPlayer::CountOut(const std::string& line) const
