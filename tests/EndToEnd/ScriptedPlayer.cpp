@@ -13,12 +13,8 @@ namespace KiteTest
     {
         const Rgb SplashSky{67, 46, 108};
         const Rgb MenuSky{113, 199, 255};
-        // Art colours: flames, the trash's cup and sauce, the cash cloud's
-        // gold rim and coins, the fight cloud's puffs and its red swearing.
+        // Art colours: flames, the fight cloud's puffs and its red swearing.
         const Rgb Flame{255, 159, 28};
-        const Rgb TrashCup{127, 209, 232};
-        const Rgb TrashSauce{200, 85, 61};
-        const Rgb CashGold{244, 196, 48};
         const Rgb FightPuff{246, 241, 228};
         const Rgb FightRed{230, 57, 70};
 
@@ -91,7 +87,8 @@ namespace KiteTest
     void ScriptedPlayer::Snapshot(const std::string& name)
     {
         screen_.Grab();
-        screen_.Save(game_.Folder() + "/../" + name + ".ppm");
+        // In the test's working folder, where it outlives the game's own.
+        screen_.Save("player-" + name + ".ppm");
     }
 
     std::size_t ScriptedPlayer::CountOut(const std::string& line) const
@@ -159,7 +156,7 @@ namespace KiteTest
     }
 
     bool ScriptedPlayer::Step(const std::string& label, const std::function<void()>& action, double seconds,
-                              double retryAfter)
+                              double retryAfter, const std::function<bool()>& until)
     {
         screen_.Grab();
         const std::vector<std::uint32_t> before = screen_.Picture();
@@ -169,8 +166,10 @@ namespace KiteTest
             if (action)
                 action();
             const double wait = std::min(retryAfter, std::chrono::duration<double>(deadline - Clock::now()).count());
-            if (WaitFor(std::max(wait, 0.5), [&] { return InstructionChangedSince(before); }))
+            if (WaitFor(std::max(wait, 0.5), [&] { return until ? until() : InstructionChangedSince(before); }))
             {
+                PlayerScreen::Sleep(until ? 1000 : 0);
+                screen_.Grab();
                 Note("tutorial: " + label);
                 // Steps that are already done pass on by themselves: wait
                 // until the words stand still.
@@ -194,31 +193,51 @@ namespace KiteTest
 
     bool ScriptedPlayer::ClickCashCloud()
     {
-        // The cloud drifts over the court: press the middle of its gold.
-        int cx = 0, cy = 0;
+        // The cloud drifts over the court: press the middle of its gold
+        // (yellow by day, darker at night).
         screen_.Grab();
-        if (!screen_.Centre(Rect{0, 120, 1600, 560}, CashGold, 40, 150, cx, cy))
+        long sx = 0, sy = 0;
+        int n = 0;
+        for (int y = 120; y < 680; y += 2)
+            for (int x = 0; x < 1300; x += 2)
+            {
+                const Rgb c = screen_.Pixel(x, y);
+                if (c.r > 110 && c.g > 80 && c.r - c.b > 90 && c.g - c.b > 60 && c.r - c.g < 70)
+                {
+                    sx += x;
+                    sy += y;
+                    ++n;
+                }
+            }
+        if (n < 40)
             return false;
-        PlayerScreen::Press(cx, cy);
+        PlayerScreen::Press(static_cast<int>(sx / n), static_cast<int>(sy / n));
         return true;
     }
 
     bool ScriptedPlayer::DragTrashToBin(const WorldPoint& table)
     {
-        int cx = 0, cy = 0;
-        const Rect area{table.Px() - 140, table.Py() - 70, 280, 130};
-        if (!screen_.Centre(area, TrashCup, 40, 12, cx, cy))
-            return false;
-        // The cup lies at the right of the heap.
-        const int fx = cx - 14;
-        const int fy = cy + 4;
-        if (screen_.Count(Rect{fx - 45, fy - 30, 90, 60}, TrashSauce, 40) < 4)
-            return false;
-        const WorldPoint bin = NearestBin(fx, fy);
-        PlayerScreen::Drag(fx, fy, bin.Px(), bin.Py());
+        // Trash lies on the table top beside each of its four places; the
+        // colours change with the light, so the player goes round the
+        // places and carries whatever lies there to the nearest bin.
+        static const WorldPoint Spots[4] = {{-22.0f, 18.0f}, {22.0f, 18.0f}, {-22.0f, -34.0f}, {22.0f, -34.0f}};
+        const WorldPoint at = Plus(table, Spots[trashSpot_++ % 4]);
+        const WorldPoint bin = NearestBin(at.Px(), at.Py());
+        PlayerScreen::Drag(at.Px(), at.Py(), bin.Px(), bin.Py());
         ++trash_;
-        Note("trash dragged to the bin");
         return true;
+    }
+
+    std::string ScriptedPlayer::MissionLines() const
+    {
+        // What the game printed about missions, as the star panel shows it.
+        std::istringstream in(game_.StandardOutput());
+        std::string line, out;
+        while (std::getline(in, line))
+            if (line.rfind("Mission", 0) == 0 || line.find(": ") != std::string::npos || line.find("DONE") != std::string::npos)
+                if (line.find("Sprite") == std::string::npos && line.find("System") == std::string::npos)
+                    out += "  " + line + "\n";
+        return out.size() > 3000 ? out.substr(out.size() - 3000) : out;
     }
 
     bool ScriptedPlayer::MenuOpen(const WorldPoint& stall)
@@ -261,6 +280,8 @@ namespace KiteTest
             return Fail("Play did not open the tutorial");
         scene_.Load(assets_, "TutorialLevel");
         PlayerScreen::Sleep(1500);
+        screen_.Grab();
+        emptyLook_ = screen_.Picture();
 
         const auto click = [] { PlayerScreen::Press(Anywhere.Px(), Anywhere.Py()); };
         const auto press = [this](const std::string& name) {
@@ -281,9 +302,6 @@ namespace KiteTest
 
         if (!Step("welcome", click, 30))
             return false;
-        // Every click counts as "click anywhere": speed up only while a
-        // step waits for something else.
-        PlayerScreen::Press(fast.Px(), fast.Py());
         bool ok = Step("stall button", press("StallBuildButton"), 40) &&
                   Step("first stall", drag(scene_.At("BuildStall01"), firstStall), 60, 8) &&
                   Step("stall placed", click, 30) && Step("stall menu", click, 30) &&
@@ -303,8 +321,21 @@ namespace KiteTest
         for (const char* label : {"placement", "synergy", "pairs", "patience", "likes", "wait for the upgrade"})
             if (!Step(label, click, 30))
                 return false;
-        ok = Step("upgrade finished", nullptr, 240, 10) && Step("stall button again", press("StallBuildButton"), 40) &&
-             Step("second stall", drag(scene_.At("BuildStall04"), secondStall), 60, 8) &&
+        // The stall button opens once the upgrade is done; it toggles the
+        // panel, so a press may close it and the next one opens it again.
+        // Every click counts as "click anywhere", and the speed buttons are
+        // covered until the synergy step: speed up while this step waits.
+        bool faster = false;
+        const auto secondStallAction = [&] {
+            if (!faster)
+                PlayerScreen::Press(fast.Px(), fast.Py());
+            faster = true;
+            press("StallBuildButton")();
+            PlayerScreen::Sleep(1500);
+            drag(scene_.At("BuildStall04"), secondStall)();
+        };
+        ok = Step("upgrade finished, second stall", secondStallAction, 300, 6,
+                  [&] { return Occupied(secondStall, 95, 70); }) &&
              Step("two stalls", click, 30) && Step("trash", click, 30) &&
              Step("bin the trash", [&] { DragTrashToBin(movedSeat); }, 300, 3) && Step("clean", click, 30) &&
              Step("trouble", click, 30) && Step("cash cloud", click, 30) &&
@@ -355,10 +386,18 @@ namespace KiteTest
         return true;
     }
 
-    bool ScriptedPlayer::Occupied(const WorldPoint& node, int halfW, int halfH)
+    bool ScriptedPlayer::Occupied(const WorldPoint& node, int, int)
     {
-        const Rect r{node.Px() - halfW, node.Py() - halfH, 2 * halfW, 2 * halfH};
-        return screen_.Changed(r, emptyLook_) > r.w * r.h * 2 / 5;
+        // An empty place shows a white "+" in its middle; a stall or table
+        // covers it. (A customer passing over it can hide it for a moment.)
+        int white = 0;
+        for (int y = node.Py() - 3; y <= node.Py() + 3; ++y)
+            for (int x = node.Px() - 3; x <= node.Px() + 3; ++x)
+            {
+                const Rgb c = screen_.Pixel(x, y);
+                white += std::min({c.r, c.g, c.b}) > 200 && std::max({c.r, c.g, c.b}) - std::min({c.r, c.g, c.b}) < 40;
+            }
+        return white < 20;
     }
 
     bool ScriptedPlayer::PlayLevel(int level, const std::string& doneLine, double realSeconds)
@@ -403,6 +442,7 @@ namespace KiteTest
         nextType_ = 0;
         nextUpgrade_ = 0;
         fires_ = fights_ = trash_ = upgrades_ = 0;
+        flameBase_.clear();
 
         // The highest speed.
         const WorldPoint fast = scene_.At("Speed4Button");
@@ -432,6 +472,12 @@ namespace KiteTest
             }
             screen_.Grab();
             WatchSky();
+            for (std::size_t i = 0; i < stallNodes_.size(); ++i)
+                if (stallBuilt_[i] && !Occupied(stallNodes_[i], 0, 0))
+                    stallBuilt_[i] = false;
+            for (std::size_t i = 0; i < seatNodes_.size(); ++i)
+                if (seatBuilt_[i] && !Occupied(seatNodes_[i], 0, 0))
+                    seatBuilt_[i] = false;
             LookAfterTrouble();
             TryToBuild();
             TryToUpgrade();
@@ -440,7 +486,7 @@ namespace KiteTest
         Snapshot(name + "-timeout");
         return Fail(name + ": \"" + target + "\" not reached in " + std::to_string(static_cast<int>(realSeconds)) +
                     " s (fires " + std::to_string(fires_) + ", fights " + std::to_string(fights_) + ", trash " +
-                    std::to_string(trash_) + ", upgrades " + std::to_string(upgrades_) + ")");
+                    std::to_string(trash_) + ", upgrades " + std::to_string(upgrades_) + ")\n" + MissionLines());
     }
 
     void ScriptedPlayer::WatchSky()
@@ -490,7 +536,14 @@ namespace KiteTest
                 continue;
             const WorldPoint s = stallNodes_[i];
             int cx = 0, cy = 0;
-            if (screen_.Centre(Rect{s.Px() - 115, s.Py() - 110, 230, 200}, Flame, 45, 200, cx, cy))
+            const Rect area{s.Px() - 115, s.Py() - 110, 230, 200};
+            const int flame = screen_.Count(area, Flame, 45);
+            // The stall's own art has a little orange: only a blaze counts.
+            if (flameBase_.size() < stallNodes_.size())
+                flameBase_.resize(stallNodes_.size(), -1);
+            if (flameBase_[i] < 0 || flame < flameBase_[i])
+                flameBase_[i] = flame;
+            if (flame > flameBase_[i] + 500 && screen_.Centre(area, Flame, 45, 200, cx, cy))
             {
                 for (int k = 0; k < 7; ++k)
                     PlayerScreen::Press(cx, cy, 200);
@@ -516,10 +569,20 @@ namespace KiteTest
                 screen_.Grab();
                 return;
             }
-        // Trash on the tables.
+        // Trash on the tables: one place at a time, every few seconds.
+        const auto now = Clock::now();
+        if (now - lastTrash_ < std::chrono::seconds(4))
+            return;
+        lastTrash_ = now;
+        std::vector<std::size_t> tables;
         for (std::size_t i = 0; i < seatNodes_.size(); ++i)
-            if (seatBuilt_[i] && DragTrashToBin(seatNodes_[i]))
-                screen_.Grab();
+            if (seatBuilt_[i])
+                tables.push_back(i);
+        if (!tables.empty())
+        {
+            DragTrashToBin(seatNodes_[tables[(trashSpot_ / 4) % tables.size()]]);
+            screen_.Grab();
+        }
     }
 
     void ScriptedPlayer::TryToBuild()

@@ -52,10 +52,11 @@ namespace KiteTest
         bool SkyIs(const Rgb& sky);
         int Brightness(int x, int y) const;
         void Note(const std::string& line);
+        std::string MissionLines() const;
 
         // Tutorial steps: do the action until the instruction changes.
         bool Step(const std::string& label, const std::function<void()>& action, double seconds,
-                  double retryAfter = 6.0);
+                  double retryAfter = 6.0, const std::function<bool()>& until = nullptr);
         bool InstructionChangedSince(const std::vector<std::uint32_t>& before);
         bool ClickCashCloud();
         bool DragTrashToBin(const WorldPoint& table);
@@ -86,6 +87,9 @@ namespace KiteTest
         std::size_t nextUpgrade_ = 0;
         Clock::time_point lastBuild_{};
         Clock::time_point lastUpgrade_{};
+        Clock::time_point lastTrash_{};
+        std::size_t trashSpot_ = 0;
+        std::vector<int> flameBase_;
         Clock::time_point levelStart_{};
         Clock::time_point lastDusk_{};
         double dayLength_ = 90.0;

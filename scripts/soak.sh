@@ -1,0 +1,124 @@
+#!/usr/bin/env bash
+# Soak run of the real game: N minutes (default 30) of random clicks, drags
+# and keys at the highest speed, visiting every scene in turn, under its own
+# X server. Reports crashes, sanitizer reports and resident memory (VmRSS)
+# each minute. Not part of the default test run.
+# Usage: scripts/soak.sh [minutes] [build-dir]   (build-dir defaults to
+# build-asan when it holds the game, else build)
+set -uo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+minutes="${1:-30}"
+build="${2:-}"
+if [ -z "$build" ]; then
+  if [ -x build-asan/bin/KiteGame ]; then build=build-asan; else build=build; fi
+fi
+game="$root/$build/bin/KiteGame"
+[ -x "$game" ] || { echo "soak: no game at $game" >&2; exit 2; }
+command -v xdotool >/dev/null || { echo "soak: xdotool missing" >&2; exit 2; }
+
+work=$(mktemp -d /tmp/kite_soak.XXXXXX)
+ln -s "$root/KiteGame/Assets" "$work/Assets"
+echo "KiteGame 1600 900" > "$work/Configuration.txt"
+
+# An X server of our own, so nothing else moves the pointer.
+exec 3< <(Xvfb -displayfd 1 -screen 0 1600x900x24 -nolisten tcp 2>/dev/null & echo "pid $!")
+read -r _ xvfb <&3
+read -r display <&3
+export DISPLAY=":$display"
+export SDL_AUDIODRIVER=dummy LIBGL_ALWAYS_SOFTWARE=1
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:detect_odr_violation=0"
+export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+
+pid=0
+starts=0
+crashes=0
+start_game() {
+  starts=$((starts + 1))
+  (cd "$work" && exec "$game" >>"$work/stdout.txt" 2>>"$work/stderr.$starts.txt") &
+  pid=$!
+  sleep 20
+}
+
+# Where things are, from the scene files: a pixel is (x + 800, 450 - y).
+pos() { # scene object -> "px py"
+  local id
+  id=$(grep -o "name=\"$2\" objectId=\"[0-9]*\"" "KiteGame/Assets/Scenes/$1.xml" | head -1 | grep -o '[0-9]*"$' | tr -d '"')
+  [ -n "$id" ] || { echo "800 450"; return; }
+  tr -d ' \n' < "KiteGame/Assets/Scenes/$1/$id.xml" | grep -o '<translation><x>[^<]*</x><y>[^<]*</y>' | head -1 |
+    sed 's/<[^>]*>/ /g' | awk '{ printf "%d %d\n", $1 + 800, 450 - $2 }'
+}
+read -r speed_x speed_y < <(pos Level1 Speed4Button)
+read -r menu_x menu_y < <(pos Level1 MenuReturnButton)
+read -r play_x play_y < <(pos MainMenu PlayButton)
+levels=()
+for n in 1 2 3; do levels+=("$(pos MainMenu Level${n}Button)"); done
+
+hover() { xdotool mousemove "$1" "$2"; sleep 0.08; xdotool click 5; sleep 0.08; xdotool mousemove $(($1 + 1)) $(($2 + 1)); sleep 0.15; }
+press() { hover "$1" "$2"; xdotool mousedown 1; sleep 0.3; xdotool mouseup 1; }
+drag() {
+  hover "$1" "$2"; xdotool mousedown 1; sleep 0.4
+  for i in 1 2 3 4 5 6; do xdotool mousemove $(($1 + ($3 - $1) * i / 6)) $(($2 + ($4 - $2) * i / 6)); sleep 0.08; done
+  sleep 0.2; xdotool mouseup 1
+}
+keys=(Escape space Return 1 2 3 Up Down Left Right a s d w Tab BackSpace)
+
+# Every few minutes the player goes back to the menu and opens the next
+# scene in turn: the tutorial, then each level (the digit keys unlock them).
+next_scene=0
+visit_next() {
+  xdotool key Escape; sleep 1; press "$menu_x" "$menu_y"; sleep 8
+  xdotool key 1; xdotool key 2; xdotool key 3; sleep 1
+  if [ "$next_scene" -eq 0 ]; then press "$play_x" "$play_y"
+  else read -r lx ly <<<"${levels[$((next_scene - 1))]}"; press "$lx" "$ly"; fi
+  echo "minute $1: opening scene $next_scene (0 = tutorial)"
+  next_scene=$(((next_scene + 1) % 4))
+  sleep 10
+  press "$speed_x" "$speed_y"
+}
+
+echo "soak: $minutes min of $game on $DISPLAY, output in $work"
+start_game
+end=$(($(date +%s) + minutes * 60))
+minute=0
+next_sample=$(date +%s)
+while [ "$(date +%s)" -lt "$end" ]; do
+  if ! kill -0 "$pid" 2>/dev/null; then
+    wait "$pid"; status=$?
+    if [ "$status" -ne 0 ]; then
+      crashes=$((crashes + 1)); echo "minute $minute: the game ended with status $status (crash)"
+    else
+      echo "minute $minute: the game quit normally (a Quit button was pressed)"
+    fi
+    start_game
+    continue
+  fi
+  now=$(date +%s)
+  if [ "$now" -ge "$next_sample" ]; then
+    rss=$(awk '/VmRSS/ { print $2 }' "/proc/$pid/status" 2>/dev/null)
+    echo "minute $minute: VmRSS ${rss:-?} kB"
+    if [ $((minute % 4)) -eq 0 ]; then visit_next "$minute"; fi
+    minute=$((minute + 1)); next_sample=$((next_sample + 60))
+  fi
+  case $((RANDOM % 10)) in
+    0 | 1 | 2 | 3 | 4) press $((RANDOM % 1600)) $((RANDOM % 900)) ;;
+    5 | 6) drag $((RANDOM % 1600)) $((RANDOM % 900)) $((RANDOM % 1600)) $((RANDOM % 900)) ;;
+    7) xdotool key "${keys[$((RANDOM % ${#keys[@]}))]}" ;;
+    8) press "$speed_x" "$speed_y" ;;
+    9) sleep 0.5 ;;
+  esac
+done
+
+if kill -0 "$pid" 2>/dev/null; then
+  kill -INT "$pid"  # SDL turns it into a quit event: a normal exit with the leak check
+  sleep 10
+  kill -0 "$pid" 2>/dev/null && kill "$pid"
+  wait "$pid" 2>/dev/null
+fi
+kill "$xvfb" 2>/dev/null
+
+reports=$(cat "$work"/stderr.*.txt | grep -c -E "ERROR: AddressSanitizer|ERROR: LeakSanitizer|runtime error:")
+echo "soak: $minutes min, $starts start(s), $crashes crash(es), $reports sanitizer report line(s)"
+[ "$reports" -eq 0 ] || grep -h -A12 -E "ERROR: AddressSanitizer|ERROR: LeakSanitizer|runtime error:" "$work"/stderr.*.txt | head -60
+[ "$crashes" -eq 0 ] && [ "$reports" -eq 0 ]
