@@ -10,6 +10,7 @@
 #include <regex>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace
 {
@@ -62,6 +63,16 @@ namespace
         return 0;
     }
 
+    // Every "<key>N</key>" in a body, in order.
+    std::vector<std::string> All(const std::string& body, const std::string& key)
+    {
+        std::vector<std::string> out;
+        const std::regex r("<" + key + ">([^<]*)</" + key + ">");
+        for (std::sregex_iterator it(body.begin(), body.end(), r), end; it != end; ++it)
+            out.push_back((*it)[1]);
+        return out;
+    }
+
     int IdOf(const std::map<int, std::string>& objects, const std::string& name)
     {
         for (const auto& [id, n] : objects)
@@ -108,4 +119,37 @@ TEST(LevelFlowContent, EveryLevelCarriesItsFlowObjects)
     for (const char* name : {"InstructionArrow", "TutorialArrow_3", "ContinueClicker", "StallCBParent", "SeatsCBParent",
                              "StallBtnBlocker", "StatsBtnBlocker", "TutorialSystem"})
         EXPECT_GE(IdOf(tutorial, name), 0) << name;
+}
+
+TEST(LevelFlowContent, EveryStallALevelHoldsOrBuildsCanBeUpgradedAsOftenAsItsMissionsAsk)
+{
+    // The upgrade mission asks for up to 3, 6 and 9 upgrades of one stall.
+    const fs::path archetypes = fs::path(KITE_ASSET_ROOT) / "Archetypes";
+    const std::map<std::string, int> needed = {{"Level1", 3}, {"Level2", 6}, {"Level3", 9}};
+    for (const auto& [scene, n] : needed)
+    {
+        SCOPED_TRACE(scene);
+        int stalls = 0;
+        for (const auto& [id, name] : Objects(scene))
+        {
+            const std::string body = Read(kScenes / scene / (std::to_string(id) + ".xml"));
+            std::vector<std::string> countdowns = All(body, "upgradeCountdown");
+            // Build buttons: the stall they make.
+            for (const std::string& spawned : All(body, "toBeSpawned_"))
+            {
+                const std::string archetype = Read(archetypes / (spawned + ".xml"));
+                if (archetype.find("<StallsBehaviour>") == std::string::npos)
+                    continue;
+                const auto more = All(archetype, "upgradeCountdown");
+                EXPECT_EQ(more.size(), 1u) << spawned;
+                countdowns.insert(countdowns.end(), more.begin(), more.end());
+            }
+            for (const std::string& c : countdowns)
+            {
+                ++stalls;
+                EXPECT_GE(std::stoi(c), n) << name << " " << id;
+            }
+        }
+        EXPECT_GE(stalls, 8);
+    }
 }

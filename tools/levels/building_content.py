@@ -22,8 +22,11 @@ DEPTH_MENU, DEPTH_BUTTON, DEPTH_WINDOW = 3, 2.5, 1.5
 WHITE = (1, 1, 1)
 
 UPGRADES = {
-    # stall type: upgrade cost, upgrades allowed, cost multiplier, benefit multiplier, seconds
-    t: (150 + 50 * t, 4, 1.5, 1.2, 8) for t in range(1, 9)
+    # stall type: upgrade cost, upgrades allowed, cost multiplier, benefit multiplier, seconds.
+    # Every level shares these archetypes, and Level3's missions can ask for a
+    # stall upgraded 9 times; the gentler cost step keeps a ninth upgrade
+    # within reach of that level's money.
+    t: (150 + 50 * t, 9, 1.3, 1.2, 8) for t in range(1, 9)
 }
 
 

@@ -292,6 +292,20 @@ def main_menu(h, root):
 
 
 # --------------------------------------------------------- the later levels
+# Level3's upper floor: a deck in the middle of the court (art centred at
+# (0, -70), 620 x 300) over the floor waypoints of columns 3-7 in rows 0-1,
+# two stall places on it, a walk along its front edge and a flight of stairs
+# at each side whose top the second-floor controller joins to the floor below.
+UPPER_FLOOR = dict(
+    art=((0, -70), (6.2, 3.0)),
+    covers={(c, r) for c in range(3, 8) for r in (0, 1)},
+    waypoints={"StairsTopL": (-282, -60), "up1a": (-180, -166), "up1b": (-70, -166),
+               "up2a": (70, -166), "up2b": (180, -166), "StairsTopR": (282, -60)},
+    links=[("StairsTopL", "up1a"), ("up1a", "up1b"), ("up1b", "up2a"), ("up2a", "up2b"), ("up2b", "StairsTopR")],
+    stalls=[(-125, -40, ("up1a", "up1b")), (125, -40, ("up2a", "up2b"))],
+    stairs=[("StairsTopL", "o2_3"), ("StairsTopR", "o2_7")],
+)
+
 LEVELS = {
     # name: stall places, seat places, grid columns and rows, stored stalls
     # and seats, money, goals (money, likes, second money, second likes),
@@ -301,9 +315,10 @@ LEVELS = {
                                                                    (-630, -295), (630, -295)],
                    placed_stalls={2: 3}, placed_seats={}, money=1400, goals=(4000, 220, 1800, 90), lose=-200),
     "Level3": dict(stalls=[-680, -485, -290, -95, 95, 290, 485, 680],
-                   seats=[(-560, -185), (-280, -185), (0, -185), (280, -185), (560, -185), (-420, -295),
-                          (-140, -295), (140, -295), (420, -295), (-680, -295)],
-                   placed_stalls={}, placed_seats={}, money=1800, goals=(7000, 320, 3000, 140), lose=-300),
+                   seats=[(-600, -185), (-420, -185), (420, -185), (600, -185), (-560, -305), (-290, -305),
+                          (290, -305), (560, -305)],
+                   placed_stalls={}, placed_seats={}, money=1800, goals=(7000, 320, 3000, 140), lose=-300,
+                   upper=UPPER_FLOOR),
 }
 
 
@@ -311,13 +326,14 @@ def later_levels(h):
     """Level2 and Level3 from the same builder as Level1, with more places,
     fewer stalls stored, more money to start and higher goals."""
     saved = {k: getattr(h, k) for k in ("STALL_NODES_X", "SEAT_NODES", "PLACED_STALLS", "PLACED_SEATS",
-                                        "level_stats", "simulation")}
+                                        "level_stats", "simulation", "UPPER_FLOOR")}
     try:
         for name, p in LEVELS.items():
             h.STALL_NODES_X = p["stalls"]
             h.SEAT_NODES = p["seats"]
             h.PLACED_STALLS = p["placed_stalls"]
             h.PLACED_SEATS = p["placed_seats"]
+            h.UPPER_FLOOR = p.get("upper")
             money, (goal_money, goal_likes, second_money, second_likes), lose = p["money"], p["goals"], p["lose"]
 
             def stats(money=money):

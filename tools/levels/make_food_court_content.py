@@ -365,10 +365,20 @@ STARTS = [("start1", -790, -185, [(0, 1), (0, 2)]), ("start2", 790, -185, [(10, 
           ("start3", 0, -445, [(4, 3), (5, 3), (6, 3)])]
 PLACED_STALLS = {1: 1, 4: 2}  # stall node index -> stall type
 PLACED_SEATS = {1: "Seat1"}  # seat node index -> seat name
+# A raised floor (Level3): its art, the floor waypoints it covers, its own
+# waypoints and links, its stall places and the stairs the second-floor
+# controller opens once a stall stands up there. None: no upper floor.
+UPPER_FLOOR = None
 
 
 def grid_label(c, r):
     return "o%d_%d" % (r, c)
+
+
+def grid_cells():
+    """Floor waypoints (column, row) not covered by an upper floor."""
+    covered = UPPER_FLOOR["covers"] if UPPER_FLOOR else set()
+    return [(c, r) for r in range(len(GRID_Y)) for c in range(len(GRID_X)) if (c, r) not in covered]
 
 
 def build_graph():
@@ -389,18 +399,20 @@ def build_graph():
 
     for label, x, y, _ in STARTS:
         node(label, x, y)
-    for r, y in enumerate(GRID_Y):
-        for c, x in enumerate(GRID_X):
-            node(grid_label(c, r), x, y)
+    cells = set(grid_cells())
+    for c, r in sorted(cells, key=lambda cr: (cr[1], cr[0])):
+        node(grid_label(c, r), GRID_X[c], GRID_Y[r])
     for i, x in enumerate(STALL_NODES_X):
         node("os%da" % (i + 1), x - 55, OS_Y)
         node("os%db" % (i + 1), x + 55, OS_Y)
     # Floor grid: right and down neighbours.
     for r in range(len(GRID_Y)):
         for c in range(len(GRID_X)):
-            if c + 1 < len(GRID_X):
+            if (c, r) not in cells:
+                continue
+            if (c + 1, r) in cells:
                 link(grid_label(c, r), grid_label(c + 1, r))
-            if r + 1 < len(GRID_Y):
+            if (c, r + 1) in cells:
                 link(grid_label(c, r), grid_label(c, r + 1))
     # The stall-side row: a chain, each joined to the nearest floor node below.
     row = []
@@ -410,7 +422,14 @@ def build_graph():
         link(a, b)
     for label in row:
         c = min(range(len(GRID_X)), key=lambda k: abs(GRID_X[k] - pos[label][0]))
-        link(label, grid_label(c, 0))
+        # Beside an upper floor the stall-side row leads round it instead.
+        if (c, 0) in cells:
+            link(label, grid_label(c, 0))
+    if UPPER_FLOOR:
+        for label, (x, y) in UPPER_FLOOR["waypoints"].items():
+            node(label, x, y)
+        for a, b in UPPER_FLOOR["links"]:
+            link(a, b)
     for label, _, _, ends in STARTS:
         for c, r in ends:
             link(label, grid_label(c, r))
@@ -418,7 +437,7 @@ def build_graph():
 
 
 def nearest_grid(x, y):
-    best = min(((c, r) for r in range(len(GRID_Y)) for c in range(len(GRID_X))),
+    best = min(grid_cells(),
                key=lambda cr: math.hypot(GRID_X[cr[0]] - x, GRID_Y[cr[1]] - y))
     return grid_label(*best)
 
@@ -441,13 +460,21 @@ def level1(scene_name="Level1"):
     scene.add("SimulationSystem", [simulation()])
     scene.add("StallsSystem", [stalls_system()])
     scene.add("SeatsSystem", [seats_system()])
-    scene.add("SecondFloorController", [E("SecondFloorController", children=[VEC("nodesToLink", [])])])
+    # Both ways: the controller's links are one-way.
+    stairs = [] if not UPPER_FLOOR else [p for a, b in UPPER_FLOOR["stairs"] for p in ((a, b), (b, a))]
+    scene.add("SecondFloorController", [E("SecondFloorController", children=[
+        VEC("nodesToLink", [PAIR("", S("", a), S("", b)) for a, b in stairs])])])
     trouble_content.add_systems(scene, sys.modules[__name__])
     building_content.add_systems(scene, HELPERS)
     scene.add("Background", building_content.day_and_night(HELPERS, [
         transform(0, 0, DEPTH_FLOOR, 16, 9),
         sprite("BackgroundArt/FoodCourtFloor.png", night="BackgroundArt/FoodCourtFloor_Night.png")]))
     building_content.add_sky(scene, HELPERS)
+    if UPPER_FLOOR:
+        (x, y), (sx, sy) = UPPER_FLOOR["art"]
+        scene.add("UpperFloor", building_content.day_and_night(HELPERS, [
+            transform(x, y, DEPTH_FLOOR - 5, sx, sy),
+            sprite("BackgroundArt/UpperFloor.png", night="BackgroundArt/UpperFloor_Night.png")]))
     scene.add("LevelMusic", [transform(0, 0, 1), audio("Music/Level.ogg", True, True)])
     # HUD: the panel and its three figures.
     scene.add("HUDPanel", [transform(-510, 406, DEPTH_HUD + 1, 5.6, 0.72), sprite("HUD/StatsPanel.png")])
@@ -480,12 +507,13 @@ def level1(scene_name="Level1"):
 
     for label, _, _, _ in STARTS:
         scene.add(label, waypoint(label))
-    for r in range(len(GRID_Y)):
-        for c in range(len(GRID_X)):
-            scene.add(grid_label(c, r), waypoint(grid_label(c, r)))
+    for c, r in grid_cells():
+        scene.add(grid_label(c, r), waypoint(grid_label(c, r)))
     for i in range(len(STALL_NODES_X)):
         for side in "ab":
             scene.add("os%d%s" % (i + 1, side), waypoint("os%d%s" % (i + 1, side)))
+    for label in (UPPER_FLOOR["waypoints"] if UPPER_FLOOR else {}):
+        scene.add(label, waypoint(label))
 
     # Stall placement nodes, the stored stalls on them and their link nodes.
     for i, x in enumerate(STALL_NODES_X):
@@ -504,6 +532,14 @@ def level1(scene_name="Level1"):
                 transform(x, STALL_NODE_Y, DEPTH_MARKER, 0.2, 0.2), sprite("UI/Waypoint.png", renderable=False),
                 vertex(stall_link_labels[i], [("os%da" % (i + 1), 1), ("os%db" % (i + 1), 1)]),
                 E("StallNodesLink", children=[E("stallGOindex", "%d" % stall)])], stall)
+
+    # Stall places upstairs: customers reach them once the stairs open.
+    for k, (x, y, sides) in enumerate(UPPER_FLOOR["stalls"] if UPPER_FLOOR else []):
+        scene.add("StallNode%d" % (len(STALL_NODES_X) + k + 1), [
+            transform(x, y, DEPTH_MARKER, *STALL_SCALE), sprite("UI/StallPlacement.png"), collider(1, *STALL_SCALE),
+            E("StallPlacementNode", children=[ARR("nodesToBeConnected", [S("", n) for n in sides]),
+                                               B("queueToLeft", x < 0)]),
+            E("SecondFloorIndicator")])
 
     # Seat placement nodes, the stored table and its four link nodes.
     for i, (x, y) in enumerate(SEAT_NODES):
