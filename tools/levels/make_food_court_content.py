@@ -225,8 +225,8 @@ def customer_system():
 
 def simulation():
     return E("SimulationSystem", children=[
-        F("treshold", 0.2), I("goalLikes", 150), I("goalMoney", 2500), I("secondGoalLikes", 300),
-        I("secondGoalMoney", 4000), I("loseMoney", 0)])
+        F("treshold", 0.2), I("goalLikes", 150), I("goalMoney", 2500), I("secondGoalLikes", 100),
+        I("secondGoalMoney", 1500), I("loseMoney", 0)])
 
 
 def spawn_rate():
