@@ -17,6 +17,7 @@
 #include <thread>
 
 #include "EndToEnd/GameProcess.h"
+#include "EndToEnd/PrivateDisplay.h"
 
 using KiteTest::GameProcess;
 
@@ -38,47 +39,7 @@ namespace
     class PrivateScreen
     {
     public:
-        PrivateScreen()
-        {
-            int fds[2];
-            if (::pipe(fds) != 0)
-                return;
-            pid_ = ::fork();
-            if (pid_ == 0)
-            {
-                ::close(fds[0]);
-                const std::string fd = std::to_string(fds[1]);
-                ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1600x900x24", "-nolisten", "tcp",
-                         static_cast<char*>(nullptr));
-                ::_exit(127);
-            }
-            ::close(fds[1]);
-            std::string number;
-            char c;
-            while (pid_ > 0 && ::read(fds[0], &c, 1) == 1 && c != '\n')
-                number += c;
-            ::close(fds[0]);
-            if (number.empty())
-                return;
-            if (const char* old = std::getenv("DISPLAY"))
-                previous_ = old;
-            ::setenv("DISPLAY", (":" + number).c_str(), 1);
-            display_ = XOpenDisplay(nullptr);
-        }
-
-        ~PrivateScreen()
-        {
-            if (display_)
-                XCloseDisplay(display_);
-            if (!previous_.empty())
-                ::setenv("DISPLAY", previous_.c_str(), 1);
-            if (pid_ > 0)
-            {
-                ::kill(pid_, SIGTERM);
-                int status = 0;
-                ::waitpid(pid_, &status, 0);
-            }
-        }
+        PrivateScreen() : server_(1600, 900), display_(server_.Get()) {}
 
         bool Ready() const { return display_ != nullptr; }
 
@@ -102,9 +63,8 @@ namespace
         }
 
     private:
-        pid_t pid_ = -1;
+        KiteTest::PrivateDisplay server_;
         Display* display_ = nullptr;
-        std::string previous_;
     };
 
     bool WaitFor(double seconds, const std::function<bool()>& condition)

@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "EndToEnd/GameProcess.h"
+#include "EndToEnd/PrivateDisplay.h"
 
 using KiteTest::GameProcess;
 namespace fs = std::filesystem;
@@ -55,51 +56,10 @@ namespace
     const Rgb kLevel1Deck{217, 168, 108};
 
     // An Xvfb of our own; DISPLAY points to it while it lives.
-    class PrivateDisplay
+    class Screen
     {
     public:
-        PrivateDisplay()
-        {
-            int fds[2];
-            if (::pipe(fds) != 0)
-                return;
-            pid_ = ::fork();
-            if (pid_ == 0)
-            {
-                ::close(fds[0]);
-                const std::string fd = std::to_string(fds[1]);
-                const std::string screen = std::to_string(kWidth) + "x" + std::to_string(kHeight) + "x24";
-                ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(), "-nolisten",
-                         "tcp", static_cast<char*>(nullptr));
-                ::_exit(127);
-            }
-            ::close(fds[1]);
-            std::string number;
-            char c;
-            while (pid_ > 0 && ::read(fds[0], &c, 1) == 1 && c != '\n')
-                number += c;
-            ::close(fds[0]);
-            if (number.empty())
-                return;
-            if (const char* old = std::getenv("DISPLAY"))
-                previous_ = old;
-            ::setenv("DISPLAY", (":" + number).c_str(), 1);
-            display_ = XOpenDisplay(nullptr);
-        }
-
-        ~PrivateDisplay()
-        {
-            if (display_)
-                XCloseDisplay(display_);
-            if (!previous_.empty())
-                ::setenv("DISPLAY", previous_.c_str(), 1);
-            if (pid_ > 0)
-            {
-                ::kill(pid_, SIGTERM);
-                int status = 0;
-                ::waitpid(pid_, &status, 0);
-            }
-        }
+        Screen() : server_(kWidth, kHeight), display_(server_.Get()) {}
 
         bool Ready() const { return display_ != nullptr; }
 
@@ -132,9 +92,8 @@ namespace
         }
 
     private:
-        pid_t pid_ = -1;
+        KiteTest::PrivateDisplay server_;
         Display* display_ = nullptr;
-        std::string previous_;
     };
 
     bool WaitFor(double seconds, const std::function<bool()>& condition)
@@ -224,7 +183,7 @@ namespace
                 GTEST_SKIP() << "no display";
             if (!SplashLeadsToTheMenu())
                 GTEST_SKIP() << "Splash1 has no button that leads to MainMenu";
-            screen = std::make_unique<PrivateDisplay>();
+            screen = std::make_unique<Screen>();
             ASSERT_TRUE(screen->Ready()) << "could not start a private X server";
             game = std::make_unique<GameProcess>();
             audioFile = game->Folder() + "/audio.raw";
@@ -243,7 +202,7 @@ namespace
         Rgb Sky() const { return screen->Pixel(30, 30); }
         bool Shows(const Rgb& sky) const { return Sky().Distance(sky) < 30; }
 
-        std::unique_ptr<PrivateDisplay> screen;
+        std::unique_ptr<Screen> screen;
         std::unique_ptr<GameProcess> game;
         std::string audioFile;
     };

@@ -2,11 +2,11 @@
 // grabs read pixel by pixel, and real pointer and key input through xdotool.
 #pragma once
 
-#include <sys/types.h>
-
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "EndToEnd/PrivateDisplay.h"
 
 struct _XDisplay;
 
@@ -59,9 +59,8 @@ namespace KiteTest
         static void Sleep(int ms);
 
     private:
-        pid_t pid_ = -1;
+        PrivateDisplay server_;
         _XDisplay* display_ = nullptr;
-        std::string previous_;
         std::vector<std::uint32_t> pixels_;
     };
 }
