@@ -28,6 +28,38 @@ namespace KiteTest
         EXPECT_NE(s->GetLinkNode(), nullptr);
     }
 
+    TEST_F(BuildByHand, ACarriedStallIsGreyTintedByWhatIsBelowAndGetsItsOwnLookBackOnTheDrop)
+    {
+        StallArchetype(3, 100.0f, 100.0f, "Stalls/Stall3_Gray.png");
+        Level(1000.0f);
+        StallPlacementNode* node = PickableStallNode("StallNode1", 300.0f, 200.0f);
+        StallsBehaviour* s = Carried("Stall3", -300.0f, -200.0f);
+        ASSERT_NE(s, nullptr);
+        auto* sprite = s->GetOwner()->GetComponent<Sprite>();
+        auto* indicator = s->GetOwner()->GetComponent<Indicator>();
+        ASSERT_NE(indicator, nullptr) << "the archetype keeps its indicator";
+        EXPECT_EQ(sprite->GetTexturePath(), "Stalls/Stall3_Gray.png");
+        EXPECT_EQ(sprite->GetColumn(), 1);
+        EXPECT_FALSE(sprite->getAnimated());
+
+        Step();
+        EXPECT_EQ(sprite->GetTint(), indicator->illegalPlacement) << "nothing to stand on";
+        MoveTo(s, 300.0f, 200.0f);
+        Step();
+        EXPECT_EQ(sprite->GetTint(), indicator->legalPlacement) << "over a free node";
+        MoveTo(s, -300.0f, -200.0f);
+        Step();
+        EXPECT_EQ(sprite->GetTint(), indicator->illegalPlacement) << "off the node again";
+
+        MoveTo(s, 300.0f, 200.0f);
+        s->OnMouseUp();
+        Step();
+        EXPECT_EQ(s->GetNodeObject(), node->GetOwner());
+        EXPECT_NE(sprite->GetTexturePath(), "Stalls/Stall3_Gray.png");
+        EXPECT_EQ(sprite->GetColumn(), 2);
+        EXPECT_EQ(sprite->GetTint(), (std::array<float, 4>{1.0f, 1.0f, 1.0f, 1.0f}));
+    }
+
     TEST_F(BuildByHand, ANewStallDroppedElsewhereIsThrownAwayAndCostsNothing)
     {
         Level(1000.0f);

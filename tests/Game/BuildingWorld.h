@@ -5,6 +5,7 @@
 #pragma once
 
 #include "Building/DraggableAfterImage.h"
+#include "Building/Indicator.h"
 #include "Building/SellButton.h"
 #include "Building/SpawnButton.h"
 #include "Building/UpgradeBehaviour.h"
@@ -68,10 +69,22 @@ namespace KiteTest
             StallWorld::TearDown();
         }
 
-        void StallArchetype(int type, float price = 100.0f, float upgradeCost = 100.0f)
+        // A stall archetype; a grey texture gives it the look and tints of a carried stall.
+        void StallArchetype(int type, float price = 100.0f, float upgradeCost = 100.0f, const std::string& gray = "")
         {
             GameObject* o = Make("Stall" + std::to_string(type));
-            o->AddComponent(CT_Sprite);
+            auto* sprite = Add<Sprite>(o, CT_Sprite);
+            if (!gray.empty())
+            {
+                const std::string look = "Stalls/Stall" + std::to_string(type) + "_Band0_Idle";
+                sprite->InGameSetAll(look + ".png", look + "_Night.png", 2, 1);
+                auto* indicator = Add<Indicator>(o, CT_Indicator);
+                indicator->grayscaleTexture = gray;
+                indicator->originalTexture = look + ".png";
+                indicator->originalBlend = look + "_Night.png";
+                indicator->legalPlacement = {0.6f, 1.0f, 0.6f, 1.0f};
+                indicator->illegalPlacement = {1.0f, 0.5f, 0.5f, 1.0f};
+            }
             Add<Collider2D>(o, CT_Collider2D)->SetColliderTag(2);
             auto* s = Add<StallsBehaviour>(o, CT_StallsBehaviour);
             s->stallIndex_ = type;

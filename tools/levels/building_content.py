@@ -71,7 +71,23 @@ def day_and_night(h, parts):
 
 def stall_parts(h, t, parts):
     night_look(h, parts[:2], "Stalls/Stall%d_Band0_Idle_Night.png" % t)
-    return parts + stall_extras(h, t)
+    return parts + stall_extras(h, t) + [indicator(h, "Stalls/Stall%d_Gray.png" % t, parts)]
+
+
+LEGAL_TINT = (0.6, 1, 0.6, 1)
+ILLEGAL_TINT = (1, 0.5, 0.5, 1)
+
+
+def indicator(h, gray_path, parts):
+    """The grey look and the drop tints of a carried object; what it goes back
+    to is the Sprite's own day texture and night blend among parts."""
+    sprite = next(p for p in parts if p.name == "Sprite")
+    field = {c.name: c.text for c in sprite.children}
+    return h.E("Indicator", children=[
+        h.S("grayscaleTexture", gray_path), h.S("originalTexture", field["texturePath"]),
+        h.S("originalBlend", field.get("blendTexturePath", "")),
+        h.ARR("legalPlacement", [h.F("", c) for c in LEGAL_TINT]),
+        h.ARR("illegalPlacement", [h.F("", c) for c in ILLEGAL_TINT])])
 
 
 def night_look(h, parts, night_path):
