@@ -19,6 +19,7 @@
 #include "Seats/SeatPlacementNode.h"
 #include "Seats/SeatsBehaviour.h"
 #include "Seats/SeatsSystem.h"
+#include "Stalls/DataTable.h"
 #include "Stalls/SecondFloorIndicator.h"
 #include "Stalls/StallPlacementNode.h"
 #include "Stalls/StallsBehaviour.h"
@@ -60,6 +61,14 @@ namespace KiteTest
         std::vector<StallsBehaviour*> Stalls()
         {
             return StallsSystem::Instance() ? StallsSystem::Instance()->GetStalls() : std::vector<StallsBehaviour*>();
+        }
+
+        // A stall kind's daily upkeep, from the stall table the game reads.
+        float UpkeepOf(const std::string& archetype)
+        {
+            const DataTable table(DataTable::StallTablePath());
+            const int row = DataTable::RowNumberAfter(archetype, "Stall");
+            return row > 0 && table.HasRow(row) ? table.Number(row, DataTable::UpkeepField) : 0.0f;
         }
 
         UpgradeBehaviour* UpgradeOf(StallsBehaviour* s)
@@ -116,12 +125,12 @@ namespace KiteTest
     {
         const std::size_t stalls = Stalls().size();
         const std::size_t tables = SeatsSystem::Instance() ? SeatsSystem::Instance()->GetSeatCount() : 0;
-        if (MissionOpen(QuestSystem::StallPlaced))
+        if (MissionOpen(QuestSystem::StallPlaced) && FreeNode(true))
         {
             BuyStall();
             return;
         }
-        if (MissionOpen(QuestSystem::SeatPlaced))
+        if (MissionOpen(QuestSystem::SeatPlaced) && FreeNode(false))
         {
             BuyTable();
             return;
@@ -143,17 +152,25 @@ namespace KiteTest
             return;
         if (BuyStall())
             return;
+        // One upgrade at a time, once the first star is in: an upgrading
+        // stall serves nobody.
+        if (quests && quests->GetStage() == 0)
+            return;
+        for (StallsBehaviour* s : Stalls())
+            if (UpgradeOf(s) && UpgradeOf(s)->upgrading)
+                return;
         UpgradeBest(false);
     }
 
-    float CourtPlayer::Reserve() const
+    // The next night's upkeep, a new stall's included, stays in hand.
+    float CourtPlayer::Reserve(float extraUpkeep) const
     {
-        return StallsSystem::Instance() ? StallsSystem::Instance()->GetTotalUpkeep() : 0.0f;
+        return (StallsSystem::Instance() ? StallsSystem::Instance()->GetTotalUpkeep() : 0.0f) + extraUpkeep;
     }
 
-    bool CourtPlayer::Spend(float cost) const
+    bool CourtPlayer::Spend(float cost, float extraUpkeep) const
     {
-        return Money() - cost >= Reserve();
+        return Money() - cost >= Reserve(extraUpkeep);
     }
 
     // The cheapest kind of stall not yet in the court (any kind once all are).
@@ -179,7 +196,7 @@ namespace KiteTest
                 bestNew = isNew;
             }
         }
-        if (!best || !Spend(best->GetCost()))
+        if (!best || !Spend(best->GetCost(), UpkeepOf(best->toBeSpawned_)))
             return false;
         if (!Drop(best->GetGameObjectName(), node))
             return false;

@@ -54,8 +54,8 @@ namespace KiteTest
         bool BuyStall();
         bool BuyTable();
         bool UpgradeBest(bool forMission);
-        bool Spend(float cost) const;
-        float Reserve() const;
+        bool Spend(float cost, float extraUpkeep = 0.0f) const;
+        float Reserve(float extraUpkeep) const;
 
         KiteFramework::GameObject* FreeNode(bool stall) const;
         bool Drop(const std::string& button, KiteFramework::GameObject* node);
