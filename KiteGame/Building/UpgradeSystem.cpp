@@ -99,7 +99,12 @@ namespace KiteFramework
             // lets the stall's toggle find it.
             parent->setName("UpgradeMenu" + std::to_string(id));
             if (ToggleActiveButton* toggle = stall->GetComponent<ToggleActiveButton>())
+            {
                 toggle->SetToggleObject(parent->getName());
+                // Off until now, so that the click that made the menu did
+                // not also toggle it; from here on a click opens a closed menu.
+                toggle->ButtonActive(true);
+            }
         }
         upgrade->SetMenu(buttonObject, texts);
         upgradeMap[id] = ObjectHandle(stall);

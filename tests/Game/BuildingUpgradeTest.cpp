@@ -169,6 +169,30 @@ namespace KiteTest
         EXPECT_EQ(At(button) - At(s), before);
     }
 
+    TEST_F(Upgrades, AClickOnTheStallClosesAndReopensItsMenu)
+    {
+        StallsBehaviour* s = Bought();
+        GameObject* menu = button->GetOwner()->GetParent();
+        ASSERT_NE(menu, nullptr);
+        ASSERT_TRUE(menu->isActive()) << "a bought stall shows its menu";
+        const auto click = [&] {
+            for (MsgID::MessageIdType id : {MsgID::MouseDown, MsgID::MouseUp})
+            {
+                Message m(id);
+                s->GetOwner()->SendMessage(&m);
+            }
+            Step();
+        };
+        click();
+        EXPECT_FALSE(menu->isActive());
+        click();
+        EXPECT_TRUE(menu->isActive());
+        // Closed some other way (its close button), a click still opens it.
+        menu->setActive(false);
+        click();
+        EXPECT_TRUE(menu->isActive());
+    }
+
     // ---- Build buttons ------------------------------------------------------
 
     class BuildButtons : public BuildingWorld

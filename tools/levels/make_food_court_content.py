@@ -193,11 +193,12 @@ def stall_components(t, x, y):
 
 
 def seat_components(x, y, occupants=(0, 0, 0, 0)):
-    return building_content.day_and_night(HELPERS, [
+    parts = building_content.day_and_night(HELPERS, [
         transform(x, y, DEPTH_PEOPLE, *TABLE_SCALE),
         sprite("Seats/Table.png", night="Seats/Table_Night.png"),
         collider(ORIGINAL_LAYER, *TABLE_SCALE),
         E("SeatsBehaviour", children=[ARR("POArray", [E("", "%d" % o) for o in occupants], "POArrayElement")])])
+    return parts + [building_content.indicator(HELPERS, "Seats/Table_Gray.png", parts)]
 
 
 # ----------------------------------------------------------------- numbers
