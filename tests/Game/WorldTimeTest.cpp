@@ -232,7 +232,7 @@ namespace KiteTest
 
     // ---- HUD ----------------------------------------------------------------
 
-    TEST_F(DayAndNight, BarsFillTowardsTheirGoalAndAGoalOfZeroIsFull)
+    TEST_F(DayAndNight, BarsFillTowardsTheirGoalMirrorInDebtAndAGoalOfZeroIsFull)
     {
         LevelSystems();
         simulation->goalMoney = 1000;
@@ -251,6 +251,11 @@ namespace KiteTest
         Step();
         EXPECT_FLOAT_EQ(t->GetScaleVec().x, 4.0f);
         EXPECT_FLOAT_EQ(t->GetTransVec().x, 100.0f);
+        // In debt the bar mirrors to the other side, on purpose; it stays a number.
+        stats->Money = -500.0f;
+        Step();
+        EXPECT_FLOAT_EQ(t->GetScaleVec().x, -2.0f);
+        EXPECT_TRUE(std::isfinite(t->GetTransVec().x));
         simulation->goalMoney = 0;
         o->Initialise();
         stats->Money = 0.0f;
