@@ -1,11 +1,12 @@
-// Tables bought and held by hand: refused when too dear, and never picked up
-// by a hold that ended away from them.
+// Stalls and tables by hand: a new one too dear for the money is refused by
+// its system whatever the shortfall, and a table is never picked up by a hold
+// that ended away from it.
 #include "Building/SeatDragging.h"
 #include "Game/BuildingWorld.h"
 
 namespace KiteTest
 {
-    class TablesByHand : public BuildingWorld
+    class ByHand : public BuildingWorld
     {
     protected:
         // A level with one stall bought (100) so that tables may stand, and a free seat node.
@@ -26,31 +27,48 @@ namespace KiteTest
         }
     };
 
-    TEST_F(TablesByHand, ANewTableTooDearForTheMoneyIsRefusedByTheSeatSystem)
+    TEST_F(ByHand, ANewStallOrTableTooDearIsRefusedByItsSystemNotLeftWhereItWasMade)
     {
-        // Above half the price of 40, below the price: only a move may cost half.
-        SeatPlacementNode* node = LevelWithAStall(30.0f);
+        SeatPlacementNode* seatNode = LevelWithAStall(0.0f);
+        StallPlacementNode* stallNode = PickableStallNode("StallNode2", -300.0f, 200.0f);
+        // Below half the price and between half and the whole: only a move
+        // may cost half, so a new one is refused either way.
+        int refusals = 0;
+        for (float money : {10.0f, 30.0f})  // the table costs 40
+        {
+            stats->Money = money;
+            SeatsBehaviour* seat = CarriedTable();
+            MoveTo(seat, 0.0f, -200.0f);
+            seat->OnMouseUp();
+            Step();
+            EXPECT_EQ(Count("Seat1"), 0) << money << ": the refused table is gone";
+            EXPECT_EQ(Count("NoMoney"), ++refusals) << money;
+            EXPECT_TRUE(seatNode->GetOwner()->GetChildren().empty()) << money;
+            EXPECT_FLOAT_EQ(stats->Money, money);
+        }
+        for (float money : {40.0f, 60.0f})  // the stall costs 100
+        {
+            stats->Money = money;
+            Buy(stallNode);
+            Step();
+            EXPECT_EQ(Count("Stall1"), 1) << money << ": only the stall bought before";
+            EXPECT_EQ(Count("NoMoney"), ++refusals) << money;
+            EXPECT_TRUE(stallNode->GetOwner()->GetChildren().empty()) << money;
+            EXPECT_FLOAT_EQ(stats->Money, money);
+        }
+        EXPECT_TRUE(seats->GetSeats().empty());
+
+        // With the full price the same drop buys the table.
+        stats->Money = 40.0f;
         SeatsBehaviour* seat = CarriedTable();
         MoveTo(seat, 0.0f, -200.0f);
         seat->OnMouseUp();
         Step();
-        EXPECT_EQ(Count("Seat1"), 0) << "the refused table is gone, not left where it was made";
-        EXPECT_EQ(Count("NoMoney"), 1);
-        EXPECT_FLOAT_EQ(stats->Money, 30.0f);
-        EXPECT_TRUE(node->GetOwner()->GetChildren().empty());
-        EXPECT_TRUE(seats->GetSeats().empty());
-
-        // With the full price the same drop buys it.
-        stats->Money = 40.0f;
-        seat = CarriedTable();
-        MoveTo(seat, 0.0f, -200.0f);
-        seat->OnMouseUp();
-        Step();
-        EXPECT_EQ(seat->GetNodeObject(), node->GetOwner());
+        EXPECT_EQ(seat->GetNodeObject(), seatNode->GetOwner());
         EXPECT_FLOAT_EQ(stats->Money, 0.0f);
     }
 
-    TEST_F(TablesByHand, AHoldReleasedAwayFromTheTableNeverPicksItUpLater)
+    TEST_F(ByHand, AHoldReleasedAwayFromTheTableNeverPicksItUpLater)
     {
         SeatPlacementNode* node = LevelWithAStall(1000.0f);
         SeatsBehaviour* seat = CarriedTable();
