@@ -248,9 +248,12 @@ namespace KiteTest
     TEST_F(BuildButtons, AnUnreadablePriceOrUnknownArchetypeDisablesTheButtonWithOneReport)
     {
         Level(100000.0f);
-        // Row 1 unreadable, row 2 short, row 9 priced but with no archetype behind it.
-        WriteTable("StallData/StallData.csv", "N,F,P,U\nA,a,cheap,1\nB,b\nC,c,1,1\nD,d,1,1\nE,e,1,1\nF,f,1,1\n"
-                                              "G,g,1,1\nH,h,1,1\nI,i,90,1\n");
+        // Row 1 unreadable, row 2 short, row 3 past any number, row 4 below
+        // nothing, row 9 priced but with no archetype behind it.
+        WriteTable("StallData/StallData.csv", "N,F,P,U\nA,a,cheap,1\nB,b\nC,c," + std::string(60, '9') +
+                                                  ",1\nD,d,-70,1\nE,e,1,1\nF,f,1,1\nG,g,1,1\nH,h,1,1\nI,i,90,1\n");
+        StallArchetype(3);
+        StallArchetype(4);
         struct Case
         {
             const char* button;
@@ -259,6 +262,7 @@ namespace KiteTest
         };
         std::vector<SpawnButton*> made;
         for (const Case& c : {Case{"B1", "Stall1", "no price"}, Case{"B2", "Stall2", "no price"},
+                              Case{"B3", "Stall3", "price out of range"}, Case{"B4", "Stall4", "price out of range"},
                               Case{"B9", "Stall9", "no archetype \"Stall9\""}, Case{"BX", "Kiosk", "no stall number"}})
         {
             testing::internal::CaptureStderr();

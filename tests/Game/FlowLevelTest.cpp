@@ -313,6 +313,17 @@ TEST_F(SummaryPanel, SlidesInWhilePausedThenShowsTheStatistics)
     EXPECT_TRUE(s->GetNextButton()->isActive());
     EXPECT_EQ(s->GetNextButton()->GetComponent<Transform>()->GetTransVec().x, 400.0f);
     EXPECT_EQ(s->GetNextButton()->GetComponent<Transform>()->GetTransVec().y, -225.0f);
+
+    // Revenue read from a level file may be past any whole number.
+    stats->GrossRevenue = 1e30f;
+    s->Initialise();
+    factory->Update();
+    std::vector<std::string> shown;
+    for (GameObject* child : s->GetOwner()->GetChildren())
+        if (child->getName() == "StatReviewText")
+            shown.push_back(child->GetComponent<Text>()->String());
+    ASSERT_EQ(shown.size(), 3u);
+    EXPECT_EQ(shown[2], "9200000000000000000");
 }
 
 TEST_F(SummaryPanel, InstantPanelAndTheTutorialsOwn)
