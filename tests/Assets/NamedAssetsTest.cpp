@@ -341,6 +341,8 @@ namespace
         Kind kind;
         std::string name;
         std::string scene;
+        // The component whose file names it (the file's stem).
+        std::string component;
     };
 
     // Every use of a name in the game's sources; built names not listed go to `unlisted`.
@@ -353,6 +355,7 @@ namespace
             if (!entry.is_regular_file() || entry.path().extension() != ".cpp")
                 continue;
             const std::string file = entry.path().filename().string();
+            const std::size_t firstOfFile = uses.size();
             const std::string code = WithoutComments(ReadAll(entry.path()));
             // Objects the code makes and names itself.
             for (std::size_t at : Occurrences(code, "setName"))
@@ -367,9 +370,9 @@ namespace
             {
                 const std::string tail = literal.size() > 4 ? literal.substr(literal.size() - 4) : std::string();
                 if (tail == ".png")
-                    uses.push_back({file, Kind::Texture, literal, ""});
+                    uses.push_back({file, Kind::Texture, literal, "", ""});
                 else if (tail == ".wav" || tail == ".ogg")
-                    uses.push_back({file, Kind::Sound, literal, ""});
+                    uses.push_back({file, Kind::Sound, literal, "", ""});
             }
             // A scene name compared with the current one (`scene == "Level2"`).
             for (std::size_t at = code.find("=="); at != std::string::npos; at = code.find("==", at + 2))
@@ -382,7 +385,7 @@ namespace
                 std::transform(left.begin(), left.end(), left.begin(), [](unsigned char c) { return std::tolower(c); });
                 if (left.find("scene") != std::string::npos)
                     uses.push_back({file + " scene ==", Kind::Scene,
-                                    code.substr(quote + 1, SkipLiteral(code, quote) - quote - 2), ""});
+                                    code.substr(quote + 1, SkipLiteral(code, quote) - quote - 2), "", ""});
             }
             for (const Callee& callee : kCallees)
                 for (std::size_t at : Occurrences(code, callee.name))
@@ -401,7 +404,7 @@ namespace
                     const std::vector<std::string> literals = Literals(arg);
                     if (literals.size() == 1 && arg == "\"" + literals[0] + "\"")
                     {
-                        uses.push_back({where, callee.kind, literals[0], ""});
+                        uses.push_back({where, callee.kind, literals[0], "", ""});
                         continue;
                     }
                     // A constant or table of this file; anything else comes
@@ -423,18 +426,20 @@ namespace
                         }
                         builtSeen.insert(listed);
                         for (const std::string& name : listed->names)
-                            uses.push_back({where, listed->kind, name, listed->scene});
+                            uses.push_back({where, listed->kind, name, listed->scene, ""});
                         continue;
                     }
                     for (const std::string& value : values)
                         if (!value.empty())
-                            uses.push_back({where + " = \"" + value + "\"", callee.kind, value, ""});
+                            uses.push_back({where + " = \"" + value + "\"", callee.kind, value, "", ""});
                     // Only archetype tables are laid out as rows; other rows
                     // (field labels and the like) name nothing.
                     if (callee.kind == Kind::Archetype && RowField(arg))
                         for (const std::string& value : RowNames(code))
-                            uses.push_back({where + " = \"" + value + "\"", callee.kind, value, ""});
+                            uses.push_back({where + " = \"" + value + "\"", callee.kind, value, "", ""});
                 }
+            for (std::size_t i = firstOfFile; i < uses.size(); ++i)
+                uses[i].component = entry.path().stem().string();
         }
         return uses;
     }
@@ -479,6 +484,31 @@ namespace
             for (const fs::directory_entry& entry : fs::directory_iterator(kRoot / "Archetypes"))
                 if (entry.path().extension() == ".xml")
                     archetypes.insert(entry.path().stem().string());
+            // Which scenes hold which components.
+            for (const auto& scene : scenes)
+                for (const fs::directory_entry& entry : fs::directory_iterator(kRoot / "Scenes" / scene.first))
+                {
+                    tinyxml2::XMLDocument document;
+                    if (document.LoadFile(entry.path().string().c_str()) != tinyxml2::XML_SUCCESS ||
+                        !document.RootElement())
+                        continue;
+                    for (const tinyxml2::XMLElement* c = document.RootElement()->FirstChildElement(); c;
+                         c = c->NextSiblingElement())
+                        users[c->Name()].insert(scene.first);
+                }
+        }
+
+        // The scenes where a component looks the object up and does not find it.
+        std::vector<std::string> MissingFrom(const Use& use) const
+        {
+            std::vector<std::string> missing;
+            auto holders = users.find(use.component);
+            if (holders == users.end())
+                return missing;
+            for (const std::string& scene : holders->second)
+                if (!scenes.at(scene).count(use.name))
+                    missing.push_back(scene);
+            return missing;
         }
 
         bool Exists(const Use& use, const std::set<std::string>& namedByCode) const
@@ -504,6 +534,7 @@ namespace
 
         std::map<std::string, std::set<std::string>> scenes;
         std::set<std::string> archetypes;
+        std::map<std::string, std::set<std::string>> users;
     };
 
     std::vector<fs::path> DataFiles()
@@ -546,6 +577,13 @@ TEST(AssetTree, EveryNameTheGameCodeUsesExistsWithExactCase)
         EXPECT_TRUE(names.Exists(use, namedByCode))
             << use.where << ": no " << KindName(use.kind) << " \"" << use.name << "\""
             << (use.scene.empty() ? "" : " in scene " + use.scene);
+        // An object a level's component looks up must be in every scene
+        // holding that component, unless the game makes it.
+        if (use.kind == Kind::Object && use.scene.empty() && !names.archetypes.count(use.name) &&
+            !namedByCode.count(use.name))
+            for (const std::string& scene : names.MissingFrom(use))
+                ADD_FAILURE() << use.where << ": scene " << scene << " holds a " << use.component
+                              << " but no object \"" << use.name << "\"";
     }
     for (const std::string& where : unlisted)
         ADD_FAILURE() << where << ": a name built at run time; list it with what it can become";
@@ -585,7 +623,7 @@ TEST(AssetTree, EveryNameTheDataUsesExistsWithExactCase)
             if (kind == fieldKinds.end() || field.second.empty())
                 continue;
             ++checked;
-            Use use{file.string(), kind->second, field.second, ""};
+            Use use{file.string(), kind->second, field.second, "", ""};
             bool found = names.Exists(use, {});
             if (kind->second == Kind::Object && !scene.empty())
                 found = names.archetypes.count(field.second) ||
