@@ -116,8 +116,12 @@ TEST(StartedGame, FactoryHoldsTheEngineCreatorsAndEveryGameRowAndNothingElse)
         held[entry.first] = entry.second.first;
     EXPECT_EQ(held, expected);
     for (int id = 0; id < CT_MaxTypes; ++id)
+    {
         if (!expected.count(id))
+        {
             EXPECT_EQ(FACTORY->GetCreator(static_cast<ComponentTypeId>(id)), nullptr) << "unused number " << id;
+        }
+    }
     for (const auto& row : expected)
     {
         ComponentCreator* creator = FACTORY->GetCreator(row.second);
