@@ -319,8 +319,8 @@ LEVELS = {
     "Level3": dict(stalls=[-680, -485, -290, -95, 95, 290, 485, 680],
                    seats=[(-600, -185), (-420, -185), (420, -185), (600, -185), (-560, -305), (-290, -305),
                           (290, -305), (560, -305)],
-                   placed_stalls={3: 4, 4: 8}, placed_seats={}, money=3000, goals=(6500, 2800, 2500, 1300), lose=0,
-                   spawn=(32, 6, 1.8, 0.18, 25), upper=UPPER_FLOOR),
+                   placed_stalls={3: 4, 4: 8}, placed_seats={}, money=3000, goals=(8000, 3500, 3000, 1500), lose=0,
+                   spawn=(40, 8, 1.8, 0.18, 25), upper=UPPER_FLOOR),
 }
 
 
