@@ -38,6 +38,7 @@ namespace KiteTest
         constexpr float DecisionEvery = 1.0f;  // game seconds between purchases looked at
         constexpr float ChoreEvery = 0.25f;    // one click on each fire or fight this often
         constexpr int CarryGiveUp = 120;       // frames before a stuck carry is dropped
+        constexpr std::size_t FirstStalls = 3;
 
         Vector2D PositionOf(const GameObject* o)
         {
@@ -107,14 +108,21 @@ namespace KiteTest
         return false;
     }
 
-    // One purchase at most per decision: what the missions ask for first,
-    // and with them done, stalls to the second star's count, then a fuller
+    // One purchase at most per decision: what the missions ask for first
+    // (with three stalls standing before tables or upgrades), and with them
+    // done, stalls to the second star's count, then a fuller
     // court while a night's upkeep stays in hand.
     void CourtPlayer::Decide()
     {
         const std::size_t stalls = Stalls().size();
         const std::size_t tables = SeatsSystem::Instance() ? SeatsSystem::Instance()->GetSeatCount() : 0;
         if (MissionOpen(QuestSystem::StallPlaced) && FreeNode(true))
+        {
+            BuyStall();
+            return;
+        }
+        // A few stalls before anything else: they are what serves.
+        if (stalls < FirstStalls && FreeNode(true))
         {
             BuyStall();
             return;

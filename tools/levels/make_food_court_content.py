@@ -225,8 +225,8 @@ def customer_system():
 
 def simulation():
     return E("SimulationSystem", children=[
-        F("treshold", 0.2), I("goalLikes", 900), I("goalMoney", 1100), I("secondGoalLikes", 500),
-        I("secondGoalMoney", 600), I("loseMoney", 0)])
+        F("treshold", 0.2), I("goalLikes", 1000), I("goalMoney", 1300), I("secondGoalLikes", 550),
+        I("secondGoalMoney", 700), I("loseMoney", 0)])
 
 
 def spawn_rate(cap=24, cap_step=5, spawn_time=2.5, time_step=0.25, per_level=60):
