@@ -207,13 +207,14 @@ namespace
 TEST_F(LevelBalance, OneWhoBuildsNothingLosesEveryLevel)
 {
     for (const char* level : kLevels)
-    {
-        const Outcome o = Play(level, 7, false, 40.0f * kMinute);
-        EXPECT_TRUE(o.lost) << level;
-        EXPECT_FALSE(o.won) << level;
-        // Not at once, though: a new player has the time to start building.
-        EXPECT_GE(o.seconds, 10.0f * kMinute) << level;
-    }
+        for (unsigned seed : {7u, 8u})
+        {
+            const Outcome o = Play(level, seed, false, 40.0f * kMinute);
+            EXPECT_TRUE(o.lost) << level << " seed " << seed;
+            EXPECT_FALSE(o.won) << level << " seed " << seed;
+            // Not at once, though: a new player has the time to start building.
+            EXPECT_GE(o.seconds, 10.0f * kMinute) << level << " seed " << seed;
+        }
 }
 
 TEST_F(LevelBalance, ASensiblePlayerWinsEveryLevelInFiveToFifteenMinutesLaterLevelsTakingLonger)
