@@ -38,6 +38,7 @@ namespace KiteTest
         constexpr float DecisionEvery = 1.0f;  // game seconds between purchases looked at
         constexpr float ChoreEvery = 0.25f;    // one click on each fire or fight this often
         constexpr int CarryGiveUp = 120;       // frames before a stuck carry is dropped
+        constexpr std::size_t FirstStalls = 3;
 
         Vector2D PositionOf(const GameObject* o)
         {
@@ -96,17 +97,6 @@ namespace KiteTest
     }
 
     // ------------------------------------------------------------- missions
-    int CourtPlayer::MissionTarget(int kind) const
-    {
-        const QuestSystem* quests = QuestSystem::Instance();
-        if (!quests)
-            return 0;
-        for (const QuestSystem::Mission& m : quests->GetMissions(0))
-            if (m.kind == kind)
-                return static_cast<int>(m.target);
-        return 0;
-    }
-
     bool CourtPlayer::MissionOpen(int kind) const
     {
         const QuestSystem* quests = QuestSystem::Instance();
@@ -118,8 +108,9 @@ namespace KiteTest
         return false;
     }
 
-    // One purchase at most per decision: what the missions ask for first,
-    // and with them done, stalls to the second star's count, then a fuller
+    // One purchase at most per decision: what the missions ask for first
+    // (with three stalls standing before tables or upgrades), and with them
+    // done, stalls to the second star's count, then a fuller
     // court while a night's upkeep stays in hand.
     void CourtPlayer::Decide()
     {
@@ -130,19 +121,28 @@ namespace KiteTest
             BuyStall();
             return;
         }
+        // A few stalls before anything else: they are what serves.
+        if (stalls < FirstStalls && FreeNode(true))
+        {
+            BuyStall();
+            return;
+        }
         if (MissionOpen(QuestSystem::SeatPlaced) && FreeNode(false))
         {
             BuyTable();
             return;
         }
+        // While the mission's stall is being upgraded the money may as well
+        // build; otherwise it is saved for the next upgrade.
         if (MissionOpen(QuestSystem::StallUpgraded))
         {
-            UpgradeBest(true);
-            return;
+            const UpgradeBehaviour* held = UpgradeOf(missionStall.Get<StallsBehaviour>());
+            if (UpgradeBest(true) || !held || !held->upgrading)
+                return;
         }
         const QuestSystem* quests = QuestSystem::Instance();
-        const int held = quests ? quests->GetStallCondition() : 0;
-        if (static_cast<int>(stalls) < held)
+        const int toHold = quests ? quests->GetStallCondition() : 0;
+        if (static_cast<int>(stalls) < toHold)
         {
             BuyStall();
             return;
@@ -188,7 +188,7 @@ namespace KiteTest
         {
             if (!b->IsUsable() || b->GetGameObjectName().rfind("BuildStall", 0) != 0)
                 continue;
-            const int type = std::atoi(b->toBeSpawned_.c_str() + 5);
+            const int type = DataTable::RowNumberAfter(b->toBeSpawned_, "Stall");
             const bool isNew = present.count(type) == 0;
             if (!best || (isNew && !bestNew) || (isNew == bestNew && b->GetCost() < best->GetCost()))
             {
@@ -381,26 +381,30 @@ namespace KiteTest
                 const Vector2D from = PositionOf(t->GetOwner());
                 TrashBin* bin = nullptr;
                 for (TrashBin* b : All<TrashBin>())
-                    if (!bin || Vector2DDistance(PositionOf(b->GetOwner()), from) < Vector2DDistance(PositionOf(bin->GetOwner()), from))
+                    if (!bin || Vector2DDistance(PositionOf(b->GetOwner()), from) <
+                                    Vector2DDistance(PositionOf(bin->GetOwner()), from))
                         bin = b;
                 if (!bin)
                     return;
                 const Vector2D target = PositionOf(bin->GetOwner());
                 if (Vector2DDistance(from, target) > 1.0f)
-                {
                     PointerAt(target);
-                    return;
+                else
+                {
+                    fake.SetKeyDown(VK::LButton, false);
+                    letGo = true;
                 }
-                fake.SetKeyDown(VK::LButton, false);
-                ++tally.trashBinned;
                 return;
             }
             if (carryFrames < CarryGiveUp)
                 return;
         }
+        else if (letGo)
+            ++tally.trashBinned;  // gone after the release: it went into the bin
         fake.SetKeyDown(VK::LButton, false);
         carried.Reset();
         carryFrames = 0;
+        letGo = false;
         for (Trash* t : All<Trash>())
         {
             if (t->IsDragging() || t->IsPressed())
