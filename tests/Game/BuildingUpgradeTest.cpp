@@ -146,6 +146,27 @@ namespace KiteTest
         stats->MoneyChanged();
     }
 
+    TEST_F(Upgrades, AClosedMenuOpensAgainWithAClickOnItsStall)
+    {
+        StallsBehaviour* s = Bought();
+        GameObject* menu = button->GetOwner()->GetParent();
+        ASSERT_NE(menu, nullptr);
+        ASSERT_TRUE(menu->isActive());
+        // Closed as another stall's drag or a fire closes it.
+        upgrades->CloseAllMenus();
+        EXPECT_FALSE(menu->isActive());
+        Message down(MsgID::MouseDown);
+        s->GetOwner()->GetComponent<ToggleActiveButton>()->SendMessage(&down);
+        EXPECT_TRUE(menu->isActive()) << "the stall's click must reopen its menu";
+        EXPECT_TRUE(s->GetOwner()->isActive()) << "the click switches the menu, not the stall";
+        s->GetOwner()->GetComponent<ToggleActiveButton>()->SendMessage(&down);
+        EXPECT_FALSE(menu->isActive());
+        // The menu's upgrade still works after being reopened.
+        s->GetOwner()->GetComponent<ToggleActiveButton>()->SendMessage(&down);
+        Press(button);
+        EXPECT_TRUE(upgrade->upgrading);
+    }
+
     TEST_F(Upgrades, AButtonNumberWithoutAStallIsSkipped)
     {
         Bought();
