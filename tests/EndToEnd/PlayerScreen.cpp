@@ -162,21 +162,30 @@ namespace KiteTest
         Sleep(150);
     }
 
-    void PlayerScreen::Drag(int fx, int fy, int tx, int ty)
+    void PlayerScreen::Click(int holdMs)
+    {
+        GameProcess::XDoTool("mousedown 1");
+        Sleep(holdMs);
+        GameProcess::XDoTool("mouseup 1");
+        Sleep(90);
+    }
+
+    void PlayerScreen::Drag(int fx, int fy, int tx, int ty, bool quick)
     {
         Hover(fx, fy);
         GameProcess::XDoTool("mousedown 1");
-        // Over the 0.15 s a press must last before it carries anything,
-        // with room for slow frames.
-        Sleep(500);
-        for (int i = 1; i <= 8; ++i)
+        // Over the hold a press must last before it carries anything, with
+        // room for slow frames.
+        Sleep(quick ? 300 : 500);
+        const int steps = quick ? 5 : 8;
+        for (int i = 1; i <= steps; ++i)
         {
-            Move(fx + (tx - fx) * i / 8, fy + (ty - fy) * i / 8);
-            Sleep(90);
+            Move(fx + (tx - fx) * i / steps, fy + (ty - fy) * i / steps);
+            Sleep(quick ? 60 : 90);
         }
-        Sleep(350);
+        Sleep(quick ? 200 : 350);
         GameProcess::XDoTool("mouseup 1");
-        Sleep(200);
+        Sleep(quick ? 100 : 200);
     }
 
     void PlayerScreen::Key(const std::string& name)
