@@ -15,7 +15,10 @@ namespace KiteFramework
     namespace DragSupport
     {
         // Whether the left mouse button is still down (held when no
-        // platform is installed, as in headless runs).
+        // platform is installed, as in headless runs). A carried object is
+        // dropped once it is up, wherever the pointer is: picking a release
+        // uses the pointer at the time it is handled, and a move that came
+        // in the same frame has already taken the pointer off the object.
         bool LeftButtonHeld();
         // The pointer in world space; `fallback` when nothing draws.
         Vector2D PointerInWorld(Vector2D fallback);

@@ -72,6 +72,13 @@ namespace KiteFramework
 
     void SeatDragging::Update(SeatsBehaviour& seat)
     {
+        if (seat.dragging && !DragSupport::LeftButtonHeld())
+        {
+            // The release was picked elsewhere: it lands where the seat was
+            // last carried.
+            Drop(seat);
+            return;
+        }
         if (seat.pressed && !seat.dragging)
         {
             if (!DragSupport::LeftButtonHeld())

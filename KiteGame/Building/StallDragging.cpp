@@ -71,6 +71,13 @@ namespace KiteFramework
 
     void StallDragging::Update(StallsBehaviour& stall)
     {
+        if (stall.dragging && !DragSupport::LeftButtonHeld())
+        {
+            // The release was picked elsewhere: it lands where the stall was
+            // last carried.
+            Drop(stall);
+            return;
+        }
         if (stall.pressed && !stall.dragging && stall.operational)
         {
             // A release away from the stall never reaches it: the hold ends

@@ -98,13 +98,11 @@ namespace KiteFramework
             // The stall's click opens and closes this menu; a name of its own
             // lets the stall's toggle find it.
             parent->setName("UpgradeMenu" + std::to_string(id));
-            // The stall's toggle stays off until its menu exists (with no
-            // target it would switch the stall itself); from now on a click
-            // on the stall opens and closes the menu, so a closed menu can
-            // be opened again.
             if (ToggleActiveButton* toggle = stall->GetComponent<ToggleActiveButton>())
             {
                 toggle->SetToggleObject(parent->getName());
+                // Off until now, so that the click that made the menu did
+                // not also toggle it; from here on a click opens a closed menu.
                 toggle->ButtonActive(true);
             }
         }

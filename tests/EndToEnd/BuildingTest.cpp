@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <string>
@@ -62,6 +63,30 @@ namespace
             return n;
         }
 
+        // The whole screen as a binary PPM, for looking at what was checked.
+        void Save(const std::string& path) const
+        {
+            const int w = 1600, h = 900;
+            XImage* image = XGetImage(display_, DefaultRootWindow(display_), 0, 0, w, h, AllPlanes, ZPixmap);
+            std::FILE* file = image ? std::fopen(path.c_str(), "wb") : nullptr;
+            if (file)
+            {
+                std::fprintf(file, "P6\n%d %d\n255\n", w, h);
+                for (int j = 0; j < h; ++j)
+                    for (int i = 0; i < w; ++i)
+                    {
+                        const unsigned long p = XGetPixel(image, i, j);
+                        const unsigned char rgb[3] = {static_cast<unsigned char>((p & image->red_mask) >> 16),
+                                                      static_cast<unsigned char>((p & image->green_mask) >> 8),
+                                                      static_cast<unsigned char>(p & image->blue_mask)};
+                        std::fwrite(rgb, 1, 3, file);
+                    }
+                std::fclose(file);
+            }
+            if (image)
+                XDestroyImage(image);
+        }
+
     private:
         KiteTest::PrivateDisplay server_;
         Display* display_ = nullptr;
@@ -101,8 +126,9 @@ namespace
         Pause(250);
     }
 
-    // Presses at `from`, carries the pointer to `to` in steps, releases.
-    void Drag(int fx, int fy, int tx, int ty)
+    // Presses at `from`, carries the pointer to `to` in steps, releases;
+    // `carried` runs just before the release.
+    void Drag(int fx, int fy, int tx, int ty, const std::function<void()>& carried = {})
     {
         Hover(fx, fy);
         GameProcess::XDoTool("mousedown 1");
@@ -113,6 +139,8 @@ namespace
             Pause(80);
         }
         Pause(300);
+        if (carried)
+            carried();
         GameProcess::XDoTool("mouseup 1");
     }
 }
@@ -140,12 +168,21 @@ TEST(BuildingInTheGame, BuildButtonsDraggedOntoFreePlacesBuyAStallAndATableAndSp
     EXPECT_TRUE(WaitFor(10, [&] { return greenOnPlace() > 3000; })) << "no stall on the place: " << greenOnPlace();
 
     // The table button (world 470, 398), carried fast onto the free seat
-    // place at world (-490, -185): the release still reaches the table.
+    // place at world (-490, -185) and grey there; the pointer moves on at
+    // once after the release, which must still drop the table.
     const auto tableOnPlace = [&] { return screen.Count(230, 580, 160, 110, kTableTop, 20); };
     EXPECT_LT(tableOnPlace(), 150);
-    Drag(1270, 52, 310, 635);
+    int carriedInOwnColours = -1;
+    Drag(1270, 52, 310, 635, [&] {
+        carriedInOwnColours = tableOnPlace();
+        screen.Save("building-carried-table.ppm");
+    });
     Move(800, 860);
+    EXPECT_LT(carriedInOwnColours, 150) << "a carried table is grey";
     EXPECT_TRUE(WaitFor(10, [&] { return tableOnPlace() > 1000; })) << "no table on the place: " << tableOnPlace();
+    // A table still carried would follow the pointer off the place.
+    Pause(500);
+    EXPECT_GT(tableOnPlace(), 1000) << "the table did not stay on the place";
 
     // The 4x button (world 735, 396) moves the marker over itself.
     const auto markerAt = [&](int px) { return screen.Count(px - 8, 16, 16, 10, kMarkerYellow, 40); };

@@ -60,6 +60,80 @@ namespace KiteTest
         EXPECT_EQ(sprite->GetTint(), (std::array<float, 4>{1.0f, 1.0f, 1.0f, 1.0f}));
     }
 
+    TEST_F(BuildByHand, ACarriedTableIsGreyRedOverNoFreePlaceAndItsOwnColoursOnceDropped)
+    {
+        GreyTableArchetype("Seat2");
+        Level(1000.0f);
+        Buy(PickableStallNode("StallNode1", 300.0f, 200.0f));
+        SeatPlacementNode* node = PickableSeatNode("SeatNode1", 0.0f, -200.0f);
+        Step();
+        const float money = stats->Money;
+        UseFakePointer();
+        fake.SetKeyDown(VK::LButton, true);
+        GameObject* o = Instantiate("Seat2", Vector2D(0.0f, 300.0f), 0.0f);
+        auto* seat = o->GetComponent<SeatsBehaviour>();
+        seat->BeginDragFromButton();
+        auto* sprite = o->GetComponent<Sprite>();
+        auto* indicator = o->GetComponent<Indicator>();
+        ASSERT_NE(indicator, nullptr);
+        EXPECT_EQ(sprite->GetTexturePath(), "Seats/Table_Gray.png");
+        EXPECT_EQ(sprite->GetBlendPath(), "Seats/Table_Gray.png") << "no night look shows through";
+
+        Step();
+        EXPECT_EQ(sprite->GetTint(), indicator->illegalPlacement) << "nothing to stand on";
+        MoveTo(seat, 0.0f, -200.0f);
+        Step();
+        EXPECT_EQ(sprite->GetTint(), indicator->legalPlacement) << "over a free place";
+
+        // The release is picked where the pointer has gone on to, not on the
+        // table: the button being up still drops it where it was carried.
+        fake.SetKeyDown(VK::LButton, false);
+        Step();
+        EXPECT_FALSE(seat->dragging);
+        EXPECT_EQ(seat->GetNodeObject(), node->GetOwner());
+        EXPECT_FLOAT_EQ(stats->Money, money - 40.0f);
+        EXPECT_EQ(sprite->GetTexturePath(), "Seats/Table.png");
+        EXPECT_EQ(sprite->GetBlendPath(), "Seats/Table_Night.png");
+        EXPECT_EQ(sprite->GetTint(), (std::array<float, 4>{1.0f, 1.0f, 1.0f, 1.0f}));
+    }
+
+    TEST_F(BuildByHand, AReleaseThatMissesACarriedStallDropsItWhereItWasCarried)
+    {
+        Level(1000.0f);
+        StallPlacementNode* a = PickableStallNode("StallNode1", 300.0f, 200.0f);
+        StallPlacementNode* b = PickableStallNode("StallNode2", -300.0f, 200.0f);
+        UseFakePointer();
+        fake.SetKeyDown(VK::LButton, true);
+
+        // A new stall released over the ground is thrown away...
+        ASSERT_NE(Carried("Stall1", 0.0f, 0.0f), nullptr);
+        Step();
+        fake.SetKeyDown(VK::LButton, false);
+        Step(2);
+        EXPECT_EQ(Count("Stall1"), 0);
+        EXPECT_FLOAT_EQ(stats->Money, 1000.0f);
+
+        // ...one released over a free node is bought there...
+        fake.SetKeyDown(VK::LButton, true);
+        StallsBehaviour* s = Carried("Stall1", 0.0f, 0.0f);
+        MoveTo(s, 300.0f, 200.0f);
+        Step();
+        fake.SetKeyDown(VK::LButton, false);
+        Step();
+        EXPECT_EQ(s->GetNodeObject(), a->GetOwner());
+        EXPECT_FLOAT_EQ(stats->Money, 900.0f);
+
+        // ...and a placed one held, carried and released moves.
+        Hold(s, 0.4f);
+        ASSERT_TRUE(s->dragging);
+        MoveTo(s, -300.0f, 200.0f);
+        fake.SetKeyDown(VK::LButton, false);
+        Step();
+        EXPECT_FALSE(s->dragging);
+        EXPECT_EQ(s->GetNodeObject(), b->GetOwner());
+        EXPECT_FLOAT_EQ(stats->Money, 850.0f);
+    }
+
     TEST_F(BuildByHand, ANewStallDroppedElsewhereIsThrownAwayAndCostsNothing)
     {
         Level(1000.0f);

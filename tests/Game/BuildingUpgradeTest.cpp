@@ -146,27 +146,6 @@ namespace KiteTest
         stats->MoneyChanged();
     }
 
-    TEST_F(Upgrades, AClosedMenuOpensAgainWithAClickOnItsStall)
-    {
-        StallsBehaviour* s = Bought();
-        GameObject* menu = button->GetOwner()->GetParent();
-        ASSERT_NE(menu, nullptr);
-        ASSERT_TRUE(menu->isActive());
-        // Closed as another stall's drag or a fire closes it.
-        upgrades->CloseAllMenus();
-        EXPECT_FALSE(menu->isActive());
-        Message down(MsgID::MouseDown);
-        s->GetOwner()->GetComponent<ToggleActiveButton>()->SendMessage(&down);
-        EXPECT_TRUE(menu->isActive()) << "the stall's click must reopen its menu";
-        EXPECT_TRUE(s->GetOwner()->isActive()) << "the click switches the menu, not the stall";
-        s->GetOwner()->GetComponent<ToggleActiveButton>()->SendMessage(&down);
-        EXPECT_FALSE(menu->isActive());
-        // The menu's upgrade still works after being reopened.
-        s->GetOwner()->GetComponent<ToggleActiveButton>()->SendMessage(&down);
-        Press(button);
-        EXPECT_TRUE(upgrade->upgrading);
-    }
-
     TEST_F(Upgrades, AButtonNumberWithoutAStallIsSkipped)
     {
         Bought();
@@ -188,6 +167,30 @@ namespace KiteTest
         EXPECT_EQ(before, Vector2D(-41.0f, -22.0f));
         MoveTo(s, -100.0f, 50.0f);
         EXPECT_EQ(At(button) - At(s), before);
+    }
+
+    TEST_F(Upgrades, AClickOnTheStallClosesAndReopensItsMenu)
+    {
+        StallsBehaviour* s = Bought();
+        GameObject* menu = button->GetOwner()->GetParent();
+        ASSERT_NE(menu, nullptr);
+        ASSERT_TRUE(menu->isActive()) << "a bought stall shows its menu";
+        const auto click = [&] {
+            for (MsgID::MessageIdType id : {MsgID::MouseDown, MsgID::MouseUp})
+            {
+                Message m(id);
+                s->GetOwner()->SendMessage(&m);
+            }
+            Step();
+        };
+        click();
+        EXPECT_FALSE(menu->isActive());
+        click();
+        EXPECT_TRUE(menu->isActive());
+        // Closed some other way (its close button), a click still opens it.
+        menu->setActive(false);
+        click();
+        EXPECT_TRUE(menu->isActive());
     }
 
     // ---- Build buttons ------------------------------------------------------

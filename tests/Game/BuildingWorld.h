@@ -73,18 +73,9 @@ namespace KiteTest
         void StallArchetype(int type, float price = 100.0f, float upgradeCost = 100.0f, const std::string& gray = "")
         {
             GameObject* o = Make("Stall" + std::to_string(type));
-            auto* sprite = Add<Sprite>(o, CT_Sprite);
+            Add<Sprite>(o, CT_Sprite);
             if (!gray.empty())
-            {
-                const std::string look = "Stalls/Stall" + std::to_string(type) + "_Band0_Idle";
-                sprite->InGameSetAll(look + ".png", look + "_Night.png", 2, 1);
-                auto* indicator = Add<Indicator>(o, CT_Indicator);
-                indicator->grayscaleTexture = gray;
-                indicator->originalTexture = look + ".png";
-                indicator->originalBlend = look + "_Night.png";
-                indicator->legalPlacement = {0.6f, 1.0f, 0.6f, 1.0f};
-                indicator->illegalPlacement = {1.0f, 0.5f, 0.5f, 1.0f};
-            }
+                GiveIndicator(o, "Stalls/Stall" + std::to_string(type) + "_Band0_Idle", gray, 2);
             Add<Collider2D>(o, CT_Collider2D)->SetColliderTag(2);
             auto* s = Add<StallsBehaviour>(o, CT_StallsBehaviour);
             s->stallIndex_ = type;
@@ -98,6 +89,29 @@ namespace KiteTest
             u->upgradeTime = 10.0f;
             o->AddComponent(CT_ToggleActiveButton);
             Archetype("Stall" + std::to_string(type), o);
+        }
+
+        // A table archetype with the look and tints of a carried table.
+        void GreyTableArchetype(const std::string& name)
+        {
+            GameObject* seat = Make(name);
+            Add<Sprite>(seat, CT_Sprite);
+            GiveIndicator(seat, "Seats/Table", "Seats/Table_Gray.png", 1);
+            Add<Collider2D>(seat, CT_Collider2D)->SetColliderTag(2);
+            seat->AddComponent(CT_SeatsBehaviour);
+            Archetype(name, seat);
+        }
+
+        // Day art `look`.png with its night blend, a sheet of `columns`.
+        void GiveIndicator(GameObject* o, const std::string& look, const std::string& gray, int columns)
+        {
+            o->GetComponent<Sprite>()->InGameSetAll(look + ".png", look + "_Night.png", columns, 1);
+            auto* indicator = Add<Indicator>(o, CT_Indicator);
+            indicator->grayscaleTexture = gray;
+            indicator->originalTexture = look + ".png";
+            indicator->originalBlend = look + "_Night.png";
+            indicator->legalPlacement = {0.6f, 1.0f, 0.6f, 1.0f};
+            indicator->illegalPlacement = {1.0f, 0.5f, 0.5f, 1.0f};
         }
 
         void ButtonArchetype(const std::string& name, ComponentTypeId type)

@@ -14,6 +14,7 @@
 #include "Seats/SeatsSystem.h"
 #include "Stalls/StallsBehaviour.h"
 #include "Stalls/StallsSystem.h"
+#include "Trouble/FireResolver.h"
 
 using namespace KiteTest;
 
@@ -87,6 +88,11 @@ TEST_F(Level1Run, TenMinutesAtFourTimesKeepTheCountTrue)
     for (int frame = 0; frame < 10 * 60 * 60; frame += 60)
     {
         Step(60);
+        // Unattended fires would close both stalls for good: someone puts
+        // them out, as a player does.
+        for (const auto& entry : factory->GetObjects())
+            if (FireResolver* fire = entry.second->GetComponent<FireResolver>())
+                fire->PutOut();
         ASSERT_EQ(static_cast<std::size_t>(CustomerSystem::Instance()->count), LiveCustomers()) << frame;
         ASSERT_LE(factory->GetObjects().size(), 2000u) << frame;
     }

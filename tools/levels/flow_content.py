@@ -309,16 +309,18 @@ UPPER_FLOOR = dict(
 LEVELS = {
     # name: stall places, seat places, grid columns and rows, stored stalls
     # and seats, money, goals (money, likes, second money, second likes),
-    # losing money
+    # losing money, customer flow (cap, cap step, least spawn time, its step,
+    # standing a level)
     "Level2": dict(stalls=[-650, -390, -130, 130, 390, 650], seats=[(-490, -185), (-210, -185), (210, -185),
                                                                    (490, -185), (-350, -295), (350, -295),
                                                                    (-630, -295), (630, -295)],
-                   placed_stalls={2: 3}, placed_seats={}, money=1400, goals=(4000, 220, 1800, 90), lose=-200),
+                   placed_stalls={2: 3, 3: 1}, placed_seats={}, money=1800, goals=(3200, 1600, 1800, 900), lose=0,
+                   spawn=(24, 5, 2.5, 0.25, 45)),
     "Level3": dict(stalls=[-680, -485, -290, -95, 95, 290, 485, 680],
                    seats=[(-600, -185), (-420, -185), (420, -185), (600, -185), (-560, -305), (-290, -305),
                           (290, -305), (560, -305)],
-                   placed_stalls={}, placed_seats={}, money=1800, goals=(7000, 320, 3000, 140), lose=-300,
-                   upper=UPPER_FLOOR),
+                   placed_stalls={3: 3, 4: 4}, placed_seats={}, money=2500, goals=(7000, 3000, 3000, 1500), lose=0,
+                   spawn=(30, 6, 2.0, 0.2, 30), upper=UPPER_FLOOR),
 }
 
 
@@ -326,7 +328,7 @@ def later_levels(h):
     """Level2 and Level3 from the same builder as Level1, with more places,
     fewer stalls stored, more money to start and higher goals."""
     saved = {k: getattr(h, k) for k in ("STALL_NODES_X", "SEAT_NODES", "PLACED_STALLS", "PLACED_SEATS",
-                                        "level_stats", "simulation", "UPPER_FLOOR")}
+                                        "level_stats", "simulation", "spawn_rate", "UPPER_FLOOR")}
     try:
         for name, p in LEVELS.items():
             h.STALL_NODES_X = p["stalls"]
@@ -349,6 +351,7 @@ def later_levels(h):
 
             h.level_stats = stats
             h.simulation = sim
+            h.spawn_rate = lambda flow=p["spawn"], base=saved["spawn_rate"]: base(*flow)
             h.level1(name)
     finally:
         for k, v in saved.items():

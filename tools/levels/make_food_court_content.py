@@ -141,16 +141,16 @@ ORIGINAL_LAYER, DRAGGED_LAYER = 2, 3
 # seconds of each stall type; the table's price. The CSV tables carry the same
 # prices and upkeep.
 STALLS = [
-    ("Drinks", "Iced drinks and kopi", 200, 10, (6, 3, 10), 2.5, 5),
-    ("Noodles", "Wanton mee and laksa", 300, 15, (10, 5, 18), 4.0, 9),
-    ("Nasi Padang", "Rice with a choice of curries", 450, 22, (14, 6, 25), 4.5, 10),
-    ("Western", "Chicken chop and fries", 500, 25, (16, 6, 28), 5.0, 10),
-    ("Satay", "Grilled skewers with peanut sauce", 400, 20, (12, 5, 22), 4.0, 8),
-    ("Chicken Rice", "Steamed chicken with fragrant rice", 350, 18, (11, 6, 20), 3.5, 9),
-    ("Prata", "Crispy flatbread with curry", 250, 12, (8, 4, 14), 3.0, 7),
-    ("Dim Sum", "Dumplings in bamboo steamers", 600, 30, (18, 7, 32), 5.0, 11),
+    ("Drinks", "Iced drinks and kopi", 200, 80, (15, 3, 10), 2.5, 5),
+    ("Noodles", "Wanton mee and laksa", 300, 120, (25, 5, 18), 4.0, 9),
+    ("Nasi Padang", "Rice with a choice of curries", 450, 180, (35, 6, 25), 4.5, 10),
+    ("Western", "Chicken chop and fries", 500, 200, (40, 6, 28), 5.0, 10),
+    ("Satay", "Grilled skewers with peanut sauce", 400, 160, (30, 5, 22), 4.0, 8),
+    ("Chicken Rice", "Steamed chicken with fragrant rice", 350, 140, (28, 6, 20), 3.5, 9),
+    ("Prata", "Crispy flatbread with curry", 250, 100, (20, 4, 14), 3.0, 7),
+    ("Dim Sum", "Dumplings in bamboo steamers", 600, 240, (45, 7, 32), 5.0, 11),
 ]
-SEAT_PRICE, SEAT_UPKEEP = 500, 0
+SEAT_PRICE, SEAT_UPKEEP = 350, 0
 
 
 # Texture pairs are (day, night): the day-and-night cycle blends the second in.
@@ -193,11 +193,12 @@ def stall_components(t, x, y):
 
 
 def seat_components(x, y, occupants=(0, 0, 0, 0)):
-    return building_content.day_and_night(HELPERS, [
+    parts = building_content.day_and_night(HELPERS, [
         transform(x, y, DEPTH_PEOPLE, *TABLE_SCALE),
         sprite("Seats/Table.png", night="Seats/Table_Night.png"),
         collider(ORIGINAL_LAYER, *TABLE_SCALE),
         E("SeatsBehaviour", children=[ARR("POArray", [E("", "%d" % o) for o in occupants], "POArrayElement")])])
+    return parts + [building_content.indicator(HELPERS, "Seats/Table_Gray.png", parts)]
 
 
 # ----------------------------------------------------------------- numbers
@@ -217,23 +218,26 @@ def customer_system():
     return E("CustomerSystem", children=[
         I("numArcheCreated", LOOKS), customer_sprites(),
         VEC("customerSpriteCols_", [E("", "%d" % c) for c in POSE_COLUMNS]),
-        V2("randomDisplacementRange", 24, 16), I("queueMax", 5), B("preferenceAllowed", True),
-        I("lookAroundfCountoutMin", 1), I("lookAroundfCountoutMax", 3), I("preferenceLookAroundCountoutBuff", 1),
-        I("noQueuefCountoutMin", 2), I("noQueuefCountoutMax", 3), F("feedbackOffset", 80), F("tabaoChance", 25),
+        V2("randomDisplacementRange", 24, 16), I("queueMax", 6), B("preferenceAllowed", True),
+        I("lookAroundfCountoutMin", 1), I("lookAroundfCountoutMax", 2), I("preferenceLookAroundCountoutBuff", 1),
+        I("noQueuefCountoutMin", 3), I("noQueuefCountoutMax", 3), F("feedbackOffset", 80), F("tabaoChance", 25),
         F("trashSpawnChance", 30), F("fightChance", 5), F("fightTimeout", 6), V2("fightLocationOffset", 40, 30)])
 
 
 def simulation():
     return E("SimulationSystem", children=[
-        F("treshold", 0.2), I("goalLikes", 150), I("goalMoney", 2500), I("secondGoalLikes", 100),
-        I("secondGoalMoney", 1500), I("loseMoney", 0)])
+        F("treshold", 0.2), I("goalLikes", 900), I("goalMoney", 1100), I("secondGoalLikes", 500),
+        I("secondGoalMoney", 600), I("loseMoney", 0)])
 
 
-def spawn_rate():
+def spawn_rate(cap=24, cap_step=5, spawn_time=2.5, time_step=0.25, per_level=60):
+    """Customer flow: the cap and the least time between customers at the
+    starting standing level, their steps per level up to level 8, and the
+    standing that makes a level."""
     return E("SpawnRateManager", children=[
-        F("likesRepWeightage", 0.5), F("rateModifierRate", 60), F("spawnTimeStep", 0.25), I("customerCapStep", 2),
-        I("startingLevel", 0), I("minLevel", 0), I("maxLevel", 8), I("startCustomerCap", 14),
-        F("startMinSpawnTime", 2.5)])
+        F("likesRepWeightage", 0.5), F("rateModifierRate", per_level), F("spawnTimeStep", time_step),
+        I("customerCapStep", cap_step), I("startingLevel", 0), I("minLevel", 0), I("maxLevel", 8),
+        I("startCustomerCap", cap), F("startMinSpawnTime", spawn_time)])
 
 
 def stalls_system():

@@ -1,0 +1,227 @@
+// The three levels as shipped, played headless by the whole game at four
+// times the speed: one who builds nothing (and clears nothing) loses each of
+// them, and a player who follows the missions, fills the court as money
+// allows and keeps it clear wins each in five to fifteen game minutes, later
+// levels taking longer. The figures printed are the ones the balance note
+// in the asset folder quotes.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "Assets/CourtPlayer.h"
+#include "Assets/StartReports.h"
+#include "Core/Engine/Engine.h"
+#include "Core/Engine/FrameRateController.h"
+#include "Core/Math/Random.h"
+#include "Core/Scenes/SceneManager.h"
+#include "Core/Factory/GameObjectFactory.h"
+#include "Core/Objects/GameObject.h"
+#include "Economy/LevelStatsSystem.h"
+#include "World/SpeedButton.h"
+#include "Economy/SimulationSystem.h"
+#include "Flow/QuestSystem.h"
+#include "Platform/Fake/FakePlatform.h"
+#include "Seats/SeatsSystem.h"
+#include "Stalls/StallsSystem.h"
+#include "StartUp/Configuration.h"
+#include "StartUp/Game.h"
+#include "StartUp/GameStartUp.h"
+
+using namespace KiteFramework;
+namespace fs = std::filesystem;
+
+namespace
+{
+    const fs::path kSource = KITE_ASSET_ROOT;
+    const char* const kLevels[] = {"Level1", "Level2", "Level3"};
+    constexpr float kMinute = 60.0f;
+
+    struct Outcome
+    {
+        bool won = false;
+        bool lost = false;
+        float seconds = 0.0f;
+        float money = 0.0f;
+        float earned = 0.0f;
+        float likes = 0.0f;
+        int served = 0;
+        int stalls = 0;
+        int tables = 0;
+        int firstStarAt = -1;
+        int secondStarAt = -1;
+        KiteTest::CourtPlayer::Tally tally;
+        std::string missions;
+    };
+
+    class LevelBalance : public ::testing::Test
+    {
+    protected:
+        void SetUp() override
+        {
+            root = fs::temp_directory_path() / ("kite-balance-" + std::to_string(getpid()));
+            fs::remove_all(root);
+            fs::create_directories(root / "Assets" / "Scenes");
+            for (const char* folder : {"Sprites", "Audio", "Shaders", "Fonts", "StallData", "SeatData", "Messages"})
+                if (fs::exists(kSource / folder))
+                    fs::create_directory_symlink(kSource / folder, root / "Assets" / folder);
+            fs::copy(kSource / "Archetypes", root / "Assets" / "Archetypes");
+            for (const char* level : kLevels)
+            {
+                fs::copy_file(kSource / "Scenes" / (std::string(level) + ".xml"),
+                              root / "Assets" / "Scenes" / (std::string(level) + ".xml"));
+                fs::copy(kSource / "Scenes" / level, root / "Assets" / "Scenes" / level);
+            }
+            previousFolder = fs::current_path();
+            fs::current_path(root);
+
+            Platform::Install(&fake);
+            engine = new Engine();
+            engine->SetAssetPath((root / "Assets").generic_string() + "/");
+            engine->SetLogPath((root / "log.txt").string());
+            ASSERT_TRUE(AddGameSystems(*engine, Configuration()));
+            engine->AddAndInitialiseGame(new Game());
+            testing::internal::CaptureStdout();
+            testing::internal::CaptureStderr();
+            engine->Initialise();
+            engine->BeginLoop();
+            testing::internal::GetCapturedStderr();
+            testing::internal::GetCapturedStdout();
+        }
+
+        void TearDown() override
+        {
+            testing::internal::CaptureStdout();
+            engine->EndLoop();
+            engine->CleanEngine();
+            delete engine;
+            testing::internal::GetCapturedStdout();
+            Platform::Install(nullptr);
+            std::error_code ec;
+            fs::current_path(previousFolder, ec);
+            fs::remove_all(root, ec);
+        }
+
+        // Plays a level from its start until it is won or lost or the time
+        // limit (game seconds) is reached; `player` null builds nothing.
+        Outcome Play(const std::string& level, unsigned seed, bool sensible, float limit)
+        {
+            testing::internal::CaptureStdout();
+            testing::internal::CaptureStderr();
+            GENRANDNUM::Seed(seed);
+            SCENEMNGR->LoadLevel(level);
+            engine->Step();
+            PressFastestSpeed();
+            KiteTest::CourtPlayer player(fake);
+            Outcome out;
+            const float step = fc.getFixedDeltaTime();
+            while (out.seconds < limit)
+            {
+                const float factor = engine->GetTimeFactor();
+                engine->Step();
+                out.seconds += step * factor;
+                if (sensible)
+                    player.Frame(out.seconds);
+                const SimulationSystem* sim = SimulationSystem::Instance();
+                const QuestSystem* quests = QuestSystem::Instance();
+                if (!sim || !quests)
+                    break;
+                if (quests->GetStage() >= 1 && out.firstStarAt < 0)
+                    out.firstStarAt = static_cast<int>(out.seconds);
+                if (quests->GetStage() >= 2 && out.secondStarAt < 0)
+                    out.secondStarAt = static_cast<int>(out.seconds);
+                out.won = quests->GetStage() == 3;
+                out.lost = sim->endState == SimulationSystem::Lost;
+                if (out.won || out.lost)
+                    break;
+            }
+            if (const QuestSystem* quests = QuestSystem::Instance())
+            {
+                for (int star = 0; star < 3; ++star)
+                    for (const QuestSystem::Mission& m : quests->GetMissions(star))
+                        out.missions += std::to_string(star + 1) + ":" + std::to_string(m.kind) + " " +
+                                        std::to_string(m.progress) + "/" + std::to_string(m.target) + "  ";
+                out.missions += "held " + std::to_string(quests->GetStallCondition());
+            }
+            const LevelStatsSystem* stats = LevelStatsSystem::Instance();
+            out.money = stats ? stats->Money : 0.0f;
+            out.earned = stats ? stats->GrossRevenue : 0.0f;
+            out.likes = stats ? stats->Likes : 0.0f;
+            out.served = stats ? stats->CustomerServed : 0;
+            out.stalls = StallsSystem::Instance() ? static_cast<int>(StallsSystem::Instance()->GetStallCount()) : 0;
+            out.tables = SeatsSystem::Instance() ? static_cast<int>(SeatsSystem::Instance()->GetSeatCount()) : 0;
+            out.tally = player.GetTally();
+            testing::internal::GetCapturedStderr();
+            testing::internal::GetCapturedStdout();
+            Print(level, seed, sensible, out);
+            return out;
+        }
+
+        // The level's fastest speed button, pressed as a player would.
+        static void PressFastestSpeed()
+        {
+            for (const auto* map : {&FACTORY->GetObjects(), &FACTORY->GetUIObjects()})
+                for (const auto& entry : *map)
+                    if (SpeedButton* b = entry.second->GetComponent<SpeedButton>())
+                        if (b->speedButtonType == SpeedButton::SpeedThree)
+                        {
+                            b->OnMouseUp();
+                            return;
+                        }
+        }
+
+        static void Print(const std::string& level, unsigned seed, bool sensible, const Outcome& o)
+        {
+            const float minutes = o.seconds / kMinute;
+            std::printf("%s seed %u %s: %s at %.1f min (stars 1/2 at %.1f/%.1f min); money %.0f, earned %.0f "
+                        "(%.0f a min), likes %.0f (%.0f a min), served %d; %d stalls, %d tables; bought %d stalls, "
+                        "%d tables, %d upgrades; fires %d, fights %d, trash %d\n",
+                        level.c_str(), seed, sensible ? "sensible" : "idle",
+                        o.won ? "won" : (o.lost ? "lost" : "undecided"), minutes, o.firstStarAt / kMinute,
+                        o.secondStarAt / kMinute, o.money, o.earned, o.earned / minutes, o.likes, o.likes / minutes,
+                        o.served, o.stalls, o.tables, o.tally.stallsBought, o.tally.tablesBought, o.tally.upgrades,
+                        o.tally.firesOut, o.tally.fightsEnded, o.tally.trashBinned);
+            std::printf("    missions %s\n", o.missions.c_str());
+            std::fflush(stdout);
+        }
+
+        Platform::FakePlatform fake;
+        Engine* engine = nullptr;
+        fs::path root;
+        fs::path previousFolder;
+    };
+}
+
+TEST_F(LevelBalance, OneWhoBuildsNothingLosesEveryLevel)
+{
+    for (const char* level : kLevels)
+    {
+        const Outcome o = Play(level, 7, false, 25.0f * kMinute);
+        EXPECT_TRUE(o.lost) << level;
+        EXPECT_FALSE(o.won) << level;
+    }
+}
+
+TEST_F(LevelBalance, ASensiblePlayerWinsEveryLevelInFiveToFifteenMinutesLaterLevelsTakingLonger)
+{
+    float previous = 0.0f;
+    for (const char* level : kLevels)
+    {
+        float total = 0.0f;
+        for (unsigned seed : {1u, 2u, 3u, 4u, 5u})
+        {
+            const Outcome o = Play(level, seed, true, 20.0f * kMinute);
+            EXPECT_TRUE(o.won) << level << " seed " << seed;
+            EXPECT_FALSE(o.lost) << level << " seed " << seed;
+            EXPECT_GE(o.seconds, 5.0f * kMinute) << level << " seed " << seed;
+            EXPECT_LE(o.seconds, 15.0f * kMinute) << level << " seed " << seed;
+            total += o.seconds;
+        }
+        EXPECT_GT(total, previous) << level << " is no harder than the level before";
+        previous = total;
+    }
+}
