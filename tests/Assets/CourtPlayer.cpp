@@ -135,10 +135,13 @@ namespace KiteTest
             BuyTable();
             return;
         }
+        // While the mission's stall is being upgraded the money may as well
+        // build; otherwise it is saved for the next upgrade.
         if (MissionOpen(QuestSystem::StallUpgraded))
         {
-            UpgradeBest(true);
-            return;
+            const UpgradeBehaviour* held = UpgradeOf(missionStall.Get<StallsBehaviour>());
+            if (UpgradeBest(true) || !held || !held->upgrading)
+                return;
         }
         const QuestSystem* quests = QuestSystem::Instance();
         const int held = quests ? quests->GetStallCondition() : 0;

@@ -26,7 +26,7 @@ UPGRADES = {
     # Every level shares these archetypes, and Level3's missions can ask for a
     # stall upgraded 9 times; the gentler cost step keeps a ninth upgrade
     # within reach of that level's money.
-    t: (150 + 50 * t, 9, 1.3, 1.2, 8) for t in range(1, 9)
+    t: (150 + 50 * t, 9, 1.2, 1.2, 6) for t in range(1, 9)
 }
 
 

@@ -141,14 +141,14 @@ ORIGINAL_LAYER, DRAGGED_LAYER = 2, 3
 # seconds of each stall type; the table's price. The CSV tables carry the same
 # prices and upkeep.
 STALLS = [
-    ("Drinks", "Iced drinks and kopi", 200, 80, (15, 3, 10), 2.5, 5),
-    ("Noodles", "Wanton mee and laksa", 300, 120, (25, 5, 18), 4.0, 9),
-    ("Nasi Padang", "Rice with a choice of curries", 450, 180, (35, 6, 25), 4.5, 10),
-    ("Western", "Chicken chop and fries", 500, 200, (40, 6, 28), 5.0, 10),
-    ("Satay", "Grilled skewers with peanut sauce", 400, 160, (30, 5, 22), 4.0, 8),
-    ("Chicken Rice", "Steamed chicken with fragrant rice", 350, 140, (28, 6, 20), 3.5, 9),
-    ("Prata", "Crispy flatbread with curry", 250, 100, (20, 4, 14), 3.0, 7),
-    ("Dim Sum", "Dumplings in bamboo steamers", 600, 240, (45, 7, 32), 5.0, 11),
+    ("Drinks", "Iced drinks and kopi", 200, 60, (15, 3, 10), 2.5, 5),
+    ("Noodles", "Wanton mee and laksa", 300, 90, (25, 5, 18), 4.0, 9),
+    ("Nasi Padang", "Rice with a choice of curries", 450, 135, (35, 6, 25), 4.5, 10),
+    ("Western", "Chicken chop and fries", 500, 150, (40, 6, 28), 5.0, 10),
+    ("Satay", "Grilled skewers with peanut sauce", 400, 120, (30, 5, 22), 4.0, 8),
+    ("Chicken Rice", "Steamed chicken with fragrant rice", 350, 105, (28, 6, 20), 3.5, 9),
+    ("Prata", "Crispy flatbread with curry", 250, 75, (20, 4, 14), 3.0, 7),
+    ("Dim Sum", "Dumplings in bamboo steamers", 600, 180, (45, 7, 32), 5.0, 11),
 ]
 SEAT_PRICE, SEAT_UPKEEP = 350, 0
 

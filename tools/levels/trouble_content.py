@@ -59,7 +59,7 @@ def synergy_system(h):
 def fire_controller(h, base_chance=0.5):
     F = h.F
     return h.E("FireController", children=[
-        F("baseChance", base_chance), F("chanceIncrement", 0.2), F("likesToDecrement", 1),
+        F("baseChance", base_chance), F("chanceIncrement", 0.1), F("likesToDecrement", 1),
         F("speedMultiplier", 1.8), F("fireAffectOtherStallsTimer", 25),
         F("fireCauseWidespreadPanicTimeoutInitial", 15)])
 
