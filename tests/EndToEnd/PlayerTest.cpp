@@ -78,7 +78,7 @@ TEST_F(PlayedGame, AllThreeLevelsWonInTurn)
     else
         ASSERT_TRUE(player->UnlockAllLevels()) << Story();
     const char* limitText = std::getenv("KITE_PLAYER_LEVEL_SECONDS");
-    const double limit = limitText ? std::atof(limitText) : 420.0;
+    const double limit = limitText ? std::atof(limitText) : 540.0;
     ASSERT_TRUE(player->OpenLevel(std::max(from, 1))) << Story();
     for (int level = std::max(from, 1); level <= 3; ++level)
     {

@@ -524,10 +524,30 @@ namespace KiteTest
         }
         if (amount <= dearest)
             return false;
+        // Soon after the upkeep is paid there is a day's takings before the
+        // next: the dearest button lit is then taken as enough.
+        if (!SoonAfterDawn())
+            return false;
         for (const PriceButton& b : buttons_)
             if (b.price == dearest && Lit(b.at))
                 return true;
         return false;
+    }
+
+    float ScriptedPlayer::Upkeep() const
+    {
+        float sum = 0.0f;
+        for (const Place& p : stalls_)
+            if (p.built && p.type > 0)
+                sum += kindInfo_[static_cast<std::size_t>(p.type)].upkeep;
+        return sum;
+    }
+
+    bool ScriptedPlayer::SoonAfterDawn() const
+    {
+        const double pace = lastCycleReal_ > 0.0 ? dayLength_ / lastCycleReal_ : 2.0;
+        const double since = std::chrono::duration<double>(Clock::now() - lastDawn_).count() * pace;
+        return !night_ && since < dayLength_ * 0.4;
     }
 
     void ScriptedPlayer::ReadPlaces()
@@ -557,11 +577,20 @@ namespace KiteTest
             (stallNode ? stalls_ : seats_).push_back(p);
         }
         const std::string stallTable = assets_ + "/StallData/StallData.csv";
-        upgradeCosts_.assign(9, 0.0f);
+        kindInfo_.assign(9, Kind{});
         for (int t = 1; t <= 8; ++t)
         {
             const std::string archetype = ReadText(assets_ + "/Archetypes/Stall" + std::to_string(t) + ".xml");
-            upgradeCosts_[static_cast<std::size_t>(t)] = std::strtof(FieldText(archetype, "upgradeCost").c_str(), nullptr);
+            const auto number = [&](const char* field, float fallback) {
+                const std::string text = FieldText(archetype, field);
+                return text.empty() ? fallback : std::strtof(text.c_str(), nullptr);
+            };
+            Kind& k = kindInfo_[static_cast<std::size_t>(t)];
+            k.upgradeCost = number("upgradeCost", 200.0f);
+            k.costGrowth = number("upgradeCostMultiplier", 1.2f);
+            k.upgradeTime = number("upgradeTime", 6.0f);
+            k.timeGrowth = number("upgradeBenefitMultiplier", 1.2f);
+            k.upkeep = TableNumber(stallTable, t, 3);
             if (!scene_.Has("BuildStall" + std::to_string(t)))
                 continue;
             const float price = TableNumber(stallTable, t, 2);
@@ -595,7 +624,7 @@ namespace KiteTest
             for (Place& p : *places)
                 if (!p.built)
                     RememberEmptyLook(p);
-        levelStart_ = lastDusk_ = lastRecheck_ = Clock::now();
+        levelStart_ = lastDusk_ = lastDawn_ = lastRecheck_ = Clock::now();
         lastAct_ = lastUpgrade_ = upgradeBusyUntil_ = Clock::time_point{};
         dusks_ = 0;
         night_ = false;
@@ -609,7 +638,9 @@ namespace KiteTest
         const std::size_t before = CountOut(target);
         int stars = 0;
         const auto deadline = Clock::now() + std::chrono::duration<double>(realSeconds);
-        while (Clock::now() < deadline)
+        // A sensible player wins a level within 15 minutes of game time.
+        const double gameLimit = 15.0 * 60.0;
+        while (Clock::now() < deadline && GameSeconds() < gameLimit)
         {
             if (!game_.Running())
                 return Fail(name + ": the game ended");
@@ -634,8 +665,8 @@ namespace KiteTest
             PlayerScreen::Sleep(200);
         }
         Snapshot(name + "-timeout");
-        return Fail(name + ": \"" + target + "\" not reached in " + std::to_string(static_cast<int>(realSeconds)) +
-                    " s (fires " + std::to_string(fires_) + ", fights " + std::to_string(fights_) + ", trash " +
+        return Fail(name + ": \"" + target + "\" not reached in " + std::to_string(static_cast<int>(GameSeconds())) +
+                    " s of game time, " + std::to_string(static_cast<int>(RealSeconds())) + " s real (fires " + std::to_string(fires_) + ", fights " + std::to_string(fights_) + ", trash " +
                     std::to_string(trash_) + ", upgrades " + std::to_string(upgrades_) + "; " + plan_.Summary() + ")\n" +
                     MissionLines());
     }
@@ -656,7 +687,10 @@ namespace KiteTest
             ++dusks_;
         }
         else if (night_ && sky > 420)
+        {
             night_ = false;
+            lastDawn_ = Clock::now();
+        }
     }
 
     double ScriptedPlayer::RealSeconds() const
@@ -682,7 +716,10 @@ namespace KiteTest
 
     void ScriptedPlayer::LookAfterTrouble()
     {
-        if (PutOutFires() | BreakUpFight())
+        // Both looked at, whatever the first found.
+        const bool fire = PutOutFires();
+        const bool fight = BreakUpFight();
+        if (fire || fight)
             screen_.Grab();
         ClearTrash();
         screen_.Grab();
@@ -706,7 +743,8 @@ namespace KiteTest
             const int flame = std::min(screen_.Count(area, orange, 30), screen_.Count(area, core, 30));
             if (s.flameBase < 0 || flame < s.flameBase)
                 s.flameBase = flame;
-            if (flame < s.flameBase + 400)
+            // A fire shrinks with each click: even a small one counts.
+            if (flame < s.flameBase + 150)
                 continue;
             // Clear of the stall menu's buttons: the flames' lower part.
             if (MenuOpen(s.at))
@@ -716,11 +754,11 @@ namespace KiteTest
             }
             // Quick clicks: a fire left burning for long sets off a panic.
             PlayerScreen::Press(s.at.Px(), s.at.Py() + 50, 90);
-            for (int k = 0; k < 10; ++k)
+            for (int k = 0; k < 12; ++k)
             {
                 PlayerScreen::Click();
                 screen_.Grab();
-                if (std::min(screen_.Count(area, orange, 30), screen_.Count(area, core, 30)) < s.flameBase + 200)
+                if (std::min(screen_.Count(area, orange, 30), screen_.Count(area, core, 30)) < s.flameBase + 40)
                     break;
             }
             ++fires_;
@@ -815,29 +853,29 @@ namespace KiteTest
         // for, in that order (stalls earn; tables only hold customers).
         if (plan_.NeedsStalls() && freeStall)
         {
-            BuildStall(true);
+            BuildStall();
             return;
         }
         if (plan_.NeedsUpgrade())
         {
             const std::size_t place = UpgradeChoice();
-            if (place < stalls_.size() && TryToUpgrade(place, 0.0f))
+            if (place < stalls_.size() && TryToUpgrade(place, Upkeep()))
                 return;
             // While it is under way the money may go to a table.
-            if (now < upgradeBusyUntil_ && plan_.NeedsSeats() && freeSeat && Affordable(seatPrice_ + 100.0f))
-                BuildSeat(true);
+            if (now < upgradeBusyUntil_ && plan_.NeedsSeats() && freeSeat)
+                BuildSeat();
             return;
         }
         if (plan_.NeedsSeats() && freeSeat)
         {
-            BuildSeat(true);
+            BuildSeat();
             return;
         }
         // Then every stall place filled (the second star wants stalls held),
         // then tables, then better stalls, keeping some money for upkeep.
-        if (freeStall && BuildStall(false))
+        if (freeStall && BuildStall())
             return;
-        if (!freeStall && freeSeat && BuildSeat(false))
+        if (!freeStall && freeSeat && BuildSeat())
             return;
         if (!freeStall && !freeSeat)
         {
@@ -847,11 +885,11 @@ namespace KiteTest
                     (cheapest == stalls_.size() || stalls_[i].upgrades < stalls_[cheapest].upgrades))
                     cheapest = i;
             if (cheapest < stalls_.size())
-                TryToUpgrade(cheapest, 100.0f);
+                TryToUpgrade(cheapest, Upkeep());
         }
     }
 
-    bool ScriptedPlayer::BuildStall(bool forMission)
+    bool ScriptedPlayer::BuildStall()
     {
         int free = -1;
         for (std::size_t i = 0; i < stalls_.size() && free < 0; ++i)
@@ -876,7 +914,8 @@ namespace KiteTest
         }
         const float price = kind.first;
         const int type = kind.second;
-        if (!Affordable(price + (forMission ? 0.0f : 100.0f)))
+        // Enough left after it for the next dawn's upkeep, its own included.
+        if (!Affordable(price + Upkeep() + kindInfo_[static_cast<std::size_t>(type)].upkeep))
             return false;
         Place& p = stalls_[static_cast<std::size_t>(free)];
         const WorldPoint button = scene_.At("BuildStall" + std::to_string(type));
@@ -899,13 +938,13 @@ namespace KiteTest
         return true;
     }
 
-    bool ScriptedPlayer::BuildSeat(bool forMission)
+    bool ScriptedPlayer::BuildSeat()
     {
         int free = -1;
         for (std::size_t i = 0; i < seats_.size() && free < 0; ++i)
             if (!seats_[i].built)
                 free = static_cast<int>(i);
-        if (free < 0 || !Affordable(seatPrice_ + (forMission ? 0.0f : 100.0f)))
+        if (free < 0 || !Affordable(seatPrice_ + Upkeep()))
             return false;
         Place& p = seats_[static_cast<std::size_t>(free)];
         const WorldPoint button = scene_.At("SeatCB");
@@ -929,8 +968,8 @@ namespace KiteTest
         for (std::size_t i = 0; i < stalls_.size(); ++i)
             if (stalls_[i].built && stalls_[i].type > 0 &&
                 (best == stalls_.size() ||
-                 upgradeCosts_[static_cast<std::size_t>(stalls_[i].type)] <
-                     upgradeCosts_[static_cast<std::size_t>(stalls_[best].type)]))
+                 kindInfo_[static_cast<std::size_t>(stalls_[i].type)].upgradeCost <
+                     kindInfo_[static_cast<std::size_t>(stalls_[best].type)].upgradeCost))
                 best = i;
         if (best < stalls_.size())
         {
@@ -944,10 +983,10 @@ namespace KiteTest
     {
         const auto now = Clock::now();
         Place& p = stalls_[place];
-        // Costs grow by 1.3 an upgrade; the lit buttons say whether it can be
+        // Costs grow with each upgrade; the lit buttons say whether it can be
         // paid, the menu's button whether it is free to start.
-        const float cost = upgradeCosts_[static_cast<std::size_t>(std::max(p.type, 0))] *
-                           static_cast<float>(std::pow(1.3, p.upgrades));
+        const Kind& kind = kindInfo_[static_cast<std::size_t>(std::max(p.type, 0))];
+        const float cost = kind.upgradeCost * static_cast<float>(std::pow(kind.costGrowth, p.upgrades));
         if (now < upgradeBusyUntil_ || now - lastUpgrade_ < std::chrono::seconds(3) || !Affordable(cost + reserve))
             return false;
         lastUpgrade_ = now;
@@ -985,9 +1024,9 @@ namespace KiteTest
             ++upgrades_;
             ++p.upgrades;
             pressed = true;
-            // Each upgrade takes 1.2 times the last (8 s of game time at
-            // first), at about a quarter of that in real time.
-            const double gameSeconds = 8.0 * std::pow(1.2, p.upgrades);
+            // Each upgrade takes longer than the last, at about a quarter of
+            // that in real time.
+            const double gameSeconds = kind.upgradeTime * std::pow(kind.timeGrowth, p.upgrades);
             upgradeBusyUntil_ = Clock::now() + std::chrono::milliseconds(static_cast<int>(gameSeconds * 250.0));
             Note("upgrade " + std::to_string(p.upgrades) + " started at stall place " + std::to_string(place + 1));
         }

@@ -74,8 +74,8 @@ namespace KiteTest
         bool BreakUpFight();
         void ClearTrash();
         void Act();
-        bool BuildStall(bool forMission);
-        bool BuildSeat(bool forMission);
+        bool BuildStall();
+        bool BuildSeat();
         bool TryToUpgrade(std::size_t place, float reserve);
         std::size_t UpgradeChoice();
         void WatchSky();
@@ -90,6 +90,10 @@ namespace KiteTest
         // the player's only view of the money is which buttons are lit.
         bool Lit(const WorldPoint& button) const;
         bool Affordable(float amount) const;
+        // What the built stalls cost a day, paid at each dawn.
+        float Upkeep() const;
+        // Whether the last dawn was early in the current day.
+        bool SoonAfterDawn() const;
         WorldPoint NearestBin(int px, int py) const;
 
         PlayerScreen& screen_;
@@ -117,7 +121,15 @@ namespace KiteTest
         std::vector<Place> seats_;
         std::vector<PriceButton> buttons_;
         std::vector<std::pair<float, int>> kinds_;  // stall kinds by price
-        std::vector<float> upgradeCosts_;           // by stall kind
+        struct Kind
+        {
+            float upkeep = 0.0f;
+            float upgradeCost = 0.0f;
+            float costGrowth = 1.2f;
+            float upgradeTime = 6.0f;
+            float timeGrowth = 1.2f;
+        };
+        std::vector<Kind> kindInfo_;                // by stall kind 1-8
         float seatPrice_ = 500.0f;
         std::vector<std::uint32_t> emptyLook_;
         LevelPlan plan_;
@@ -130,6 +142,7 @@ namespace KiteTest
         std::size_t trashSpot_ = 0;
         Clock::time_point levelStart_{};
         Clock::time_point lastDusk_{};
+        Clock::time_point lastDawn_{};
         double dayLength_ = 90.0;
         int dusks_ = 0;
         bool night_ = false;
