@@ -524,14 +524,38 @@ namespace KiteTest
         }
         if (amount <= dearest)
             return false;
+        // Above that, the number of digits the money shows is a floor.
+        const int digits = MoneyDigits();
+        double floor = digits > 0 ? 1.0 : 0.0;
+        for (int i = 1; i < digits; ++i)
+            floor *= 10.0;
+        if (floor >= amount)
+            return true;
         // Soon after the upkeep is paid there is a day's takings before the
-        // next: the dearest button lit is then taken as enough.
-        if (!SoonAfterDawn())
-            return false;
-        for (const PriceButton& b : buttons_)
-            if (b.price == dearest && Lit(b.at))
-                return true;
-        return false;
+        // next: a four-figure sum is then taken as enough.
+        return digits >= 4 && SoonAfterDawn();
+    }
+
+    int ScriptedPlayer::MoneyDigits() const
+    {
+        // The money in the top left: dark digits on the light panel, told
+        // apart by the blank columns between them.
+        const Rect area{70, 28, 126, 30};
+        int groups = 0;
+        bool inGlyph = false;
+        for (int x = area.x; x < area.x + area.w; ++x)
+        {
+            bool ink = false;
+            for (int y = area.y; y < area.y + area.h && !ink; ++y)
+            {
+                const Rgb c = screen_.Pixel(x, y);
+                ink = c.r + c.g + c.b < 250;
+            }
+            if (ink && !inGlyph)
+                ++groups;
+            inGlyph = ink;
+        }
+        return groups;
     }
 
     float ScriptedPlayer::Upkeep() const
@@ -811,8 +835,8 @@ namespace KiteTest
     void ScriptedPlayer::ClearTrash()
     {
         // Trash lies on a table top beside each place; its cup's light blue
-        // shows by day and night. One piece a round, so that fires are
-        // looked at between.
+        // shows by day and night. A few pieces a round, fires looked at
+        // between them.
         static const WorldPoint Spots[4] = {{-22.0f, 18.0f}, {22.0f, 18.0f}, {-22.0f, -34.0f}, {22.0f, -34.0f}};
         const Rgb cup{127, 209, 232};
         int carried = 0;
@@ -823,12 +847,17 @@ namespace KiteTest
             for (const WorldPoint& spot : Spots)
             {
                 const WorldPoint at = Plus(t.at, spot);
-                if (carried >= 1 || screen_.Count(Rect{at.Px() - 30, at.Py() - 22, 60, 40}, cup, 40) < 20)
+                if (carried >= 3 || screen_.Count(Rect{at.Px() - 30, at.Py() - 22, 60, 40}, cup, 40) < 20)
                     continue;
                 const WorldPoint bin = NearestBin(at.Px(), at.Py());
                 PlayerScreen::Drag(at.Px(), at.Py(), bin.Px(), bin.Py(), true);
                 ++trash_;
                 ++carried;
+                // Fires first between pieces: the rest of the table's picture
+                // is then taken again.
+                screen_.Grab();
+                if (PutOutFires())
+                    screen_.Grab();
             }
         }
         if (carried)
