@@ -96,17 +96,6 @@ namespace KiteTest
     }
 
     // ------------------------------------------------------------- missions
-    int CourtPlayer::MissionTarget(int kind) const
-    {
-        const QuestSystem* quests = QuestSystem::Instance();
-        if (!quests)
-            return 0;
-        for (const QuestSystem::Mission& m : quests->GetMissions(0))
-            if (m.kind == kind)
-                return static_cast<int>(m.target);
-        return 0;
-    }
-
     bool CourtPlayer::MissionOpen(int kind) const
     {
         const QuestSystem* quests = QuestSystem::Instance();
@@ -144,8 +133,8 @@ namespace KiteTest
                 return;
         }
         const QuestSystem* quests = QuestSystem::Instance();
-        const int held = quests ? quests->GetStallCondition() : 0;
-        if (static_cast<int>(stalls) < held)
+        const int toHold = quests ? quests->GetStallCondition() : 0;
+        if (static_cast<int>(stalls) < toHold)
         {
             BuyStall();
             return;
@@ -191,7 +180,7 @@ namespace KiteTest
         {
             if (!b->IsUsable() || b->GetGameObjectName().rfind("BuildStall", 0) != 0)
                 continue;
-            const int type = std::atoi(b->toBeSpawned_.c_str() + 5);
+            const int type = DataTable::RowNumberAfter(b->toBeSpawned_, "Stall");
             const bool isNew = present.count(type) == 0;
             if (!best || (isNew && !bestNew) || (isNew == bestNew && b->GetCost() < best->GetCost()))
             {
@@ -384,26 +373,30 @@ namespace KiteTest
                 const Vector2D from = PositionOf(t->GetOwner());
                 TrashBin* bin = nullptr;
                 for (TrashBin* b : All<TrashBin>())
-                    if (!bin || Vector2DDistance(PositionOf(b->GetOwner()), from) < Vector2DDistance(PositionOf(bin->GetOwner()), from))
+                    if (!bin || Vector2DDistance(PositionOf(b->GetOwner()), from) <
+                                    Vector2DDistance(PositionOf(bin->GetOwner()), from))
                         bin = b;
                 if (!bin)
                     return;
                 const Vector2D target = PositionOf(bin->GetOwner());
                 if (Vector2DDistance(from, target) > 1.0f)
-                {
                     PointerAt(target);
-                    return;
+                else
+                {
+                    fake.SetKeyDown(VK::LButton, false);
+                    letGo = true;
                 }
-                fake.SetKeyDown(VK::LButton, false);
-                ++tally.trashBinned;
                 return;
             }
             if (carryFrames < CarryGiveUp)
                 return;
         }
+        else if (letGo)
+            ++tally.trashBinned;  // gone after the release: it went into the bin
         fake.SetKeyDown(VK::LButton, false);
         carried.Reset();
         carryFrames = 0;
+        letGo = false;
         for (Trash* t : All<Trash>())
         {
             if (t->IsDragging() || t->IsPressed())

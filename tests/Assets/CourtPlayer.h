@@ -14,8 +14,6 @@
 namespace KiteFramework
 {
     class GameObject;
-    class StallsBehaviour;
-    class UpgradeBehaviour;
     namespace Platform
     {
         class FakePlatform;
@@ -61,9 +59,8 @@ namespace KiteTest
         bool Drop(const std::string& button, KiteFramework::GameObject* node);
         void PointerAt(KiteFramework::Vector2D world);
 
-        // Progress and target of the first star's mission of a kind (target 0: none).
+        // The first star's mission of the kind is drawn and not yet done.
         bool MissionOpen(int kind) const;
-        int MissionTarget(int kind) const;
 
         KiteFramework::Platform::FakePlatform& fake;
         Tally tally;
@@ -72,6 +69,7 @@ namespace KiteTest
         // The trash being carried to a bin, and how many frames it has taken.
         KiteFramework::ObjectHandle carried;
         int carryFrames = 0;
+        bool letGo = false;
         KiteFramework::ObjectHandle missionStall;
     };
 }

@@ -11,18 +11,15 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
-#include <vector>
 
 #include "Assets/CourtPlayer.h"
-#include "Assets/StartReports.h"
 #include "Core/Engine/Engine.h"
 #include "Core/Engine/FrameRateController.h"
-#include "Core/Math/Random.h"
-#include "Core/Scenes/SceneManager.h"
 #include "Core/Factory/GameObjectFactory.h"
+#include "Core/Math/Random.h"
 #include "Core/Objects/GameObject.h"
+#include "Core/Scenes/SceneManager.h"
 #include "Economy/LevelStatsSystem.h"
-#include "World/SpeedButton.h"
 #include "Economy/SimulationSystem.h"
 #include "Flow/QuestSystem.h"
 #include "Platform/Fake/FakePlatform.h"
@@ -31,6 +28,7 @@
 #include "StartUp/Configuration.h"
 #include "StartUp/Game.h"
 #include "StartUp/GameStartUp.h"
+#include "World/SpeedButton.h"
 
 using namespace KiteFramework;
 namespace fs = std::filesystem;
@@ -107,7 +105,8 @@ namespace
         }
 
         // Plays a level from its start until it is won or lost or the time
-        // limit (game seconds) is reached; `player` null builds nothing.
+        // limit (game seconds) is reached; a player who is not sensible does
+        // nothing at all.
         Outcome Play(const std::string& level, unsigned seed, bool sensible, float limit)
         {
             testing::internal::CaptureStdout();
@@ -212,6 +211,8 @@ TEST_F(LevelBalance, OneWhoBuildsNothingLosesEveryLevel)
         const Outcome o = Play(level, 7, false, 40.0f * kMinute);
         EXPECT_TRUE(o.lost) << level;
         EXPECT_FALSE(o.won) << level;
+        // Not at once, though: a new player has the time to start building.
+        EXPECT_GE(o.seconds, 10.0f * kMinute) << level;
     }
 }
 

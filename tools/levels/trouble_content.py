@@ -32,7 +32,7 @@ def archetypes(h):
     out["Fire"] = h.components(
         h.transform(0, 0, DEPTH_FIRE, 1.4, 1.66), h.sprite("Trouble/Flames.png", 4, 10, True),
         h.collider(TROUBLE_LAYER, 1.4, 1.66), h.audio("SFX/Fire.wav", True, True),
-        E("FireResolver", children=[I("targetClickCount", 5), F("finalScale", 0.6)]))
+        E("FireResolver", children=[I("targetClickCount", 3), F("finalScale", 0.6)]))
     out["WaterFeedback"] = h.components(
         h.transform(0, 0, DEPTH_EFFECT, 0.7, 0.58), h.sprite("Trouble/WaterSplash.png", 3, 12, True),
         h.audio("SFX/Water.wav", False, True))
@@ -61,7 +61,7 @@ def fire_controller(h, base_chance=0.5):
     return h.E("FireController", children=[
         F("baseChance", base_chance), F("chanceIncrement", 0.1), F("likesToDecrement", 1),
         F("speedMultiplier", 1.8), F("fireAffectOtherStallsTimer", 25),
-        F("fireCauseWidespreadPanicTimeoutInitial", 15)])
+        F("fireCauseWidespreadPanicTimeoutInitial", 20)])
 
 
 def add_systems(scene, h):
