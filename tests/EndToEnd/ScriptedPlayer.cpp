@@ -1078,6 +1078,8 @@ namespace KiteTest
         }
         const WorldPoint next = Plus(panel, NextOffset);
         const std::size_t missions = CountOut("Mission 3: Earn $");
+        // The next level's missions are read from here on.
+        levelOutputFrom_ = game_.StandardOutput().size();
         PlayerScreen::Sleep(3000);
         for (int i = 0; i < 5; ++i)
         {
