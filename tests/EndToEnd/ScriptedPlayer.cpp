@@ -890,9 +890,9 @@ namespace KiteTest
             const std::size_t place = UpgradeChoice();
             if (place < stalls_.size() && TryToUpgrade(place, Upkeep()))
                 return;
-            // While it is under way the money may go to a table.
-            if (now < upgradeBusyUntil_ && plan_.NeedsSeats() && freeSeat)
-                BuildSeat();
+            // While it is under way the money may go to a table or a stall.
+            if (now < upgradeBusyUntil_ && !(plan_.NeedsSeats() && freeSeat && BuildSeat()) && freeStall)
+                BuildStall();
             return;
         }
         if (plan_.NeedsSeats() && freeSeat)
