@@ -111,9 +111,11 @@ while [ "$(date +%s)" -lt "$end" ]; do
 done
 
 if kill -0 "$pid" 2>/dev/null; then
-  kill -INT "$pid"  # SDL turns it into a quit event: a normal exit with the leak check
+  # SDL turns TERM into a quit event: a normal exit with the leak check. (A
+  # background job of a script ignores INT, so INT would not reach it.)
+  kill -TERM "$pid"
   sleep 10
-  kill -0 "$pid" 2>/dev/null && kill "$pid"
+  kill -0 "$pid" 2>/dev/null && kill -KILL "$pid"
   wait "$pid" 2>/dev/null
 fi
 kill "$xvfb" 2>/dev/null

@@ -1,6 +1,7 @@
 // SpawnButton: price, availability and the pick-up of a new stall or seat.
 #include "Building/SpawnButton.h"
 
+#include <cmath>
 #include <limits>
 
 #include "Core/Archetypes/ArchetypeSystem.h"
@@ -91,7 +92,14 @@ namespace KiteFramework
             Disable("no price for stall " + std::to_string(row) + " in " + table.GetPath());
             return;
         }
-        cost = static_cast<float>(static_cast<long long>(price));
+        // A price past any number (or below nothing) is as unreadable as
+        // text; whole units only.
+        if (!std::isfinite(price) || price < 0.0f)
+        {
+            Disable("price out of range for stall " + std::to_string(row) + " in " + table.GetPath());
+            return;
+        }
+        cost = std::trunc(price);
     }
 
     void SpawnButton::Disable(const std::string& why)

@@ -10,6 +10,7 @@
 #include "Core/Objects/GameObject.h"
 #include "Core/Objects/Transform.h"
 #include "Economy/LevelStatsSystem.h"
+#include "Stalls/AmountText.h"
 #include "StartUp/GameComponentTypes.h"
 
 namespace KiteFramework
@@ -89,7 +90,7 @@ namespace KiteFramework
         wait.precision(2);
         wait << levelStats->AverageWaitingTime;
         const std::string values[3] = {std::to_string(levelStats->CustomerServed), wait.str(),
-                                       std::to_string(static_cast<long long>(levelStats->GrossRevenue))};
+                                       AmountText(levelStats->GrossRevenue)};
         for (int i = 0; i < 3; ++i)
             if (Text* t = stats[3 + i].Get<Text>())
                 t->SetText(values[i]);

@@ -159,13 +159,4 @@ namespace KiteFramework
         }
         return any ? static_cast<int>(n) : 0;
     }
-
-    int DataTable::DigitAfter(const std::string& name, const std::string& word)
-    {
-        std::string::size_type at = name.find(word);
-        if (at == std::string::npos || at + word.size() >= name.size())
-            return 0;
-        const char c = name[at + word.size()];
-        return std::isdigit(static_cast<unsigned char>(c)) ? c - '0' : 0;
-    }
 }

@@ -38,11 +38,10 @@ namespace KiteFramework
         bool HasRow(int n) const;
 
         // The number written after the first occurrence of word in name
-        // (leading blanks, then digits: "Stall12" gives 12); 0 when none.
+        // (leading blanks, then digits: "Stall12" gives 12, "Seat01" 1); 0
+        // when none. Build buttons, build-menu texts and upkeep all read
+        // their row through it.
         static int RowNumberAfter(const std::string& name, const std::string& word);
-        // The single digit right after the first occurrence of word; 0 when
-        // it is not a digit or the word does not occur.
-        static int DigitAfter(const std::string& name, const std::string& word);
         // The leading decimal number of text; false when it has none.
         static bool LeadingNumber(const std::string& text, float& value);
 

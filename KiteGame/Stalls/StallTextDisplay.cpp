@@ -56,7 +56,7 @@ namespace KiteFramework
 
         const std::string& name = owner->getName();
         const bool seat = name.find("Seat") != std::string::npos;
-        const int row = DataTable::DigitAfter(name, seat ? "Seat" : "Stall");
+        const int row = DataTable::RowNumberAfter(name, seat ? "Seat" : "Stall");
         const DataTable table(seat ? DataTable::SeatTablePath() : DataTable::StallTablePath());
         SetText(purchase, table.Text(row, DataTable::PriceField));
         SetText(maintenance, table.Text(row, DataTable::UpkeepField));

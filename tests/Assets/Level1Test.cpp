@@ -5,15 +5,13 @@
 // customer tests' Level1Run.)
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 #include <string>
 
-#include "Assets/StartReports.h"
+#include "Assets/ShippedGame.h"
 #include "Core/Archetypes/ArchetypeSystem.h"
 #include "Core/Engine/Engine.h"
 #include "Core/Factory/GameObjectFactory.h"
@@ -25,12 +23,8 @@
 #include "Core/Waypoints/VertexNode.h"
 #include "Customers/CustomerSystem.h"
 #include "Economy/LevelStatsSystem.h"
-#include "Platform/Fake/FakePlatform.h"
 #include "Seats/SeatsSystem.h"
 #include "Stalls/StallsSystem.h"
-#include "StartUp/Configuration.h"
-#include "StartUp/Game.h"
-#include "StartUp/GameStartUp.h"
 #include "Trouble/FireResolver.h"
 #include "Trouble/Trash.h"
 
@@ -49,83 +43,27 @@ namespace
 
     bool StartsWith(const std::string& text, const std::string& head) { return text.rfind(head, 0) == 0; }
 
-    // The whole game started on a scratch asset tree: the level is a copy
-    // (saving writes there), everything else is the shipped tree itself.
     class Level1 : public ::testing::Test
     {
     protected:
         void SetUp() override
         {
-            root = fs::temp_directory_path() / ("kite-level1-" + std::to_string(getpid()));
-            fs::remove_all(root);
-            fs::create_directories(root / "Assets" / "Scenes");
-            for (const char* folder : {"Sprites", "Audio", "Shaders", "Fonts", "StallData", "SeatData"})
-                if (fs::exists(kSource / folder))
-                    fs::create_directory_symlink(kSource / folder, root / "Assets" / folder);
-            fs::copy(kSource / "Archetypes", root / "Assets" / "Archetypes");
-            fs::copy_file(kSource / "Scenes" / "Level1.xml", root / "Assets" / "Scenes" / "Level1.xml");
-            fs::copy(kSource / "Scenes" / "Level1", root / "Assets" / "Scenes" / "Level1");
-            previousFolder = fs::current_path();
-            // Archetypes and sprites are listed from the working folder.
-            fs::current_path(root);
-
-            Platform::Install(&fake);
-            engine = new Engine();
-            engine->SetAssetPath((root / "Assets").generic_string() + "/");
-            engine->SetLogPath((root / "log.txt").string());
-            ASSERT_TRUE(AddGameSystems(*engine, Configuration()));
-            engine->AddAndInitialiseGame(new Game());
-            testing::internal::CaptureStdout();
-            testing::internal::CaptureStderr();
-            engine->Initialise();
-            engine->BeginLoop();
-            startErrors = KiteTest::ReportLines(testing::internal::GetCapturedStderr());
-            testing::internal::GetCapturedStdout();
+            ASSERT_TRUE(game.Start("level1", {"Level1"}));
+            engine = &game.GameEngine();
+            root = game.Root();
+            startErrors = game.StartReports();
             GENRANDNUM::Seed(9);
         }
 
-        void TearDown() override
-        {
-            testing::internal::CaptureStdout();
-            engine->EndLoop();
-            engine->CleanEngine();
-            delete engine;
-            testing::internal::GetCapturedStdout();
-            Platform::Install(nullptr);
-            std::error_code ec;
-            fs::current_path(previousFolder, ec);
-            fs::remove_all(root, ec);
-        }
+        void TearDown() override { game.Stop(); }
 
-        // Loads Level1 and runs two frames; returns what was reported.
-        std::string Load()
-        {
-            testing::internal::CaptureStdout();
-            testing::internal::CaptureStderr();
-            SCENEMNGR->LoadLevel("Level1");
-            engine->Step();
-            engine->Step();
-            std::string errors = testing::internal::GetCapturedStderr();
-            testing::internal::GetCapturedStdout();
-            return errors;
-        }
+        std::string Load() { return game.Load("Level1"); }
 
-        // Loads Level1 with the game standing still: no start and no frame
-        // of play, so nothing made or changed at run time is written back.
-        std::string LoadStill()
-        {
-            engine->SetEngineStatus(ES_GAMEPLAYING, false);
-            const std::string errors = Load();
-            engine->SetEngineStatus(ES_GAMEPLAYING, true);
-            // Waypoint sprites show only while editing.
-            WAYPOINTSYS->ToggleNodeVisibility(false);
-            return errors;
-        }
+        std::string LoadStill() { return game.LoadStill("Level1"); }
 
-        Platform::FakePlatform fake;
+        KiteTest::ShippedGame game;
         Engine* engine = nullptr;
         fs::path root;
-        fs::path previousFolder;
         std::string startErrors;
     };
 }

@@ -4,13 +4,11 @@
 // that stall closes the stairs again.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include "Assets/StartReports.h"
+#include "Assets/ShippedGame.h"
 #include "Core/Archetypes/ArchetypeSystem.h"
 #include "Core/Engine/Engine.h"
 #include "Core/Factory/GameObjectFactory.h"
@@ -20,88 +18,39 @@
 #include "Core/Scenes/SceneManager.h"
 #include "Core/Waypoints/GraphNetwork.h"
 #include "Economy/LevelStatsSystem.h"
-#include "Platform/Fake/FakePlatform.h"
 #include "Stalls/SecondFloorController.h"
 #include "Stalls/SecondFloorIndicator.h"
 #include "Stalls/StallPlacementNode.h"
 #include "Stalls/StallsBehaviour.h"
-#include "StartUp/Configuration.h"
-#include "StartUp/Game.h"
-#include "StartUp/GameStartUp.h"
 
 using namespace KiteFramework;
 namespace fs = std::filesystem;
 
 namespace
 {
-    const fs::path kSource = KITE_ASSET_ROOT;
-
     class Level3 : public ::testing::Test
     {
     protected:
         void SetUp() override
         {
-            root = fs::temp_directory_path() / ("kite-level3-" + std::to_string(getpid()));
-            fs::remove_all(root);
-            fs::create_directories(root / "Assets" / "Scenes");
-            for (const char* folder : {"Sprites", "Audio", "Shaders", "Fonts", "StallData", "SeatData", "Messages"})
-                if (fs::exists(kSource / folder))
-                    fs::create_directory_symlink(kSource / folder, root / "Assets" / folder);
-            fs::copy(kSource / "Archetypes", root / "Assets" / "Archetypes");
-            fs::copy_file(kSource / "Scenes" / "Level3.xml", root / "Assets" / "Scenes" / "Level3.xml");
-            fs::copy(kSource / "Scenes" / "Level3", root / "Assets" / "Scenes" / "Level3");
-            previousFolder = fs::current_path();
-            fs::current_path(root);
-
-            Platform::Install(&fake);
-            engine = new Engine();
-            engine->SetAssetPath((root / "Assets").generic_string() + "/");
-            engine->SetLogPath((root / "log.txt").string());
-            ASSERT_TRUE(AddGameSystems(*engine, Configuration()));
-            engine->AddAndInitialiseGame(new Game());
-            testing::internal::CaptureStdout();
-            testing::internal::CaptureStderr();
-            engine->Initialise();
-            engine->BeginLoop();
-            testing::internal::GetCapturedStderr();
-            testing::internal::GetCapturedStdout();
+            ASSERT_TRUE(game.Start("level3", {"Level3"}));
+            engine = &game.GameEngine();
+            root = game.Root();
             GENRANDNUM::Seed(3);
         }
 
-        void TearDown() override
-        {
-            testing::internal::CaptureStdout();
-            engine->EndLoop();
-            engine->CleanEngine();
-            delete engine;
-            testing::internal::GetCapturedStdout();
-            Platform::Install(nullptr);
-            std::error_code ec;
-            fs::current_path(previousFolder, ec);
-            fs::remove_all(root, ec);
-        }
+        void TearDown() override { game.Stop(); }
 
-        std::string Load()
-        {
-            testing::internal::CaptureStdout();
-            testing::internal::CaptureStderr();
-            SCENEMNGR->LoadLevel("Level3");
-            engine->Step();
-            engine->Step();
-            const std::string errors = KiteTest::ReportLines(testing::internal::GetCapturedStderr());
-            testing::internal::GetCapturedStdout();
-            return errors;
-        }
+        std::string Load() { return game.Load("Level3"); }
 
         static bool Reaches(const std::string& from, const std::string& to)
         {
             return WAYPOINTSYS->GetShortestPath(from, to).size() > 1;
         }
 
-        Platform::FakePlatform fake;
+        KiteTest::ShippedGame game;
         Engine* engine = nullptr;
         fs::path root;
-        fs::path previousFolder;
     };
 }
 

@@ -201,7 +201,7 @@ TEST_F(EditorSession, PickMoveRenameSavePlayStopAndSaveAs)
     editor.SendClose();
     int status = -1;
     ASSERT_TRUE(editor.WaitForExit(20.0, status));
-    EXPECT_EQ(status, 0) << editor.ErrorOutput();
+    EXPECT_TRUE(KiteTest::EndedCleanly(status, editor.ErrorOutput())) << status << editor.ErrorOutput();
     EXPECT_FALSE(HasSanitizerReport(editor.ErrorOutput())) << editor.ErrorOutput();
     EXPECT_TRUE(fs::exists(fs::path(editor.Folder()) / "imgui.ini"));
 
@@ -227,7 +227,7 @@ TEST_F(EditorSession, PickMoveRenameSavePlayStopAndSaveAs)
     EXPECT_EQ(Slurp(scenes / "Splash1" / "1.xml"), crate);
     editor.SendClose();
     ASSERT_TRUE(editor.WaitForExit(20.0, status));
-    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(EndedCleanly(status, editor.ErrorOutput())) << status << editor.ErrorOutput();
 }
 
 TEST(GameWithoutEditor, LeavesNoGuiLayoutFile)
@@ -241,6 +241,6 @@ TEST(GameWithoutEditor, LeavesNoGuiLayoutFile)
     game.SendClose();
     int status = -1;
     ASSERT_TRUE(game.WaitForExit(20.0, status));
-    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(EndedCleanly(status, game.ErrorOutput())) << status << game.ErrorOutput();
     EXPECT_FALSE(fs::exists(fs::path(game.Folder()) / "imgui.ini"));
 }

@@ -48,7 +48,7 @@ namespace
             game->SendClose();
             int status = -1;
             ASSERT_TRUE(game->WaitForExit(60, status)) << "the game did not close";
-            EXPECT_EQ(status, 0) << game->ErrorOutput();
+            EXPECT_TRUE(KiteTest::EndedCleanly(status, game->ErrorOutput())) << status << game->ErrorOutput();
             EXPECT_FALSE(KiteTest::HasSanitizerReport(game->ErrorOutput())) << game->ErrorOutput();
         }
 

@@ -1,4 +1,7 @@
 // Stall upgrades, the stall menu, selling, and build buttons following the money.
+#include <algorithm>
+#include <vector>
+
 #include "Building/SpawnButton.h"
 #include "Core/Engine/DataError.h"
 #include "Game/BuildingWorld.h"
@@ -146,6 +149,36 @@ namespace KiteTest
         stats->MoneyChanged();
     }
 
+    TEST_F(Upgrades, ASellButtonWithNoStallToFindDoesNothing)
+    {
+        StallsBehaviour* s = Bought();
+        Buy(PickableStallNode("StallNode2", -300.0f, 200.0f));
+        Step();
+        // Alone, under a parent with no grandparent, and under a menu that is not a stall's.
+        GameObject* alone = Instantiate("SellButton", Vector2D(), 0.0f);
+        GameObject* parent = Make("Panel");
+        GameObject* underPanel = Instantiate("SellButton", Vector2D(), 0.0f);
+        underPanel->AddParent(parent);
+        GameObject* grand = Make("Window");
+        GameObject* menu = Make("Menu");
+        menu->AddParent(grand);
+        GameObject* underMenu = Instantiate("SellButton", Vector2D(), 0.0f);
+        underMenu->AddParent(menu);
+        // And one whose stall was sold by another button.
+        auto* orphan = Instantiate("SellButton", Vector2D(), 0.0f)->GetComponent<SellButton>();
+        orphan->SetStall(s);
+        s->Sell();
+        Step(2);
+        const float money = stats->Money;
+        for (GameObject* o : {alone, underPanel, underMenu, orphan->GetOwner()})
+        {
+            Press(o->GetComponent<SellButton>());
+            Step();
+        }
+        EXPECT_FLOAT_EQ(stats->Money, money);
+        EXPECT_EQ(stalls->GetStallCount(), 1u) << "the other stall stays";
+    }
+
     TEST_F(Upgrades, AButtonNumberWithoutAStallIsSkipped)
     {
         Bought();
@@ -239,24 +272,42 @@ namespace KiteTest
     TEST_F(BuildButtons, AnUnreadablePriceOrUnknownArchetypeDisablesTheButtonWithOneReport)
     {
         Level(100000.0f);
-        WriteTable("StallData/StallData.csv", "N,F,P,U\nA,a,cheap,1\n");
-        testing::internal::CaptureStderr();
-        SpawnButton* badPrice = Button("B1", "Stall1");
-        SpawnButton* noRow = Button("B2", "Stall2");
-        SpawnButton* noArchetype = Button("B9", "Stall9");
-        SpawnButton* noNumber = Button("BX", "Kiosk");
-        const std::string reports = testing::internal::GetCapturedStderr();
-        for (SpawnButton* b : {badPrice, noRow, noArchetype, noNumber})
+        // Row 1 unreadable, row 2 short, row 3 past any number, row 4 below
+        // nothing, row 9 priced but with no archetype behind it.
+        WriteTable("StallData/StallData.csv", "N,F,P,U\nA,a,cheap,1\nB,b\nC,c," + std::string(60, '9') +
+                                                  ",1\nD,d,-70,1\nE,e,1,1\nF,f,1,1\nG,g,1,1\nH,h,1,1\nI,i,90,1\n");
+        StallArchetype(3);
+        StallArchetype(4);
+        struct Case
         {
-            EXPECT_FALSE(b->IsUsable()) << b->GetGameObjectName();
-            EXPECT_FALSE(Active(b)) << b->GetGameObjectName();
+            const char* button;
+            const char* archetype;
+            const char* why;
+        };
+        std::vector<SpawnButton*> made;
+        for (const Case& c : {Case{"B1", "Stall1", "no price"}, Case{"B2", "Stall2", "no price"},
+                              Case{"B3", "Stall3", "price out of range"}, Case{"B4", "Stall4", "price out of range"},
+                              Case{"B9", "Stall9", "no archetype \"Stall9\""}, Case{"BX", "Kiosk", "no stall number"}})
+        {
+            testing::internal::CaptureStderr();
+            SpawnButton* b = Button(c.button, c.archetype);
+            const std::string reports = testing::internal::GetCapturedStderr();
+            EXPECT_EQ(std::count(reports.begin(), reports.end(), '\n'), 1) << c.button << ": " << reports;
+            EXPECT_NE(reports.find(std::string("build button \"") + c.button + "\": " + c.why), std::string::npos)
+                << reports;
+            EXPECT_FALSE(b->IsUsable()) << c.button;
+            EXPECT_FALSE(Active(b)) << c.button;
+            made.push_back(b);
         }
-        EXPECT_NE(reports.find("build button \"B1\""), std::string::npos) << reports;
-        EXPECT_NE(reports.find("build button \"BX\""), std::string::npos) << reports;
+        // Money changes never switch them back on, and a click makes nothing.
         stats->MoneyChanged();
-        EXPECT_FALSE(Active(badPrice));
-        badPrice->OnMouseDown();
+        for (SpawnButton* b : made)
+        {
+            EXPECT_FALSE(Active(b)) << b->GetGameObjectName();
+            b->OnMouseDown();
+        }
         EXPECT_EQ(Count("Stall1"), 0);
+        EXPECT_EQ(Count("Stall2"), 0);
     }
 
     TEST_F(BuildButtons, ButtonsAreOnExactlyWhenAffordableAfterEveryMoneyChange)

@@ -29,6 +29,8 @@ namespace KiteFramework
         static void ClearPath(CustomerAIBehaviour& c) { c.path.clear(); }
         static void PushPath(CustomerAIBehaviour& c, const VertexNode* n) { c.path.emplace_back(n->GetOwner()); }
         static int Preference(const CustomerAIBehaviour& c) { return c.preference; }
+        static void SetPreference(CustomerAIBehaviour& c, int stallType) { c.preference = stallType; }
+        static void Leave(CustomerAIBehaviour& c) { c.Leave(); }
         static int LookAroundsLeft(const CustomerAIBehaviour& c) { return c.lookAroundsLeft; }
         static double StateTimer(const CustomerAIBehaviour& c) { return c.stateTimer; }
         static void JoinQueue(CustomerAIBehaviour& c, StallNodesLink* link) { c.JoinQueue(link); }

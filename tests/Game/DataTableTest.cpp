@@ -102,20 +102,25 @@ TEST_F(Tables, RowNumbersComeFromTheName)
     EXPECT_EQ(DataTable::RowNumberAfter("Stall", "Stall"), 0);
     EXPECT_EQ(DataTable::RowNumberAfter("Kiosk4", "Stall"), 0);
     EXPECT_EQ(DataTable::RowNumberAfter("Stall99999999999999999999", "Stall"), 0);
-    // Build-menu entries read one digit.
-    EXPECT_EQ(DataTable::DigitAfter("Seat12", "Seat"), 1);
-    EXPECT_EQ(DataTable::DigitAfter("SeatX", "Seat"), 0);
-    EXPECT_EQ(DataTable::DigitAfter("Seat", "Seat"), 0);
+    EXPECT_EQ(DataTable::RowNumberAfter("Seat01", "Seat"), 1);
+    EXPECT_EQ(DataTable::RowNumberAfter("BuildSeat01", "Seat"), 1);
+    EXPECT_EQ(DataTable::RowNumberAfter("SeatCB", "Seat"), 0);
 }
 
 TEST_F(Tables, BuildMenuEntryShowsPriceAndUpkeepOfItsRow)
 {
+    // Row numbers of several digits and with leading zeros, as the build buttons read them.
+    WriteTable("StallData/StallData.csv", "N,F,P,U\nA,a,1,1\nB,b,80,7\nC,c,1,1\nD,d,1,1\nE,e,1,1\nF,f,1,1\n"
+                                          "G,g,1,1\nH,h,1,1\nI,i,1,1\nJ,j,1,1\nK,k,1,1\nL,l,240,15\n");
     for (const char* name : {"PurchaseText", "MaintenanceText"})
         SimpleArchetype(name, true);
-    GameObject* stallEntry = Make("BuildStall2", 10.0f, 100.0f);
+    GameObject* stallEntry = Make("BuildStall02", 10.0f, 100.0f);
     stallEntry->AddComponent(CT_StallTextDisplay);
     stallEntry->Initialise();
-    GameObject* seatEntry = Make("BuildSeat12");
+    GameObject* bigEntry = Make("BuildStall12");
+    bigEntry->AddComponent(CT_StallTextDisplay);
+    bigEntry->Initialise();
+    GameObject* seatEntry = Make("BuildSeat01");
     seatEntry->AddComponent(CT_StallTextDisplay);
     seatEntry->Initialise();
 
@@ -128,6 +133,9 @@ TEST_F(Tables, BuildMenuEntryShowsPriceAndUpkeepOfItsRow)
     EXPECT_EQ(upkeep->GetComponent<Transform>()->GetTransVec(), Vector2D(10.0f, 16.0f));
     ASSERT_EQ(seatEntry->GetChildren().size(), 2u);
     EXPECT_EQ(*seatEntry->GetChildren()[0]->GetComponent<Text>()->GetText(), "20");
+    ASSERT_EQ(bigEntry->GetChildren().size(), 2u);
+    EXPECT_EQ(*bigEntry->GetChildren()[0]->GetComponent<Text>()->GetText(), "240");
+    EXPECT_EQ(*bigEntry->GetChildren()[1]->GetComponent<Text>()->GetText(), "15");
 
     // Initialised again (an entry read back with its texts), it reuses them.
     stallEntry->Initialise();

@@ -313,6 +313,17 @@ TEST_F(SummaryPanel, SlidesInWhilePausedThenShowsTheStatistics)
     EXPECT_TRUE(s->GetNextButton()->isActive());
     EXPECT_EQ(s->GetNextButton()->GetComponent<Transform>()->GetTransVec().x, 400.0f);
     EXPECT_EQ(s->GetNextButton()->GetComponent<Transform>()->GetTransVec().y, -225.0f);
+
+    // Revenue read from a level file may be past any whole number.
+    stats->GrossRevenue = 1e30f;
+    s->Initialise();
+    factory->Update();
+    std::vector<std::string> shown;
+    for (GameObject* child : s->GetOwner()->GetChildren())
+        if (child->getName() == "StatReviewText")
+            shown.push_back(child->GetComponent<Text>()->String());
+    ASSERT_EQ(shown.size(), 3u);
+    EXPECT_EQ(shown[2], "9200000000000000000");
 }
 
 TEST_F(SummaryPanel, InstantPanelAndTheTutorialsOwn)
@@ -337,7 +348,7 @@ TEST_F(SummaryPanel, InstantPanelAndTheTutorialsOwn)
     EXPECT_EQ(tutorial->GetNextButton()->GetComponent<Transform>()->GetTransVec().y, -50.0f);
 }
 
-TEST_F(SummaryPanel, ContinueRemovesTheWinSummaryAndPlayGoesOn)
+TEST_F(SummaryPanel, ContinueRemovesTheWinSummaryIfThereIsOneAndPlayGoesOn)
 {
     Add<SimulationSystem>(Make("Simulation"), CT_SimulationSystem)->Initialise();
     Panel("WinSummary", 0.0f);
@@ -353,4 +364,21 @@ TEST_F(SummaryPanel, ContinueRemovesTheWinSummaryAndPlayGoesOn)
     EXPECT_EQ(SimulationSystem::Instance()->endState, SimulationSystem::Continued);
     factory->Update();
     EXPECT_EQ(Find("WinSummary"), nullptr);
+
+    // Clicked again with its summary gone, and a button in a scene that never
+    // had one: play still goes on at full speed.
+    GameObject* lone = Make("ContinueButton2");
+    ContinueButton* other = Add<ContinueButton>(lone, CT_ContinueButton);
+    other->Initialise();
+    other->ButtonActive(true);
+    for (GameObject* button : {c, lone})
+    {
+        engine->SetTimeFactor(0.0f);
+        SimulationSystem::Instance()->endState = SimulationSystem::Running;
+        button->SendMessage(&down);
+        button->SendMessage(&up);
+        EXPECT_EQ(SimulationSystem::Instance()->endState, SimulationSystem::Continued) << button->getName();
+        Step();
+        EXPECT_EQ(engine->GetTimeFactor(), 1.0f) << button->getName();
+    }
 }

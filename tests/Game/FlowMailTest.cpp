@@ -10,6 +10,7 @@
 #include "Mail/MailSelectionButton.h"
 #include "Mail/MailboxSwitch.h"
 #include "FlowWorld.h"
+#include "Game/CustomerTestAccess.h"
 
 using namespace KiteTest;
 
@@ -98,6 +99,35 @@ TEST_F(Mailbox, TextsAreReadPerTypeWithTitles)
     EXPECT_EQ(static_cast<MailBoxSystem*>(copy)->GetLetters(1).size(), 2u);
     EXPECT_EQ(static_cast<MailBoxSystem*>(copy)->GetTypeName(1), "Liked it");
     delete copy;
+}
+
+TEST_F(Mailbox, CustomersLeavingWithAFireBubbleSendNoMailButStallOnesWishDoes)
+{
+    for (const char* name : {"SpeechBubbleFire", "SpeechPreference"})
+        SimpleArchetype(name, false, true);
+    auto leaving = [&](int bubble, int preference) {
+        GameObject* o = Make("Customer");
+        o->AddComponent(CT_Sprite);
+        auto* c = Add<CustomerAIBehaviour>(o, CT_CustomerAIBehaviour);
+        CustomerTestAccess::SetPreference(*c, preference);
+        if (bubble == CustomerAIBehaviour::BubblePreference)
+            c->ShowPreferenceBubble(preference);
+        else
+            c->ShowBubble(bubble, true);
+        CustomerTestAccess::Leave(*c);
+        Step();
+    };
+    // Fire is the court's trouble, not a complaint; even a customer who
+    // wanted stall 1 complains of nothing when fire was the last word.
+    leaving(CustomerAIBehaviour::BubbleFire, 0);
+    leaving(CustomerAIBehaviour::BubbleFire, 1);
+    EXPECT_EQ(mail->GetMailCount(), 0u);
+    EXPECT_EQ(mail->GetCounter(8), 0);
+    // Type 8 is the wish for stall 1.
+    leaving(CustomerAIBehaviour::BubblePreference, 1);
+    ASSERT_EQ(mail->GetMailCount(), 1u);
+    EXPECT_EQ(mail->GetMail(0)->GetComponent<MailSelectionButton>()->type, 8);
+    EXPECT_EQ(mail->GetMail(0)->GetComponent<Text>()->String(), "Wants drinks");
 }
 
 TEST_F(Mailbox, ThresholdCountsEachTypeOnItsOwn)

@@ -1,7 +1,9 @@
 // Star missions: the draw per level, counting, the three stages, the bars,
 // and a level won through its quests unlocking the next one.
+#include <array>
 #include <cmath>
 #include <set>
+#include <vector>
 
 #include "Core/Objects/Transform.h"
 #include "Economy/LevelStatsSystem.h"
@@ -102,8 +104,37 @@ namespace
             }
         }
 
+        // Every star in turn, each by exactly its targets.
+        void WinThroughQuests()
+        {
+            FinishFirstStar();
+            while (static_cast<int>(StallsSystem::Instance()->GetStallCount()) < quests->GetStallCondition())
+                PlaceStall();
+            Step();
+            for (int star = 1; star <= 2; ++star)
+                for (const QuestSystem::Mission& m : std::vector<QuestSystem::Mission>(quests->GetMissions(star)))
+                    Send(m.kind, static_cast<int>(m.target));
+            Step();
+        }
+
+        void ExpectEveryMissionDone() const
+        {
+            EXPECT_EQ(quests->GetStage(), 3);
+            for (int star = 0; star < 3; ++star)
+                for (const QuestSystem::Mission& m : quests->GetMissions(star))
+                    EXPECT_EQ(m.progress, m.target) << "star " << star + 1 << " kind " << m.kind;
+        }
+
         QuestSystem* quests = nullptr;
         std::string lines;
+    };
+
+    // A level whose mission rows cannot be made: no row archetypes, no
+    // summary to show at the end.
+    class QuestsWithoutRows : public Quests
+    {
+    protected:
+        void SetUp() override { FlowWorld::SetUp(); }
     };
 
     struct Column
@@ -302,6 +333,49 @@ TEST_F(Quests, SecondStarWaitsForItsStallsAndTheThirdWinsTheLevel)
     // Nothing changes after the last star.
     Send(QuestSystem::MoneyEarned, 100);
     EXPECT_EQ(quests->GetMissions(2)[0].progress, 5230u);
+}
+
+TEST_F(Quests, WinningLevel2UnlocksLevel3)
+{
+    GetLevelFlags() = {true, false, false};
+    Level("Level2");
+    WinThroughQuests();
+    ExpectEveryMissionDone();
+    EXPECT_TRUE(SimulationSystem::Instance()->HasEnded());
+    EXPECT_EQ(GetLevelFlags(), (std::array<bool, 3>{true, false, true}));
+    GameObject* next = Find("NextButton");
+    ASSERT_NE(next, nullptr);
+    EXPECT_EQ(next->GetComponent<SystemCallButton>()->GetFnStrParam(), "Level3");
+}
+
+TEST_F(QuestsWithoutRows, MissionsCountWithoutTheirRowArchetypes)
+{
+    GetLevelFlags() = {true, false, false};
+    testing::internal::CaptureStderr();
+    Level("Level1");
+    WinThroughQuests();
+    testing::internal::GetCapturedStderr();
+    ExpectEveryMissionDone();
+    EXPECT_EQ(Find("QS_1_SERVE_CHECKBOX"), nullptr);
+    EXPECT_TRUE(GetLevelFlags()[1]) << "won without anything to show it";
+}
+
+TEST_F(Quests, MissionsCountAfterTheirRowsAndStarsAreGone)
+{
+    Level("Level1");
+    const std::set<std::string> keep = {"Stats", "Simulation", "Stalls", "Quests"};
+    std::vector<GameObject*> doomed;
+    for (const auto* map : {&factory->GetObjects(), &factory->GetUIObjects()})
+        for (const auto& entry : *map)
+            if (!entry.second->GetParent() && !keep.count(entry.second->getName()))
+                doomed.push_back(entry.second);
+    for (GameObject* o : doomed)
+        o->Destroy();
+    Step();
+    ASSERT_EQ(Find("QS_1_SERVE"), nullptr);
+    ASSERT_EQ(Find("Star1"), nullptr);
+    WinThroughQuests();
+    ExpectEveryMissionDone();
 }
 
 TEST_F(Quests, BarsShrinkTowardTheirLowerEdgeAndAnEmptyStarShowsNothingDone)

@@ -143,6 +143,16 @@ TEST_F(Sound, AudioControlSortsByTagAndStoresNothingOfTheSources)
     doc.InsertEndChild(element);
     control->XMLSerialise(element, &doc);
     EXPECT_EQ(element->FirstChildElement(), nullptr);
+    // Nor does it read any: sources written into its element by an older
+    // file leave the scene's sources as they are.
+    tinyxml2::XMLElement* stale = doc.NewElement("AudioSource");
+    stale->InsertNewChildElement("audioTag")->SetText(9);
+    element->InsertEndChild(stale);
+    control->XMLUnSerialise(element);
+    control->Initialise();
+    EXPECT_EQ(control->GetTrack(2), (std::vector<AudioSource*>{sources[1], sources[3]}));
+    EXPECT_TRUE(control->GetTrack(9).empty());
+    EXPECT_EQ(sources[0]->getAudioTag(), 0);
 
     AudioEngine* saved = AUDIO;
     AUDIO = nullptr;

@@ -1,5 +1,6 @@
 // The game's component registry: every registered game type carries the
-// number and name of its row, and the creators make the right class.
+// number and name of its row, the creators make the right class, and the
+// started game holds exactly the engine's creators and the game's rows.
 #include <map>
 #include <memory>
 
@@ -9,6 +10,9 @@
 #include "Economy/LevelStatsSystem.h"
 #include "Economy/SimulationSystem.h"
 #include "Game/GameTestWorld.h"
+#include "Platform/Fake/FakePlatform.h"
+#include "StartUp/Configuration.h"
+#include "StartUp/GameStartUp.h"
 
 using namespace KiteTest;
 
@@ -39,6 +43,12 @@ namespace
         {91, "QuestSystem"}, {92, "TrashController"}, {93, "AudioFeedbackSystem"},
         {94, "OptionsSystem"}, {95, "CheckLevelStatus"}, {96, "WinConditionChecker"},
         {97, "CheatScript"}, {98, "EscapePauseBehaviour"}};
+
+    // The engine's own creators, registered by its systems as they start.
+    const std::map<int, std::string> EngineRows = {
+        {0, "Transform"}, {4, "Sprite"}, {5, "Text"}, {6, "Emitter"}, {7, "AudioListener"},
+        {8, "AudioSource"}, {9, "Collider2D"}, {11, "VertexNode"}, {12, "PopUpUI"},
+        {13, "ActivatePopupButton"}, {14, "SystemCallButton"}, {15, "ToggleActiveButton"}};
 
     using Registry = GameWorld;
 
@@ -79,4 +89,49 @@ TEST_F(Registry, CustomerAndEconomyTypesCreateTheirClasses)
     ExpectCreates<CustomerSystem>(factory, "CustomerSystem", 78);
     ExpectCreates<SimulationSystem>(factory, "SimulationSystem", 79);
     ExpectCreates<SpawnRateManager>(factory, "SpawnRateManager", 87);
+}
+
+// The game as the program starts it (every system, on the fake platform):
+// the factory holds the engine's twelve creators and the 73 game rows, each
+// findable by its name, and nothing under any other number.
+TEST(StartedGame, FactoryHoldsTheEngineCreatorsAndEveryGameRowAndNothingElse)
+{
+    Platform::FakePlatform fake;
+    Platform::Install(&fake);
+    auto* engine = new Engine();
+    engine->SetAssetPath(std::string(KITE_ASSET_ROOT) + "/");
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    ASSERT_TRUE(AddGameSystems(*engine, Configuration()));
+    engine->AddAndInitialiseGame(new Game());
+    engine->Initialise();
+    testing::internal::GetCapturedStderr();
+    testing::internal::GetCapturedStdout();
+
+    std::map<int, std::string> expected = EngineRows;
+    expected.insert(Rows.begin(), Rows.end());
+    ASSERT_EQ(expected.size(), 12u + 73u);
+    std::map<int, std::string> held;
+    for (const auto& entry : FACTORY->GetCreators())
+        held[entry.first] = entry.second.first;
+    EXPECT_EQ(held, expected);
+    for (int id = 0; id < CT_MaxTypes; ++id)
+    {
+        if (!expected.count(id))
+        {
+            EXPECT_EQ(FACTORY->GetCreator(static_cast<ComponentTypeId>(id)), nullptr) << "unused number " << id;
+        }
+    }
+    for (const auto& row : expected)
+    {
+        ComponentCreator* creator = FACTORY->GetCreator(row.second);
+        ASSERT_NE(creator, nullptr) << row.second;
+        EXPECT_EQ(creator, FACTORY->GetCreator(static_cast<ComponentTypeId>(row.first))) << row.second;
+    }
+
+    testing::internal::CaptureStdout();
+    engine->CleanEngine();
+    delete engine;
+    testing::internal::GetCapturedStdout();
+    Platform::Install(nullptr);
 }

@@ -1,7 +1,11 @@
 // Day and night, upkeep at dawn, clouds and cash clouds, speed controls, and
 // the HUD's bars, figures and fading feedback.
+#include <chrono>
 #include <cmath>
+#include <set>
+#include <vector>
 
+#include "Core/Engine/FrameRateController.h"
 #include "Core/Engine/Message.h"
 #include "Core/Physics/Collider2D.h"
 #include "Economy/DaylightSource.h"
@@ -14,6 +18,7 @@
 #include "World/CloudMotor.h"
 #include "World/DayNightCycler.h"
 #include "World/FastForwardButton.h"
+#include "World/Firework.h"
 #include "World/Moon.h"
 #include "World/SpeedButton.h"
 #include "World/TimeAndWeatherSystem.h"
@@ -232,7 +237,7 @@ namespace KiteTest
 
     // ---- HUD ----------------------------------------------------------------
 
-    TEST_F(DayAndNight, BarsFillTowardsTheirGoalAndAGoalOfZeroIsFull)
+    TEST_F(DayAndNight, BarsFillTowardsTheirGoalMirrorInDebtAndAGoalOfZeroIsFull)
     {
         LevelSystems();
         simulation->goalMoney = 1000;
@@ -251,6 +256,11 @@ namespace KiteTest
         Step();
         EXPECT_FLOAT_EQ(t->GetScaleVec().x, 4.0f);
         EXPECT_FLOAT_EQ(t->GetTransVec().x, 100.0f);
+        // In debt the bar mirrors to the other side, on purpose; it stays a number.
+        stats->Money = -500.0f;
+        Step();
+        EXPECT_FLOAT_EQ(t->GetScaleVec().x, -2.0f);
+        EXPECT_TRUE(std::isfinite(t->GetTransVec().x));
         simulation->goalMoney = 0;
         o->Initialise();
         stats->Money = 0.0f;
@@ -269,6 +279,46 @@ namespace KiteTest
         stats->GrossRevenue = 99.9f;
         EXPECT_EQ(StatsDisplay::Format(StatsDisplay::GrossRevenue, ""), "99");
         EXPECT_EQ(StatsDisplay::Format(StatsDisplay::None, "kept"), "kept");
+    }
+
+    TEST_F(DayAndNight, FireworksGoUpAtRandomInTheSkyAndEndAfterTwoRealSecondsAlsoWhilePaused)
+    {
+        std::vector<ObjectHandle> fireworks;
+        std::set<float> xs;
+        for (int i = 0; i < 20; ++i)
+        {
+            GameObject* o = Make("Firework");
+            Add<Firework>(o, CT_Firework);
+            o->Initialise();
+            const Vector2D at = o->GetComponent<Transform>()->GetTransVec();
+            EXPECT_TRUE(at.x >= -800.0f && at.x <= 800.0f && at.y >= -400.0f && at.y <= 400.0f) << at.x << "," << at.y;
+            xs.insert(at.x);
+            fireworks.emplace_back(o);
+        }
+        EXPECT_GT(xs.size(), 10u) << "each at its own place";
+        // Real frames, as the main loop runs them, with the game paused.
+        engine->SetTimeFactor(0.0f);
+        using Clock = std::chrono::steady_clock;
+        const Clock::time_point begin = Clock::now();
+        double firstGone = -1.0, allGone = -1.0;
+        while (allGone < 0.0 && Clock::now() - begin < std::chrono::seconds(6))
+        {
+            fc.Start();
+            Step();
+            fc.Next();
+            std::size_t alive = 0;
+            for (const ObjectHandle& h : fireworks)
+                alive += h.Get() ? 1 : 0;
+            const double t = std::chrono::duration<double>(Clock::now() - begin).count();
+            if (alive < fireworks.size() && firstGone < 0.0)
+                firstGone = t;
+            if (alive == 0)
+                allGone = t;
+        }
+        EXPECT_GE(firstGone, 1.99);
+        EXPECT_GE(allGone, 1.99);
+        EXPECT_LT(allGone, 3.0) << "two seconds and a frame or two";
+        engine->SetTimeFactor(1.0f);
     }
 
     TEST_F(DayAndNight, FeedbackRisesFadesAndEndsAlsoWhilePaused)
