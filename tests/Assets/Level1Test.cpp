@@ -17,6 +17,7 @@
 #include "Core/Factory/GameObjectFactory.h"
 #include "Core/Math/Random.h"
 #include "Core/Objects/GameObject.h"
+#include "Core/Objects/ObjectHandle.h"
 #include "Core/Scenes/SceneManager.h"
 #include "Core/Waypoints/GraphNetwork.h"
 #include "Core/Waypoints/VertexNode.h"
@@ -195,4 +196,24 @@ TEST_F(Level1, TenMinutesAtFourTimesSpeedKeepTheCustomersWithinTheCapAndReportNo
     testing::internal::GetCapturedStdout();
     EXPECT_EQ(errors, "");
     EXPECT_GT(served, 100);
+}
+
+TEST_F(Level1, ClickFeedbackGoesByItself)
+{
+    // A splash for each click on a fire and a spark for each on a fight:
+    // left standing they would pile up over the court.
+    ASSERT_EQ(Load(), "");
+    std::vector<ObjectHandle> made;
+    for (const char* name : {"WaterFeedback", "FightClickFeedback"})
+    {
+        GameObject* o = Instantiate(name, Vector2D(100.0f, 100.0f), 0.0f);
+        ASSERT_NE(o, nullptr) << name;
+        made.emplace_back(o);
+    }
+    testing::internal::CaptureStdout();
+    for (int frame = 0; frame < 3 * 60; ++frame)
+        engine->Step();
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(made[0].Get(), nullptr) << "the water splash stays";
+    EXPECT_EQ(made[1].Get(), nullptr) << "the fight spark stays";
 }

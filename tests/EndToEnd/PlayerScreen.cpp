@@ -8,6 +8,8 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstddef>
+#include <cstring>
 #include <cstdlib>
 #include <fstream>
 #include <thread>
@@ -68,9 +70,24 @@ namespace KiteTest
         XImage* image = XGetImage(display_, DefaultRootWindow(display_), 0, 0, Width, Height, AllPlanes, ZPixmap);
         if (!image)
             return;
+        // 32-bit pixels in the machine's byte order are read row by row;
+        // anything else pixel by pixel.
+        const bool direct = image->bits_per_pixel == 32 && image->byte_order == LSBFirst && image->red_mask == 0xff0000 &&
+                            image->green_mask == 0xff00 && image->blue_mask == 0xff;
         for (int y = 0; y < Height; ++y)
-            for (int x = 0; x < Width; ++x)
-                pixels_[static_cast<std::size_t>(y) * Width + x] = static_cast<std::uint32_t>(XGetPixel(image, x, y));
+        {
+            std::uint32_t* row = pixels_.data() + static_cast<std::size_t>(y) * Width;
+            if (direct)
+            {
+                std::memcpy(row, image->data + static_cast<std::ptrdiff_t>(y) * image->bytes_per_line,
+                            static_cast<std::size_t>(Width) * 4);
+                for (int x = 0; x < Width; ++x)
+                    row[x] &= 0xffffffu;
+            }
+            else
+                for (int x = 0; x < Width; ++x)
+                    row[x] = static_cast<std::uint32_t>(XGetPixel(image, x, y));
+        }
         XDestroyImage(image);
     }
 
@@ -162,21 +179,30 @@ namespace KiteTest
         Sleep(150);
     }
 
-    void PlayerScreen::Drag(int fx, int fy, int tx, int ty)
+    void PlayerScreen::Click(int holdMs)
+    {
+        GameProcess::XDoTool("mousedown 1");
+        Sleep(holdMs);
+        GameProcess::XDoTool("mouseup 1");
+        Sleep(90);
+    }
+
+    void PlayerScreen::Drag(int fx, int fy, int tx, int ty, bool quick)
     {
         Hover(fx, fy);
         GameProcess::XDoTool("mousedown 1");
-        // Over the 0.15 s a press must last before it carries anything,
-        // with room for slow frames.
-        Sleep(500);
-        for (int i = 1; i <= 8; ++i)
+        // Over the hold a press must last before it carries anything, with
+        // room for slow frames.
+        Sleep(quick ? 300 : 500);
+        const int steps = quick ? 5 : 8;
+        for (int i = 1; i <= steps; ++i)
         {
-            Move(fx + (tx - fx) * i / 8, fy + (ty - fy) * i / 8);
-            Sleep(90);
+            Move(fx + (tx - fx) * i / steps, fy + (ty - fy) * i / steps);
+            Sleep(quick ? 60 : 90);
         }
-        Sleep(350);
+        Sleep(quick ? 200 : 350);
         GameProcess::XDoTool("mouseup 1");
-        Sleep(200);
+        Sleep(quick ? 100 : 200);
     }
 
     void PlayerScreen::Key(const std::string& name)

@@ -53,8 +53,11 @@ namespace KiteTest
         static void Hover(int x, int y);
         // Holds the button long enough for a slow frame to see it.
         static void Press(int x, int y, int holdMs = 350);
+        // Another press where the pointer already is (repeated clicks).
+        static void Click(int holdMs = 90);
         // Press, hold over the drag threshold, carry in steps, release.
-        static void Drag(int fx, int fy, int tx, int ty);
+        // Quick drags (trash) hold and carry for less time.
+        static void Drag(int fx, int fy, int tx, int ty, bool quick = false);
         static void Key(const std::string& name);
         static void Sleep(int ms);
 

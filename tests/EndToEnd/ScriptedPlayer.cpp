@@ -13,10 +13,6 @@ namespace KiteTest
     {
         const Rgb SplashSky{67, 46, 108};
         const Rgb MenuSky{113, 199, 255};
-        // Art colours: flames, the fight cloud's puffs and its red swearing.
-        const Rgb Flame{255, 159, 28};
-        const Rgb FightPuff{246, 241, 228};
-        const Rgb FightRed{230, 57, 70};
 
         // Where the instruction panel's words are.
         const Rect InstructionText{330, 462, 820, 56};
@@ -365,6 +361,31 @@ namespace KiteTest
         return true;
     }
 
+    bool ScriptedPlayer::UnlockAllLevels()
+    {
+        const WorldPoint play = scene_.At("PlayButton");
+        PlayerScreen::Press(play.Px(), play.Py());
+        if (!WaitFor(90, [&] { return screen_.Count(InstructionText, Rgb{92, 43, 10}, 60) > 200; }))
+            return Fail("Play did not open the tutorial");
+        scene_.Load(assets_, "TutorialLevel");
+        PlayerScreen::Sleep(1500);
+        for (const char* key : {"1", "2", "3"})
+            PlayerScreen::Key(key);
+        // The instruction panel covers the upper part of the menu button.
+        const WorldPoint back = scene_.At("MenuReturnButton");
+        for (int i = 0; i < 4 && !SkyIs(MenuSky); ++i)
+        {
+            PlayerScreen::Key("Escape");
+            PlayerScreen::Sleep(800);
+            PlayerScreen::Press(back.Px(), back.Py() + 22);
+            WaitFor(15, [&] { return SkyIs(MenuSky); });
+        }
+        if (!SkyIs(MenuSky))
+            return Fail("the pause menu did not lead back to the main menu");
+        scene_.Load(assets_, "MainMenu");
+        return LevelButtonUnlocked(3) || Fail("the unlock keys did not unlock Level 3");
+    }
+
     // ---- Levels ------------------------------------------------------------
 
     bool ScriptedPlayer::OpenLevel(int level)
@@ -373,6 +394,7 @@ namespace KiteTest
         scene_.Load(assets_, "MainMenu");
         const WorldPoint b = scene_.At(name + "Button");
         const std::size_t before = CountOut("Mission 3: Earn $");
+        levelOutputFrom_ = game_.StandardOutput().size();
         for (int i = 0; i < 3 && CountOut("Mission 3: Earn $") == before; ++i)
         {
             PlayerScreen::Press(b.Px(), b.Py());
@@ -400,71 +422,260 @@ namespace KiteTest
         return white < 20;
     }
 
-    bool ScriptedPlayer::PlayLevel(int level, const std::string& doneLine, double realSeconds)
+    double ScriptedPlayer::Likeness(const Place& p) const
     {
-        const std::string name = "Level" + std::to_string(level);
-        if (!scene_.Load(assets_, name))
-            return Fail(name + " scene files not readable");
-        stallNodes_.clear();
-        stallBuilt_.clear();
-        seatNodes_.clear();
-        seatBuilt_.clear();
-        std::vector<int> present;
+        // Normalised correlation of the place's middle with the way it looked
+        // empty at the start: the marker and floor keep their pattern under
+        // the night's tint, a stall or table does not.
+        if (p.emptyLook.empty())
+            return 0.0;
+        std::vector<double> now, was;
+        std::size_t k = 0;
+        for (int y = p.at.Py() - 28; y < p.at.Py() + 28; y += 2)
+            for (int x = p.at.Px() - 30; x < p.at.Px() + 30; x += 2, ++k)
+            {
+                const Rgb c = screen_.Pixel(x, y);
+                now.push_back(c.r + c.g + c.b);
+                was.push_back(p.emptyLook[k]);
+            }
+        double mn = 0.0, mw = 0.0;
+        for (std::size_t i = 0; i < now.size(); ++i)
+        {
+            mn += now[i];
+            mw += was[i];
+        }
+        mn /= static_cast<double>(now.size());
+        mw /= static_cast<double>(was.size());
+        double ab = 0.0, aa = 0.0, bb = 0.0;
+        for (std::size_t i = 0; i < now.size(); ++i)
+        {
+            ab += (now[i] - mn) * (was[i] - mw);
+            aa += (now[i] - mn) * (now[i] - mn);
+            bb += (was[i] - mw) * (was[i] - mw);
+        }
+        return aa > 0.0 && bb > 0.0 ? ab / std::sqrt(aa * bb) : 0.0;
+    }
+
+    void ScriptedPlayer::RememberEmptyLook(Place& p) const
+    {
+        p.emptyLook.clear();
+        for (int y = p.at.Py() - 28; y < p.at.Py() + 28; y += 2)
+            for (int x = p.at.Px() - 30; x < p.at.Px() + 30; x += 2)
+            {
+                const Rgb c = screen_.Pixel(x, y);
+                p.emptyLook.push_back(c.r + c.g + c.b);
+            }
+    }
+
+    bool ScriptedPlayer::LooksBuilt(const Place& p)
+    {
+        // Twice, a moment apart: a customer walking over the place can hide
+        // its marker for a moment, not for long.
+        if (Likeness(p) > 0.6)
+            return false;
+        PlayerScreen::Sleep(600);
+        screen_.Grab();
+        return Likeness(p) <= 0.6;
+    }
+
+    void ScriptedPlayer::RecheckPlaces()
+    {
+        // A place taken for built that shows its empty look again was not.
+        const auto now = Clock::now();
+        if (now - lastRecheck_ < std::chrono::seconds(8))
+            return;
+        lastRecheck_ = now;
+        for (std::vector<Place>* places : {&stalls_, &seats_})
+            for (std::size_t i = 0; i < places->size(); ++i)
+            {
+                Place& p = (*places)[i];
+                if (p.built && !p.emptyLook.empty() && Likeness(p) > 0.8)
+                {
+                    p.built = false;
+                    Note(std::string(places == &stalls_ ? "stall" : "seat") + " place " + std::to_string(i + 1) +
+                         " is empty after all");
+                }
+            }
+    }
+
+    bool ScriptedPlayer::Lit(const WorldPoint& button) const
+    {
+        // Lit buttons show their colours; the ones out of reach are grey.
+        int coloured = 0;
+        for (int y = button.Py() - 22; y < button.Py() + 22; ++y)
+            for (int x = button.Px() - 28; x < button.Px() + 28; ++x)
+            {
+                const Rgb c = screen_.Pixel(x, y);
+                coloured += std::max({c.r, c.g, c.b}) - std::min({c.r, c.g, c.b}) > 70;
+            }
+        return coloured > 60;
+    }
+
+    bool ScriptedPlayer::Affordable(float amount) const
+    {
+        // Some lit button costs at least that much. Above the dearest button
+        // the player cannot tell, and assumes the money is there.
+        float dearest = 0.0f;
+        for (const PriceButton& b : buttons_)
+        {
+            dearest = std::max(dearest, b.price);
+            if (b.price >= amount && Lit(b.at))
+                return true;
+        }
+        if (amount <= dearest)
+            return false;
+        // Above that, the number of digits the money shows is a floor.
+        const int digits = MoneyDigits();
+        double floor = digits > 0 ? 1.0 : 0.0;
+        for (int i = 1; i < digits; ++i)
+            floor *= 10.0;
+        if (floor >= amount)
+            return true;
+        // Soon after the upkeep is paid there is a day's takings before the
+        // next: a four-figure sum is then taken as enough.
+        return digits >= 4 && SoonAfterDawn();
+    }
+
+    int ScriptedPlayer::MoneyDigits() const
+    {
+        // The money in the top left: dark digits on the light panel, told
+        // apart by the blank columns between them.
+        const Rect area{70, 28, 126, 30};
+        int groups = 0;
+        bool inGlyph = false;
+        for (int x = area.x; x < area.x + area.w; ++x)
+        {
+            bool ink = false;
+            for (int y = area.y; y < area.y + area.h && !ink; ++y)
+            {
+                const Rgb c = screen_.Pixel(x, y);
+                ink = c.r + c.g + c.b < 250;
+            }
+            if (ink && !inGlyph)
+                ++groups;
+            inGlyph = ink;
+        }
+        return groups;
+    }
+
+    float ScriptedPlayer::Upkeep() const
+    {
+        float sum = 0.0f;
+        for (const Place& p : stalls_)
+            if (p.built && p.type > 0)
+                sum += kindInfo_[static_cast<std::size_t>(p.type)].upkeep;
+        return sum;
+    }
+
+    bool ScriptedPlayer::SoonAfterDawn() const
+    {
+        const double pace = lastCycleReal_ > 0.0 ? dayLength_ / lastCycleReal_ : 2.0;
+        const double since = std::chrono::duration<double>(Clock::now() - lastDawn_).count() * pace;
+        return !night_ && since < dayLength_ * 0.4;
+    }
+
+    void ScriptedPlayer::ReadPlaces()
+    {
+        stalls_.clear();
+        seats_.clear();
+        buttons_.clear();
+        kinds_.clear();
         for (const SceneEntry& e : scene_.Entries())
         {
             const bool stallNode = e.name.rfind("StallNode", 0) == 0;
             const bool seatNode = e.name.rfind("SeatNode", 0) == 0;
             if (!stallNode && !seatNode)
                 continue;
-            bool built = false;
+            Place p;
+            p.at = e.at;
             for (const SceneEntry* child : scene_.ChildrenOf(e.name))
-                built = built || (child->name.rfind("Stall", 0) == 0 && child->name != "StallLinkNode") ||
-                        (child->name.rfind("Seat", 0) == 0 && child->name != "SeatLinkNode");
-            (stallNode ? stallNodes_ : seatNodes_).push_back(e.at);
-            (stallNode ? stallBuilt_ : seatBuilt_).push_back(built);
-        }
-        for (const SceneEntry& e : scene_.Entries())
-            if (e.name.size() == 6 && e.name.rfind("Stall", 0) == 0 && std::isdigit(static_cast<unsigned char>(e.name[5])))
-                present.push_back(e.name[5] - '0');
-        // Stall kinds by price, the ones the court lacks first.
-        std::vector<std::pair<float, int>> kinds;
-        for (int t = 1; t <= 8; ++t)
-            if (scene_.Has("BuildStall" + std::to_string(t)))
             {
-                const float price = TableNumber(assets_ + "/StallData/StallData.csv", t, 2);
-                const bool have = std::find(present.begin(), present.end(), t) != present.end();
-                kinds.emplace_back(price + (have ? 10000.0f : 0.0f), t);
+                const std::string& n = child->name;
+                if (n.size() == 6 && n.rfind("Stall", 0) == 0 && std::isdigit(static_cast<unsigned char>(n[5])))
+                {
+                    p.built = true;
+                    p.type = n[5] - '0';
+                }
+                p.built = p.built || (n.rfind("Seat", 0) == 0 && n != "SeatLinkNode");
             }
-        std::sort(kinds.begin(), kinds.end());
-        stallTypesByPrice_.clear();
-        for (const auto& k : kinds)
-            stallTypesByPrice_.push_back(k.second);
-        nextType_ = 0;
-        nextUpgrade_ = 0;
+            (stallNode ? stalls_ : seats_).push_back(p);
+        }
+        const std::string stallTable = assets_ + "/StallData/StallData.csv";
+        kindInfo_.assign(9, Kind{});
+        for (int t = 1; t <= 8; ++t)
+        {
+            const std::string archetype = ReadText(assets_ + "/Archetypes/Stall" + std::to_string(t) + ".xml");
+            const auto number = [&](const char* field, float fallback) {
+                const std::string text = FieldText(archetype, field);
+                return text.empty() ? fallback : std::strtof(text.c_str(), nullptr);
+            };
+            Kind& k = kindInfo_[static_cast<std::size_t>(t)];
+            k.upgradeCost = number("upgradeCost", 200.0f);
+            k.costGrowth = number("upgradeCostMultiplier", 1.2f);
+            k.upgradeTime = number("upgradeTime", 6.0f);
+            k.timeGrowth = number("upgradeBenefitMultiplier", 1.2f);
+            k.upkeep = TableNumber(stallTable, t, 3);
+            if (!scene_.Has("BuildStall" + std::to_string(t)))
+                continue;
+            const float price = TableNumber(stallTable, t, 2);
+            kinds_.emplace_back(price, t);
+            buttons_.push_back(PriceButton{scene_.At("BuildStall" + std::to_string(t)), price});
+        }
+        std::sort(kinds_.begin(), kinds_.end());
+        seatPrice_ = TableNumber(assets_ + "/SeatData/SeatData.csv", 1, 1);
+        if (!(seatPrice_ > 0.0f))
+            seatPrice_ = 500.0f;
+        if (scene_.Has("SeatCB"))
+            buttons_.push_back(PriceButton{scene_.At("SeatCB"), seatPrice_});
+    }
+
+    bool ScriptedPlayer::PlayLevel(int level, const std::string& doneLine, double realSeconds)
+    {
+        const std::string name = "Level" + std::to_string(level);
+        if (!scene_.Load(assets_, name))
+            return Fail(name + " scene files not readable");
+        ReadPlaces();
+        upgradePlace_ = -1;
         fires_ = fights_ = trash_ = upgrades_ = 0;
-        flameBase_.clear();
 
         // The highest speed.
         const WorldPoint fast = scene_.At("Speed4Button");
         PlayerScreen::Press(fast.Px(), fast.Py());
+        PlayerScreen::Sleep(500);
         screen_.Grab();
         emptyLook_ = screen_.Picture();
-        levelStart_ = lastDusk_ = Clock::now();
-        lastBuild_ = lastUpgrade_ = Clock::time_point{};
+        for (std::vector<Place>* places : {&stalls_, &seats_})
+            for (Place& p : *places)
+                if (!p.built)
+                    RememberEmptyLook(p);
+        levelStart_ = lastDusk_ = lastDawn_ = lastRecheck_ = Clock::now();
+        lastAct_ = lastUpgrade_ = upgradeBusyUntil_ = Clock::time_point{};
         dusks_ = 0;
         night_ = false;
         lastCycleReal_ = 0.0;
         dayLength_ = scene_.Number("TimeAndWeatherSystem", "timeInDay", 90.0f);
-        Note(name + ": playing");
+        plan_.Read(game_.StandardOutput().substr(std::min(levelOutputFrom_, game_.StandardOutput().size())));
+        Note(name + ": playing; missions: " + plan_.Summary());
 
         const std::string star3 = "-----THIRD STAR MISSION DONE-----";
         const std::string target = doneLine.empty() ? star3 : doneLine;
         const std::size_t before = CountOut(target);
+        int stars = 0;
         const auto deadline = Clock::now() + std::chrono::duration<double>(realSeconds);
-        while (Clock::now() < deadline)
+        // A sensible player wins a level within 15 minutes of game time.
+        const double gameLimit = 15.0 * 60.0;
+        while (Clock::now() < deadline && GameSeconds() < gameLimit)
         {
             if (!game_.Running())
                 return Fail(name + ": the game ended");
+            const std::string out = game_.StandardOutput();
+            plan_.Read(out.substr(std::min(levelOutputFrom_, out.size())));
+            if (plan_.stars != stars)
+            {
+                stars = plan_.stars;
+                Note(name + ": star " + std::to_string(stars) + " after " + std::to_string(static_cast<int>(GameSeconds())) +
+                     " s of game time");
+            }
             if (CountOut(target) > before)
             {
                 Note(name + ": \"" + target + "\" after " + std::to_string(static_cast<int>(RealSeconds())) + " s");
@@ -472,21 +683,16 @@ namespace KiteTest
             }
             screen_.Grab();
             WatchSky();
-            for (std::size_t i = 0; i < stallNodes_.size(); ++i)
-                if (stallBuilt_[i] && !Occupied(stallNodes_[i], 0, 0))
-                    stallBuilt_[i] = false;
-            for (std::size_t i = 0; i < seatNodes_.size(); ++i)
-                if (seatBuilt_[i] && !Occupied(seatNodes_[i], 0, 0))
-                    seatBuilt_[i] = false;
+            RecheckPlaces();
             LookAfterTrouble();
-            TryToBuild();
-            TryToUpgrade();
-            PlayerScreen::Sleep(300);
+            Act();
+            PlayerScreen::Sleep(200);
         }
         Snapshot(name + "-timeout");
-        return Fail(name + ": \"" + target + "\" not reached in " + std::to_string(static_cast<int>(realSeconds)) +
-                    " s (fires " + std::to_string(fires_) + ", fights " + std::to_string(fights_) + ", trash " +
-                    std::to_string(trash_) + ", upgrades " + std::to_string(upgrades_) + ")\n" + MissionLines());
+        return Fail(name + ": \"" + target + "\" not reached in " + std::to_string(static_cast<int>(GameSeconds())) +
+                    " s of game time, " + std::to_string(static_cast<int>(RealSeconds())) + " s real (fires " + std::to_string(fires_) + ", fights " + std::to_string(fights_) + ", trash " +
+                    std::to_string(trash_) + ", upgrades " + std::to_string(upgrades_) + "; " + plan_.Summary() + ")\n" +
+                    MissionLines());
     }
 
     void ScriptedPlayer::WatchSky()
@@ -505,7 +711,10 @@ namespace KiteTest
             ++dusks_;
         }
         else if (night_ && sky > 420)
+        {
             night_ = false;
+            lastDawn_ = Clock::now();
+        }
     }
 
     double ScriptedPlayer::RealSeconds() const
@@ -527,148 +736,333 @@ namespace KiteTest
         return beforeFirst + (dusks_ - 1) * dayLength_ + std::min(sinceDusk * pace, dayLength_);
     }
 
+    // ---- Trouble -----------------------------------------------------------
+
     void ScriptedPlayer::LookAfterTrouble()
     {
-        // Fires on stalls: several presses put one out.
-        for (std::size_t i = 0; i < stallNodes_.size(); ++i)
+        // Both looked at, whatever the first found.
+        const bool fire = PutOutFires();
+        const bool fight = BreakUpFight();
+        if (fire || fight)
+            screen_.Grab();
+        ClearTrash();
+        screen_.Grab();
+        PutOutFires();
+    }
+
+    bool ScriptedPlayer::PutOutFires()
+    {
+        // Flames are drawn in their own light: orange tongues round a pale
+        // yellow core, at full colour by day and night. The stall's own art
+        // may hold a little of either; only more than it ever shows counts.
+        const Rgb orange{255, 159, 28};
+        const Rgb core{255, 224, 138};
+        bool any = false;
+        for (std::size_t i = 0; i < stalls_.size(); ++i)
         {
-            if (!stallBuilt_[i])
+            Place& s = stalls_[i];
+            if (!s.built)
                 continue;
-            const WorldPoint s = stallNodes_[i];
-            int cx = 0, cy = 0;
-            const Rect area{s.Px() - 115, s.Py() - 110, 230, 200};
-            const int flame = screen_.Count(area, Flame, 45);
-            // The stall's own art has a little orange: only a blaze counts.
-            if (flameBase_.size() < stallNodes_.size())
-                flameBase_.resize(stallNodes_.size(), -1);
-            if (flameBase_[i] < 0 || flame < flameBase_[i])
-                flameBase_[i] = flame;
-            if (flame > flameBase_[i] + 500 && screen_.Centre(area, Flame, 45, 200, cx, cy))
+            const Rect area{s.at.Px() - 115, s.at.Py() - 110, 230, 200};
+            const int flame = std::min(screen_.Count(area, orange, 30), screen_.Count(area, core, 30));
+            if (s.flameBase < 0 || flame < s.flameBase)
+                s.flameBase = flame;
+            // A fire shrinks with each click: even a small one counts.
+            if (flame < s.flameBase + 150)
+                continue;
+            // Clear of the stall menu's buttons: the flames' lower part.
+            if (MenuOpen(s.at))
             {
-                for (int k = 0; k < 7; ++k)
-                    PlayerScreen::Press(cx, cy, 200);
-                ++fires_;
-                Note("fire put out at stall place " + std::to_string(i + 1));
+                const WorldPoint close = Plus(s.at, CloseOffset);
+                PlayerScreen::Press(close.Px(), close.Py());
+            }
+            // Quick clicks: a fire left burning for long sets off a panic.
+            PlayerScreen::Press(s.at.Px(), s.at.Py() + 50, 90);
+            for (int k = 0; k < 12; ++k)
+            {
+                PlayerScreen::Click();
                 screen_.Grab();
+                if (std::min(screen_.Count(area, orange, 30), screen_.Count(area, core, 30)) < s.flameBase + 40)
+                    break;
+            }
+            ++fires_;
+            any = true;
+            Note("fire put out at stall place " + std::to_string(i + 1));
+            screen_.Grab();
+        }
+        return any;
+    }
+
+    bool ScriptedPlayer::BreakUpFight()
+    {
+        // A fight is a pale dust cloud with red swearing in it, on the floor.
+        // Puff pixels are counted in 20-pixel blocks; the densest 160x120
+        // window of blocks is the cloud.
+        const Rgb puff{246, 241, 228};
+        const Rgb red{230, 57, 70};
+        constexpr int B = 20, Top = 300, Cols = PlayerScreen::Width / B, Rows = (PlayerScreen::Height - Top) / B;
+        std::vector<int> puffs(static_cast<std::size_t>(Cols * Rows), 0);
+        for (int r = 0; r < Rows; ++r)
+            for (int c = 0; c < Cols; ++c)
+                puffs[static_cast<std::size_t>(r * Cols + c)] = screen_.Count(Rect{c * B, Top + r * B, B, B}, puff, 12);
+        int best = 0, bc = 0, br = 0;
+        for (int r = 0; r + 6 <= Rows; ++r)
+            for (int c = 0; c + 8 <= Cols; ++c)
+            {
+                int sum = 0;
+                for (int y = r; y < r + 6; ++y)
+                    for (int x = c; x < c + 8; ++x)
+                        sum += puffs[static_cast<std::size_t>(y * Cols + x)];
+                if (sum > best)
+                {
+                    best = sum;
+                    bc = c;
+                    br = r;
+                }
+            }
+        const Rect cell{bc * B, Top + br * B, 8 * B, 6 * B};
+        int cx = 0, cy = 0;
+        if (best < 2500 || screen_.Count(cell, red, 40) < 15 || !screen_.Centre(cell, puff, 12, 500, cx, cy))
+            return false;
+        PlayerScreen::Press(cx, cy, 90);
+        for (int k = 0; k < 6; ++k)
+            PlayerScreen::Click();
+        ++fights_;
+        Note("fight broken up at " + std::to_string(cx) + "," + std::to_string(cy));
+        return true;
+    }
+
+    void ScriptedPlayer::ClearTrash()
+    {
+        // Trash lies on a table top beside each place; its cup's light blue
+        // shows by day and night. A few pieces a round, fires looked at
+        // between them.
+        static const WorldPoint Spots[4] = {{-22.0f, 18.0f}, {22.0f, 18.0f}, {-22.0f, -34.0f}, {22.0f, -34.0f}};
+        const Rgb cup{127, 209, 232};
+        int carried = 0;
+        for (const Place& t : seats_)
+        {
+            if (!t.built)
+                continue;
+            for (const WorldPoint& spot : Spots)
+            {
+                const WorldPoint at = Plus(t.at, spot);
+                if (carried >= 3 || screen_.Count(Rect{at.Px() - 30, at.Py() - 22, 60, 40}, cup, 40) < 20)
+                    continue;
+                const WorldPoint bin = NearestBin(at.Px(), at.Py());
+                PlayerScreen::Drag(at.Px(), at.Py(), bin.Px(), bin.Py(), true);
+                ++trash_;
+                ++carried;
+                // Fires first between pieces: the rest of the table's picture
+                // is then taken again.
+                screen_.Grab();
+                if (PutOutFires())
+                    screen_.Grab();
             }
         }
-        // Fights: a dust cloud with red swearing, somewhere on the floor.
-        for (int y = 330; y + 120 <= 880; y += 60)
-            for (int x = 0; x + 160 <= 1600; x += 80)
-            {
-                const Rect cell{x, y, 160, 120};
-                if (screen_.Count(cell, FightPuff, 10) < 2500 || screen_.Count(cell, FightRed, 40) < 25)
-                    continue;
-                int cx = 0, cy = 0;
-                if (!screen_.Centre(cell, FightPuff, 10, 500, cx, cy))
-                    continue;
-                for (int k = 0; k < 6; ++k)
-                    PlayerScreen::Press(cx, cy, 200);
-                ++fights_;
-                Note("fight broken up");
-                screen_.Grab();
+        if (carried)
+            screen_.Grab();
+    }
+
+    // ---- Building and upgrading --------------------------------------------
+
+    void ScriptedPlayer::Act()
+    {
+        const auto now = Clock::now();
+        if (now - lastAct_ < std::chrono::milliseconds(1500))
+            return;
+        lastAct_ = now;
+        bool freeStall = false, freeSeat = false;
+        for (const Place& p : stalls_)
+            freeStall = freeStall || !p.built;
+        for (const Place& p : seats_)
+            freeSeat = freeSeat || !p.built;
+
+        // The first star: the stalls, the upgrades and the tables it asks
+        // for, in that order (stalls earn; tables only hold customers).
+        if (plan_.NeedsStalls() && freeStall)
+        {
+            BuildStall();
+            return;
+        }
+        if (plan_.NeedsUpgrade())
+        {
+            const std::size_t place = UpgradeChoice();
+            if (place < stalls_.size() && TryToUpgrade(place, Upkeep()))
                 return;
-            }
-        // Trash on the tables: one place at a time, every few seconds.
-        const auto now = Clock::now();
-        if (now - lastTrash_ < std::chrono::seconds(4))
+            // While it is under way the money may go to a table or a stall.
+            if (now < upgradeBusyUntil_ && !(plan_.NeedsSeats() && freeSeat && BuildSeat()) && freeStall)
+                BuildStall();
             return;
-        lastTrash_ = now;
-        std::vector<std::size_t> tables;
-        for (std::size_t i = 0; i < seatNodes_.size(); ++i)
-            if (seatBuilt_[i])
-                tables.push_back(i);
-        if (!tables.empty())
+        }
+        if (plan_.NeedsSeats() && freeSeat)
         {
-            DragTrashToBin(seatNodes_[tables[(trashSpot_ / 4) % tables.size()]]);
-            screen_.Grab();
+            BuildSeat();
+            return;
+        }
+        // Then every stall place filled (the second star wants stalls held),
+        // then tables, then better stalls, keeping some money for upkeep.
+        if (freeStall && BuildStall())
+            return;
+        if (!freeStall && freeSeat && BuildSeat())
+            return;
+        if (!freeStall && !freeSeat)
+        {
+            std::size_t cheapest = stalls_.size();
+            for (std::size_t i = 0; i < stalls_.size(); ++i)
+                if (stalls_[i].built && stalls_[i].type > 0 && stalls_[i].upgrades < 2 &&
+                    (cheapest == stalls_.size() || stalls_[i].upgrades < stalls_[cheapest].upgrades))
+                    cheapest = i;
+            if (cheapest < stalls_.size())
+                TryToUpgrade(cheapest, Upkeep());
         }
     }
 
-    void ScriptedPlayer::TryToBuild()
+    bool ScriptedPlayer::BuildStall()
     {
-        const auto now = Clock::now();
-        if (now - lastBuild_ < std::chrono::seconds(6))
-            return;
-        lastBuild_ = now;
-        std::size_t stalls = 0, seats = 0;
-        for (bool b : stallBuilt_)
-            stalls += b;
-        for (bool b : seatBuilt_)
-            seats += b;
-        int freeStall = -1, freeSeat = -1;
-        for (std::size_t i = 0; i < stallBuilt_.size() && freeStall < 0; ++i)
-            if (!stallBuilt_[i])
-                freeStall = static_cast<int>(i);
-        for (std::size_t i = 0; i < seatBuilt_.size() && freeSeat < 0; ++i)
-            if (!seatBuilt_[i])
-                freeSeat = static_cast<int>(i);
-        // About one table for each stall.
-        const bool stallFirst = freeStall >= 0 && (freeSeat < 0 || stalls <= seats);
-        if (stallFirst && !stallTypesByPrice_.empty())
+        int free = -1;
+        for (std::size_t i = 0; i < stalls_.size() && free < 0; ++i)
+            if (!stalls_[i].built)
+                free = static_cast<int>(i);
+        if (free < 0 || kinds_.empty())
+            return false;
+        // The cheapest kind the court lacks (customers ask for kinds), else
+        // the cheapest; a reserve for the dawn's upkeep once the missions
+        // are met.
+        std::pair<float, int> kind = kinds_.front();
+        for (const auto& k : kinds_)
         {
-            const int type = stallTypesByPrice_[nextType_ % stallTypesByPrice_.size()];
-            const WorldPoint button = scene_.At("BuildStall" + std::to_string(type));
-            const WorldPoint node = stallNodes_[static_cast<std::size_t>(freeStall)];
-            PlayerScreen::Drag(button.Px(), button.Py(), node.Px(), node.Py());
-            PlayerScreen::Sleep(1200);
-            screen_.Grab();
-            if (Occupied(node, 95, 70))
+            bool present = false;
+            for (const Place& p : stalls_)
+                present = present || (p.built && p.type == k.second);
+            if (!present)
             {
-                stallBuilt_[static_cast<std::size_t>(freeStall)] = true;
-                ++nextType_;
-                Note("built stall kind " + std::to_string(type) + " at stall place " + std::to_string(freeStall + 1));
-                // A new stall opens its menu: close it.
-                const WorldPoint close = Plus(node, CloseOffset);
-                if (MenuOpen(node))
-                    PlayerScreen::Press(close.Px(), close.Py());
+                kind = k;
+                break;
             }
         }
-        else if (freeSeat >= 0)
+        const float price = kind.first;
+        const int type = kind.second;
+        // Enough left after it for the next dawn's upkeep, its own included.
+        if (!Affordable(price + Upkeep() + kindInfo_[static_cast<std::size_t>(type)].upkeep))
+            return false;
+        Place& p = stalls_[static_cast<std::size_t>(free)];
+        const WorldPoint button = scene_.At("BuildStall" + std::to_string(type));
+        PlayerScreen::Drag(button.Px(), button.Py(), p.at.Px(), p.at.Py());
+        PlayerScreen::Sleep(800);
+        screen_.Grab();
+        if (!LooksBuilt(p))
+            return false;
+        p.built = true;
+        p.type = type;
+        p.upgrades = 0;
+        p.flameBase = -1;
+        Note("built stall kind " + std::to_string(type) + " at stall place " + std::to_string(free + 1));
+        // A new stall opens its menu: close it.
+        if (MenuOpen(p.at))
         {
-            const WorldPoint button = scene_.At("SeatCB");
-            const WorldPoint node = seatNodes_[static_cast<std::size_t>(freeSeat)];
-            PlayerScreen::Drag(button.Px(), button.Py(), node.Px(), node.Py());
-            PlayerScreen::Sleep(1200);
-            screen_.Grab();
-            if (Occupied(node, 70, 35))
-            {
-                seatBuilt_[static_cast<std::size_t>(freeSeat)] = true;
-                Note("built a table at seat place " + std::to_string(freeSeat + 1));
-            }
+            const WorldPoint close = Plus(p.at, CloseOffset);
+            PlayerScreen::Press(close.Px(), close.Py());
         }
+        return true;
     }
 
-    void ScriptedPlayer::TryToUpgrade()
+    bool ScriptedPlayer::BuildSeat()
+    {
+        int free = -1;
+        for (std::size_t i = 0; i < seats_.size() && free < 0; ++i)
+            if (!seats_[i].built)
+                free = static_cast<int>(i);
+        if (free < 0 || !Affordable(seatPrice_ + Upkeep()))
+            return false;
+        Place& p = seats_[static_cast<std::size_t>(free)];
+        const WorldPoint button = scene_.At("SeatCB");
+        PlayerScreen::Drag(button.Px(), button.Py(), p.at.Px(), p.at.Py());
+        PlayerScreen::Sleep(800);
+        screen_.Grab();
+        if (!LooksBuilt(p))
+            return false;
+        p.built = true;
+        Note("built a table at seat place " + std::to_string(free + 1));
+        return true;
+    }
+
+    std::size_t ScriptedPlayer::UpgradeChoice()
+    {
+        // ONE stall carries the upgrade mission: the one cheapest to upgrade,
+        // kept once chosen while it stands.
+        if (upgradePlace_ >= 0 && stalls_[static_cast<std::size_t>(upgradePlace_)].built)
+            return static_cast<std::size_t>(upgradePlace_);
+        std::size_t best = stalls_.size();
+        for (std::size_t i = 0; i < stalls_.size(); ++i)
+            if (stalls_[i].built && stalls_[i].type > 0 &&
+                (best == stalls_.size() ||
+                 kindInfo_[static_cast<std::size_t>(stalls_[i].type)].upgradeCost <
+                     kindInfo_[static_cast<std::size_t>(stalls_[best].type)].upgradeCost))
+                best = i;
+        if (best < stalls_.size())
+        {
+            upgradePlace_ = static_cast<int>(best);
+            Note("upgrades go to stall place " + std::to_string(best + 1));
+        }
+        return best;
+    }
+
+    bool ScriptedPlayer::TryToUpgrade(std::size_t place, float reserve)
     {
         const auto now = Clock::now();
-        if (now - lastUpgrade_ < std::chrono::seconds(20))
-            return;
+        Place& p = stalls_[place];
+        // Costs grow with each upgrade; the lit buttons say whether it can be
+        // paid, the menu's button whether it is free to start.
+        const Kind& kind = kindInfo_[static_cast<std::size_t>(std::max(p.type, 0))];
+        const float cost = kind.upgradeCost * static_cast<float>(std::pow(kind.costGrowth, p.upgrades));
+        if (now < upgradeBusyUntil_ || now - lastUpgrade_ < std::chrono::seconds(3) || !Affordable(cost + reserve))
+            return false;
         lastUpgrade_ = now;
-        std::vector<std::size_t> built;
-        for (std::size_t i = 0; i < stallBuilt_.size(); ++i)
-            if (stallBuilt_[i])
-                built.push_back(i);
-        if (built.empty())
-            return;
-        const WorldPoint s = stallNodes_[built[nextUpgrade_++ % built.size()]];
+        const WorldPoint s = p.at;
         const WorldPoint close = Plus(s, CloseOffset);
+        const WorldPoint u = Plus(s, UpgradeOffset);
         const auto menuOpen = [&] {
             screen_.Grab();
             return MenuOpen(s);
         };
+        // A click on the stall opens its menu; a hold carries the stall
+        // instead (a hold is short at the highest speed), so the presses
+        // start short and grow until one is seen.
+        for (int hold : {60, 110, 200})
+        {
+            if (menuOpen())
+                break;
+            PlayerScreen::Press(s.Px(), s.Py() + 20, hold);
+            PlayerScreen::Sleep(400);
+        }
         if (!menuOpen())
-            PlayerScreen::Press(s.Px(), s.Py() + 40);
-        PlayerScreen::Sleep(600);
-        if (!menuOpen())
-            return;
-        const WorldPoint u = Plus(s, UpgradeOffset);
-        PlayerScreen::Press(u.Px(), u.Py());
-        ++upgrades_;
-        Note("pressed upgrade");
-        PlayerScreen::Sleep(500);
+            return false;
+        // The upgrade button is green when it can start.
+        int green = 0;
+        for (int y = u.Py() - 16; y < u.Py() + 16; ++y)
+            for (int x = u.Px() - 20; x < u.Px() + 20; ++x)
+            {
+                const Rgb c = screen_.Pixel(x, y);
+                green += c.g - c.r > 50 && c.g - c.b > 30;
+            }
+        bool pressed = false;
+        if (green > 80)
+        {
+            PlayerScreen::Press(u.Px(), u.Py());
+            ++upgrades_;
+            ++p.upgrades;
+            pressed = true;
+            // Each upgrade takes longer than the last, at about a quarter of
+            // that in real time.
+            const double gameSeconds = kind.upgradeTime * std::pow(kind.timeGrowth, p.upgrades);
+            upgradeBusyUntil_ = Clock::now() + std::chrono::milliseconds(static_cast<int>(gameSeconds * 250.0));
+            Note("upgrade " + std::to_string(p.upgrades) + " started at stall place " + std::to_string(place + 1));
+        }
+        PlayerScreen::Sleep(300);
         if (menuOpen())
             PlayerScreen::Press(close.Px(), close.Py());
+        return pressed;
     }
 
     bool ScriptedPlayer::LeaveWonLevel(bool expectMenu)
@@ -684,6 +1078,8 @@ namespace KiteTest
         }
         const WorldPoint next = Plus(panel, NextOffset);
         const std::size_t missions = CountOut("Mission 3: Earn $");
+        // The next level's missions are read from here on.
+        levelOutputFrom_ = game_.StandardOutput().size();
         PlayerScreen::Sleep(3000);
         for (int i = 0; i < 5; ++i)
         {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "EndToEnd/GameProcess.h"
+#include "EndToEnd/LevelPlan.h"
 #include "EndToEnd/PlayerScreen.h"
 #include "EndToEnd/SceneMap.h"
 
@@ -26,6 +27,9 @@ namespace KiteTest
         // Play, then every tutorial step until the completion panel, and back
         // to the menu through its button.
         bool PlayTutorial();
+        // From the menu into the tutorial, every level unlocked with the
+        // levels' unlock keys, and back to the menu through the pause menu.
+        bool UnlockAllLevels();
         // Opens a level from the menu and sets the highest speed.
         bool OpenLevel(int level);
         // Plays the open level until the game prints `doneLine` (or the
@@ -38,6 +42,8 @@ namespace KiteTest
         double GameSeconds() const;
         double RealSeconds() const;
         const std::string& Why() const { return why_; }
+        // The open level's missions as last read.
+        const LevelPlan& Plan() const { return plan_; }
         // Saves the current screen next to the game's output.
         void Snapshot(const std::string& name);
         // Lines of what the player did, for a failure message.
@@ -62,12 +68,34 @@ namespace KiteTest
         bool DragTrashToBin(const WorldPoint& table);
 
         // Level play.
+        void ReadPlaces();
         void LookAfterTrouble();
-        void TryToBuild();
-        void TryToUpgrade();
+        bool PutOutFires();
+        bool BreakUpFight();
+        void ClearTrash();
+        void Act();
+        bool BuildStall();
+        bool BuildSeat();
+        bool TryToUpgrade(std::size_t place, float reserve);
+        std::size_t UpgradeChoice();
         void WatchSky();
         bool MenuOpen(const WorldPoint& stall);
         bool Occupied(const WorldPoint& node, int halfW, int halfH);
+        struct Place;
+        double Likeness(const Place& p) const;
+        void RememberEmptyLook(Place& p) const;
+        bool LooksBuilt(const Place& p);
+        void RecheckPlaces();
+        // Whether a build button shows it can be paid for (grey when not):
+        // the player's only view of the money is which buttons are lit.
+        bool Lit(const WorldPoint& button) const;
+        bool Affordable(float amount) const;
+        // How many digits the money shows on screen.
+        int MoneyDigits() const;
+        // What the built stalls cost a day, paid at each dawn.
+        float Upkeep() const;
+        // Whether the last dawn was early in the current day.
+        bool SoonAfterDawn() const;
         WorldPoint NearestBin(int px, int py) const;
 
         PlayerScreen& screen_;
@@ -77,21 +105,46 @@ namespace KiteTest
         std::string why_;
         std::vector<std::string> diary_;
 
-        std::vector<WorldPoint> stallNodes_;
-        std::vector<bool> stallBuilt_;
-        std::vector<WorldPoint> seatNodes_;
-        std::vector<bool> seatBuilt_;
+        struct Place
+        {
+            WorldPoint at;
+            bool built = false;
+            int type = 0;          // stall kind 1-8 when known
+            int upgrades = 0;      // upgrades pressed on it
+            int flameBase = -1;    // least flame colour seen there
+            std::vector<int> emptyLook;  // its middle while empty, for comparing
+        };
+        struct PriceButton
+        {
+            WorldPoint at;
+            float price = 0.0f;
+        };
+        std::vector<Place> stalls_;
+        std::vector<Place> seats_;
+        std::vector<PriceButton> buttons_;
+        std::vector<std::pair<float, int>> kinds_;  // stall kinds by price
+        struct Kind
+        {
+            float upkeep = 0.0f;
+            float upgradeCost = 0.0f;
+            float costGrowth = 1.2f;
+            float upgradeTime = 6.0f;
+            float timeGrowth = 1.2f;
+        };
+        std::vector<Kind> kindInfo_;                // by stall kind 1-8
+        float seatPrice_ = 500.0f;
         std::vector<std::uint32_t> emptyLook_;
-        std::vector<int> stallTypesByPrice_;
-        std::size_t nextType_ = 0;
-        std::size_t nextUpgrade_ = 0;
-        Clock::time_point lastBuild_{};
+        LevelPlan plan_;
+        std::size_t levelOutputFrom_ = 0;
+        int upgradePlace_ = -1;
+        Clock::time_point lastAct_{};
+        Clock::time_point lastRecheck_{};
         Clock::time_point lastUpgrade_{};
-        Clock::time_point lastTrash_{};
+        Clock::time_point upgradeBusyUntil_{};
         std::size_t trashSpot_ = 0;
-        std::vector<int> flameBase_;
         Clock::time_point levelStart_{};
         Clock::time_point lastDusk_{};
+        Clock::time_point lastDawn_{};
         double dayLength_ = 90.0;
         int dusks_ = 0;
         bool night_ = false;

@@ -35,14 +35,17 @@ def archetypes(h):
         E("FireResolver", children=[I("targetClickCount", 3), F("finalScale", 0.6)]))
     out["WaterFeedback"] = h.components(
         h.transform(0, 0, DEPTH_EFFECT, 0.7, 0.58), h.sprite("Trouble/WaterSplash.png", 3, 12, True),
-        h.audio("SFX/Water.wav", False, True))
+        h.audio("SFX/Water.wav", False, True),
+        # Fades once its frames have played; a splash per click would pile up.
+        E("FadeOutFeedback", children=[V2("translation", 0, 0), F("timing", 0.4)]))
     out["FightCloud"] = h.components(
         h.transform(0, 0, DEPTH_FIRE, 1.6, 1.24), h.sprite("Trouble/FightCloud.png", 2, 6, True),
         h.collider(TROUBLE_LAYER, 1.6, 1.24), h.audio("SFX/Scuffle.wav", False, True),
         E("FightResolver", children=[I("targetClickCount", 4), F("finalScale", 0.8)]))
     out["FightClickFeedback"] = h.components(
         h.transform(0, 0, DEPTH_EFFECT, 0.5, 0.5), h.sprite("Trouble/FightSpark.png"),
-        h.audio("SFX/Punch.wav", False, True))
+        h.audio("SFX/Punch.wav", False, True),
+        E("FadeOutFeedback", children=[V2("translation", 0, 20), F("timing", 0.5)]))
     out["SpeechBubbleTrash"] = h.bubble("FX/Bubble_Trash.png")
     out["SpeechBubbleFire"] = h.bubble("FX/Bubble_Fire.png")
     return out
