@@ -6,36 +6,27 @@
 // in the asset folder quotes.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <cstdio>
-#include <filesystem>
 #include <string>
 
 #include "Assets/CourtPlayer.h"
+#include "Assets/ShippedGame.h"
 #include "Core/Engine/Engine.h"
 #include "Core/Engine/FrameRateController.h"
 #include "Core/Factory/GameObjectFactory.h"
 #include "Core/Math/Random.h"
 #include "Core/Objects/GameObject.h"
-#include "Core/Scenes/SceneManager.h"
 #include "Economy/LevelStatsSystem.h"
 #include "Economy/SimulationSystem.h"
 #include "Flow/QuestSystem.h"
-#include "Platform/Fake/FakePlatform.h"
 #include "Seats/SeatsSystem.h"
 #include "Stalls/StallsSystem.h"
-#include "StartUp/Configuration.h"
-#include "StartUp/Game.h"
-#include "StartUp/GameStartUp.h"
 #include "World/SpeedButton.h"
 
 using namespace KiteFramework;
-namespace fs = std::filesystem;
 
 namespace
 {
-    const fs::path kSource = KITE_ASSET_ROOT;
     const char* const kLevels[] = {"Level1", "Level2", "Level3"};
     constexpr float kMinute = 60.0f;
 
@@ -59,63 +50,21 @@ namespace
     class LevelBalance : public ::testing::Test
     {
     protected:
-        void SetUp() override
-        {
-            root = fs::temp_directory_path() / ("kite-balance-" + std::to_string(getpid()));
-            fs::remove_all(root);
-            fs::create_directories(root / "Assets" / "Scenes");
-            for (const char* folder : {"Sprites", "Audio", "Shaders", "Fonts", "StallData", "SeatData", "Messages"})
-                if (fs::exists(kSource / folder))
-                    fs::create_directory_symlink(kSource / folder, root / "Assets" / folder);
-            fs::copy(kSource / "Archetypes", root / "Assets" / "Archetypes");
-            for (const char* level : kLevels)
-            {
-                fs::copy_file(kSource / "Scenes" / (std::string(level) + ".xml"),
-                              root / "Assets" / "Scenes" / (std::string(level) + ".xml"));
-                fs::copy(kSource / "Scenes" / level, root / "Assets" / "Scenes" / level);
-            }
-            previousFolder = fs::current_path();
-            fs::current_path(root);
-
-            Platform::Install(&fake);
-            engine = new Engine();
-            engine->SetAssetPath((root / "Assets").generic_string() + "/");
-            engine->SetLogPath((root / "log.txt").string());
-            ASSERT_TRUE(AddGameSystems(*engine, Configuration()));
-            engine->AddAndInitialiseGame(new Game());
-            testing::internal::CaptureStdout();
-            testing::internal::CaptureStderr();
-            engine->Initialise();
-            engine->BeginLoop();
-            testing::internal::GetCapturedStderr();
-            testing::internal::GetCapturedStdout();
-        }
-
-        void TearDown() override
-        {
-            testing::internal::CaptureStdout();
-            engine->EndLoop();
-            engine->CleanEngine();
-            delete engine;
-            testing::internal::GetCapturedStdout();
-            Platform::Install(nullptr);
-            std::error_code ec;
-            fs::current_path(previousFolder, ec);
-            fs::remove_all(root, ec);
-        }
+        void SetUp() override { ASSERT_TRUE(game.Start("balance", {kLevels[0], kLevels[1], kLevels[2]})); }
+        void TearDown() override { game.Stop(); }
 
         // Plays a level from its start until it is won or lost or the time
         // limit (game seconds) is reached; a player who is not sensible does
         // nothing at all.
         Outcome Play(const std::string& level, unsigned seed, bool sensible, float limit)
         {
+            GENRANDNUM::Seed(seed);
+            EXPECT_EQ(game.Load(level), "") << level;
             testing::internal::CaptureStdout();
             testing::internal::CaptureStderr();
-            GENRANDNUM::Seed(seed);
-            SCENEMNGR->LoadLevel(level);
-            engine->Step();
             PressFastestSpeed();
-            KiteTest::CourtPlayer player(fake);
+            Engine* engine = &game.GameEngine();
+            KiteTest::CourtPlayer player(game.Fake());
             Outcome out;
             const float step = fc.getFixedDeltaTime();
             while (out.seconds < limit)
@@ -197,10 +146,7 @@ namespace
             std::fflush(stdout);
         }
 
-        Platform::FakePlatform fake;
-        Engine* engine = nullptr;
-        fs::path root;
-        fs::path previousFolder;
+        KiteTest::ShippedGame game;
     };
 }
 
@@ -209,7 +155,7 @@ TEST_F(LevelBalance, OneWhoBuildsNothingLosesEveryLevel)
     for (const char* level : kLevels)
         for (unsigned seed : {7u, 8u})
         {
-            const Outcome o = Play(level, seed, false, 40.0f * kMinute);
+            const Outcome o = Play(level, seed, false, 50.0f * kMinute);
             EXPECT_TRUE(o.lost) << level << " seed " << seed;
             EXPECT_FALSE(o.won) << level << " seed " << seed;
             // Not at once, though: a new player has the time to start building.

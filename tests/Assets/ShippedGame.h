@@ -38,6 +38,8 @@ namespace KiteTest
         std::string LoadStill(const std::string& level);
 
         KiteFramework::Engine& GameEngine() { return *engine_; }
+        // The platform under the game: its pointer and buttons are the player's.
+        KiteFramework::Platform::FakePlatform& Fake() { return fake_; }
         const std::filesystem::path& Root() const { return root_; }
         const std::string& StartReports() const { return startReports_; }
 
