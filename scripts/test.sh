@@ -18,6 +18,9 @@ export LIBGL_ALWAYS_SOFTWARE=1
 xvfb-run -a -s "-screen 0 1920x1080x24" \
   ctest --test-dir build-test --output-on-failure -j "$(nproc)" --timeout 600
 
+# What the scripted player printed: each level's game time.
+grep -h "^\[ player \]" build-test/Testing/Temporary/LastTest.log 2>/dev/null || true
+
 if [ -x build-test/tests/fuzz/run-fuzzers.sh ]; then
   build-test/tests/fuzz/run-fuzzers.sh "${KITE_FUZZ_SECONDS:-60}"
 fi
