@@ -635,6 +635,7 @@ namespace KiteTest
         if (!scene_.Load(assets_, name))
             return Fail(name + " scene files not readable");
         ReadPlaces();
+        level_ = level;
         upgradePlace_ = -1;
         fires_ = fights_ = trash_ = upgrades_ = 0;
 
@@ -900,13 +901,19 @@ namespace KiteTest
             BuildSeat();
             return;
         }
-        // Then every stall place filled (the second star wants stalls held),
-        // then tables, then better stalls, keeping some money for upkeep.
-        if (freeStall && BuildStall())
+        // Then as many stalls as the second star may ask to be held (2, 4
+        // or 8 by level; each adds upkeep that a small court cannot earn),
+        // then tables, then better stalls, keeping money for the upkeep.
+        std::size_t held = 0;
+        for (const Place& p : stalls_)
+            held += p.built;
+        const std::size_t wanted = level_ <= 1 ? 2u : (level_ == 2 ? 4u : 8u);
+        const bool moreStalls = freeStall && held < wanted;
+        if (moreStalls && BuildStall())
             return;
-        if (!freeStall && freeSeat && BuildSeat())
+        if (!moreStalls && freeSeat && BuildSeat())
             return;
-        if (!freeStall && !freeSeat)
+        if (!moreStalls && !freeSeat)
         {
             std::size_t cheapest = stalls_.size();
             for (std::size_t i = 0; i < stalls_.size(); ++i)

@@ -137,6 +137,7 @@ namespace KiteTest
         LevelPlan plan_;
         std::size_t levelOutputFrom_ = 0;
         int upgradePlace_ = -1;
+        int level_ = 1;
         Clock::time_point lastAct_{};
         Clock::time_point lastRecheck_{};
         Clock::time_point lastUpgrade_{};
