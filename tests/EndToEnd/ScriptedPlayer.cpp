@@ -536,6 +536,33 @@ namespace KiteTest
         return digits >= 4 && SoonAfterDawn();
     }
 
+    bool ScriptedPlayer::MoneyBelowZero() const
+    {
+        // A minus sign leads the money: a first mark far flatter than a digit.
+        const Rect area{70, 28, 126, 30};
+        int top = area.y + area.h, bottom = -1, x = area.x;
+        const auto inkAt = [&](int px, int py) {
+            const Rgb c = screen_.Pixel(px, py);
+            return c.r + c.g + c.b < 250;
+        };
+        bool started = false;
+        for (; x < area.x + area.w; ++x)
+        {
+            bool ink = false;
+            for (int y = area.y; y < area.y + area.h; ++y)
+                if (inkAt(x, y))
+                {
+                    ink = true;
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                }
+            if (started && !ink)
+                break;
+            started = started || ink;
+        }
+        return started && bottom - top < 10;
+    }
+
     int ScriptedPlayer::MoneyDigits() const
     {
         // The money in the top left: dark digits on the light panel, told
@@ -683,6 +710,19 @@ namespace KiteTest
                 return true;
             }
             screen_.Grab();
+            // Money below zero at a dawn loses the level.
+            if (MoneyBelowZero())
+            {
+                PlayerScreen::Sleep(2000);
+                screen_.Grab();
+                if (MoneyBelowZero())
+                {
+                    Snapshot(name + "-lost");
+                    return Fail(name + ": lost, the money fell below zero after " +
+                                std::to_string(static_cast<int>(GameSeconds())) + " s of game time (" +
+                                plan_.Summary() + ")\n" + MissionLines());
+                }
+            }
             WatchSky();
             RecheckPlaces();
             LookAfterTrouble();

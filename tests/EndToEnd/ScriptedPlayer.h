@@ -90,6 +90,8 @@ namespace KiteTest
         // the player's only view of the money is which buttons are lit.
         bool Lit(const WorldPoint& button) const;
         bool Affordable(float amount) const;
+        // Whether the money on screen starts with a minus sign.
+        bool MoneyBelowZero() const;
         // How many digits the money shows on screen.
         int MoneyDigits() const;
         // What the built stalls cost a day, paid at each dawn.
