@@ -536,6 +536,33 @@ namespace KiteTest
         return digits >= 4 && SoonAfterDawn();
     }
 
+    bool ScriptedPlayer::MoneyBelowZero() const
+    {
+        // A minus sign leads the money: a first mark far flatter than a digit.
+        const Rect area{70, 28, 126, 30};
+        int top = area.y + area.h, bottom = -1, x = area.x;
+        const auto inkAt = [&](int px, int py) {
+            const Rgb c = screen_.Pixel(px, py);
+            return c.r + c.g + c.b < 250;
+        };
+        bool started = false;
+        for (; x < area.x + area.w; ++x)
+        {
+            bool ink = false;
+            for (int y = area.y; y < area.y + area.h; ++y)
+                if (inkAt(x, y))
+                {
+                    ink = true;
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                }
+            if (started && !ink)
+                break;
+            started = started || ink;
+        }
+        return started && bottom - top < 10;
+    }
+
     int ScriptedPlayer::MoneyDigits() const
     {
         // The money in the top left: dark digits on the light panel, told
@@ -635,6 +662,7 @@ namespace KiteTest
         if (!scene_.Load(assets_, name))
             return Fail(name + " scene files not readable");
         ReadPlaces();
+        level_ = level;
         upgradePlace_ = -1;
         fires_ = fights_ = trash_ = upgrades_ = 0;
 
@@ -682,6 +710,19 @@ namespace KiteTest
                 return true;
             }
             screen_.Grab();
+            // Money below zero at a dawn loses the level.
+            if (MoneyBelowZero())
+            {
+                PlayerScreen::Sleep(2000);
+                screen_.Grab();
+                if (MoneyBelowZero())
+                {
+                    Snapshot(name + "-lost");
+                    return Fail(name + ": lost, the money fell below zero after " +
+                                std::to_string(static_cast<int>(GameSeconds())) + " s of game time (" +
+                                plan_.Summary() + ")\n" + MissionLines());
+                }
+            }
             WatchSky();
             RecheckPlaces();
             LookAfterTrouble();
@@ -900,13 +941,19 @@ namespace KiteTest
             BuildSeat();
             return;
         }
-        // Then every stall place filled (the second star wants stalls held),
-        // then tables, then better stalls, keeping some money for upkeep.
-        if (freeStall && BuildStall())
+        // Then as many stalls as the second star may ask to be held (2, 4
+        // or 8 by level; each adds upkeep that a small court cannot earn),
+        // then tables, then better stalls, keeping money for the upkeep.
+        std::size_t held = 0;
+        for (const Place& p : stalls_)
+            held += p.built;
+        const std::size_t wanted = level_ <= 1 ? 2u : (level_ == 2 ? 4u : 8u);
+        const bool moreStalls = freeStall && held < wanted;
+        if (moreStalls && BuildStall())
             return;
-        if (!freeStall && freeSeat && BuildSeat())
+        if (!moreStalls && freeSeat && BuildSeat())
             return;
-        if (!freeStall && !freeSeat)
+        if (!moreStalls && !freeSeat)
         {
             std::size_t cheapest = stalls_.size();
             for (std::size_t i = 0; i < stalls_.size(); ++i)

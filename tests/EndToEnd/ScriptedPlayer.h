@@ -90,6 +90,8 @@ namespace KiteTest
         // the player's only view of the money is which buttons are lit.
         bool Lit(const WorldPoint& button) const;
         bool Affordable(float amount) const;
+        // Whether the money on screen starts with a minus sign.
+        bool MoneyBelowZero() const;
         // How many digits the money shows on screen.
         int MoneyDigits() const;
         // What the built stalls cost a day, paid at each dawn.
@@ -137,6 +139,7 @@ namespace KiteTest
         LevelPlan plan_;
         std::size_t levelOutputFrom_ = 0;
         int upgradePlace_ = -1;
+        int level_ = 1;
         Clock::time_point lastAct_{};
         Clock::time_point lastRecheck_{};
         Clock::time_point lastUpgrade_{};
