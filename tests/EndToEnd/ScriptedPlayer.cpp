@@ -690,8 +690,11 @@ namespace KiteTest
         const std::size_t before = CountOut(target);
         int stars = 0;
         const auto deadline = Clock::now() + std::chrono::duration<double>(realSeconds);
-        // A sensible player wins a level within 15 minutes of game time.
-        const double gameLimit = 15.0 * 60.0;
+        // The levels are tuned to be won in 5 to 15 minutes of game time
+        // (the headless balance test holds them to it, on fixed seeds); the
+        // real game's draws, fires and pace vary more, so here a level fails
+        // only when it is far off: past 25 minutes.
+        const double gameLimit = 25.0 * 60.0;
         while (Clock::now() < deadline && GameSeconds() < gameLimit)
         {
             if (!game_.Running())
