@@ -78,9 +78,9 @@ TEST_F(PlayedGame, AllThreeLevelsWonInTurn)
     else
         ASSERT_TRUE(player->UnlockAllLevels()) << Story();
     const char* limitText = std::getenv("KITE_PLAYER_LEVEL_SECONDS");
-    // The level's own limit is 15 minutes of game time; this real-time one
-    // only stops a stuck run, and allows for a loaded machine where the
-    // game falls to about real time.
+    // The level's own limit is in game time; this real-time one only stops
+    // a stuck run, and allows for a loaded machine where the game falls to
+    // about real time.
     const double limit = limitText ? std::atof(limitText) : 900.0;
     ASSERT_TRUE(player->OpenLevel(std::max(from, 1))) << Story();
     for (int level = std::max(from, 1); level <= 3; ++level)
