@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Soak run of the real game: N minutes (default 30) of random clicks, drags
 # and keys at the highest speed, visiting every scene in turn, under its own
-# X server. Reports crashes, sanitizer reports and resident memory (VmRSS)
-# each minute. Not part of the default test run.
+# X server. Reports crashes, sanitizer reports, resident memory (VmRSS) each
+# minute and the time spent in each scene; fails when one of the four
+# playable scenes was never reached. Not part of the default test run.
 # Usage: scripts/soak.sh [minutes] [build-dir]   (build-dir defaults to
 # build-asan when it holds the game, else build)
 set -uo pipefail
@@ -39,6 +40,8 @@ start_game() {
   (cd "$work" && exec "$game" >>"$work/stdout.txt" 2>>"$work/stderr.$starts.txt") &
   pid=$!
   sleep 20
+  # A new run has every level locked again: start over with the tutorial.
+  next_scene=0
 }
 
 # Where things are, from the scene files: a pixel is (x + 800, 450 - y).
@@ -64,20 +67,44 @@ drag() {
 }
 keys=(Escape space Return 1 2 3 Up Down Left Right a s d w Tab BackSpace)
 
+# A key held for a few frames: a tap shorter than a frame can fall between
+# two samples of the keyboard.
+hold() { xdotool keydown "$1"; sleep 0.3; xdotool keyup "$1"; sleep 0.2; }
+
+# The scene shown now, from the game's own "Scene loaded:" lines.
+scene_now() { grep -a -o 'Scene loaded: .*' "$work/stdout.txt" 2>/dev/null | tail -1 | cut -d' ' -f3-; }
+
 # Every few minutes the player goes back to the menu and opens the next
-# scene in turn: the tutorial, then each level (the digit keys unlock them).
+# scene in turn: the tutorial, then each level. The digit keys that unlock
+# the levels work only inside a level, so they are pressed in the tutorial
+# (the flags last as long as the game runs).
 next_scene=0
 visit_next() {
-  xdotool key Escape; sleep 1; press "$menu_x" "$menu_y"; sleep 8
-  xdotool key 1; xdotool key 2; xdotool key 3; sleep 1
-  if [ "$next_scene" -eq 0 ]; then press "$play_x" "$play_y"
-  else read -r lx ly <<<"${levels[$((next_scene - 1))]}"; press "$lx" "$ly"; fi
-  echo "minute $1: opening scene $next_scene (0 = tutorial)"
+  hold Escape; sleep 1; press "$menu_x" "$menu_y"; sleep 8
+  if [ "$next_scene" -eq 0 ]; then
+    press "$play_x" "$play_y"; sleep 8
+    hold 1; hold 2; hold 3
+  else
+    read -r lx ly <<<"${levels[$((next_scene - 1))]}"; press "$lx" "$ly"; sleep 8
+  fi
+  echo "minute $1: opening scene $next_scene (0 = tutorial), now in \"$(scene_now)\""
   next_scene=$(((next_scene + 1) % 4))
-  sleep 10
+  sleep 2
   press "$speed_x" "$speed_y"
 }
 
+# Seconds spent in each scene, counted as the loop goes.
+declare -A seconds_in
+last_tick=$(date +%s)
+count_time() {
+  local now scene
+  now=$(date +%s); scene=$(scene_now)
+  seconds_in["${scene:-(loading)}"]=$(( ${seconds_in["${scene:-(loading)}"]:-0} + now - last_tick ))
+  last_tick=$now
+}
+
+# Each of the four playable scenes gets its turn, at least once in ten minutes.
+every=$((minutes >= 10 ? minutes / 5 : 1))
 echo "soak: $minutes min of $game on $DISPLAY, output in $work"
 start_game
 end=$(($(date +%s) + minutes * 60))
@@ -95,16 +122,17 @@ while [ "$(date +%s)" -lt "$end" ]; do
     continue
   fi
   now=$(date +%s)
+  count_time
   if [ "$now" -ge "$next_sample" ]; then
     rss=$(awk '/VmRSS/ { print $2 }' "/proc/$pid/status" 2>/dev/null)
     echo "minute $minute: VmRSS ${rss:-?} kB"
-    if [ $((minute % 4)) -eq 0 ]; then visit_next "$minute"; fi
+    if [ $((minute % every)) -eq 0 ]; then visit_next "$minute"; fi
     minute=$((minute + 1)); next_sample=$((next_sample + 60))
   fi
   case $((RANDOM % 10)) in
     0 | 1 | 2 | 3 | 4) press $((RANDOM % 1600)) $((RANDOM % 900)) ;;
     5 | 6) drag $((RANDOM % 1600)) $((RANDOM % 900)) $((RANDOM % 1600)) $((RANDOM % 900)) ;;
-    7) xdotool key "${keys[$((RANDOM % ${#keys[@]}))]}" ;;
+    7) hold "${keys[$((RANDOM % ${#keys[@]}))]}" ;;
     8) press "$speed_x" "$speed_y" ;;
     9) sleep 0.5 ;;
   esac
@@ -120,7 +148,15 @@ if kill -0 "$pid" 2>/dev/null; then
 fi
 kill "$xvfb" 2>/dev/null
 
+count_time
+echo "soak: time in each scene (seconds):"
+for scene in "${!seconds_in[@]}"; do printf '  %-16s %6d\n' "$scene" "${seconds_in[$scene]}"; done | sort
+missing=0
+for scene in TutorialLevel Level1 Level2 Level3; do
+  if [ "${seconds_in[$scene]:-0}" -eq 0 ]; then echo "soak: scene $scene was never played"; missing=1; fi
+done
+
 reports=$(cat "$work"/stderr.*.txt | grep -c -E "ERROR: AddressSanitizer|ERROR: LeakSanitizer|runtime error:")
 echo "soak: $minutes min, $starts start(s), $crashes crash(es), $reports sanitizer report line(s)"
 [ "$reports" -eq 0 ] || grep -h -A12 -E "ERROR: AddressSanitizer|ERROR: LeakSanitizer|runtime error:" "$work"/stderr.*.txt | head -60
-[ "$crashes" -eq 0 ] && [ "$reports" -eq 0 ]
+[ "$crashes" -eq 0 ] && [ "$reports" -eq 0 ] && [ "$missing" -eq 0 ]

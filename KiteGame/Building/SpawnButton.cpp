@@ -59,9 +59,14 @@ namespace KiteFramework
     {
         Script::Initialise();
         usable = true;
-        ReadCost();
-        if (usable && ARCHETYPESYS && !ARCHETYPESYS->FindArchetype(toBeSpawned_))
+        // What the button makes comes first: a price means nothing for an
+        // archetype that does not exist.
+        if (ARCHETYPESYS && !ARCHETYPESYS->FindArchetype(toBeSpawned_))
+        {
             Disable("no archetype \"" + toBeSpawned_ + "\"");
+            return;
+        }
+        ReadCost();
     }
 
     void SpawnButton::ReadCost()

@@ -186,9 +186,9 @@ namespace KiteFramework
         if (!stats)
             return;
         if (Text* likes = likesText.Get<Text>())
-            likes->SetText(AmountText(stats->Likes));
+            likes->SetText(ShortAmountText(stats->Likes));
         if (Text* money = moneyText.Get<Text>())
-            money->SetText(AmountText(stats->Money));
+            money->SetText(ShortAmountText(stats->Money));
     }
 
     void SimulationSystem::SpawnClock()

@@ -2,14 +2,15 @@
 #include "Mail/MailBoxSystem.h"
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
-#include <fstream>
 
 #include "Core/Archetypes/ArchetypeSystem.h"
 #include "Core/Engine/Assets.h"
 #include "Core/Engine/DataError.h"
 #include "Core/Engine/Engine.h"
 #include "Core/Factory/GameObjectFactory.h"
+#include "Core/Graphics/Graphics.h"
 #include "Core/Graphics/Sprite.h"
 #include "Core/Graphics/Text.h"
 #include "Core/Math/Random.h"
@@ -19,6 +20,7 @@
 #include "Core/UI/BaseButton.h"
 #include "Mail/MailDeleteButton.h"
 #include "Mail/MailSelectionButton.h"
+#include "Mail/MailTexts.h"
 #include "StartUp/GameComponentTypes.h"
 
 namespace KiteFramework
@@ -30,20 +32,6 @@ namespace KiteFramework
             return Assets::Resolve("Messages") + "/";
         }
 
-        std::vector<std::string> ReadLines(const std::filesystem::path& path)
-        {
-            std::vector<std::string> lines;
-            std::ifstream in(path, std::ios::binary);
-            std::string line;
-            while (std::getline(in, line))
-            {
-                if (!line.empty() && line.back() == '\r')
-                    line.pop_back();
-                lines.push_back(line);
-            }
-            return lines;
-        }
-
         // The type number of a letters file: its whole stem in decimal.
         bool TypeOf(const std::filesystem::path& file, int& type)
         {
@@ -52,6 +40,19 @@ namespace KiteFramework
                 return false;
             type = std::stoi(stem);
             return true;
+        }
+
+        // A text shown on a panel stays on the panel: its box is the
+        // object's quad (its scale in world units).
+        void ClipToSprite(GameObject* o)
+        {
+            Text* text = o ? o->GetComponent<Text>() : nullptr;
+            Transform* t = o ? o->GetComponent<Transform>() : nullptr;
+            if (!text || !t)
+                return;
+            const float unit = GRAPHICS ? static_cast<float>(GRAPHICS->pixelsPerUnit) : 100.0f;
+            const Vector2D scale = t->GetScaleVec();
+            text->SetClipBox(Vector2D(std::fabs(scale.x) * unit, std::fabs(scale.y) * unit));
         }
 
         GameObject* Child(GameObject* parent, const char* archetype, float x, float y, float depth,
@@ -109,20 +110,29 @@ namespace KiteFramework
         const std::string folder = MessagesFolder();
         std::error_code ec;
         const fs::path lettersFolder = fs::path(folder) / "LMessages";
-        for (const std::string& name : Assets::ListFolder(lettersFolder.generic_string()))
+        if (!fs::is_directory(lettersFolder, ec))
+            ReportDataError(lettersFolder.generic_string(), "folder not found; the mailbox gets no letters");
+        else
         {
-            const fs::path file = lettersFolder / name;
-            int type = 0;
-            if (!TypeOf(file, type))
+            const std::vector<std::string> names = Assets::ListFolder(lettersFolder.generic_string());
+            if (names.empty())
+                ReportDataError(lettersFolder.generic_string(), "holds no letter files; the mailbox gets no letters");
+            for (const std::string& name : names)
             {
-                ReportDataError(file.generic_string(), "name is not a mail type number; skipped");
-                continue;
+                const fs::path file = lettersFolder / name;
+                int type = 0;
+                if (!TypeOf(file, type))
+                {
+                    ReportDataError(file.generic_string(), "name is not a mail type number; skipped");
+                    continue;
+                }
+                std::vector<std::string> texts;
+                if (MailTexts::ReadLines(file.generic_string(), MailTexts::LetterLength, texts))
+                    letters[type] = std::move(texts);
             }
-            letters[type] = ReadLines(file);
         }
         const fs::path types = fs::path(folder) / "types.txt";
-        if (fs::is_regular_file(types, ec))
-            typeNames = ReadLines(types);
+        MailTexts::ReadLines(types.generic_string(), MailTexts::TitleLength, typeNames);
     }
 
     int MailBoxSystem::GetCounter(int type) const
@@ -155,6 +165,7 @@ namespace KiteFramework
             parent->AddParent(mailbox);
         Child(parent, "MailMenuBG", -443.1654f, 20.1438f, 10.0f);
         contents = ObjectHandle(Child(parent, "MailContents", 264.748f, 27.3381f, 10.0f));
+        ClipToSprite(contents.Get());
         Child(parent, "MailCloseBtn", -185.6115f, 362.5899f, 9.0f);
         prevButton = ObjectHandle(Child(parent, "MailPrevBtn", -431.0f, 190.0f, 9.0f));
         nextButton = ObjectHandle(Child(parent, "MailNextBtn", -431.0f, -355.0f, 9.0f, 180.0f));
@@ -200,6 +211,7 @@ namespace KiteFramework
         }
         if (Text* t = entry->GetComponent<Text>())
             t->SetText(GetTypeName(type));
+        ClipToSprite(entry);
         PruneMails();
         mails.emplace_front(entry);
         if (GameObject* parent = menuParent.Get())

@@ -27,6 +27,17 @@ namespace KiteFramework
         ShowImages();
     }
 
+    void FullScreenCheckbox::Update()
+    {
+        // Other buttons (the main menu's) change full screen too: the tick
+        // shows the state as it is now, not as it was when the scene began.
+        if (ENGINE && ENGINE->GetEngineStatus(ES_FULLSCREEN) != ticked)
+        {
+            ticked = !ticked;
+            ShowImages();
+        }
+    }
+
     void FullScreenCheckbox::OnMouseUp()
     {
         // The box changes the window, not only its own picture.

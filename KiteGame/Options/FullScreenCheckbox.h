@@ -11,6 +11,7 @@ namespace KiteFramework
         FullScreenCheckbox();
 
         void Initialise() override;
+        void Update() override;
         GameComponent* Clone() const override;
         void RenderImGui() override;
         void OnMouseUp() override;

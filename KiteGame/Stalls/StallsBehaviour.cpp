@@ -115,7 +115,15 @@ namespace KiteFramework
             upkeep = 0.0f;
             return;
         }
-        upkeep = DataTable(DataTable::StallTablePath()).Number(row, DataTable::UpkeepField);
+        const DataTable table(DataTable::StallTablePath());
+        upkeep = table.Number(row, DataTable::UpkeepField);
+        // As with prices: past any number, or below nothing, is unreadable.
+        if (!std::isfinite(upkeep) || upkeep < 0.0f)
+        {
+            ReportDataError(table.GetPath() + " row " + std::to_string(row),
+                            "upkeep out of range for stall \"" + name + "\"; upkeep 0");
+            upkeep = 0.0f;
+        }
     }
 
     void StallsBehaviour::RestoreFromNode()

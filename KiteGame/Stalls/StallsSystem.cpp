@@ -203,7 +203,7 @@ namespace KiteFramework
     void StallsSystem::ShowTotalUpkeep() const
     {
         if (SimulationSystem* sim = SimulationSystem::Instance())
-            sim->SetMaintenanceText(AmountText(totalUpkeep));
+            sim->SetMaintenanceText(ShortAmountText(totalUpkeep));
     }
 
     void StallsSystem::UpdateMostPopular(int index)
@@ -240,7 +240,7 @@ namespace KiteFramework
         }
         GameObject* shown = Instantiate("MaintenanceLoseCash", maintenanceTextPosition, 0.0f);
         if (Text* text = shown ? shown->GetComponent<Text>() : nullptr)
-            text->SetText(AmountText(totalUpkeep));
+            text->SetText(ShortAmountText(totalUpkeep));
     }
 
     StallsSystem::SpritePair StallsSystem::GetStallStat(int type, int band, int state) const

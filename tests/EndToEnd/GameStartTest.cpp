@@ -8,6 +8,8 @@
 #include <sstream>
 #include <thread>
 
+#include <cstdlib>
+
 #include "EndToEnd/GameProcess.h"
 
 using KiteTest::GameProcess;
@@ -91,4 +93,31 @@ TEST(GameStart, MissingConfigurationFallsBackAndStillRuns)
     std::stringstream log;
     log << in.rdbuf();
     EXPECT_NE(log.str().find("ERROR: " + report + "\n"), std::string::npos) << log.str();
+}
+
+TEST(GameStart, WithoutAUsableDisplayTheGameSaysSoAndEnds)
+{
+    // A display no server answers on, and none at all: either way nothing
+    // could be seen, so the game must not run on unseen.
+    const char* had = std::getenv("DISPLAY");
+    const std::string previous = had ? had : "";
+    for (const char* display : {":97531", ""})
+    {
+        if (*display)
+            ::setenv("DISPLAY", display, 1);
+        else
+            ::unsetenv("DISPLAY");
+        GameProcess game;
+        const bool started = game.Start();
+        if (had)
+            ::setenv("DISPLAY", previous.c_str(), 1);
+        ASSERT_TRUE(started);
+        int status = 0;
+        ASSERT_TRUE(game.WaitForExit(kStartSeconds, status)) << "still running without a display " << display;
+        EXPECT_NE(status, 0) << display;
+        const std::string err = game.ErrorOutput();
+        EXPECT_NE(err.find("no usable display"), std::string::npos) << err;
+        EXPECT_NE(err.find("could not be created; exiting"), std::string::npos) << err;
+        EXPECT_FALSE(KiteTest::HasSanitizerReport(err)) << err;
+    }
 }

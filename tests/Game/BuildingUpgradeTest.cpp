@@ -278,6 +278,8 @@ namespace KiteTest
                                                   ",1\nD,d,-70,1\nE,e,1,1\nF,f,1,1\nG,g,1,1\nH,h,1,1\nI,i,90,1\n");
         StallArchetype(3);
         StallArchetype(4);
+        GameObject* kiosk = Instantiate("Stall3", Vector2D(), 0.0f);
+        ASSERT_TRUE(archetypes->MakeArchetypeAndSerialise("Kiosk", kiosk));
         struct Case
         {
             const char* button;
@@ -287,7 +289,10 @@ namespace KiteTest
         std::vector<SpawnButton*> made;
         for (const Case& c : {Case{"B1", "Stall1", "no price"}, Case{"B2", "Stall2", "no price"},
                               Case{"B3", "Stall3", "price out of range"}, Case{"B4", "Stall4", "price out of range"},
-                              Case{"B9", "Stall9", "no archetype \"Stall9\""}, Case{"BX", "Kiosk", "no stall number"}})
+                              Case{"B9", "Stall9", "no archetype \"Stall9\""}, Case{"BX", "Kiosk", "no stall number"},
+                              // The archetype is checked before the table row.
+                              Case{"B99", "Stall99", "no archetype \"Stall99\""},
+                              Case{"BY", "Booth", "no archetype \"Booth\""}})
         {
             testing::internal::CaptureStderr();
             SpawnButton* b = Button(c.button, c.archetype);

@@ -8,6 +8,7 @@
 #include "Mail/MailBoxSystem.h"
 #include "Mail/MailDeleteButton.h"
 #include "Mail/MailSelectionButton.h"
+#include "Mail/MailTexts.h"
 #include "Mail/MailboxSwitch.h"
 #include "FlowWorld.h"
 #include "Game/CustomerTestAccess.h"
@@ -99,6 +100,77 @@ TEST_F(Mailbox, TextsAreReadPerTypeWithTitles)
     EXPECT_EQ(static_cast<MailBoxSystem*>(copy)->GetLetters(1).size(), 2u);
     EXPECT_EQ(static_cast<MailBoxSystem*>(copy)->GetTypeName(1), "Liked it");
     delete copy;
+}
+
+TEST_F(Mailbox, BadMailFilesAreReportedAndLongTextsCutToWhatThePanelCanShow)
+{
+    const auto messages = root / "Assets" / "Messages";
+    const auto letters = messages / "LMessages";
+    Write(letters / "2.txt", "Short.\n" + std::string(1 << 20, 'x') + "\nAfter the long one.\n");
+    Write(letters / "4.txt", "");
+    Write(letters / "5.txt", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+    Write(letters / "6.txt", std::string("\xFF\xFE" "A\0n\0g\0r\0y\0", 12));
+    Write(letters / "7.txt", "Caf\xE9 was closed.\nGood caf\xC3\xA9.\n");
+    Write(letters / "10.txt", "\xEF\xBB\xBFWith a mark in front.\n");
+    Write(messages / "types.txt", std::string(64 * 1024, 'T') + "\nLiked it\n");
+    testing::internal::CaptureStderr();
+    mail->LoadTexts();
+    const std::string err = testing::internal::GetCapturedStderr();
+    const auto reported = [&err](const std::filesystem::path& file, const std::string& what) {
+        return err.find("LMessages/" + file.filename().generic_string() + ": " + what) != std::string::npos;
+    };
+
+    // A 1 MB line is read only as far as the limit and cut to a letter's length.
+    const std::vector<std::string>& two = mail->GetLetters(2);
+    ASSERT_EQ(two.size(), 2u);
+    EXPECT_EQ(two[0], "Short.");
+    EXPECT_EQ(two[1], std::string(MailTexts::LetterLength, 'x'));
+    EXPECT_TRUE(reported(letters / "2.txt", "is longer than 256 KB; the rest is not read")) << err;
+    EXPECT_TRUE(reported(letters / "2.txt", "1 line(s) longer than 400 characters, the first line 2; cut there")) << err;
+    // Empty, binary and UTF-16 files give no letters, each with its reason.
+    EXPECT_TRUE(mail->GetLetters(4).empty());
+    EXPECT_TRUE(reported(letters / "4.txt", "is empty")) << err;
+    EXPECT_TRUE(mail->GetLetters(5).empty());
+    EXPECT_TRUE(reported(letters / "5.txt", "is not text")) << err;
+    EXPECT_TRUE(mail->GetLetters(6).empty());
+    EXPECT_TRUE(reported(letters / "6.txt", "is UTF-16 text, not UTF-8; skipped")) << err;
+    // A stray Latin-1 byte is shown as '?'; proper UTF-8 and its mark are kept or dropped as text.
+    EXPECT_EQ(mail->GetLetters(7), (std::vector<std::string>{"Caf? was closed.", "Good caf\xC3\xA9."}));
+    EXPECT_TRUE(reported(letters / "7.txt", "is not UTF-8 text")) << err;
+    EXPECT_EQ(mail->GetLetters(10), (std::vector<std::string>{"With a mark in front."}));
+    // Titles are cut to what fits on an entry.
+    EXPECT_EQ(mail->GetTypeName(0), std::string(MailTexts::TitleLength, 'T'));
+    EXPECT_EQ(mail->GetTypeName(1), "Liked it");
+
+    // A letter is shown inside the panel: its text is cut to the panel's box.
+    mail->AddMail(2);
+    ASSERT_GE(mail->GetMailCount(), 1u);
+    EXPECT_GT(mail->GetMail(0)->GetComponent<Text>()->GetClipBox().x, 0.0f);
+    GameObject* contents = mail->GetContents();
+    ASSERT_NE(contents, nullptr);
+    const Vector2D box = contents->GetComponent<Text>()->GetClipBox();
+    const Vector2D scale = contents->GetComponent<Transform>()->GetScaleVec();
+    EXPECT_FLOAT_EQ(box.x, scale.x * 100.0f);
+    EXPECT_FLOAT_EQ(box.y, scale.y * 100.0f);
+}
+
+TEST_F(Mailbox, AMissingOrEmptyLettersFolderAndAMissingTitleFileAreReported)
+{
+    const auto messages = root / "Assets" / "Messages";
+    std::filesystem::remove_all(messages / "LMessages");
+    std::filesystem::remove(messages / "types.txt");
+    testing::internal::CaptureStderr();
+    mail->LoadTexts();
+    std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("Messages/LMessages: folder not found; the mailbox gets no letters"), std::string::npos) << err;
+    EXPECT_NE(err.find("Messages/types.txt: cannot be read (not found)"), std::string::npos) << err;
+    EXPECT_TRUE(mail->GetLetters(1).empty());
+
+    std::filesystem::create_directories(messages / "LMessages");
+    testing::internal::CaptureStderr();
+    mail->LoadTexts();
+    err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("Messages/LMessages: holds no letter files"), std::string::npos) << err;
 }
 
 TEST_F(Mailbox, CustomersLeavingWithAFireBubbleSendNoMailButStallOnesWishDoes)

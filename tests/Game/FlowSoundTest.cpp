@@ -288,4 +288,20 @@ TEST_F(Options, TestSoundAndFullScreenBox)
     Click("FullScreen");
     EXPECT_TRUE(engine->GetEngineStatus(ES_FULLSCREEN));
     EXPECT_EQ(box->GetComponent<SystemCallButton>()->GetMouseDownPath(), "UI/Tick_Down.png");
+
+    // The main menu's own full-screen button: the tick follows by the next frame.
+    GameObject* menuButton = Make("MenuFullScreen");
+    menuButton->AddComponent(CT_Sprite);
+    SystemCallButton* call = Add<SystemCallButton>(menuButton, CT_SystemCallButton);
+    call->SetButtonType(SystemCallButton::FullScreen);
+    call->ButtonActive(true);
+    Click("MenuFullScreen");
+    Step();
+    EXPECT_FALSE(engine->GetEngineStatus(ES_FULLSCREEN));
+    EXPECT_FALSE(box->GetComponent<FullScreenCheckbox>()->IsTicked());
+    EXPECT_EQ(box->GetComponent<Sprite>()->GetTexturePath(), "UI/Box.png");
+    Click("MenuFullScreen");
+    Step();
+    EXPECT_TRUE(box->GetComponent<FullScreenCheckbox>()->IsTicked());
+    EXPECT_EQ(box->GetComponent<Sprite>()->GetTexturePath(), "UI/Tick.png");
 }

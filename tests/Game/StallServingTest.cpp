@@ -185,13 +185,22 @@ TEST_F(Stalls, UpkeepComesFromTheTableRowOfTheStallName)
                "Name,Food,Price,Upkeep\n"
                "Stall1,Noodles,100,12\n"
                "Stall2,Drinks,80,7abc\n"
-               "Stall3,Rice,120,lots\n");
+               "Stall3,Rice,120,lots\n"
+               "Stall4,Tea,50,-30\n"
+               "Stall5,Pie,50," + std::string(60, '9') + "\n");
     StallsBehaviour* a = StoredStall(1, node);
     StallsBehaviour* b = StoredStall(2, StallNode("StallNode2", 0.0f, 0.0f));
     testing::internal::CaptureStderr();
     StallsBehaviour* c = StoredStall(3, StallNode("StallNode3", 0.0f, 0.0f));
     StallsBehaviour* d = StoredStall(12, StallNode("StallNode4", 0.0f, 0.0f));
+    // Below nothing and past any number are out of range, like prices.
+    StallsBehaviour* negative = StoredStall(4, StallNode("StallNode5", 0.0f, 0.0f));
+    StallsBehaviour* endless = StoredStall(5, StallNode("StallNode6", 0.0f, 0.0f));
     const std::string errors = testing::internal::GetCapturedStderr();
+    EXPECT_FLOAT_EQ(negative->upkeep, 0.0f);
+    EXPECT_FLOAT_EQ(endless->upkeep, 0.0f);
+    EXPECT_NE(errors.find("StallData.csv row 4: upkeep out of range"), std::string::npos) << errors;
+    EXPECT_NE(errors.find("StallData.csv row 5: upkeep out of range"), std::string::npos) << errors;
 
     EXPECT_FLOAT_EQ(a->upkeep, 12.0f);
     EXPECT_FLOAT_EQ(b->upkeep, 7.0f);

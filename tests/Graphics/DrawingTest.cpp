@@ -6,6 +6,7 @@
 #include <dlfcn.h>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 
@@ -119,14 +120,31 @@ TEST_F(Drawing, TexturesAndFontsThatCannotBeUsedAreReportedWithTheirReason)
     EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 2) << report;
 
     // A font that is not there, and a file that is not a font.
+    graphics->SetGlyph('A', Character{});
     ::testing::internal::CaptureStdout();
     ::testing::internal::CaptureStderr();
     graphics->LoadFont(folder + "/none.ttf");
     graphics->LoadFont(good);
     report = ::testing::internal::GetCapturedStderr();
     ::testing::internal::GetCapturedStdout();
-    EXPECT_NE(report.find("Font \"" + folder + "/none.ttf\": not found\n"), std::string::npos) << report;
-    EXPECT_NE(report.find("Font \"" + good + "\": unknown file format\n"), std::string::npos) << report;
+    // Each is one line, and the text is drawn in a face the system has.
+    const std::string fallback = "; using \"/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf\" instead\n";
+    EXPECT_NE(report.find("Font \"" + folder + "/none.ttf\": not found" + fallback), std::string::npos) << report;
+    EXPECT_NE(report.find("Font \"" + good + "\": unknown file format" + fallback), std::string::npos) << report;
+    EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 2) << report;
+    EXPECT_GT(graphics->GetGlyph('A').size[0], 0);
+    EXPECT_NE(graphics->GetGlyph('A').textureID, 0u);
+
+    // A big picture in a small file is refused from its header.
+    const std::string huge = Image("huge.png", White, Graphics::MaxTextureSide + 1, 1);
+    const std::string widest = Image("widest.png", White, Graphics::MaxTextureSide, 1);
+    ::testing::internal::CaptureStdout();
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(graphics->GetTexture(huge), nullptr);
+    EXPECT_NE(graphics->GetTexture(widest), nullptr);
+    report = ::testing::internal::GetCapturedStderr();
+    ::testing::internal::GetCapturedStdout();
+    EXPECT_EQ(report, "Texture \"" + huge + "\": 8193 x 1 pixels, more than 8192 on a side; not loaded\n");
 }
 
 TEST_F(Drawing, BackgroundWhereNothingIsAndEachSpriteInsideItsBoxOnly)
@@ -203,6 +221,48 @@ TEST_F(Drawing, TintFlipAndSheetCellChangeWhatIsShown)
     graphics->NoDebugDraw();
     DrawFrame();
     EXPECT_TRUE(Near(At(-549, 0), blue));
+}
+
+TEST_F(Drawing, ALongTextIsLaidOutOnceAndDrawnOnlyInsideItsClipBox)
+{
+    // A megabyte on one line, centred: without a box it would cross the
+    // whole screen; with one it stays in a 400 by 200 panel.
+    GameObject* panel = Make("panel", 0, 0, 1);
+    Text* text = AddText(panel, std::string(1 << 20, 'W'));
+    text->SetColor({1.0f, 1.0f, 0.0f});
+    text->SetScale(0.5f);
+    text->SetClipBox(Vector2D(400.0f, 200.0f));
+    const std::size_t before = graphics->GetCharactersLaidOut();
+    DrawFrame();
+    DrawFrame();
+    EXPECT_EQ(graphics->GetCharactersLaidOut() - before, std::size_t{1} << 20);
+    EXPECT_EQ(text->GetLayoutCount(), 1u);
+
+    int w = 0, h = 0;
+    window->GetClientSize(w, h);
+    std::vector<unsigned char> pixels;
+    ASSERT_TRUE(graphics->ReadPixels(0, 0, w, h, pixels));
+    int inside = 0, outside = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+        {
+            const unsigned char* p = &pixels[static_cast<std::size_t>((y * w + x) * 4)];
+            if (!(p[0] > 200 && p[1] > 200 && p[2] < 60))
+                continue;
+            const float wx = (static_cast<float>(x) + 0.5f) * 1600.0f / static_cast<float>(w) - 800.0f;
+            const float wy = (static_cast<float>(y) + 0.5f) * 900.0f / static_cast<float>(h) - 450.0f;
+            (std::fabs(wx) <= 202.0f && std::fabs(wy) <= 102.0f ? inside : outside) += 1;
+        }
+    EXPECT_GT(inside, 100);
+    EXPECT_EQ(outside, 0);
+
+    // Moving the text does not lay it out again; changing it does.
+    panel->GetComponent<Transform>()->SetTrans(50.0f, 0.0f);
+    DrawFrame();
+    EXPECT_EQ(text->GetLayoutCount(), 1u);
+    text->SetText("WW");
+    DrawFrame();
+    EXPECT_EQ(text->GetLayoutCount(), 2u);
 }
 
 TEST_F(Drawing, TextPixelsLieInsideTheTextsBox)

@@ -125,3 +125,40 @@ TEST_F(TextLayout, TheGameFontIsCentredAndReadWithoutAWindow)
     EXPECT_NEAR(q.front().left + q.back().right, 0.0f, 6.0f);
     EXPECT_NEAR(q[1].left + q[1].right, 0.0f, 6.0f);
 }
+
+TEST_F(TextLayout, ATextComponentKeepsItsLayoutUntilItOrTheFontChangesAndCutsItToItsBox)
+{
+    GameObject* o = Make("label", 0, 0);
+    Text* text = AddText(o, "ABAB");
+    const std::vector<GlyphQuad>& first = text->Layout(*graphics);
+    ASSERT_EQ(first.size(), 4u);
+    text->Layout(*graphics);
+    EXPECT_EQ(text->GetLayoutCount(), 1u);
+
+    // Each input of the layout counts: string, scale, box and the glyphs.
+    text->SetText("AB");
+    EXPECT_EQ(text->Layout(*graphics).size(), 2u);
+    text->SetScale(0.5f);
+    text->Layout(*graphics);
+    EXPECT_EQ(text->GetLayoutCount(), 3u);
+    graphics->SetGlyph('B', Glyph(50, 90, 8, 90, 80));
+    text->Layout(*graphics);
+    EXPECT_EQ(text->GetLayoutCount(), 4u);
+
+    // Centred on its position, a long line keeps only the glyphs wholly in
+    // the box: 70 units a glyph at scale 1, and the middle two fit in 250.
+    text->SetScale(1.0f);
+    text->SetText(std::string(1000, 'A'));
+    text->SetClipBox(Vector2D(250.0f, 200.0f));
+    const std::vector<GlyphQuad>& cut = text->Layout(*graphics);
+    ASSERT_EQ(cut.size(), 2u);
+    for (const GlyphQuad& q : cut)
+    {
+        EXPECT_GE(q.left, -125.0f);
+        EXPECT_LE(q.right, 125.0f);
+    }
+    // Lines below the box's bottom are gone too (140 units a line).
+    text->SetText("A\\nA\\nA\\nA");
+    text->SetClipBox(Vector2D(250.0f, 300.0f));
+    EXPECT_EQ(text->Layout(*graphics).size(), 2u);
+}

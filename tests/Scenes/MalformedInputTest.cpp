@@ -144,6 +144,37 @@ TEST_F(Malformed, BadComponentFilesAreReadAsFarAsTheyMakeSense)
     EXPECT_TRUE(factory->FindObjectWithId(2)->GetComponentList().empty());
 }
 
+TEST_F(Malformed, NumbersThatAreNotFiniteOrNotNumbersAreReportedWithFileLineAndKey)
+{
+    WriteFile(SceneFolder() + ".xml", "<Scene><GameObject name=\"a\" objectId=\"1\"/></Scene>");
+    WriteFile(SceneFolder() + "/1.xml",
+              "<Components>\n"
+              "<Transform><translation><x>nan</x><y>inf</y></translation>\n"
+              "<zDepth>-infinity</zDepth><scale><x>2</x><y>3</y></scale></Transform>\n"
+              "<Shapes><count>twelve</count><amount>-5</amount><ratio>0.5</ratio></Shapes>\n"
+              "</Components>\n");
+    testing::internal::CaptureStderr();
+    Load(scene);
+    const std::string err = testing::internal::GetCapturedStderr();
+
+    const std::string file = SceneFolder() + "/1.xml";
+    EXPECT_TRUE(Has(err, file + " line 2: \"translation.x\" = \"nan\" is not a usable number; kept 0")) << err;
+    EXPECT_TRUE(Has(err, file + " line 2: \"translation.y\" = \"inf\"")) << err;
+    EXPECT_TRUE(Has(err, file + " line 3: \"zDepth\" = \"-infinity\" is not a usable number; kept 1")) << err;
+    EXPECT_TRUE(Has(err, file + " line 4: \"count\" = \"twelve\"")) << err;
+    EXPECT_TRUE(Has(err, file + " line 4: \"amount\" = \"-5\"")) << err;
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 5) << err;
+
+    Transform* t = factory->FindObjectWithId(1)->GetComponent<Transform>();
+    ASSERT_NE(t, nullptr);
+    EXPECT_EQ(t->GetTransVec(), Vector2D(0.0f, 0.0f));
+    EXPECT_EQ(t->GetDepth(), 1.0f);
+    EXPECT_EQ(t->GetScaleVec(), Vector2D(2.0f, 3.0f));
+    Shapes* s = factory->FindObjectWithId(1)->GetComponent<Shapes>();
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(s->ratio, 0.5f);
+}
+
 TEST_F(Malformed, ComponentThatThrowsWhileReadingIsSkipped)
 {
     class Fragile : public GameComponent

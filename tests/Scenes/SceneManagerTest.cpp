@@ -76,3 +76,47 @@ TEST_F(Scenes, RequestMadeWhileASceneStartsIsKeptForTheNextFrame)
     EXPECT_EQ(Count(recorder->ids, MsgID::ClearScene), 2);
     EXPECT_FALSE(scenes->IsLoadPending());
 }
+
+TEST_F(Scenes, AnUnreadableSceneInPlayGoesBackToTheSceneBeforeOrHome)
+{
+    WriteFile(SceneFolder() + ".xml", "<Scene><GameObject name=\"a\" objectId=\"1\"/></Scene>");
+    const std::string broken = scene + "_broken";
+    const std::string home = scene + "_home";
+    WriteFile(engine->GetAssetPath() + "Scenes/" + broken + ".xml", "<Scene><GameObject name=\"b\" obj");
+    engine->SetEngineStatus(ES_GAMEPLAYING, true);
+    scenes->SetHomeScene(home);
+    Load(scene);
+    ASSERT_NE(factory->FindObjByName("a"), nullptr);
+
+    // The truncated file is reported once; the scene shown stays until the
+    // one the player came from has loaded again, the next frame.
+    recorder->ids.clear();
+    testing::internal::CaptureStderr();
+    testing::internal::CaptureStdout();
+    Load(broken);
+    const std::string out = testing::internal::GetCapturedStdout();
+    std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+    EXPECT_NE(err.find("Scene \"" + broken + "\": "), std::string::npos) << err;
+    EXPECT_NE(out.find("back to \"" + scene + "\""), std::string::npos) << out;
+    EXPECT_TRUE(recorder->ids.empty());
+    EXPECT_TRUE(scenes->IsLoadPending());
+    scenes->Update();
+    EXPECT_EQ(scenes->GetCurrentSceneName(), scene);
+    EXPECT_NE(factory->FindObjByName("a"), nullptr);
+    EXPECT_EQ(Count(recorder->ids, MsgID::Start), 1);
+
+    // Straight after start-up there is no scene before: home, and when home
+    // cannot be read either, an empty scene rather than a loop.
+    scenes->Initialise();
+    testing::internal::CaptureStderr();
+    testing::internal::CaptureStdout();
+    Load(broken);
+    scenes->Update();
+    EXPECT_FALSE(scenes->IsLoadPending());
+    EXPECT_EQ(scenes->GetCurrentSceneName(), home);
+    EXPECT_NE(testing::internal::GetCapturedStdout().find("back to \"" + home + "\""), std::string::npos);
+    err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("Scene \"" + home + "\": cannot read"), std::string::npos) << err;
+    std::filesystem::remove(engine->GetAssetPath() + "Scenes/" + broken + ".xml");
+}

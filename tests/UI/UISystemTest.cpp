@@ -45,13 +45,17 @@ namespace
         }
 
         // Makes name the current scene; no file is needed (a missing scene
-        // loads empty, with a report).
+        // loads empty, with a report, outside play: in play the game would
+        // go back to the scene before).
         void SetScene(const std::string& name)
         {
             testing::internal::CaptureStdout();
             testing::internal::CaptureStderr();
+            const bool playing = engine->GetEngineStatus(ES_GAMEPLAYING);
+            engine->SetEngineStatus(ES_GAMEPLAYING, false);
             scenes->LoadLevel(name);
             scenes->Update();
+            engine->SetEngineStatus(ES_GAMEPLAYING, playing);
             testing::internal::GetCapturedStderr();
             testing::internal::GetCapturedStdout();
             ASSERT_EQ(scenes->GetCurrentSceneName(), name);

@@ -165,6 +165,14 @@ namespace KiteFramework
 
     bool Assets::ReadText(const std::string& path, std::string& text, std::string& problem)
     {
+        bool cut = false;
+        return ReadText(path, text, problem, static_cast<std::size_t>(-1), cut);
+    }
+
+    bool Assets::ReadText(const std::string& path, std::string& text, std::string& problem, std::size_t limit,
+                          bool& cut)
+    {
+        cut = false;
         text.clear();
         problem = Unreadable(path);
         if (!problem.empty())
@@ -181,7 +189,15 @@ namespace KiteFramework
         char buffer[8192];
         std::size_t n;
         while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+        {
+            if (n > limit - text.size())
+            {
+                text.append(buffer, limit - text.size());
+                cut = true;
+                break;
+            }
             text.append(buffer, n);
+        }
         const bool failed = std::ferror(file) != 0;
         const int error = errno;
         std::fclose(file);

@@ -3,6 +3,7 @@
 // saying why a file cannot be read.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -52,5 +53,9 @@ namespace KiteFramework
         static std::string Unreadable(const std::string& path);
         // Reads a whole file; on failure problem says why, as Unreadable.
         static bool ReadText(const std::string& path, std::string& text, std::string& problem);
+        // The same, stopping after limit bytes: text then holds at most limit
+        // bytes, and cut says whether the file had more.
+        static bool ReadText(const std::string& path, std::string& text, std::string& problem, std::size_t limit,
+                             bool& cut);
     };
 }

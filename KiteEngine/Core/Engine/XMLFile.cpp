@@ -2,6 +2,8 @@
 // unreadable), then the parser's.
 #include "Core/Engine/XMLFile.h"
 
+#include <set>
+
 #include <tinyxml2.h>
 
 #include "Core/Engine/Assets.h"
@@ -19,6 +21,11 @@ namespace KiteFramework
             ReportDataError(where, "cannot read \"" + path + "\": " + problem);
             return false;
         }
+        // The document carries its file's name, so that a value read from it
+        // later can be reported with the place it came from. Names are kept
+        // for the life of the program (there are as many as data files).
+        static std::set<std::string> names;
+        document.SetUserData(const_cast<std::string*>(&*names.insert(path).first));
         if (document.Parse(text.data(), text.size()) != tinyxml2::XML_SUCCESS)
         {
             const char* why = document.ErrorStr();
@@ -26,5 +33,12 @@ namespace KiteFramework
             return false;
         }
         return true;
+    }
+
+    std::string XMLFileOf(const tinyxml2::XMLElement* element)
+    {
+        const tinyxml2::XMLDocument* document = element ? element->GetDocument() : nullptr;
+        const void* name = document ? document->GetUserData() : nullptr;
+        return name ? *static_cast<const std::string*>(name) : std::string("XML data");
     }
 }

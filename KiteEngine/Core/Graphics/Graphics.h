@@ -109,6 +109,8 @@ namespace KiteFramework
         // picture drawn the slow way, to compare against.
         void SetBatchRuns(bool on);
 
+        // Pictures wider or taller than this many pixels are refused.
+        static constexpr int MaxTextureSide = 8192;
         // Textures. The cells stay valid for the life of Graphics.
         unsigned int* GetTexture(const std::string& name);
         void LoadSingleTexture(unsigned int* out, const char* path);
@@ -149,6 +151,11 @@ namespace KiteFramework
                         std::vector<GlyphQuad>& out) const;
         const Character& GetGlyph(unsigned char c) const;
         void SetGlyph(unsigned char c, const Character& glyph);
+        // Changes whenever a glyph does: a text laid out with an older
+        // number is laid out again.
+        unsigned GetFontGeneration() const { return fontGeneration; }
+        // Characters laid out since start (every call of LayoutText).
+        std::size_t GetCharactersLaidOut() const { return charactersLaidOut; }
 
         // Coordinates.
         Vector2D CurrentMouseToWorld();
@@ -214,6 +221,10 @@ namespace KiteFramework
         // glyph has changed since.
         void BuildGlyphLayers();
         void DeleteGlyphLayers();
+        // Draws laid-out glyph quads moved by (x, y).
+        void DrawGlyphQuads(const std::vector<GlyphQuad>& quads, float x, float y, const std::array<float, 3>& colour);
+        // A text component's cached layout at its object's position.
+        void DrawText(Text* text);
         void DrawLoadingScreen(unsigned int texture);
         // One textured quad placed by a model matrix, into the frame's stream.
         void AppendQuad(const QuadState& state, float blend, const std::array<std::array<float, 2>, 6>& uv,
@@ -303,6 +314,8 @@ namespace KiteFramework
         int glyphLayerSize = 0;
         std::array<bool, 128> glyphLayered{};
         bool glyphLayersStale = true;
+        unsigned fontGeneration = 0;
+        mutable std::size_t charactersLaidOut = 0;
         bool layeredTextReady = true;
         // Off with the batch runs: glyphs then draw from their own textures
         // and every quad with the general program of its kind.

@@ -129,11 +129,10 @@ namespace KiteFramework
         // draws itself as well.
         if (owner->HasComponent(CT_Text))
         {
-            if (Text* text = owner->GetComponent<Text>())
+            if (Text* text = owner->GetComponent<Text>(); text && glReady && textProgram)
             {
-                Vector2D at = t->GetTransVec();
-                RenderText(text->String(), at.x, at.y, text->Scale(), text->Colour3(), text->GetOffset(),
-                           text->GetCentralise());
+                const Vector2D at = t->GetTransVec();
+                DrawGlyphQuads(text->Layout(*this), at.x, at.y, text->Colour3());
             }
         }
     }

@@ -24,6 +24,18 @@ namespace KiteFramework
     {
         const Character noGlyph{};
 
+        // Faces the system has, tried in turn when the game's font cannot be
+        // used.
+        const std::vector<const char*>& SystemFonts()
+        {
+            static const std::vector<const char*> fonts = {
+                "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf",
+                "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
+                "/usr/share/fonts/truetype/liberation/LiberationSans-Bold.ttf",
+                "/usr/share/fonts/truetype/freefont/FreeSansBold.ttf"};
+            return fonts;
+        }
+
         // FreeType's own text for an error code (the library is built
         // without its error strings).
         const char* FreeTypeErrorText(FT_Error error)
@@ -65,9 +77,23 @@ namespace KiteFramework
         {
             std::cout << "ERROR::FREETYPE: Failed to load font" << std::endl;
             const std::string unreadable = Assets::Unreadable(path);
-            ReportDataError("Font \"" + path + "\"", unreadable.empty() ? FreeTypeErrorText(error) : unreadable);
-            FT_Done_FreeType(library);
-            return;
+            std::string problem = unreadable.empty() ? FreeTypeErrorText(error) : unreadable;
+            // Text in another face is better than no text at all.
+            std::string used;
+            for (const char* candidate : SystemFonts())
+                if (candidate != path && FT_New_Face(library, candidate, 0, &face) == 0)
+                {
+                    used = candidate;
+                    break;
+                }
+            ReportDataError("Font \"" + path + "\"",
+                            problem + (used.empty() ? "; no system font either, text is not shown"
+                                                    : "; using \"" + used + "\" instead"));
+            if (used.empty())
+            {
+                FT_Done_FreeType(library);
+                return;
+            }
         }
         FT_Set_Pixel_Sizes(face, 0, 128);
         GLint alignment = 4;
@@ -125,12 +151,14 @@ namespace KiteFramework
             glDeleteTextures(1, &glyphs[c].textureID);
         glyphs[c] = glyph;
         glyphLayersStale = true;
+        ++fontGeneration;
     }
 
     void Graphics::LayoutText(const std::string& text, float x, float y, float scale, Vector2D offset,
                               bool centralise, std::vector<GlyphQuad>& out) const
     {
         out.clear();
+        charactersLaidOut += text.size();
         const Character& backslash = GetGlyph('\\');
         const float lineHeight = static_cast<float>(GetGlyph('A').size[1] + backslash.bearing[1] / 2) * scale;
         const std::size_t n = text.size();
@@ -194,13 +222,19 @@ namespace KiteFramework
     {
         if (!text || !text->GetRenderBool())
             return;
+        DrawText(text);
+    }
+
+    void Graphics::DrawText(Text* text)
+    {
+        if (!text || !glReady || !textProgram)
+            return;
         GameObject* owner = text->GetOwner();
         Transform* t = text->GetTransform();
         if (!owner || !owner->isActive() || !t)
             return;
-        Vector2D at = t->GetTransVec();
-        RenderText(text->String(), at.x, at.y, text->Scale(), text->Colour3(), text->GetOffset(),
-                   text->GetCentralise());
+        const Vector2D at = t->GetTransVec();
+        DrawGlyphQuads(text->Layout(*this), at.x, at.y, text->Colour3());
     }
 
     void Graphics::RenderText(const std::string& text, float x, float y, float scale, std::array<float, 3> colour,
@@ -209,21 +243,31 @@ namespace KiteFramework
         if (!glReady || !textProgram || text.empty())
             return;
         LayoutText(text, x, y, scale, offset, centralise, glyphScratch);
+        DrawGlyphQuads(glyphScratch, 0.0f, 0.0f, colour);
+    }
+
+    void Graphics::DrawGlyphQuads(const std::vector<GlyphQuad>& quads, float x, float y,
+                                  const std::array<float, 3>& colour)
+    {
+        if (quads.empty())
+            return;
         if (glyphLayersStale)
             BuildGlyphLayers();
         const bool layers = shortcuts && glyphLayers != 0;
-        for (const GlyphQuad& q : glyphScratch)
+        for (const GlyphQuad& placed : quads)
         {
-            const auto c = static_cast<unsigned char>(q.character);
+            const auto c = static_cast<unsigned char>(placed.character);
             const Character& g = GetGlyph(c);
             if (g.textureID == 0)
                 continue;
+            const float left = placed.left + x, right = placed.right + x;
+            const float top = placed.top + y, bottom = placed.bottom + y;
             // Left-top, left-bottom, right-bottom, right-top; the bitmap's
             // first row is the glyph's top.
-            const float corners[4][4] = {{q.left, q.top, 0.0f, 0.0f},
-                                         {q.left, q.bottom, 0.0f, 1.0f},
-                                         {q.right, q.bottom, 1.0f, 1.0f},
-                                         {q.right, q.top, 1.0f, 0.0f}};
+            const float corners[4][4] = {{left, top, 0.0f, 0.0f},
+                                         {left, bottom, 0.0f, 1.0f},
+                                         {right, bottom, 1.0f, 1.0f},
+                                         {right, top, 1.0f, 0.0f}};
             const bool layered = layers && c < glyphLayered.size() && glyphLayered[c];
             QuadVertex* v = batch->Append(layered ? QuadState{layeredTextQuads.get(), glyphLayers, 0, false, true}
                                                   : QuadState{textQuads.get(), g.textureID, 0, false, false});

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <iostream>
 #include <new>
+#include <string>
 
 // The decoder itself comes from the system's stb library (optimised even in
 // debug builds, where decoding every sprite at start-up would crawl).
@@ -26,6 +27,19 @@ namespace KiteFramework
             }
             ReportDataError("Texture \"" + std::string(path) + "\"", problem);
         }
+
+        // A small file can describe a picture of gigabytes: the size is read
+        // from the header, before any pixel is decoded.
+        bool TooLarge(const char* path)
+        {
+            int w = 0, h = 0, channels = 0;
+            if (!stbi_info(path, &w, &h, &channels) || (w <= Graphics::MaxTextureSide && h <= Graphics::MaxTextureSide))
+                return false;
+            ReportDataError("Texture \"" + std::string(path) + "\"",
+                            std::to_string(w) + " x " + std::to_string(h) + " pixels, more than " +
+                                std::to_string(Graphics::MaxTextureSide) + " on a side; not loaded");
+            return true;
+        }
     }
 
     void Graphics::LoadSingleTexture(unsigned int* out, const char* path)
@@ -41,6 +55,8 @@ namespace KiteFramework
         int h = 0;
         int channels = 0;
         // The first row of an image is its top; GL wants the bottom first.
+        if (TooLarge(path))
+            return;
         stbi_set_flip_vertically_on_load(1);
         unsigned char* pixels = stbi_load(path, &w, &h, &channels, 0);
         if (!pixels)

@@ -2,13 +2,18 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
+#include <vector>
 
 #include "Core/Graphics/Renderer.h"
 #include "Core/Math/Vector2D.h"
 
 namespace KiteFramework
 {
+    class Graphics;
+    struct GlyphQuad;
+
     class Text : public Renderer
     {
     public:
@@ -39,6 +44,19 @@ namespace KiteFramework
         Vector2D GetOffset() const { return offSet; }
         bool GetCentralise() const { return centralise; }
 
+        // A box the text is cut to: size in world units, centred on the
+        // text's position; glyphs not wholly inside it are not drawn. Zero
+        // (the default) cuts nothing. Set by code, not stored.
+        void SetClipBox(Vector2D size) { clipBox = size; }
+        Vector2D GetClipBox() const { return clipBox; }
+
+        // The glyph quads around the position (0, 0), cut to the clip box.
+        // Laid out again only when the string, scale, offset, centring, box
+        // or font has changed since the last call.
+        const std::vector<GlyphQuad>& Layout(const Graphics& graphics);
+        // How many times Layout has laid the text out.
+        std::size_t GetLayoutCount() const { return layoutCount; }
+
     private:
         // Stored (see ListFields); a copy draws the same string but belongs
         // to no object yet.
@@ -48,5 +66,22 @@ namespace KiteFramework
         bool renderBool = true;
         Vector2D offSet;
         bool centralise = true;
+
+        Vector2D clipBox;
+
+        // What the cached layout was made from.
+        struct LaidOut
+        {
+            std::string text;
+            float scale = 0.0f;
+            Vector2D offset;
+            bool centralise = false;
+            Vector2D clipBox;
+            unsigned font = 0;
+            bool valid = false;
+        };
+        LaidOut laidOut;
+        std::vector<GlyphQuad> quads;
+        std::size_t layoutCount = 0;
     };
 }

@@ -61,10 +61,6 @@ namespace KiteFramework
         const std::string name = requested;
         const std::string where = "Scene \"" + name + "\"";
 
-        Message clear(MsgID::ClearScene);
-        if (ENGINE)
-            ENGINE->BroadcastMessage(&clear);
-
         XMLDocument document(true, tinyxml2::PRESERVE_WHITESPACE);
         XMLElement* root = nullptr;
         if (!GameObjectFactory::IsValidFileName(name))
@@ -75,6 +71,26 @@ namespace KiteFramework
             if (LoadXMLFile(document, path, where) && !(root = document.FirstChildElement("Scene")))
                 ReportDataError(where, "\"" + path + "\" has no \"Scene\" root");
         }
+
+        // A player is never left on an empty screen: the scene shown stays
+        // until the one to go back to loads, next frame.
+        if (!root)
+        {
+            const std::string back = FallbackFor(name);
+            if (!back.empty())
+            {
+                std::cout << where << " cannot be shown; back to \"" << back << "\"" << std::endl;
+                requested = back;
+                pending = true;
+                fallingBack = true;
+                return;
+            }
+        }
+        fallingBack = false;
+
+        Message clear(MsgID::ClearScene);
+        if (ENGINE)
+            ENGINE->BroadcastMessage(&clear);
 
         current = name;
         if (!forced.empty())
@@ -103,6 +119,7 @@ namespace KiteFramework
             }
         }
 
+        std::cout << "Scene loaded: " << current << std::endl;
         if (ENGINE)
         {
             Message loaded(MsgID::SceneLoaded);
@@ -123,5 +140,18 @@ namespace KiteFramework
             const bool editing = ENGINE->GetEngineStatus(ES_EDITORVIEW) && !ENGINE->GetEngineStatus(ES_GAMEPLAYING);
             ENGINE->SetTimeFactor(editing ? 0.0f : 1.0f);
         }
+    }
+
+    std::string SceneManager::FallbackFor(const std::string& failed) const
+    {
+        // The editor shows what it was asked for, even empty.
+        if (!ENGINE || !ENGINE->GetEngineStatus(ES_GAMEPLAYING) || ENGINE->GetEngineStatus(ES_EDITORVIEW))
+            return std::string();
+        // First the scene the player came from, then home, then nothing.
+        if (!fallingBack && !current.empty() && current != "Untitled" && current != failed)
+            return current;
+        if (failed != home && !home.empty())
+            return home;
+        return std::string();
     }
 }

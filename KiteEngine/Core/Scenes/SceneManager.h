@@ -26,6 +26,10 @@ namespace KiteFramework
         // same frame replaces it.
         void LoadLevel(const std::string& name);
         const std::string& GetCurrentSceneName() const { return current; }
+        // Where a player goes when neither the scene asked for nor the one
+        // they came from can be shown ("MainMenu" unless set).
+        void SetHomeScene(const std::string& name) { home = name; }
+        const std::string& GetHomeScene() const { return home; }
         bool IsLoadPending() const { return pending; }
 
     private:
@@ -33,11 +37,17 @@ namespace KiteFramework
 
         void ForceSetCurrentLevel(std::string name) { forced = std::move(name); }
         void EndLoopLoadLevel();
+        // The scene to show instead of one that cannot be read, or "" to
+        // show it empty (the editor, or nowhere left to go).
+        std::string FallbackFor(const std::string& failed) const;
 
         std::string current;
         std::string requested;
         std::string forced;
         bool pending = false;
+        std::string home = "MainMenu";
+        // The load under way replaces a scene that could not be read.
+        bool fallingBack = false;
     };
 
     extern SceneManager* SCENEMNGR;

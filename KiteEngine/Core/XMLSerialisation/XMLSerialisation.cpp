@@ -8,6 +8,9 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "Core/Engine/DataError.h"
+#include "Core/Engine/XMLFile.h"
+
 namespace KiteFramework
 {
     XMLElement* ResolveElement(XMLElement* element, const std::string& name)
@@ -55,29 +58,73 @@ namespace KiteFramework
         return *text == '-';
     }
 
+    namespace
+    {
+        // A number field whose text is there but is no number (or no finite
+        // one): one report naming the file, the line and the key; the field
+        // keeps what it held. An element without text is left alone.
+        template <typename T>
+        void ReportBadNumber(const XMLElement* e, T kept)
+        {
+            const char* text = e->GetText();
+            if (!text)
+                return;
+            std::string key = e->Name();
+            const XMLElement* parent = e->Parent() ? e->Parent()->ToElement() : nullptr;
+            if (parent && (key == "arrayElement" || key == "vectorElement" || key.size() == 1))
+                key = std::string(parent->Name()) + (key.size() == 1 ? "." + key : "");
+            std::string shown(text);
+            if (shown.size() > 40)
+                shown = shown.substr(0, 40) + "...";
+            std::string keptText;
+            if constexpr (std::is_floating_point_v<T>)
+                keptText = FloatText(static_cast<float>(kept));
+            else
+                keptText = std::to_string(kept);
+            ReportDataError(XMLFileOf(e) + " line " + std::to_string(e->GetLineNum()),
+                            "\"" + key + "\" = \"" + shown + "\" is not a usable number; kept " + keptText);
+        }
+
+        template <typename T>
+        void QueryFinite(XMLElement* e, T& value)
+        {
+            T read = value;
+            tinyxml2::XMLError result;
+            if constexpr (std::is_same_v<T, float>)
+                result = e->QueryFloatText(&read);
+            else
+                result = e->QueryDoubleText(&read);
+            if (result == tinyxml2::XML_SUCCESS && std::isfinite(read))
+                value = read;
+            else if (result != tinyxml2::XML_NO_TEXT_NODE)
+                ReportBadNumber(e, value);
+        }
+    }
+
     void QueryElement(XMLElement* element, int& value, const std::string& name)
     {
         if (XMLElement* e = ResolveElement(element, name))
-            e->QueryIntText(&value);
+            if (e->QueryIntText(&value) == tinyxml2::XML_CAN_NOT_CONVERT_TEXT)
+                ReportBadNumber(e, value);
     }
 
     void QueryElement(XMLElement* element, unsigned& value, const std::string& name)
     {
         XMLElement* e = ResolveElement(element, name);
-        if (e && !HasNegativeText(e))
-            e->QueryUnsignedText(&value);
+        if (e && (HasNegativeText(e) || e->QueryUnsignedText(&value) == tinyxml2::XML_CAN_NOT_CONVERT_TEXT))
+            ReportBadNumber(e, value);
     }
 
     void QueryElement(XMLElement* element, float& value, const std::string& name)
     {
         if (XMLElement* e = ResolveElement(element, name))
-            e->QueryFloatText(&value);
+            QueryFinite(e, value);
     }
 
     void QueryElement(XMLElement* element, double& value, const std::string& name)
     {
         if (XMLElement* e = ResolveElement(element, name))
-            e->QueryDoubleText(&value);
+            QueryFinite(e, value);
     }
 
     void QueryElement(XMLElement* element, bool& value, const std::string& name)

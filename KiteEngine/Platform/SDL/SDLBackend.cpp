@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 #include "Platform/SDL/CursorFile.h"
 #include "Platform/SDL/SDLEventTranslator.h"
@@ -48,6 +50,20 @@ namespace KiteFramework
             if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
             {
                 std::fprintf(stderr, "Platform: cannot start SDL video: %s\n", SDL_GetError());
+                videoFailed = true;
+                return false;
+            }
+            // Without a display SDL falls back to drawing into memory, where
+            // no one sees the window: that is no display, unless asked for.
+            const char* driver = SDL_GetCurrentVideoDriver();
+            const char* asked = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+            if (driver && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0) &&
+                !(asked && std::strstr(asked, driver)))
+            {
+                const char* display = std::getenv("DISPLAY");
+                std::fprintf(stderr, "Platform: no usable display (DISPLAY is %s%s%s): nothing can be shown\n",
+                             display ? "\"" : "", display ? display : "not set", display ? "\"" : "");
+                SDL_QuitSubSystem(SDL_INIT_VIDEO);
                 videoFailed = true;
                 return false;
             }
