@@ -9,6 +9,7 @@ using Buttons = UIWorld;
 
 TEST_F(Buttons, ChangeLevelRequestsTheSceneOnRelease)
 {
+    WriteFile(folder + "/Assets/Scenes/TutorialLevel.xml", "<Scene/>");
     auto* b = MakeButton<SystemCallButton>("Start");
     b->SetButtonType(SystemCallButton::ChangeLevel);
     b->SetFnStrParam("TutorialLevel");

@@ -4,9 +4,16 @@
 #include <iostream>
 
 #include "Core/Engine/Engine.h"
+#include "Core/XMLSerialisation/XMLSerialisation.h"
 
 namespace KiteFramework
 {
+    namespace
+    {
+        // Values read from data files are reported like the files themselves.
+        [[maybe_unused]] const bool valuesReported = (SetValueReport(&ReportDataError), true);
+    }
+
     void ReportDataError(const std::string& where, const std::string& what)
     {
         std::string line = where + ": " + what;

@@ -34,11 +34,4 @@ namespace KiteFramework
         }
         return true;
     }
-
-    std::string XMLFileOf(const tinyxml2::XMLElement* element)
-    {
-        const tinyxml2::XMLDocument* document = element ? element->GetDocument() : nullptr;
-        const void* name = document ? document->GetUserData() : nullptr;
-        return name ? *static_cast<const std::string*>(name) : std::string("XML data");
-    }
 }

@@ -7,7 +7,6 @@
 namespace tinyxml2
 {
     class XMLDocument;
-    class XMLElement;
 }
 
 namespace KiteFramework
@@ -17,10 +16,6 @@ namespace KiteFramework
     // read or is not well-formed, reports "<where>: cannot read "<path>":
     // <why>" or "<where>: "<path>" is not well-formed XML: <why>" through
     // ReportDataError and returns false.
-    // The document remembers path: see XMLFileOf.
+    // The document remembers path (DocumentFileOf tells it).
     bool LoadXMLFile(tinyxml2::XMLDocument& document, const std::string& path, const std::string& where);
-
-    // The file an element was read from by LoadXMLFile, or "XML data" for a
-    // document parsed some other way.
-    std::string XMLFileOf(const tinyxml2::XMLElement* element);
 }

@@ -7,9 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-
-#include "Core/Engine/DataError.h"
-#include "Core/Engine/XMLFile.h"
+#include <iostream>
 
 namespace KiteFramework
 {
@@ -60,6 +58,28 @@ namespace KiteFramework
 
     namespace
     {
+        void ToStandardError(const std::string& where, const std::string& what)
+        {
+            std::cerr << where << ": " << what << '\n';
+        }
+
+        ValueReport valueReport = &ToStandardError;
+    }
+
+    void SetValueReport(ValueReport report)
+    {
+        valueReport = report ? report : &ToStandardError;
+    }
+
+    std::string DocumentFileOf(const XMLElement* element)
+    {
+        const XMLDocument* document = element ? element->GetDocument() : nullptr;
+        const void* name = document ? document->GetUserData() : nullptr;
+        return name ? *static_cast<const std::string*>(name) : std::string("XML data");
+    }
+
+    namespace
+    {
         // A number field whose text is there but is no number (or no finite
         // one): one report naming the file, the line and the key; the field
         // keeps what it held. An element without text is left alone.
@@ -81,7 +101,7 @@ namespace KiteFramework
                 keptText = FloatText(static_cast<float>(kept));
             else
                 keptText = std::to_string(kept);
-            ReportDataError(XMLFileOf(e) + " line " + std::to_string(e->GetLineNum()),
+            valueReport(DocumentFileOf(e) + " line " + std::to_string(e->GetLineNum()),
                             "\"" + key + "\" = \"" + shown + "\" is not a usable number; kept " + keptText);
         }
 

@@ -65,6 +65,15 @@ namespace KiteFramework
     // ---- Text forms: numbers in one text separated by single blanks -------
     // None of them throws; text that does not convert leaves the value as it
     // was (all members of a vector or array, not just the bad one).
+    // A number field whose text is no (finite) number keeps its value and is
+    // reported once, naming the file, line and key, through this function;
+    // standard error until the engine installs its data report.
+    using ValueReport = void (*)(const std::string& where, const std::string& what);
+    void SetValueReport(ValueReport report);
+    // The file an element was read from: a document's user data, when set,
+    // is a std::string naming it. "XML data" otherwise.
+    std::string DocumentFileOf(const XMLElement* element);
+
     void ReadInt(XMLElement* element, int& value);
     void ReadUnsigned(XMLElement* element, unsigned& value);
     void ReadFloat(XMLElement* element, float& value);
