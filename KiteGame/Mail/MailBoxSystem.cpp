@@ -42,8 +42,10 @@ namespace KiteFramework
             return true;
         }
 
-        // A text shown on a panel stays on the panel: its box is the
-        // object's quad (its scale in world units).
+        // A text shown on a panel stays inside the panel's frame: its box is
+        // the object's quad (its scale in world units) less a margin.
+        constexpr float PanelInside = 0.9f;
+
         void ClipToSprite(GameObject* o)
         {
             Text* text = o ? o->GetComponent<Text>() : nullptr;
@@ -52,7 +54,7 @@ namespace KiteFramework
                 return;
             const float unit = GRAPHICS ? static_cast<float>(GRAPHICS->pixelsPerUnit) : 100.0f;
             const Vector2D scale = t->GetScaleVec();
-            text->SetClipBox(Vector2D(std::fabs(scale.x) * unit, std::fabs(scale.y) * unit));
+            text->SetClipBox(Vector2D(std::fabs(scale.x) * unit * PanelInside, std::fabs(scale.y) * unit * PanelInside));
         }
 
         GameObject* Child(GameObject* parent, const char* archetype, float x, float y, float depth,

@@ -150,8 +150,8 @@ TEST_F(Mailbox, BadMailFilesAreReportedAndLongTextsCutToWhatThePanelCanShow)
     ASSERT_NE(contents, nullptr);
     const Vector2D box = contents->GetComponent<Text>()->GetClipBox();
     const Vector2D scale = contents->GetComponent<Transform>()->GetScaleVec();
-    EXPECT_FLOAT_EQ(box.x, scale.x * 100.0f);
-    EXPECT_FLOAT_EQ(box.y, scale.y * 100.0f);
+    EXPECT_FLOAT_EQ(box.x, scale.x * 90.0f);
+    EXPECT_FLOAT_EQ(box.y, scale.y * 90.0f);
 }
 
 TEST_F(Mailbox, AMissingOrEmptyLettersFolderAndAMissingTitleFileAreReported)
