@@ -40,8 +40,8 @@ start_game() {
   (cd "$work" && exec "$game" >>"$work/stdout.txt" 2>>"$work/stderr.$starts.txt") &
   pid=$!
   sleep 20
-  # A new run has every level locked again: start over with the tutorial.
-  next_scene=0
+  # A new run has every level locked again.
+  unlocked=0
 }
 
 # Where things are, from the scene files: a pixel is (x + 800, 450 - y).
@@ -77,14 +77,19 @@ scene_now() { grep -a -o 'Scene loaded: .*' "$work/stdout.txt" 2>/dev/null | tai
 # Every few minutes the player goes back to the menu and opens the next
 # scene in turn: the tutorial, then each level. The digit keys that unlock
 # the levels work only inside a level, so they are pressed in the tutorial
-# (the flags last as long as the game runs).
+# (the flags last as long as the game runs; a restarted game needs them again).
 next_scene=0
+unlocked=0
+to_menu() { hold Escape; sleep 1; press "$menu_x" "$menu_y"; sleep 8; }
 visit_next() {
-  hold Escape; sleep 1; press "$menu_x" "$menu_y"; sleep 8
-  if [ "$next_scene" -eq 0 ]; then
+  to_menu
+  if [ "$unlocked" -eq 0 ] || [ "$next_scene" -eq 0 ]; then
     press "$play_x" "$play_y"; sleep 8
     hold 1; hold 2; hold 3
-  else
+    unlocked=1
+    [ "$next_scene" -eq 0 ] || to_menu
+  fi
+  if [ "$next_scene" -ne 0 ]; then
     read -r lx ly <<<"${levels[$((next_scene - 1))]}"; press "$lx" "$ly"; sleep 8
   fi
   echo "minute $1: opening scene $next_scene (0 = tutorial), now in \"$(scene_now)\""
