@@ -55,6 +55,7 @@ pos() { # scene object -> "px py"
 read -r speed_x speed_y < <(pos Level1 Speed4Button)
 read -r menu_x menu_y < <(pos Level1 MenuReturnButton)
 read -r play_x play_y < <(pos MainMenu PlayButton)
+read -r back_x back_y < <(pos Credits BackButton)
 levels=()
 for n in 1 2 3; do levels+=("$(pos MainMenu Level${n}Button)"); done
 
@@ -80,17 +81,40 @@ scene_now() { grep -a -o 'Scene loaded: .*' "$work/stdout.txt" 2>/dev/null | tai
 # (the flags last as long as the game runs; a restarted game needs them again).
 next_scene=0
 unlocked=0
-to_menu() { hold Escape; sleep 1; press "$menu_x" "$menu_y"; sleep 8; }
+# Back to the main menu from wherever the random play has left the game: a
+# level's pause menu, the credits, or the menu itself (where the pause
+# menu's button would be the credits button). Tried twice.
+to_menu() {
+  local try
+  for try in 1 2; do
+    case "$(scene_now)" in
+      MainMenu) return ;;
+      Credits) press "$back_x" "$back_y" ;;
+      Splash1) ;;
+      *) hold Escape; sleep 1; press "$menu_x" "$menu_y" ;;
+    esac
+    sleep 8
+  done
+}
+# A menu button pressed until the menu is left (the first click on a
+# window can be taken for focusing it).
+leave_menu() {
+  local try
+  for try in 1 2 3; do
+    press "$1" "$2"; sleep 8
+    [ "$(scene_now)" = MainMenu ] || return
+  done
+}
 visit_next() {
   to_menu
   if [ "$unlocked" -eq 0 ] || [ "$next_scene" -eq 0 ]; then
-    press "$play_x" "$play_y"; sleep 8
+    leave_menu "$play_x" "$play_y"
     hold 1; hold 2; hold 3
     unlocked=1
     [ "$next_scene" -eq 0 ] || to_menu
   fi
   if [ "$next_scene" -ne 0 ]; then
-    read -r lx ly <<<"${levels[$((next_scene - 1))]}"; press "$lx" "$ly"; sleep 8
+    read -r lx ly <<<"${levels[$((next_scene - 1))]}"; leave_menu "$lx" "$ly"
   fi
   echo "minute $1: opening scene $next_scene (0 = tutorial), now in \"$(scene_now)\""
   next_scene=$(((next_scene + 1) % 4))
