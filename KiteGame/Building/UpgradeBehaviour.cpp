@@ -46,7 +46,8 @@ namespace KiteFramework
         v.Add("upgradeCost", upgradeCost, {"Upgrade cost", FieldWidget::Input, 0.0f});
         v.Add("upgradeCountdown", upgradeCountdown, {"Upgrade Countdown", FieldWidget::Input, 1.0f});
         v.Add("upgradeCostMultiplier", upgradeCostMultiplier, {"Upgrade cost multiplier", FieldWidget::Input, 0.0f});
-        v.Add("upgradeBenefitMultiplier", upgradeBenefitMultiplier, {"Upgrade Benefit multiplier", FieldWidget::Input, 0.0f});
+        v.Add("upgradeBenefitMultiplier", upgradeBenefitMultiplier,
+              {"Upgrade Benefit multiplier", FieldWidget::Input, 0.0f});
         v.Add("upgradeTime", upgradeTime, {"Upgrade Time", FieldWidget::Input, 0.0f});
     }
 

@@ -87,9 +87,12 @@ namespace KiteFramework
         v.Add("treshold", treshold, FieldInfo{"Time Threshold", FieldWidget::Input, 0.0f}.Id("##Threshold"));
         v.Add("goalLikes", goalLikes, FieldInfo{"Goal Likes", FieldWidget::Input, 1.0f}.Id("##GoalLikes"));
         v.Add("goalMoney", goalMoney, FieldInfo{"Goal Money", FieldWidget::Input, 1.0f}.Id("##GoalMoney"));
-        v.Add("secondGoalLikes", secondGoalLikes, FieldInfo{"Second Star Goal Likes", FieldWidget::Input, 1.0f}.Id("##SecondGoalLikes"));
-        v.Add("secondGoalMoney", secondGoalMoney, FieldInfo{"Second Star Goal Money", FieldWidget::Input, 1.0f}.Id("##SecondGoalMoney"));
-        v.Add("loseMoney", loseMoney, FieldInfo{"Losing condition: Less than (Money)", FieldWidget::Input, 1.0f}.Id("##LoseMoney"));
+        v.Add("secondGoalLikes", secondGoalLikes,
+              FieldInfo{"Second Star Goal Likes", FieldWidget::Input, 1.0f}.Id("##SecondGoalLikes"));
+        v.Add("secondGoalMoney", secondGoalMoney,
+              FieldInfo{"Second Star Goal Money", FieldWidget::Input, 1.0f}.Id("##SecondGoalMoney"));
+        v.Add("loseMoney", loseMoney,
+              FieldInfo{"Losing condition: Less than (Money)", FieldWidget::Input, 1.0f}.Id("##LoseMoney"));
     }
 
     void SimulationSystem::FieldEdited(const FieldRef& field)

@@ -25,10 +25,13 @@ namespace KiteFramework
 
     void OverlayController::ListFields(FieldVisitor& v)
     {
-        v.Add("fadeInDuration", fadeInDuration, FieldInfo{"Fade in duration", FieldWidget::Input, 0.0f}.Id("##fadeInDuration_"));
+        v.Add("fadeInDuration", fadeInDuration,
+              FieldInfo{"Fade in duration", FieldWidget::Input, 0.0f}.Id("##fadeInDuration_"));
         v.Add("showDuration", showDuration, FieldInfo{"Show duration", FieldWidget::Input, 0.0f}.Id("##showDuration_"));
-        v.Add("fadeOutDuration", fadeOutDuration, FieldInfo{"Fade out duration", FieldWidget::Input, 0.0f}.Id("##fadeOutDuration_"));
-        v.Add("levelToLoad", levelToLoad, FieldInfo{"Level to load on end", FieldWidget::EnterText}.Id("##levelToLoad_").Capacity(50));
+        v.Add("fadeOutDuration", fadeOutDuration,
+              FieldInfo{"Fade out duration", FieldWidget::Input, 0.0f}.Id("##fadeOutDuration_"));
+        v.Add("levelToLoad", levelToLoad,
+              FieldInfo{"Level to load on end", FieldWidget::EnterText}.Id("##levelToLoad_").Capacity(50));
         v.Add("reversed", reversed, FieldInfo{"Reversed? (Fade out then in)"}.Id("##reversed_"));
     }
 

@@ -27,7 +27,8 @@ namespace KiteFramework
     void ProgressBar::ListFields(FieldVisitor& v)
     {
         v.Add("type", type, FieldInfo{"Progress Bar List"}.Id("##Progress Bar list").Choices(kinds, 4));
-        v.Add("maxBarXScale", maxBarXScale, FieldInfo{"Maximum Scale.X Progress Bar", FieldWidget::Input, 0.0f}.Id("##maxXScaleBar"));
+        v.Add("maxBarXScale", maxBarXScale,
+              FieldInfo{"Maximum Scale.X Progress Bar", FieldWidget::Input, 0.0f}.Id("##maxXScaleBar"));
         v.Add("barHeight", barHeight, FieldInfo{"Height Progress Bar", FieldWidget::Input, 0.0f}.Id("##heightBar"));
     }
 

@@ -33,7 +33,8 @@ namespace KiteFramework
     void TwoTabToggleBtn::ListFields(FieldVisitor& v)
     {
         BaseButton::ListFields(v);
-        v.Add("togglerName", togglerName, FieldInfo{"Object name to set active ", FieldWidget::EnterText}.Capacity(128));
+        v.Add("togglerName", togglerName,
+              FieldInfo{"Object name to set active ", FieldWidget::EnterText}.Capacity(128));
         v.Add("toggleeName", toggleeName,
               FieldInfo{"Object name to deactivate ", FieldWidget::EnterText}.Id("##otherObjName").Capacity(128));
     }

@@ -32,19 +32,24 @@ namespace KiteFramework
 
     void CloudMotor::ListFields(FieldVisitor& v)
     {
-        v.Add("minMaxStartPosX", minMaxStartPosX, FieldInfo{"Starting Position Horizontal Range"}.Id("##minMaxStartPosX_"));
-        v.Add("minMaxStartPosY", minMaxStartPosY, FieldInfo{"Starting Position Vertical Range"}.Id("##minMaxStartPosY_"));
+        v.Add("minMaxStartPosX", minMaxStartPosX,
+              FieldInfo{"Starting Position Horizontal Range"}.Id("##minMaxStartPosX_"));
+        v.Add("minMaxStartPosY", minMaxStartPosY,
+              FieldInfo{"Starting Position Vertical Range"}.Id("##minMaxStartPosY_"));
         v.Add("minMaxDepth", minMaxDepth, FieldInfo{"Depth Range"}.Id("##minMaxDepth_"));
         v.Add("minMaxScale", minMaxScale, HiddenField());
         v.Add("minMaxSpeed", minMaxSpeed, FieldInfo{"Speed Range"}.Id("##minMaxSpeed_"));
         v.Add("minMaxLifeTime", minMaxLifeTime, FieldInfo{"Lifetime Range"}.Id("##minMaxLifeTime_"));
         v.Add("timeToFade", timeToFade, FieldInfo{"Time To fade", FieldWidget::Input, 0.0f}.Id("##timeToFade_"));
-        v.Add("lifeTimeOfCashCloud", lifeTimeOfCashCloud, FieldInfo{"Cash Cloud lifetime", FieldWidget::Input, 0.0f}.Id("##lifeTimeOfCashCloud_"));
-        v.Add("cashCloudBaseStartingPos", cashCloudBaseStartingPos, FieldInfo{"Cash Cloud Base Starting Pos"}.Id("##cashCloudBaseStartingPos_"));
+        v.Add("lifeTimeOfCashCloud", lifeTimeOfCashCloud,
+              FieldInfo{"Cash Cloud lifetime", FieldWidget::Input, 0.0f}.Id("##lifeTimeOfCashCloud_"));
+        v.Add("cashCloudBaseStartingPos", cashCloudBaseStartingPos,
+              FieldInfo{"Cash Cloud Base Starting Pos"}.Id("##cashCloudBaseStartingPos_"));
         v.Add("cashCloudRange", cashCloudRange, FieldInfo{"Cash Cloud Pos Range"}.Id("##cashCloudRange_"));
         v.Add("cashCloudScale", cashCloudScale, FieldInfo{"Cash Cloud Scale"}.Id("##cashCloudScale_"));
         v.Add("cashCloudSpeed", cashCloudSpeed, FieldInfo{"Cash Cloud Speed"}.Id("##cashCloudSpeed_"));
-        v.Add("cashCloudMoneyToAdd", cashCloudMoneyToAdd, FieldInfo{"Cash Cloud Added Money", FieldWidget::Input, 0.0f}.Id("##cashCloudMoneyToAdd_"));
+        v.Add("cashCloudMoneyToAdd", cashCloudMoneyToAdd,
+              FieldInfo{"Cash Cloud Added Money", FieldWidget::Input, 0.0f}.Id("##cashCloudMoneyToAdd_"));
     }
 
     GameComponent* CloudMotor::Clone() const

@@ -45,7 +45,8 @@ namespace KiteFramework
     void SpeedButton::ListFields(FieldVisitor& v)
     {
         BaseButton::ListFields(v);
-        v.Add("speedButtonType", speedButtonType, FieldInfo{"Choose which speed"}.Id("##Speed List").Choices(SpeedNames, 4));
+        v.Add("speedButtonType", speedButtonType,
+              FieldInfo{"Choose which speed"}.Id("##Speed List").Choices(SpeedNames, 4));
     }
 
     void SpeedButton::OnMouseUp()

@@ -57,9 +57,12 @@ namespace KiteFramework
     {
         v.Add("timeInDay", timeInDay, FieldInfo{"Time In Day", FieldWidget::Input, 0.0f}.Id("##TimeInDay"));
         v.Add("maxClouds", maxClouds, FieldInfo{"Max no. of clouds", FieldWidget::Input, 1.0f}.Id("##MaxClouds"));
-        v.Add("maxCashClouds", maxCashClouds, FieldInfo{"Max no. of cash clouds", FieldWidget::Input, 1.0f}.Id("##MaxCashClouds"));
-        v.Add("giveMoneyInterval", giveMoneyInterval, FieldInfo{"Interval to give money (chance based)", FieldWidget::Input, 0.0f}.Id("##GiveMoneyInterval"));
-        v.Add("cashCloudThreshold", cashCloudThreshold, FieldInfo{"Threshold to spawn cash cloud", FieldWidget::Input, 0.0f}.Id("##cashCloudThreshold_"));
+        v.Add("maxCashClouds", maxCashClouds,
+              FieldInfo{"Max no. of cash clouds", FieldWidget::Input, 1.0f}.Id("##MaxCashClouds"));
+        v.Add("giveMoneyInterval", giveMoneyInterval,
+              FieldInfo{"Interval to give money (chance based)", FieldWidget::Input, 0.0f}.Id("##GiveMoneyInterval"));
+        v.Add("cashCloudThreshold", cashCloudThreshold,
+              FieldInfo{"Threshold to spawn cash cloud", FieldWidget::Input, 0.0f}.Id("##cashCloudThreshold_"));
     }
 
     GameComponent* TimeAndWeatherSystem::Clone() const

@@ -1,8 +1,9 @@
 // The started engine the test fixtures build on: a scratch folder of the
 // test's own (the working folder while it runs, holding Assets/Scenes and
-// Assets/Archetypes), a fake platform, a silent sound system, and an engine. Each fixture adds its systems in the order it needs; the
-// tear-down deletes the objects, the systems and the engine, and leaves the
-// folder as it was.
+// Assets/Archetypes), a fake platform, a silent sound system, and an
+// engine. Each fixture adds its systems in the order it needs; the tear-down
+// deletes the objects, the systems and the engine, and leaves the folder as
+// it was.
 #pragma once
 
 #include <gtest/gtest.h>
