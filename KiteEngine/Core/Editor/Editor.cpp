@@ -360,6 +360,10 @@ namespace KiteFramework
         windowFlags |= ImGuiWindowFlags_NoCollapse;
 
         MainMenuBar();
+        // The waypoint inspector raises the flag again in every frame that
+        // draws its pop-up: a pop-up that is no longer drawn (its node gone,
+        // the inspector hidden) holds nothing up.
+        linkPopup = false;
         if (showUserGuide)
         {
             ImGui::ShowUserGuide();

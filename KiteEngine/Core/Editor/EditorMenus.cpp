@@ -229,8 +229,10 @@ namespace KiteFramework
         if (!ImGui::GetCurrentContext())
             return;
         const ImGuiIO& io = ImGui::GetIO();
-        // Keys typed into a field, or meant for a dialog, are not shortcuts.
-        if (io.WantTextInput || browser->IsOpen() || ImGui::IsPopupOpen("ArchetypePopup"))
+        // Keys typed into a field, or meant for a dialog or a pop-up, are
+        // not shortcuts.
+        if (io.WantTextInput || browser->IsOpen() || ImGui::IsPopupOpen("ArchetypePopup") || linkPopup ||
+            messagePopup)
             return;
         if (Pressed(VK::Delete, true) && GetInspecting())
         {
