@@ -145,3 +145,23 @@ TEST_F(InspectorPanel, ALinkPopupHoldsTheShortcutsAndNeverOutlivesItsNode)
     ClickAt(x, y);
     EXPECT_EQ(editor->GetInspecting(), floor) << "picking works again";
 }
+
+TEST_F(InspectorPanel, PickingAChildInTheViewOpensItsParentInTheHierarchy)
+{
+    GameObject* stall = Make("Stall", 300.0f, 0.0f, 1.0f);
+    GameObject* sign = Make("Sign", -300.0f, 200.0f, 1.0f);
+    Make("Other", 600.0f, 300.0f, 1.0f);
+    sign->AddParent(stall);
+    Frame();
+    Frame();
+    const Vector2D at = editor->WorldToView(sign->GetComponent<Transform>()->GetTransVec());
+    Cursor(static_cast<int>(at.x), static_cast<int>(at.y));
+    Frame();
+    ClickAt(static_cast<int>(at.x), static_cast<int>(at.y));
+    ASSERT_EQ(editor->GetInspecting(), sign);
+    Frame();
+    // Rows of the hierarchy: the stall, then its sign under it, then the other.
+    editor->ClearInspecting();
+    ClickAt(60, 87);
+    EXPECT_EQ(editor->GetInspecting(), sign);
+}

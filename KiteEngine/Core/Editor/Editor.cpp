@@ -273,7 +273,10 @@ namespace KiteFramework
         // A new press starts a new drag: no jump from where the last one ended.
         if (clicked && !mouseClicked)
             previousMouseWorld = genericConversionTest();
+        const bool released = !clicked && mouseClicked;
         mouseClicked = clicked;
+        if (released)
+            ReleasedInView();
     }
 
     void Editor::PublicRemoveComponent(GameComponent* component)

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "Core/Engine/Engine.h"
 #include "Core/Graphics/Graphics.h"
 #include "Core/Objects/FieldOps.h"
 #include "Core/Objects/GameObject.h"
@@ -57,6 +58,15 @@ namespace KiteFramework
             if (GRAPHICS)
                 GRAPHICS->AddSprite(this);
         }
+    }
+
+    bool Sprite::IsShown() const
+    {
+        if (!renderable)
+            return false;
+        const bool editing =
+            ENGINE && ENGINE->GetEngineStatus(ES_EDITORVIEW) && !ENGINE->GetEngineStatus(ES_GAMEPLAYING);
+        return !(playOnly && editing);
     }
 
     void Sprite::Update()
