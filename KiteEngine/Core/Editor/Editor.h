@@ -223,7 +223,8 @@ namespace KiteFramework
         int lastPickX = -1000;
         int lastPickY = -1000;
         bool cyclePending = false;
-        // An object picked in the view whose parents the hierarchy opens.
+        // An object picked in the view, which the hierarchy scrolls to with
+        // its parents open.
         ObjectHandle revealInHierarchy;
         std::vector<std::string> directoryListing;
         std::vector<std::string> directoryStack;

@@ -175,9 +175,8 @@ namespace KiteFramework
         }
         SetInspecting(chosen);
         TurnDebug(true);
-        // The hierarchy opens the parents of what was picked.
-        if (chosen->GetParent())
-            revealInHierarchy = ObjectHandle(chosen);
+        // The hierarchy brings what was picked into view, its parents open.
+        revealInHierarchy = ObjectHandle(chosen);
     }
 
     void Editor::MouseToWorld()
