@@ -112,6 +112,18 @@ namespace KiteFramework
         void OpenProjectFolder();
         void RemoveObject(GameObject* object);
         GameObject* AddObject();
+        // Create > Add: each entry instantiates a shipped archetype at the
+        // origin (null, and a console line, when there is no such archetype).
+        struct AddEntry
+        {
+            const char* label;
+            const char* archetype;
+        };
+        static const std::vector<AddEntry>& AddMenuArchetypes();
+        GameObject* AddFromArchetype(const std::string& archetype);
+        GameObject* AddNode();
+        GameObject* AddSquare();
+        GameObject* AddCircle();
         // Whether a scene name may be written (not empty, not the snapshot).
         static bool IsSavableSceneName(const std::string& name);
         // The scene name of a chosen file: its name up to the first ".xml".

@@ -171,10 +171,9 @@ namespace KiteFramework
         {
             if (ImGui::MenuItem("Empty Game Object"))
                 AddObject();
-            const char* kinds[][2] = {{"New node", "Node"}, {"Square", "Square"}, {"Circle", "Circle"}};
-            for (const auto& kind : kinds)
-                if (ImGui::MenuItem(kind[0]) && !Instantiate(kind[1], Vector2D(0.0f, 0.0f), 0.0f))
-                    Print(std::string("There is no archetype \"") + kind[1] + "\" to add.");
+            for (const AddEntry& entry : AddMenuArchetypes())
+                if (ImGui::MenuItem(entry.label))
+                    AddFromArchetype(entry.archetype);
             ImGui::EndMenu();
         }
         if (ImGui::MenuItem("Remove", "Delete", false, GetInspecting() != nullptr))
@@ -455,6 +454,35 @@ namespace KiteFramework
             if (Mesh* mesh = graphics->GetMesh(MT_BasicQuad))
                 object->AddComponent(mesh);
         return object;
+    }
+
+    const std::vector<Editor::AddEntry>& Editor::AddMenuArchetypes()
+    {
+        static const std::vector<AddEntry> entries = {{"New node", "Node"}, {"Square", "Square"}, {"Circle", "Circle"}};
+        return entries;
+    }
+
+    GameObject* Editor::AddFromArchetype(const std::string& archetype)
+    {
+        GameObject* object = Instantiate(archetype, Vector2D(0.0f, 0.0f), 0.0f);
+        if (!object)
+            Print("There is no archetype \"" + archetype + "\" to add.");
+        return object;
+    }
+
+    GameObject* Editor::AddNode()
+    {
+        return AddFromArchetype("Node");
+    }
+
+    GameObject* Editor::AddSquare()
+    {
+        return AddFromArchetype("Square");
+    }
+
+    GameObject* Editor::AddCircle()
+    {
+        return AddFromArchetype("Circle");
     }
 
     void Editor::StartSaveAs()
