@@ -60,13 +60,9 @@ namespace KiteFramework
         }
     }
 
-    bool Sprite::IsShown() const
+    bool Sprite::EditingNow()
     {
-        if (!renderable)
-            return false;
-        const bool editing =
-            ENGINE && ENGINE->GetEngineStatus(ES_EDITORVIEW) && !ENGINE->GetEngineStatus(ES_GAMEPLAYING);
-        return !(playOnly && editing);
+        return ENGINE && ENGINE->GetEngineStatus(ES_EDITORVIEW) && !ENGINE->GetEngineStatus(ES_GAMEPLAYING);
     }
 
     void Sprite::Update()

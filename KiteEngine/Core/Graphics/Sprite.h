@@ -73,7 +73,7 @@ namespace KiteFramework
         bool IsRenderable() const { return renderable; }
         // Whether the sprite is drawn now: renderable, and not an effect of
         // play while the scene is being edited.
-        bool IsShown() const;
+        bool IsShown() const { return renderable && (!playOnly || !EditingNow()); }
         // Marks the sprite as an effect that runs only in play (a fade over
         // the scene at its start): the editor then shows the scene as it
         // will look, without it. Run-time only: never stored, never copied.
@@ -108,6 +108,8 @@ namespace KiteFramework
         bool operator<(Sprite* other) const;
 
     private:
+        // The editor is on and the game stopped.
+        static bool EditingNow();
         void UVorder();
         void MoveUV(float du, float dv);
         void MoveToNextColumn();
