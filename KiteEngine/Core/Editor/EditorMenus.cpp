@@ -84,7 +84,8 @@ namespace KiteFramework
         if (helpMenuOpen)
         {
             ImGui::TextUnformatted("Help menu.");
-            ImGui::TextUnformatted("Click an object in the scene to select it; Translate, Scale and Rotate");
+            ImGui::TextUnformatted("Click an object in the scene to select it, again at the same point for what");
+            ImGui::TextUnformatted("lies under it; Translate, Scale and Rotate");
             ImGui::TextUnformatted("then drag it. Delete removes it, F3 duplicates it, Ctrl-S saves.");
             ImGui::EndMenu();
         }
