@@ -2,6 +2,7 @@
 // picking, the selected object's outline and the gizmo.
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <iostream>
 #include <iterator>
 #include <unordered_map>
