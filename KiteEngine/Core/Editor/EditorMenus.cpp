@@ -122,7 +122,7 @@ namespace KiteFramework
                 OpenScene(chosen);
         }
         if (ImGui::MenuItem("Save Scene", "Ctrl-S", false, editing))
-            SaveScene();
+            SaveOrAskForName();
         if (ImGui::MenuItem("Save Scene As", "Ctrl-Alt-S", false, editing))
             StartSaveAs();
         if (ImGui::BeginMenu("Show Panels"))
@@ -135,11 +135,8 @@ namespace KiteFramework
             ImGui::Checkbox("User Guide", &showUserGuide);
             ImGui::EndMenu();
         }
-        if (ImGui::MenuItem("Exit") && ENGINE)
-        {
-            MessageQuit quit;
-            ENGINE->BroadcastMessage(&quit);
-        }
+        if (ImGui::MenuItem("Exit"))
+            Exit();
     }
 
     void Editor::CreateMenu()
@@ -212,11 +209,39 @@ namespace KiteFramework
         const bool entered = ImGui::InputText("##ArchetypeName", archetypeName.data(), archetypeName.size(),
                                               ImGuiInputTextFlags_CharsNoBlank | ImGuiInputTextFlags_AutoSelectAll |
                                                   ImGuiInputTextFlags_EnterReturnsTrue);
+        if (!archetypeToReplace.empty())
+        {
+            // An archetype of that name exists: replacing it needs a yes.
+            ImGui::TextColored(ImVec4(1.0f, 0.8f, 0.2f, 1.0f), "An archetype named \"%s\" already exists.",
+                               archetypeToReplace.c_str());
+            ImGui::TextUnformatted("Replace it with the selected object?");
+            if (ImGui::Button("Replace", ImVec2(120.0f, 0.0f)))
+            {
+                if (CreateArchetype(archetypeToReplace, true) == ArchetypeResult::Saved)
+                    ClearInspecting();
+                archetypeToReplace.clear();
+                ImGui::CloseCurrentPopup();
+            }
+            ImGui::SameLine();
+            if (ImGui::Button("Cancel", ImVec2(120.0f, 0.0f)) || ImGui::IsKeyPressed(VK::Escape, false))
+            {
+                archetypeToReplace.clear();
+                ImGui::CloseCurrentPopup();
+            }
+            ImGui::EndPopup();
+            return;
+        }
         if (ImGui::Button("OK", ImVec2(120.0f, 0.0f)) || entered)
         {
-            if (GetInspecting() && CreateArchetype(archetypeName.data()))
-                ClearInspecting();
-            ImGui::CloseCurrentPopup();
+            const ArchetypeResult result = GetInspecting() ? CreateArchetype(archetypeName.data()) : ArchetypeResult::Failed;
+            if (result == ArchetypeResult::Exists)
+                archetypeToReplace = archetypeName.data();
+            else
+            {
+                if (result == ArchetypeResult::Saved)
+                    ClearInspecting();
+                ImGui::CloseCurrentPopup();
+            }
         }
         ImGui::SameLine();
         if (ImGui::Button("Cancel", ImVec2(120.0f, 0.0f)))
@@ -230,7 +255,7 @@ namespace KiteFramework
             return;
         const ImGuiIO& io = ImGui::GetIO();
         // Keys typed into a field, or meant for a dialog, are not shortcuts.
-        if (io.WantTextInput || browser->IsOpen() || ImGui::IsPopupOpen("ArchetypePopup"))
+        if (io.WantTextInput || browser->IsOpen() || ImGui::IsPopupOpen("ArchetypePopup") || IsAskingAboutUnsaved())
             return;
         if (Pressed(VK::Delete, true) && GetInspecting())
         {
@@ -256,7 +281,7 @@ namespace KiteFramework
             if (io.KeyAlt)
                 StartSaveAs();
             else
-                SaveScene();
+                SaveOrAskForName();
         }
         if (Pressed('O', false))
         {
@@ -275,8 +300,16 @@ namespace KiteFramework
             InstantiateClone(object, 0.0f, 0.0f, 0.0f);
     }
 
+    void Editor::SaveOrAskForName()
+    {
+        // A scene that did not load is saved only under a new name.
+        if (!SaveScene() && IsSceneUnsafeToSave() && !IsPlaying())
+            StartSaveAs();
+    }
+
     bool Editor::SaveScene()
     {
+        NoteSceneLoads();
         const std::string name = SCENEMNGR ? SCENEMNGR->GetCurrentSceneName() : std::string();
         if (IsPlaying())
         {
@@ -288,18 +321,26 @@ namespace KiteFramework
             Print("Save refused: \"" + name + "\" cannot be a scene's name; use Save Scene As.");
             return false;
         }
+        if (IsSceneUnsafeToSave())
+        {
+            Print("Save refused: scene \"" + name + "\" did not load completely; saving would replace its files "
+                  "with the part that was read. Save it under a new name, or mend the file and open it again.");
+            return false;
+        }
         if (!FACTORY || !FACTORY->SerialiseLevel(name))
         {
             Print("Save failed: scene \"" + name + "\" was not saved; its files are unchanged.");
             return false;
         }
         Print("Saved scene \"" + name + "\".");
+        RememberSavedState();
         RefreshSceneList();
         return true;
     }
 
     bool Editor::SaveSceneAs(const std::string& name)
     {
+        NoteSceneLoads();
         if (IsPlaying())
         {
             Print("Stop the game before saving: the scene now holds the running game's objects.");
@@ -310,14 +351,21 @@ namespace KiteFramework
             Print("Save refused: \"" + name + "\" cannot be a scene's name.");
             return false;
         }
+        if (name == unsafeScene)
+        {
+            Print("Save refused: scene \"" + name + "\" did not load completely and is not saved over; "
+                  "choose a new name.");
+            return false;
+        }
         if (!FACTORY || !FACTORY->SerialiseLevel(name))
         {
             Print("Save failed: scene \"" + name + "\" was not saved; its files are unchanged.");
             return false;
         }
-        // The scene goes on under its new name at once.
+        // The scene goes on under its new name at once, and it is saved.
         SetCurrentSceneName(name);
         Print("Saved scene as \"" + name + "\".");
+        RememberSavedState();
         RefreshSceneList();
         return true;
     }
@@ -341,6 +389,20 @@ namespace KiteFramework
             Print("New Scene refused: \"" + name + "\" already exists and is never emptied; open it instead.");
             return false;
         }
+        if (HasUnsavedChanges())
+        {
+            pending = PendingAction::NewScene;
+            pendingName = name;
+            openUnsavedPopup = true;
+            Print("New Scene: the open scene has unsaved changes. Save, discard or cancel?");
+            return false;
+        }
+        return DoCreateNewScene(name);
+    }
+
+    bool Editor::DoCreateNewScene(const std::string& name)
+    {
+        const std::string folder = AssetRoot() + "Scenes";
         // Nothing is cleared unless the empty scene can be written.
         if (::access(folder.c_str(), W_OK) != 0)
         {
@@ -360,13 +422,29 @@ namespace KiteFramework
             return false;
         }
         Print("New Scene: " + name);
+        unsafeScene.clear();
+        RememberSavedState();
         RefreshSceneList();
         return true;
     }
 
     void Editor::OpenScene(const std::string& name)
     {
+        if (HasUnsavedChanges())
+        {
+            pending = PendingAction::OpenScene;
+            pendingName = name;
+            openUnsavedPopup = true;
+            Print("Opening \"" + name + "\": the open scene has unsaved changes. Save, discard or cancel?");
+            return;
+        }
+        DoOpenScene(name);
+    }
+
+    void Editor::DoOpenScene(const std::string& name)
+    {
         ClearInspecting();
+        restoringSnapshot = false;
         if (SCENEMNGR)
             SCENEMNGR->LoadLevel(name);
         Print("Opening scene: " + name);
@@ -379,23 +457,41 @@ namespace KiteFramework
         snapshotTaken = false;
     }
 
-    bool Editor::CreateArchetype(const std::string& name)
+    Editor::ArchetypeResult Editor::CreateArchetype(const std::string& name, bool replace)
     {
         GameObject* object = GetInspecting();
         if (IsPlaying())
         {
             Print("Stop the game before making an archetype.");
-            return false;
+            return ArchetypeResult::Failed;
         }
         if (!object || !ARCHETYPESYS)
-            return false;
+            return ArchetypeResult::Failed;
+        const bool exists = ARCHETYPESYS->Exists(name);
+        if (exists && !replace)
+        {
+            Print("Archetype \"" + name + "\" already exists; it is replaced only when you say so.");
+            return ArchetypeResult::Exists;
+        }
         if (!ARCHETYPESYS->MakeArchetypeAndSerialise(name, object))
         {
             Print("Archetype \"" + name + "\" was not saved.");
-            return false;
+            return ArchetypeResult::Failed;
         }
-        Print("Archetype \"" + name + "\" saved.");
-        return true;
+        if (!exists)
+        {
+            Print("Archetype \"" + name + "\" saved.");
+            return ArchetypeResult::Saved;
+        }
+        // New copies come from the new file from now on.
+        if (!ARCHETYPESYS->ReloadArchetype(name))
+        {
+            Print("Archetype \"" + name + "\" replaced, but its file could not be read back; new copies follow it "
+                  "after a restart.");
+            return ArchetypeResult::Saved;
+        }
+        Print("Archetype \"" + name + "\" replaced and reloaded.");
+        return ArchetypeResult::Saved;
     }
 
     void Editor::LoadAsset(const std::string& path)

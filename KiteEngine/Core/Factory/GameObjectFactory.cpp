@@ -215,6 +215,7 @@ namespace KiteFramework
                     l[i] = h;
                 }
             }
+            storedForms.erase(o);
             o->Unparent();
             // Children added after the request become roots rather than
             // keep a pointer to a deleted parent.
@@ -258,6 +259,8 @@ namespace KiteFramework
         pending.swap(pendingIds);
         destroyList.clear();
         queued.clear();
+        storedForms.clear();
+        indexForm = StoredForm();
         counter = 0;
         // Every object goes, so no parent or child link needs undoing.
         for (auto& entry : all)

@@ -71,6 +71,8 @@ namespace KiteFramework
         bool getAnimated() const { return animated; }
         bool getDebug() const { return debugDraw; }
         bool IsRenderable() const { return renderable; }
+        // Drawn: renderable, or shown by the editor while it edits the scene.
+        bool IsShown() const { return renderable || shownForEditing; }
         bool IsBlendable() const { return blendable; }
         int GetLoopsPlayed() const { return loopsPlayed; }
         float GetFrameTime() const { return frameTime; }
@@ -84,6 +86,9 @@ namespace KiteFramework
         void SetAnimated(bool a) { animated = a; }
         void SetDebugDraw(bool d) { debugDraw = d; }
         void ToggleRender(bool r) { renderable = r; }
+        // The editor shows some sprites that the game keeps hidden (waypoint
+        // nodes) without touching the stored flag, so saving never keeps it.
+        void ShowForEditing(bool shown) { shownForEditing = shown; }
         void SetFlipX(bool f);
         void SetFrameRate(float rate) { framerate = rate; }
         void SetSpeed(float s) { speed = s; }
@@ -139,6 +144,7 @@ namespace KiteFramework
         float timer = 0.0f;
         float frameTime = 0.0f;
         bool debugDraw = false;
+        bool shownForEditing = false;
         int loopsPlayed = 0;
     };
 }
