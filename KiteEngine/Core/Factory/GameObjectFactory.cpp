@@ -216,6 +216,7 @@ namespace KiteFramework
                 }
             }
             storedForms.erase(o);
+            loadedOrder.erase(o);
             o->Unparent();
             // Children added after the request become roots rather than
             // keep a pointer to a deleted parent.
@@ -260,6 +261,7 @@ namespace KiteFramework
         destroyList.clear();
         queued.clear();
         storedForms.clear();
+        loadedOrder.clear();
         indexForm = StoredForm();
         counter = 0;
         // Every object goes, so no parent or child link needs undoing.

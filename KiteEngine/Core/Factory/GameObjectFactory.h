@@ -72,7 +72,6 @@ namespace KiteFramework
 
         // Writes the scene's index and component files. Nothing already on
         // disk is lost when a write fails; returns whether all succeeded.
-        // Objects are listed in ascending id, whatever map holds them.
         bool SerialiseLevel(const std::string& name);
         bool SerialiseLevel();
         // The files a save would write, in memory: the index under "" and
@@ -132,7 +131,7 @@ namespace KiteFramework
         static FileStage StageText(const std::string& text, const std::string& path);
         // o's component file as a save writes it (see RememberLoadedScene).
         std::string ComponentText(GameObject* o);
-        std::vector<GameObject*> ObjectsById() const;
+        std::vector<GameObject*> ObjectsInIndexOrder() const;
         // Stages o's component file (see StageDocument).
         FileStage WriteComponentFile(GameObject* o, const std::string& path);
         std::string GOLevelPathParser(const std::string& file, const std::string& sceneName) const;
@@ -167,6 +166,8 @@ namespace KiteFramework
         };
         std::map<const GameObject*, StoredForm> storedForms;
         StoredForm indexForm;
+        // The place of each object read from the scene's index (editor only).
+        std::map<const GameObject*, std::size_t> loadedOrder;
     };
 
     extern GameObjectFactory* FACTORY;

@@ -9,6 +9,7 @@
 #include <exception>
 #include <filesystem>
 #include <iostream>
+#include <limits>
 #include <system_error>
 
 #include "Core/Engine/Assets.h"
@@ -177,14 +178,24 @@ namespace KiteFramework
         return PrintDocument(document);
     }
 
-    std::vector<GameObject*> GameObjectFactory::ObjectsById() const
+    std::vector<GameObject*> GameObjectFactory::ObjectsInIndexOrder() const
     {
+        // Ordinary objects by id, then user-interface objects by id; in the
+        // editor, objects read from the scene keep the order its index gave
+        // them, and new ones follow.
         std::vector<GameObject*> all;
         all.reserve(objects.size() + uiObjects.size());
         for (const ObjectMap* m : {&objects, &uiObjects})
             for (const auto& entry : *m)
                 all.push_back(entry.second);
-        std::stable_sort(all.begin(), all.end(), [](const GameObject* a, const GameObject* b) { return a->id < b->id; });
+        if (loadedOrder.empty())
+            return all;
+        auto place = [this](const GameObject* o) {
+            auto it = loadedOrder.find(o);
+            return it == loadedOrder.end() ? std::numeric_limits<std::size_t>::max() : it->second;
+        };
+        std::stable_sort(all.begin(), all.end(),
+                         [&place](const GameObject* a, const GameObject* b) { return place(a) < place(b); });
         return all;
     }
 
@@ -215,7 +226,7 @@ namespace KiteFramework
         XMLDocument index(true, tinyxml2::PRESERVE_WHITESPACE);
         XMLElement* root = index.NewElement("Scene");
         index.InsertEndChild(root);
-        for (GameObject* o : ObjectsById())
+        for (GameObject* o : ObjectsInIndexOrder())
         {
             texts[std::to_string(o->id) + ".xml"] = ComponentText(o);
             root->InsertEndChild(MakeObjectElement(&index, o));
@@ -376,6 +387,8 @@ namespace KiteFramework
                             : CreateEmptyCompositionWithoutID();
         if (!text.empty())
             storedForms[o].original = std::move(text);
+        if (KeepsFileTexts())
+            loadedOrder.emplace(o, loadedOrder.size());
         if (id == 0)
             AddSharedMesh(o);
         o->name = name;
