@@ -71,8 +71,16 @@ namespace KiteFramework
         bool getAnimated() const { return animated; }
         bool getDebug() const { return debugDraw; }
         bool IsRenderable() const { return renderable; }
-        // Drawn: renderable, or shown by the editor while it edits the scene.
-        bool IsShown() const { return renderable || shownForEditing; }
+        // Whether the sprite is drawn now: renderable, and not an effect of
+        // play while the scene is being edited.
+        // A sprite the editor shows while editing (waypoint nodes) counts as
+        // renderable then, without its stored flag being changed.
+        bool IsShown() const { return (renderable || shownForEditing) && (!playOnly || !EditingNow()); }
+        // Marks the sprite as an effect that runs only in play (a fade over
+        // the scene at its start): the editor then shows the scene as it
+        // will look, without it. Run-time only: never stored, never copied.
+        void SetPlayOnly(bool p) { playOnly = p; }
+        bool IsPlayOnly() const { return playOnly; }
         bool IsBlendable() const { return blendable; }
         int GetLoopsPlayed() const { return loopsPlayed; }
         float GetFrameTime() const { return frameTime; }
@@ -105,6 +113,8 @@ namespace KiteFramework
         bool operator<(Sprite* other) const;
 
     private:
+        // The editor is on and the game stopped.
+        static bool EditingNow();
         void UVorder();
         void MoveUV(float du, float dv);
         void MoveToNextColumn();
@@ -145,6 +155,7 @@ namespace KiteFramework
         float frameTime = 0.0f;
         bool debugDraw = false;
         bool shownForEditing = false;
+        bool playOnly = false;
         int loopsPlayed = 0;
     };
 }
