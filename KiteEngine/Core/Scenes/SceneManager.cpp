@@ -108,7 +108,6 @@ namespace KiteFramework
         }
 
         loadProblems = problems.Lines();
-        loadedFrom = name;
         if (ENGINE)
         {
             Message loaded(MsgID::SceneLoaded);

@@ -39,8 +39,6 @@ namespace KiteFramework
         // Called at the end of every load, once the scene is initialised
         // (the editor takes note of what the scene held).
         void SetLoadListener(std::function<void()> listener) { loadListener = std::move(listener); }
-        // The name of the files the last scene was read from.
-        const std::string& GetLoadedFrom() const { return loadedFrom; }
 
     private:
         friend class Editor;
@@ -54,7 +52,6 @@ namespace KiteFramework
         bool pending = false;
         unsigned loadCount = 0;
         std::function<void()> loadListener;
-        std::string loadedFrom;
         std::vector<std::string> loadProblems;
     };
 
