@@ -5,6 +5,7 @@
 #include "Building/SpawnButton.h"
 #include "Core/Engine/DataError.h"
 #include "Game/BuildingWorld.h"
+#include "Stalls/StallsSynergySystem.h"
 
 namespace KiteTest
 {
@@ -127,6 +128,29 @@ namespace KiteTest
         // Fading a list that held a dead sprite would touch freed memory.
         weather->Advance(20.0f);
         Step();
+    }
+
+    TEST_F(Upgrades, AStallMenuShowsTheEarningsASynergyGivesOrTakes)
+    {
+        // "Western - Drinks" triples the money of a sale.
+        StallArchetype(4);
+        Level(10000.0f);
+        Add<StallsSynergySystem>(Make("Synergies"), CT_StallsSynergySystem)->Initialise();
+        StallsBehaviour* western = Buy(PickableStallNode("StallNode1", 300.0f, 200.0f), "Stall4");
+        Step();
+        const UpgradeBehaviour* westernMenu = western->GetOwner()->GetComponent<UpgradeBehaviour>();
+        auto earnings = [&] { return *westernMenu->GetMenuText(UpgradeBehaviour::EarningsText)->GetText(); };
+        auto likes = [&] { return *westernMenu->GetMenuText(UpgradeBehaviour::LikesEarningsText)->GetText(); };
+        EXPECT_EQ(earnings(), "10");
+        EXPECT_EQ(likes(), "5");
+        StallsBehaviour* drinks = Buy(PickableStallNode("StallNode2", -300.0f, 200.0f), "Stall1");
+        Step();
+        EXPECT_EQ(earnings(), "30");
+        EXPECT_EQ(likes(), "10");
+        drinks->Sell();
+        Step();
+        EXPECT_EQ(earnings(), "10");
+        EXPECT_EQ(likes(), "5");
     }
 
     TEST_F(Upgrades, TheSellButtonFindsItsStallThroughTheMenuAndPaysHalf)
