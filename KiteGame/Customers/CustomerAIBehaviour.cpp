@@ -306,9 +306,10 @@ namespace KiteFramework
         SetCurrentNode(GetTargetNode());
         if (NoStalls())
         {
-            if (preference != 0)
-                ShowPreferenceBubble(preference);
+            // Leaving first: the wish is shown, not written as a letter.
             Leave();
+            if (preference != 0 && !despawned)
+                ShowPreferenceBubble(preference);
             return;
         }
         if (shortQueueTriesLeft <= 0)
