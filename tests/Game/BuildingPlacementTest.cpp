@@ -244,9 +244,13 @@ namespace KiteTest
         // and must not pick itself up later.
         Hold(s, 0.1f);
         fake.SetKeyDown(VK::LButton, false);
-        Step(60);
-        EXPECT_FALSE(s->dragging);
+        for (int frame = 0; frame < 60; ++frame)
+        {
+            Step();
+            ASSERT_FALSE(s->dragging) << frame;
+        }
         EXPECT_FALSE(s->pressed);
+        EXPECT_EQ(Count("AfterImage"), 0);
         // At twice the speed the hold is over in half the frames.
         engine->SetTimeFactor(2.0f);
         Hold(s, 0.16f);

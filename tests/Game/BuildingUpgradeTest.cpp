@@ -366,6 +366,23 @@ namespace KiteTest
         expectOn(true, true, true);
     }
 
+    TEST_F(BuildButtons, ADestroyedButtonLeavesTheListTheMoneySwitches)
+    {
+        Level(100.0f);
+        SpawnButton* kept = Button("B2", "Stall2");
+        SpawnButton* gone = Button("B1", "Stall1");
+        const std::size_t listed = stats->GetSpawnButtonCount();
+        ObjectHandle goneObject(gone->GetOwner());
+        goneObject->Destroy();
+        factory->Update();
+        ASSERT_FALSE(goneObject);
+        EXPECT_EQ(stats->GetSpawnButtonCount(), listed - 1);
+        // A money change reaches only the living buttons.
+        stats->Money = 10.0f;
+        stats->MoneyChanged();
+        EXPECT_FALSE(Active(kept));
+    }
+
     TEST_F(BuildButtons, AClickMakesTheStallAndHandsItToTheMouseOnlyWhenAffordable)
     {
         Level(50.0f);
