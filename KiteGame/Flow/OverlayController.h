@@ -19,7 +19,7 @@ namespace KiteFramework
         void Update() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Overlay Controller"; }
 
         // Starts the fade over with the current settings (the first phase's
         // alpha and timer), without registering again.
