@@ -275,7 +275,6 @@ namespace KiteTest
         stalls->animationColRow_ = {3, 1};
         StallsBehaviour* s = Buy(PickableStallNode("StallNode1", 300.0f, 200.0f));
         Step();
-        UseFakePointer();
         Hold(s, 0.4f);
         ASSERT_TRUE(s->dragging);
         GameObject* image = factory->FindObjByName("AfterImage");
@@ -300,7 +299,6 @@ namespace KiteTest
         Step();
         auto* sprite = s->GetOwner()->GetComponent<Sprite>();
         sprite->SetAnimated(true);
-        UseFakePointer();
         Hold(s, 0.4f);
         ASSERT_TRUE(s->dragging);
         MoveTo(s, -300.0f, -200.0f);
