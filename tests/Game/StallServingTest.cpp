@@ -188,6 +188,7 @@ TEST_F(Stalls, UpkeepComesFromTheTableRowOfTheStallName)
                "Stall3,Rice,120,lots\n"
                "Stall4,Tea,50,-30\n"
                "Stall5,Pie,50," + std::string(60, '9') + "\n");
+    testing::internal::CaptureStdout();
     StallsBehaviour* a = StoredStall(1, node);
     StallsBehaviour* b = StoredStall(2, StallNode("StallNode2", 0.0f, 0.0f));
     testing::internal::CaptureStderr();
@@ -201,6 +202,8 @@ TEST_F(Stalls, UpkeepComesFromTheTableRowOfTheStallName)
     EXPECT_FLOAT_EQ(endless->upkeep, 0.0f);
     EXPECT_NE(errors.find("StallData.csv row 4: upkeep out of range"), std::string::npos) << errors;
     EXPECT_NE(errors.find("StallData.csv row 5: upkeep out of range"), std::string::npos) << errors;
+    // Each stall's number is on the console before its row is read.
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "1\n2\n3\n12\n4\n5\n");
 
     EXPECT_FLOAT_EQ(a->upkeep, 12.0f);
     EXPECT_FLOAT_EQ(b->upkeep, 7.0f);

@@ -3,6 +3,7 @@
 
 #include <iostream>
 
+#include "Core/Engine/DataErrorCollector.h"
 #include "Core/Engine/Engine.h"
 #include "Core/XMLSerialisation/XMLSerialisation.h"
 
@@ -22,6 +23,7 @@ namespace KiteFramework
             if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
                 c = ' ';
         std::cerr << line << '\n';
+        DataErrorCollector::Collect(line);
         if (ENGINE)
             ENGINE->logError(line);
     }

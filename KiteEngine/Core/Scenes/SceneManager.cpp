@@ -7,6 +7,7 @@
 #include "Core/Audio/AudioEngine.h"
 #include "Core/Engine/Assets.h"
 #include "Core/Engine/DataError.h"
+#include "Core/Engine/DataErrorCollector.h"
 #include "Core/Engine/DebugPrint.h"
 #include "Core/Engine/Engine.h"
 #include "Core/Engine/Message.h"
@@ -61,6 +62,16 @@ namespace KiteFramework
         const std::string name = requested;
         const std::string where = "Scene \"" + name + "\"";
 
+<<<<<<< HEAD
+=======
+        Message clear(MsgID::ClearScene);
+        if (ENGINE)
+            ENGINE->BroadcastMessage(&clear);
+
+        // What goes wrong while the files are read is kept with the scene.
+        DataErrorCollector problems;
+        std::string indexText;
+>>>>>>> main
         XMLDocument document(true, tinyxml2::PRESERVE_WHITESPACE);
         XMLElement* root = nullptr;
         if (!GameObjectFactory::IsValidFileName(name))
@@ -68,7 +79,7 @@ namespace KiteFramework
         else
         {
             const std::string path = Assets::Resolve("Scenes/" + name + ".xml");
-            if (LoadXMLFile(document, path, where) && !(root = document.FirstChildElement("Scene")))
+            if (LoadXMLFile(document, path, where, &indexText) && !(root = document.FirstChildElement("Scene")))
                 ReportDataError(where, "\"" + path + "\" has no \"Scene\" root");
         }
 
@@ -119,7 +130,11 @@ namespace KiteFramework
             }
         }
 
+<<<<<<< HEAD
         std::cout << "Scene loaded: " << current << std::endl;
+=======
+        loadProblems = problems.Lines();
+>>>>>>> main
         if (ENGINE)
         {
             Message loaded(MsgID::SceneLoaded);
@@ -140,6 +155,11 @@ namespace KiteFramework
             const bool editing = ENGINE->GetEngineStatus(ES_EDITORVIEW) && !ENGINE->GetEngineStatus(ES_GAMEPLAYING);
             ENGINE->SetTimeFactor(editing ? 0.0f : 1.0f);
         }
+        if (FACTORY && GameObjectFactory::KeepsFileTexts())
+            FACTORY->RememberLoadedScene(root ? indexText : std::string());
+        ++loadCount;
+        if (loadListener)
+            loadListener();
     }
 
     std::string SceneManager::FallbackFor(const std::string& failed) const
