@@ -62,16 +62,9 @@ namespace KiteFramework
         const std::string name = requested;
         const std::string where = "Scene \"" + name + "\"";
 
-<<<<<<< HEAD
-=======
-        Message clear(MsgID::ClearScene);
-        if (ENGINE)
-            ENGINE->BroadcastMessage(&clear);
-
         // What goes wrong while the files are read is kept with the scene.
         DataErrorCollector problems;
         std::string indexText;
->>>>>>> main
         XMLDocument document(true, tinyxml2::PRESERVE_WHITESPACE);
         XMLElement* root = nullptr;
         if (!GameObjectFactory::IsValidFileName(name))
@@ -130,11 +123,8 @@ namespace KiteFramework
             }
         }
 
-<<<<<<< HEAD
         std::cout << "Scene loaded: " << current << std::endl;
-=======
         loadProblems = problems.Lines();
->>>>>>> main
         if (ENGINE)
         {
             Message loaded(MsgID::SceneLoaded);

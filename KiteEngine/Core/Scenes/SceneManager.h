@@ -57,15 +57,12 @@ namespace KiteFramework
         std::string requested;
         std::string forced;
         bool pending = false;
-<<<<<<< HEAD
         std::string home = "MainMenu";
         // The load under way replaces a scene that could not be read.
         bool fallingBack = false;
-=======
         unsigned loadCount = 0;
         std::function<void()> loadListener;
         std::vector<std::string> loadProblems;
->>>>>>> main
     };
 
     extern SceneManager* SCENEMNGR;
