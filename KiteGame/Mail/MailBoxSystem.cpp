@@ -8,6 +8,7 @@
 #include "Core/Archetypes/ArchetypeSystem.h"
 #include "Core/Engine/Assets.h"
 #include "Core/Engine/DataError.h"
+#include "Core/Engine/DataErrorCollector.h"
 #include "Core/Engine/Engine.h"
 #include "Core/Factory/GameObjectFactory.h"
 #include "Core/Graphics/Graphics.h"
@@ -107,6 +108,9 @@ namespace KiteFramework
     void MailBoxSystem::LoadTexts()
     {
         namespace fs = std::filesystem;
+        // Problems of the mail files are reported, but they are not the
+        // scene's: a scene that made a mailbox is still read whole.
+        DataErrorCollector mailProblems;
         letters.clear();
         typeNames.clear();
         const std::string folder = MessagesFolder();
