@@ -324,5 +324,13 @@ namespace KiteFramework
         texturePath = ForwardSlashes(texturePath);
         blendTexturePath = ForwardSlashes(blendTexturePath);
         Recalculate();
+        // The scene's other objects are read before any is initialised:
+        // meanwhile its pictures can be decoded side by side.
+        if (GRAPHICS)
+        {
+            GRAPHICS->ExpectTexture(texturePath);
+            if (blendable)
+                GRAPHICS->ExpectTexture(blendTexturePath);
+        }
     }
 }
