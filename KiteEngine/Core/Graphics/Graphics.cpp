@@ -87,9 +87,6 @@ namespace KiteFramework
             if (!queued[i].listed)
                 delete queued[i].cell;
         queued.clear();
-        for (unsigned int* cell : retiredCells)
-            delete cell;
-        retiredCells.clear();
         for (Mesh* mesh : meshes)
             delete mesh;
         meshes.clear();

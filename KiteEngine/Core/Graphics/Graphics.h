@@ -256,8 +256,8 @@ namespace KiteFramework
         void Unlist(Renderer* r);
         void ClearRegistries();
         void CompactRenderers();
-        // Follows each renderer's Transform (once a frame) and gathers its
-        // sort key; then sorts by the keys alone.
+        // Gathers each renderer's sort key from its Transform; then sorts by
+        // the keys alone.
         void GatherSortKeys();
         void SortRenderers();
         // Sprite animation by the frame's step, and the walk drawing every
@@ -323,9 +323,6 @@ namespace KiteFramework
         std::vector<QueuedTexture> queued;
         std::size_t queuedNext = 0;
         std::unordered_map<const unsigned int*, std::size_t> queuedCells;
-        // Cells of pictures that could not be loaded after their cell was
-        // handed out: kept until the end.
-        std::vector<unsigned int*> retiredCells;
         // Every quad of the frame goes through the batch, in draw order.
         std::unique_ptr<QuadBatch> batch;
         std::unique_ptr<QuadProgram> spriteQuads;

@@ -151,16 +151,11 @@ namespace KiteFramework
         }
         ReportUnloadable(decoding->Paths()[i], entry.failure);
         std::cout << "Multiload Fail : " << entry.path << std::endl;
-        if (!entry.listed)
-        {
-            delete entry.cell;
-            return;
-        }
-        // Its cell may be held already; the name is no longer known.
-        auto found = textures.find(entry.name);
-        if (found != textures.end() && found->second == entry.cell)
-            textures.erase(found);
-        retiredCells.push_back(entry.cell);
+        // A cell is handed out only once its picture is uploaded: this one
+        // never was.
+        if (entry.listed)
+            textures.erase(entry.name);
+        delete entry.cell;
     }
 
     bool Graphics::LoadQueuedTextures(double milliseconds)
@@ -309,8 +304,13 @@ namespace KiteFramework
             // A picture still queued from start-up is uploaded when first
             // asked for; one that cannot be loaded is not known by its name.
             auto queuedAt = queuedCells.find(found->second);
-            if (queuedAt == queuedCells.end() || UploadQueued(queuedAt->second))
+            if (queuedAt == queuedCells.end())
                 return found->second;
+            const std::size_t i = queuedAt->second;
+            if (UploadQueued(i))
+                return found->second;
+            // Never handed out: its turn in the queue frees it.
+            queued[i].listed = false;
             textures.erase(found);
         }
         std::cout << "Failed to find texture: " << name << std::endl;

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "Core/Graphics/Graphics.h"
+#include "Core/Graphics/Text.h"
 #include "Core/Objects/FieldOps.h"
 #include "Core/Objects/GameObject.h"
 #include "Core/Objects/Transform.h"
@@ -35,6 +36,13 @@ namespace KiteFramework
         Recalculate();
     }
 
+    void Sprite::OwnerChanged()
+    {
+        Renderer::OwnerChanged();
+        const GameObject* owner = GetOwner();
+        ownerText = owner && owner->HasComponent(CT_Text) ? owner->GetComponent<Text>() : nullptr;
+    }
+
     Sprite::~Sprite()
     {
         if (IsInitialised() && GRAPHICS)
@@ -48,7 +56,6 @@ namespace KiteFramework
         if (blendable && !blendTexturePath.empty() && !EndsWithSlash(blendTexturePath))
             blendTexture = LookUp(blendTexturePath);
         Recalculate();
-        RefreshTransform();
         // Archetype templates (id 0) are never drawn; a sprite already
         // registered is not registered twice.
         if (GetId() != 0 && !IsInitialised())

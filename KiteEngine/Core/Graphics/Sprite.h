@@ -12,6 +12,8 @@
 
 namespace KiteFramework
 {
+    class Text;
+
     class Sprite : public Renderer
     {
     public:
@@ -99,6 +101,13 @@ namespace KiteFramework
 
         bool operator<(Sprite* other) const;
 
+        // The owner's Text, drawn over the sprite; kept up to date as the
+        // owner's components come and go.
+        Text* GetOwnerText() const { return ownerText; }
+
+    protected:
+        void OwnerChanged() override;
+
     private:
         void UVorder();
         void MoveUV(float du, float dv);
@@ -140,5 +149,6 @@ namespace KiteFramework
         float frameTime = 0.0f;
         bool debugDraw = false;
         int loopsPlayed = 0;
+        Text* ownerText = nullptr;
     };
 }
