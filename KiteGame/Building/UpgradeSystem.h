@@ -22,7 +22,7 @@ namespace KiteFramework
         ~UpgradeSystem() override;
 
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Upgrade System"; }
 
         static UpgradeSystem* Instance() { return instance; }
 

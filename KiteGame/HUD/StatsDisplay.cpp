@@ -13,11 +13,16 @@
 
 namespace KiteFramework
 {
+    namespace
+    {
+        const char* const kinds[] = {"Customers Served", "Gross Revenue", "Average W.T.", "None"};
+    }
+
     StatsDisplay::StatsDisplay() : Script(CT_StatsDisplay) {}
 
     void StatsDisplay::ListFields(FieldVisitor& v)
     {
-        v.Add("statsType", statsType, {"Choose stat to display", FieldWidget::Input});
+        v.Add("statsType", statsType, FieldInfo{"Choose stat to display"}.Id("##Stats Display List").Choices(kinds, 4));
     }
 
     GameComponent* StatsDisplay::Clone() const

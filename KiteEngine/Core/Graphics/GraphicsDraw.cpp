@@ -108,7 +108,7 @@ namespace KiteFramework
 
     void Graphics::MeshDraw(Sprite* sprite, DrawMode)
     {
-        if (!sprite || !sprite->IsRenderable() || !sprite->IsOwnerActive())
+        if (!sprite || !sprite->IsShown() || !sprite->IsOwnerActive())
             return;
         Transform* t = sprite->GetTransform();
         if (!t)

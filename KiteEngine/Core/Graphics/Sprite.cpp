@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "Core/Engine/Engine.h"
 #include "Core/Graphics/Graphics.h"
 #include "Core/Graphics/Text.h"
 #include "Core/Objects/FieldOps.h"
@@ -64,6 +65,11 @@ namespace KiteFramework
             if (GRAPHICS)
                 GRAPHICS->AddSprite(this);
         }
+    }
+
+    bool Sprite::EditingNow()
+    {
+        return ENGINE && ENGINE->GetEngineStatus(ES_EDITORVIEW) && !ENGINE->GetEngineStatus(ES_GAMEPLAYING);
     }
 
     void Sprite::Update()
