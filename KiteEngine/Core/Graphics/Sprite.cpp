@@ -34,6 +34,7 @@ namespace KiteFramework
     Sprite::Sprite(const Sprite& other) : Renderer(other)
     {
         CopyListedFields(other, *this);
+        shownForEditing = other.shownForEditing;
         Recalculate();
     }
 
