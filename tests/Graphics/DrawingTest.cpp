@@ -144,7 +144,7 @@ TEST_F(Drawing, TexturesAndFontsThatCannotBeUsedAreReportedWithTheirReason)
     EXPECT_NE(graphics->GetTexture(widest), nullptr);
     report = ::testing::internal::GetCapturedStderr();
     ::testing::internal::GetCapturedStdout();
-    EXPECT_EQ(report, "Texture \"" + huge + "\": 8193 x 1 pixels, more than 8192 on a side; not loaded\n");
+    EXPECT_EQ(report, "Texture \"" + huge + "\": too large: 8193 x 1 pixels, more than 8192 on a side; not loaded\n");
 }
 
 TEST_F(Drawing, BackgroundWhereNothingIsAndEachSpriteInsideItsBoxOnly)

@@ -20,7 +20,6 @@ namespace KiteFramework
 
     void Text::Initialise()
     {
-        RefreshTransform();
         if (IsInitialised())
             return;
         initialised = 1;
