@@ -8,10 +8,11 @@ import os
 import re
 import shutil
 
+import depths
+
 MAIL_THRESHOLD = 3
 COLLIDER_PANEL, COLLIDER_MENU, COLLIDER_BUTTON = 4, 5, 6
-# Depths below 1 are not drawn; the HUD is at 2.
-DEPTH_PANEL, DEPTH_ROW, DEPTH_OVERLAY = 1.6, 1.2, 1.01
+DEPTH_PANEL, DEPTH_ROW, DEPTH_OVERLAY = depths.STAR_PANEL, depths.MISSION_ROW, depths.OVERLAY
 BROWN = (0.36, 0.17, 0.04)
 CREAM = (1.0, 0.96, 0.85)
 
@@ -79,32 +80,32 @@ def archetypes(h):
         return h.components(*ordered(parts))
     # Mission rows.
     out["CheckBox"] = c(h.transform(0, 0, DEPTH_ROW, 0.42, 0.42), h.sprite("Mission/CheckBox.png"))
-    out["Tick"] = c(h.transform(0, 0, DEPTH_ROW - 0.1, 0.42, 0.42), h.sprite("Mission/Tick.png"))
+    out["Tick"] = c(h.transform(0, 0, depths.MISSION_TICK, 0.42, 0.42), h.sprite("Mission/Tick.png"))
     out["GeneralText"] = c(h.transform(0, 0, DEPTH_ROW), label(h, "", 0.24))
     # A burst over the finished star; it clears itself after two seconds.
-    out["Firework"] = c(h.transform(0, 0, 1.05, 1.2, 1.2), h.sprite("Mission/Firework.png"),
+    out["Firework"] = c(h.transform(0, 0, depths.FIREWORK, 1.2, 1.2), h.sprite("Mission/Firework.png"),
                         h.audio("SFX/Win.wav", False, True), plain(h, "Firework"))
     # Summaries: the panel slides up from below the screen.
     for name, caption, sound in (("WinSummary", "All three stars! The court is a hit.", "SFX/Win.wav"),
                                  ("LoseSummary", "Out of money... the court has closed.", "SFX/Lose.wav")):
-        out[name] = c(h.transform(0, -900, 1.5, 10, 6.4), h.sprite("Menu/SummaryPanel.png"),
+        out[name] = c(h.transform(0, -900, depths.SUMMARY, 10, 6.4), h.sprite("Menu/SummaryPanel.png"),
                       h.collider(COLLIDER_PANEL, 10, 6.4), label(h, caption, 0.34, BROWN, (0, 150)),
                       h.audio(sound, False, True),
                       h.E("Summary", children=[h.V2("startPos", 0, -900), h.V2("finalPos", 0, 0),
                                                h.F("timeToInterpolate", 0.6)]))
     for name, caption in (("CustomersServed", "Customers served"), ("AverageWT", "Average wait (s)"),
                           ("GrossRev", "Gross revenue ($)")):
-        out[name] = c(h.transform(0, 0, 1.4), label(h, caption, 0.3, BROWN, (0, 0)))
-    out["StatReviewText"] = c(h.transform(0, 0, 1.4), label(h, "0", 0.32, (0.13, 0.45, 0.2)))
-    out["NextButton"] = c(*menu_button(h, 0, 0, 1.3, "Next", system_call(h, 4, looks("MenuButton"), ""),
+        out[name] = c(h.transform(0, 0, depths.SUMMARY_TEXT), label(h, caption, 0.3, BROWN, (0, 0)))
+    out["StatReviewText"] = c(h.transform(0, 0, depths.SUMMARY_TEXT), label(h, "0", 0.32, (0.13, 0.45, 0.2)))
+    out["NextButton"] = c(*menu_button(h, 0, 0, depths.SUMMARY_BUTTON, "Next", system_call(h, 4, looks("MenuButton"), ""),
                                        tag=COLLIDER_BUTTON + 1))
-    out["TutorialComplete"] = c(h.transform(0, -900, 1.5, 8, 2.6), h.sprite("Menu/TutorialPanel.png"),
+    out["TutorialComplete"] = c(h.transform(0, -900, depths.SUMMARY, 8, 2.6), h.sprite("Menu/TutorialPanel.png"),
                                 h.collider(COLLIDER_PANEL, 8, 2.6),
                                 label(h, "Tutorial complete! Level 1 is open.", 0.34, BROWN, (0, 20)),
                                 h.audio("SFX/Win.wav", False, True),
                                 h.E("Summary", children=[h.V2("startPos", 0, -900), h.V2("finalPos", 0, 60),
                                                          h.F("timeToInterpolate", 0.6)]))
-    out["TutorialCompleteNextBtn"] = c(*menu_button(h, 0, 0, 1.3, "To the menu",
+    out["TutorialCompleteNextBtn"] = c(*menu_button(h, 0, 0, depths.SUMMARY_BUTTON, "To the menu",
                                                     system_call(h, 4, looks("MenuButton"), "MainMenu"),
                                                     tag=COLLIDER_BUTTON + 1))
     # Fades between scenes.
@@ -114,26 +115,26 @@ def archetypes(h):
                                       h.F("fadeInDuration", 0), h.F("showDuration", 0), h.F("fadeOutDuration", 1),
                                       h.S("levelToLoad", ""), h.B("reversed", True)]))
     # The mailbox menu.
-    out["MailboxMenuParent"] = c(h.transform(0, 0, 10), plain(h, "MailboxSwitch"))
-    out["MailMenuBG"] = c(h.transform(0, 0, 10, 6.6, 8.2), h.sprite("Mail/MailMenu.png"),
+    out["MailboxMenuParent"] = c(h.transform(0, 0, depths.MAIL_BACK), plain(h, "MailboxSwitch"))
+    out["MailMenuBG"] = c(h.transform(0, 0, depths.MAIL_BACK, 6.6, 8.2), h.sprite("Mail/MailMenu.png"),
                           h.collider(COLLIDER_PANEL, 6.6, 8.2), label(h, "Mail", 0.36, BROWN, (0, 290)))
-    out["MailContents"] = c(h.transform(0, 0, 10, 7.6, 6.6), h.sprite("Menu/MissionPanel.png"),
+    out["MailContents"] = c(h.transform(0, 0, depths.MAIL_BACK, 7.6, 6.6), h.sprite("Menu/MissionPanel.png"),
                             h.collider(COLLIDER_PANEL, 7.6, 6.6),
                             label(h, "Pick a letter on the left to read it.", 0.22, BROWN, (0, 0)))
-    out["MailCloseBtn"] = c(h.transform(0, 0, 9, 0.6, 0.6), h.sprite("UI/CloseButton_Default.png"),
+    out["MailCloseBtn"] = c(h.transform(0, 0, depths.MAIL_BUTTON, 0.6, 0.6), h.sprite("UI/CloseButton_Default.png"),
                             h.collider(COLLIDER_MENU, 0.6, 0.6), click_sound(h),
                             toggle(h, "MailboxMenuParent", True, looks("CloseButton")))
     for name, prev in (("MailPrevBtn", True), ("MailNextBtn", False)):
-        out[name] = c(h.transform(0, 0, 9, 0.55, 0.55), h.sprite("UI/PageButton_Default.png"),
+        out[name] = c(h.transform(0, 0, depths.MAIL_BUTTON, 0.55, 0.55), h.sprite("UI/PageButton_Default.png"),
                       h.collider(COLLIDER_MENU, 0.55, 0.55), click_sound(h),
                       h.E("MailChangePageButton", children=base_button(h, True, *looks("PageButton")) +
                           [h.B("prevPage", prev)]))
-    out["MailDeleteBtn"] = c(h.transform(0, 0, 7, 0.55, 0.55), h.sprite("UI/DeleteButton_Default.png"),
+    out["MailDeleteBtn"] = c(h.transform(0, 0, depths.MAIL_DELETE, 0.55, 0.55), h.sprite("UI/DeleteButton_Default.png"),
                              h.collider(COLLIDER_MENU, 0.55, 0.55), click_sound(h),
                              h.E("MailDeleteButton", children=base_button(h, True, *looks("DeleteButton")) +
                                  [h.I("index", 0)]))
     entry = ("Mail/MailEntry_Default.png", "Mail/MailEntry_Hover.png", "Mail/MailEntry_Selected.png")
-    out["MailboxButton2"] = c(h.transform(0, 0, 7.1, 4.6, 0.9), h.sprite(entry[0]), h.collider(COLLIDER_MENU, 4.6, 0.9),
+    out["MailboxButton2"] = c(h.transform(0, 0, depths.MAIL_ENTRY, 4.6, 0.9), h.sprite(entry[0]), h.collider(COLLIDER_MENU, 4.6, 0.9),
                               click_sound(h), label(h, "", 0.24, BROWN, (40, -6)),
                               h.E("MailSelectionButton", children=toggle_fields(h, "MailContents", True, entry) +
                                   [h.I("type", 0), h.E("msg_id", "0")]))
@@ -157,36 +158,36 @@ def add_level_ui(scene, h, scene_name):
     titles = ("First star", "Second star", "Third star")
     for i in range(3):
         x, y = STARS_X, STARS_Y[i]
-        add("ProgressBarOuter%d" % (i + 1), [T(x - 36, y, 2.2, 0.14, 0.56), S("Mission/ProgressBar_Outer.png")])
-        add("InnerProgressionBar%d" % (i + 1), [T(x - 36, y, 2.1, 0.08, 0.48), S("Mission/ProgressBar_Inner.png")])
+        add("ProgressBarOuter%d" % (i + 1), [T(x - 36, y, depths.STAR_BAR_OUTER, 0.14, 0.56), S("Mission/ProgressBar_Outer.png")])
+        add("InnerProgressionBar%d" % (i + 1), [T(x - 36, y, depths.STAR_BAR_INNER, 0.08, 0.48), S("Mission/ProgressBar_Inner.png")])
         art = "Mission/Mission_Star_%s.png" % ("Active" if i == 0 else "Inactive")
-        add("Star%d" % (i + 1), [T(x, y, 2.0, 0.55, 0.55), S(art), C(COLLIDER_MENU, 0.55, 0.55), click_sound(h),
+        add("Star%d" % (i + 1), [T(x, y, depths.HUD, 0.55, 0.55), S(art), C(COLLIDER_MENU, 0.55, 0.55), click_sound(h),
                                  h.E("StarButton", children=[h.S("objToHover", "StarPopUp%d" % (i + 1))] +
                                      toggle_fields(h, panels[i], i == 0, (art, art, art)))])
-        add("StarPopUp%d" % (i + 1), [T(x - 110, y, 1.9, 0.8, 0.45), S("Mission/PopUp.png"),
+        add("StarPopUp%d" % (i + 1), [T(x - 110, y, depths.POPUP, 0.8, 0.45), S("Mission/PopUp.png"),
                                       label(h, "0%", 0.22, BROWN, (0, 0))], active=False)
         add(panels[i], [T(0, 0, DEPTH_PANEL, 9, 5.2), S("Menu/MissionPanel.png"), C(COLLIDER_PANEL, 9, 5.2),
                         label(h, titles[i], 0.32, BROWN, (0, 210))], active=False)
-    add("PauseHUDButton", [T(772, 95, 2.0, 0.5, 0.5), S("UI/PauseButton_Default.png"), C(COLLIDER_MENU, 0.5, 0.5),
+    add("PauseHUDButton", [T(772, 95, depths.HUD, 0.5, 0.5), S("UI/PauseButton_Default.png"), C(COLLIDER_MENU, 0.5, 0.5),
                            click_sound(h), system_call(h, 0, looks("PauseButton"))])
-    add("Mailbox", [T(772, 35, 2.0, 0.5, 0.5), S("Mail/Mailbox_Default.png"), C(COLLIDER_MENU, 0.5, 0.5),
+    add("Mailbox", [T(772, 35, depths.HUD, 0.5, 0.5), S("Mail/Mailbox_Default.png"), C(COLLIDER_MENU, 0.5, 0.5),
                     click_sound(h), toggle(h, "MailboxMenuParent", True,
                                            ("Mail/Mailbox_Default.png", "Mail/Mailbox_Hover.png",
                                             "Mail/Mailbox_Hover.png"))])
     # The pause menu: each piece is its own pause element (pausing hides the
     # children of pause elements).
-    add("PausePanel", [T(0, 0, 1.5, 6, 6.2), S("Menu/PausePanel.png"), C(COLLIDER_PANEL, 6, 6.2),
+    add("PausePanel", [T(0, 0, depths.PAUSE, 6, 6.2), S("Menu/PausePanel.png"), C(COLLIDER_PANEL, 6, 6.2),
                        label(h, "Paused", 0.4, BROWN, (0, 240)), plain(h, "InjectPauseElem")], active=False)
     for y, name, caption, call in ((110, "ResumeButton", "Resume", system_call(h, 0, looks("MenuButton"))),
                                    (0, "RestartButton", "Restart", system_call(h, 4, looks("MenuButton"), scene_name)),
                                    (-110, "MenuReturnButton", "Main menu", system_call(h, 4, looks("MenuButton"), "MainMenu")),
                                    (-220, "PauseQuitButton", "Quit", system_call(h, 1, looks("MenuButton")))):
-        add(name, menu_button(h, 0, y, 1.4, caption, call) + [plain(h, "InjectPauseElem")], active=False)
+        add(name, menu_button(h, 0, y, depths.PAUSE_BUTTON, caption, call) + [plain(h, "InjectPauseElem")], active=False)
     add("EscapePause", [plain(h, "EscapePauseBehaviour")])
     add("Cheats", [plain(h, "CheatScript")])
     add("FadeIn", [T(0, 0, DEPTH_OVERLAY, 16.5, 9.5), S("Menu/Overlay.png"), plain(h, "FadeInOverlay")])
     add("MailBoxSystem", [h.E("MailBoxSystem", children=[h.I("threshold", MAIL_THRESHOLD)])])
-    add("AudioFeedbackSystem", [T(0, 0, 1), h.audio("Feedback/Served.wav", False, False), feedback(h)])
+    add("AudioFeedbackSystem", [T(0, 0, depths.NONE), h.audio("Feedback/Served.wav", False, False), feedback(h)])
     add("QuestSystem", [plain(h, "QuestSystem")])
     if scene_name == "TutorialLevel":
         tutorial_ui(scene, h)
@@ -416,14 +417,16 @@ def tutorial_ui(scene, h):
         _, _, parts, _ = scene.objects[i]
         for p in parts:
             if p.name == "Transform":
+                # Over the build panel they now sit on.
                 p.children[0] = h.V2("translation", x, y)
+                p.children[1] = h.F("zDepth", depths.POPUP_BUTTON)
             if p.name == "SpawnButton":
                 p.children = [h.S("toBeSpawned_", archetype), h.V2("spawnLocation_", x, y - 60)]
         scene.objects[i] = (new_name, parent, parts, False)
 
-    stall_panel = add("StallCBParent", [T(420, 20, 2.6, 2.2, 1.1), S("Menu/MissionPanel.png"), C(COLLIDER_PANEL, 2.2, 1.1)],
+    stall_panel = add("StallCBParent", [T(420, 20, depths.POPUP, 2.2, 1.1), S("Menu/MissionPanel.png"), C(COLLIDER_PANEL, 2.2, 1.1)],
                       active=False)
-    seat_panel = add("SeatsCBParent", [T(420, 20, 2.6, 2.2, 1.1), S("Menu/MissionPanel.png"), C(COLLIDER_PANEL, 2.2, 1.1)],
+    seat_panel = add("SeatsCBParent", [T(420, 20, depths.POPUP, 2.2, 1.1), S("Menu/MissionPanel.png"), C(COLLIDER_PANEL, 2.2, 1.1)],
                      active=False)
     rewire("BuildStall1", "BuildStall01", stall_panel, 390, 20, "Stall01")
     rewire("BuildStall4", "BuildStall04", stall_panel, 450, 20, "Stall04")
@@ -432,12 +435,12 @@ def tutorial_ui(scene, h):
         i = index["BuildStall%d" % t] - 1
         name, parent, parts, _ = scene.objects[i]
         scene.objects[i] = (name, parent, parts, False)
-    add("StallBuildButton", [T(370, 150, 2.4, 0.6, 0.6), S("UI/Build/BuildStall1_Default.png"),
+    add("StallBuildButton", [T(370, 150, depths.HUD, 0.6, 0.6), S("UI/Build/BuildStall1_Default.png"),
                              C(COLLIDER_MENU, 0.6, 0.6), click_sound(h),
                              toggle(h, "StallCBParent", True, ("UI/Build/BuildStall1_Default.png",
                                                                "UI/Build/BuildStall1_Hover.png",
                                                                "UI/Build/BuildStall1_Hover.png"), closes="SeatsCBParent")])
-    add("SeatBuildButton", [T(440, 150, 2.4, 0.6, 0.6), S("UI/Build/BuildSeat_Default.png"),
+    add("SeatBuildButton", [T(440, 150, depths.HUD, 0.6, 0.6), S("UI/Build/BuildSeat_Default.png"),
                             C(COLLIDER_MENU, 0.6, 0.6), click_sound(h),
                             toggle(h, "SeatsCBParent", True, ("UI/Build/BuildSeat_Default.png",
                                                               "UI/Build/BuildSeat_Hover.png",
@@ -452,14 +455,14 @@ def tutorial_ui(scene, h):
         # The stall blocker stops the placed stalls (same layer, found first)
         # but neither their menus nor a stall being dragged over it.
         tag = 2 if name == "Stall1Blocker" else 8
-        add(name, [T(x, y, 1.8, sx, sy), S("Tutorial/Blocker.png"), C(tag, sx, sy)], active=on)
-    add("ContinueClicker", [T(0, 0, 1.9, 16, 9), S("Tutorial/Blocker.png", tint=(1, 1, 1, 0)), C(9, 16, 9)])
-    add("InstructionArrow", [T(370, 230, 1.2, 0.5, 0.6), S("Tutorial/Arrow.png")], active=False)
+        add(name, [T(x, y, depths.BLOCKER, sx, sy), S("Tutorial/Blocker.png"), C(tag, sx, sy)], active=on)
+    add("ContinueClicker", [T(0, 0, depths.CLICKER, 16, 9), S("Tutorial/Blocker.png", tint=(1, 1, 1, 0)), C(9, 16, 9)])
+    add("InstructionArrow", [T(370, 230, depths.ARROW, 0.5, 0.6), S("Tutorial/Arrow.png")], active=False)
     for k, x in enumerate((-480, -263, -46, 171)):
         add("TutorialArrow_%d" % k, [T(x if k not in (1, 2) else (-375, -125)[k - 1], -200 if k not in (1, 2) else 330,
-                                       1.2, 0.5, 0.6), S("Tutorial/Arrow.png")], active=False)
+                                       depths.ARROW, 0.5, 0.6), S("Tutorial/Arrow.png")], active=False)
     for n, words in enumerate(TUTORIAL_TEXTS):
-        add("Instruction_%d" % n, [T(-60, -40, 1.3, 9.0, 1.5), S("Menu/TutorialPanel.png"),
+        add("Instruction_%d" % n, [T(-60, -40, depths.INSTRUCTION, 9.0, 1.5), S("Menu/TutorialPanel.png"),
                                     label(h, words, 0.17, BROWN, (0, 0))], active=(n == 0))
     add("TutorialSystem", [plain(h, "TutorialSystem")])
 
