@@ -16,8 +16,19 @@ SPEED_Y = 396
 FAST_FORWARD = (700, 352)
 SPEED_MULT = (758, 352)
 SPAWN_AT = (0, 0)
+# The statistics window: where its figures start (room for five digits
+# before the panel's edge), and the goal bars' height above the middle and
+# their size inside the dark bars of the goals panel.
+STATS_FIGURE_X = 100
+GOAL_BAR_Y = (9, -81)
+GOAL_BAR_SCALE = (3.8, 0.24)
 
 BUTTON_LAYER, MENU_LAYER, CASH_CLOUD_LAYER = 5, 6, 4
+SKY_Y = 392
+# Seconds of game time in a day; customers come more slowly as night falls.
+DAY_LENGTH = 90
+MOON_PATH_CENTRE = (0, SKY_Y)
+MOON_PATH_RADII = (720, 36)
 DEPTH_SKY, DEPTH_MOON = depths.SKY, depths.MOON
 DEPTH_MENU, DEPTH_BUTTON = depths.STALL_MENU, depths.STALL_MENU_BUTTON
 WHITE = (1, 1, 1)
@@ -100,8 +111,9 @@ def night_look(h, parts, night_path):
 
 
 def menu_text(h, pill, colour=None):
+    # The figure is centred on the badge's part right of its icon.
     return [h.transform(0, 0, DEPTH_MENU, 0.72, 0.23), h.sprite("UI/Menu/%s.png" % pill),
-            h.text("0", colour or h.INK, 0.16, (11, -6))]
+            h.text("0", colour or h.INK, 0.16, (7, -6))]
 
 
 def archetypes(h):
@@ -176,16 +188,22 @@ def patch_archetypes(h, out):
 def add_systems(scene, h):
     scene.add("UpgradeSystem", [h.E("UpgradeSystem")])
     scene.add("TimeAndWeatherSystem", [h.E("TimeAndWeatherSystem", children=[
-        h.F("timeInDay", 90), h.I("maxClouds", 3), h.I("maxCashClouds", 1), h.F("giveMoneyInterval", 20),
+        h.F("timeInDay", DAY_LENGTH), h.I("maxClouds", 3), h.I("maxCashClouds", 1), h.F("giveMoneyInterval", 20),
         h.F("cashCloudThreshold", 300)])])
 
 
 def add_sky(scene, h):
-    scene.add("Sky", night_look(h, [h.transform(0, 392, DEPTH_SKY, 16, 1.2), h.sprite("BackgroundArt/Sky.png")],
+    scene.add("Sky", night_look(h, [h.transform(0, SKY_Y, DEPTH_SKY, 16, 1.2), h.sprite("BackgroundArt/Sky.png")],
                                 "BackgroundArt/Sky_Night.png"))
-    scene.add("Moon", night_look(h, [h.transform(0, -430, DEPTH_MOON, 0.8, 0.8), h.sprite("BackgroundArt/Clear.png")],
-                                 "BackgroundArt/Moon.png") + [h.E("Moon", children=[h.I("majorRadius", 740),
-                                                                                     h.I("minorRadius", 430)])])
+    # The moon circles the middle of the sky strip, low and wide: it rises at
+    # the bottom of its path and never reaches the floor or the signs.
+    x, y = MOON_PATH_CENTRE
+    major, minor = MOON_PATH_RADII
+    path = scene.add("MoonPath", [h.transform(x, y, DEPTH_MOON)])
+    scene.add("Moon", night_look(h, [h.transform(x, y - minor, DEPTH_MOON, 0.8, 0.8), h.sprite("BackgroundArt/Clear.png")],
+                                 "BackgroundArt/Moon.png") + [h.E("Moon", children=[h.I("majorRadius", major),
+                                                                                     h.I("minorRadius", minor)])],
+              path)
 
 
 def build_button(h, name, x, archetype, art):
@@ -242,15 +260,18 @@ def add_hud(scene, h):
     figures = scene.add("StatsPanel", [h.transform(wx, wy, depths.STATS_WINDOW, 4.6, 3.0), h.sprite("UI/Stats/StatsPanel.png"),
                                        h.E("StatsSetter")], window)
     for k, stat in enumerate((0, 1, 2)):
-        scene.add("StatsFigure%d" % k, [h.transform(wx + 150, wy + 38 - 60 * k, depths.STATS_ITEM),
+        scene.add("StatsFigure%d" % k, [h.transform(wx + STATS_FIGURE_X, wy + 38 - 60 * k, depths.STATS_ITEM),
                                         h.text("0", h.INK, 0.26, (0, 0), False),
                                         h.E("StatsDisplay", children=[h.I("statsType", stat)])], figures)
     goals = scene.add("GoalsPanel", [h.transform(wx, wy, depths.STATS_WINDOW, 4.6, 3.0), h.sprite("UI/Stats/GoalsPanel.png")],
                       window)
-    for k, (bar, y) in enumerate(((0, wy - 20), (1, wy - 110))):
-        scene.add("GoalBar%d" % k, [h.transform(wx, y, depths.STATS_ITEM, 3.9, 0.3), h.sprite("UI/Stats/GoalBar.png"),
-                                    h.E("ProgressBar", children=[h.I("type", bar), h.F("maxBarXScale", 3.9),
-                                                                 h.F("barHeight", 0.3)])], goals)
+    # Each fill lies inside the dark bar the panel's art draws for it (400 by
+    # 34, 9 above and 81 below the panel's middle).
+    for k, (bar, y) in enumerate(((0, wy + GOAL_BAR_Y[0]), (1, wy + GOAL_BAR_Y[1]))):
+        scene.add("GoalBar%d" % k, [h.transform(wx, y, depths.STATS_ITEM, *GOAL_BAR_SCALE),
+                                    h.sprite("UI/Stats/GoalBar.png"),
+                                    h.E("ProgressBar", children=[h.I("type", bar), h.F("maxBarXScale", GOAL_BAR_SCALE[0]),
+                                                                 h.F("barHeight", GOAL_BAR_SCALE[1])])], goals)
     for k, (name, on, off) in enumerate((("TabFigures", "StatsPanel", "GoalsPanel"),
                                          ("TabGoals", "GoalsPanel", "StatsPanel"))):
         art = "UI/Stats/Tab%s" % name[3:]

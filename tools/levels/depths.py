@@ -62,8 +62,10 @@ HUD = 11.9
 # ---------------------------------------------------------------- pop-ups
 POPUP = 11.6
 POPUP_BUTTON = 11.55
-STALL_MENU = 11.5
-STALL_MENU_BUTTON = 11.45
+# A stall's menu: its badges lie over its buttons, so that no figure hides
+# behind the sell button.
+STALL_MENU_BUTTON = 11.5
+STALL_MENU = 11.45
 
 # --------------------------------------------------------------- tutorial
 CLICKER = 11.35

@@ -67,9 +67,9 @@ def plain(h, name):
     return h.E(name)
 
 
-def menu_button(h, x, y, depth, caption, call, sx=2.4, sy=0.6, tag=COLLIDER_BUTTON):
+def menu_button(h, x, y, depth, caption, call, sx=2.4, sy=0.6, tag=COLLIDER_BUTTON, scale=0.26):
     return [h.transform(x, y, depth, sx, sy), h.sprite("UI/MenuButton_Default.png"), h.collider(tag, sx, sy),
-            click_sound(h), call, label(h, caption, 0.26, BROWN, (0, -4))]
+            click_sound(h), call, label(h, caption, scale, BROWN, (0, -4))]
 
 
 # ----------------------------------------------------------------- archetypes
@@ -89,7 +89,7 @@ def archetypes(h):
     for name, caption, sound in (("WinSummary", "All three stars! The court is a hit.", "SFX/Win.wav"),
                                  ("LoseSummary", "Out of money... the court has closed.", "SFX/Lose.wav")):
         out[name] = c(h.transform(0, -900, depths.SUMMARY, 10, 6.4), h.sprite("Menu/SummaryPanel.png"),
-                      h.collider(COLLIDER_PANEL, 10, 6.4), label(h, caption, 0.34, BROWN, (0, 150)),
+                      h.collider(COLLIDER_PANEL, 10, 6.4), label(h, caption, 0.26, BROWN, (0, 150)),
                       h.audio(sound, False, True),
                       h.E("Summary", children=[h.V2("startPos", 0, -900), h.V2("finalPos", 0, 0),
                                                h.F("timeToInterpolate", 0.6)]))
@@ -101,13 +101,13 @@ def archetypes(h):
                                        tag=COLLIDER_BUTTON + 1))
     out["TutorialComplete"] = c(h.transform(0, -900, depths.SUMMARY, 8, 2.6), h.sprite("Menu/TutorialPanel.png"),
                                 h.collider(COLLIDER_PANEL, 8, 2.6),
-                                label(h, "Tutorial complete! Level 1 is open.", 0.34, BROWN, (0, 20)),
+                                label(h, "Tutorial complete!\\n Level 1 is open.", 0.3, BROWN, (0, 50)),
                                 h.audio("SFX/Win.wav", False, True),
                                 h.E("Summary", children=[h.V2("startPos", 0, -900), h.V2("finalPos", 0, 60),
                                                          h.F("timeToInterpolate", 0.6)]))
     out["TutorialCompleteNextBtn"] = c(*menu_button(h, 0, 0, depths.SUMMARY_BUTTON, "To the menu",
                                                     system_call(h, 4, looks("MenuButton"), "MainMenu"),
-                                                    tag=COLLIDER_BUTTON + 1))
+                                                    3.0, 0.6, tag=COLLIDER_BUTTON + 1, scale=0.24))
     # Fades between scenes.
     out["ChangeLevelOverlay"] = c(h.transform(0, 0, DEPTH_OVERLAY, 16.5, 9.5),
                                   h.sprite("Menu/Overlay.png", tint=(1, 1, 1, 0)),
@@ -120,7 +120,7 @@ def archetypes(h):
                           h.collider(COLLIDER_PANEL, 6.6, 8.2), label(h, "Mail", 0.36, BROWN, (0, 290)))
     out["MailContents"] = c(h.transform(0, 0, depths.MAIL_BACK, 7.6, 6.6), h.sprite("Menu/MissionPanel.png"),
                             h.collider(COLLIDER_PANEL, 7.6, 6.6),
-                            label(h, "Pick a letter on the left to read it.", 0.22, BROWN, (0, 0)))
+                            label(h, "Pick a letter on the left to read it.", 0.19, BROWN, (0, 0)))
     out["MailCloseBtn"] = c(h.transform(0, 0, depths.MAIL_BUTTON, 0.6, 0.6), h.sprite("UI/CloseButton_Default.png"),
                             h.collider(COLLIDER_MENU, 0.6, 0.6), click_sound(h),
                             toggle(h, "MailboxMenuParent", True, looks("CloseButton")))
@@ -135,7 +135,7 @@ def archetypes(h):
                                  [h.I("index", 0)]))
     entry = ("Mail/MailEntry_Default.png", "Mail/MailEntry_Hover.png", "Mail/MailEntry_Selected.png")
     out["MailboxButton2"] = c(h.transform(0, 0, depths.MAIL_ENTRY, 4.6, 0.9), h.sprite(entry[0]), h.collider(COLLIDER_MENU, 4.6, 0.9),
-                              click_sound(h), label(h, "", 0.24, BROWN, (40, -6)),
+                              click_sound(h), label(h, "", 0.19, BROWN, (30, -6)),
                               h.E("MailSelectionButton", children=toggle_fields(h, "MailContents", True, entry) +
                                   [h.I("type", 0), h.E("msg_id", "0")]))
     out["MuteOverlay"] = c(h.transform(0, 0, 4.5, 0.7, 0.7), h.sprite("UI/MuteOverlay.png", renderable=False))
@@ -177,7 +177,7 @@ def add_level_ui(scene, h, scene_name):
     # The pause menu: each piece is its own pause element (pausing hides the
     # children of pause elements).
     add("PausePanel", [T(0, 0, depths.PAUSE, 6, 6.2), S("Menu/PausePanel.png"), C(COLLIDER_PANEL, 6, 6.2),
-                       label(h, "Paused", 0.4, BROWN, (0, 240)), plain(h, "InjectPauseElem")], active=False)
+                       label(h, "Paused", 0.3, BROWN, (0, 258)), plain(h, "InjectPauseElem")], active=False)
     for y, name, caption, call in ((110, "ResumeButton", "Resume", system_call(h, 0, looks("MenuButton"))),
                                    (0, "RestartButton", "Restart", system_call(h, 4, looks("MenuButton"), scene_name)),
                                    (-110, "MenuReturnButton", "Main menu", system_call(h, 4, looks("MenuButton"), "MainMenu")),
@@ -269,7 +269,7 @@ def main_menu(h, root):
         h.PAIR("checkBoxSprites", h.VEC("", [h.S("", p) for p in looks("CheckBoxTicked")]),
                h.VEC("", [h.S("", p) for p in looks("CheckBoxEmpty")]))])])
     panel = add("OptionsPanel", [T(0, 0, 6, 7, 5.6), S("Menu/OptionsPanel.png"), C(COLLIDER_PANEL, 7, 5.6),
-                                 label(h, "Options", 0.38, BROWN, (0, 236))], active=False)
+                                 label(h, "Options", 0.3, BROWN, (0, 230))], active=False)
     small = 0.7
     add("VolumeLabel", [T(0, 150, 5), label(h, "Volume", 0.28)], panel, False)
     add("VolumeDownButton", [T(-230, 80, 5, small, small), S("UI/VolumeDown_Default.png"), C(COLLIDER_BUTTON, small, small),
@@ -279,15 +279,15 @@ def main_menu(h, root):
     add("VolumeUpButton", [T(230, 80, 5, small, small), S("UI/VolumeUp_Default.png"), C(COLLIDER_BUTTON, small, small),
                            click_sound(h), system_call(h, 8, looks("VolumeUp")),
                            h.E("VolumeOptionScript", children=[h.B("increment", True)])], panel, False)
-    add("MuteButton", [T(-120, -40, 5, small, small), S("UI/Mute_Default.png"), C(COLLIDER_BUTTON, small, small),
+    add("MuteButton", [T(-200, -40, 5, small, small), S("UI/Mute_Default.png"), C(COLLIDER_BUTTON, small, small),
                        click_sound(h), system_call(h, 8, looks("Mute")), plain(h, "MuteButton")], panel, False)
     add("TestSoundButton", [T(0, -40, 5, small, small), S("UI/TestSound_Default.png"), C(COLLIDER_BUTTON, small, small),
                             system_call(h, 8, looks("TestSound"), None), plain(h, "PlaytestAudioOption")], panel, False)
-    add("FullScreenCheckbox", [T(120, -40, 5, small, small), S("UI/CheckBoxTicked_Default.png"),
+    add("FullScreenCheckbox", [T(200, -40, 5, small, small), S("UI/CheckBoxTicked_Default.png"),
                                C(COLLIDER_BUTTON, small, small), click_sound(h),
                                system_call(h, 8, looks("CheckBoxTicked")), plain(h, "FullScreenCheckbox")], panel, False)
-    for x, caption in ((-120, "Mute"), (0, "Test"), (120, "Full screen")):
-        add("OptionsCaption", [T(x, -110, 5), label(h, caption, 0.22)], panel, False)
+    for x, caption in ((-200, "Mute"), (0, "Test"), (200, "Full screen")):
+        add("OptionsCaption", [T(x, -110, 5), label(h, caption, 0.2)], panel, False)
     add("OptionsCloseButton", menu_button(h, 0, -200, 5, "Close", toggle(h, "OptionsPanel"), 1.8, 0.6), panel, False)
     write_raw_scene(root, "MainMenu", objects)
 
@@ -404,6 +404,13 @@ TUTORIAL_TEXTS = [
 ]
 
 
+# Where the instruction box stands; while the tutorial's cash cloud drifts
+# by (it starts within 120 of y = 20) the box goes down below its path.
+INSTRUCTION_Y = -40
+INSTRUCTION_LOW_Y = -345
+CASH_CLOUD_STEPS = (28, 29)
+
+
 def tutorial_ui(scene, h):
     """What the tutorial's steps switch on and off, added to the tutorial
     level; the build row of the other levels becomes two build panels."""
@@ -462,7 +469,8 @@ def tutorial_ui(scene, h):
         add("TutorialArrow_%d" % k, [T(x if k not in (1, 2) else (-375, -125)[k - 1], -200 if k not in (1, 2) else 330,
                                        depths.ARROW, 0.5, 0.6), S("Tutorial/Arrow.png")], active=False)
     for n, words in enumerate(TUTORIAL_TEXTS):
-        add("Instruction_%d" % n, [T(-60, -40, depths.INSTRUCTION, 9.0, 1.5), S("Menu/TutorialPanel.png"),
+        y = INSTRUCTION_LOW_Y if n in CASH_CLOUD_STEPS else INSTRUCTION_Y
+        add("Instruction_%d" % n, [T(-60, y, depths.INSTRUCTION, 9.0, 1.5), S("Menu/TutorialPanel.png"),
                                     label(h, words, 0.17, BROWN, (0, 0))], active=(n == 0))
     add("TutorialSystem", [plain(h, "TutorialSystem")])
 
@@ -475,9 +483,18 @@ def tutorial_archetypes(h, out):
     return out
 
 
+# The tutorial's first stall is reached at once: customers come often, go
+# straight for the stalls with no wish for one that is not built yet, and
+# the first night (when they come slowly) falls long after its first steps.
+TUTORIAL_LOOK_AROUND = (0, 1)
+TUTORIAL_SPAWN = (24, 5, 1.2, 0.1, 60)
+TUTORIAL_DAY_LENGTH = 480
+
+
 def tutorial_level(h):
     saved = {k: getattr(h, k) for k in ("STALL_NODES_X", "SEAT_NODES", "PLACED_STALLS", "PLACED_SEATS",
-                                        "level_stats", "simulation")}
+                                        "level_stats", "simulation", "customer_system", "spawn_rate")}
+    saved_day = h.building_content.DAY_LENGTH
     try:
         h.STALL_NODES_X = [-625, -375, -125, 125]
         h.SEAT_NODES = [(-480, -290), (-263, -290), (-46, -290), (171, -290)]
@@ -497,7 +514,11 @@ def tutorial_level(h):
                 h.I("secondGoalMoney", 1500), h.I("loseMoney", 0)])
         h.level_stats = stats
         h.simulation = sim
+        h.customer_system = lambda base=saved["customer_system"]: base(False, TUTORIAL_LOOK_AROUND)
+        h.spawn_rate = lambda base=saved["spawn_rate"]: base(*TUTORIAL_SPAWN)
+        h.building_content.DAY_LENGTH = TUTORIAL_DAY_LENGTH
         h.level1("TutorialLevel")
     finally:
         for k, v in saved.items():
             setattr(h, k, v)
+        h.building_content.DAY_LENGTH = saved_day

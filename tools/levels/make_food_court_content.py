@@ -216,12 +216,12 @@ def level_stats():
         S("MostWanted", "None")])
 
 
-def customer_system():
+def customer_system(preferences=True, look_around=(1, 2)):
     return E("CustomerSystem", children=[
         I("numArcheCreated", LOOKS), customer_sprites(),
         VEC("customerSpriteCols_", [E("", "%d" % c) for c in POSE_COLUMNS]),
-        V2("randomDisplacementRange", 24, 16), I("queueMax", 6), B("preferenceAllowed", True),
-        I("lookAroundfCountoutMin", 1), I("lookAroundfCountoutMax", 2), I("preferenceLookAroundCountoutBuff", 1),
+        V2("randomDisplacementRange", 24, 16), I("queueMax", 6), B("preferenceAllowed", preferences),
+        I("lookAroundfCountoutMin", look_around[0]), I("lookAroundfCountoutMax", look_around[1]), I("preferenceLookAroundCountoutBuff", 1),
         I("noQueuefCountoutMin", 3), I("noQueuefCountoutMax", 3), F("feedbackOffset", 80), F("tabaoChance", 25),
         F("trashSpawnChance", 30), F("fightChance", 5), F("fightTimeout", 6), V2("fightLocationOffset", 40, 30)])
 
