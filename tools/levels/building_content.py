@@ -113,7 +113,7 @@ def night_look(h, parts, night_path):
 def menu_text(h, pill, colour=None):
     # The figure is centred on the badge's part right of its icon.
     return [h.transform(0, 0, DEPTH_MENU, 0.72, 0.23), h.sprite("UI/Menu/%s.png" % pill),
-            h.text("0", colour or h.INK, 0.16, (7, -6))]
+            h.text("0", colour or h.INK, 0.16, (7, -7))]
 
 
 def archetypes(h):
