@@ -25,6 +25,7 @@
 #include "Core/Objects/GameObject.h"
 #include "Core/Objects/Transform.h"
 #include "Economy/LevelStatsSystem.h"
+#include "HUD/TextFit.h"
 #include "Mail/MailBoxSystem.h"
 
 using namespace KiteFramework;
@@ -92,7 +93,7 @@ namespace
         const GameObject* box;  // what it sits on; none: the screen
     };
 
-    class TextFit : public ::testing::Test
+    class TextFits : public ::testing::Test
     {
     protected:
         void SetUp() override
@@ -240,7 +241,7 @@ namespace
     const char* const Levels[] = {"TutorialLevel", "Level1", "Level2", "Level3"};
 }
 
-TEST_F(TextFit, EveryShippedSceneWithItsPanelsOpen)
+TEST_F(TextFits, EveryShippedSceneWithItsPanelsOpen)
 {
     for (const std::string& scene : Scenes())
     {
@@ -267,7 +268,7 @@ TEST_F(TextFit, EveryShippedSceneWithItsPanelsOpen)
     }
 }
 
-TEST_F(TextFit, TheTutorialsBoxesAndLastPanel)
+TEST_F(TextFits, TheTutorialsBoxesAndLastPanel)
 {
     ASSERT_EQ(game.Load("TutorialLevel"), "");
     Frames(40);
@@ -284,7 +285,7 @@ TEST_F(TextFit, TheTutorialsBoxesAndLastPanel)
     Check("the tutorial's last panel");
 }
 
-TEST_F(TextFit, FiguresAndNamesTheGamePutsOnItsPanels)
+TEST_F(TextFits, FiguresAndNamesTheGamePutsOnItsPanels)
 {
     for (const char* level : Levels)
     {
@@ -351,7 +352,7 @@ TEST_F(TextFit, FiguresAndNamesTheGamePutsOnItsPanels)
     }
 }
 
-TEST_F(TextFit, TheSummariesAsTheySlideIn)
+TEST_F(TextFits, TheSummariesAsTheySlideIn)
 {
     for (const char* summary : {"WinSummary", "LoseSummary"})
     {
@@ -364,7 +365,7 @@ TEST_F(TextFit, TheSummariesAsTheySlideIn)
     }
 }
 
-TEST_F(TextFit, EveryArchetypeAsShipped)
+TEST_F(TextFits, EveryArchetypeAsShipped)
 {
     ASSERT_EQ(game.Load("Level1"), "");
     Frames(40);
@@ -394,4 +395,21 @@ TEST_F(TextFit, EveryArchetypeAsShipped)
         o->Destroy();
         Frames(1);
     }
+}
+
+TEST_F(TextFits, LongNamesAreCutWithAnEllipsisAndLongFiguresShrink)
+{
+    const std::string name = "A wish for chicken rice with extra chilli and a cold drink on the side";
+    const float width = 300.0f;
+    const std::string cut = KiteFramework::TextFit::Ellipsis(name, 0.2f, width);
+    EXPECT_LE(KiteFramework::TextFit::Width(cut, 0.2f), width);
+    EXPECT_GT(KiteFramework::TextFit::Width(cut, 0.2f), width * 0.8f) << "no more is cut than needed: " << cut;
+    EXPECT_EQ(cut.substr(cut.size() - 3), "...");
+    EXPECT_EQ(name.rfind(cut.substr(0, cut.size() - 3), 0), 0u) << "the head of the name is kept";
+    EXPECT_EQ(KiteFramework::TextFit::Ellipsis("Nowhere to sit", 0.2f, width), "Nowhere to sit");
+
+    const float scale = KiteFramework::TextFit::Scale("9999999", 0.26f, 80.0f);
+    EXPECT_LT(scale, 0.26f);
+    EXPECT_NEAR(KiteFramework::TextFit::Width("9999999", scale), 80.0f, 1.0f);
+    EXPECT_EQ(KiteFramework::TextFit::Scale("12", 0.26f, 80.0f), 0.26f) << "a figure that fits keeps its size";
 }
