@@ -165,9 +165,9 @@ def add_level_ui(scene, h, scene_name):
                                  h.E("StarButton", children=[h.S("objToHover", "StarPopUp%d" % (i + 1))] +
                                      toggle_fields(h, panels[i], i == 0, (art, art, art)))])
         add("StarPopUp%d" % (i + 1), [T(x - 110, y, depths.POPUP, 0.8, 0.45), S("Mission/PopUp.png"),
-                                      label(h, "0%", 0.22, BROWN, (0, 0))], active=False)
+                                      label(h, "0%", 0.22, BROWN, (0, -8))], active=False)
         add(panels[i], [T(0, 0, DEPTH_PANEL, 9, 5.2), S("Menu/MissionPanel.png"), C(COLLIDER_PANEL, 9, 5.2),
-                        label(h, titles[i], 0.32, BROWN, (0, 210))], active=False)
+                        label(h, titles[i], 0.32, BROWN, (0, 192))], active=False)
     add("PauseHUDButton", [T(772, 95, depths.HUD, 0.5, 0.5), S("UI/PauseButton_Default.png"), C(COLLIDER_MENU, 0.5, 0.5),
                            click_sound(h), system_call(h, 0, looks("PauseButton"))])
     add("Mailbox", [T(772, 35, depths.HUD, 0.5, 0.5), S("Mail/Mailbox_Default.png"), C(COLLIDER_MENU, 0.5, 0.5),
