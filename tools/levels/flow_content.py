@@ -99,11 +99,12 @@ def archetypes(h):
     out["StatReviewText"] = c(h.transform(0, 0, depths.SUMMARY_TEXT), label(h, "0", 0.32, (0.13, 0.45, 0.2)))
     out["NextButton"] = c(*menu_button(h, 0, 0, depths.SUMMARY_BUTTON, "Next", system_call(h, 4, looks("MenuButton"), ""),
                                        tag=COLLIDER_BUTTON + 1))
-    out["TutorialComplete"] = c(h.transform(0, -900, depths.SUMMARY, 8, 2.6), h.sprite("Menu/TutorialPanel.png"),
-                                h.collider(COLLIDER_PANEL, 8, 2.6),
-                                label(h, "Tutorial complete!\\n Level 1 is open.", 0.3, BROWN, (0, 50)),
+    # Tall enough that the button the panel puts at (0, -50) lies inside it.
+    out["TutorialComplete"] = c(h.transform(0, -900, depths.SUMMARY, 8, 3.4), h.sprite("Menu/TutorialPanel.png"),
+                                h.collider(COLLIDER_PANEL, 8, 3.4),
+                                label(h, "Tutorial complete!\\n Level 1 is open.", 0.3, BROWN, (0, 45)),
                                 h.audio("SFX/Win.wav", False, True),
-                                h.E("Summary", children=[h.V2("startPos", 0, -900), h.V2("finalPos", 0, 60),
+                                h.E("Summary", children=[h.V2("startPos", 0, -900), h.V2("finalPos", 0, 40),
                                                          h.F("timeToInterpolate", 0.6)]))
     out["TutorialCompleteNextBtn"] = c(*menu_button(h, 0, 0, depths.SUMMARY_BUTTON, "To the menu",
                                                     system_call(h, 4, looks("MenuButton"), "MainMenu"),
