@@ -198,10 +198,11 @@ namespace
                 std::string boxName = "the screen";
                 if (s.box)
                 {
-                    // Art keeps a border round its edge.
+                    // Art keeps a frame round its edge, wider on wider art.
                     box = SpriteBox(s.box);
+                    const float side = (box.right - box.left) * 0.04f;
                     const float inset = std::min(6.0f, (box.top - box.bottom) * 0.1f);
-                    box = Box{box.left + inset, box.right - inset, box.bottom + inset, box.top - inset};
+                    box = Box{box.left + side, box.right - side, box.bottom + inset, box.top - inset};
                     boxName = s.box->getName();
                 }
                 if (s.glyphs.left < box.left || s.glyphs.right > box.right || s.glyphs.bottom < box.bottom ||

@@ -472,7 +472,7 @@ def tutorial_ui(scene, h):
     for n, words in enumerate(TUTORIAL_TEXTS):
         y = INSTRUCTION_LOW_Y if n in CASH_CLOUD_STEPS else INSTRUCTION_Y
         add("Instruction_%d" % n, [T(-60, y, depths.INSTRUCTION, 9.0, 1.5), S("Menu/TutorialPanel.png"),
-                                    label(h, words, 0.17, BROWN, (0, 0))], active=(n == 0))
+                                    label(h, words, 0.155, BROWN, (0, 0))], active=(n == 0))
     add("TutorialSystem", [plain(h, "TutorialSystem")])
 
 
