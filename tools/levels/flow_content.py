@@ -488,7 +488,7 @@ def tutorial_archetypes(h, out):
 # straight for the stalls with no wish for one that is not built yet, and
 # the first night (when they come slowly) falls long after its first steps.
 TUTORIAL_LOOK_AROUND = (0, 1)
-TUTORIAL_SPAWN = (24, 5, 1.2, 0.1, 60)
+TUTORIAL_SPAWN = (24, 5, 0.8, 0.05, 60)
 TUTORIAL_DAY_LENGTH = 480
 
 
