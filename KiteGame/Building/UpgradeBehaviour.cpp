@@ -48,12 +48,12 @@ namespace KiteFramework
 
     void UpgradeBehaviour::ListFields(FieldVisitor& v)
     {
-        v.Add("upgradeCost", upgradeCost, {"Upgrade cost", FieldWidget::Drag, 1.0f});
-        v.Add("upgradeCountdown", upgradeCountdown, {"Upgrade Countdown", FieldWidget::Input});
-        v.Add("upgradeCostMultiplier", upgradeCostMultiplier, {"Upgrade cost multiplier", FieldWidget::Drag, 0.1f});
+        v.Add("upgradeCost", upgradeCost, {"Upgrade cost", FieldWidget::Input, 0.0f});
+        v.Add("upgradeCountdown", upgradeCountdown, {"Upgrade Countdown", FieldWidget::Input, 1.0f});
+        v.Add("upgradeCostMultiplier", upgradeCostMultiplier, {"Upgrade cost multiplier", FieldWidget::Input, 0.0f});
         v.Add("upgradeBenefitMultiplier", upgradeBenefitMultiplier,
-              {"Upgrade Benefit multiplier", FieldWidget::Drag, 0.1f});
-        v.Add("upgradeTime", upgradeTime, {"Upgrade Time", FieldWidget::Drag, 0.1f});
+              {"Upgrade Benefit multiplier", FieldWidget::Input, 0.0f});
+        v.Add("upgradeTime", upgradeTime, {"Upgrade Time", FieldWidget::Input, 0.0f});
     }
 
     GameComponent* UpgradeBehaviour::Clone() const

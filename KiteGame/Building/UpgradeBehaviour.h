@@ -34,7 +34,7 @@ namespace KiteFramework
         void Update() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Upgrade Behaviour"; }
 
         // Charges the price and starts the next upgrade, when it is
         // possible and affordable.

@@ -23,7 +23,7 @@ namespace KiteFramework
         ~UpgradeSystem() override;
 
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Upgrade System"; }
 
         static UpgradeSystem* Instance() { return instance; }
         // Where a stall's menu puts its upgrade and sell buttons, from the

@@ -20,13 +20,14 @@ namespace KiteFramework
         // World units per unit of scale, and the panel's border.
         constexpr float PanelUnits = 100.0f;
         constexpr float PanelMargin = 24.0f;
+        const char* const kinds[] = {"Customers Served", "Gross Revenue", "Average W.T.", "None"};
     }
 
     StatsDisplay::StatsDisplay() : Script(CT_StatsDisplay) {}
 
     void StatsDisplay::ListFields(FieldVisitor& v)
     {
-        v.Add("statsType", statsType, {"Choose stat to display", FieldWidget::Input});
+        v.Add("statsType", statsType, FieldInfo{"Choose stat to display"}.Id("##Stats Display List").Choices(kinds, 4));
     }
 
     GameComponent* StatsDisplay::Clone() const

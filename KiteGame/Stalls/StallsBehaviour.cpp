@@ -53,10 +53,10 @@ namespace KiteFramework
     void StallsBehaviour::ListFields(FieldVisitor& v)
     {
         v.Add("stallEarningsBasic", stallEarningsBasic);
-        v.Add("constructionCost", constructionCost, {"Construction cost", FieldWidget::Drag, 1.0f});
-        v.Add("earningsMult", earningsMult, {"earningsMult", FieldWidget::Drag, 0.1f});
-        v.Add("serveTime", serveTime, {"serveTime", FieldWidget::Drag, 0.1f});
-        v.Add("foodConsumeTime", foodConsumeTime, {"foodConsumeTime", FieldWidget::Drag, 0.1f});
+        v.Add("constructionCost", constructionCost, {"Construction cost", FieldWidget::Input, 0.0f});
+        v.Add("earningsMult", earningsMult, {"earningsMult", FieldWidget::Input, 0.0f});
+        v.Add("serveTime", serveTime, {"serveTime", FieldWidget::Input, 0.0f});
+        v.Add("foodConsumeTime", foodConsumeTime, {"foodConsumeTime", FieldWidget::Input, 0.0f});
         v.Add("busy_", busy_, {"stall busy?", FieldWidget::Checkbox});
         v.Add("stallIndex_", stallIndex_, {"Stall type", FieldWidget::Input});
         v.Add("stallPriceModifier", stallPriceModifier, {"Price modifier", FieldWidget::Drag, 0.1f});

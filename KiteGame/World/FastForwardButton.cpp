@@ -8,7 +8,7 @@
 #include "Core/Factory/GameObjectFactory.h"
 #include "Core/Graphics/Sprite.h"
 #include "Core/Objects/GameObject.h"
-#include "Core/XMLSerialisation/XMLSerialisation.h"
+#include "Core/Objects/FieldOps.h"
 #include "StartUp/GameComponentTypes.h"
 
 namespace KiteFramework
@@ -28,9 +28,9 @@ namespace KiteFramework
         Buttons().push_back(this);
     }
 
-    FastForwardButton::FastForwardButton(const FastForwardButton& other)
-        : ToggleActiveButton(other), mult1_(other.mult1_), mult2_(other.mult2_), mult3_(other.mult3_)
+    FastForwardButton::FastForwardButton(const FastForwardButton& other) : ToggleActiveButton(other)
     {
+        CopyListedFields(other, *this);
         Buttons().push_back(this);
     }
 
@@ -52,25 +52,12 @@ namespace KiteFramework
         FollowTimeFactor();
     }
 
-    void FastForwardButton::ListFields(FieldVisitor& fields)
+    void FastForwardButton::ListFields(FieldVisitor& v)
     {
-        BaseButton::ListFields(fields);
-    }
-
-    void FastForwardButton::XMLSerialise(XMLElement* element, XMLDocument* document) const
-    {
-        BaseButton::XMLSerialise(element, document);
-        WriteElement(document, element, mult1_, "mult1_");
-        WriteElement(document, element, mult2_, "mult2_");
-        WriteElement(document, element, mult3_, "mult3_");
-    }
-
-    void FastForwardButton::XMLUnSerialise(XMLElement* cursor)
-    {
-        BaseButton::XMLUnSerialiseBase(cursor);
-        QueryNextElement(cursor, mult1_);
-        QueryNextElement(cursor, mult2_);
-        QueryNextElement(cursor, mult3_);
+        BaseButton::ListFields(v);
+        v.Add("mult1_", mult1_, {"Multiplier 1 Sprite", FieldWidget::ImagePath});
+        v.Add("mult2_", mult2_, {"Multiplier 2 Sprite", FieldWidget::ImagePath});
+        v.Add("mult3_", mult3_, {"Multiplier 3 Sprite", FieldWidget::ImagePath});
     }
 
     void FastForwardButton::OnMouseDown()

@@ -16,8 +16,8 @@ namespace KiteFramework
 
     void Moon::ListFields(FieldVisitor& v)
     {
-        v.Add("majorRadius", majorRadius, {"Major Radius", FieldWidget::Input});
-        v.Add("minorRadius", minorRadius, {"Minor Radius", FieldWidget::Input});
+        v.Add("majorRadius", majorRadius, {"Major Radius", FieldWidget::Input, 1.0f});
+        v.Add("minorRadius", minorRadius, {"Minor Radius", FieldWidget::Input, 1.0f});
     }
 
     GameComponent* Moon::Clone() const

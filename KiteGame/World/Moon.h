@@ -15,7 +15,7 @@ namespace KiteFramework
         void Update() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Moon"; }
 
         int majorRadius = 0;
         int minorRadius = 0;

@@ -68,7 +68,7 @@ namespace KiteTest
         SeatPlacementNode* node = PickableSeatNode("SeatNode1", 0.0f, -200.0f);
         Step();
         const float money = stats->Money;
-        UseFakePointer();
+        UseFakePlatform();
         fake.SetKeyDown(VK::LButton, true);
         GameObject* o = Instantiate("Seat2", Vector2D(0.0f, 300.0f), 0.0f);
         auto* seat = o->GetComponent<SeatsBehaviour>();
@@ -102,7 +102,7 @@ namespace KiteTest
         Level(1000.0f);
         StallPlacementNode* a = PickableStallNode("StallNode1", 300.0f, 200.0f);
         StallPlacementNode* b = PickableStallNode("StallNode2", -300.0f, 200.0f);
-        UseFakePointer();
+        UseFakePlatform();
         fake.SetKeyDown(VK::LButton, true);
 
         // A new stall released over the ground is thrown away...
@@ -172,7 +172,7 @@ namespace KiteTest
         CustomerAIBehaviour* waiting = NewCustomer();
         s->JoinQueue(waiting);
         const int heartsBefore = Count("LoseHeart");
-        UseFakePointer();
+        UseFakePlatform();
         Hold(s, 0.35f);
         ASSERT_TRUE(s->dragging);
         EXPECT_EQ(TagOf(s), 3);
@@ -196,7 +196,7 @@ namespace KiteTest
         StallPlacementNode* a = PickableStallNode("StallNode1", 300.0f, 200.0f);
         StallsBehaviour* s = Buy(a);
         Step();
-        UseFakePointer();
+        UseFakePlatform();
         for (Vector2D drop : {Vector2D(310.0f, 190.0f), Vector2D(-500.0f, -300.0f)})
         {
             Hold(s, 0.4f);
@@ -218,7 +218,7 @@ namespace KiteTest
         StallsBehaviour* s = Buy(a);
         Step();
         stats->Money = 40.0f;
-        UseFakePointer();
+        UseFakePlatform();
         Hold(s, 0.4f);
         MoveTo(s, -300.0f, 200.0f);
         s->OnMouseUp();
@@ -234,7 +234,7 @@ namespace KiteTest
         Level(1000.0f);
         StallsBehaviour* s = Buy(PickableStallNode("StallNode1", 300.0f, 200.0f));
         Step();
-        UseFakePointer();
+        UseFakePlatform();
         // A short click: no drag.
         Hold(s, 0.2f);
         s->OnMouseUp();
@@ -270,7 +270,7 @@ namespace KiteTest
         StallsBehaviour* s = Buy(high);
         Step();
         EXPECT_EQ(upper->GetLinkUsers(), 1);
-        UseFakePointer();
+        UseFakePlatform();
         Hold(s, 0.4f);
         MoveTo(s, -300.0f, 200.0f);
         s->OnMouseUp();
@@ -308,7 +308,7 @@ namespace KiteTest
         EXPECT_FLOAT_EQ(stats->Money, afterStall - 40.0f);
 
         // A hold of more than 0.1 s picks the table up with the carried tag.
-        UseFakePointer();
+        UseFakePlatform();
         Hold(seat, 0.15f);
         ASSERT_TRUE(seat->dragging);
         EXPECT_EQ(TagOf(seat), 5);

@@ -241,11 +241,11 @@ TEST_F(Flow, CheatKeysUnlockOneLevelPerFrame)
     GetLevelFlags() = {false, false, false};
     Make("Cheats")->AddComponent(CT_CheatScript);
     LoadAs("Level1");
-    platform.SetKeyDown('1', true);
-    platform.SetKeyDown('2', true);
+    fake.SetKeyDown('1', true);
+    fake.SetKeyDown('2', true);
     Step();
-    platform.SetKeyDown('1', false);
-    platform.SetKeyDown('2', false);
+    fake.SetKeyDown('1', false);
+    fake.SetKeyDown('2', false);
     Step();
     EXPECT_EQ(GetLevelFlags(), (std::array<bool, 3>{true, false, false}));
     Step();

@@ -65,9 +65,9 @@ namespace
         // A press held for some frames, then let go.
         void Click(int held = 1)
         {
-            platform.SetKeyDown(VK::LButton, true);
+            fake.SetKeyDown(VK::LButton, true);
             Step(held + 1);
-            platform.SetKeyDown(VK::LButton, false);
+            fake.SetKeyDown(VK::LButton, false);
             Step(2);
         }
 

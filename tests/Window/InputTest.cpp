@@ -5,32 +5,24 @@
 #include "Core/Input/Input.h"
 #include "Platform/Fake/FakePlatform.h"
 #include "Platform/VirtualKeys.h"
+#include "Support/EngineWorld.h"
 
 using namespace KiteFramework;
 
 namespace
 {
-    class InputTest : public testing::Test
+    class InputTest : public KiteTest::EngineWorld
     {
     protected:
         void SetUp() override
         {
-            Platform::Install(&fake);
-            engine = new Engine();
-            input = new Input();
-            engine->AddSystem(input);
+            StartEngine();
+            UseFakePlatform();
+            input = AddSystem(new Input());
             engine->Initialise();
             engine->SetEngineStatus(ES_GAMEPLAYING, true);
         }
-        void TearDown() override
-        {
-            engine->CleanEngine();
-            delete engine;
-            Platform::Install(nullptr);
-        }
 
-        Platform::FakePlatform fake;
-        Engine* engine = nullptr;
         Input* input = nullptr;
     };
 }
