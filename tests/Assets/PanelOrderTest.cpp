@@ -238,7 +238,9 @@ TEST_F(PanelOrder, WhatCanBeOpenAtOnceLiesInFrontOfWhatItCoversInEveryLevel)
 TEST_F(PanelOrder, TheTutorialsCashCloudDriftsClearOfTheInstructionBox)
 {
     ASSERT_EQ(game.Load("TutorialLevel"), "");
-    for (const char* step : {"Instruction_28", "Instruction_29"})
+    // The cloud comes with the click that ends step 28, and is there while
+    // step 29 asks for a click on it.
+    for (const char* step : {"Instruction_29"})
     {
         const Box box = BoxOf(*Named(step)->GetComponent<Transform>());
         int crossings = 0;
