@@ -2,6 +2,7 @@
 // the HUD's bars, figures and fading feedback.
 #include <chrono>
 #include <cmath>
+#include <memory>
 #include <set>
 #include <vector>
 
@@ -89,6 +90,28 @@ namespace KiteTest
         Step();
         EXPECT_EQ(w->GetTintedSpriteCount(), 0u);
         Run(60.0f);
+    }
+
+    TEST_F(DayAndNight, ACopyOfTheCycleThatNeverStartsLeavesTheOriginalInEffect)
+    {
+        TimeAndWeatherSystem* w = Weather(60.0f);
+        GameObject* lamp = Make("Lamp");
+        lamp->AddComponent(CT_Sprite);
+        lamp->AddComponent(CT_DayNightCycler);
+        lamp->Initialise();
+        lamp->OnStart();
+        ASSERT_EQ(w->GetTintedSpriteCount(), 1u);
+        // As the editor or an archetype makes one and throws it away.
+        std::unique_ptr<GameComponent> copy(w->Clone());
+        EXPECT_EQ(TimeAndWeatherSystem::Instance(), w);
+        EXPECT_EQ(DaylightSource::Current(), w);
+        copy.reset();
+        EXPECT_EQ(TimeAndWeatherSystem::Instance(), w);
+        EXPECT_EQ(DaylightSource::Current(), w);
+        // A dying sprite still leaves the list the cycle fades.
+        Destroy(lamp);
+        Step();
+        EXPECT_EQ(w->GetTintedSpriteCount(), 0u);
     }
 
     TEST_F(DayAndNight, NoDayLengthMeansNoCycleAndASystemAloneDoesNotFail)
@@ -232,6 +255,35 @@ namespace KiteTest
         engine->SetTimeFactor(0.0f);
         ff->SendMessage(&down);
         EXPECT_EQ(engine->GetTimeFactor(), 0.0f) << "paused stays paused";
+        engine->SetTimeFactor(1.0f);
+    }
+
+    TEST_F(DayAndNight, OnlyAStartedFastForwardButtonFollowsTheSpeed)
+    {
+        Make("SpeedIndicator", 0.0f, 0.0f);
+        Make("SpeedMult")->AddComponent(CT_Sprite);
+        GameObject* o = Make("Speed1");
+        auto* twice = Add<SpeedButton>(o, CT_SpeedButton);
+        twice->speedButtonType = 1;
+        o->Initialise();
+        GameObject* ff = Make("FastForward");
+        auto* fast = Add<FastForwardButton>(ff, CT_FastForwardButton);
+        fast->mult1_ = "x1.png";
+        fast->mult2_ = "x2.png";
+        fast->mult3_ = "x4.png";
+        ff->Initialise();
+        // A copy that never starts is left alone; a button gone leaves nothing.
+        std::unique_ptr<GameComponent> copy(fast->Clone());
+        GameObject* gone = Make("GoneFastForward");
+        Add<FastForwardButton>(gone, CT_FastForwardButton);
+        gone->Initialise();
+        Destroy(gone);
+        Step();
+        Message up(MsgID::MouseUp);
+        twice->SendMessage(&up);
+        Step();
+        EXPECT_EQ(fast->GetShownTexture(), "x2.png");
+        EXPECT_EQ(static_cast<FastForwardButton*>(copy.get())->GetShownTexture(), "");
         engine->SetTimeFactor(1.0f);
     }
 
