@@ -306,9 +306,10 @@ namespace KiteFramework
         SetCurrentNode(GetTargetNode());
         if (NoStalls())
         {
-            if (preference != 0)
-                ShowPreferenceBubble(preference);
+            // Leaving first: the wish is shown, not written as a letter.
             Leave();
+            if (preference != 0 && !despawned)
+                ShowPreferenceBubble(preference);
             return;
         }
         if (shortQueueTriesLeft <= 0)
@@ -441,7 +442,8 @@ namespace KiteFramework
             SeatNodesLink* link = object ? object->GetComponent<SeatNodesLink>() : nullptr;
             if (!link || !link->GetSeat())
                 continue;
-            if (!link->GetOccupant())
+            GameObject* occupant = link->GetOccupant();
+            if (!occupant)
             {
                 link->SetOccupant(GetOwner());
                 SetTargetNode(n);
@@ -449,6 +451,13 @@ namespace KiteFramework
                 SetPath(current, n);
                 FollowPath(Seated);
                 return;
+            }
+            // Trash left on a place is what wears a seat-seeker's patience.
+            if (occupant->HasComponent(static_cast<ComponentTypeId>(CT_Trash)))
+            {
+                ++trashSeen;
+                if (trashSeen > 2)
+                    ShowBubble(BubbleTrash, false);
             }
         }
         ++seatSearches;

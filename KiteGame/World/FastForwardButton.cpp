@@ -1,9 +1,6 @@
 // FastForwardButton: the 1-2-4 cycle and its image.
 #include "World/FastForwardButton.h"
 
-#include <algorithm>
-#include <vector>
-
 #include "Core/Engine/Engine.h"
 #include "Core/Factory/GameObjectFactory.h"
 #include "Core/Graphics/Sprite.h"
@@ -13,15 +10,6 @@
 
 namespace KiteFramework
 {
-    namespace
-    {
-        std::vector<FastForwardButton*>& Buttons()
-        {
-            static std::vector<FastForwardButton*> buttons;
-            return buttons;
-        }
-    }
-
     FastForwardButton::FastForwardButton()
     {
         SetComponentTypeId(CT_FastForwardButton);
@@ -32,11 +20,7 @@ namespace KiteFramework
         CopyListedFields(other, *this);
     }
 
-    FastForwardButton::~FastForwardButton()
-    {
-        std::vector<FastForwardButton*>& all = Buttons();
-        all.erase(std::remove(all.begin(), all.end(), this), all.end());
-    }
+    FastForwardButton::~FastForwardButton() = default;
 
     GameComponent* FastForwardButton::Clone() const
     {
@@ -89,6 +73,11 @@ namespace KiteFramework
                 s->InGameSet(path);
     }
 
+    void FastForwardButton::Update()
+    {
+        FollowTimeFactor();
+    }
+
     void FastForwardButton::FollowTimeFactor()
     {
         const float f = ENGINE ? ENGINE->GetTimeFactor() : 1.0f;
@@ -97,9 +86,4 @@ namespace KiteFramework
             Show(*wanted);
     }
 
-    void FastForwardButton::FollowTimeFactorAll()
-    {
-        for (FastForwardButton* b : Buttons())
-            b->FollowTimeFactor();
-    }
 }

@@ -24,12 +24,10 @@ namespace KiteFramework
         void RenderImGui() override;
         void OnMouseDown() override;
 
-        // The image follows the time factor (a speed button, a pause, a
-        // scene load may have changed it).
+        // Every frame the image follows the time factor, whoever changed it
+        // (a speed button, the speed keys, a pause, a scene load).
+        void Update() override;
         void FollowTimeFactor();
-        // Buttons are not updated each frame: whoever changes the factor
-        // calls this.
-        static void FollowTimeFactorAll();
 
         const std::string& GetShownTexture() const { return shownTexture; }
 

@@ -61,6 +61,5 @@ namespace KiteFramework
         // Whatever the factor was: a speed button also ends a pause.
         if (ENGINE)
             ENGINE->SetTimeFactor(speed.factor);
-        FastForwardButton::FollowTimeFactorAll();
     }
 }

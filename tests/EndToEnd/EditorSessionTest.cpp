@@ -225,7 +225,11 @@ TEST_F(EditorSession, PickMoveRenameSavePlayStopAndSaveAs)
     EXPECT_NE(editor.StandardOutput().find("Save failed: scene \"Splash1\" was not saved"), std::string::npos);
     EXPECT_EQ(Slurp(scenes / "Splash1.xml"), index);
     EXPECT_EQ(Slurp(scenes / "Splash1" / "1.xml"), crate);
+    // The deletion is not saved: closing asks first, and D discards it.
     editor.SendClose();
+    Sleep(1.0);
+    EXPECT_TRUE(editor.Running()) << "the editor asks before dropping the change";
+    Keys("d");
     ASSERT_TRUE(editor.WaitForExit(20.0, status));
     EXPECT_TRUE(EndedCleanly(status, editor.ErrorOutput())) << status << editor.ErrorOutput();
 }

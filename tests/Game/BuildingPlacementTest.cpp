@@ -244,9 +244,13 @@ namespace KiteTest
         // and must not pick itself up later.
         Hold(s, 0.1f);
         fake.SetKeyDown(VK::LButton, false);
-        Step(60);
-        EXPECT_FALSE(s->dragging);
+        for (int frame = 0; frame < 60; ++frame)
+        {
+            Step();
+            ASSERT_FALSE(s->dragging) << frame;
+        }
         EXPECT_FALSE(s->pressed);
+        EXPECT_EQ(Count("AfterImage"), 0);
         // At twice the speed the hold is over in half the frames.
         engine->SetTimeFactor(2.0f);
         Hold(s, 0.16f);
@@ -258,6 +262,59 @@ namespace KiteTest
         Hold(s, 1.0f);
         EXPECT_FALSE(s->dragging);
         EXPECT_FALSE(s->pressed);
+    }
+
+    TEST_F(BuildByHand, TheAfterImageOfACarriedStallShowsWhatTheStallDoes)
+    {
+        Level(1000.0f);
+        // One band (no upgrades: band 2), states idle, serving, burning.
+        stalls->stallSprites.assign(1, std::vector<std::vector<std::pair<std::string, std::string>>>(
+                                           3, {{"Idle.png", "IdleNight.png"},
+                                               {"Serving.png", "ServingNight.png"},
+                                               {"Burning.png", "BurningNight.png"}}));
+        stalls->animationColRow_ = {3, 1};
+        StallsBehaviour* s = Buy(PickableStallNode("StallNode1", 300.0f, 200.0f));
+        Step();
+        Hold(s, 0.4f);
+        ASSERT_TRUE(s->dragging);
+        GameObject* image = factory->FindObjByName("AfterImage");
+        ASSERT_NE(image, nullptr);
+        Sprite* ghost = image->GetComponent<Sprite>();
+        EXPECT_EQ(ghost->GetTexturePath(), "Idle.png");
+        // A customer reaches the counter while the stall is carried.
+        ghost->SetAnimated(false);
+        s->SetStallSprite(StallsBehaviour::Serving);
+        EXPECT_EQ(ghost->GetTexturePath(), "Serving.png");
+        EXPECT_EQ(ghost->GetColumn(), 3);
+        EXPECT_TRUE(ghost->getAnimated());
+        EXPECT_FLOAT_EQ(image->GetComponent<Transform>()->GetDepth(), stalls->actualDepth);
+        EXPECT_EQ(s->spriteState, StallsBehaviour::Serving);
+    }
+
+    TEST_F(BuildByHand, AStallCatchingFireWhileCarriedGetsItsOwnLookBack)
+    {
+        StallArchetype(3, 100.0f, 100.0f, "Stalls/Stall3_Gray.png");
+        Level(1000.0f);
+        StallsBehaviour* s = Buy(PickableStallNode("StallNode1", 300.0f, 200.0f), "Stall3");
+        Step();
+        auto* sprite = s->GetOwner()->GetComponent<Sprite>();
+        sprite->SetAnimated(true);
+        Hold(s, 0.4f);
+        ASSERT_TRUE(s->dragging);
+        MoveTo(s, -300.0f, -200.0f);
+        Step();
+        ASSERT_EQ(sprite->GetTexturePath(), "Stalls/Stall3_Gray.png");
+        ASSERT_NE(sprite->GetTint(), (std::array<float, 4>{1.0f, 1.0f, 1.0f, 1.0f}));
+
+        s->SetOnFire();
+        Step();
+        EXPECT_FALSE(s->dragging);
+        EXPECT_EQ(At(s), Vector2D(300.0f, 200.0f));
+        EXPECT_EQ(Count("AfterImage"), 0);
+        EXPECT_NE(sprite->GetTexturePath(), "Stalls/Stall3_Gray.png");
+        EXPECT_EQ(sprite->GetColumn(), 2);
+        EXPECT_TRUE(sprite->getAnimated());
+        EXPECT_EQ(sprite->GetTint(), (std::array<float, 4>{1.0f, 1.0f, 1.0f, 1.0f}));
     }
 
     TEST_F(BuildByHand, MovingAStallOffAnUpperFloorNodeUnlinksTheFloor)

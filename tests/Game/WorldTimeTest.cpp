@@ -9,6 +9,7 @@
 #include "Core/Engine/FrameRateController.h"
 #include "Core/Engine/Message.h"
 #include "Core/Physics/Collider2D.h"
+#include "Core/UI/UISystem.h"
 #include "Economy/DaylightSource.h"
 #include "Game/StallWorld.h"
 #include "HUD/FadeOutFeedback.h"
@@ -214,6 +215,12 @@ namespace KiteTest
 
     TEST_F(DayAndNight, SpeedButtonsSetTheFactorMoveTheMarkerAndEndAPause)
     {
+        // Interface elements are updated by their system each frame.
+        auto* ui = new UISystem();
+        engine->AddSystem(ui);
+        testing::internal::CaptureStdout();
+        ui->Initialise();
+        testing::internal::GetCapturedStdout();
         GameObject* marker = Make("SpeedIndicator", 0.0f, 0.0f);
         GameObject* image = Make("SpeedMult");
         image->AddComponent(CT_Sprite);
@@ -243,7 +250,15 @@ namespace KiteTest
         }
         buttons[3]->SendMessage(&up);
         EXPECT_EQ(engine->GetTimeFactor(), 2.0f) << "\"None\" changes nothing";
+        Step();
         EXPECT_EQ(fast->GetShownTexture(), "x2.png") << "the image follows a speed button";
+        // The speed keys set the factor with no button involved.
+        engine->SetTimeFactor(4.0f);
+        Step();
+        EXPECT_EQ(image->GetComponent<Sprite>()->GetTexturePath(), "x4.png") << "and any other change of speed";
+        engine->SetTimeFactor(0.0f);
+        Step();
+        EXPECT_EQ(fast->GetShownTexture(), "x4.png") << "a pause shows the speed it keeps";
         // The fast-forward cycle from 1: 2, 4, 1.
         engine->SetTimeFactor(1.0f);
         for (const char* shown : {"x2.png", "x4.png", "x1.png"})

@@ -33,6 +33,7 @@ namespace KiteFramework
     Sprite::Sprite(const Sprite& other) : Renderer(other)
     {
         CopyListedFields(other, *this);
+        shownForEditing = other.shownForEditing;
         Recalculate();
     }
 

@@ -73,7 +73,9 @@ namespace KiteFramework
         bool IsRenderable() const { return renderable; }
         // Whether the sprite is drawn now: renderable, and not an effect of
         // play while the scene is being edited.
-        bool IsShown() const { return renderable && (!playOnly || !EditingNow()); }
+        // A sprite the editor shows while editing (waypoint nodes) counts as
+        // renderable then, without its stored flag being changed.
+        bool IsShown() const { return (renderable || shownForEditing) && (!playOnly || !EditingNow()); }
         // Marks the sprite as an effect that runs only in play (a fade over
         // the scene at its start): the editor then shows the scene as it
         // will look, without it. Run-time only: never stored, never copied.
@@ -92,6 +94,9 @@ namespace KiteFramework
         void SetAnimated(bool a) { animated = a; }
         void SetDebugDraw(bool d) { debugDraw = d; }
         void ToggleRender(bool r) { renderable = r; }
+        // The editor shows some sprites that the game keeps hidden (waypoint
+        // nodes) without touching the stored flag, so saving never keeps it.
+        void ShowForEditing(bool shown) { shownForEditing = shown; }
         void SetFlipX(bool f);
         void SetFrameRate(float rate) { framerate = rate; }
         void SetSpeed(float s) { speed = s; }
@@ -149,6 +154,7 @@ namespace KiteFramework
         float timer = 0.0f;
         float frameTime = 0.0f;
         bool debugDraw = false;
+        bool shownForEditing = false;
         bool playOnly = false;
         int loopsPlayed = 0;
     };
