@@ -30,11 +30,6 @@ namespace KiteFramework
     void FastForwardButton::Initialise()
     {
         ToggleActiveButton::Initialise();
-        // Only a started button follows the speed: a copy that never starts
-        // (an archetype's, an editor's) is left alone.
-        std::vector<FastForwardButton*>& all = Buttons();
-        if (std::find(all.begin(), all.end(), this) == all.end())
-            all.push_back(this);
         multiplier = ObjectHandle(FACTORY ? FACTORY->FindObjByName("SpeedMult") : nullptr);
         FollowTimeFactor();
     }
