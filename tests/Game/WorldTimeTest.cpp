@@ -273,35 +273,6 @@ namespace KiteTest
         engine->SetTimeFactor(1.0f);
     }
 
-    TEST_F(DayAndNight, OnlyAStartedFastForwardButtonFollowsTheSpeed)
-    {
-        Make("SpeedIndicator", 0.0f, 0.0f);
-        Make("SpeedMult")->AddComponent(CT_Sprite);
-        GameObject* o = Make("Speed1");
-        auto* twice = Add<SpeedButton>(o, CT_SpeedButton);
-        twice->speedButtonType = 1;
-        o->Initialise();
-        GameObject* ff = Make("FastForward");
-        auto* fast = Add<FastForwardButton>(ff, CT_FastForwardButton);
-        fast->mult1_ = "x1.png";
-        fast->mult2_ = "x2.png";
-        fast->mult3_ = "x4.png";
-        ff->Initialise();
-        // A copy that never starts is left alone; a button gone leaves nothing.
-        std::unique_ptr<GameComponent> copy(fast->Clone());
-        GameObject* gone = Make("GoneFastForward");
-        Add<FastForwardButton>(gone, CT_FastForwardButton);
-        gone->Initialise();
-        Destroy(gone);
-        Step();
-        Message up(MsgID::MouseUp);
-        twice->SendMessage(&up);
-        Step();
-        EXPECT_EQ(fast->GetShownTexture(), "x2.png");
-        EXPECT_EQ(static_cast<FastForwardButton*>(copy.get())->GetShownTexture(), "");
-        engine->SetTimeFactor(1.0f);
-    }
-
     // ---- HUD ----------------------------------------------------------------
 
     TEST_F(DayAndNight, BarsFillTowardsTheirGoalMirrorInDebtAndAGoalOfZeroIsFull)
