@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 #include "Core/Objects/ObjectHandle.h"
 #include "Core/Logic/Script.h"
@@ -44,6 +45,7 @@ namespace KiteFramework
         GameObject* GetMenuUpgradeButton() const { return menuUpgradeButton.Get(); }
         void SetMenu(GameObject* upgradeButton, const std::array<GameObject*, MenuTextCount>& texts);
         Text* GetMenuText(MenuText which) const;
+        static void ShowOnBadge(Text* text, const std::string& figure);
         GameObject* GetFeedback() const { return upgradeFeedback.Get(); }
 
         // Stored settings.

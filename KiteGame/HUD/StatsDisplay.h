@@ -36,5 +36,7 @@ namespace KiteFramework
 
     private:
         ObjectHandle panel;
+        // The text's own scale, which a long figure shrinks from.
+        float baseScale = 0.0f;
     };
 }

@@ -1,5 +1,5 @@
-// Moon: crosses the sky on an ellipse once every night, starting and ending
-// at its lowest point.
+// Moon: crosses the sky on an ellipse round its parent once every night,
+// starting and ending at its lowest point.
 #pragma once
 
 #include "Core/Logic/Script.h"

@@ -395,6 +395,24 @@ namespace KiteTest
         EXPECT_NEAR(t->GetTransVec().y, 50.0f, 1.0f);
     }
 
+    TEST_F(DayAndNight, TheMoonCirclesItsParentInTheSky)
+    {
+        Weather(60.0f);
+        GameObject* sky = Make("MoonPath", 0.0f, 390.0f);
+        GameObject* o = Make("Moon", 0.0f, 0.0f);
+        o->AddParent(sky);
+        auto* moon = Add<Moon>(o, CT_Moon);
+        moon->majorRadius = 700;
+        moon->minorRadius = 40;
+        o->Initialise();
+        Transform* t = o->GetComponent<Transform>();
+        Run(46.0f);
+        EXPECT_NEAR(t->GetTransVec().y, 350.0f, 1.0f) << "nightfall: the bottom of the path, in the sky";
+        Run(29.0f);
+        EXPECT_NEAR(t->GetTransVec().x, 0.0f, 45.0f);
+        EXPECT_NEAR(t->GetTransVec().y, 430.0f, 1.0f);
+    }
+
     TEST_F(DayAndNight, TabsShowOnePanelAndPanelFeedbackGrowsAndEnds)
     {
         GameObject* figures = Make("Figures");

@@ -125,7 +125,7 @@ namespace KiteFramework
         else
             counter = newId;
         o->UpdateGameObjectID(newId);
-        o->active = true;
+        o->SetActiveFlag(true);
         (o->uiComponents.empty() ? objects : uiObjects)[newId] = o;
     }
 

@@ -396,7 +396,7 @@ namespace KiteFramework
         bool active = true;
         if (element->QueryBoolAttribute("active", &active) == tinyxml2::XML_WRONG_ATTRIBUTE_TYPE)
             ReportDataError(where, "object " + std::to_string(id) + ": \"active\" is not true or false");
-        o->active = active;
+        o->SetActiveFlag(active);
         unsigned parentId = 0;
         if (element->QueryUnsignedAttribute("parentId", &parentId) == tinyxml2::XML_WRONG_ATTRIBUTE_TYPE)
             ReportDataError(where, "object " + std::to_string(id) + ": \"parentId\" is not a number");

@@ -12,6 +12,8 @@
 
 namespace KiteFramework
 {
+    class Text;
+
     class Sprite : public Renderer
     {
     public:
@@ -112,6 +114,13 @@ namespace KiteFramework
 
         bool operator<(Sprite* other) const;
 
+        // The owner's Text, drawn over the sprite; kept up to date as the
+        // owner's components come and go.
+        Text* GetOwnerText() const { return ownerText; }
+
+    protected:
+        void OwnerChanged() override;
+
     private:
         // The editor is on and the game stopped.
         static bool EditingNow();
@@ -157,5 +166,6 @@ namespace KiteFramework
         bool shownForEditing = false;
         bool playOnly = false;
         int loopsPlayed = 0;
+        Text* ownerText = nullptr;
     };
 }

@@ -79,6 +79,12 @@ namespace KiteFramework
 
     protected:
         ComponentTypeId type;
+        // Told on every component of an object right after a component was
+        // added to or removed from it or the object was activated or
+        // deactivated, and before the object deletes its components: what a
+        // component keeps of its owner and siblings is refreshed here, never
+        // looked for while drawing.
+        virtual void OwnerChanged() {}
         // Set by components that register with a system in Initialise and
         // tested by their destructors before unregistering.
         std::uint32_t initialised = 0;
