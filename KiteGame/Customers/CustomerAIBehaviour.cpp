@@ -441,7 +441,8 @@ namespace KiteFramework
             SeatNodesLink* link = object ? object->GetComponent<SeatNodesLink>() : nullptr;
             if (!link || !link->GetSeat())
                 continue;
-            if (!link->GetOccupant())
+            GameObject* occupant = link->GetOccupant();
+            if (!occupant)
             {
                 link->SetOccupant(GetOwner());
                 SetTargetNode(n);
@@ -449,6 +450,13 @@ namespace KiteFramework
                 SetPath(current, n);
                 FollowPath(Seated);
                 return;
+            }
+            // Trash left on a place is what wears a seat-seeker's patience.
+            if (occupant->HasComponent(static_cast<ComponentTypeId>(CT_Trash)))
+            {
+                ++trashSeen;
+                if (trashSeen > 2)
+                    ShowBubble(BubbleTrash, false);
             }
         }
         ++seatSearches;

@@ -127,6 +127,33 @@ TEST_F(Court, NoTableMeansNoSeatBubbleAndLeaving)
     EXPECT_EQ(c->GetNextState(), CustomerAIBehaviour::Leaving);
 }
 
+TEST_F(Court, TrashOnEveryPlaceShowsTheTrashBubbleAndWearsPatienceOut)
+{
+    PlaceStall();
+    SeatsBehaviour* table = PlaceTable();
+    for (int p = 0; p < SeatsBehaviour::PlaceCount; ++p)
+        table->SetOccupant(p, Make("Trash")->AddComponent(CT_Trash)->GetOwner());
+    customers->tabaoChance = 0.0f;
+    CustomerAIBehaviour* c = Spawn();
+    c->likesMin = -2.0f;
+    ObjectHandle handle(c->GetOwner());
+    ASSERT_TRUE(StepUntil([&] { return c->IsSearchingForSeat(); }, 60 * 60));
+    const float likesBefore = stats->Likes;
+    // Four pieces at the first look: more than two seen.
+    ASSERT_TRUE(StepUntil([&] { return c->GetBubbleKind() == CustomerAIBehaviour::BubbleTrash; }, 60 * 30));
+    const float likesAtTrash = c->GetLikes();
+    // Patience wears out while it searches, until it gives up below its floor.
+    ASSERT_TRUE(StepUntil([&] { return !c->IsSearchingForSeat(); }, 60 * 120));
+    EXPECT_LT(c->GetLikes(), likesAtTrash);
+    EXPECT_LT(c->GetLikes(), c->likesMin);
+    EXPECT_EQ(c->GetBubbleKind(), CustomerAIBehaviour::BubbleDislike);
+    EXPECT_FLOAT_EQ(stats->Likes, likesBefore + c->likesMin);
+    ASSERT_TRUE(StepUntil([&] { return !handle; }, 60 * 30));
+    EXPECT_EQ(customers->count, 0);
+    for (int p = 0; p < SeatsBehaviour::PlaceCount; ++p)
+        EXPECT_NE(table->GetOccupant(p), nullptr) << p;
+}
+
 TEST_F(Court, DespawnFreesTheSeatPlace)
 {
     PlaceStall();

@@ -82,21 +82,41 @@ TEST_F(Level1Run, TwoMinutesBringCustomersToBothStallsAndTheTables)
     EXPECT_LE(most, static_cast<std::size_t>(CustomerSystem::Instance()->cap) + 1);
 }
 
-TEST_F(Level1Run, TenMinutesAtFourTimesKeepTheCountTrue)
+TEST_F(Level1Run, TenMinutesAtFourTimesWithNobodyClearingTrashKeepServing)
 {
     engine->SetTimeFactor(4.0f);
-    for (int frame = 0; frame < 10 * 60 * 60; frame += 60)
+    bool sawTrashBubble = false;
+    int servedTwoMinutesBeforeEnd = -1;
+    std::size_t most = 0;
+    const int frames = 10 * 60 * 60;
+    for (int frame = 0; frame < frames; frame += 60)
     {
-        Step(60);
+        for (int i = 0; i < 60; i += 6)
+        {
+            Step(6);
+            for (CustomerAIBehaviour* c : CustomerSystem::Instance()->GetCustomers())
+                sawTrashBubble = sawTrashBubble || c->GetBubbleKind() == CustomerAIBehaviour::BubbleTrash;
+        }
         // Unattended fires would close both stalls for good: someone puts
-        // them out, as a player does.
+        // them out, as a player does. Nobody bins the trash.
         for (const auto& entry : factory->GetObjects())
             if (FireResolver* fire = entry.second->GetComponent<FireResolver>())
                 fire->PutOut();
         ASSERT_EQ(static_cast<std::size_t>(CustomerSystem::Instance()->count), LiveCustomers()) << frame;
         ASSERT_LE(factory->GetObjects().size(), 2000u) << frame;
+        most = std::max(most, LiveCustomers());
+        if (frame + 60 == frames - 2 * 60 * 60 / 4)
+            servedTwoMinutesBeforeEnd = LevelStatsSystem::Instance()->CustomerServed;
     }
-    EXPECT_GT(LevelStatsSystem::Instance()->CustomerServed, 20);
-    std::cout << "Level1 after 10 min at 4x: served " << LevelStatsSystem::Instance()->CustomerServed << ", objects "
-              << factory->GetObjects().size() << std::endl;
+    const int served = LevelStatsSystem::Instance()->CustomerServed;
+    std::cout << "Level1 after 10 min at 4x, trash left lying: served " << served << " (" << servedTwoMinutesBeforeEnd
+              << " two game minutes before), most customers at once " << most << ", cap "
+              << CustomerSystem::Instance()->cap << ", objects " << factory->GetObjects().size() << std::endl;
+    EXPECT_GT(served, 20);
+    // Seat-seekers see the trash and give up rather than piling up at the
+    // cap: the court keeps serving to the end.
+    EXPECT_TRUE(sawTrashBubble);
+    ASSERT_GE(servedTwoMinutesBeforeEnd, 0);
+    EXPECT_GT(served, servedTwoMinutesBeforeEnd);
+    EXPECT_LT(CustomerSystem::Instance()->count, CustomerSystem::Instance()->cap);
 }
