@@ -310,7 +310,7 @@ LEVELS = {
     # name: stall places, seat places, grid columns and rows, stored stalls
     # and seats, money, goals (money, likes, second money, second likes),
     # losing money, customer flow (cap, cap step, least spawn time, its step,
-    # standing a level), and the fire chance's growth when not the usual
+    # standing a level)
     "Level2": dict(stalls=[-650, -390, -130, 130, 390, 650], seats=[(-490, -185), (-210, -185), (210, -185),
                                                                    (490, -185), (-350, -295), (350, -295),
                                                                    (-630, -295), (630, -295)],
@@ -320,7 +320,7 @@ LEVELS = {
                    seats=[(-600, -185), (-420, -185), (420, -185), (600, -185), (-560, -305), (-290, -305),
                           (290, -305), (560, -305)],
                    placed_stalls={3: 4, 4: 8}, placed_seats={}, money=2800, goals=(8000, 3500, 3000, 1500), lose=0,
-                   spawn=(40, 8, 1.8, 0.18, 25), upper=UPPER_FLOOR, fire=0.03),
+                   spawn=(40, 8, 1.8, 0.18, 25), upper=UPPER_FLOOR),
 }
 
 
@@ -328,8 +328,7 @@ def later_levels(h):
     """Level2 and Level3 from the same builder as Level1, with more places,
     fewer stalls stored, more money to start and higher goals."""
     saved = {k: getattr(h, k) for k in ("STALL_NODES_X", "SEAT_NODES", "PLACED_STALLS", "PLACED_SEATS",
-                                        "level_stats", "simulation", "spawn_rate", "UPPER_FLOOR",
-                                        "FIRE_INCREMENT")}
+                                        "level_stats", "simulation", "spawn_rate", "UPPER_FLOOR")}
     try:
         for name, p in LEVELS.items():
             h.STALL_NODES_X = p["stalls"]
@@ -337,7 +336,6 @@ def later_levels(h):
             h.PLACED_STALLS = p["placed_stalls"]
             h.PLACED_SEATS = p["placed_seats"]
             h.UPPER_FLOOR = p.get("upper")
-            h.FIRE_INCREMENT = p.get("fire", saved["FIRE_INCREMENT"])
             money, (goal_money, goal_likes, second_money, second_likes), lose = p["money"], p["goals"], p["lose"]
 
             def stats(money=money):

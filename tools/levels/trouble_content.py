@@ -60,8 +60,7 @@ def synergy_system(h):
 
 
 def fire_controller(h, base_chance=0.5):
-    """The fire chance grows by the level's FIRE_INCREMENT a sale per stall
-    level: the fuller the court, the smaller, so that fires stay a chore."""
+    """The fire chance grows by FIRE_INCREMENT a sale per stall level."""
     F = h.F
     return h.E("FireController", children=[
         F("baseChance", base_chance), F("chanceIncrement", h.FIRE_INCREMENT), F("likesToDecrement", 1),
