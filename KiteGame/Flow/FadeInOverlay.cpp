@@ -24,7 +24,11 @@ namespace KiteFramework
         Script::Initialise();
         sprite = GetOwner() ? GetOwner()->GetComponent<Sprite>() : nullptr;
         if (sprite)
+        {
             sprite->AlphaSet(1.0f);
+            // The editor shows the scene as it looks once the fade is over.
+            sprite->SetPlayOnly(true);
+        }
     }
 
     void FadeInOverlay::Update()

@@ -215,3 +215,29 @@ TEST_F(BindingWorld, CtrlAReleasedModifierFirstStillSelectsTheWholeField)
     EXPECT_EQ(std::string(text), "B");
     EXPECT_FALSE(ImGui::GetIO().KeyCtrl);
 }
+
+TEST_F(BindingWorld, ALetterTypedRightAfterCtrlAIsNotSwallowedByTheHeldBackRelease)
+{
+    std::strcpy(text, "Crate");
+    GuiFrame(true);
+    GuiFrame(true, true);
+    GuiFrame(true);
+    Key(Platform::EventType::KeyDown, VK::Control);
+    GuiFrame(true);
+    // One batch: A with Control, Control let go, then "b" typed at once.
+    Key(Platform::EventType::KeyDown, 'A');
+    Key(Platform::EventType::KeyUp, 'A');
+    Key(Platform::EventType::KeyUp, VK::Control);
+    Key(Platform::EventType::KeyDown, 'B');
+    Platform::Event b;
+    b.type = Platform::EventType::Character;
+    b.codepoint = 'b';
+    fake.Push(b);
+    Key(Platform::EventType::KeyUp, 'B');
+    GuiFrame(true);
+    EXPECT_TRUE(ctrl) << "the frame of the A press sees Control";
+    GuiFrame(true);
+    GuiFrame(true);
+    EXPECT_EQ(std::string(text), "b") << "everything selected by Ctrl+A, then replaced by the letter";
+    EXPECT_FALSE(ImGui::GetIO().KeyCtrl);
+}

@@ -4,6 +4,8 @@
 
 #include <sys/stat.h>
 
+#include "Core/Graphics/Sprite.h"
+
 using namespace KiteTest;
 
 namespace
@@ -258,4 +260,31 @@ TEST_F(EditorWorld, TheExplorerStartsAtTheAssetTree)
 {
     std::vector<std::string> expected = {"..", "Archetypes", "Scenes"};
     EXPECT_EQ(editor->GetDirectoryListing(), expected);
+}
+
+TEST_F(EditorWorld, CreateAddMakesANodeASquareAndACircleFromTheShippedArchetypes)
+{
+    const fs::path shipped = fs::path(KITE_ASSET_ROOT) / "Archetypes";
+    for (const Editor::AddEntry& entry : Editor::AddMenuArchetypes())
+    {
+        const std::string file = std::string(entry.archetype) + ".xml";
+        ASSERT_TRUE(fs::is_regular_file(shipped / file)) << entry.label << " has no archetype";
+        fs::copy_file(shipped / file, folder + "/Assets/Archetypes/" + file);
+    }
+    archetypes->LoadAllArchetypes();
+
+    GameObject* node = editor->AddNode();
+    ASSERT_NE(node, nullptr);
+    EXPECT_TRUE(node->HasComponent(CT_VertexNode));
+    ASSERT_TRUE(node->HasComponent(CT_Sprite));
+    EXPECT_TRUE(node->GetComponent<Sprite>()->IsShown()) << "a new node is seen while editing";
+    for (GameObject* shape : {editor->AddSquare(), editor->AddCircle()})
+    {
+        ASSERT_NE(shape, nullptr);
+        EXPECT_TRUE(shape->HasComponent(CT_Sprite));
+        EXPECT_TRUE(shape->HasComponent(CT_Collider2D));
+        EXPECT_EQ(shape->GetComponent<Transform>()->GetTransVec().x, 0.0f);
+        EXPECT_EQ(shape->GetComponent<Transform>()->GetTransVec().y, 0.0f);
+    }
+    EXPECT_EQ(factory->GetObjects().size(), 3u);
 }

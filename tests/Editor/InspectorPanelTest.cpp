@@ -3,6 +3,7 @@
 #include "Editor/EditorWorld.h"
 
 #include "Core/Graphics/Sprite.h"
+#include "Core/Waypoints/VertexNode.h"
 #include "Platform/VirtualKeys.h"
 
 using namespace KiteTest;
@@ -109,4 +110,58 @@ TEST_F(InspectorPanel, TheHierarchySelectsTheClickedObjectAndOutlinesIt)
     ClickAt(60, 70);
     EXPECT_EQ(editor->GetInspecting(), first);
     EXPECT_FALSE(second->GetComponent<Sprite>()->getDebug());
+}
+
+TEST_F(InspectorPanel, ALinkPopupHoldsTheShortcutsAndNeverOutlivesItsNode)
+{
+    GameObject* floor = Make("Floor", 0.0f, 0.0f, 1.0f);
+    floor->GetComponent<Transform>()->SetScale(16.0f, 9.0f);
+    GameObject* node = Make("Node", 0.0f, 0.0f, 0.2f);
+    auto* vertex = static_cast<VertexNode*>(node->AddComponent(CT_VertexNode));
+    vertex->EditedLabel("n1");
+    editor->SetInspecting(node);
+    Frame();
+    Frame();
+    // The node's panel in the inspector, then its "Add Link" button.
+    ClickAt(1564, 239);
+    ClickAt(1575, 296);
+    ASSERT_FALSE(editor->CheckPopUp()) << "the link pop-up is open";
+
+    Press(VK::Delete);
+    Press(VK::F1 + 2);
+    ASSERT_EQ(factory->GetObjects().size(), 2u) << "no shortcut acts under the pop-up";
+    EXPECT_EQ(editor->GetInspecting(), node);
+
+    // The node goes while its pop-up is open (a level loaded by a hot key).
+    node->Destroy();
+    Frame();
+    Frame();
+    EXPECT_TRUE(editor->CheckPopUp());
+    const Editor::ViewRect view = editor->GetViewRect();
+    const int x = static_cast<int>(view.x + 20.0f);
+    const int y = static_cast<int>(view.y + 20.0f);
+    Cursor(x, y);
+    Frame();
+    ClickAt(x, y);
+    EXPECT_EQ(editor->GetInspecting(), floor) << "picking works again";
+}
+
+TEST_F(InspectorPanel, PickingAChildInTheViewOpensItsParentInTheHierarchy)
+{
+    GameObject* stall = Make("Stall", 300.0f, 0.0f, 1.0f);
+    GameObject* sign = Make("Sign", -300.0f, 200.0f, 1.0f);
+    Make("Other", 600.0f, 300.0f, 1.0f);
+    sign->AddParent(stall);
+    Frame();
+    Frame();
+    const Vector2D at = editor->WorldToView(sign->GetComponent<Transform>()->GetTransVec());
+    Cursor(static_cast<int>(at.x), static_cast<int>(at.y));
+    Frame();
+    ClickAt(static_cast<int>(at.x), static_cast<int>(at.y));
+    ASSERT_EQ(editor->GetInspecting(), sign);
+    Frame();
+    // Rows of the hierarchy: the stall, then its sign under it, then the other.
+    editor->ClearInspecting();
+    ClickAt(60, 87);
+    EXPECT_EQ(editor->GetInspecting(), sign);
 }

@@ -2,7 +2,10 @@
 // and the gizmo.
 #include "Editor/EditorWorld.h"
 
+#include <map>
+
 #include "Core/Graphics/Sprite.h"
+#include "StartUp/GameComponentTypes.h"
 
 using namespace KiteTest;
 
@@ -21,12 +24,26 @@ namespace
             PlaceView();
         }
 
+        // A press and a release, as the GUI binding hands them on.
         void Click(int x, int y)
         {
             Cursor(x, y);
             testing::internal::CaptureStdout();
+            editor->SetMouseClick(true);
             editor->MouseToWorld();
+            editor->SetMouseClick(false);
             testing::internal::GetCapturedStdout();
+        }
+
+        // An object drawn at a depth (nearer the player the smaller it is).
+        GameObject* Drawn(const std::string& name, float x, float y, float scale, float depth)
+        {
+            GameObject* o = Make(name, x, y, scale);
+            o->GetComponent<Transform>()->SetDepth(depth);
+            auto* sprite = static_cast<Sprite*>(o->AddComponent(CT_Sprite));
+            sprite->ToggleRender(true);
+            sprite->Initialise();
+            return o;
         }
 
         // A gizmo frame: the GUI's mouse moved by (dx, dy) pixels.
@@ -73,12 +90,57 @@ TEST_F(SceneView, AClickSelectsTheObjectUnderItAndEmptySpaceSelectsNothing)
     EXPECT_TRUE(ConsoleHas("Found Nothing"));
 }
 
-TEST_F(SceneView, InterfaceObjectsWinThenTheLowestId)
+TEST_F(SceneView, AClickPicksWhatIsSeenOnTopAndClicksAgainGoDownThroughTheRest)
 {
-    GameObject* first = Make("First", 0.0f, 0.0f, 1.0f);
-    Make("Second", 0.0f, 0.0f, 1.0f);
+    // A court as a level lays it out: the floor first (lowest id) and
+    // furthest back, a table on it, a customer in front at the same depth
+    // (lower on the screen), a hidden marker and an empty helper over all.
+    GameObject* floor = Drawn("Floor", 0.0f, 0.0f, 16.0f, 100.0f);
+    GameObject* table = Drawn("Table", 0.0f, 10.0f, 1.0f, 20.0f);
+    GameObject* customer = Drawn("Customer", 0.0f, -10.0f, 1.0f, 20.0f);
+    GameObject* marker = Drawn("Marker", 0.0f, 0.0f, 1.0f, 1.0f);
+    marker->GetComponent<Sprite>()->ToggleRender(false);
+    GameObject* helper = Make("Helper", 0.0f, 0.0f, 1.0f);
+    GameObject* clear = Drawn("Clear", 0.0f, 0.0f, 1.0f, 2.0f);
+    clear->GetComponent<Sprite>()->AlphaSet(0.0f);
+
     Click(kCentreX, kCentreY);
-    EXPECT_EQ(editor->GetInspecting(), first);
+    EXPECT_EQ(editor->GetInspecting(), customer);
+    const std::vector<GameObject*> down = {table, floor, marker, helper, clear, customer};
+    for (GameObject* next : down)
+    {
+        Click(kCentreX + 1, kCentreY);
+        EXPECT_EQ(editor->GetInspecting(), next) << "clicks at the same point go down, then round";
+    }
+    // Elsewhere starts from the top again.
+    Click(kCentreX + 100, kCentreY);
+    EXPECT_EQ(editor->GetInspecting(), floor);
+    Click(kCentreX, kCentreY + 10);
+    EXPECT_EQ(editor->GetInspecting(), customer);
+
+    // A press at the same point that drags moves the selection, not on.
+    editor->SetGizmoMode(Editor::GizmoTranslate);
+    Cursor(kCentreX, kCentreY + 10);
+    editor->SetMouseClick(true);
+    editor->MouseToWorld();
+    Cursor(kCentreX + 20, kCentreY + 10);
+    ImGui::GetIO().MouseDelta = ImVec2(20.0f, 0.0f);
+    editor->Gizmo();
+    editor->SetMouseClick(false);
+    EXPECT_EQ(editor->GetInspecting(), customer);
+    EXPECT_NEAR(customer->GetComponent<Transform>()->GetTransVec().x, 40.0f, 1e-3f);
+}
+
+TEST_F(SceneView, InterfaceObjectsSeenThereWinOverTheScene)
+{
+    GameObject* stall = Drawn("Stall", 0.0f, 0.0f, 1.0f, 1.0f);
+    GameObject* button = Drawn("Button", 0.0f, 0.0f, 1.0f, 50.0f);
+    ASSERT_TRUE(button->AddComponent(CT_SystemCallButton));
+    ASSERT_EQ(factory->GetUIObjects().count(button->GetId()), 1u);
+    Click(kCentreX, kCentreY);
+    EXPECT_EQ(editor->GetInspecting(), button);
+    Click(kCentreX, kCentreY);
+    EXPECT_EQ(editor->GetInspecting(), stall);
 }
 
 TEST_F(SceneView, NoPickWhilePlayingOrCoveredOrOutsideTheView)
@@ -181,4 +243,56 @@ TEST_F(SceneView, WhilePlayingTheGameSeesTheMouseThroughTheView)
     p = graphics->CurrentMouseToWorld();
     EXPECT_EQ(p.x, -800.0f);
     EXPECT_EQ(p.y, 450.0f);
+}
+
+namespace
+{
+    std::map<std::string, std::string> SceneFiles(const std::string& folder, const std::string& scene)
+    {
+        std::map<std::string, std::string> files;
+        files[scene + ".xml"] = ReadAll(folder + "/Assets/Scenes/" + scene + ".xml");
+        for (const auto& entry : fs::directory_iterator(folder + "/Assets/Scenes/" + scene))
+            files[entry.path().filename().string()] = ReadAll(entry.path().string());
+        return files;
+    }
+}
+
+TEST_F(SceneView, AFadeOverTheSceneIsLeftOutWhileEditingNeverSavedSoAndPlaysAtPlay)
+{
+    // The fade a level opens with: an opaque overlay in front of everything.
+    GameObject* fade = Drawn("FadeIn", 0.0f, 0.0f, 1.0f, 1.01f);
+    fade->GetComponent<Transform>()->SetScale(16.5f, 9.5f);
+    ASSERT_TRUE(fade->AddComponent(CT_FadeInOverlay));
+    Drawn("Floor", 0.0f, 0.0f, 16.0f, 100.0f);
+    ASSERT_TRUE(editor->SaveSceneAs("Court"));
+    const auto saved = SceneFiles(folder, "Court");
+    testing::internal::CaptureStdout();
+    editor->OpenScene("Court");
+    Frame();
+    testing::internal::GetCapturedStdout();
+
+    Sprite* overlay = factory->FindObjByName("FadeIn")->GetComponent<Sprite>();
+    EXPECT_FALSE(overlay->IsShown());
+    EXPECT_TRUE(factory->FindObjByName("Floor")->GetComponent<Sprite>()->IsShown());
+    PlaceView();
+    Click(kCentreX, kCentreY);
+    ASSERT_NE(editor->GetInspecting(), nullptr);
+    EXPECT_EQ(editor->GetInspecting()->getName(), "Floor") << "the floor is what is seen there";
+    editor->ClearInspecting();
+    testing::internal::CaptureStdout();
+    ASSERT_TRUE(editor->SaveScene());
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(SceneFiles(folder, "Court"), saved) << "showing the scene stores nothing";
+
+    testing::internal::CaptureStdout();
+    ASSERT_TRUE(editor->TogglePlayStop());
+    EXPECT_TRUE(overlay->IsShown());
+    for (int i = 0; i < 10; ++i)
+        Frame();
+    EXPECT_GT(overlay->GetAlpha(), 0.0f);
+    EXPECT_LT(overlay->GetAlpha(), 1.0f) << "the fade plays";
+    ASSERT_TRUE(editor->TogglePlayStop());
+    Frame();
+    testing::internal::GetCapturedStdout();
+    EXPECT_FALSE(factory->FindObjByName("FadeIn")->GetComponent<Sprite>()->IsShown());
 }

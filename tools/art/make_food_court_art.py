@@ -626,6 +626,15 @@ def markers():
     write("UI/Waypoint.svg", 32, 32, out)
 
 
+def shapes():
+    # The plain square and circle the editor adds as blocks to build with:
+    # one world unit wide at scale 1, light enough to take any tint.
+    out = '<rect x="3" y="3" width="94" height="94" fill="#f4f4f4" stroke="#8a8a8a" stroke-width="6"/>\n'
+    write("Shapes/Square.svg", 100, 100, out)
+    out = '<circle cx="50" cy="50" r="47" fill="#f4f4f4" stroke="#8a8a8a" stroke-width="6"/>\n'
+    write("Shapes/Circle.svg", 100, 100, out)
+
+
 # ---------------------------------------------------------------------- HUD
 def coin(x, y, r, fill="#ffd166", mark="$"):
     return ('<circle cx="%d" cy="%d" r="%d" fill="%s" stroke="#b5830f" stroke-width="%d"/>'
@@ -746,6 +755,7 @@ if __name__ == "__main__":
     bin_art(True)
     floor()
     markers()
+    shapes()
     hud()
     bubbles()
     fx()

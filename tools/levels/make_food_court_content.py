@@ -326,6 +326,11 @@ def archetypes():
                                      text("0", INK, 0.2, (34, -9)))
     out["MaintenanceText"] = components(transform(0, 0, DEPTH_HUD, 0.3, 0.3), sprite("FX/UpkeepTag.png"),
                                         text("0", INK, 0.2, (34, -9)))
+    # What the editor's Create > Add menu makes: a waypoint node (shown while
+    # editing, hidden in play once labelled), a square and a circle.
+    out["Node"] = components(transform(0, 0, DEPTH_MARKER, 0.2, 0.2), sprite("UI/Waypoint.png"), vertex("", []))
+    out["Square"] = components(transform(0, 0, DEPTH_PEOPLE, 1, 1), sprite("Shapes/Square.png"), collider(1, 1, 1))
+    out["Circle"] = components(transform(0, 0, DEPTH_PEOPLE, 1, 1), sprite("Shapes/Circle.png"), collider(1, 1, 1))
     out.update(trouble_content.archetypes(sys.modules[__name__]))
     out.update(flow_content.archetypes(sys.modules[__name__]))
     out.update(building_content.archetypes(HELPERS))

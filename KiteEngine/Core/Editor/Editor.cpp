@@ -273,7 +273,10 @@ namespace KiteFramework
         // A new press starts a new drag: no jump from where the last one ended.
         if (clicked && !mouseClicked)
             previousMouseWorld = genericConversionTest();
+        const bool released = !clicked && mouseClicked;
         mouseClicked = clicked;
+        if (released)
+            ReleasedInView();
     }
 
     void Editor::PublicRemoveComponent(GameComponent* component)
@@ -360,6 +363,10 @@ namespace KiteFramework
         windowFlags |= ImGuiWindowFlags_NoCollapse;
 
         MainMenuBar();
+        // The waypoint inspector raises the flag again in every frame that
+        // draws its pop-up: a pop-up that is no longer drawn (its node gone,
+        // the inspector hidden) holds nothing up.
+        linkPopup = false;
         if (showUserGuide)
         {
             ImGui::ShowUserGuide();

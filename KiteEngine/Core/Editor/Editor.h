@@ -93,6 +93,10 @@ namespace KiteFramework
         void Gizmo();
         Vector2D TestConvertToNDC(const Transform& transform) const;
         static bool HitTest(Transform& transform, const Vector2D& point);
+        // The objects whose box holds a world point, in the order a click
+        // there picks them: interface objects seen there, front to back, then
+        // scene objects seen there, front to back, then the rest.
+        std::vector<GameObject*> ObjectsUnder(const Vector2D& point) const;
 
         // The console panel's lines (waypoint editing writes here too).
         void Print(const std::string& line);
@@ -108,6 +112,18 @@ namespace KiteFramework
         void OpenProjectFolder();
         void RemoveObject(GameObject* object);
         GameObject* AddObject();
+        // Create > Add: each entry instantiates a shipped archetype at the
+        // origin (null, and a console line, when there is no such archetype).
+        struct AddEntry
+        {
+            const char* label;
+            const char* archetype;
+        };
+        static const std::vector<AddEntry>& AddMenuArchetypes();
+        GameObject* AddFromArchetype(const std::string& archetype);
+        GameObject* AddNode();
+        GameObject* AddSquare();
+        GameObject* AddCircle();
         // Whether a scene name may be written (not empty, not the snapshot).
         static bool IsSavableSceneName(const std::string& name);
         // The scene name of a chosen file: its name up to the first ".xml".
@@ -181,7 +197,13 @@ namespace KiteFramework
         void StartNewScene();
         void StartOpenScene();
         void StartLoadAsset();
-        void Pick(const Vector2D& world);
+        // Picks at a world point; again: a click at the point of the last
+        // one, which takes the next object down.
+        void Pick(const Vector2D& world, bool again);
+        bool NearLastPick() const;
+        // The left button went up: ends a click made where the last one
+        // picked by taking the next object down.
+        void ReleasedInView();
         void SetCurrentSceneName(const std::string& name);
         void DuplicateInspected();
         void ReapLaunched();
@@ -209,6 +231,13 @@ namespace KiteFramework
         int framebufferHeight = 0;
         ObjectHandle inspected;
         ObjectHandle lastSet;
+        // Where the last click in the view picked, in window pixels.
+        int lastPickX = -1000;
+        int lastPickY = -1000;
+        bool cyclePending = false;
+        // An object picked in the view, which the hierarchy scrolls to with
+        // its parents open.
+        ObjectHandle revealInHierarchy;
         std::vector<std::string> directoryListing;
         std::vector<std::string> directoryStack;
         std::vector<std::string> sceneList;

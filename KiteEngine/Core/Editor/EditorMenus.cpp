@@ -84,7 +84,8 @@ namespace KiteFramework
         if (helpMenuOpen)
         {
             ImGui::TextUnformatted("Help menu.");
-            ImGui::TextUnformatted("Click an object in the scene to select it; Translate, Scale and Rotate");
+            ImGui::TextUnformatted("Click an object in the scene to select it, again at the same point for what");
+            ImGui::TextUnformatted("lies under it; Translate, Scale and Rotate");
             ImGui::TextUnformatted("then drag it. Delete removes it, F3 duplicates it, Ctrl-S saves.");
             ImGui::EndMenu();
         }
@@ -171,10 +172,9 @@ namespace KiteFramework
         {
             if (ImGui::MenuItem("Empty Game Object"))
                 AddObject();
-            const char* kinds[][2] = {{"New node", "Node"}, {"Square", "Square"}, {"Circle", "Circle"}};
-            for (const auto& kind : kinds)
-                if (ImGui::MenuItem(kind[0]) && !Instantiate(kind[1], Vector2D(0.0f, 0.0f), 0.0f))
-                    Print(std::string("There is no archetype \"") + kind[1] + "\" to add.");
+            for (const AddEntry& entry : AddMenuArchetypes())
+                if (ImGui::MenuItem(entry.label))
+                    AddFromArchetype(entry.archetype);
             ImGui::EndMenu();
         }
         if (ImGui::MenuItem("Remove", "Delete", false, GetInspecting() != nullptr))
@@ -229,8 +229,10 @@ namespace KiteFramework
         if (!ImGui::GetCurrentContext())
             return;
         const ImGuiIO& io = ImGui::GetIO();
-        // Keys typed into a field, or meant for a dialog, are not shortcuts.
-        if (io.WantTextInput || browser->IsOpen() || ImGui::IsPopupOpen("ArchetypePopup"))
+        // Keys typed into a field, or meant for a dialog or a pop-up, are
+        // not shortcuts.
+        if (io.WantTextInput || browser->IsOpen() || ImGui::IsPopupOpen("ArchetypePopup") || linkPopup ||
+            messagePopup)
             return;
         if (Pressed(VK::Delete, true) && GetInspecting())
         {
@@ -453,6 +455,35 @@ namespace KiteFramework
             if (Mesh* mesh = graphics->GetMesh(MT_BasicQuad))
                 object->AddComponent(mesh);
         return object;
+    }
+
+    const std::vector<Editor::AddEntry>& Editor::AddMenuArchetypes()
+    {
+        static const std::vector<AddEntry> entries = {{"New node", "Node"}, {"Square", "Square"}, {"Circle", "Circle"}};
+        return entries;
+    }
+
+    GameObject* Editor::AddFromArchetype(const std::string& archetype)
+    {
+        GameObject* object = Instantiate(archetype, Vector2D(0.0f, 0.0f), 0.0f);
+        if (!object)
+            Print("There is no archetype \"" + archetype + "\" to add.");
+        return object;
+    }
+
+    GameObject* Editor::AddNode()
+    {
+        return AddFromArchetype("Node");
+    }
+
+    GameObject* Editor::AddSquare()
+    {
+        return AddFromArchetype("Square");
+    }
+
+    GameObject* Editor::AddCircle()
+    {
+        return AddFromArchetype("Circle");
     }
 
     void Editor::StartSaveAs()

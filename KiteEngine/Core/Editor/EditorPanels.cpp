@@ -111,7 +111,23 @@ namespace KiteFramework
             flags |= ImGuiTreeNodeFlags_Leaf;
         const std::string label = std::to_string(object->GetId()) + ". " + object->getName();
         ImGui::PushID(static_cast<int>(object->GetId()));
+        // An object picked in the view is shown with its parents opened.
+        GameObject* revealed = revealInHierarchy.Get();
+        // (A bounded walk: parents read from a file could form a ring.)
+        if (!leaf && revealed && revealed != object)
+        {
+            GameObject* up = revealed->GetParent();
+            for (int steps = 0; up && up != object && steps < 256; ++steps)
+                up = up->GetParent();
+            if (up == object)
+                ImGui::SetNextItemOpen(true);
+        }
         const bool open = ImGui::TreeNodeEx("##object", flags, "%s", label.c_str());
+        if (revealed == object)
+        {
+            ImGui::SetScrollHereY();
+            revealInHierarchy.Reset();
+        }
         if (open)
             ImGui::TreePop();
         if (ImGui::IsItemClicked(0))

@@ -2,7 +2,11 @@
 // picking, the selected object's outline and the gizmo.
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <iostream>
+#include <iterator>
+#include <unordered_map>
+#include <vector>
 
 #include <glm/mat4x4.hpp>
 #include <imgui.h>
@@ -11,7 +15,9 @@
 #include "Core/Engine/Engine.h"
 #include "Core/Factory/GameObjectFactory.h"
 #include "Core/Graphics/Graphics.h"
+#include "Core/Graphics/Renderer.h"
 #include "Core/Graphics/Sprite.h"
+#include "Core/Graphics/Text.h"
 #include "Core/Objects/GameObject.h"
 #include "Core/Objects/Transform.h"
 #include "Core/Physics/Collider2D.h"
@@ -75,9 +81,50 @@ namespace KiteFramework
         return u >= -0.5f && u <= 0.5f && v >= -0.5f && v <= 0.5f;
     }
 
-    void Editor::Pick(const Vector2D& p)
+    namespace
     {
-        // Interface objects win over ordinary ones; the lowest id wins in each.
+        // Whether the renderer puts something the player can see on screen.
+        bool Seen(const Renderer* r)
+        {
+            const GameObject* owner = r ? r->GetOwner() : nullptr;
+            if (!owner || !owner->isActive())
+                return false;
+            switch (r->GetKind())
+            {
+            case Renderer::Kind::Sprite:
+            {
+                const auto* sprite = static_cast<const Sprite*>(r);
+                return sprite->IsShown() && sprite->GetAlpha() > 0.0f;
+            }
+            case Renderer::Kind::Text:
+                return static_cast<const Text*>(r)->GetRenderBool();
+            default:
+                return false;
+            }
+        }
+    }
+
+    std::vector<GameObject*> Editor::ObjectsUnder(const Vector2D& p) const
+    {
+        // Where each object is seen in the draw order: the list is drawn
+        // from back to front, so a later place is nearer the player.
+        std::unordered_map<const GameObject*, std::size_t> place;
+        if (graphics)
+        {
+            graphics->Reorder();
+            const std::vector<Renderer*>& list = graphics->GetRenderers();
+            for (std::size_t i = 0; i < list.size(); ++i)
+                if (Seen(list[i]))
+                    place[list[i]->GetOwner()] = i + 1;
+        }
+        struct Candidate
+        {
+            GameObject* object;
+            int group;
+            std::size_t place;
+        };
+        std::vector<Candidate> hits;
+        int kind = 0;
         for (const GameObjectFactory::ObjectMap* objects : {&FACTORY->GetUIObjects(), &FACTORY->GetObjects()})
         {
             for (const auto& entry : *objects)
@@ -86,14 +133,51 @@ namespace KiteFramework
                 Transform* transform = object->GetComponent<Transform>();
                 if (!transform || !HitTest(*transform, p))
                     continue;
-                TurnDebug(false);
-                SetInspecting(object);
-                TurnDebug(true);
-                return;
+                const auto seen = place.find(object);
+                // Seen interface objects, then seen scene objects, then what
+                // shows nothing there (interface first, then by id).
+                if (seen != place.end())
+                    hits.push_back({object, kind, seen->second});
+                else
+                    hits.push_back({object, 2, 0});
             }
+            kind = 1;
+        }
+        std::stable_sort(hits.begin(), hits.end(), [](const Candidate& a, const Candidate& b) {
+            if (a.group != b.group)
+                return a.group < b.group;
+            return a.place > b.place;
+        });
+        std::vector<GameObject*> out;
+        out.reserve(hits.size());
+        for (const Candidate& hit : hits)
+            out.push_back(hit.object);
+        return out;
+    }
+
+    void Editor::Pick(const Vector2D& p, bool again)
+    {
+        // What the player sees on top wins; a click again at the same point
+        // takes the next one down, round to the top again.
+        const std::vector<GameObject*> under = ObjectsUnder(p);
+        GameObject* chosen = under.empty() ? nullptr : under.front();
+        GameObject* current = GetInspecting();
+        if (again && current)
+        {
+            const auto at = std::find(under.begin(), under.end(), current);
+            if (at != under.end())
+                chosen = std::next(at) == under.end() ? under.front() : *std::next(at);
         }
         TurnDebug(false);
-        ClearInspecting();
+        if (!chosen)
+        {
+            ClearInspecting();
+            return;
+        }
+        SetInspecting(chosen);
+        TurnDebug(true);
+        // The hierarchy brings what was picked into view, its parents open.
+        revealInHierarchy = ObjectHandle(chosen);
     }
 
     void Editor::MouseToWorld()
@@ -106,9 +190,40 @@ namespace KiteFramework
         // or the view's own context menu lying over it.
         if (!CheckPopUp() || sceneContextOpen || !sceneHovered || !MouseInViewport())
             return;
-        Pick(genericConversionTest());
+        const bool samePlaceAsLastPick = NearLastPick();
+        int x = 0;
+        int y = 0;
+        GetCursorPos(x, y);
+        lastPickX = x;
+        lastPickY = y;
+        // A press where the last click picked may be the start of a drag of
+        // the selection: only a release without a move takes the next one.
+        if (samePlaceAsLastPick && GetInspecting())
+        {
+            cyclePending = true;
+            return;
+        }
+        Pick(genericConversionTest(), false);
         if (!GetInspecting())
             Print("Found Nothing");
+    }
+
+    bool Editor::NearLastPick() const
+    {
+        // A hand on the mouse moves it a pixel or two between clicks.
+        int x = 0;
+        int y = 0;
+        GetCursorPos(x, y);
+        return std::abs(x - lastPickX) <= 2 && std::abs(y - lastPickY) <= 2;
+    }
+
+    void Editor::ReleasedInView()
+    {
+        if (!cyclePending)
+            return;
+        cyclePending = false;
+        if (NearLastPick() && !IsPlaying())
+            Pick(genericConversionTest(), true);
     }
 
     void Editor::TurnDebug(bool on)

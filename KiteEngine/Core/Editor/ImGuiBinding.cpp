@@ -3,6 +3,7 @@
 #include "Core/Editor/ImGuiBinding.h"
 
 #include <cfloat>
+#include <deque>
 
 #include <imgui.h>
 #include <backends/imgui_impl_opengl3.h>
@@ -16,6 +17,18 @@ namespace KiteFramework
 {
     namespace
     {
+        struct QueuedInput
+        {
+            bool isKey = true;
+            int vk = 0;
+            bool down = false;
+            unsigned int codepoint = 0;
+        };
+
+        // Beyond this many waiting events (no GUI frames are being made) the
+        // oldest are applied at once.
+        constexpr std::size_t kMaxQueued = 512;
+
         struct BindingState
         {
             Platform::Window** window = nullptr;
@@ -27,13 +40,13 @@ namespace KiteFramework
             bool mousePressed[3] = {false, false, false};
             bool mouseHeld[3] = {false, false, false};
             float mouseWheel = 0.0f;
-            // Keys pressed since the last frame stay down for the next one,
-            // and so do keys released with them (the modifier of a quick
-            // Ctrl+A is often released first), so that the GUI sees the
-            // combination as typed.
-            unsigned frames = 0;
-            bool anyUnseen = false;
-            unsigned releaseAt[512] = {};
+            // Keys and characters in the order they came, handed to the GUI
+            // at the next frame. A release that follows a press of the same
+            // frame waits for the frame after, and so does everything behind
+            // it: a quick Ctrl+A (often with Control released first) is seen
+            // as the combination, and a letter typed after Control went up
+            // is seen without Control.
+            std::deque<QueuedInput> queued;
         };
 
         BindingState& State()
@@ -64,41 +77,59 @@ namespace KiteFramework
             io.KeyAlt = io.KeysDown[VK::Menu];
         }
 
-        void SetKey(int vk, bool down)
+        void Apply(const QueuedInput& in)
         {
             ImGuiIO& io = ImGui::GetIO();
-            BindingState& s = State();
-            if (vk < 0 || vk >= static_cast<int>(IM_ARRAYSIZE(io.KeysDown)))
-                return;
-            if (down)
-            {
-                io.KeysDown[vk] = true;
-                s.anyUnseen = true;
-                s.releaseAt[vk] = 0;
-            }
-            else if (s.anyUnseen && io.KeysDown[vk])
-                s.releaseAt[vk] = s.frames + 2;
-            else
-                io.KeysDown[vk] = false;
-            UpdateModifiers();
+            if (!in.isKey)
+                io.AddInputCharacter(in.codepoint);
+            else if (in.vk >= 0 && in.vk < static_cast<int>(IM_ARRAYSIZE(io.KeysDown)))
+                io.KeysDown[in.vk] = in.down;
         }
 
-        // Called before each GUI frame: releases that waited for the frame
-        // after their batch take effect.
+        void Queue(const QueuedInput& in)
+        {
+            BindingState& s = State();
+            if (s.queued.size() >= kMaxQueued)
+            {
+                Apply(s.queued.front());
+                s.queued.pop_front();
+                UpdateModifiers();
+            }
+            s.queued.push_back(in);
+        }
+
+        void SetKey(int vk, bool down)
+        {
+            QueuedInput in;
+            in.vk = vk;
+            in.down = down;
+            Queue(in);
+        }
+
+        void AddCharacter(unsigned int c)
+        {
+            QueuedInput in;
+            in.isKey = false;
+            in.codepoint = c;
+            Queue(in);
+        }
+
+        // Called before each GUI frame: hands over the waiting events up to
+        // the first release that must wait for the next frame.
         void SettleKeys()
         {
-            ImGuiIO& io = ImGui::GetIO();
             BindingState& s = State();
-            ++s.frames;
-            for (int vk = 0; vk < 512; ++vk)
+            bool pressed = false;
+            while (!s.queued.empty())
             {
-                if (s.releaseAt[vk] != 0 && s.releaseAt[vk] <= s.frames)
-                {
-                    io.KeysDown[vk] = false;
-                    s.releaseAt[vk] = 0;
-                }
+                const QueuedInput& in = s.queued.front();
+                if (in.isKey && !in.down && pressed)
+                    break;
+                if (in.isKey && in.down)
+                    pressed = true;
+                Apply(in);
+                s.queued.pop_front();
             }
-            s.anyUnseen = false;
             UpdateModifiers();
         }
 
@@ -108,9 +139,7 @@ namespace KiteFramework
             ImGuiIO& io = ImGui::GetIO();
             for (bool& key : io.KeysDown)
                 key = false;
-            for (unsigned& at : State().releaseAt)
-                at = 0;
-            State().anyUnseen = false;
+            State().queued.clear();
             io.KeyCtrl = io.KeyShift = io.KeyAlt = io.KeySuper = false;
             for (int i = 0; i < 3; ++i)
                 State().mouseHeld[i] = State().mousePressed[i] = false;
@@ -330,7 +359,7 @@ namespace KiteFramework
     void ImGui_ImplGlfwGL3_CharCallback(unsigned int c)
     {
         if (HasContext() && c > 0 && c < 0x10000)
-            ImGui::GetIO().AddInputCharacter(c);
+            AddCharacter(c);
     }
 
     void ImGui_ImplGlfwGL3_ScrollCallback(double, double yoffset)

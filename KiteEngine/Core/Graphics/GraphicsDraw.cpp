@@ -108,7 +108,7 @@ namespace KiteFramework
 
     void Graphics::MeshDraw(Sprite* sprite, DrawMode)
     {
-        if (!sprite || !sprite->IsRenderable())
+        if (!sprite || !sprite->IsShown())
             return;
         GameObject* owner = sprite->GetOwner();
         if (!owner || !owner->isActive())

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "Core/Engine/Engine.h"
 #include "Core/Graphics/Graphics.h"
 #include "Core/Objects/FieldOps.h"
 #include "Core/Objects/GameObject.h"
@@ -57,6 +58,11 @@ namespace KiteFramework
             if (GRAPHICS)
                 GRAPHICS->AddSprite(this);
         }
+    }
+
+    bool Sprite::EditingNow()
+    {
+        return ENGINE && ENGINE->GetEngineStatus(ES_EDITORVIEW) && !ENGINE->GetEngineStatus(ES_GAMEPLAYING);
     }
 
     void Sprite::Update()

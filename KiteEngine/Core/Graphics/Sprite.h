@@ -71,6 +71,14 @@ namespace KiteFramework
         bool getAnimated() const { return animated; }
         bool getDebug() const { return debugDraw; }
         bool IsRenderable() const { return renderable; }
+        // Whether the sprite is drawn now: renderable, and not an effect of
+        // play while the scene is being edited.
+        bool IsShown() const { return renderable && (!playOnly || !EditingNow()); }
+        // Marks the sprite as an effect that runs only in play (a fade over
+        // the scene at its start): the editor then shows the scene as it
+        // will look, without it. Run-time only: never stored, never copied.
+        void SetPlayOnly(bool p) { playOnly = p; }
+        bool IsPlayOnly() const { return playOnly; }
         bool IsBlendable() const { return blendable; }
         int GetLoopsPlayed() const { return loopsPlayed; }
         float GetFrameTime() const { return frameTime; }
@@ -100,6 +108,8 @@ namespace KiteFramework
         bool operator<(Sprite* other) const;
 
     private:
+        // The editor is on and the game stopped.
+        static bool EditingNow();
         void UVorder();
         void MoveUV(float du, float dv);
         void MoveToNextColumn();
@@ -139,6 +149,7 @@ namespace KiteFramework
         float timer = 0.0f;
         float frameTime = 0.0f;
         bool debugDraw = false;
+        bool playOnly = false;
         int loopsPlayed = 0;
     };
 }
