@@ -49,6 +49,10 @@ namespace
         {
             if (frames_ == 0)
             {
+                // What start-up loads behind its first frames is not the
+                // idle loop: it is finished before the watch starts.
+                if (GRAPHICS)
+                    GRAPHICS->FinishLoadingTextures();
                 start_ = Clock::now();
                 threadStart_ = ThreadCpuSeconds();
                 processStart_ = ProcessCpuSeconds();

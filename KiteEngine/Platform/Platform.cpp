@@ -20,6 +20,23 @@ namespace KiteFramework
             std::vector<std::unique_ptr<Window>> retainedWindows;
         }
 
+        KeyQuery Backend::QueryKey(int vk)
+        {
+            KeyQuery query;
+            if (vk <= 0 || vk > 255)
+                return query;
+            query.down = IsKeyDown(vk);
+            query.pressedSinceLastQuery = wentDown[vk];
+            wentDown[vk] = false;
+            return query;
+        }
+
+        void Backend::NoteWentDown(int vk)
+        {
+            if (vk > 0 && vk <= 255)
+                wentDown[vk] = true;
+        }
+
         Backend& Get()
         {
             if (installed)

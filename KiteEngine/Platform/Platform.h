@@ -111,6 +111,15 @@ namespace KiteFramework
             virtual void SwapBuffers() = 0;
         };
 
+        // A key's asynchronous state as a once-a-frame sampler reads it.
+        struct KeyQuery
+        {
+            bool down = false;
+            // Went down since the previous query of this key, even if it is
+            // up again: a tap shorter than a frame is not lost.
+            bool pressedSinceLastQuery = false;
+        };
+
         class Backend
         {
         public:
@@ -135,6 +144,18 @@ namespace KiteFramework
 
             // False when the pad is not connected (a normal answer).
             virtual bool GetGamepadState(int index, GamepadState& state) = 0;
+
+            // Down now, and pressed since the last query of the key (which
+            // this query clears). Meant for one reader: the input sampler.
+            KeyQuery QueryKey(int vk);
+
+        protected:
+            // Back ends note each key or mouse button (1, 2, 4) that goes
+            // down; auto-repeat is not a new press.
+            void NoteWentDown(int vk);
+
+        private:
+            bool wentDown[256] = {};
         };
 
         // The back end in use. The first call installs the SDL back end

@@ -14,7 +14,7 @@ namespace KiteFramework
         DraggableAfterImage();
 
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Draggable After Image"; }
 
         void SetImage(const std::string& texture, int columns, int rows, float depth, bool animated);
     };

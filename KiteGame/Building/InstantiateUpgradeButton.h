@@ -14,6 +14,6 @@ namespace KiteFramework
         void Initialise() override {}
         void OnStart() override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Instantiate Upgrade Button"; }
     };
 }

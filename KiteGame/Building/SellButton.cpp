@@ -17,11 +17,6 @@ namespace KiteFramework
         return new SellButton(*this);
     }
 
-    void SellButton::XMLUnSerialise(XMLElement* cursor)
-    {
-        BaseButton::XMLUnSerialiseBase(cursor);
-    }
-
     void SellButton::SetStall(StallsBehaviour* s)
     {
         stall = ObjectHandle(s ? s->GetOwner() : nullptr);

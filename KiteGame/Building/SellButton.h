@@ -14,7 +14,6 @@ namespace KiteFramework
         SellButton();
         SellButton(const SellButton& other);
 
-        void XMLUnSerialise(XMLElement* firstField) override;
         GameComponent* Clone() const override;
         void RenderImGui() override;
         void OnMouseUp() override;

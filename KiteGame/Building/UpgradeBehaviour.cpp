@@ -11,6 +11,7 @@
 #include "Core/UI/BaseButton.h"
 #include "Economy/LevelStatsSystem.h"
 #include "HUD/ProgressBar.h"
+#include "HUD/TextFit.h"
 #include "StartUp/GameComponentTypes.h"
 #include "Stalls/AmountText.h"
 #include "Stalls/StallsBehaviour.h"
@@ -25,6 +26,10 @@ namespace KiteFramework
     {
         constexpr int FinishingSteps = 30;
         constexpr float MaxLevelTextScale = 0.1f;
+        // World units per unit of scale, and the share of a badge's width
+        // that its figure may take beside the icon.
+        constexpr float BadgeUnits = 100.0f;
+        constexpr float BadgeFigureShare = 0.6f;
 
         float CurrentBlend()
         {
@@ -43,12 +48,12 @@ namespace KiteFramework
 
     void UpgradeBehaviour::ListFields(FieldVisitor& v)
     {
-        v.Add("upgradeCost", upgradeCost, {"Upgrade cost", FieldWidget::Drag, 1.0f});
-        v.Add("upgradeCountdown", upgradeCountdown, {"Upgrade Countdown", FieldWidget::Input});
-        v.Add("upgradeCostMultiplier", upgradeCostMultiplier, {"Upgrade cost multiplier", FieldWidget::Drag, 0.1f});
+        v.Add("upgradeCost", upgradeCost, {"Upgrade cost", FieldWidget::Input, 0.0f});
+        v.Add("upgradeCountdown", upgradeCountdown, {"Upgrade Countdown", FieldWidget::Input, 1.0f});
+        v.Add("upgradeCostMultiplier", upgradeCostMultiplier, {"Upgrade cost multiplier", FieldWidget::Input, 0.0f});
         v.Add("upgradeBenefitMultiplier", upgradeBenefitMultiplier,
-              {"Upgrade Benefit multiplier", FieldWidget::Drag, 0.1f});
-        v.Add("upgradeTime", upgradeTime, {"Upgrade Time", FieldWidget::Drag, 0.1f});
+              {"Upgrade Benefit multiplier", FieldWidget::Input, 0.0f});
+        v.Add("upgradeTime", upgradeTime, {"Upgrade Time", FieldWidget::Input, 0.0f});
     }
 
     GameComponent* UpgradeBehaviour::Clone() const
@@ -77,6 +82,20 @@ namespace KiteFramework
             menuTexts[i] = ObjectHandle(texts[i]);
     }
 
+    void UpgradeBehaviour::ShowOnBadge(Text* text, const std::string& figure)
+    {
+        if (!text)
+            return;
+        // A badge has its icon on the left: a figure keeps to the rest of it
+        // and shrinks when it would run past the badge's end.
+        const Transform* badge = text->GetOwner() ? text->GetOwner()->GetComponent<Transform>() : nullptr;
+        const float width = badge ? badge->GetScaleVec().x * BadgeUnits * BadgeFigureShare : 0.0f;
+        if (width > 0.0f)
+            TextFit::ShowFigure(*text, figure, text->Scale(), width);
+        else
+            text->SetText(figure);
+    }
+
     Text* UpgradeBehaviour::GetMenuText(MenuText which) const
     {
         GameObject* o = menuTexts[which].Get();
@@ -88,25 +107,21 @@ namespace KiteFramework
         StallsBehaviour* stall = GetStall();
         if (!stall)
             return;
-        if (Text* t = GetMenuText(LevelText))
-            t->SetText(std::to_string(stall->level));
-        if (Text* t = GetMenuText(EarningsText))
-            t->SetText(AmountText(stall->stallEarnings.money));
+        ShowOnBadge(GetMenuText(LevelText), std::to_string(stall->level));
+        ShowOnBadge(GetMenuText(EarningsText), AmountText(stall->stallEarnings.money));
         if (Text* t = GetMenuText(UpgradeCostText))
         {
             // At the last level the cost line keeps saying so.
             if (upgradeCountdown == 0)
             {
-                t->SetText("Max level");
                 t->SetScale(MaxLevelTextScale);
+                ShowOnBadge(t, "Max level");
             }
             else
-                t->SetText(AmountText(upgradeCost));
+                ShowOnBadge(t, AmountText(upgradeCost));
         }
-        if (Text* t = GetMenuText(SellCostText))
-            t->SetText(AmountText(stall->constructionCost * 0.5f));
-        if (Text* t = GetMenuText(LikesEarningsText))
-            t->SetText(AmountText(stall->stallEarnings.likes));
+        ShowOnBadge(GetMenuText(SellCostText), AmountText(stall->constructionCost * 0.5f));
+        ShowOnBadge(GetMenuText(LikesEarningsText), AmountText(stall->stallEarnings.likes));
     }
 
     void UpgradeBehaviour::StartUpgrade()

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 #include "Core/Objects/ObjectHandle.h"
 #include "Core/Logic/Script.h"
@@ -33,7 +34,7 @@ namespace KiteFramework
         void Update() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Upgrade Behaviour"; }
 
         // Charges the price and starts the next upgrade, when it is
         // possible and affordable.
@@ -44,6 +45,7 @@ namespace KiteFramework
         GameObject* GetMenuUpgradeButton() const { return menuUpgradeButton.Get(); }
         void SetMenu(GameObject* upgradeButton, const std::array<GameObject*, MenuTextCount>& texts);
         Text* GetMenuText(MenuText which) const;
+        static void ShowOnBadge(Text* text, const std::string& figure);
         GameObject* GetFeedback() const { return upgradeFeedback.Get(); }
 
         // Stored settings.

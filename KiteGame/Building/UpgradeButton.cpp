@@ -21,11 +21,6 @@ namespace KiteFramework
         return new UpgradeButton(*this);
     }
 
-    void UpgradeButton::XMLUnSerialise(XMLElement* cursor)
-    {
-        BaseButton::XMLUnSerialiseBase(cursor);
-    }
-
     void UpgradeButton::OnMouseUp()
     {
         BaseButton::OnMouseUp();

@@ -13,7 +13,6 @@ namespace KiteFramework
         UpgradeButton(const UpgradeButton& other);
         ~UpgradeButton() override;
 
-        void XMLUnSerialise(XMLElement* firstField) override;
         GameComponent* Clone() const override;
         void RenderImGui() override;
         void OnMouseUp() override;

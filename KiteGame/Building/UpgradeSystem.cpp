@@ -47,6 +47,16 @@ namespace KiteFramework
 
     UpgradeSystem* UpgradeSystem::instance = nullptr;
 
+    Vector2D UpgradeSystem::UpgradeButtonOffset()
+    {
+        return UpgradeButtonPart.offset;
+    }
+
+    Vector2D UpgradeSystem::SellButtonOffset()
+    {
+        return OtherParts[1].offset;
+    }
+
     UpgradeSystem::UpgradeSystem() : Script(CT_UpgradeSystem)
     {
         instance = this;

@@ -6,6 +6,7 @@
 #include <map>
 #include <vector>
 
+#include "Core/Math/Vector2D.h"
 #include "Core/Objects/ObjectHandle.h"
 #include "Core/Logic/Script.h"
 
@@ -22,9 +23,13 @@ namespace KiteFramework
         ~UpgradeSystem() override;
 
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Upgrade System"; }
 
         static UpgradeSystem* Instance() { return instance; }
+        // Where a stall's menu puts its upgrade and sell buttons, from the
+        // stall's position.
+        static Vector2D UpgradeButtonOffset();
+        static Vector2D SellButtonOffset();
 
         // The stall's menu (once per stall), as children of the stall.
         void OpenUpgradeMenu(UpgradeBehaviour* upgrade);

@@ -70,11 +70,11 @@ namespace KiteFramework
 
     void CustomerAIBehaviour::ListFields(FieldVisitor& v)
     {
-        v.Add("customerState", customerState);
-        v.Add("startOffLikes", startOffLikes);
-        v.Add("likesTimeout", likesTimeout, {"likesTimeout", FieldWidget::Drag, 0.1f});
-        v.Add("likesMin", likesMin, {"likesMin", FieldWidget::Drag, 0.1f});
-        v.Add("likesDecrementStep", likesDecrementStep, {"likesDecrementStep", FieldWidget::Drag, 0.1f});
+        v.Add("customerState", customerState, HiddenField());
+        v.Add("startOffLikes", startOffLikes, HiddenField());
+        v.Add("likesTimeout", likesTimeout, FieldInfo{"likesTimeout", FieldWidget::Input, 0.0f}.Id("##Timeout"));
+        v.Add("likesMin", likesMin, {"likesMin", FieldWidget::Input, 0.0f});
+        v.Add("likesDecrementStep", likesDecrementStep, {"likesDecrementStep", FieldWidget::Input, 0.0f});
         v.Add("interpolateStep", interpolateStep, {"interpolateStep"});
         v.Add("customerIndex", customerIndex, {"customerIndex", FieldWidget::Input, 1.0f});
     }
@@ -306,9 +306,10 @@ namespace KiteFramework
         SetCurrentNode(GetTargetNode());
         if (NoStalls())
         {
-            if (preference != 0)
-                ShowPreferenceBubble(preference);
+            // Leaving first: the wish is shown, not written as a letter.
             Leave();
+            if (preference != 0 && !despawned)
+                ShowPreferenceBubble(preference);
             return;
         }
         if (shortQueueTriesLeft <= 0)

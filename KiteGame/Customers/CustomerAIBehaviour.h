@@ -73,7 +73,7 @@ namespace KiteFramework
         void Update() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Customer AI Behaviour"; }
 
         // Movement (walks, paths, waypoint choice).
         void MoveTo(int nextState, float x, float y);

@@ -44,8 +44,8 @@ namespace KiteFramework
     void CustomerSystem::ListFields(FieldVisitor& v)
     {
         v.Add("numArcheCreated", numArcheCreated, {"Number of Customer Archetypes created", FieldWidget::Input, 1.0f});
-        v.Add("customerSprites", customerSprites);
-        v.Add("customerSpriteCols_", customerSpriteCols_);
+        v.Add("customerSprites", customerSprites, HiddenField());
+        v.Add("customerSpriteCols_", customerSpriteCols_, HiddenField());
         v.Add("randomDisplacementRange", randomDisplacementRange, {"Random Displacement Range"});
         v.Add("queueMax", queueMax, {"Max Queue to not be interested", FieldWidget::Input, 1.0f});
         v.Add("preferenceAllowed", preferenceAllowed, {"Are preferences allowed in this level"});
@@ -55,12 +55,14 @@ namespace KiteFramework
               {"Look more for preferences", FieldWidget::Input, 1.0f});
         v.Add("noQueuefCountoutMin", noQueuefCountoutMin, {"Min good queue count", FieldWidget::Input, 1.0f});
         v.Add("noQueuefCountoutMax", noQueuefCountoutMax, {"Max good queue count", FieldWidget::Input, 1.0f});
-        v.Add("feedbackOffset", feedbackOffset, {"Feedback y offset"});
-        v.Add("tabaoChance", tabaoChance, {"Customer tabao chance"});
-        v.Add("trashSpawnChance", trashSpawnChance, {"Customer spawn trash chance"});
-        v.Add("fightChance", fightChance, {"Fight chance"});
-        v.Add("fightTimeout", fightTimeout, {"Fight timeout"});
+        v.Add("feedbackOffset", feedbackOffset, {"Feedback y offset", FieldWidget::Input, 0.0f});
+        v.Add("tabaoChance", tabaoChance, {"Customer tabao chance", FieldWidget::Input, 0.0f});
+        v.Add("trashSpawnChance", trashSpawnChance, {"Customer spawn trash chance", FieldWidget::Input, 0.0f});
+        v.Add("fightChance", fightChance, {"Fight chance", FieldWidget::Input, 0.0f});
+        v.Add("fightTimeout", fightTimeout, {"Fight timeout", FieldWidget::Input, 0.0f});
         v.Add("fightLocationOffset", fightLocationOffset, {"Fight location offset"});
+        // The cap the spawn rate sets: copied and shown, never stored.
+        v.AddUnstored("cap", cap, FieldInfo{"capset", FieldWidget::Input, 1.0f}.Id("##capset"));
     }
 
     GameComponent* CustomerSystem::Clone() const

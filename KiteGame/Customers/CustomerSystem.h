@@ -25,7 +25,7 @@ namespace KiteFramework
 
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Customer System"; }
 
         // The level's customer system, or null.
         static CustomerSystem* Instance() { return instance; }

@@ -31,15 +31,15 @@ namespace KiteFramework
 
     void SpawnRateManager::ListFields(FieldVisitor& v)
     {
-        v.Add("likesRepWeightage", likesRepWeightage, {"Likes / Rep weightage", FieldWidget::Drag, 0.01f});
-        v.Add("rateModifierRate", rateModifierRate, {"How many standing per one level"});
-        v.Add("spawnTimeStep", spawnTimeStep, {"Spawn time inc/dec step", FieldWidget::Drag, 0.1f});
+        v.Add("likesRepWeightage", likesRepWeightage, {"Likes / Rep weightage", FieldWidget::Input, 0.0f});
+        v.Add("rateModifierRate", rateModifierRate, {"How many standing per one level", FieldWidget::Input, 0.0f});
+        v.Add("spawnTimeStep", spawnTimeStep, {"Spawn time inc/dec step", FieldWidget::Input, 0.0f});
         v.Add("customerCapStep", customerCapStep, {"Customer cap step", FieldWidget::Input, 1.0f});
         v.Add("startingLevel", startingLevel, {"What is the starting standing level", FieldWidget::Input, 1.0f});
         v.Add("minLevel", minLevel, {"Min level it can go to", FieldWidget::Input, 1.0f});
         v.Add("maxLevel", maxLevel, {"Max level it can go to", FieldWidget::Input, 1.0f});
         v.Add("startCustomerCap", startCustomerCap, {"Starting customer cap", FieldWidget::Input, 1.0f});
-        v.Add("startMinSpawnTime", startMinSpawnTime, {"Starting min spawn time", FieldWidget::Drag, 0.1f});
+        v.Add("startMinSpawnTime", startMinSpawnTime, {"Starting min spawn time", FieldWidget::Input, 0.0f});
     }
 
     GameComponent* SpawnRateManager::Clone() const

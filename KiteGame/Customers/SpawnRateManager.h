@@ -17,7 +17,7 @@ namespace KiteFramework
         void Initialise() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Spawn Rate Manager "; }
 
         static SpawnRateManager* Instance() { return instance; }
 

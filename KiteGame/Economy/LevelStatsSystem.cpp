@@ -47,16 +47,23 @@ namespace KiteFramework
 
     void LevelStatsSystem::ListFields(FieldVisitor& v)
     {
-        v.Add("CustomerServed", CustomerServed, {"Customers Served"});
-        v.Add("AverageWaitingTime", AverageWaitingTime, {"Average Waiting Time"});
-        v.Add("TotalWaitingTime", TotalWaitingTime, {"Total Waiting Time"});
-        v.Add("GrossRevenue", GrossRevenue, {"Gross Revenue"});
-        v.Add("DailyUpkeep", DailyUpkeep, {"Daily Upkeep"});
-        v.Add("Likes", Likes);
-        v.Add("Money", Money, {"Money", FieldWidget::Drag, 1.0f});
-        v.Add("Reputation", Reputation);
-        v.Add("MostPopular", MostPopular, {"Most Popular"});
-        v.Add("MostWanted", MostWanted, {"Most Wanted"});
+        v.Add("CustomerServed", CustomerServed, {"Customers Served:", FieldWidget::ReadOnly});
+        v.Add("AverageWaitingTime", AverageWaitingTime, {"Average Waiting Time:", FieldWidget::ReadOnly});
+        v.Add("TotalWaitingTime", TotalWaitingTime, {"Total Waiting Time:", FieldWidget::ReadOnly});
+        v.Add("GrossRevenue", GrossRevenue, {"Gross Revenue:", FieldWidget::ReadOnly});
+        v.Add("DailyUpkeep", DailyUpkeep, {"Daily Upkeep:", FieldWidget::ReadOnly});
+        v.Add("Likes", Likes, {"Likes:", FieldWidget::ReadOnly});
+        // The build buttons follow an edited amount at once.
+        v.Add("Money", Money, FieldInfo{"Money:", FieldWidget::Input, 0.0f}.Id("##money_"));
+        v.Add("Reputation", Reputation, {"Reputation:", FieldWidget::ReadOnly});
+        v.Add("MostPopular", MostPopular, {"Most Popular:", FieldWidget::ReadOnly});
+        v.Add("MostWanted", MostWanted, {"Most Wanted:", FieldWidget::ReadOnly});
+    }
+
+    void LevelStatsSystem::FieldEdited(const FieldRef& field)
+    {
+        if (field.member == &Money)
+            MoneyChanged();
     }
 
     GameComponent* LevelStatsSystem::Clone() const

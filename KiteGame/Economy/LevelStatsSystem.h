@@ -22,7 +22,8 @@ namespace KiteFramework
         void Update() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Level Stats System"; }
+        void FieldEdited(const FieldRef& field) override;
 
         // The level's statistics, or null.
         static LevelStatsSystem* Instance() { return instance; }

@@ -84,12 +84,22 @@ namespace KiteFramework
 
     void SimulationSystem::ListFields(FieldVisitor& v)
     {
-        v.Add("treshold", treshold, {"Time Threshold", FieldWidget::Drag, 0.01f});
-        v.Add("goalLikes", goalLikes, {"Goal Likes", FieldWidget::Input, 1.0f});
-        v.Add("goalMoney", goalMoney, {"Goal Money", FieldWidget::Input, 1.0f});
-        v.Add("secondGoalLikes", secondGoalLikes, {"Second Star Goal Likes", FieldWidget::Input, 1.0f});
-        v.Add("secondGoalMoney", secondGoalMoney, {"Second Star Goal Money", FieldWidget::Input, 1.0f});
-        v.Add("loseMoney", loseMoney, {"Losing condition: Less than (Money)", FieldWidget::Input, 1.0f});
+        v.Add("treshold", treshold, FieldInfo{"Time Threshold", FieldWidget::Input, 0.0f}.Id("##Threshold"));
+        v.Add("goalLikes", goalLikes, FieldInfo{"Goal Likes", FieldWidget::Input, 1.0f}.Id("##GoalLikes"));
+        v.Add("goalMoney", goalMoney, FieldInfo{"Goal Money", FieldWidget::Input, 1.0f}.Id("##GoalMoney"));
+        v.Add("secondGoalLikes", secondGoalLikes,
+              FieldInfo{"Second Star Goal Likes", FieldWidget::Input, 1.0f}.Id("##SecondGoalLikes"));
+        v.Add("secondGoalMoney", secondGoalMoney,
+              FieldInfo{"Second Star Goal Money", FieldWidget::Input, 1.0f}.Id("##SecondGoalMoney"));
+        v.Add("loseMoney", loseMoney,
+              FieldInfo{"Losing condition: Less than (Money)", FieldWidget::Input, 1.0f}.Id("##LoseMoney"));
+    }
+
+    void SimulationSystem::FieldEdited(const FieldRef& field)
+    {
+        // Daylight never goes above 1, so a higher threshold is never met.
+        if (field.member == &treshold && treshold > 1.0f)
+            treshold = 1.0f;
     }
 
     GameComponent* SimulationSystem::Clone() const

@@ -32,7 +32,8 @@ namespace KiteFramework
         void Update() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Simulation System"; }
+        void FieldEdited(const FieldRef& field) override;
 
         static SimulationSystem* Instance() { return instance; }
 

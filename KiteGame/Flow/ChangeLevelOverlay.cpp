@@ -38,7 +38,8 @@ namespace KiteFramework
         overlay->fadeOutDuration = 1.0f;
         overlay->levelToLoad = button->GetFnStrParam();
         overlay->reversed = true;
-        // The archetype's own settings were applied at instantiation.
-        overlay->Initialise();
+        // Instantiating initialised it with the archetype's settings: it
+        // starts again with these, and is updated once a frame as before.
+        overlay->Begin();
     }
 }

@@ -15,7 +15,7 @@ namespace KiteFramework
         void Initialise() override;
         void Update() override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Change Level Overlay"; }
 
         bool HasOverlay() const { return made; }
 

@@ -12,11 +12,16 @@
 
 namespace KiteFramework
 {
+    namespace
+    {
+        const char* const levels[] = {"-", "Level 1", "Level 2", "Level 3"};
+    }
+
     CheckLevelStatus::CheckLevelStatus() : Script(CT_CheckLevelStatus) {}
 
     void CheckLevelStatus::ListFields(FieldVisitor& v)
     {
-        v.Add("levelid", levelid, {"Level ID", FieldWidget::Input, 1.0f});
+        v.Add("levelid", levelid, FieldInfo{"Level ID"}.Choices(levels, 4));
     }
 
     GameComponent* CheckLevelStatus::Clone() const

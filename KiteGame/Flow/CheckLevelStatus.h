@@ -14,7 +14,7 @@ namespace KiteFramework
         void OnStart() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Check Level Status"; }
 
         // 1 to 3: "Level 1" to "Level 3"; 0 is none.
         int levelid = 0;

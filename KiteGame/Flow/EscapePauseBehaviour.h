@@ -12,6 +12,6 @@ namespace KiteFramework
 
         void Update() override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Escape Pause Behaviour"; }
     };
 }

@@ -15,7 +15,7 @@ namespace KiteFramework
         void Initialise() override;
         void Update() override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Fade In Overlay"; }
 
         float timer = 0.0f;
         float duration = 0.5f;

@@ -13,6 +13,6 @@ namespace KiteFramework
         // Not registered for updates: it only acts once.
         void Initialise() override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Inject Pause Element"; }
     };
 }

@@ -25,11 +25,14 @@ namespace KiteFramework
 
     void OverlayController::ListFields(FieldVisitor& v)
     {
-        v.Add("fadeInDuration", fadeInDuration, {"Fade in duration", FieldWidget::Input, 0.1f});
-        v.Add("showDuration", showDuration, {"Show duration", FieldWidget::Input, 0.1f});
-        v.Add("fadeOutDuration", fadeOutDuration, {"Fade out duration", FieldWidget::Input, 0.1f});
-        v.Add("levelToLoad", levelToLoad, {"Level to load on end"});
-        v.Add("reversed", reversed, {"Reversed? (Fade out then in)", FieldWidget::Checkbox});
+        v.Add("fadeInDuration", fadeInDuration,
+              FieldInfo{"Fade in duration", FieldWidget::Input, 0.0f}.Id("##fadeInDuration_"));
+        v.Add("showDuration", showDuration, FieldInfo{"Show duration", FieldWidget::Input, 0.0f}.Id("##showDuration_"));
+        v.Add("fadeOutDuration", fadeOutDuration,
+              FieldInfo{"Fade out duration", FieldWidget::Input, 0.0f}.Id("##fadeOutDuration_"));
+        v.Add("levelToLoad", levelToLoad,
+              FieldInfo{"Level to load on end", FieldWidget::EnterText}.Id("##levelToLoad_").Capacity(50));
+        v.Add("reversed", reversed, FieldInfo{"Reversed? (Fade out then in)"}.Id("##reversed_"));
     }
 
     GameComponent* OverlayController::Clone() const

@@ -19,7 +19,11 @@ namespace KiteFramework
         void Update() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Overlay Controller"; }
+
+        // Starts the fade over with the current settings (the first phase's
+        // alpha and timer), without registering again.
+        void Begin();
 
         int GetPhase() const { return phase; }
         float GetTimer() const { return timer; }
@@ -32,7 +36,6 @@ namespace KiteFramework
         bool reversed = false;
 
     private:
-        void Begin();
         void UpdateForward(float dt);
         void UpdateReversed(float dt);
         void SetAlpha(float a) const;

@@ -47,7 +47,7 @@ namespace KiteFramework
         void Update() override;
         void OnStart() override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Quest System"; }
 
         static QuestSystem* Instance() { return instance; }
 

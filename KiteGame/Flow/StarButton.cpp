@@ -3,7 +3,7 @@
 
 #include "Core/Factory/GameObjectFactory.h"
 #include "Core/Objects/GameObject.h"
-#include "Core/XMLSerialisation/XMLSerialisation.h"
+#include "Core/Objects/FieldOps.h"
 #include "StartUp/GameComponentTypes.h"
 
 namespace KiteFramework
@@ -23,8 +23,9 @@ namespace KiteFramework
         SetComponentTypeId(CT_StarButton);
     }
 
-    StarButton::StarButton(const StarButton& other) : ToggleActiveButton(other), objToHover(other.objToHover)
+    StarButton::StarButton(const StarButton& other) : ToggleActiveButton(other)
     {
+        CopyListedFields(other, *this);
     }
 
     GameComponent* StarButton::Clone() const
@@ -32,16 +33,12 @@ namespace KiteFramework
         return new StarButton(*this);
     }
 
-    void StarButton::XMLUnSerialise(XMLElement* cursor)
+    void StarButton::ListFields(FieldVisitor& v)
     {
-        QueryNextElement(cursor, objToHover);
-        ToggleActiveButton::XMLUnSerialiseBase(cursor);
-    }
-
-    void StarButton::XMLSerialise(XMLElement* element, XMLDocument* document) const
-    {
-        WriteElement(document, element, objToHover, "objToHover");
-        ToggleActiveButton::XMLSerialise(element, document);
+        // Star files hold the pop-up's name ahead of the button keys.
+        v.Add("objToHover", objToHover,
+              FieldInfo{"Object name to hover", FieldWidget::EnterText}.Id("##starObjPopUpName").Capacity(128));
+        ToggleActiveButton::ListFields(v);
     }
 
     void StarButton::Initialise()

@@ -17,8 +17,8 @@ namespace KiteFramework
         StarButton(const StarButton& other);
 
         void Initialise() override;
-        void XMLUnSerialise(XMLElement* firstField) override;
-        void XMLSerialise(XMLElement* element, XMLDocument* document) const override;
+        // Its own key, then the toggle button's: the order of its files.
+        void ListFields(FieldVisitor& fields) override;
         GameComponent* Clone() const override;
         void RenderImGui() override;
 

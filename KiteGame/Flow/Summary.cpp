@@ -26,9 +26,18 @@ namespace KiteFramework
 
     void Summary::ListFields(FieldVisitor& v)
     {
-        v.Add("startPos", startPos, {"Start Position", FieldWidget::Drag, 1.0f});
-        v.Add("finalPos", finalPos, {"Final Position", FieldWidget::Drag, 1.0f});
-        v.Add("timeToInterpolate", timeToInterpolate, {"Time to interpolate", FieldWidget::Drag, 0.01f});
+        v.Add("startPos", startPos, {"Start Position"});
+        v.Add("finalPos", finalPos, {"Final Position"});
+        v.Add("timeToInterpolate", timeToInterpolate, {"Time to interpolate", FieldWidget::Input, 0.0f});
+    }
+
+    void Summary::FieldEdited(const FieldRef& field)
+    {
+        // The panel starts where it is placed.
+        if (field.member != &startPos || !GetOwner())
+            return;
+        if (Transform* t = GetOwner()->GetComponent<Transform>())
+            t->SetTrans(startPos.x, startPos.y);
     }
 
     GameComponent* Summary::Clone() const

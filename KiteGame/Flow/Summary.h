@@ -19,7 +19,8 @@ namespace KiteFramework
         void Update() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Summary"; }
+        void FieldEdited(const FieldRef& field) override;
 
         bool HasArrived() const { return arrived; }
         GameObject* GetNextButton() const { return nextButton.Get(); }

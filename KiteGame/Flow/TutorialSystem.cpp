@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "Building/UpgradeBehaviour.h"
+#include "Building/UpgradeSystem.h"
 #include "Core/Archetypes/ArchetypeSystem.h"
 #include "Core/Factory/GameObjectFactory.h"
 #include "Core/Input/Input.h"
@@ -29,8 +30,9 @@ namespace KiteFramework
                                             "StatsBtnBlocker"};
         // "UpgradeMenuParent", or "UpgradeMenu" + its number once opened.
         const char* const UpgradeMenu = "UpgradeMenu";
-        const Vector2D SellOffset(41.0f, 120.0f);
-        const Vector2D UpgradeOffset(-41.0f, 120.0f);
+        // The arrow stands on the upgrade button, its tip just inside the
+        // button's top edge.
+        const Vector2D ArrowAboveButton(0.0f, 48.0f);
         // A cash cloud further out than this has drifted off the screen.
         constexpr float OffScreenX = 900.0f;
         constexpr float OffScreenY = 550.0f;
@@ -254,8 +256,8 @@ namespace KiteFramework
             if (!stall)
                 return;
             const Vector2D p = PositionOf(stall);
-            PlaceBlocker(Stall1Sell, p + SellOffset);
-            PlaceBlocker(Stall1Upgrade, p + UpgradeOffset);
+            PlaceBlocker(Stall1Sell, p + UpgradeSystem::SellButtonOffset());
+            PlaceBlocker(Stall1Upgrade, p + UpgradeSystem::UpgradeButtonOffset());
             Arrow(false);
             SetBlocker(Stall1, true);
             Clicker(true);
@@ -280,7 +282,8 @@ namespace KiteFramework
                 return;
             SetBlocker(Stall1Upgrade, false);
             const Vector2D p = PositionOf(firstStall.Get());
-            ArrowAt(p.x + 2.7f, p.y + 100.0f);
+            const Vector2D at = p + UpgradeSystem::UpgradeButtonOffset() + ArrowAboveButton;
+            ArrowAt(at.x, at.y);
             Arrow(true);
             Next(5);
             return;
@@ -497,8 +500,8 @@ namespace KiteFramework
         if (!stall)
             return;
         const Vector2D q = PositionOf(stall);
-        PlaceBlocker(Stall4Sell, q + SellOffset);
-        PlaceBlocker(Stall4Upgrade, q + UpgradeOffset);
+        PlaceBlocker(Stall4Sell, q + UpgradeSystem::SellButtonOffset());
+        PlaceBlocker(Stall4Upgrade, q + UpgradeSystem::UpgradeButtonOffset());
         Arrow(false);
         Next(22);
         Clicker(true);

@@ -23,7 +23,7 @@ namespace KiteFramework
         void Initialise() override;
         void Update() override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Tutorial System"; }
 
         int GetStep() const { return step; }
         void SetStep(int s) { step = s; }

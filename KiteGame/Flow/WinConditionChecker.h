@@ -12,6 +12,6 @@ namespace KiteFramework
 
         void OnStart() override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Win Condition Checker"; }
     };
 }

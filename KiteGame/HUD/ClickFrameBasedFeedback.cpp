@@ -12,7 +12,7 @@ namespace KiteFramework
 
     void ClickFrameBasedFeedback::ListFields(FieldVisitor& v)
     {
-        v.Add("targetColumn", targetColumn, {"Target Column", FieldWidget::Input});
+        v.Add("targetColumn", targetColumn, FieldInfo{"Target Column", FieldWidget::Input, 1.0f}.Id("##targetColumn_"));
     }
 
     GameComponent* ClickFrameBasedFeedback::Clone() const

@@ -17,7 +17,7 @@ namespace KiteFramework
         void Update() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Click Frame Based Feedback"; }
 
         int targetColumn = 0;
 

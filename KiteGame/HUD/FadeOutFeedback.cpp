@@ -14,8 +14,8 @@ namespace KiteFramework
 
     void FadeOutFeedback::ListFields(FieldVisitor& v)
     {
-        v.Add("translation", translation, {"Ending"});
-        v.Add("timing", timing, {"Timing", FieldWidget::Drag, 0.1f});
+        v.Add("translation", translation, FieldInfo{"Ending"}.Id("##Displacement"));
+        v.Add("timing", timing, FieldInfo{"Timing", FieldWidget::Input, 0.0f}.Id("##Timing"));
     }
 
     GameComponent* FadeOutFeedback::Clone() const

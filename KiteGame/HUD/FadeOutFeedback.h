@@ -19,7 +19,7 @@ namespace KiteFramework
         void Update() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Fade Out Feedback"; }
 
         Vector2D translation;
         float timing = 0.0f;

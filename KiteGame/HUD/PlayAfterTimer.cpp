@@ -13,7 +13,7 @@ namespace KiteFramework
 
     void PlayAfterTimer::ListFields(FieldVisitor& v)
     {
-        v.Add("timeToPlay", timeToPlay, {"Time to play", FieldWidget::Drag, 0.1f});
+        v.Add("timeToPlay", timeToPlay, FieldInfo{"Time to play", FieldWidget::Input, 0.0f}.Id("##timeToPlay_"));
     }
 
     GameComponent* PlayAfterTimer::Clone() const

@@ -16,7 +16,7 @@ namespace KiteFramework
         void Update() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Play after timer"; }
 
         float timeToPlay = 0.0f;
 

@@ -14,6 +14,8 @@ namespace KiteFramework
 {
     namespace
     {
+        const char* const kinds[] = {"Money", "Likes", "Upgrade", "None"};
+
         float PixelsPerUnit()
         {
             return GRAPHICS ? static_cast<float>(GRAPHICS->pixelsPerUnit) : 100.0f;
@@ -24,9 +26,10 @@ namespace KiteFramework
 
     void ProgressBar::ListFields(FieldVisitor& v)
     {
-        v.Add("type", type, {"Progress Bar List", FieldWidget::Input});
-        v.Add("maxBarXScale", maxBarXScale, {"Maximum Scale.X Progress Bar", FieldWidget::Drag, 0.1f});
-        v.Add("barHeight", barHeight, {"Height Progress Bar", FieldWidget::Drag, 0.1f});
+        v.Add("type", type, FieldInfo{"Progress Bar List"}.Id("##Progress Bar list").Choices(kinds, 4));
+        v.Add("maxBarXScale", maxBarXScale,
+              FieldInfo{"Maximum Scale.X Progress Bar", FieldWidget::Input, 0.0f}.Id("##maxXScaleBar"));
+        v.Add("barHeight", barHeight, FieldInfo{"Height Progress Bar", FieldWidget::Input, 0.0f}.Id("##heightBar"));
     }
 
     GameComponent* ProgressBar::Clone() const

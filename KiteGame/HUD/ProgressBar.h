@@ -27,7 +27,7 @@ namespace KiteFramework
         void Update() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "ProgressBar"; }
 
         // An upgrade bar reads this behaviour's timer against goal seconds.
         void SetUpgradeSource(UpgradeBehaviour* source, float goalSeconds);

@@ -8,16 +8,26 @@
 #include "Core/Graphics/Text.h"
 #include "Core/Objects/FieldOps.h"
 #include "Core/Objects/GameObject.h"
+#include "Core/Objects/Transform.h"
 #include "Economy/LevelStatsSystem.h"
+#include "HUD/TextFit.h"
 #include "StartUp/GameComponentTypes.h"
 
 namespace KiteFramework
 {
+    namespace
+    {
+        // World units per unit of scale, and the panel's border.
+        constexpr float PanelUnits = 100.0f;
+        constexpr float PanelMargin = 24.0f;
+        const char* const kinds[] = {"Customers Served", "Gross Revenue", "Average W.T.", "None"};
+    }
+
     StatsDisplay::StatsDisplay() : Script(CT_StatsDisplay) {}
 
     void StatsDisplay::ListFields(FieldVisitor& v)
     {
-        v.Add("statsType", statsType, {"Choose stat to display", FieldWidget::Input});
+        v.Add("statsType", statsType, FieldInfo{"Choose stat to display"}.Id("##Stats Display List").Choices(kinds, 4));
     }
 
     GameComponent* StatsDisplay::Clone() const
@@ -69,7 +79,21 @@ namespace KiteFramework
         if (!panelObject->isActive())
             return;
         shown = Format(statsType, shown);
-        if (Text* text = owner ? owner->GetComponent<Text>() : nullptr)
+        Text* text = owner ? owner->GetComponent<Text>() : nullptr;
+        if (!text)
+            return;
+        // A figure keeps to the panel: from where it starts to the panel's
+        // right edge, less a margin, it shrinks rather than run past.
+        const Transform* at = owner->GetComponent<Transform>();
+        const Transform* box = panelObject->GetComponent<Transform>();
+        if (baseScale <= 0.0f)
+            baseScale = text->Scale();
+        const float room = at && box ? box->GetTransVec().x + box->GetScaleVec().x * PanelUnits / 2.0f -
+                                           PanelMargin - at->GetTransVec().x
+                                     : 0.0f;
+        if (room > 0.0f)
+            TextFit::ShowFigure(*text, shown, baseScale, room);
+        else
             text->SetText(shown);
     }
 }

@@ -26,7 +26,7 @@ namespace KiteFramework
         void Update() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Stats Display"; }
 
         // The figure of a type as the panel shows it.
         static std::string Format(int statsType, const std::string& unchanged);
@@ -36,5 +36,7 @@ namespace KiteFramework
 
     private:
         ObjectHandle panel;
+        // The text's own scale, which a long figure shrinks from.
+        float baseScale = 0.0f;
     };
 }

@@ -10,6 +10,6 @@ namespace KiteFramework
     public:
         StatsSetter();
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Stats Setter"; }
     };
 }

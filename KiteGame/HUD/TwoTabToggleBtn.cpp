@@ -3,7 +3,7 @@
 
 #include "Core/Factory/GameObjectFactory.h"
 #include "Core/Objects/GameObject.h"
-#include "Core/XMLSerialisation/XMLSerialisation.h"
+#include "Core/Objects/FieldOps.h"
 #include "StartUp/GameComponentTypes.h"
 
 namespace KiteFramework
@@ -13,9 +13,9 @@ namespace KiteFramework
         SetComponentTypeId(CT_TwoTabToggleBtn);
     }
 
-    TwoTabToggleBtn::TwoTabToggleBtn(const TwoTabToggleBtn& other)
-        : ToggleActiveButton(other), togglerName(other.togglerName), toggleeName(other.toggleeName)
+    TwoTabToggleBtn::TwoTabToggleBtn(const TwoTabToggleBtn& other) : ToggleActiveButton(other)
     {
+        CopyListedFields(other, *this);
     }
 
     GameComponent* TwoTabToggleBtn::Clone() const
@@ -30,23 +30,13 @@ namespace KiteFramework
         togglee = ObjectHandle(FACTORY ? FACTORY->FindObjByName(toggleeName) : nullptr);
     }
 
-    void TwoTabToggleBtn::ListFields(FieldVisitor& fields)
+    void TwoTabToggleBtn::ListFields(FieldVisitor& v)
     {
-        BaseButton::ListFields(fields);
-    }
-
-    void TwoTabToggleBtn::XMLSerialise(XMLElement* element, XMLDocument* document) const
-    {
-        BaseButton::XMLSerialise(element, document);
-        WriteElement(document, element, togglerName, "togglerName");
-        WriteElement(document, element, toggleeName, "toggleeName");
-    }
-
-    void TwoTabToggleBtn::XMLUnSerialise(XMLElement* cursor)
-    {
-        BaseButton::XMLUnSerialiseBase(cursor);
-        QueryNextElement(cursor, togglerName);
-        QueryNextElement(cursor, toggleeName);
+        BaseButton::ListFields(v);
+        v.Add("togglerName", togglerName,
+              FieldInfo{"Object name to set active ", FieldWidget::EnterText}.Capacity(128));
+        v.Add("toggleeName", toggleeName,
+              FieldInfo{"Object name to deactivate ", FieldWidget::EnterText}.Id("##otherObjName").Capacity(128));
     }
 
     void TwoTabToggleBtn::OnMouseDown()

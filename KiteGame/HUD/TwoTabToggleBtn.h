@@ -16,11 +16,9 @@ namespace KiteFramework
         TwoTabToggleBtn(const TwoTabToggleBtn& other);
 
         void Initialise() override;
-        // Lists only the base button's six keys (the toggle button's are not
-        // stored); its own keys follow them in XMLSerialise.
+        // The base button's six keys (the toggle button's are not stored),
+        // then its own.
         void ListFields(FieldVisitor& fields) override;
-        void XMLUnSerialise(XMLElement* firstField) override;
-        void XMLSerialise(XMLElement* element, XMLDocument* document) const override;
         GameComponent* Clone() const override;
         void RenderImGui() override;
         void OnMouseDown() override;

@@ -12,7 +12,6 @@ namespace KiteFramework
         UIPanelFeedback();
 
         GameComponent* Clone() const override;
-        void RenderImGui() override;
 
     protected:
         void Move(float share) override;

@@ -2,6 +2,7 @@
 #include "Mail/MailBoxSystem.h"
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 
@@ -17,6 +18,7 @@
 #include "Core/Objects/GameObject.h"
 #include "Core/Objects/Transform.h"
 #include "Core/UI/BaseButton.h"
+#include "HUD/TextFit.h"
 #include "Mail/MailDeleteButton.h"
 #include "Mail/MailSelectionButton.h"
 #include "StartUp/GameComponentTypes.h"
@@ -25,6 +27,10 @@ namespace KiteFramework
 {
     namespace
     {
+        // World units per unit of scale, and the border of a mail entry.
+        constexpr float EntryUnits = 100.0f;
+        constexpr float EntryMargin = 20.0f;
+
         std::string MessagesFolder()
         {
             return Assets::Resolve("Messages") + "/";
@@ -199,7 +205,16 @@ namespace KiteFramework
             b->msg_id = index;
         }
         if (Text* t = entry->GetComponent<Text>())
-            t->SetText(GetTypeName(type));
+        {
+            // A long title is cut to the entry, clear of its border on both
+            // sides of where the text is centred.
+            const Transform* box = entry->GetComponent<Transform>();
+            const float width = box ? box->GetScaleVec().x * EntryUnits -
+                                          2.0f * (std::fabs(t->GetOffset().x) + EntryMargin)
+                                    : 0.0f;
+            const std::string& name = GetTypeName(type);
+            t->SetText(width > 0.0f ? TextFit::Ellipsis(name, t->Scale(), width) : name);
+        }
         PruneMails();
         mails.emplace_front(entry);
         if (GameObject* parent = menuParent.Get())

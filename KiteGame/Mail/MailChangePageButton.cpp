@@ -1,7 +1,7 @@
 // MailChangePageButton: previous or next page.
 #include "Mail/MailChangePageButton.h"
 
-#include "Core/XMLSerialisation/XMLSerialisation.h"
+#include "Core/Objects/FieldOps.h"
 #include "Mail/MailBoxSystem.h"
 #include "StartUp/GameComponentTypes.h"
 
@@ -9,9 +9,9 @@ namespace KiteFramework
 {
     MailChangePageButton::MailChangePageButton() : BaseButton(CT_MailChangePageButton) {}
 
-    MailChangePageButton::MailChangePageButton(const MailChangePageButton& other)
-        : BaseButton(other), prevPage(other.prevPage)
+    MailChangePageButton::MailChangePageButton(const MailChangePageButton& other) : BaseButton(other)
     {
+        CopyListedFields(other, *this);
     }
 
     GameComponent* MailChangePageButton::Clone() const
@@ -19,16 +19,10 @@ namespace KiteFramework
         return new MailChangePageButton(*this);
     }
 
-    void MailChangePageButton::XMLUnSerialise(XMLElement* cursor)
+    void MailChangePageButton::ListFields(FieldVisitor& v)
     {
-        BaseButton::XMLUnSerialiseBase(cursor);
-        QueryNextElement(cursor, prevPage);
-    }
-
-    void MailChangePageButton::XMLSerialise(XMLElement* element, XMLDocument* document) const
-    {
-        BaseButton::XMLSerialise(element, document);
-        WriteElement(document, element, prevPage, "prevPage");
+        BaseButton::ListFields(v);
+        v.Add("prevPage", prevPage, FieldInfo{"Prev Page"}.Id("##PrevPage"));
     }
 
     void MailChangePageButton::OnMouseDown()

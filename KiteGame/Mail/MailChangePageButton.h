@@ -11,8 +11,8 @@ namespace KiteFramework
         MailChangePageButton();
         MailChangePageButton(const MailChangePageButton& other);
 
-        void XMLUnSerialise(XMLElement* firstField) override;
-        void XMLSerialise(XMLElement* element, XMLDocument* document) const override;
+        // The button keys, then the page direction.
+        void ListFields(FieldVisitor& fields) override;
         GameComponent* Clone() const override;
         void RenderImGui() override;
 

@@ -1,7 +1,7 @@
 // MailDeleteButton: deletes its row's mail.
 #include "Mail/MailDeleteButton.h"
 
-#include "Core/XMLSerialisation/XMLSerialisation.h"
+#include "Core/Objects/FieldOps.h"
 #include "Mail/MailBoxSystem.h"
 #include "StartUp/GameComponentTypes.h"
 
@@ -9,23 +9,20 @@ namespace KiteFramework
 {
     MailDeleteButton::MailDeleteButton() : BaseButton(CT_MailDeleteButton) {}
 
-    MailDeleteButton::MailDeleteButton(const MailDeleteButton& other) : BaseButton(other), index(other.index) {}
+    MailDeleteButton::MailDeleteButton(const MailDeleteButton& other) : BaseButton(other)
+    {
+        CopyListedFields(other, *this);
+    }
 
     GameComponent* MailDeleteButton::Clone() const
     {
         return new MailDeleteButton(*this);
     }
 
-    void MailDeleteButton::XMLUnSerialise(XMLElement* cursor)
+    void MailDeleteButton::ListFields(FieldVisitor& v)
     {
-        BaseButton::XMLUnSerialiseBase(cursor);
-        QueryNextElement(cursor, index);
-    }
-
-    void MailDeleteButton::XMLSerialise(XMLElement* element, XMLDocument* document) const
-    {
-        BaseButton::XMLSerialise(element, document);
-        WriteElement(document, element, index, "index");
+        BaseButton::ListFields(v);
+        v.Add("index", index, {"Index", FieldWidget::Input, 1.0f});
     }
 
     void MailDeleteButton::OnMouseDown()

@@ -11,8 +11,8 @@ namespace KiteFramework
         MailDeleteButton();
         MailDeleteButton(const MailDeleteButton& other);
 
-        void XMLUnSerialise(XMLElement* firstField) override;
-        void XMLSerialise(XMLElement* element, XMLDocument* document) const override;
+        // The button keys, then the row.
+        void ListFields(FieldVisitor& fields) override;
         GameComponent* Clone() const override;
         void RenderImGui() override;
 

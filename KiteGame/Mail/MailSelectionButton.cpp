@@ -3,7 +3,7 @@
 
 #include "Core/Factory/GameObjectFactory.h"
 #include "Core/Objects/GameObject.h"
-#include "Core/XMLSerialisation/XMLSerialisation.h"
+#include "Core/Objects/FieldOps.h"
 #include "Mail/MailBoxSystem.h"
 #include "StartUp/GameComponentTypes.h"
 
@@ -14,9 +14,9 @@ namespace KiteFramework
         SetComponentTypeId(CT_MailSelectionButton);
     }
 
-    MailSelectionButton::MailSelectionButton(const MailSelectionButton& other)
-        : ToggleActiveButton(other), type(other.type), msg_id(other.msg_id)
+    MailSelectionButton::MailSelectionButton(const MailSelectionButton& other) : ToggleActiveButton(other)
     {
+        CopyListedFields(other, *this);
     }
 
     GameComponent* MailSelectionButton::Clone() const
@@ -24,18 +24,12 @@ namespace KiteFramework
         return new MailSelectionButton(*this);
     }
 
-    void MailSelectionButton::XMLUnSerialise(XMLElement* cursor)
+    void MailSelectionButton::ListFields(FieldVisitor& v)
     {
-        ToggleActiveButton::XMLUnSerialiseBase(cursor);
-        QueryNextElement(cursor, type);
-        QueryNextElement(cursor, msg_id);
-    }
-
-    void MailSelectionButton::XMLSerialise(XMLElement* element, XMLDocument* document) const
-    {
-        ToggleActiveButton::XMLSerialise(element, document);
-        WriteElement(document, element, type, "type");
-        WriteElement(document, element, msg_id, "msg_id");
+        ToggleActiveButton::ListFields(v);
+        v.Add("type", type, {"Type", FieldWidget::Input, 1.0f});
+        // The letter is picked when it is sent: shown, not edited.
+        v.Add("msg_id", msg_id, {"msg id", FieldWidget::ReadOnly});
     }
 
     void MailSelectionButton::OnMouseDown()

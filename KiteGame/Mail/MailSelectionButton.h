@@ -12,8 +12,8 @@ namespace KiteFramework
         MailSelectionButton();
         MailSelectionButton(const MailSelectionButton& other);
 
-        void XMLUnSerialise(XMLElement* firstField) override;
-        void XMLSerialise(XMLElement* element, XMLDocument* document) const override;
+        // The toggle button's keys, then the letter's kind and id.
+        void ListFields(FieldVisitor& fields) override;
         GameComponent* Clone() const override;
         void RenderImGui() override;
 

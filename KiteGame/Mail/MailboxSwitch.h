@@ -13,7 +13,7 @@ namespace KiteFramework
         void TriggerActive() override;
         void TriggerDeactive() override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "MailboxSwitch"; }
 
         bool IsOpen() const { return open; }
         float GetSavedTimeFactor() const { return savedTimeFactor; }

@@ -12,6 +12,6 @@ namespace KiteFramework
 
         void Initialise() override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Audio Option Bars"; }
     };
 }

@@ -12,7 +12,7 @@ namespace KiteFramework
 
         void Initialise() override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Full Screen Checkbox"; }
         void OnMouseUp() override;
 
         bool IsTicked() const { return ticked; }

@@ -33,7 +33,12 @@ namespace KiteFramework
         GameObject* o = Instantiate("MuteOverlay", at, 0.0f);
         overlay = ObjectHandle(o);
         if (o && GetOwner())
+        {
             o->AddParent(GetOwner());
+            // Shown with its button: not while the options panel is closed.
+            if (!GetOwner()->isActive())
+                o->setActive(false);
+        }
         ShowOverlay(AUDIO && AUDIO->GetMasterMute());
     }
 

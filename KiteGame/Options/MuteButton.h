@@ -14,7 +14,7 @@ namespace KiteFramework
         void Initialise() override;
         void OnStart() override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Mute Button Script"; }
         void OnMouseUp() override;
 
         void ShowOverlay(bool shown) const;

@@ -35,8 +35,8 @@ namespace KiteFramework
 
     void OptionsSystem::ListFields(FieldVisitor& v)
     {
-        v.Add("audioPaths", audioPaths, {"Test sounds"});
-        v.Add("checkBoxSprites", checkBoxSprites, {"Check box images"});
+        v.Add("audioPaths", audioPaths, HiddenField());
+        v.Add("checkBoxSprites", checkBoxSprites, HiddenField());
     }
 
     GameComponent* OptionsSystem::Clone() const

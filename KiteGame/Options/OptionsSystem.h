@@ -32,7 +32,7 @@ namespace KiteFramework
         void OnStart() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Options System"; }
 
         static OptionsSystem* Instance() { return instance; }
 

@@ -11,7 +11,7 @@ namespace KiteFramework
         PlaytestAudioOption();
 
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Playtest Audio Option"; }
         void OnMouseUp() override;
     };
 }

@@ -11,7 +11,7 @@ namespace KiteFramework
 
     void VolumeOptionScript::ListFields(FieldVisitor& v)
     {
-        v.Add("increment", increment, {"Is button increasing audio?", FieldWidget::Checkbox});
+        v.Add("increment", increment, FieldInfo{"Is button increasing audio?"}.Id("##increment_"));
     }
 
     GameComponent* VolumeOptionScript::Clone() const

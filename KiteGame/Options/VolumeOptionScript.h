@@ -14,7 +14,7 @@ namespace KiteFramework
         void Initialise() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Volume Option Script"; }
         void OnMouseUp() override;
 
         bool increment = true;

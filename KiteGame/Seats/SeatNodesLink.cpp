@@ -18,7 +18,7 @@ namespace KiteFramework
 
     void SeatNodesLink::ListFields(FieldVisitor& v)
     {
-        v.Add("seatGOindex", seatGOindex, {"Seat object id", FieldWidget::ReadOnly});
+        v.Add("seatGOindex", seatGOindex, HiddenField());
     }
 
     GameComponent* SeatNodesLink::Clone() const

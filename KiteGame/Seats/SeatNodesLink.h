@@ -23,7 +23,7 @@ namespace KiteFramework
         void ListFields(FieldVisitor& v) override;
         void XMLSerialise(XMLElement* element, XMLDocument* document) const override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Seat Nodes Link"; }
 
         // The seat while it lives, or null.
         SeatsBehaviour* GetSeat() const;

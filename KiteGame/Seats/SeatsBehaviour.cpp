@@ -23,7 +23,7 @@ namespace KiteFramework
 
     void SeatsBehaviour::ListFields(FieldVisitor& v)
     {
-        v.Add("POArray", POArray);
+        v.Add("POArray", POArray, HiddenField());
     }
 
     GameComponent* SeatsBehaviour::Clone() const

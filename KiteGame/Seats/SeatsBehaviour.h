@@ -31,7 +31,7 @@ namespace KiteFramework
         // Writes the current occupants' ids.
         void XMLSerialise(XMLElement* element, XMLDocument* document) const override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Seats Behaviour"; }
 
         // The living occupant of a place, or null (also for a place outside 0..3).
         GameObject* GetOccupant(int place) const;

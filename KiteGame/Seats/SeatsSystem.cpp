@@ -36,12 +36,12 @@ namespace KiteFramework
     {
         v.Add("upperSeatsOffset", upperSeatsOffset, {"Upper Seats Offset"});
         v.Add("lowerSeatsOffset", lowerSeatsOffset, {"Lower Seats Offset"});
-        v.Add("seatsCost", seatsCost, {"Seats Cost", FieldWidget::Drag, 1.0f});
-        v.Add("actualDepth", actualDepth, {"Actual stall depth", FieldWidget::Drag, 0.1f});
-        v.Add("draggingDepth", draggingDepth, {"Dragging stall depth", FieldWidget::Drag, 0.1f});
-        v.Add("seatsMovable", seatsMovable, {"Stalls movable", FieldWidget::Checkbox});
-        v.Add("originalLayer", originalLayer, {"Original Collision Layer", FieldWidget::Input});
-        v.Add("draggedLayer", draggedLayer, {"Dragged Collision Layer", FieldWidget::Input});
+        v.Add("seatsCost", seatsCost, {"Seats Cost", FieldWidget::Input, 0.0f});
+        v.Add("actualDepth", actualDepth, {"Actual stall depth", FieldWidget::Input, 0.0f});
+        v.Add("draggingDepth", draggingDepth, {"Dragging stall depth", FieldWidget::Input, 0.0f});
+        v.Add("seatsMovable", seatsMovable, {"Stalls movable"});
+        v.Add("originalLayer", originalLayer, {"Original Collision Layer", FieldWidget::Input, 1.0f});
+        v.Add("draggedLayer", draggedLayer, {"Dragged Collision Layer", FieldWidget::Input, 1.0f});
     }
 
     GameComponent* SeatsSystem::Clone() const

@@ -21,7 +21,7 @@ namespace KiteFramework
 
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Seat System"; }
 
         static SeatsSystem* Instance() { return instance; }
 

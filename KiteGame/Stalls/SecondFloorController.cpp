@@ -43,7 +43,7 @@ namespace KiteFramework
 
     void SecondFloorController::ListFields(FieldVisitor& v)
     {
-        v.Add("nodesToLink", nodesToLink);
+        v.Add("nodesToLink", nodesToLink, HiddenField());
     }
 
     GameComponent* SecondFloorController::Clone() const

@@ -19,7 +19,7 @@ namespace KiteFramework
 
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Second Floor Controller"; }
 
         static SecondFloorController* Instance() { return instance; }
 

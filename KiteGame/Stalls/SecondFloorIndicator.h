@@ -12,6 +12,6 @@ namespace KiteFramework
         ~SecondFloorIndicator() override;
 
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Second Floor Indicator"; }
     };
 }

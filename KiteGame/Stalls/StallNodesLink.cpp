@@ -17,7 +17,7 @@ namespace KiteFramework
 
     void StallNodesLink::ListFields(FieldVisitor& v)
     {
-        v.Add("stallGOindex", stallGOindex, {"Stall object id", FieldWidget::ReadOnly});
+        v.Add("stallGOindex", stallGOindex, HiddenField());
     }
 
     GameComponent* StallNodesLink::Clone() const

@@ -23,7 +23,7 @@ namespace KiteFramework
         void ListFields(FieldVisitor& v) override;
         void XMLSerialise(XMLElement* element, XMLDocument* document) const override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Stall Nodes Link"; }
 
         // The stall while it lives, or null.
         StallsBehaviour* GetStall() const;

@@ -15,6 +15,6 @@ namespace KiteFramework
 
         void Initialise() override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Instantiate Stall Text Display"; }
     };
 }

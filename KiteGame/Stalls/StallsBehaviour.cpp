@@ -3,7 +3,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iostream>
 
+#include "Building/DraggableAfterImage.h"
+#include "Building/Indicator.h"
 #include "Building/StallDragging.h"
 #include "Building/UpgradeSystem.h"
 #include "Core/Archetypes/ArchetypeSystem.h"
@@ -53,10 +56,10 @@ namespace KiteFramework
     void StallsBehaviour::ListFields(FieldVisitor& v)
     {
         v.Add("stallEarningsBasic", stallEarningsBasic);
-        v.Add("constructionCost", constructionCost, {"Construction cost", FieldWidget::Drag, 1.0f});
-        v.Add("earningsMult", earningsMult, {"earningsMult", FieldWidget::Drag, 0.1f});
-        v.Add("serveTime", serveTime, {"serveTime", FieldWidget::Drag, 0.1f});
-        v.Add("foodConsumeTime", foodConsumeTime, {"foodConsumeTime", FieldWidget::Drag, 0.1f});
+        v.Add("constructionCost", constructionCost, {"Construction cost", FieldWidget::Input, 0.0f});
+        v.Add("earningsMult", earningsMult, {"earningsMult", FieldWidget::Input, 0.0f});
+        v.Add("serveTime", serveTime, {"serveTime", FieldWidget::Input, 0.0f});
+        v.Add("foodConsumeTime", foodConsumeTime, {"foodConsumeTime", FieldWidget::Input, 0.0f});
         v.Add("busy_", busy_, {"stall busy?", FieldWidget::Checkbox});
         v.Add("stallIndex_", stallIndex_, {"Stall type", FieldWidget::Input});
         v.Add("stallPriceModifier", stallPriceModifier, {"Price modifier", FieldWidget::Drag, 0.1f});
@@ -108,6 +111,9 @@ namespace KiteFramework
     void StallsBehaviour::ReadUpkeep()
     {
         const std::string name = GetGameObjectName();
+        // The console names the stall number whose upkeep is read.
+        if (const std::string::size_type at = name.find("Stall"); at != std::string::npos)
+            std::cout << name.substr(at + 5) << std::endl;
         const int row = DataTable::RowNumberAfter(name, "Stall");
         if (row <= 0)
         {
@@ -261,6 +267,7 @@ namespace KiteFramework
 
     void StallsBehaviour::LeaveQueue(CustomerAIBehaviour* customer)
     {
+        std::cout << "to be ejected " << (IsQueued(customer) ? "found" : "not found") << std::endl;
         RemoveFromQueue(customer);
         RepositionQueue();
     }
@@ -359,13 +366,21 @@ namespace KiteFramework
             return;
         spriteState = state;
         const SpritePair pair = GetSpritePair(stallIndex_, state);
-        if (pair.first.empty() || dragging)
-            return;
         StallsSystem* system = StallsSystem::Instance();
-        Sprite* sprite = GetOwner() ? GetOwner()->GetComponent<Sprite>() : nullptr;
-        if (sprite && system)
-            sprite->InGameSetAll(pair.first, pair.second, system->animationColRow_.first,
-                                 system->animationColRow_.second);
+        if (pair.first.empty() || !system)
+            return;
+        const int columns = system->animationColRow_.first;
+        const int rows = system->animationColRow_.second;
+        // While carried, the stall keeps its grey look and the after-image
+        // left on the node shows what the stall is doing.
+        if (dragging)
+        {
+            if (DraggableAfterImage* image = afterImage.Get<DraggableAfterImage>())
+                image->SetImage(pair.first, columns, rows, system->actualDepth, true);
+            return;
+        }
+        if (Sprite* sprite = GetOwner() ? GetOwner()->GetComponent<Sprite>() : nullptr)
+            sprite->InGameSetAll(pair.first, pair.second, columns, rows);
     }
 
     // ---- Fire, upgrade, sale ---------------------------------------------
@@ -380,6 +395,11 @@ namespace KiteFramework
         if (FireResolver* resolver = fireObject.Get<FireResolver>())
             resolver->SetStall(this);
         busy_ = false;
+        // A stall that catches fire while carried drops back: its own look
+        // returns and the after-image goes.
+        if (dragging)
+            if (Indicator* indicator = GetOwner()->GetComponent<Indicator>())
+                indicator->SetOriginal();
         if (GameObject* image = afterImage.Get())
             image->Destroy();
         afterImage.Reset();

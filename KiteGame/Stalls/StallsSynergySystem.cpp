@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "Building/UpgradeSystem.h"
 #include "Core/XMLSerialisation/XMLSerialisation.h"
 #include "Core/Objects/GameObject.h"
 #include "Core/Objects/Transform.h"
@@ -103,7 +104,7 @@ namespace KiteFramework
         stall->stallEarnings.money *= s.moneyFactor;
         stall->stallEarnings.likes *= s.likesFactor;
         stall->stallEarnings.reputation *= s.reputationFactor;
-        // The stall menu texts follow once the upgrade system exists.
+        RefreshMenus();
     }
 
     void StallsSynergySystem::Remove(const Synergy& s, StallsBehaviour* stall)
@@ -119,6 +120,14 @@ namespace KiteFramework
             stall->stallEarnings.likes /= s.likesFactor;
         if (s.reputationFactor != 0.0f)
             stall->stallEarnings.reputation /= s.reputationFactor;
+        RefreshMenus();
+    }
+
+    void StallsSynergySystem::RefreshMenus()
+    {
+        // The stall menus show the earnings a synergy just changed.
+        if (UpgradeSystem* upgrades = UpgradeSystem::Instance())
+            upgrades->UpdateAllTexts();
     }
 
     void StallsSynergySystem::UpdateSynergies(StallsBehaviour* added, const std::vector<StallsBehaviour*>& placed)

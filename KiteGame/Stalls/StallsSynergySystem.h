@@ -68,6 +68,7 @@ namespace KiteFramework
 
         static void Apply(const Synergy& s, StallsBehaviour* stall);
         static void Remove(const Synergy& s, StallsBehaviour* stall);
+        static void RefreshMenus();
 
         std::vector<Synergy> synergies;
     };

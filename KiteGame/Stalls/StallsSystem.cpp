@@ -45,23 +45,33 @@ namespace KiteFramework
 
     void StallsSystem::ListFields(FieldVisitor& v)
     {
-        v.Add("typesOfStalls", typesOfStalls, {"Types of Stalls", FieldWidget::Input});
-        v.Add("stallStatistics", stallStatistics);
+        v.Add("typesOfStalls", typesOfStalls, {"Types of Stalls", FieldWidget::Input, 1.0f});
+        v.Add("stallStatistics", stallStatistics, HiddenField());
         v.Add("stallToQueueOffset", stallToQueueOffset, {"Stall To Queue Offset"});
         v.Add("queueStartOffset", queueStartOffset, {"Queue Start Offset"});
         v.Add("queueToQueueOffset", queueToQueueOffset, {"Queue To Queue Offset"});
         v.Add("queueRandomOffset", queueRandomOffset, {"Queue Random Offset"});
         v.Add("timeToKickCustomerDuringFight", timeToKickCustomerDuringFight,
-              {"Time to kick customer during fight", FieldWidget::Drag, 0.1f});
-        v.Add("stallSprites", stallSprites);
-        v.Add("animationColRow_", animationColRow_);
-        v.Add("startConstruction", startConstruction);
-        v.Add("endConstruction", endConstruction);
-        v.Add("actualDepth", actualDepth, {"Actual stall depth", FieldWidget::Drag, 0.1f});
-        v.Add("draggingDepth", draggingDepth, {"Dragging stall depth", FieldWidget::Drag, 0.1f});
-        v.Add("stallsMovable", stallsMovable, {"Stalls movable", FieldWidget::Checkbox});
-        v.Add("originalLayer", originalLayer, {"Original Collision Layer", FieldWidget::Input});
-        v.Add("draggedLayer", draggedLayer, {"Dragged Collision Layer", FieldWidget::Input});
+              {"Time to kick customer during fight", FieldWidget::Input, 0.0f});
+        v.Add("stallSprites", stallSprites, HiddenField());
+        v.Add("animationColRow_", animationColRow_, HiddenField());
+        v.Add("startConstruction", startConstruction, HiddenField());
+        v.Add("endConstruction", endConstruction, HiddenField());
+        v.Add("actualDepth", actualDepth, {"Actual stall depth", FieldWidget::Input, 0.0f});
+        v.Add("draggingDepth", draggingDepth, {"Dragging stall depth", FieldWidget::Input, 0.0f});
+        v.Add("stallsMovable", stallsMovable, {"Stalls movable"});
+        v.Add("originalLayer", originalLayer, {"Original Collision Layer", FieldWidget::Input, 1.0f});
+        v.Add("draggedLayer", draggedLayer, {"Dragged Collision Layer", FieldWidget::Input, 1.0f});
+    }
+
+    void StallsSystem::FieldEdited(const FieldRef& field)
+    {
+        if (field.member != &typesOfStalls)
+            return;
+        // A negative count would ask the counters for an absurd size.
+        if (typesOfStalls < 0)
+            typesOfStalls = 0;
+        stallStatistics.assign(static_cast<std::size_t>(typesOfStalls), Counters(0u, 0u));
     }
 
     GameComponent* StallsSystem::Clone() const

@@ -35,7 +35,8 @@ namespace KiteFramework
         void Update() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Stalls System"; }
+        void FieldEdited(const FieldRef& field) override;
 
         // The level's stall system, or null.
         static StallsSystem* Instance() { return instance; }

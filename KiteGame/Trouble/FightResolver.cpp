@@ -25,8 +25,8 @@ namespace KiteFramework
 
     void FightResolver::ListFields(FieldVisitor& v)
     {
-        v.Add("targetClickCount", targetClickCount, {"Max Clicks", FieldWidget::Input, 1.0f});
-        v.Add("finalScale", finalScale, {"Final scale", FieldWidget::Drag, 0.01f});
+        v.Add("targetClickCount", targetClickCount, FieldInfo{"Max Clicks", FieldWidget::Input, 1.0f}.Id("##MaxCount"));
+        v.Add("finalScale", finalScale, HiddenField());
     }
 
     GameComponent* FightResolver::Clone() const

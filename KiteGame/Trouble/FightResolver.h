@@ -21,7 +21,7 @@ namespace KiteFramework
         void Update() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Fight Resolver"; }
         void OnMouseUp() override;
 
         // Set by the customer system when it makes the cloud.

@@ -36,16 +36,29 @@ namespace KiteFramework
 
     void FireController::ListFields(FieldVisitor& v)
     {
-        v.Add("baseChance", baseChance, {"Base chance of fire", FieldWidget::Drag, 0.1f});
-        v.Add("chanceIncrement", chanceIncrement, {"Chance increment value", FieldWidget::Drag, 0.1f});
+        v.Add("baseChance", baseChance, FieldInfo{"Base chance of fire", FieldWidget::Input, 0.0f}.Id("##baseChance_"));
+        v.Add("chanceIncrement", chanceIncrement,
+              FieldInfo{"Chance increment value", FieldWidget::Input, 0.0f}.Id("##chanceIncrement_"));
         v.Add("likesToDecrement", likesToDecrement,
-              {"How much likes to decrement per customer", FieldWidget::Drag, 0.1f});
+              FieldInfo{"How much likes to decrement per customer", FieldWidget::Input, 0.0f}.Id("##likesToDecrement_"));
         v.Add("speedMultiplier", speedMultiplier,
-              {"How fast the customer will go out of the scene", FieldWidget::Drag, 0.1f});
+              FieldInfo{"How fast the customer will go out of the scene", FieldWidget::Input, 0.0f}.Id(
+                  "##speedMultiplier_"));
         v.Add("fireAffectOtherStallsTimer", fireAffectOtherStallsTimer,
-              {"Random other stall fire", FieldWidget::Drag, 0.1f});
+              FieldInfo{"Random other stall fire", FieldWidget::Input, 0.0f}.Id("##fireAffectOtherStallsTimer_"));
         v.Add("fireCauseWidespreadPanicTimeoutInitial", fireCauseWidespreadPanicTimeoutInitial,
-              {"Time to cause fire widespread panic initial reset", FieldWidget::Drag, 0.1f});
+              FieldInfo{"Time to cause fire widespread panic initial reset", FieldWidget::Input, 0.0f}.Id(
+                  "##fireCauseWidespreadPanicTimeoutInitial_"));
+    }
+
+    void FireController::FieldEdited(const FieldRef& field)
+    {
+        // The running chance starts again from a new base; the panic
+        // countdown takes a new start only while nothing burns.
+        if (field.member == &baseChance)
+            fireChance = baseChance;
+        if (field.member == &fireCauseWidespreadPanicTimeoutInitial && burningCount == 0)
+            fireTimer = fireCauseWidespreadPanicTimeoutInitial;
     }
 
     GameComponent* FireController::Clone() const

@@ -19,7 +19,8 @@ namespace KiteFramework
         void Update() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Fire Controller"; }
+        void FieldEdited(const FieldRef& field) override;
 
         // The level's fire controller, or null.
         static FireController* Instance() { return instance; }

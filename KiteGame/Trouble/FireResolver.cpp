@@ -24,8 +24,8 @@ namespace KiteFramework
 
     void FireResolver::ListFields(FieldVisitor& v)
     {
-        v.Add("targetClickCount", targetClickCount, {"Max Clicks", FieldWidget::Input, 1.0f});
-        v.Add("finalScale", finalScale, {"Final scale", FieldWidget::Drag, 0.01f});
+        v.Add("targetClickCount", targetClickCount, FieldInfo{"Max Clicks", FieldWidget::Input, 1.0f}.Id("##MaxCount"));
+        v.Add("finalScale", finalScale, HiddenField());
     }
 
     GameComponent* FireResolver::Clone() const

@@ -19,7 +19,7 @@ namespace KiteFramework
         void Initialise() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Fire Resolver"; }
         void OnMouseUp() override;
 
         // The burning stall (set by the stall when it catches fire).

@@ -43,8 +43,8 @@ namespace KiteFramework
 
     void Trash::ListFields(FieldVisitor& v)
     {
-        v.Add("originalPosition", originalPosition);
-        v.Add("likesToAdd", likesToAdd, {"Likes to add", FieldWidget::Drag, 0.1f});
+        v.Add("originalPosition", originalPosition, HiddenField());
+        v.Add("likesToAdd", likesToAdd, HiddenField());
     }
 
     GameComponent* Trash::Clone() const

@@ -28,7 +28,7 @@ namespace KiteFramework
         void Update() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Trash"; }
         void OnMouseDown() override;
         void OnMouseUp() override;
         // A press that leaves the trash before the drag starts is dropped,

@@ -18,8 +18,10 @@ namespace KiteFramework
 
     void TrashBin::ListFields(FieldVisitor& v)
     {
-        v.Add("binDefaultSprite", binDefaultSprite, {"Bin Default Sprite (closed)"});
-        v.Add("binOpenSprite", binOpenSprite, {"Bin Open Sprite"});
+        v.Add("binDefaultSprite", binDefaultSprite,
+              FieldInfo{"Bin Default Sprite (closed)", FieldWidget::ImagePath}.Id("##binDefaultSprite_"));
+        v.Add("binOpenSprite", binOpenSprite,
+              FieldInfo{"Bin Open Sprite", FieldWidget::ImagePath}.Id("##binOpenSprite_"));
     }
 
     GameComponent* TrashBin::Clone() const

@@ -22,7 +22,7 @@ namespace KiteFramework
         void Initialise() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Trash Bin"; }
         // The pointer left the bin: it closes.
         void OnMouseExit() override;
 

@@ -27,8 +27,8 @@ namespace KiteFramework
 
     void TrashController::ListFields(FieldVisitor& v)
     {
-        v.Add("originalLayer", originalLayer, {"Original Collision Layer", FieldWidget::Input});
-        v.Add("draggedLayer", draggedLayer, {"Dragged Collision Layer", FieldWidget::Input});
+        v.Add("originalLayer", originalLayer, {"Original Collision Layer", FieldWidget::Input, 1.0f});
+        v.Add("draggedLayer", draggedLayer, {"Dragged Collision Layer", FieldWidget::Input, 1.0f});
     }
 
     GameComponent* TrashController::Clone() const

@@ -15,7 +15,7 @@ namespace KiteFramework
 
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Trash Controller"; }
 
         // The level's trash controller, or null.
         static TrashController* Instance() { return instance; }

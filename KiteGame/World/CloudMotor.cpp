@@ -32,19 +32,24 @@ namespace KiteFramework
 
     void CloudMotor::ListFields(FieldVisitor& v)
     {
-        v.Add("minMaxStartPosX", minMaxStartPosX, {"Starting Position Horizontal Range"});
-        v.Add("minMaxStartPosY", minMaxStartPosY, {"Starting Position Vertical Range"});
-        v.Add("minMaxDepth", minMaxDepth, {"Depth Range"});
-        v.Add("minMaxScale", minMaxScale, {"Scale Range"});
-        v.Add("minMaxSpeed", minMaxSpeed, {"Speed Range"});
-        v.Add("minMaxLifeTime", minMaxLifeTime, {"Lifetime Range"});
-        v.Add("timeToFade", timeToFade, {"Time To fade", FieldWidget::Drag, 0.1f});
-        v.Add("lifeTimeOfCashCloud", lifeTimeOfCashCloud, {"Cash Cloud lifetime", FieldWidget::Drag, 0.1f});
-        v.Add("cashCloudBaseStartingPos", cashCloudBaseStartingPos, {"Cash Cloud Base Starting Pos"});
-        v.Add("cashCloudRange", cashCloudRange, {"Cash Cloud Pos Range"});
-        v.Add("cashCloudScale", cashCloudScale, {"Cash Cloud Scale"});
-        v.Add("cashCloudSpeed", cashCloudSpeed, {"Cash Cloud Speed"});
-        v.Add("cashCloudMoneyToAdd", cashCloudMoneyToAdd, {"Cash Cloud Added Money", FieldWidget::Drag, 1.0f});
+        v.Add("minMaxStartPosX", minMaxStartPosX,
+              FieldInfo{"Starting Position Horizontal Range"}.Id("##minMaxStartPosX_"));
+        v.Add("minMaxStartPosY", minMaxStartPosY,
+              FieldInfo{"Starting Position Vertical Range"}.Id("##minMaxStartPosY_"));
+        v.Add("minMaxDepth", minMaxDepth, FieldInfo{"Depth Range"}.Id("##minMaxDepth_"));
+        v.Add("minMaxScale", minMaxScale, HiddenField());
+        v.Add("minMaxSpeed", minMaxSpeed, FieldInfo{"Speed Range"}.Id("##minMaxSpeed_"));
+        v.Add("minMaxLifeTime", minMaxLifeTime, FieldInfo{"Lifetime Range"}.Id("##minMaxLifeTime_"));
+        v.Add("timeToFade", timeToFade, FieldInfo{"Time To fade", FieldWidget::Input, 0.0f}.Id("##timeToFade_"));
+        v.Add("lifeTimeOfCashCloud", lifeTimeOfCashCloud,
+              FieldInfo{"Cash Cloud lifetime", FieldWidget::Input, 0.0f}.Id("##lifeTimeOfCashCloud_"));
+        v.Add("cashCloudBaseStartingPos", cashCloudBaseStartingPos,
+              FieldInfo{"Cash Cloud Base Starting Pos"}.Id("##cashCloudBaseStartingPos_"));
+        v.Add("cashCloudRange", cashCloudRange, FieldInfo{"Cash Cloud Pos Range"}.Id("##cashCloudRange_"));
+        v.Add("cashCloudScale", cashCloudScale, FieldInfo{"Cash Cloud Scale"}.Id("##cashCloudScale_"));
+        v.Add("cashCloudSpeed", cashCloudSpeed, FieldInfo{"Cash Cloud Speed"}.Id("##cashCloudSpeed_"));
+        v.Add("cashCloudMoneyToAdd", cashCloudMoneyToAdd,
+              FieldInfo{"Cash Cloud Added Money", FieldWidget::Input, 0.0f}.Id("##cashCloudMoneyToAdd_"));
     }
 
     GameComponent* CloudMotor::Clone() const

@@ -31,7 +31,7 @@ namespace KiteFramework
         void Update() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "CloudMotor"; }
         void OnMouseUp() override;
         void OnMouseEnter() override;
         void OnMouseExit() override;

@@ -17,7 +17,7 @@ namespace KiteFramework
         void Initialise() override;
         void OnStart() override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "DayNightCycler"; }
 
         // Takes the sprite off the list (once initialised).
         void RemoveFromCycle();

@@ -1,44 +1,26 @@
 // FastForwardButton: the 1-2-4 cycle and its image.
 #include "World/FastForwardButton.h"
 
-#include <algorithm>
-#include <vector>
-
 #include "Core/Engine/Engine.h"
 #include "Core/Factory/GameObjectFactory.h"
 #include "Core/Graphics/Sprite.h"
 #include "Core/Objects/GameObject.h"
-#include "Core/XMLSerialisation/XMLSerialisation.h"
+#include "Core/Objects/FieldOps.h"
 #include "StartUp/GameComponentTypes.h"
 
 namespace KiteFramework
 {
-    namespace
-    {
-        std::vector<FastForwardButton*>& Buttons()
-        {
-            static std::vector<FastForwardButton*> buttons;
-            return buttons;
-        }
-    }
-
     FastForwardButton::FastForwardButton()
     {
         SetComponentTypeId(CT_FastForwardButton);
-        Buttons().push_back(this);
     }
 
-    FastForwardButton::FastForwardButton(const FastForwardButton& other)
-        : ToggleActiveButton(other), mult1_(other.mult1_), mult2_(other.mult2_), mult3_(other.mult3_)
+    FastForwardButton::FastForwardButton(const FastForwardButton& other) : ToggleActiveButton(other)
     {
-        Buttons().push_back(this);
+        CopyListedFields(other, *this);
     }
 
-    FastForwardButton::~FastForwardButton()
-    {
-        std::vector<FastForwardButton*>& all = Buttons();
-        all.erase(std::remove(all.begin(), all.end(), this), all.end());
-    }
+    FastForwardButton::~FastForwardButton() = default;
 
     GameComponent* FastForwardButton::Clone() const
     {
@@ -52,25 +34,12 @@ namespace KiteFramework
         FollowTimeFactor();
     }
 
-    void FastForwardButton::ListFields(FieldVisitor& fields)
+    void FastForwardButton::ListFields(FieldVisitor& v)
     {
-        BaseButton::ListFields(fields);
-    }
-
-    void FastForwardButton::XMLSerialise(XMLElement* element, XMLDocument* document) const
-    {
-        BaseButton::XMLSerialise(element, document);
-        WriteElement(document, element, mult1_, "mult1_");
-        WriteElement(document, element, mult2_, "mult2_");
-        WriteElement(document, element, mult3_, "mult3_");
-    }
-
-    void FastForwardButton::XMLUnSerialise(XMLElement* cursor)
-    {
-        BaseButton::XMLUnSerialiseBase(cursor);
-        QueryNextElement(cursor, mult1_);
-        QueryNextElement(cursor, mult2_);
-        QueryNextElement(cursor, mult3_);
+        BaseButton::ListFields(v);
+        v.Add("mult1_", mult1_, {"Multiplier 1 Sprite", FieldWidget::ImagePath});
+        v.Add("mult2_", mult2_, {"Multiplier 2 Sprite", FieldWidget::ImagePath});
+        v.Add("mult3_", mult3_, {"Multiplier 3 Sprite", FieldWidget::ImagePath});
     }
 
     void FastForwardButton::OnMouseDown()
@@ -99,6 +68,11 @@ namespace KiteFramework
                 s->InGameSet(path);
     }
 
+    void FastForwardButton::Update()
+    {
+        FollowTimeFactor();
+    }
+
     void FastForwardButton::FollowTimeFactor()
     {
         const float f = ENGINE ? ENGINE->GetTimeFactor() : 1.0f;
@@ -107,9 +81,4 @@ namespace KiteFramework
             Show(*wanted);
     }
 
-    void FastForwardButton::FollowTimeFactorAll()
-    {
-        for (FastForwardButton* b : Buttons())
-            b->FollowTimeFactor();
-    }
 }

@@ -17,21 +17,17 @@ namespace KiteFramework
         ~FastForwardButton() override;
 
         void Initialise() override;
-        // Lists only the base button's six keys (the toggle button's are not
-        // stored); its own keys follow them in XMLSerialise.
+        // The base button's six keys (the toggle button's are not stored),
+        // then its own.
         void ListFields(FieldVisitor& fields) override;
-        void XMLUnSerialise(XMLElement* firstField) override;
-        void XMLSerialise(XMLElement* element, XMLDocument* document) const override;
         GameComponent* Clone() const override;
         void RenderImGui() override;
         void OnMouseDown() override;
 
-        // The image follows the time factor (a speed button, a pause, a
-        // scene load may have changed it).
+        // Every frame the image follows the time factor, whoever changed it
+        // (a speed button, the speed keys, a pause, a scene load).
+        void Update() override;
         void FollowTimeFactor();
-        // Buttons are not updated each frame: whoever changes the factor
-        // calls this.
-        static void FollowTimeFactorAll();
 
         const std::string& GetShownTexture() const { return shownTexture; }
 

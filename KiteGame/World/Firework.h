@@ -14,7 +14,7 @@ namespace KiteFramework
         void Initialise() override;
         void Update() override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Firework"; }
 
         float remaining = 0.0f;
     };

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "Core/Objects/FieldOps.h"
+#include "Core/Objects/GameObject.h"
 #include "Core/Objects/Transform.h"
 #include "StartUp/GameComponentTypes.h"
 #include "World/GameClock.h"
@@ -15,8 +16,8 @@ namespace KiteFramework
 
     void Moon::ListFields(FieldVisitor& v)
     {
-        v.Add("majorRadius", majorRadius, {"Major Radius", FieldWidget::Input});
-        v.Add("minorRadius", minorRadius, {"Minor Radius", FieldWidget::Input});
+        v.Add("majorRadius", majorRadius, {"Major Radius", FieldWidget::Input, 1.0f});
+        v.Add("minorRadius", minorRadius, {"Minor Radius", FieldWidget::Input, 1.0f});
     }
 
     GameComponent* Moon::Clone() const
@@ -40,7 +41,13 @@ namespace KiteFramework
         if (system->phaseChanged)
             angle = Pi() * 1.5f;
         angle += GameClock::ScaledStep() * angularSpeed;
-        transform->SetTrans(std::cos(angle) * static_cast<float>(majorRadius),
-                            std::sin(angle) * static_cast<float>(minorRadius));
+        // The ellipse is centred on the parent (the middle of the sky); a
+        // moon without one circles the origin.
+        Vector2D centre;
+        GameObject* owner = GetOwner();
+        if (Transform* parent = owner && owner->GetParent() ? owner->GetParent()->GetComponent<Transform>() : nullptr)
+            centre = parent->GetTransVec();
+        transform->SetTrans(centre.x + std::cos(angle) * static_cast<float>(majorRadius),
+                            centre.y + std::sin(angle) * static_cast<float>(minorRadius));
     }
 }

@@ -1,5 +1,5 @@
-// Moon: crosses the sky on an ellipse once every night, starting and ending
-// at its lowest point.
+// Moon: crosses the sky on an ellipse round its parent once every night,
+// starting and ending at its lowest point.
 #pragma once
 
 #include "Core/Logic/Script.h"
@@ -15,7 +15,7 @@ namespace KiteFramework
         void Update() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Moon"; }
 
         int majorRadius = 0;
         int minorRadius = 0;

@@ -5,7 +5,7 @@
 #include "Core/Factory/GameObjectFactory.h"
 #include "Core/Objects/GameObject.h"
 #include "Core/Objects/Transform.h"
-#include "Core/XMLSerialisation/XMLSerialisation.h"
+#include "Core/Objects/FieldOps.h"
 #include "StartUp/GameComponentTypes.h"
 #include "World/FastForwardButton.h"
 
@@ -13,6 +13,8 @@ namespace KiteFramework
 {
     namespace
     {
+        const char* const SpeedNames[] = {"Speed One", "Speed Two", "Speed Three", "None"};
+
         struct Speed
         {
             float markerX;
@@ -24,7 +26,10 @@ namespace KiteFramework
 
     SpeedButton::SpeedButton() : BaseButton(CT_SpeedButton) {}
 
-    SpeedButton::SpeedButton(const SpeedButton& other) : BaseButton(other), speedButtonType(other.speedButtonType) {}
+    SpeedButton::SpeedButton(const SpeedButton& other) : BaseButton(other)
+    {
+        CopyListedFields(other, *this);
+    }
 
     GameComponent* SpeedButton::Clone() const
     {
@@ -37,16 +42,11 @@ namespace KiteFramework
         indicator = ObjectHandle(FACTORY ? FACTORY->FindObjByName("SpeedIndicator") : nullptr);
     }
 
-    void SpeedButton::XMLSerialise(XMLElement* element, XMLDocument* document) const
+    void SpeedButton::ListFields(FieldVisitor& v)
     {
-        BaseButton::XMLSerialise(element, document);
-        WriteElement(document, element, speedButtonType, "speedButtonType");
-    }
-
-    void SpeedButton::XMLUnSerialise(XMLElement* cursor)
-    {
-        BaseButton::XMLUnSerialiseBase(cursor);
-        QueryNextElement(cursor, speedButtonType);
+        BaseButton::ListFields(v);
+        v.Add("speedButtonType", speedButtonType,
+              FieldInfo{"Choose which speed"}.Id("##Speed List").Choices(SpeedNames, 4));
     }
 
     void SpeedButton::OnMouseUp()
@@ -61,6 +61,5 @@ namespace KiteFramework
         // Whatever the factor was: a speed button also ends a pause.
         if (ENGINE)
             ENGINE->SetTimeFactor(speed.factor);
-        FastForwardButton::FollowTimeFactorAll();
     }
 }

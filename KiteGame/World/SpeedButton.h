@@ -22,8 +22,8 @@ namespace KiteFramework
         SpeedButton(const SpeedButton& other);
 
         void Initialise() override;
-        void XMLUnSerialise(XMLElement* firstField) override;
-        void XMLSerialise(XMLElement* element, XMLDocument* document) const override;
+        // The button keys, then the speed it sets.
+        void ListFields(FieldVisitor& fields) override;
         GameComponent* Clone() const override;
         void RenderImGui() override;
         void OnMouseUp() override;

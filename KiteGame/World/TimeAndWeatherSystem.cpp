@@ -55,11 +55,14 @@ namespace KiteFramework
 
     void TimeAndWeatherSystem::ListFields(FieldVisitor& v)
     {
-        v.Add("timeInDay", timeInDay, {"Time In Day", FieldWidget::Drag, 1.0f});
-        v.Add("maxClouds", maxClouds, {"Max no. of clouds", FieldWidget::Input});
-        v.Add("maxCashClouds", maxCashClouds, {"Max no. of cash clouds", FieldWidget::Input});
-        v.Add("giveMoneyInterval", giveMoneyInterval, {"Interval to give money (chance based)", FieldWidget::Drag, 0.1f});
-        v.Add("cashCloudThreshold", cashCloudThreshold, {"Threshold to spawn cash cloud", FieldWidget::Drag, 1.0f});
+        v.Add("timeInDay", timeInDay, FieldInfo{"Time In Day", FieldWidget::Input, 0.0f}.Id("##TimeInDay"));
+        v.Add("maxClouds", maxClouds, FieldInfo{"Max no. of clouds", FieldWidget::Input, 1.0f}.Id("##MaxClouds"));
+        v.Add("maxCashClouds", maxCashClouds,
+              FieldInfo{"Max no. of cash clouds", FieldWidget::Input, 1.0f}.Id("##MaxCashClouds"));
+        v.Add("giveMoneyInterval", giveMoneyInterval,
+              FieldInfo{"Interval to give money (chance based)", FieldWidget::Input, 0.0f}.Id("##GiveMoneyInterval"));
+        v.Add("cashCloudThreshold", cashCloudThreshold,
+              FieldInfo{"Threshold to spawn cash cloud", FieldWidget::Input, 0.0f}.Id("##cashCloudThreshold_"));
     }
 
     GameComponent* TimeAndWeatherSystem::Clone() const

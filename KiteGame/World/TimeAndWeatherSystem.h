@@ -32,7 +32,7 @@ namespace KiteFramework
         void Update() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Time and Weather System"; }
 
         static TimeAndWeatherSystem* Instance() { return instance; }
 

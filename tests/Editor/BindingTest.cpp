@@ -145,9 +145,11 @@ TEST_F(BindingWorld, KeysTypedIntoAFieldNeverReachTheEnginesHotKeys)
     GuiFrame(true);
     GuiFrame(true);
     ASSERT_TRUE(ImGui::GetIO().WantTextInput);
-    // F9 loads a level and Up speeds the game up, but not while typing.
+    // F9 loads a level and Up speeds the game up (while it plays), but not
+    // while typing.
     const float factor = engine->GetTimeFactor();
     engine->SetTimeFactor(1.0f);
+    engine->SetEngineStatus(ES_GAMEPLAYING, true);
     Key(Platform::EventType::KeyDown, VK::F9);
     Key(Platform::EventType::KeyUp, VK::F9);
     Key(Platform::EventType::KeyUp, VK::Up);
@@ -162,6 +164,7 @@ TEST_F(BindingWorld, KeysTypedIntoAFieldNeverReachTheEnginesHotKeys)
     Key(Platform::EventType::KeyUp, VK::F9);
     GuiFrame();
     EXPECT_TRUE(scenes->IsLoadPending());
+    engine->SetEngineStatus(ES_GAMEPLAYING, false);
     engine->SetTimeFactor(factor);
 }
 

@@ -99,7 +99,7 @@ TEST_F(EditorWorld, NothingIsSavedWhilePlayingOrUnderTheSnapshotsName)
     EXPECT_FALSE(editor->SaveSceneAs("Other"));
     EXPECT_FALSE(editor->CreateNewScene("Fresh"));
     editor->SetInspecting(factory->FindObjByName("Chef"));
-    EXPECT_FALSE(editor->CreateArchetype("ChefCopy"));
+    EXPECT_EQ(editor->CreateArchetype("ChefCopy"), Editor::ArchetypeResult::Failed);
     editor->TogglePlayStop();
     testing::internal::GetCapturedStdout();
     EXPECT_FALSE(fs::exists(folder + "/Assets/Scenes/Other.xml"));
@@ -211,13 +211,13 @@ TEST_F(EditorWorld, SystemTimesKeepTenSharesOfTheFrame)
 TEST_F(EditorWorld, ANewArchetypeIsWrittenAndTheGameCanInstantiateIt)
 {
     GameObject* chef = Make("Chef", 5.0f, 5.0f, 3.0f);
-    EXPECT_FALSE(editor->CreateArchetype("EdChef")) << "nothing is selected";
+    EXPECT_EQ(editor->CreateArchetype("EdChef"), Editor::ArchetypeResult::Failed) << "nothing is selected";
     editor->SetInspecting(chef);
     testing::internal::CaptureStderr();
-    EXPECT_FALSE(editor->CreateArchetype("bad/name"));
+    EXPECT_EQ(editor->CreateArchetype("bad/name"), Editor::ArchetypeResult::Failed);
     testing::internal::GetCapturedStderr();
     EXPECT_TRUE(ConsoleHas("Archetype \"bad/name\" was not saved."));
-    ASSERT_TRUE(editor->CreateArchetype("EdChef"));
+    ASSERT_EQ(editor->CreateArchetype("EdChef"), Editor::ArchetypeResult::Saved);
     EXPECT_TRUE(fs::exists(folder + "/Assets/Archetypes/EdChef.xml"));
     GameObject* copy = Instantiate("EdChef", Vector2D(100.0f, 0.0f), 0.0f);
     ASSERT_NE(copy, nullptr);
@@ -260,6 +260,31 @@ TEST_F(EditorWorld, TheExplorerStartsAtTheAssetTree)
 {
     std::vector<std::string> expected = {"..", "Archetypes", "Scenes"};
     EXPECT_EQ(editor->GetDirectoryListing(), expected);
+}
+
+TEST_F(EditorWorld, AnExistingArchetypeIsReplacedOnlyWhenConfirmedAndThenReloaded)
+{
+    const std::string file = folder + "/Assets/Archetypes/Tick.xml";
+    const std::string old = "<Components>\n    <Transform>\n        <translation>\n            <x>0</x>\n"
+                            "            <y>0</y>\n        </translation>\n        <zDepth>0</zDepth>\n"
+                            "        <scale>\n            <x>2</x>\n            <y>2</y>\n        </scale>\n"
+                            "        <rotation>0</rotation>\n    </Transform>\n</Components>\n";
+    std::ofstream(file) << old;
+    testing::internal::CaptureStderr();
+    archetypes->LoadAllArchetypes();
+    testing::internal::GetCapturedStderr();
+    ASSERT_NE(archetypes->FindArchetype("Tick"), nullptr);
+
+    editor->SetInspecting(Make("Clock", 0.0f, 0.0f, 5.0f));
+    EXPECT_EQ(editor->CreateArchetype("Tick"), Editor::ArchetypeResult::Exists);
+    EXPECT_EQ(ReadAll(file), old);
+    EXPECT_EQ(Instantiate("Tick", Vector2D(), 0.0f)->GetComponent<Transform>()->GetScaleVec().x, 2.0f);
+
+    ASSERT_EQ(editor->CreateArchetype("Tick", true), Editor::ArchetypeResult::Saved);
+    EXPECT_NE(ReadAll(file), old);
+    EXPECT_TRUE(ConsoleHas("Archetype \"Tick\" replaced and reloaded."));
+    EXPECT_EQ(archetypes->FindArchetype("Tick")->getName(), "Tick");
+    EXPECT_EQ(Instantiate("Tick", Vector2D(), 0.0f)->GetComponent<Transform>()->GetScaleVec().x, 5.0f);
 }
 
 TEST_F(EditorWorld, CreateAddMakesANodeASquareAndACircleFromTheShippedArchetypes)

@@ -1,6 +1,6 @@
-// The world the editor tests run in: the fake platform with a window, every
-// engine system but physics' picking loop, the editor made the engine's
-// editor, and a scratch working folder holding the asset tree.
+// The world the editor tests run in: the started engine with a window on
+// the fake platform, every engine system but physics' picking loop, and the
+// editor made the engine's editor.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -36,6 +36,7 @@
 #include "Platform/Fake/FakePlatform.h"
 #include "Platform/Fake/FakeSoundSystem.h"
 #include "StartUp/Game.h"
+#include "Support/EngineWorld.h"
 
 namespace KiteTest
 {
@@ -48,44 +49,28 @@ namespace KiteTest
         return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
 
-    class EditorWorld : public ::testing::Test
+    class EditorWorld : public EngineWorld
     {
     protected:
         void SetUp() override
         {
-            char pattern[] = "/tmp/kite-editor-XXXXXX";
-            folder = mkdtemp(pattern);
-            previous = fs::current_path();
-            fs::current_path(folder);
-            fs::create_directories(folder + "/Assets/Scenes");
-            fs::create_directories(folder + "/Assets/Archetypes");
-
-            Platform::Install(&fake);
+            StartEngine();
+            UseFakePlatform();
             testing::internal::CaptureStdout();
             testing::internal::CaptureStderr();
-            engine = new Engine();
-            engine->SetAssetPath(folder + "/Assets/");
-            engine->SetLogPath(folder + "/log.txt");
             engine->SetEngineStatus(ES_EDITORVIEW, true);
-            window = new Win32System("KiteEditorTest", 1600, 900);
-            engine->AddSystem(window);
-            factory = new GameObjectFactory();
-            engine->AddSystem(factory);
-            engine->AddSystem(new Input());
-            audio = new AudioEngine(&sound);
-            engine->AddSystem(audio);
-            engine->AddSystem(new GameLogic());
-            engine->AddSystem(new GraphNetwork());
-            engine->AddSystem(new UISystem());
-            archetypes = new ArchetypeSystem();
-            engine->AddSystem(archetypes);
-            engine->AddSystem(new Physics());
-            graphics = new Graphics(window->GetWindowHandleAddress(), 1600, 900);
-            engine->AddSystem(graphics);
-            scenes = new SceneManager();
-            engine->AddSystem(scenes);
-            editor = new Editor(graphics);
-            engine->AddSystem(editor);
+            window = AddSystem(new Win32System("KiteEditorTest", 1600, 900));
+            AddFactory();
+            AddSystem(new Input());
+            audio = AddSystem(new AudioEngine(&sound));
+            AddSystem(new GameLogic());
+            AddSystem(new GraphNetwork());
+            AddSystem(new UISystem());
+            archetypes = AddSystem(new ArchetypeSystem());
+            AddSystem(new Physics());
+            graphics = AddSystem(new Graphics(window->GetWindowHandleAddress(), 1600, 900));
+            scenes = AddSystem(new SceneManager());
+            editor = AddSystem(new Editor(graphics));
             engine->SetEditor(editor);
             window->SetEventHook(&ImGui_ImplGlfwGL3_WindowsEventWrap);
             engine->AddAndInitialiseGame(new Game());
@@ -95,22 +80,6 @@ namespace KiteTest
             scenes->Update();
             testing::internal::GetCapturedStderr();
             testing::internal::GetCapturedStdout();
-        }
-
-        void TearDown() override
-        {
-            testing::internal::CaptureStdout();
-            testing::internal::CaptureStderr();
-            engine->EndLoop();
-            engine->CleanEngine();
-            delete engine;
-            ENGINE = nullptr;
-            testing::internal::GetCapturedStderr();
-            testing::internal::GetCapturedStdout();
-            Platform::Install(nullptr);
-            std::error_code ec;
-            fs::current_path(previous, ec);
-            fs::remove_all(folder, ec);
         }
 
         // One whole engine frame, as the loop runs it.
@@ -150,13 +119,7 @@ namespace KiteTest
             return false;
         }
 
-        std::string folder;
-        fs::path previous;
-        Platform::FakePlatform fake;
-        Platform::FakeSoundSystem sound;
-        Engine* engine = nullptr;
         Win32System* window = nullptr;
-        GameObjectFactory* factory = nullptr;
         AudioEngine* audio = nullptr;
         ArchetypeSystem* archetypes = nullptr;
         Graphics* graphics = nullptr;

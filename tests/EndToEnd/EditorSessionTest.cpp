@@ -262,7 +262,11 @@ TEST_F(EditorSession, PickMoveRenameSavePlayStopAndSaveAs)
     EXPECT_TRUE(Printed("Save failed: scene \"Splash1\" was not saved")) << editor.StandardOutput();
     EXPECT_EQ(Slurp(scenes / "Splash1.xml"), index);
     EXPECT_EQ(Slurp(scenes / "Splash1" / "1.xml"), crate);
+    // The deletion is not saved: closing asks first, and D discards it.
     editor.SendClose();
+    Sleep(1.0);
+    EXPECT_TRUE(editor.Running()) << "the editor asks before dropping the change";
+    Keys("d");
     ASSERT_TRUE(editor.WaitForExit(20.0, status));
     EXPECT_TRUE(EndedCleanly(status, editor.ErrorOutput())) << status << editor.ErrorOutput();
 }

@@ -142,16 +142,25 @@ TEST(WalkedList, ClearDuringAWalkStopsItAndLaterAdditionsStillCount)
     EXPECT_EQ(list.Remove(2), 0u);
 }
 
-TEST(WalkedList, DuplicatesAreListedTwiceAndRemovedTogether)
+TEST(WalkedList, AValueIsListedOnceHoweverOftenItIsAdded)
 {
+    // Listed twice, a script or button would run twice a frame.
     WalkedList<int> list;
-    list.Add(1);
+    EXPECT_TRUE(list.Add(1));
     list.Add(2);
-    list.Add(1);
-    EXPECT_EQ(Visit(list), (std::vector<int>{1, 2, 1}));
-    EXPECT_EQ(list.Remove(1), 2u);
+    EXPECT_FALSE(list.Add(1));
+    EXPECT_EQ(Visit(list), (std::vector<int>{1, 2}));
+    EXPECT_EQ(list.Size(), 2u);
+    EXPECT_EQ(list.Remove(1), 1u);
     EXPECT_EQ(list.Live(), std::vector<int>{2});
-    EXPECT_EQ(list.Size(), 1u);
+    // Removed and added again during a walk: listed once more, at the end.
+    {
+        WalkedList<int>::Walk walk(list);
+        list.Remove(2);
+        EXPECT_TRUE(list.Add(2));
+        EXPECT_FALSE(list.Add(2));
+    }
+    EXPECT_EQ(Visit(list), std::vector<int>{2});
 }
 
 TEST(WalkedList, CompactionKeepsOrderAndRemovalFindsEntriesAfterIt)

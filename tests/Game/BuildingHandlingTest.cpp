@@ -76,7 +76,7 @@ namespace KiteTest
         seat->OnMouseUp();
         Step();
         ASSERT_EQ(seat->GetNodeObject(), node->GetOwner());
-        UseFakePointer();
+        UseFakePlatform();
         // Pressed, then the button comes up over something else: the table
         // never hears the release.
         Hold(seat, 0.05f);

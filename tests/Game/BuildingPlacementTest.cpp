@@ -68,7 +68,7 @@ namespace KiteTest
         SeatPlacementNode* node = PickableSeatNode("SeatNode1", 0.0f, -200.0f);
         Step();
         const float money = stats->Money;
-        UseFakePointer();
+        UseFakePlatform();
         fake.SetKeyDown(VK::LButton, true);
         GameObject* o = Instantiate("Seat2", Vector2D(0.0f, 300.0f), 0.0f);
         auto* seat = o->GetComponent<SeatsBehaviour>();
@@ -102,7 +102,7 @@ namespace KiteTest
         Level(1000.0f);
         StallPlacementNode* a = PickableStallNode("StallNode1", 300.0f, 200.0f);
         StallPlacementNode* b = PickableStallNode("StallNode2", -300.0f, 200.0f);
-        UseFakePointer();
+        UseFakePlatform();
         fake.SetKeyDown(VK::LButton, true);
 
         // A new stall released over the ground is thrown away...
@@ -172,7 +172,7 @@ namespace KiteTest
         CustomerAIBehaviour* waiting = NewCustomer();
         s->JoinQueue(waiting);
         const int heartsBefore = Count("LoseHeart");
-        UseFakePointer();
+        UseFakePlatform();
         Hold(s, 0.35f);
         ASSERT_TRUE(s->dragging);
         EXPECT_EQ(TagOf(s), 3);
@@ -196,7 +196,7 @@ namespace KiteTest
         StallPlacementNode* a = PickableStallNode("StallNode1", 300.0f, 200.0f);
         StallsBehaviour* s = Buy(a);
         Step();
-        UseFakePointer();
+        UseFakePlatform();
         for (Vector2D drop : {Vector2D(310.0f, 190.0f), Vector2D(-500.0f, -300.0f)})
         {
             Hold(s, 0.4f);
@@ -218,7 +218,7 @@ namespace KiteTest
         StallsBehaviour* s = Buy(a);
         Step();
         stats->Money = 40.0f;
-        UseFakePointer();
+        UseFakePlatform();
         Hold(s, 0.4f);
         MoveTo(s, -300.0f, 200.0f);
         s->OnMouseUp();
@@ -234,7 +234,7 @@ namespace KiteTest
         Level(1000.0f);
         StallsBehaviour* s = Buy(PickableStallNode("StallNode1", 300.0f, 200.0f));
         Step();
-        UseFakePointer();
+        UseFakePlatform();
         // A short click: no drag.
         Hold(s, 0.2f);
         s->OnMouseUp();
@@ -244,9 +244,13 @@ namespace KiteTest
         // and must not pick itself up later.
         Hold(s, 0.1f);
         fake.SetKeyDown(VK::LButton, false);
-        Step(60);
-        EXPECT_FALSE(s->dragging);
+        for (int frame = 0; frame < 60; ++frame)
+        {
+            Step();
+            ASSERT_FALSE(s->dragging) << frame;
+        }
         EXPECT_FALSE(s->pressed);
+        EXPECT_EQ(Count("AfterImage"), 0);
         // At twice the speed the hold is over in half the frames.
         engine->SetTimeFactor(2.0f);
         Hold(s, 0.16f);
@@ -260,6 +264,59 @@ namespace KiteTest
         EXPECT_FALSE(s->pressed);
     }
 
+    TEST_F(BuildByHand, TheAfterImageOfACarriedStallShowsWhatTheStallDoes)
+    {
+        Level(1000.0f);
+        // One band (no upgrades: band 2), states idle, serving, burning.
+        stalls->stallSprites.assign(1, std::vector<std::vector<std::pair<std::string, std::string>>>(
+                                           3, {{"Idle.png", "IdleNight.png"},
+                                               {"Serving.png", "ServingNight.png"},
+                                               {"Burning.png", "BurningNight.png"}}));
+        stalls->animationColRow_ = {3, 1};
+        StallsBehaviour* s = Buy(PickableStallNode("StallNode1", 300.0f, 200.0f));
+        Step();
+        Hold(s, 0.4f);
+        ASSERT_TRUE(s->dragging);
+        GameObject* image = factory->FindObjByName("AfterImage");
+        ASSERT_NE(image, nullptr);
+        Sprite* ghost = image->GetComponent<Sprite>();
+        EXPECT_EQ(ghost->GetTexturePath(), "Idle.png");
+        // A customer reaches the counter while the stall is carried.
+        ghost->SetAnimated(false);
+        s->SetStallSprite(StallsBehaviour::Serving);
+        EXPECT_EQ(ghost->GetTexturePath(), "Serving.png");
+        EXPECT_EQ(ghost->GetColumn(), 3);
+        EXPECT_TRUE(ghost->getAnimated());
+        EXPECT_FLOAT_EQ(image->GetComponent<Transform>()->GetDepth(), stalls->actualDepth);
+        EXPECT_EQ(s->spriteState, StallsBehaviour::Serving);
+    }
+
+    TEST_F(BuildByHand, AStallCatchingFireWhileCarriedGetsItsOwnLookBack)
+    {
+        StallArchetype(3, 100.0f, 100.0f, "Stalls/Stall3_Gray.png");
+        Level(1000.0f);
+        StallsBehaviour* s = Buy(PickableStallNode("StallNode1", 300.0f, 200.0f), "Stall3");
+        Step();
+        auto* sprite = s->GetOwner()->GetComponent<Sprite>();
+        sprite->SetAnimated(true);
+        Hold(s, 0.4f);
+        ASSERT_TRUE(s->dragging);
+        MoveTo(s, -300.0f, -200.0f);
+        Step();
+        ASSERT_EQ(sprite->GetTexturePath(), "Stalls/Stall3_Gray.png");
+        ASSERT_NE(sprite->GetTint(), (std::array<float, 4>{1.0f, 1.0f, 1.0f, 1.0f}));
+
+        s->SetOnFire();
+        Step();
+        EXPECT_FALSE(s->dragging);
+        EXPECT_EQ(At(s), Vector2D(300.0f, 200.0f));
+        EXPECT_EQ(Count("AfterImage"), 0);
+        EXPECT_NE(sprite->GetTexturePath(), "Stalls/Stall3_Gray.png");
+        EXPECT_EQ(sprite->GetColumn(), 2);
+        EXPECT_TRUE(sprite->getAnimated());
+        EXPECT_EQ(sprite->GetTint(), (std::array<float, 4>{1.0f, 1.0f, 1.0f, 1.0f}));
+    }
+
     TEST_F(BuildByHand, MovingAStallOffAnUpperFloorNodeUnlinksTheFloor)
     {
         Level(1000.0f);
@@ -270,7 +327,7 @@ namespace KiteTest
         StallsBehaviour* s = Buy(high);
         Step();
         EXPECT_EQ(upper->GetLinkUsers(), 1);
-        UseFakePointer();
+        UseFakePlatform();
         Hold(s, 0.4f);
         MoveTo(s, -300.0f, 200.0f);
         s->OnMouseUp();
@@ -308,7 +365,7 @@ namespace KiteTest
         EXPECT_FLOAT_EQ(stats->Money, afterStall - 40.0f);
 
         // A hold of more than 0.1 s picks the table up with the carried tag.
-        UseFakePointer();
+        UseFakePlatform();
         Hold(seat, 0.15f);
         ASSERT_TRUE(seat->dragging);
         EXPECT_EQ(TagOf(seat), 5);

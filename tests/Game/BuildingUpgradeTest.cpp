@@ -5,6 +5,7 @@
 #include "Building/SpawnButton.h"
 #include "Core/Engine/DataError.h"
 #include "Game/BuildingWorld.h"
+#include "Stalls/StallsSynergySystem.h"
 
 namespace KiteTest
 {
@@ -127,6 +128,29 @@ namespace KiteTest
         // Fading a list that held a dead sprite would touch freed memory.
         weather->Advance(20.0f);
         Step();
+    }
+
+    TEST_F(Upgrades, AStallMenuShowsTheEarningsASynergyGivesOrTakes)
+    {
+        // "Western - Drinks" triples the money of a sale.
+        StallArchetype(4);
+        Level(10000.0f);
+        Add<StallsSynergySystem>(Make("Synergies"), CT_StallsSynergySystem)->Initialise();
+        StallsBehaviour* western = Buy(PickableStallNode("StallNode1", 300.0f, 200.0f), "Stall4");
+        Step();
+        const UpgradeBehaviour* westernMenu = western->GetOwner()->GetComponent<UpgradeBehaviour>();
+        auto earnings = [&] { return *westernMenu->GetMenuText(UpgradeBehaviour::EarningsText)->GetText(); };
+        auto likes = [&] { return *westernMenu->GetMenuText(UpgradeBehaviour::LikesEarningsText)->GetText(); };
+        EXPECT_EQ(earnings(), "10");
+        EXPECT_EQ(likes(), "5");
+        StallsBehaviour* drinks = Buy(PickableStallNode("StallNode2", -300.0f, 200.0f), "Stall1");
+        Step();
+        EXPECT_EQ(earnings(), "30");
+        EXPECT_EQ(likes(), "10");
+        drinks->Sell();
+        Step();
+        EXPECT_EQ(earnings(), "10");
+        EXPECT_EQ(likes(), "5");
     }
 
     TEST_F(Upgrades, TheSellButtonFindsItsStallThroughTheMenuAndPaysHalf)
@@ -340,6 +364,23 @@ namespace KiteTest
         expectOn(true, true, true);
         stalls->PayMaintenance();
         expectOn(true, true, true);
+    }
+
+    TEST_F(BuildButtons, ADestroyedButtonLeavesTheListTheMoneySwitches)
+    {
+        Level(100.0f);
+        SpawnButton* kept = Button("B2", "Stall2");
+        SpawnButton* gone = Button("B1", "Stall1");
+        const std::size_t listed = stats->GetSpawnButtonCount();
+        ObjectHandle goneObject(gone->GetOwner());
+        goneObject->Destroy();
+        factory->Update();
+        ASSERT_FALSE(goneObject);
+        EXPECT_EQ(stats->GetSpawnButtonCount(), listed - 1);
+        // A money change reaches only the living buttons.
+        stats->Money = 10.0f;
+        stats->MoneyChanged();
+        EXPECT_FALSE(Active(kept));
     }
 
     TEST_F(BuildButtons, AClickMakesTheStallAndHandsItToTheMouseOnlyWhenAffordable)

@@ -63,12 +63,6 @@ namespace KiteTest
             Archetype("AfterImage", image);
         }
 
-        void TearDown() override
-        {
-            Platform::Install(nullptr);
-            StallWorld::TearDown();
-        }
-
         // A stall archetype; a grey texture gives it the look and tints of a carried stall.
         void StallArchetype(int type, float price = 100.0f, float upgradeCost = 100.0f, const std::string& gray = "")
         {
@@ -198,8 +192,6 @@ namespace KiteTest
             Step(static_cast<int>(seconds * 60.0f + 0.5f));
         }
 
-        void UseFakePointer() { Platform::Install(&fake); }
-
         // Living objects of the name, interface objects included.
         int Count(const std::string& name) const
         {
@@ -211,7 +203,6 @@ namespace KiteTest
             return n;
         }
 
-        Platform::FakePlatform fake;
         Physics* physics = nullptr;
         UpgradeSystem* upgrades = nullptr;
     };

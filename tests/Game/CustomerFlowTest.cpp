@@ -154,6 +154,22 @@ TEST_F(Court, TrashOnEveryPlaceShowsTheTrashBubbleAndWearsPatienceOut)
         EXPECT_NE(table->GetOccupant(p), nullptr) << p;
 }
 
+TEST_F(Court, ZeroMaximaForLookingAroundAndShortQueuesDrawNothingExtra)
+{
+    // A level may give no spread: the draws add nothing, and divide by nothing.
+    StallsBehaviour* stall = PlaceStall();
+    customers->tabaoChance = 100.0f;
+    customers->lookAroundfCountoutMin = 1;
+    customers->lookAroundfCountoutMax = 0;
+    customers->noQueuefCountoutMin = 3;
+    customers->noQueuefCountoutMax = 0;
+    CustomerAIBehaviour* c = Spawn();
+    Step();
+    EXPECT_EQ(Access::LookAroundsLeft(*c), 1);
+    ASSERT_TRUE(StepUntil([&] { return stall->GetQueueLength() == 1; }, 60 * 30));
+    ASSERT_TRUE(StepUntil([&] { return stats->CustomerServed == 1; }, 60 * 30));
+}
+
 TEST_F(Court, DespawnFreesTheSeatPlace)
 {
     PlaceStall();

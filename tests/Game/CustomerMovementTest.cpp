@@ -161,6 +161,22 @@ TEST_F(Walking, SeatWalkEndsExactlyOnTheTarget)
     EXPECT_EQ(c->GetPathLength(), 0u);
 }
 
+TEST_F(Walking, AOneWaypointPathEndsOnThatWaypoint)
+{
+    // The shortest path from a waypoint to itself is that waypoint alone.
+    VertexNode* a = Node("oA", 200.0f, 0.0f);
+    VertexNode* b = Node("oB", 300.0f, 0.0f);
+    Access::ClearPath(*c);
+    Access::PushPath(*c, a);
+    Access::SetTarget(*c, b);
+    c->FollowPath(CustomerAIBehaviour::InQueue);
+    EXPECT_EQ(c->GetMoveTarget(), Vector2D(200.0f, 0.0f));
+    EXPECT_EQ(c->GetPathLength(), 0u);
+    ASSERT_TRUE(StepUntil([&] { return c->GetState() != CustomerAIBehaviour::Walking; }, 600));
+    EXPECT_EQ(c->GetState(), CustomerAIBehaviour::InQueue);
+    EXPECT_EQ(Position(), Vector2D(200.0f, 0.0f));
+}
+
 TEST_F(Walking, EmptyPathRemovesTheCustomerThroughTheOneWayOut)
 {
     customers->cap = 5;

@@ -130,6 +130,27 @@ TEST_F(Mailbox, CustomersLeavingWithAFireBubbleSendNoMailButStallOnesWishDoes)
     EXPECT_EQ(mail->GetMail(0)->GetComponent<Text>()->String(), "Wants drinks");
 }
 
+TEST_F(Mailbox, ACustomerLeavingForWantOfAnyStallShowsItsWishButSendsNoLetter)
+{
+    SimpleArchetype("SpeechPreference", false, true);
+    VertexNode* floor = Node("os1", 0.0f, 0.0f);
+    Link(floor, Node("startA", -500.0f, 0.0f));
+    GameObject* o = Make("Customer");
+    o->AddComponent(CT_Sprite);
+    auto* c = Add<CustomerAIBehaviour>(o, CT_CustomerAIBehaviour);
+    c->interpolateStep = Vector2D(100.0f, 0.0f);
+    CustomerTestAccess::SetPreference(*c, 1);
+    CustomerTestAccess::SetTarget(*c, floor);
+    // Arrived beside where a stall stood; the level has none left.
+    CustomerTestAccess::SetState(*c, CustomerAIBehaviour::LookingForShortQueue);
+    o->Initialise();
+    Step();
+    EXPECT_EQ(c->GetNextState(), CustomerAIBehaviour::Gone);
+    EXPECT_EQ(c->GetBubbleKind(), CustomerAIBehaviour::BubblePreference);
+    EXPECT_EQ(mail->GetMailCount(), 0u);
+    EXPECT_EQ(mail->GetCounter(8), 0);
+}
+
 TEST_F(Mailbox, ThresholdCountsEachTypeOnItsOwn)
 {
     mail->threshold = 3;

@@ -166,7 +166,8 @@ namespace
     class Options : public Sound
     {
     protected:
-        void Menu(float master)
+        // The options panel open (its buttons active) or closed.
+        void Menu(float master, bool panelOpen = true)
         {
             GameObject* sys = Make("Options");
             sys->AddComponent(CT_AudioSource);
@@ -182,7 +183,9 @@ namespace
             GameObject* bar = Make("VolumeBar");
             bar->AddComponent(CT_Sprite);
             bar->AddComponent(CT_AudioOptionBars);
-            Make("Mute", 300.0f, 0.0f)->AddComponent(CT_MuteButton);
+            GameObject* mute = Make("Mute", 300.0f, 0.0f);
+            mute->AddComponent(CT_MuteButton);
+            mute->setActive(panelOpen);
             GameObject* box = Make("FullScreen");
             box->AddComponent(CT_Sprite);
             box->AddComponent(CT_SystemCallButton);
@@ -262,6 +265,21 @@ TEST_F(Options, MuteTogglesWhateverTheLevel)
     Click("Mute");
     EXPECT_FALSE(audio->GetMasterMute());
     EXPECT_FALSE(OverlayShown());
+}
+
+TEST_F(Options, MutedTheOverlayShowsOnlyWithItsPanel)
+{
+    audio->SetMasterMute(true);
+    Menu(1.0f, false);
+    GameObject* overlay = Find("MuteOverlay");
+    ASSERT_NE(overlay, nullptr);
+    EXPECT_FALSE(overlay->isActive()) << "the panel is closed";
+    // Opening the panel shows it, muted as the sound is.
+    Find("Mute")->setActive(true);
+    EXPECT_TRUE(overlay->isActive());
+    EXPECT_TRUE(OverlayShown());
+    Find("Mute")->setActive(false);
+    EXPECT_FALSE(overlay->isActive());
 }
 
 TEST_F(Options, TestSoundAndFullScreenBox)

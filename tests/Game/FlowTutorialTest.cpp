@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "Building/UpgradeBehaviour.h"
+#include "Building/UpgradeSystem.h"
 #include "Economy/LevelStatsSystem.h"
 #include "Flow/LevelFlags.h"
 #include "Flow/TutorialSystem.h"
@@ -64,9 +65,9 @@ namespace
         // A press held for some frames, then let go.
         void Click(int held = 1)
         {
-            platform.SetKeyDown(VK::LButton, true);
+            fake.SetKeyDown(VK::LButton, true);
             Step(held + 1);
-            platform.SetKeyDown(VK::LButton, false);
+            fake.SetKeyDown(VK::LButton, false);
             Step(2);
         }
 
@@ -126,8 +127,12 @@ TEST_F(Tutorial, WalksEveryStepToTheEndAndOpensLevel1)
     StallsBehaviour* first = PlaceStall("Stall01", -125.0f);
     Step();
     ASSERT_EQ(tutorial->GetStep(), 3);
-    EXPECT_EQ(Find("Stall1SellBtnBlocker")->GetComponent<Transform>()->GetTransVec().x, -125.0f + 41.0f);
-    EXPECT_EQ(Find("Stall1UpgradeBtnBlocker")->GetComponent<Transform>()->GetTransVec().y, 218.0f + 120.0f);
+    // The blockers lie on the buttons of the stall's menu.
+    const Vector2D stallAt(-125.0f, 218.0f);
+    EXPECT_EQ(Find("Stall1SellBtnBlocker")->GetComponent<Transform>()->GetTransVec(),
+              stallAt + UpgradeSystem::SellButtonOffset());
+    EXPECT_EQ(Find("Stall1UpgradeBtnBlocker")->GetComponent<Transform>()->GetTransVec(),
+              stallAt + UpgradeSystem::UpgradeButtonOffset());
     EXPECT_TRUE(On("ContinueClicker"));
     Click();
     Click();
@@ -143,6 +148,13 @@ TEST_F(Tutorial, WalksEveryStepToTheEndAndOpensLevel1)
     Step();
     EXPECT_EQ(tutorial->GetStep(), 6);
     EXPECT_FALSE(On("Stall1UpgradeBtnBlocker"));
+    // The arrow stands right above the upgrade button, its tip on the button.
+    const Vector2D button = stallAt + UpgradeSystem::UpgradeButtonOffset();
+    const Vector2D arrow = Find("InstructionArrow")->GetComponent<Transform>()->GetTransVec();
+    EXPECT_TRUE(On("InstructionArrow"));
+    EXPECT_EQ(arrow.x, button.x);
+    EXPECT_GT(arrow.y, button.y);
+    EXPECT_LT(arrow.y - 30.0f, button.y + 21.0f) << "the arrow's tip reaches the button";
     // Closing the menu without upgrading goes back; reopening returns.
     menu->setActive(false);
     Step();

@@ -24,7 +24,7 @@ namespace KiteTest
     protected:
         void SetUp() override
         {
-            Platform::Install(&platform);
+            UseFakePlatform();
             GameWorld::SetUp();
             ui = new UISystem();
             input = new Input();
@@ -37,12 +37,6 @@ namespace KiteTest
             audio->Initialise();
             testing::internal::GetCapturedStdout();
             RegisterComponent<ToggleActiveButton>(CT_ToggleActiveButton, "ToggleActiveButton");
-        }
-
-        void TearDown() override
-        {
-            GameWorld::TearDown();
-            Platform::Install(nullptr);
         }
 
         // Saves the objects made so far as the scene `name` and loads it, so
@@ -58,9 +52,9 @@ namespace KiteTest
         // A key pressed in one frame and released in the next.
         void TapKey(int vk)
         {
-            platform.SetKeyDown(vk, true);
+            fake.SetKeyDown(vk, true);
             Step();
-            platform.SetKeyDown(vk, false);
+            fake.SetKeyDown(vk, false);
             Step();
         }
 
@@ -73,8 +67,6 @@ namespace KiteTest
             return t ? t->String() : std::string("<none>");
         }
 
-        Platform::FakePlatform platform;
-        Platform::FakeSoundSystem sound;
         UISystem* ui = nullptr;
         Input* input = nullptr;
         AudioEngine* audio = nullptr;

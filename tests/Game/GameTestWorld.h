@@ -1,6 +1,6 @@
-// The headless world the game tests run in: engine, factory, logic,
-// waypoints, archetypes and scenes, the game's component types, a scratch
-// asset tree of the test's own, seeded random and frames stepped directly.
+// The headless world the game tests run in: the started engine with
+// factory, logic, waypoints, archetypes and scenes, the game's component
+// types, seeded random and frames stepped directly.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -24,36 +24,24 @@
 #include "Core/Waypoints/GraphNetwork.h"
 #include "Core/Waypoints/VertexNode.h"
 #include "StartUp/Game.h"
+#include "Support/EngineWorld.h"
 
 namespace KiteTest
 {
     using namespace KiteFramework;
 
-    class GameWorld : public ::testing::Test
+    class GameWorld : public EngineWorld
     {
     protected:
         void SetUp() override
         {
-            namespace fs = std::filesystem;
-            const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
-            root = fs::temp_directory_path() /
-                   ("kite-game-" + std::string(info->name()) + "-" + std::to_string(getpid()));
-            fs::remove_all(root);
-            fs::create_directories(root / "Assets" / "Archetypes");
-            fs::create_directories(root / "Assets" / "Scenes");
-            // Archetypes are written relative to the working folder.
-            previousFolder = fs::current_path();
-            fs::current_path(root);
-
-            engine = new Engine();
-            engine->SetAssetPath((root / "Assets").generic_string() + "/");
-            factory = new GameObjectFactory();
-            logic = new GameLogic();
-            graph = new GraphNetwork();
-            archetypes = new ArchetypeSystem();
-            scenes = new SceneManager();
-            for (System* s : std::initializer_list<System*>{factory, logic, graph, archetypes, scenes})
-                engine->AddSystem(s);
+            StartEngine();
+            root = folder;
+            AddFactory();
+            logic = AddSystem(new GameLogic());
+            graph = AddSystem(new GraphNetwork());
+            archetypes = AddSystem(new ArchetypeSystem());
+            scenes = AddSystem(new SceneManager());
             RegisterComponent<Transform>(CT_Transform, "Transform");
             RegisterComponent<Sprite>(CT_Sprite, "Sprite");
             RegisterComponent<Text>(CT_Text, "Text");
@@ -63,17 +51,6 @@ namespace KiteTest
             engine->SetEngineStatus(ES_GAMEPLAYING, true);
             engine->SetTimeFactor(1.0f);
             GENRANDNUM::Seed(1);
-        }
-
-        void TearDown() override
-        {
-            engine->EndLoop();
-            engine->CleanEngine();
-            delete engine;
-            ENGINE = nullptr;
-            std::error_code ec;
-            std::filesystem::current_path(previousFolder, ec);
-            std::filesystem::remove_all(root, ec);
         }
 
         // One frame without the wait.
@@ -97,20 +74,7 @@ namespace KiteTest
         }
 
         // A numbered object with a Transform at (x, y).
-        GameObject* Make(const std::string& name, float x = 0.0f, float y = 0.0f)
-        {
-            GameObject* o = factory->CreateEmptyComposition();
-            o->setName(name);
-            o->AddComponent(CT_Transform);
-            o->GetComponent<Transform>()->SetTrans(x, y);
-            return o;
-        }
-
-        template <typename T>
-        T* Add(GameObject* o, ComponentTypeId type)
-        {
-            return static_cast<T*>(o->AddComponent(type));
-        }
+        GameObject* Make(const std::string& name, float x = 0.0f, float y = 0.0f) { return MakeAt(name, x, y); }
 
         // An active waypoint at (x, y).
         VertexNode* Node(const std::string& label, float x, float y)
@@ -145,14 +109,12 @@ namespace KiteTest
 
         std::string SceneName() const { return scenes->GetCurrentSceneName(); }
 
-        Engine* engine = nullptr;
-        GameObjectFactory* factory = nullptr;
         GameLogic* logic = nullptr;
         GraphNetwork* graph = nullptr;
         ArchetypeSystem* archetypes = nullptr;
         SceneManager* scenes = nullptr;
         Game game;
+        // The scratch folder.
         std::filesystem::path root;
-        std::filesystem::path previousFolder;
     };
 }

@@ -109,6 +109,21 @@ TEST_F(LevelFile, StallsAndSeatsReadBackWhole)
     EXPECT_EQ(stall->GetLinkNode()->GetStall(), stall);
     EXPECT_EQ(levelStats->Money, 1000.0f);
     EXPECT_EQ(SecondFloorController::Instance()->GetLinkUsers(), 1);
+    // The stairs are open: customers can walk from the floor up and back.
+    auto linked = [&](const std::string& from, const std::string& to) {
+        const VertexNode* node = graph->GetNodeList().at(from);
+        for (const VertexNode* n : node->GetActiveNeighbours())
+            if (n->Label() == to)
+                return true;
+        return false;
+    };
+    EXPECT_TRUE(linked("os1", "up1"));
+    EXPECT_FALSE(linked("up1", "os1")) << "the stored pair is one way";
+    EXPECT_FALSE(graph->GetShortestPath(graph->GetNodeList().at("os1"), graph->GetNodeList().at("up1")).empty());
+    // Selling the only upper stall closes them again.
+    stall->Sell();
+    factory->Update();
+    EXPECT_FALSE(linked("os1", "up1"));
 
     auto* seat = FindComponent<SeatsBehaviour>("Seat1");
     ASSERT_NE(seat, nullptr);

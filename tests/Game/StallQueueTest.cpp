@@ -101,7 +101,11 @@ TEST_F(Queues, LeavingRemovesTheCustomerAndMovesTheRestUp)
     CustomerAIBehaviour* a = Queued();
     CustomerAIBehaviour* b = Queued();
     CustomerAIBehaviour* c = Queued();
+    testing::internal::CaptureStdout();
     stall->LeaveQueue(b);
+    stall->LeaveQueue(b);
+    // The console says whether the customer was there to be ejected.
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "to be ejected found\nto be ejected not found\n");
     EXPECT_EQ(stall->GetQueueLength(), 2u);
     EXPECT_FALSE(stall->IsQueued(b));
     EXPECT_EQ(c->GetMoveTarget(), Vector2D(150.0f, -15.0f));

@@ -186,12 +186,15 @@ TEST_F(Stalls, UpkeepComesFromTheTableRowOfTheStallName)
                "Stall1,Noodles,100,12\n"
                "Stall2,Drinks,80,7abc\n"
                "Stall3,Rice,120,lots\n");
+    testing::internal::CaptureStdout();
     StallsBehaviour* a = StoredStall(1, node);
     StallsBehaviour* b = StoredStall(2, StallNode("StallNode2", 0.0f, 0.0f));
     testing::internal::CaptureStderr();
     StallsBehaviour* c = StoredStall(3, StallNode("StallNode3", 0.0f, 0.0f));
     StallsBehaviour* d = StoredStall(12, StallNode("StallNode4", 0.0f, 0.0f));
     const std::string errors = testing::internal::GetCapturedStderr();
+    // Each stall's number is on the console before its row is read.
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "1\n2\n3\n12\n");
 
     EXPECT_FLOAT_EQ(a->upkeep, 12.0f);
     EXPECT_FLOAT_EQ(b->upkeep, 7.0f);

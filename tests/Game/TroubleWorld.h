@@ -29,7 +29,7 @@ namespace KiteTest
 
         void SetUp() override
         {
-            Platform::Install(&fake);
+            UseFakePlatform();
             StallWorld::SetUp();
             physics = new Physics();
             engine->AddSystem(physics);
@@ -46,7 +46,6 @@ namespace KiteTest
         {
             StallWorld::TearDown();
             delete graphics;
-            Platform::Install(nullptr);
         }
 
         void TroubleArchetypes()
@@ -150,7 +149,6 @@ namespace KiteTest
 
         // Clicks the "Fire" archetype needs.
         int fireClicks = 3;
-        Platform::FakePlatform fake;
         Physics* physics = nullptr;
         Graphics* graphics = nullptr;
         StallsSynergySystem* synergies = nullptr;

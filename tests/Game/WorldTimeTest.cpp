@@ -8,6 +8,7 @@
 #include "Core/Engine/FrameRateController.h"
 #include "Core/Engine/Message.h"
 #include "Core/Physics/Collider2D.h"
+#include "Core/UI/UISystem.h"
 #include "Economy/DaylightSource.h"
 #include "Game/StallWorld.h"
 #include "HUD/FadeOutFeedback.h"
@@ -191,6 +192,12 @@ namespace KiteTest
 
     TEST_F(DayAndNight, SpeedButtonsSetTheFactorMoveTheMarkerAndEndAPause)
     {
+        // Interface elements are updated by their system each frame.
+        auto* ui = new UISystem();
+        engine->AddSystem(ui);
+        testing::internal::CaptureStdout();
+        ui->Initialise();
+        testing::internal::GetCapturedStdout();
         GameObject* marker = Make("SpeedIndicator", 0.0f, 0.0f);
         GameObject* image = Make("SpeedMult");
         image->AddComponent(CT_Sprite);
@@ -220,7 +227,15 @@ namespace KiteTest
         }
         buttons[3]->SendMessage(&up);
         EXPECT_EQ(engine->GetTimeFactor(), 2.0f) << "\"None\" changes nothing";
+        Step();
         EXPECT_EQ(fast->GetShownTexture(), "x2.png") << "the image follows a speed button";
+        // The speed keys set the factor with no button involved.
+        engine->SetTimeFactor(4.0f);
+        Step();
+        EXPECT_EQ(image->GetComponent<Sprite>()->GetTexturePath(), "x4.png") << "and any other change of speed";
+        engine->SetTimeFactor(0.0f);
+        Step();
+        EXPECT_EQ(fast->GetShownTexture(), "x4.png") << "a pause shows the speed it keeps";
         // The fast-forward cycle from 1: 2, 4, 1.
         engine->SetTimeFactor(1.0f);
         for (const char* shown : {"x2.png", "x4.png", "x1.png"})
@@ -355,6 +370,24 @@ namespace KiteTest
         Run(29.0f);
         EXPECT_NEAR(t->GetTransVec().x, 0.0f, 6.0f);
         EXPECT_NEAR(t->GetTransVec().y, 50.0f, 1.0f);
+    }
+
+    TEST_F(DayAndNight, TheMoonCirclesItsParentInTheSky)
+    {
+        Weather(60.0f);
+        GameObject* sky = Make("MoonPath", 0.0f, 390.0f);
+        GameObject* o = Make("Moon", 0.0f, 0.0f);
+        o->AddParent(sky);
+        auto* moon = Add<Moon>(o, CT_Moon);
+        moon->majorRadius = 700;
+        moon->minorRadius = 40;
+        o->Initialise();
+        Transform* t = o->GetComponent<Transform>();
+        Run(46.0f);
+        EXPECT_NEAR(t->GetTransVec().y, 350.0f, 1.0f) << "nightfall: the bottom of the path, in the sky";
+        Run(29.0f);
+        EXPECT_NEAR(t->GetTransVec().x, 0.0f, 45.0f);
+        EXPECT_NEAR(t->GetTransVec().y, 430.0f, 1.0f);
     }
 
     TEST_F(DayAndNight, TabsShowOnePanelAndPanelFeedbackGrowsAndEnds)

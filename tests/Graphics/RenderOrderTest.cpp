@@ -80,6 +80,55 @@ TEST_F(RenderOrder, ComparatorPutsRenderersWithoutTransformLastAndNeverFails)
     EXPECT_EQ(Names(graphics).front(), "bare");
 }
 
+TEST_F(RenderOrder, RenderersHoldTheirOwnersTransformTextAndActivityAsTheyChange)
+{
+    GameObject* stall = Make("stall", 0, 0, 1);
+    Sprite* sprite = AddSprite(stall);
+    Text* label = AddText(stall, "Noodles");
+    auto* sparks = new Emitter();
+    stall->AddComponent(sparks);
+    sparks->Initialise();
+    const std::vector<Renderer*> all = {sprite, label, sparks};
+    for (Renderer* r : all)
+        EXPECT_EQ(r->GetTransform(), stall->GetComponent<Transform>());
+    EXPECT_EQ(sprite->GetOwnerText(), label);
+
+    // Taken away, the transform and the text are let go before they are
+    // deleted, without a frame in between: nothing is left pointing at them.
+    stall->RemoveComponent(CT_Transform);
+    for (Renderer* r : all)
+        EXPECT_EQ(r->GetTransform(), nullptr);
+    stall->RemoveComponent(CT_Text);
+    EXPECT_EQ(sprite->GetOwnerText(), nullptr);
+    graphics->CallDraw();
+
+    // A new one is taken up at once, by the renderers there and by those
+    // added later.
+    auto* moved = new Transform();
+    moved->SetTrans(0, 200);
+    stall->AddComponent(moved);
+    EXPECT_EQ(sprite->GetTransform(), moved);
+    EXPECT_EQ(sparks->GetTransform(), moved);
+    Text* price = AddText(stall, "$5");
+    EXPECT_EQ(price->GetTransform(), moved);
+    EXPECT_EQ(sprite->GetOwnerText(), price);
+
+    EXPECT_TRUE(sprite->IsOwnerActive());
+    stall->setActive(false);
+    EXPECT_FALSE(sprite->IsOwnerActive());
+    stall->setActive(true);
+    EXPECT_TRUE(price->IsOwnerActive());
+
+    // A clone's renderers hold the clone's transform, never the source's.
+    GameObject* copy = InstantiateClone(stall, 100, 0, 0);
+    ASSERT_NE(copy, nullptr);
+    Sprite* copied = copy->GetComponent<Sprite>();
+    ASSERT_NE(copied, nullptr);
+    EXPECT_EQ(copied->GetTransform(), copy->GetComponent<Transform>());
+    EXPECT_EQ(copied->GetOwnerText(), copy->GetComponent<Text>());
+    graphics->CallDraw();
+}
+
 TEST_F(RenderOrder, TextAndEmitterJoinTheirObjectsSprite)
 {
     GameObject* stall = Make("stall", 0, 0, 1);

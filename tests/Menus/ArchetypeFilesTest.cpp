@@ -28,6 +28,7 @@
 #include "Core/UI/SystemCallButton.h"
 #include "Core/UI/ToggleActiveButton.h"
 #include "Core/Waypoints/VertexNode.h"
+#include "Support/EngineWorld.h"
 
 #include <tinyxml2.h>
 
@@ -60,35 +61,18 @@ namespace
 
     // Archetypes are listed from the working folder and read from the asset
     // root: both are folders of this process alone.
-    class ArchetypeFiles : public ::testing::Test
+    class ArchetypeFiles : public KiteTest::EngineWorld
     {
     protected:
         void SetUp() override
         {
-            home = fs::current_path();
-            work = fs::temp_directory_path() / ("kite_archetypes_" + std::to_string(getpid()));
-            fs::create_directories(work / "Assets/Archetypes");
+            StartEngine();
+            work = folder;
             fs::create_directories(work / "Root/Archetypes");
-            fs::current_path(work);
-
-            engine = new Engine();
-            factory = new GameObjectFactory();
-            archetypes = new ArchetypeSystem();
-            engine->AddSystem(factory);
-            engine->AddSystem(archetypes);
+            AddFactory();
+            archetypes = AddSystem(new ArchetypeSystem());
             engine->SetAssetPath((work / "Root").generic_string() + "/");
-            RegisterComponent<Transform>(CT_Transform, "Transform");
-            RegisterComponent<Sprite>(CT_Sprite, "Sprite");
-            RegisterComponent<Text>(CT_Text, "Text");
-            RegisterComponent<Emitter>(CT_Emitter, "Emitter");
-            RegisterComponent<AudioListener>(CT_AudioListener, "AudioListener");
-            RegisterComponent<AudioSource>(CT_AudioSource, "AudioSource");
-            RegisterComponent<Collider2D>(CT_Collider2D, "Collider2D");
-            RegisterComponent<VertexNode>(CT_VertexNode, "VertexNode");
-            RegisterComponent<PopUpUI>(CT_PopUpUI, "PopUpUI");
-            RegisterComponent<ActivatePopupButton>(CT_ActivatePopupButton, "ActivatePopupButton");
-            RegisterComponent<SystemCallButton>(CT_SystemCallButton, "SystemCallButton");
-            RegisterComponent<ToggleActiveButton>(CT_ToggleActiveButton, "ToggleActiveButton");
+            RegisterEngineComponents();
 
             for (const fs::directory_entry& entry : fs::directory_iterator(fs::path(KITE_TEST_DATA) / "Archetypes"))
             {
@@ -99,23 +83,9 @@ namespace
             std::sort(fixtures.begin(), fixtures.end());
         }
 
-        void TearDown() override
-        {
-            testing::internal::CaptureStdout();
-            engine->CleanEngine();
-            delete engine;
-            ENGINE = nullptr;
-            testing::internal::GetCapturedStdout();
-            fs::current_path(home);
-            std::error_code ec;
-            fs::remove_all(work, ec);
-        }
-
-        fs::path home;
+        // The scratch folder.
         fs::path work;
         std::vector<fs::path> fixtures;
-        Engine* engine = nullptr;
-        GameObjectFactory* factory = nullptr;
         ArchetypeSystem* archetypes = nullptr;
     };
 }

@@ -29,6 +29,7 @@
 #include "Core/UI/SystemCallButton.h"
 #include "Core/UI/UISystem.h"
 #include "Platform/Fake/FakeSoundSystem.h"
+#include "Support/EngineWorld.h"
 
 #include <tinyxml2.h>
 
@@ -37,18 +38,16 @@ namespace fs = std::filesystem;
 
 namespace
 {
-    class MenuScenes : public ::testing::Test
+    class MenuScenes : public KiteTest::EngineWorld
     {
     protected:
         void SetUp() override
         {
-            engine = new Engine();
-            factory = new GameObjectFactory();
-            ui = new UISystem();
-            scenes = new SceneManager();
-            audio = new AudioEngine(&sound);
-            for (System* s : std::initializer_list<System*>{factory, ui, scenes, audio})
-                engine->AddSystem(s);
+            StartEngine(false);
+            AddFactory();
+            ui = AddSystem(new UISystem());
+            scenes = AddSystem(new SceneManager());
+            audio = AddSystem(new AudioEngine(&sound));
             // The drawing and picking components without a window.
             factory->AddComponentCreator(CT_Transform, "Transform", new ComponentCreatorType<Transform>(CT_Transform));
             factory->AddComponentCreator(CT_Sprite, "Sprite", new ComponentCreatorType<Sprite>(CT_Sprite));
@@ -65,25 +64,9 @@ namespace
             testing::internal::GetCapturedStdout();
             engine->SetEngineStatus(ES_RUNNING, true);
             engine->SetEngineStatus(ES_GAMEPLAYING, true);
-            // Scenes are copied into an asset root of this process alone:
-            // test cases run side by side and load scenes of the same name.
-            root = fs::temp_directory_path() / ("kite_menus_" + std::to_string(getpid()));
-            fs::create_directories(root / "Scenes");
-            engine->SetAssetPath(root.generic_string() + "/");
-        }
-
-        void TearDown() override
-        {
-            testing::internal::CaptureStdout();
-            factory->DeleteAllObjects();
-            engine->CleanEngine();
-            delete engine;
-            ENGINE = nullptr;
-            testing::internal::GetCapturedStdout();
-            std::error_code ec;
-            for (const fs::path& p : copies)
-                fs::remove_all(p, ec);
-            fs::remove_all(root, ec);
+            // Scenes are copied into the asset root of this test alone: test
+            // cases run side by side and load scenes of the same name.
+            engine->SetAssetPath(folder + "/Assets/");
         }
 
         // Loads a committed scene through the scene manager from a copy in
@@ -96,8 +79,6 @@ namespace
             fs::create_directories(target / name);
             fs::copy_file(source / (scene + ".xml"), target / (name + ".xml"), fs::copy_options::overwrite_existing);
             fs::copy(source / scene, target / name, fs::copy_options::overwrite_existing | fs::copy_options::recursive);
-            copies.push_back(target / (name + ".xml"));
-            copies.push_back(target / name);
             testing::internal::CaptureStdout();
             testing::internal::CaptureStderr();
             scenes->LoadLevel(name);
@@ -196,8 +177,6 @@ namespace
         {
             const std::string saved = scene + "Saved" + std::to_string(getpid());
             const fs::path target = fs::path(engine->GetAssetPath()) / "Scenes";
-            copies.push_back(target / (saved + ".xml"));
-            copies.push_back(target / saved);
             testing::internal::CaptureStderr();
             EXPECT_TRUE(factory->SerialiseLevel(saved));
             EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
@@ -224,8 +203,6 @@ namespace
             // What the engine writes it reads back and writes again byte for
             // byte: no stored value is lost, moved or re-encoded on the way.
             const std::string again = saved + "Again";
-            copies.push_back(target / (again + ".xml"));
-            copies.push_back(target / again);
             testing::internal::CaptureStdout();
             testing::internal::CaptureStderr();
             scenes->LoadLevel(saved);
@@ -242,15 +219,11 @@ namespace
         }
 
         Platform::FakeSoundSystem sound;
-        Engine* engine = nullptr;
-        GameObjectFactory* factory = nullptr;
         UISystem* ui = nullptr;
         SceneManager* scenes = nullptr;
         AudioEngine* audio = nullptr;
         Game game;
         std::string name;
-        fs::path root;
-        std::vector<fs::path> copies;
     };
 }
 

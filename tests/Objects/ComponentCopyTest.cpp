@@ -33,6 +33,7 @@
 #include "Core/Waypoints/VertexNode.h"
 #include "Platform/Fake/FakePlatform.h"
 #include "Platform/Fake/FakeSoundSystem.h"
+#include "Support/EngineWorld.h"
 
 using namespace KiteFramework;
 namespace fs = std::filesystem;
@@ -40,26 +41,20 @@ namespace fs = std::filesystem;
 namespace
 {
     // Every system an engine component registers with, without a window.
-    class ComponentCopies : public ::testing::Test
+    class ComponentCopies : public KiteTest::EngineWorld
     {
     protected:
         void SetUp() override
         {
-            home = fs::current_path();
-            work = fs::temp_directory_path() / ("kite_copies_" + std::to_string(getpid()));
-            fs::create_directories(work);
-            fs::current_path(work);
-            Platform::Install(&fake);
-            engine = new Engine();
-            factory = new GameObjectFactory();
-            graphics = new Graphics(nullptr, 1600, 900);
-            physics = new Physics();
-            ui = new UISystem();
-            audio = new AudioEngine(&sound);
-            waypoints = new GraphNetwork();
-            archetypes = new ArchetypeSystem();
-            for (System* s : std::initializer_list<System*>{factory, graphics, physics, ui, audio, waypoints, archetypes})
-                engine->AddSystem(s);
+            StartEngine();
+            UseFakePlatform();
+            AddFactory();
+            graphics = AddSystem(new Graphics(nullptr, 1600, 900));
+            physics = AddSystem(new Physics());
+            ui = AddSystem(new UISystem());
+            audio = AddSystem(new AudioEngine(&sound));
+            waypoints = AddSystem(new GraphNetwork());
+            archetypes = AddSystem(new ArchetypeSystem());
             testing::internal::CaptureStdout();
             physics->Initialise();
             ui->Initialise();
@@ -68,20 +63,6 @@ namespace
             testing::internal::GetCapturedStdout();
             engine->SetEngineStatus(ES_RUNNING, true);
             engine->SetEngineStatus(ES_GAMEPLAYING, true);
-        }
-
-        void TearDown() override
-        {
-            testing::internal::CaptureStdout();
-            factory->DeleteAllObjects();
-            engine->CleanEngine();
-            delete engine;
-            ENGINE = nullptr;
-            testing::internal::GetCapturedStdout();
-            Platform::Install(nullptr);
-            fs::current_path(home);
-            std::error_code ec;
-            fs::remove_all(work, ec);
         }
 
         GameObject* Make(const std::string& name)
@@ -98,12 +79,6 @@ namespace
             o->SendMessage(&m);
         }
 
-        fs::path home;
-        fs::path work;
-        Platform::FakePlatform fake;
-        Platform::FakeSoundSystem sound;
-        Engine* engine = nullptr;
-        GameObjectFactory* factory = nullptr;
         Graphics* graphics = nullptr;
         Physics* physics = nullptr;
         UISystem* ui = nullptr;

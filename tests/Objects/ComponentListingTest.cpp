@@ -406,7 +406,8 @@ TEST(ComponentListing, ButtonsReadTheirBaseKeysFirstAndLeaveTheCursorAfterTheirO
 
     ToggleActiveButton base;
     XMLElement* cursor = e->FirstChildElement();
-    base.BaseButton::XMLUnSerialiseBase(cursor);
+    FieldReader baseReader(cursor);
+    base.BaseButton::ListFields(baseReader);
     ASSERT_NE(cursor, nullptr);
     EXPECT_STREQ(cursor->Name(), "toggleObject");
     EXPECT_EQ(base.GetDefaultPath(), "UI/Info_Default.png");
@@ -414,7 +415,8 @@ TEST(ComponentListing, ButtonsReadTheirBaseKeysFirstAndLeaveTheCursorAfterTheirO
 
     ToggleActiveButton read;
     cursor = e->FirstChildElement();
-    read.XMLUnSerialiseBase(cursor);
+    FieldReader reader(cursor);
+    read.ListFields(reader);
     ASSERT_NE(cursor, nullptr);
     EXPECT_STREQ(cursor->Name(), "extra");
     EXPECT_TRUE(StoredFieldsEqual(read, source));

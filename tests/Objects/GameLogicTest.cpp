@@ -40,13 +40,14 @@ TEST_F(Logic, UpdatesOnlyWhilePlayingButAlwaysForwardsMessages)
     EXPECT_EQ(logic->GetScriptCount(), 0u);
 }
 
-TEST_F(Logic, InitialisingTwiceUpdatesTwice)
+TEST_F(Logic, InitialisingTwiceStillUpdatesOncePerFrame)
 {
     Probe* p = AddProbe(Make("o"));
     p->Initialise();
+    EXPECT_EQ(logic->GetScriptCount(), 1u);
     engine->SetEngineStatus(ES_GAMEPLAYING, true);
     logic->Update();
-    EXPECT_EQ(p->updates, 2);
+    EXPECT_EQ(p->updates, 1);
 }
 
 TEST_F(Logic, ScriptAddedDuringTheWalkIsUpdatedInThatWalk)

@@ -18,6 +18,7 @@
 #include "Core/Physics/Collider2D.h"
 #include "Core/Physics/Physics.h"
 #include "Platform/Fake/FakePlatform.h"
+#include "Support/EngineWorld.h"
 
 namespace KiteTest
 {
@@ -57,30 +58,18 @@ namespace KiteTest
         std::function<void(int)> onMessage;
     };
 
-    class PhysicsWorld : public ::testing::Test
+    class PhysicsWorld : public KiteTest::EngineWorld
     {
     protected:
         void SetUp() override
         {
-            Platform::Install(&fake);
-            engine = new Engine();
-            factory = new GameObjectFactory();
-            physics = new Physics();
-            graphics = new Graphics(nullptr, 1600, 900);
-            engine->AddSystem(factory);
-            engine->AddSystem(physics);
-            engine->AddSystem(graphics);
+            StartEngine();
+            UseFakePlatform();
+            AddFactory();
+            physics = AddSystem(new Physics());
+            graphics = AddSystem(new Graphics(nullptr, 1600, 900));
             physics->Initialise();
             engine->SetEngineStatus(ES_GAMEPLAYING, true);
-        }
-
-        void TearDown() override
-        {
-            engine->EndLoop();
-            engine->CleanEngine();
-            delete engine;
-            ENGINE = nullptr;
-            Platform::Install(nullptr);
         }
 
         // An object with a Transform at (x, y), a listener and an initialised
@@ -131,9 +120,6 @@ namespace KiteTest
             return taken;
         }
 
-        Platform::FakePlatform fake;
-        Engine* engine = nullptr;
-        GameObjectFactory* factory = nullptr;
         Physics* physics = nullptr;
         Graphics* graphics = nullptr;
         std::vector<Delivery> journal;

@@ -305,6 +305,50 @@ TEST_F(SDLDisplayTest, NativeEventsAreTranslated)
     EXPECT_EQ(events[7].type, EventType::Quit);
 }
 
+TEST_F(SDLDisplayTest, PressesAreRememberedUntilQueriedEvenWhenReleased)
+{
+    SDLWindow* w = Open(320, 240);
+    ASSERT_NE(w, nullptr);
+    const Uint32 id = w->GetID();
+    for (int vk : {27, 16, 160, 65, 1})
+        backend->QueryKey(vk);
+
+    SDL_Event e{};
+    e.key.windowID = id;
+    e.key.keysym.sym = SDLK_ESCAPE;
+    for (Uint32 type : {SDL_KEYDOWN, SDL_KEYUP})
+    {
+        e.type = type;
+        Push(e);
+    }
+    e.type = SDL_KEYDOWN;
+    e.key.keysym.sym = SDLK_LSHIFT;
+    Push(e);
+    // Auto-repeat is no new press; another window's key is not ours.
+    e.key.keysym.sym = SDLK_a;
+    e.key.repeat = 1;
+    Push(e);
+    e.key.repeat = 0;
+    e.key.windowID = id + 1000;
+    Push(e);
+    SDL_Event button{};
+    button.button.windowID = id;
+    button.button.button = SDL_BUTTON_LEFT;
+    for (Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP})
+    {
+        button.type = type;
+        Push(button);
+    }
+    Drain();
+
+    EXPECT_TRUE(backend->QueryKey(27).pressedSinceLastQuery);
+    EXPECT_FALSE(backend->QueryKey(27).pressedSinceLastQuery) << "a query clears it";
+    EXPECT_TRUE(backend->QueryKey(16).pressedSinceLastQuery);
+    EXPECT_TRUE(backend->QueryKey(160).pressedSinceLastQuery);
+    EXPECT_FALSE(backend->QueryKey(65).pressedSinceLastQuery);
+    EXPECT_TRUE(backend->QueryKey(1).pressedSinceLastQuery) << "the left button";
+}
+
 TEST_F(SDLDisplayTest, DroppedFilesAreFreedAndSkipped)
 {
     SDLWindow* w = Open(160, 120);

@@ -2,6 +2,7 @@
 // buttons, and the file form shared by every button kind.
 #include "UI/UITestWorld.h"
 
+#include "Core/Objects/FieldList.h"
 #include "Core/XMLSerialisation/XMLSerialisation.h"
 
 using namespace UITest;
@@ -153,7 +154,8 @@ TEST_F(Buttons, ButtonKindsWriteTheBaseKeysFirstAndReadThemBack)
     e->InsertEndChild(doc.NewElement("extra"))->ToElement()->SetText("7");
     ToggleActiveButton toggleRead;
     XMLElement* cursor = e->FirstChildElement();
-    toggleRead.XMLUnSerialiseBase(cursor);
+    FieldReader reader(cursor);
+    toggleRead.ListFields(reader);
     ASSERT_NE(cursor, nullptr);
     EXPECT_STREQ(cursor->Name(), "extra");
     EXPECT_EQ(toggleRead.GetToggleObject(), "Options");

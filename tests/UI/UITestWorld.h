@@ -1,5 +1,5 @@
-// A world for the user-interface tests: an engine with the factory, the
-// user-interface system, archetypes, scenes and a silent audio engine, and
+// A world for the user-interface tests: the started engine with the factory,
+// the user-interface system, archetypes, scenes and a silent audio engine, and
 // helpers that build buttons on objects and send them picking's messages.
 #pragma once
 
@@ -30,6 +30,7 @@
 #include "Core/UI/ToggleActiveButton.h"
 #include "Core/UI/UISystem.h"
 #include "Platform/Fake/FakeSoundSystem.h"
+#include "Support/EngineWorld.h"
 
 namespace UITest
 {
@@ -41,25 +42,18 @@ namespace UITest
         std::ofstream(path, std::ios::binary) << text;
     }
 
-    class UIWorld : public ::testing::Test
+    class UIWorld : public KiteTest::EngineWorld
     {
     protected:
         void SetUp() override
         {
-            char pattern[] = "/tmp/kite-ui-XXXXXX";
-            folder = mkdtemp(pattern);
-            previous = std::filesystem::current_path();
-            std::filesystem::current_path(folder);
+            StartEngine();
             WriteFile(folder + "/Assets/Audio/SFX/Click.wav", "sound");
-
-            engine = new Engine();
-            factory = new GameObjectFactory();
-            ui = new UISystem();
-            archetypes = new ArchetypeSystem();
-            scenes = new SceneManager();
-            audio = new AudioEngine(&sound);
-            for (System* s : std::initializer_list<System*>{factory, ui, archetypes, scenes, audio})
-                engine->AddSystem(s);
+            AddFactory();
+            ui = AddSystem(new UISystem());
+            archetypes = AddSystem(new ArchetypeSystem());
+            scenes = AddSystem(new SceneManager());
+            audio = AddSystem(new AudioEngine(&sound));
             factory->AddComponentCreator(CT_Transform, "Transform", new ComponentCreatorType<Transform>(CT_Transform));
             factory->AddComponentCreator(CT_Sprite, "Sprite", new ComponentCreatorType<Sprite>(CT_Sprite));
             testing::internal::CaptureStdout();
@@ -70,21 +64,6 @@ namespace UITest
             engine->SetEngineStatus(ES_RUNNING, true);
             engine->SetEngineStatus(ES_GAMEPLAYING, true);
             engine->SetTimeFactor(1.0f);
-        }
-
-        void TearDown() override
-        {
-            testing::internal::CaptureStdout();
-            factory->DeleteAllObjects();
-            engine->CleanEngine();
-            delete engine;
-            ENGINE = nullptr;
-            testing::internal::GetCapturedStdout();
-            std::error_code ec;
-            for (const std::string& file : archetypeFiles)
-                std::filesystem::remove(file, ec);
-            std::filesystem::current_path(previous, ec);
-            std::filesystem::remove_all(folder, ec);
         }
 
         GameObject* Make(const std::string& name, GameObject* parent = nullptr)
@@ -153,13 +132,8 @@ namespace UITest
         std::string PutArchetype(const std::string& base, const std::string& components)
         {
             const std::string name = base + std::to_string(getpid());
-            const std::string body = "<Components>" + components + "</Components>";
-            for (const std::string& path : {folder + "/Assets/Archetypes/" + name + ".xml",
-                                            engine->GetAssetPath() + "Archetypes/" + name + ".xml"})
-            {
-                WriteFile(path, body);
-                archetypeFiles.push_back(path);
-            }
+            WriteFile(engine->GetAssetPath() + "Archetypes/" + name + ".xml",
+                      "<Components>" + components + "</Components>");
             testing::internal::CaptureStderr();
             archetypes->LoadAllArchetypes();
             testing::internal::GetCapturedStderr();
@@ -169,12 +143,6 @@ namespace UITest
         // Runs the factory's update: destroyed objects go away.
         void NextFrame() { factory->Update(); }
 
-        std::string folder;
-        std::filesystem::path previous;
-        std::vector<std::string> archetypeFiles;
-        Platform::FakeSoundSystem sound;
-        Engine* engine = nullptr;
-        GameObjectFactory* factory = nullptr;
         UISystem* ui = nullptr;
         ArchetypeSystem* archetypes = nullptr;
         SceneManager* scenes = nullptr;

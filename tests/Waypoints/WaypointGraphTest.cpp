@@ -314,15 +314,16 @@ TEST_F(WaypointGraph, ObjectsAndVisibility)
     EXPECT_EQ(node->GetTrans(), Vector2D(30, -40));
 
     sprite->ToggleRender(false);
-    SceneLoaded(); // no game running: shown
-    EXPECT_TRUE(sprite->IsRenderable());
+    SceneLoaded(); // no game running: shown, the stored flag untouched
+    EXPECT_TRUE(sprite->IsShown());
+    EXPECT_FALSE(sprite->IsRenderable());
     Message start(MsgID::Start);
     graph.SendMessage(&start);
-    EXPECT_FALSE(sprite->IsRenderable());
+    EXPECT_FALSE(sprite->IsShown());
 
     node->SetHideSprite(false);
     SceneLoaded();
-    EXPECT_FALSE(sprite->IsRenderable());
+    EXPECT_FALSE(sprite->IsShown());
 
     // The object's end unregisters the node.
     factory.DeleteAllObjects();

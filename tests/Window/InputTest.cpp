@@ -5,32 +5,24 @@
 #include "Core/Input/Input.h"
 #include "Platform/Fake/FakePlatform.h"
 #include "Platform/VirtualKeys.h"
+#include "Support/EngineWorld.h"
 
 using namespace KiteFramework;
 
 namespace
 {
-    class InputTest : public testing::Test
+    class InputTest : public KiteTest::EngineWorld
     {
     protected:
         void SetUp() override
         {
-            Platform::Install(&fake);
-            engine = new Engine();
-            input = new Input();
-            engine->AddSystem(input);
+            StartEngine();
+            UseFakePlatform();
+            input = AddSystem(new Input());
             engine->Initialise();
             engine->SetEngineStatus(ES_GAMEPLAYING, true);
         }
-        void TearDown() override
-        {
-            engine->CleanEngine();
-            delete engine;
-            Platform::Install(nullptr);
-        }
 
-        Platform::FakePlatform fake;
-        Engine* engine = nullptr;
         Input* input = nullptr;
     };
 }
@@ -94,6 +86,60 @@ TEST_F(InputTest, LeftButtonEdgeTrailsByOneFrame)
     EXPECT_TRUE(input->wasLMButtonPressed()); // not consumed
     input->Update();
     EXPECT_FALSE(input->wasLMButtonPressed());
+}
+
+TEST_F(InputTest, AClickShorterThanAFrameCountsOnce)
+{
+    // Down and up again between two samples, as on a slow frame.
+    fake.SetKeyDown(VK::LButton, true);
+    fake.SetKeyDown(VK::LButton, false);
+    input->Update();
+    EXPECT_FALSE(input->wasLMButtonPressed());
+    input->Update();
+    EXPECT_TRUE(input->wasLMButtonPressed());
+    input->Update();
+    EXPECT_FALSE(input->wasLMButtonPressed());
+    input->Update();
+    EXPECT_FALSE(input->wasLMButtonPressed());
+}
+
+TEST_F(InputTest, AKeyTapInsideOneFrameIsOneReleaseInTheNext)
+{
+    fake.SetKeyDown(VK::OemPlus, true);
+    fake.SetKeyDown(VK::OemPlus, false);
+    input->Update();
+    EXPECT_TRUE(input->wasKeyReleased(VK::OemPlus));
+    EXPECT_FALSE(input->wasKeyReleased(VK::OemPlus));
+    EXPECT_TRUE(input->wasKeyPressed(VK::OemPlus));
+    input->Update();
+    EXPECT_FALSE(input->wasKeyReleased(VK::OemPlus));
+    EXPECT_FALSE(input->wasKeyPressed(VK::OemPlus));
+
+    // Held, then let go and pressed again between two samples: one release
+    // and one new press.
+    fake.SetKeyDown(VK::Up, true);
+    input->Update();
+    EXPECT_TRUE(input->wasKeyPressed(VK::Up));
+    fake.SetKeyDown(VK::Up, false);
+    fake.SetKeyDown(VK::Up, true);
+    input->Update();
+    EXPECT_TRUE(input->wasKeyReleased(VK::Up));
+    EXPECT_TRUE(input->wasKeyPressed(VK::Up));
+    input->Update();
+    EXPECT_FALSE(input->wasKeyReleased(VK::Up));
+    EXPECT_FALSE(input->wasKeyPressed(VK::Up));
+}
+
+TEST_F(InputTest, TapsWhileNothingPlaysAreNotHandedOnLater)
+{
+    engine->SetEngineStatus(ES_GAMEPLAYING, false);
+    fake.SetKeyDown(VK::KeyA, true);
+    fake.SetKeyDown(VK::KeyA, false);
+    input->Update();
+    engine->SetEngineStatus(ES_GAMEPLAYING, true);
+    input->Update();
+    EXPECT_FALSE(input->wasKeyReleased(VK::KeyA));
+    EXPECT_FALSE(input->wasKeyPressed(VK::KeyA));
 }
 
 TEST_F(InputTest, OutOfRangeKeysAreSafe)

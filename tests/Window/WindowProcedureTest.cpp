@@ -12,6 +12,7 @@
 #include "Core/Window/Win32System.h"
 #include "Platform/Fake/FakePlatform.h"
 #include "Platform/VirtualKeys.h"
+#include "Support/EngineWorld.h"
 
 using namespace KiteFramework;
 using Platform::EventType;
@@ -51,22 +52,16 @@ namespace
         std::vector<Received>& out_;
     };
 
-    class WindowTest : public testing::Test
+    class WindowTest : public KiteTest::EngineWorld
     {
     protected:
         void SetUp() override
         {
-            Platform::Install(&fake);
-            engine = new Engine();
-            window = new Win32System("KiteTest", 1600, 900);
-            engine->AddSystem(window);
-            engine->AddSystem(new Listener(received));
-        }
-        void TearDown() override
-        {
-            engine->CleanEngine();
-            delete engine;
-            Platform::Install(nullptr);
+            // The cursors come from the asset tree beside the program.
+            StartEngine(false);
+            UseFakePlatform();
+            window = AddSystem(new Win32System("KiteTest", 1600, 900));
+            AddSystem(new Listener(received));
         }
         std::vector<int> Ids() const
         {
@@ -76,8 +71,6 @@ namespace
             return ids;
         }
 
-        Platform::FakePlatform fake;
-        Engine* engine = nullptr;
         Win32System* window = nullptr;
         std::vector<Received> received;
     };

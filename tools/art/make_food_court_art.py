@@ -460,15 +460,16 @@ def construction_cell(end, frame):
         out += ('<path d="M%d 334 l14 -44 l14 44 Z" fill="#f77f00" stroke="%s" stroke-width="2"/>'
                 '<rect x="%d" y="310" width="16" height="6" fill="#ffffff"/>' % (x - 14, INK, x - 8))
     if end:
-        out += ('<rect x="80" y="110" width="240" height="46" rx="8" fill="#2a9d8f" stroke="%s" stroke-width="3"/>'
-                '<text x="200" y="142" font-family="DejaVu Sans" font-weight="bold" font-size="24" fill="#ffffff" '
+        # The sign stands on top, above the stall's open menu.
+        out += ('<rect x="100" y="4" width="200" height="40" rx="8" fill="#2a9d8f" stroke="%s" stroke-width="3"/>'
+                '<text x="200" y="32" font-family="DejaVu Sans" font-weight="bold" font-size="22" fill="#ffffff" '
                 'text-anchor="middle">OPENING!</text>' % INK)
         out += '<path d="M20 232 Q200 %d 380 232" fill="none" stroke="#e63946" stroke-width="8"/>' % (262 + 6 * frame)
         out += ('<path d="M190 246 l-18 22 l18 -6 l0 0 M210 246 l18 22 l-18 -6" fill="#e63946" stroke="#e63946" '
                 'stroke-width="4"/><circle cx="200" cy="%d" r="10" fill="#e63946"/>' % (248 + 3 * frame))
     else:
-        out += ('<rect x="70" y="110" width="260" height="46" rx="8" fill="#ffd60a" stroke="%s" stroke-width="3"/>'
-                '<text x="200" y="141" font-family="DejaVu Sans" font-weight="bold" font-size="20" fill="%s" '
+        out += ('<rect x="90" y="4" width="220" height="40" rx="8" fill="#ffd60a" stroke="%s" stroke-width="3"/>'
+                '<text x="200" y="30" font-family="DejaVu Sans" font-weight="bold" font-size="15" fill="%s" '
                 'text-anchor="middle">UNDER CONSTRUCTION</text>' % (INK, INK))
         angle = -30 if frame == 0 else 10
         out += ('<g transform="rotate(%d 300 230)"><rect x="296" y="200" width="8" height="40" fill="#8d5b3c"/>'

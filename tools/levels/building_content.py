@@ -4,6 +4,7 @@ art and bar, the after-image, clouds and cash clouds, the fading of
 floating amounts, and in Level1 the upgrade and time-and-weather systems,
 the sky, the moon, the build buttons, the speed buttons and the statistics
 window. Helpers come from the generator (passed in as `h`)."""
+import depths
 
 # Layout (world units, origin at the centre, y up).
 BUILD_Y = 398
@@ -15,10 +16,21 @@ SPEED_Y = 396
 FAST_FORWARD = (700, 352)
 SPEED_MULT = (758, 352)
 SPAWN_AT = (0, 0)
+# The statistics window: where its figures start (room for five digits
+# before the panel's edge), and the goal bars' height above the middle and
+# their size inside the dark bars of the goals panel.
+STATS_FIGURE_X = 100
+GOAL_BAR_Y = (9, -81)
+GOAL_BAR_SCALE = (3.8, 0.24)
 
 BUTTON_LAYER, MENU_LAYER, CASH_CLOUD_LAYER = 5, 6, 4
-DEPTH_SKY, DEPTH_MOON = 96, 95
-DEPTH_MENU, DEPTH_BUTTON, DEPTH_WINDOW = 3, 2.5, 1.5
+SKY_Y = 392
+# Seconds of game time in a day; customers come more slowly as night falls.
+DAY_LENGTH = 90
+MOON_PATH_CENTRE = (0, SKY_Y)
+MOON_PATH_RADII = (720, 36)
+DEPTH_SKY, DEPTH_MOON = depths.SKY, depths.MOON
+DEPTH_MENU, DEPTH_BUTTON = depths.STALL_MENU, depths.STALL_MENU_BUTTON
 WHITE = (1, 1, 1)
 
 UPGRADES = {
@@ -99,8 +111,9 @@ def night_look(h, parts, night_path):
 
 
 def menu_text(h, pill, colour=None):
+    # The figure is centred on the badge's part right of its icon.
     return [h.transform(0, 0, DEPTH_MENU, 0.72, 0.23), h.sprite("UI/Menu/%s.png" % pill),
-            h.text("0", colour or h.INK, 0.16, (11, -6))]
+            h.text("0", colour or h.INK, 0.16, (7, -7))]
 
 
 def archetypes(h):
@@ -126,11 +139,11 @@ def archetypes(h):
     out["LikesEarningsText"] = c(*menu_text(h, "Pill_Heart", h.GREEN))
     out["UpgradeCostText"] = c(*menu_text(h, "Pill_Price"))
     out["SellCostText"] = c(*menu_text(h, "Pill_Sell", h.RED))
-    out["UpgradeFeedback"] = c(h.transform(0, 0, h.DEPTH_PEOPLE - 1, *h.STALL_SCALE),
+    out["UpgradeFeedback"] = c(h.transform(0, 0, depths.CONSTRUCTION, *h.STALL_SCALE),
                                h.sprite("Stalls/Construction_Start.png", 2, 4, True))
-    out["UpgradeBarBacking"] = c(h.transform(0, 0, h.DEPTH_PEOPLE - 2, 1.6, 0.22),
+    out["UpgradeBarBacking"] = c(h.transform(0, 0, depths.UPGRADE_BAR_BACK, 1.6, 0.22),
                                  h.sprite("UI/Menu/UpgradeBarBacking.png"))
-    out["UpgradeProgressBar"] = c(h.transform(0, 0, h.DEPTH_PEOPLE - 3, 1.5, 0.14), h.sprite("UI/Menu/UpgradeBar.png"),
+    out["UpgradeProgressBar"] = c(h.transform(0, 0, depths.UPGRADE_BAR, 1.5, 0.14), h.sprite("UI/Menu/UpgradeBar.png"),
                                   h.E("ProgressBar", children=[h.I("type", 2), h.F("maxBarXScale", 1.5),
                                                                h.F("barHeight", 0.14)]))
     out["UpgradeEffect"] = c(h.transform(0, 0, h.DEPTH_AMOUNT, 2, 2), h.sprite("FX/UpgradeEffect.png", 4, 8, True),
@@ -139,14 +152,14 @@ def archetypes(h):
                           h.E("DraggableAfterImage"))
     out["NoStalls"] = c(h.transform(0, 0, h.DEPTH_AMOUNT, 1.5, 0.55), h.sprite("FX/NoStalls.png"),
                         h.audio("SFX/NoMoney.wav", False, True), fade(h, 40, 1.5))
-    cloud_fields = [h.V2("minMaxStartPosX", -860, -780), h.V2("minMaxStartPosY", 350, 430), h.V2("minMaxDepth", 91, 94),
+    cloud_fields = [h.V2("minMaxStartPosX", -860, -780), h.V2("minMaxStartPosY", 350, 430), h.V2("minMaxDepth", *depths.CLOUDS),
                     h.V2("minMaxScale", 1.4, 1.9), h.V2("minMaxSpeed", 10, 30), h.V2("minMaxLifeTime", 50, 80),
                     h.F("timeToFade", 2), h.F("lifeTimeOfCashCloud", 18), h.V2("cashCloudBaseStartingPos", -250, 20),
                     h.V2("cashCloudRange", 300, 120), h.V2("cashCloudScale", 2.4, 1.3), h.V2("cashCloudSpeed", 20, 0),
                     h.F("cashCloudMoneyToAdd", 250)]
-    out["Cloud"] = c(h.transform(0, 0, 92, 1, 1), h.sprite("BackgroundArt/Cloud.png", tint=(1, 1, 1, 0)),
+    out["Cloud"] = c(h.transform(0, 0, depths.CLOUDS[0] + 1, 1, 1), h.sprite("BackgroundArt/Cloud.png", tint=(1, 1, 1, 0)),
                      h.E("CloudMotor", children=cloud_fields))
-    out["CashCloud"] = c(h.transform(0, 0, 70, 2.4, 1.3), h.sprite("BackgroundArt/Cloud_Money.png", tint=(1, 1, 1, 0)),
+    out["CashCloud"] = c(h.transform(0, 0, depths.CASH_CLOUD, 2.4, 1.3), h.sprite("BackgroundArt/Cloud_Money.png", tint=(1, 1, 1, 0)),
                          h.collider(CASH_CLOUD_LAYER, 2.4, 1.3), h.E("CloudMotor", children=cloud_fields),
                          h.audio("SFX/Cash.wav", False, False))
     out["CashFlow"] = c(h.transform(0, 0, h.DEPTH_AMOUNT, 2.5, 2), h.sprite("FX/CashFlow.png", 4, 8, True),
@@ -175,16 +188,22 @@ def patch_archetypes(h, out):
 def add_systems(scene, h):
     scene.add("UpgradeSystem", [h.E("UpgradeSystem")])
     scene.add("TimeAndWeatherSystem", [h.E("TimeAndWeatherSystem", children=[
-        h.F("timeInDay", 90), h.I("maxClouds", 3), h.I("maxCashClouds", 1), h.F("giveMoneyInterval", 20),
+        h.F("timeInDay", DAY_LENGTH), h.I("maxClouds", 3), h.I("maxCashClouds", 1), h.F("giveMoneyInterval", 20),
         h.F("cashCloudThreshold", 300)])])
 
 
 def add_sky(scene, h):
-    scene.add("Sky", night_look(h, [h.transform(0, 392, DEPTH_SKY, 16, 1.2), h.sprite("BackgroundArt/Sky.png")],
+    scene.add("Sky", night_look(h, [h.transform(0, SKY_Y, DEPTH_SKY, 16, 1.2), h.sprite("BackgroundArt/Sky.png")],
                                 "BackgroundArt/Sky_Night.png"))
-    scene.add("Moon", night_look(h, [h.transform(0, -430, DEPTH_MOON, 0.8, 0.8), h.sprite("BackgroundArt/Clear.png")],
-                                 "BackgroundArt/Moon.png") + [h.E("Moon", children=[h.I("majorRadius", 740),
-                                                                                     h.I("minorRadius", 430)])])
+    # The moon circles the middle of the sky strip, low and wide: it rises at
+    # the bottom of its path and never reaches the floor or the signs.
+    x, y = MOON_PATH_CENTRE
+    major, minor = MOON_PATH_RADII
+    path = scene.add("MoonPath", [h.transform(x, y, DEPTH_MOON)])
+    scene.add("Moon", night_look(h, [h.transform(x, y - minor, DEPTH_MOON, 0.8, 0.8), h.sprite("BackgroundArt/Clear.png")],
+                                 "BackgroundArt/Moon.png") + [h.E("Moon", children=[h.I("majorRadius", major),
+                                                                                     h.I("minorRadius", minor)])],
+              path)
 
 
 def build_button(h, name, x, archetype, art):
@@ -237,23 +256,26 @@ def add_hud(scene, h):
                               toggle_button(h, True, "StatsWindow", deactivate="GoalsPanel",
                                             art=(art + "_Default.png", art + "_Hover.png", ""))])
     wx, wy = 430, 120
-    window = scene.add("StatsWindow", [h.transform(wx, wy, DEPTH_WINDOW)])
-    figures = scene.add("StatsPanel", [h.transform(wx, wy, DEPTH_WINDOW, 4.6, 3.0), h.sprite("UI/Stats/StatsPanel.png"),
+    window = scene.add("StatsWindow", [h.transform(wx, wy, depths.STATS_WINDOW)])
+    figures = scene.add("StatsPanel", [h.transform(wx, wy, depths.STATS_WINDOW, 4.6, 3.0), h.sprite("UI/Stats/StatsPanel.png"),
                                        h.E("StatsSetter")], window)
     for k, stat in enumerate((0, 1, 2)):
-        scene.add("StatsFigure%d" % k, [h.transform(wx + 150, wy + 38 - 60 * k, DEPTH_WINDOW - 0.5),
+        scene.add("StatsFigure%d" % k, [h.transform(wx + STATS_FIGURE_X, wy + 38 - 60 * k, depths.STATS_ITEM),
                                         h.text("0", h.INK, 0.26, (0, 0), False),
                                         h.E("StatsDisplay", children=[h.I("statsType", stat)])], figures)
-    goals = scene.add("GoalsPanel", [h.transform(wx, wy, DEPTH_WINDOW, 4.6, 3.0), h.sprite("UI/Stats/GoalsPanel.png")],
+    goals = scene.add("GoalsPanel", [h.transform(wx, wy, depths.STATS_WINDOW, 4.6, 3.0), h.sprite("UI/Stats/GoalsPanel.png")],
                       window)
-    for k, (bar, y) in enumerate(((0, wy - 20), (1, wy - 110))):
-        scene.add("GoalBar%d" % k, [h.transform(wx, y, DEPTH_WINDOW - 0.5, 3.9, 0.3), h.sprite("UI/Stats/GoalBar.png"),
-                                    h.E("ProgressBar", children=[h.I("type", bar), h.F("maxBarXScale", 3.9),
-                                                                 h.F("barHeight", 0.3)])], goals)
+    # Each fill lies inside the dark bar the panel's art draws for it (400 by
+    # 34, 9 above and 81 below the panel's middle).
+    for k, (bar, y) in enumerate(((0, wy + GOAL_BAR_Y[0]), (1, wy + GOAL_BAR_Y[1]))):
+        scene.add("GoalBar%d" % k, [h.transform(wx, y, depths.STATS_ITEM, *GOAL_BAR_SCALE),
+                                    h.sprite("UI/Stats/GoalBar.png"),
+                                    h.E("ProgressBar", children=[h.I("type", bar), h.F("maxBarXScale", GOAL_BAR_SCALE[0]),
+                                                                 h.F("barHeight", GOAL_BAR_SCALE[1])])], goals)
     for k, (name, on, off) in enumerate((("TabFigures", "StatsPanel", "GoalsPanel"),
                                          ("TabGoals", "GoalsPanel", "StatsPanel"))):
         art = "UI/Stats/Tab%s" % name[3:]
-        scene.add(name, [h.transform(wx - 80 + 160 * k, wy + 178, DEPTH_WINDOW, 1.6, 0.6), h.sprite(art + "_Default.png"),
+        scene.add(name, [h.transform(wx - 80 + 160 * k, wy + 178, depths.STATS_WINDOW, 1.6, 0.6), h.sprite(art + "_Default.png"),
                          h.collider(MENU_LAYER, 1.6, 0.6),
                          h.E("TwoTabToggleBtn", children=base_button(h, True, art + "_Default.png", art + "_Hover.png",
                                                                      art + "_Hover.png", "") +

@@ -8,10 +8,11 @@ import os
 import re
 import shutil
 
+import depths
+
 MAIL_THRESHOLD = 3
 COLLIDER_PANEL, COLLIDER_MENU, COLLIDER_BUTTON = 4, 5, 6
-# Depths below 1 are not drawn; the HUD is at 2.
-DEPTH_PANEL, DEPTH_ROW, DEPTH_OVERLAY = 1.6, 1.2, 1.01
+DEPTH_PANEL, DEPTH_ROW, DEPTH_OVERLAY = depths.STAR_PANEL, depths.MISSION_ROW, depths.OVERLAY
 BROWN = (0.36, 0.17, 0.04)
 CREAM = (1.0, 0.96, 0.85)
 
@@ -66,9 +67,9 @@ def plain(h, name):
     return h.E(name)
 
 
-def menu_button(h, x, y, depth, caption, call, sx=2.4, sy=0.6, tag=COLLIDER_BUTTON):
+def menu_button(h, x, y, depth, caption, call, sx=2.4, sy=0.6, tag=COLLIDER_BUTTON, scale=0.26):
     return [h.transform(x, y, depth, sx, sy), h.sprite("UI/MenuButton_Default.png"), h.collider(tag, sx, sy),
-            click_sound(h), call, label(h, caption, 0.26, BROWN, (0, -4))]
+            click_sound(h), call, label(h, caption, scale, BROWN, (0, -4))]
 
 
 # ----------------------------------------------------------------- archetypes
@@ -79,34 +80,35 @@ def archetypes(h):
         return h.components(*ordered(parts))
     # Mission rows.
     out["CheckBox"] = c(h.transform(0, 0, DEPTH_ROW, 0.42, 0.42), h.sprite("Mission/CheckBox.png"))
-    out["Tick"] = c(h.transform(0, 0, DEPTH_ROW - 0.1, 0.42, 0.42), h.sprite("Mission/Tick.png"))
+    out["Tick"] = c(h.transform(0, 0, depths.MISSION_TICK, 0.42, 0.42), h.sprite("Mission/Tick.png"))
     out["GeneralText"] = c(h.transform(0, 0, DEPTH_ROW), label(h, "", 0.24))
     # A burst over the finished star; it clears itself after two seconds.
-    out["Firework"] = c(h.transform(0, 0, 1.05, 1.2, 1.2), h.sprite("Mission/Firework.png"),
+    out["Firework"] = c(h.transform(0, 0, depths.FIREWORK, 1.2, 1.2), h.sprite("Mission/Firework.png"),
                         h.audio("SFX/Win.wav", False, True), plain(h, "Firework"))
     # Summaries: the panel slides up from below the screen.
     for name, caption, sound in (("WinSummary", "All three stars! The court is a hit.", "SFX/Win.wav"),
                                  ("LoseSummary", "Out of money... the court has closed.", "SFX/Lose.wav")):
-        out[name] = c(h.transform(0, -900, 1.5, 10, 6.4), h.sprite("Menu/SummaryPanel.png"),
-                      h.collider(COLLIDER_PANEL, 10, 6.4), label(h, caption, 0.34, BROWN, (0, 150)),
+        out[name] = c(h.transform(0, -900, depths.SUMMARY, 10, 6.4), h.sprite("Menu/SummaryPanel.png"),
+                      h.collider(COLLIDER_PANEL, 10, 6.4), label(h, caption, 0.26, BROWN, (0, 150)),
                       h.audio(sound, False, True),
                       h.E("Summary", children=[h.V2("startPos", 0, -900), h.V2("finalPos", 0, 0),
                                                h.F("timeToInterpolate", 0.6)]))
     for name, caption in (("CustomersServed", "Customers served"), ("AverageWT", "Average wait (s)"),
                           ("GrossRev", "Gross revenue ($)")):
-        out[name] = c(h.transform(0, 0, 1.4), label(h, caption, 0.3, BROWN, (0, 0)))
-    out["StatReviewText"] = c(h.transform(0, 0, 1.4), label(h, "0", 0.32, (0.13, 0.45, 0.2)))
-    out["NextButton"] = c(*menu_button(h, 0, 0, 1.3, "Next", system_call(h, 4, looks("MenuButton"), ""),
+        out[name] = c(h.transform(0, 0, depths.SUMMARY_TEXT), label(h, caption, 0.3, BROWN, (0, 0)))
+    out["StatReviewText"] = c(h.transform(0, 0, depths.SUMMARY_TEXT), label(h, "0", 0.32, (0.13, 0.45, 0.2)))
+    out["NextButton"] = c(*menu_button(h, 0, 0, depths.SUMMARY_BUTTON, "Next", system_call(h, 4, looks("MenuButton"), ""),
                                        tag=COLLIDER_BUTTON + 1))
-    out["TutorialComplete"] = c(h.transform(0, -900, 1.5, 8, 2.6), h.sprite("Menu/TutorialPanel.png"),
-                                h.collider(COLLIDER_PANEL, 8, 2.6),
-                                label(h, "Tutorial complete! Level 1 is open.", 0.34, BROWN, (0, 20)),
+    # Tall enough that the button the panel puts at (0, -50) lies inside it.
+    out["TutorialComplete"] = c(h.transform(0, -900, depths.SUMMARY, 8, 3.4), h.sprite("Menu/TutorialPanel.png"),
+                                h.collider(COLLIDER_PANEL, 8, 3.4),
+                                label(h, "Tutorial complete!\\n Level 1 is open.", 0.3, BROWN, (0, 45)),
                                 h.audio("SFX/Win.wav", False, True),
-                                h.E("Summary", children=[h.V2("startPos", 0, -900), h.V2("finalPos", 0, 60),
+                                h.E("Summary", children=[h.V2("startPos", 0, -900), h.V2("finalPos", 0, 40),
                                                          h.F("timeToInterpolate", 0.6)]))
-    out["TutorialCompleteNextBtn"] = c(*menu_button(h, 0, 0, 1.3, "To the menu",
+    out["TutorialCompleteNextBtn"] = c(*menu_button(h, 0, 0, depths.SUMMARY_BUTTON, "To the menu",
                                                     system_call(h, 4, looks("MenuButton"), "MainMenu"),
-                                                    tag=COLLIDER_BUTTON + 1))
+                                                    3.0, 0.6, tag=COLLIDER_BUTTON + 1, scale=0.24))
     # Fades between scenes.
     out["ChangeLevelOverlay"] = c(h.transform(0, 0, DEPTH_OVERLAY, 16.5, 9.5),
                                   h.sprite("Menu/Overlay.png", tint=(1, 1, 1, 0)),
@@ -114,27 +116,27 @@ def archetypes(h):
                                       h.F("fadeInDuration", 0), h.F("showDuration", 0), h.F("fadeOutDuration", 1),
                                       h.S("levelToLoad", ""), h.B("reversed", True)]))
     # The mailbox menu.
-    out["MailboxMenuParent"] = c(h.transform(0, 0, 10), plain(h, "MailboxSwitch"))
-    out["MailMenuBG"] = c(h.transform(0, 0, 10, 6.6, 8.2), h.sprite("Mail/MailMenu.png"),
+    out["MailboxMenuParent"] = c(h.transform(0, 0, depths.MAIL_BACK), plain(h, "MailboxSwitch"))
+    out["MailMenuBG"] = c(h.transform(0, 0, depths.MAIL_BACK, 6.6, 8.2), h.sprite("Mail/MailMenu.png"),
                           h.collider(COLLIDER_PANEL, 6.6, 8.2), label(h, "Mail", 0.36, BROWN, (0, 290)))
-    out["MailContents"] = c(h.transform(0, 0, 10, 7.6, 6.6), h.sprite("Menu/MissionPanel.png"),
+    out["MailContents"] = c(h.transform(0, 0, depths.MAIL_BACK, 7.6, 6.6), h.sprite("Menu/MissionPanel.png"),
                             h.collider(COLLIDER_PANEL, 7.6, 6.6),
-                            label(h, "Pick a letter on the left to read it.", 0.22, BROWN, (0, 0)))
-    out["MailCloseBtn"] = c(h.transform(0, 0, 9, 0.6, 0.6), h.sprite("UI/CloseButton_Default.png"),
+                            label(h, "Pick a letter on the left to read it.", 0.19, BROWN, (0, 0)))
+    out["MailCloseBtn"] = c(h.transform(0, 0, depths.MAIL_BUTTON, 0.6, 0.6), h.sprite("UI/CloseButton_Default.png"),
                             h.collider(COLLIDER_MENU, 0.6, 0.6), click_sound(h),
                             toggle(h, "MailboxMenuParent", True, looks("CloseButton")))
     for name, prev in (("MailPrevBtn", True), ("MailNextBtn", False)):
-        out[name] = c(h.transform(0, 0, 9, 0.55, 0.55), h.sprite("UI/PageButton_Default.png"),
+        out[name] = c(h.transform(0, 0, depths.MAIL_BUTTON, 0.55, 0.55), h.sprite("UI/PageButton_Default.png"),
                       h.collider(COLLIDER_MENU, 0.55, 0.55), click_sound(h),
                       h.E("MailChangePageButton", children=base_button(h, True, *looks("PageButton")) +
                           [h.B("prevPage", prev)]))
-    out["MailDeleteBtn"] = c(h.transform(0, 0, 7, 0.55, 0.55), h.sprite("UI/DeleteButton_Default.png"),
+    out["MailDeleteBtn"] = c(h.transform(0, 0, depths.MAIL_DELETE, 0.55, 0.55), h.sprite("UI/DeleteButton_Default.png"),
                              h.collider(COLLIDER_MENU, 0.55, 0.55), click_sound(h),
                              h.E("MailDeleteButton", children=base_button(h, True, *looks("DeleteButton")) +
                                  [h.I("index", 0)]))
     entry = ("Mail/MailEntry_Default.png", "Mail/MailEntry_Hover.png", "Mail/MailEntry_Selected.png")
-    out["MailboxButton2"] = c(h.transform(0, 0, 7.1, 4.6, 0.9), h.sprite(entry[0]), h.collider(COLLIDER_MENU, 4.6, 0.9),
-                              click_sound(h), label(h, "", 0.24, BROWN, (40, -6)),
+    out["MailboxButton2"] = c(h.transform(0, 0, depths.MAIL_ENTRY, 4.6, 0.9), h.sprite(entry[0]), h.collider(COLLIDER_MENU, 4.6, 0.9),
+                              click_sound(h), label(h, "", 0.19, BROWN, (30, -6)),
                               h.E("MailSelectionButton", children=toggle_fields(h, "MailContents", True, entry) +
                                   [h.I("type", 0), h.E("msg_id", "0")]))
     out["MuteOverlay"] = c(h.transform(0, 0, 4.5, 0.7, 0.7), h.sprite("UI/MuteOverlay.png", renderable=False))
@@ -157,36 +159,36 @@ def add_level_ui(scene, h, scene_name):
     titles = ("First star", "Second star", "Third star")
     for i in range(3):
         x, y = STARS_X, STARS_Y[i]
-        add("ProgressBarOuter%d" % (i + 1), [T(x - 36, y, 2.2, 0.14, 0.56), S("Mission/ProgressBar_Outer.png")])
-        add("InnerProgressionBar%d" % (i + 1), [T(x - 36, y, 2.1, 0.08, 0.48), S("Mission/ProgressBar_Inner.png")])
+        add("ProgressBarOuter%d" % (i + 1), [T(x - 36, y, depths.STAR_BAR_OUTER, 0.14, 0.56), S("Mission/ProgressBar_Outer.png")])
+        add("InnerProgressionBar%d" % (i + 1), [T(x - 36, y, depths.STAR_BAR_INNER, 0.08, 0.48), S("Mission/ProgressBar_Inner.png")])
         art = "Mission/Mission_Star_%s.png" % ("Active" if i == 0 else "Inactive")
-        add("Star%d" % (i + 1), [T(x, y, 2.0, 0.55, 0.55), S(art), C(COLLIDER_MENU, 0.55, 0.55), click_sound(h),
+        add("Star%d" % (i + 1), [T(x, y, depths.HUD, 0.55, 0.55), S(art), C(COLLIDER_MENU, 0.55, 0.55), click_sound(h),
                                  h.E("StarButton", children=[h.S("objToHover", "StarPopUp%d" % (i + 1))] +
                                      toggle_fields(h, panels[i], i == 0, (art, art, art)))])
-        add("StarPopUp%d" % (i + 1), [T(x - 110, y, 1.9, 0.8, 0.45), S("Mission/PopUp.png"),
-                                      label(h, "0%", 0.22, BROWN, (0, 0))], active=False)
+        add("StarPopUp%d" % (i + 1), [T(x - 110, y, depths.POPUP, 0.8, 0.45), S("Mission/PopUp.png"),
+                                      label(h, "0%", 0.22, BROWN, (0, -8))], active=False)
         add(panels[i], [T(0, 0, DEPTH_PANEL, 9, 5.2), S("Menu/MissionPanel.png"), C(COLLIDER_PANEL, 9, 5.2),
-                        label(h, titles[i], 0.32, BROWN, (0, 210))], active=False)
-    add("PauseHUDButton", [T(772, 95, 2.0, 0.5, 0.5), S("UI/PauseButton_Default.png"), C(COLLIDER_MENU, 0.5, 0.5),
+                        label(h, titles[i], 0.32, BROWN, (0, 192))], active=False)
+    add("PauseHUDButton", [T(772, 95, depths.HUD, 0.5, 0.5), S("UI/PauseButton_Default.png"), C(COLLIDER_MENU, 0.5, 0.5),
                            click_sound(h), system_call(h, 0, looks("PauseButton"))])
-    add("Mailbox", [T(772, 35, 2.0, 0.5, 0.5), S("Mail/Mailbox_Default.png"), C(COLLIDER_MENU, 0.5, 0.5),
+    add("Mailbox", [T(772, 35, depths.HUD, 0.5, 0.5), S("Mail/Mailbox_Default.png"), C(COLLIDER_MENU, 0.5, 0.5),
                     click_sound(h), toggle(h, "MailboxMenuParent", True,
                                            ("Mail/Mailbox_Default.png", "Mail/Mailbox_Hover.png",
                                             "Mail/Mailbox_Hover.png"))])
     # The pause menu: each piece is its own pause element (pausing hides the
     # children of pause elements).
-    add("PausePanel", [T(0, 0, 1.5, 6, 6.2), S("Menu/PausePanel.png"), C(COLLIDER_PANEL, 6, 6.2),
-                       label(h, "Paused", 0.4, BROWN, (0, 240)), plain(h, "InjectPauseElem")], active=False)
+    add("PausePanel", [T(0, 0, depths.PAUSE, 6, 6.2), S("Menu/PausePanel.png"), C(COLLIDER_PANEL, 6, 6.2),
+                       label(h, "Paused", 0.3, BROWN, (0, 258)), plain(h, "InjectPauseElem")], active=False)
     for y, name, caption, call in ((110, "ResumeButton", "Resume", system_call(h, 0, looks("MenuButton"))),
                                    (0, "RestartButton", "Restart", system_call(h, 4, looks("MenuButton"), scene_name)),
                                    (-110, "MenuReturnButton", "Main menu", system_call(h, 4, looks("MenuButton"), "MainMenu")),
                                    (-220, "PauseQuitButton", "Quit", system_call(h, 1, looks("MenuButton")))):
-        add(name, menu_button(h, 0, y, 1.4, caption, call) + [plain(h, "InjectPauseElem")], active=False)
+        add(name, menu_button(h, 0, y, depths.PAUSE_BUTTON, caption, call) + [plain(h, "InjectPauseElem")], active=False)
     add("EscapePause", [plain(h, "EscapePauseBehaviour")])
     add("Cheats", [plain(h, "CheatScript")])
     add("FadeIn", [T(0, 0, DEPTH_OVERLAY, 16.5, 9.5), S("Menu/Overlay.png"), plain(h, "FadeInOverlay")])
     add("MailBoxSystem", [h.E("MailBoxSystem", children=[h.I("threshold", MAIL_THRESHOLD)])])
-    add("AudioFeedbackSystem", [T(0, 0, 1), h.audio("Feedback/Served.wav", False, False), feedback(h)])
+    add("AudioFeedbackSystem", [T(0, 0, depths.NONE), h.audio("Feedback/Served.wav", False, False), feedback(h)])
     add("QuestSystem", [plain(h, "QuestSystem")])
     if scene_name == "TutorialLevel":
         tutorial_ui(scene, h)
@@ -268,7 +270,7 @@ def main_menu(h, root):
         h.PAIR("checkBoxSprites", h.VEC("", [h.S("", p) for p in looks("CheckBoxTicked")]),
                h.VEC("", [h.S("", p) for p in looks("CheckBoxEmpty")]))])])
     panel = add("OptionsPanel", [T(0, 0, 6, 7, 5.6), S("Menu/OptionsPanel.png"), C(COLLIDER_PANEL, 7, 5.6),
-                                 label(h, "Options", 0.38, BROWN, (0, 236))], active=False)
+                                 label(h, "Options", 0.3, BROWN, (0, 230))], active=False)
     small = 0.7
     add("VolumeLabel", [T(0, 150, 5), label(h, "Volume", 0.28)], panel, False)
     add("VolumeDownButton", [T(-230, 80, 5, small, small), S("UI/VolumeDown_Default.png"), C(COLLIDER_BUTTON, small, small),
@@ -278,15 +280,15 @@ def main_menu(h, root):
     add("VolumeUpButton", [T(230, 80, 5, small, small), S("UI/VolumeUp_Default.png"), C(COLLIDER_BUTTON, small, small),
                            click_sound(h), system_call(h, 8, looks("VolumeUp")),
                            h.E("VolumeOptionScript", children=[h.B("increment", True)])], panel, False)
-    add("MuteButton", [T(-120, -40, 5, small, small), S("UI/Mute_Default.png"), C(COLLIDER_BUTTON, small, small),
+    add("MuteButton", [T(-200, -40, 5, small, small), S("UI/Mute_Default.png"), C(COLLIDER_BUTTON, small, small),
                        click_sound(h), system_call(h, 8, looks("Mute")), plain(h, "MuteButton")], panel, False)
     add("TestSoundButton", [T(0, -40, 5, small, small), S("UI/TestSound_Default.png"), C(COLLIDER_BUTTON, small, small),
                             system_call(h, 8, looks("TestSound"), None), plain(h, "PlaytestAudioOption")], panel, False)
-    add("FullScreenCheckbox", [T(120, -40, 5, small, small), S("UI/CheckBoxTicked_Default.png"),
+    add("FullScreenCheckbox", [T(200, -40, 5, small, small), S("UI/CheckBoxTicked_Default.png"),
                                C(COLLIDER_BUTTON, small, small), click_sound(h),
                                system_call(h, 8, looks("CheckBoxTicked")), plain(h, "FullScreenCheckbox")], panel, False)
-    for x, caption in ((-120, "Mute"), (0, "Test"), (120, "Full screen")):
-        add("OptionsCaption", [T(x, -110, 5), label(h, caption, 0.22)], panel, False)
+    for x, caption in ((-200, "Mute"), (0, "Test"), (200, "Full screen")):
+        add("OptionsCaption", [T(x, -110, 5), label(h, caption, 0.2)], panel, False)
     add("OptionsCloseButton", menu_button(h, 0, -200, 5, "Close", toggle(h, "OptionsPanel"), 1.8, 0.6), panel, False)
     write_raw_scene(root, "MainMenu", objects)
 
@@ -403,6 +405,14 @@ TUTORIAL_TEXTS = [
 ]
 
 
+# Where the instruction box stands; while the tutorial's cash cloud drifts
+# by (it comes with the step that asks for a click on it, within 120 of
+# y = 20) the box goes down below its path.
+INSTRUCTION_Y = -40
+INSTRUCTION_LOW_Y = -345
+CASH_CLOUD_STEPS = (29,)
+
+
 def tutorial_ui(scene, h):
     """What the tutorial's steps switch on and off, added to the tutorial
     level; the build row of the other levels becomes two build panels."""
@@ -416,14 +426,16 @@ def tutorial_ui(scene, h):
         _, _, parts, _ = scene.objects[i]
         for p in parts:
             if p.name == "Transform":
+                # Over the build panel they now sit on.
                 p.children[0] = h.V2("translation", x, y)
+                p.children[1] = h.F("zDepth", depths.POPUP_BUTTON)
             if p.name == "SpawnButton":
                 p.children = [h.S("toBeSpawned_", archetype), h.V2("spawnLocation_", x, y - 60)]
         scene.objects[i] = (new_name, parent, parts, False)
 
-    stall_panel = add("StallCBParent", [T(420, 20, 2.6, 2.2, 1.1), S("Menu/MissionPanel.png"), C(COLLIDER_PANEL, 2.2, 1.1)],
+    stall_panel = add("StallCBParent", [T(420, 20, depths.POPUP, 2.2, 1.1), S("Menu/MissionPanel.png"), C(COLLIDER_PANEL, 2.2, 1.1)],
                       active=False)
-    seat_panel = add("SeatsCBParent", [T(420, 20, 2.6, 2.2, 1.1), S("Menu/MissionPanel.png"), C(COLLIDER_PANEL, 2.2, 1.1)],
+    seat_panel = add("SeatsCBParent", [T(420, 20, depths.POPUP, 2.2, 1.1), S("Menu/MissionPanel.png"), C(COLLIDER_PANEL, 2.2, 1.1)],
                      active=False)
     rewire("BuildStall1", "BuildStall01", stall_panel, 390, 20, "Stall01")
     rewire("BuildStall4", "BuildStall04", stall_panel, 450, 20, "Stall04")
@@ -432,12 +444,12 @@ def tutorial_ui(scene, h):
         i = index["BuildStall%d" % t] - 1
         name, parent, parts, _ = scene.objects[i]
         scene.objects[i] = (name, parent, parts, False)
-    add("StallBuildButton", [T(370, 150, 2.4, 0.6, 0.6), S("UI/Build/BuildStall1_Default.png"),
+    add("StallBuildButton", [T(370, 150, depths.HUD, 0.6, 0.6), S("UI/Build/BuildStall1_Default.png"),
                              C(COLLIDER_MENU, 0.6, 0.6), click_sound(h),
                              toggle(h, "StallCBParent", True, ("UI/Build/BuildStall1_Default.png",
                                                                "UI/Build/BuildStall1_Hover.png",
                                                                "UI/Build/BuildStall1_Hover.png"), closes="SeatsCBParent")])
-    add("SeatBuildButton", [T(440, 150, 2.4, 0.6, 0.6), S("UI/Build/BuildSeat_Default.png"),
+    add("SeatBuildButton", [T(440, 150, depths.HUD, 0.6, 0.6), S("UI/Build/BuildSeat_Default.png"),
                             C(COLLIDER_MENU, 0.6, 0.6), click_sound(h),
                             toggle(h, "SeatsCBParent", True, ("UI/Build/BuildSeat_Default.png",
                                                               "UI/Build/BuildSeat_Hover.png",
@@ -452,15 +464,16 @@ def tutorial_ui(scene, h):
         # The stall blocker stops the placed stalls (same layer, found first)
         # but neither their menus nor a stall being dragged over it.
         tag = 2 if name == "Stall1Blocker" else 8
-        add(name, [T(x, y, 1.8, sx, sy), S("Tutorial/Blocker.png"), C(tag, sx, sy)], active=on)
-    add("ContinueClicker", [T(0, 0, 1.9, 16, 9), S("Tutorial/Blocker.png", tint=(1, 1, 1, 0)), C(9, 16, 9)])
-    add("InstructionArrow", [T(370, 230, 1.2, 0.5, 0.6), S("Tutorial/Arrow.png")], active=False)
+        add(name, [T(x, y, depths.BLOCKER, sx, sy), S("Tutorial/Blocker.png"), C(tag, sx, sy)], active=on)
+    add("ContinueClicker", [T(0, 0, depths.CLICKER, 16, 9), S("Tutorial/Blocker.png", tint=(1, 1, 1, 0)), C(9, 16, 9)])
+    add("InstructionArrow", [T(370, 230, depths.ARROW, 0.5, 0.6), S("Tutorial/Arrow.png")], active=False)
     for k, x in enumerate((-480, -263, -46, 171)):
         add("TutorialArrow_%d" % k, [T(x if k not in (1, 2) else (-375, -125)[k - 1], -200 if k not in (1, 2) else 330,
-                                       1.2, 0.5, 0.6), S("Tutorial/Arrow.png")], active=False)
+                                       depths.ARROW, 0.5, 0.6), S("Tutorial/Arrow.png")], active=False)
     for n, words in enumerate(TUTORIAL_TEXTS):
-        add("Instruction_%d" % n, [T(-60, -40, 1.3, 9.0, 1.5), S("Menu/TutorialPanel.png"),
-                                    label(h, words, 0.17, BROWN, (0, 0))], active=(n == 0))
+        y = INSTRUCTION_LOW_Y if n in CASH_CLOUD_STEPS else INSTRUCTION_Y
+        add("Instruction_%d" % n, [T(-60, y, depths.INSTRUCTION, 9.0, 1.5), S("Menu/TutorialPanel.png"),
+                                    label(h, words, 0.155, BROWN, (0, 0))], active=(n == 0))
     add("TutorialSystem", [plain(h, "TutorialSystem")])
 
 
@@ -472,9 +485,18 @@ def tutorial_archetypes(h, out):
     return out
 
 
+# The tutorial's first stall is reached at once: customers come often, go
+# straight for the stalls with no wish for one that is not built yet, and
+# the first night (when they come slowly) falls long after its first steps.
+TUTORIAL_LOOK_AROUND = (0, 1)
+TUTORIAL_SPAWN = (24, 5, 0.8, 0.05, 60)
+TUTORIAL_DAY_LENGTH = 480
+
+
 def tutorial_level(h):
     saved = {k: getattr(h, k) for k in ("STALL_NODES_X", "SEAT_NODES", "PLACED_STALLS", "PLACED_SEATS",
-                                        "level_stats", "simulation")}
+                                        "level_stats", "simulation", "customer_system", "spawn_rate")}
+    saved_day = h.building_content.DAY_LENGTH
     try:
         h.STALL_NODES_X = [-625, -375, -125, 125]
         h.SEAT_NODES = [(-480, -290), (-263, -290), (-46, -290), (171, -290)]
@@ -494,7 +516,11 @@ def tutorial_level(h):
                 h.I("secondGoalMoney", 1500), h.I("loseMoney", 0)])
         h.level_stats = stats
         h.simulation = sim
+        h.customer_system = lambda base=saved["customer_system"]: base(False, TUTORIAL_LOOK_AROUND)
+        h.spawn_rate = lambda base=saved["spawn_rate"]: base(*TUTORIAL_SPAWN)
+        h.building_content.DAY_LENGTH = TUTORIAL_DAY_LENGTH
         h.level1("TutorialLevel")
     finally:
         for k, v in saved.items():
             setattr(h, k, v)
+        h.building_content.DAY_LENGTH = saved_day

@@ -16,6 +16,7 @@ import sys
 import trouble_content
 import flow_content
 import building_content
+import depths
 
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "KiteGame", "Assets")
 STALL_TYPES = 8
@@ -131,7 +132,8 @@ def vertex(label, links, active=True):
 
 
 # --------------------------------------------------------- game components
-DEPTH_FLOOR, DEPTH_MARKER, DEPTH_PEOPLE, DEPTH_BUBBLE, DEPTH_AMOUNT, DEPTH_HUD = 100, 90, 20, 6, 4, 2
+DEPTH_FLOOR, DEPTH_MARKER, DEPTH_PEOPLE, DEPTH_BUBBLE, DEPTH_AMOUNT, DEPTH_HUD = (
+    depths.FLOOR, depths.MARKER, depths.COURT, depths.BUBBLE, depths.AMOUNT, depths.HUD)
 STALL_SCALE = (2.3, 1.955)
 TABLE_SCALE = (1.7, 1.2)
 CUSTOMER_SCALE = (0.66, 0.99)
@@ -217,12 +219,12 @@ def level_stats():
         S("MostWanted", "None")])
 
 
-def customer_system():
+def customer_system(preferences=True, look_around=(1, 2)):
     return E("CustomerSystem", children=[
         I("numArcheCreated", LOOKS), customer_sprites(),
         VEC("customerSpriteCols_", [E("", "%d" % c) for c in POSE_COLUMNS]),
-        V2("randomDisplacementRange", 24, 16), I("queueMax", 6), B("preferenceAllowed", True),
-        I("lookAroundfCountoutMin", 1), I("lookAroundfCountoutMax", 2), I("preferenceLookAroundCountoutBuff", 1),
+        V2("randomDisplacementRange", 24, 16), I("queueMax", 6), B("preferenceAllowed", preferences),
+        I("lookAroundfCountoutMin", look_around[0]), I("lookAroundfCountoutMax", look_around[1]), I("preferenceLookAroundCountoutBuff", 1),
         I("noQueuefCountoutMin", 3), I("noQueuefCountoutMax", 3), F("feedbackOffset", 80), F("tabaoChance", 25),
         F("trashSpawnChance", 30), F("fightChance", 5), F("fightTimeout", 6), V2("fightLocationOffset", 40, 30)])
 
@@ -252,14 +254,14 @@ def stalls_system():
         PAIR("animationColRow_", E("", "2"), E("", "1")),
         PAIR("startConstruction", S("", "Stalls/Construction_Start.png"), S("", "Stalls/Construction_Start.png")),
         PAIR("endConstruction", S("", "Stalls/Construction_End.png"), S("", "Stalls/Construction_End.png")),
-        F("actualDepth", DEPTH_PEOPLE), F("draggingDepth", 5), B("stallsMovable", True),
+        F("actualDepth", DEPTH_PEOPLE), F("draggingDepth", depths.DRAGGED), B("stallsMovable", True),
         I("originalLayer", ORIGINAL_LAYER), I("draggedLayer", DRAGGED_LAYER)])
 
 
 def seats_system():
     return E("SeatsSystem", children=[
         V2("upperSeatsOffset", *UPPER_SEAT), V2("lowerSeatsOffset", *LOWER_SEAT), F("seatsCost", SEAT_PRICE),
-        F("actualDepth", DEPTH_PEOPLE), F("draggingDepth", 5), B("seatsMovable", True),
+        F("actualDepth", DEPTH_PEOPLE), F("draggingDepth", depths.DRAGGED), B("seatsMovable", True),
         I("originalLayer", ORIGINAL_LAYER), I("draggedLayer", DRAGGED_LAYER)])
 
 
@@ -322,9 +324,9 @@ def archetypes():
     out["LoseHeart"] = floating("FX/HeartBroken.png", RED, "Feedback/GiveUp.wav")
     out["NoMoney"] = components(transform(0, 0, DEPTH_AMOUNT, 1.3, 0.55), sprite("FX/NoMoney.png"),
                                 audio("SFX/NoMoney.wav", False, True))
-    out["PurchaseText"] = components(transform(0, 0, DEPTH_HUD, 0.3, 0.3), sprite("FX/PriceTag.png"),
+    out["PurchaseText"] = components(transform(0, 0, depths.POPUP, 0.3, 0.3), sprite("FX/PriceTag.png"),
                                      text("0", INK, 0.2, (34, -9)))
-    out["MaintenanceText"] = components(transform(0, 0, DEPTH_HUD, 0.3, 0.3), sprite("FX/UpkeepTag.png"),
+    out["MaintenanceText"] = components(transform(0, 0, depths.POPUP, 0.3, 0.3), sprite("FX/UpkeepTag.png"),
                                         text("0", INK, 0.2, (34, -9)))
     # What the editor's Create > Add menu makes: a waypoint node (shown while
     # editing, hidden in play once labelled), a square and a circle.
@@ -485,11 +487,11 @@ def level1(scene_name="Level1"):
     if UPPER_FLOOR:
         (x, y), (sx, sy) = UPPER_FLOOR["art"]
         scene.add("UpperFloor", building_content.day_and_night(HELPERS, [
-            transform(x, y, DEPTH_FLOOR - 5, sx, sy),
+            transform(x, y, depths.UPPER_FLOOR, sx, sy),
             sprite("BackgroundArt/UpperFloor.png", night="BackgroundArt/UpperFloor_Night.png")]))
-    scene.add("LevelMusic", [transform(0, 0, 1), audio("Music/Level.ogg", True, True)])
+    scene.add("LevelMusic", [transform(0, 0, depths.NONE), audio("Music/Level.ogg", True, True)])
     # HUD: the panel and its three figures.
-    scene.add("HUDPanel", [transform(-510, 406, DEPTH_HUD + 1, 5.6, 0.72), sprite("HUD/StatsPanel.png")])
+    scene.add("HUDPanel", [transform(-510, 406, depths.HUD_BACK, 5.6, 0.72), sprite("HUD/StatsPanel.png")])
     scene.add("MoneyText", [transform(-718, 395, DEPTH_HUD), text("1000", INK, 0.24, (0, 0), False)])
     scene.add("LikesText", [transform(-535, 395, DEPTH_HUD), text("0", INK, 0.24, (0, 0), False)])
     upkeep = sum(STALLS[t - 1][3] for t in PLACED_STALLS.values())

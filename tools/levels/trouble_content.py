@@ -2,11 +2,12 @@
 of trash, fire, fights and their feedback, the fire, trash and synergy
 systems of Level1 and its bins. Each function takes the generator module `h`
 for its XML helpers and numbers."""
+import depths
 
 # Collider tags: tables and stalls rest at 2, so lying trash is above them
 # and dragged trash above everything it can be dropped on.
 TRASH_LAYER, TRASH_DRAGGED_LAYER, TROUBLE_LAYER, BIN_LAYER = 3, 6, 4, 1
-DEPTH_TRASH, DEPTH_FIRE, DEPTH_BIN, DEPTH_EFFECT = 18, 15, 30, 3
+DEPTH_TRASH, DEPTH_FIRE, DEPTH_BIN, DEPTH_EFFECT = depths.TRASH, depths.FIRE, depths.BIN, depths.CLICK_EFFECT
 
 SYNERGIES = [
     ("Nasi Pandang - Western", "Zero - sum - game", 3, 4),

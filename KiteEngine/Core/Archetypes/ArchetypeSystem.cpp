@@ -7,6 +7,7 @@
 
 #include "Core/Engine/Assets.h"
 #include "Core/Engine/DataError.h"
+#include "Core/Engine/DataErrorCollector.h"
 #include "Core/Engine/DebugPrint.h"
 #include "Core/Engine/Engine.h"
 #include "Core/Factory/GameObjectFactory.h"
@@ -101,6 +102,34 @@ namespace KiteFramework
             copy->setName(name);
             archetypes.emplace(name, copy);
         }
+        return true;
+    }
+
+    bool ArchetypeSystem::Exists(const std::string& name) const
+    {
+        if (archetypes.count(name))
+            return true;
+        std::error_code ec;
+        return GameObjectFactory::IsValidFileName(name) &&
+               fs::exists(Assets::Resolve("Archetypes") + "/" + name + ".xml", ec);
+    }
+
+    bool ArchetypeSystem::ReloadArchetype(const std::string& name)
+    {
+        if (!FACTORY || !GameObjectFactory::IsValidFileName(name))
+            return false;
+        DataErrorCollector problems;
+        GameObject* o = FACTORY->LoadComponents(Assets::Resolve("Archetypes") + "/" + name + ".xml",
+                                                "Archetype \"" + name + "\"");
+        if (!problems.Lines().empty())
+        {
+            delete o;
+            return false;
+        }
+        o->setName(name);
+        GameObject*& slot = archetypes[name];
+        delete slot;
+        slot = o;
         return true;
     }
 

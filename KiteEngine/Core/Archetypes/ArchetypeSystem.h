@@ -34,6 +34,12 @@ namespace KiteFramework
         // loaded keeps its old template until the next start. False (and a
         // report) for an unusable name or a failed write.
         bool MakeArchetypeAndSerialise(const std::string& name, GameObject* object);
+        // Whether the name has a template or a file.
+        bool Exists(const std::string& name) const;
+        // Reads the archetype's file again and puts the result in place of
+        // its template (copies made before keep what they are). False, and
+        // the template unchanged, when the file cannot be read cleanly.
+        bool ReloadArchetype(const std::string& name);
 
     private:
         ArchetypeMap archetypes;

@@ -14,6 +14,6 @@ namespace KiteFramework
 
     void AudioListener::ListFields(FieldVisitor& v)
     {
-        v.AddUnstored("listenerNumber", listenerNumber, {"Listener", FieldWidget::ReadOnly});
+        v.AddUnstored("listenerNumber", listenerNumber, HiddenField());
     }
 }

@@ -12,7 +12,7 @@ namespace KiteFramework
         AudioListener();
 
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Audio Listener"; }
         // Its one field is copied but never stored.
         void ListFields(FieldVisitor& fields) override;
         ~AudioListener() override = default;

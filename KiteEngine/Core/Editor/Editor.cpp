@@ -47,6 +47,10 @@ namespace KiteFramework
         SetDefaultInspector(nullptr);
         if (ENGINE && ENGINE->GetEditor() == this)
             ENGINE->SetEditor(nullptr);
+        if (ENGINE)
+            ENGINE->SetQuitGuard(nullptr);
+        if (SCENEMNGR)
+            SCENEMNGR->SetLoadListener(nullptr);
         // The engine deletes Graphics first; then only the GUI is left to free.
         if (graphics && GRAPHICS != graphics)
             graphics = nullptr;
@@ -88,6 +92,12 @@ namespace KiteFramework
 
         // Waypoint editing writes its complaints into the console.
         GraphNetwork::SetConsoleWriter([this](const std::string& line) { Print(line); });
+        // However the program is asked to end, unsaved changes are asked about.
+        if (ENGINE)
+            ENGINE->SetQuitGuard([this]() { return AllowQuit(); });
+        // What each scene holds is noted the moment it is loaded.
+        if (SCENEMNGR)
+            SCENEMNGR->SetLoadListener([this]() { NoteSceneLoads(); });
         std::cout << "System: Editor initialised." << std::endl;
     }
 
@@ -148,6 +158,7 @@ namespace KiteFramework
             return;
         if (!launched.empty())
             ReapLaunched();
+        NoteSceneLoads();
         // Scene loads set the time factor to 1; nothing moves while editing.
         if (!IsPlaying())
             ENGINE->SetTimeFactor(0.0f);
@@ -221,6 +232,7 @@ namespace KiteFramework
         ClearInspecting();
         if (!IsPlaying())
         {
+            unsavedAtPlay = HasUnsavedChanges();
             rememberedScene = SCENEMNGR ? SCENEMNGR->GetCurrentSceneName() : std::string();
             // The snapshot is the only way back: without it there is no PLAY.
             if (!FACTORY || !FACTORY->SerialiseLevel("tmp"))
@@ -249,6 +261,7 @@ namespace KiteFramework
         {
             SCENEMNGR->LoadLevel("tmp");
             SCENEMNGR->ForceSetCurrentLevel(rememberedScene);
+            restoringSnapshot = true;
         }
         snapshotTaken = false;
         if (AUDIO)
@@ -294,6 +307,8 @@ namespace KiteFramework
 
     bool Editor::CheckPopUp() const
     {
+        if (pending != PendingAction::None)
+            return false;
         for (const bool* flag : popupFlags)
             if (*flag)
                 return false;
@@ -394,5 +409,6 @@ namespace KiteFramework
         }
         ArchetypePopup();
         DrawFileBrowser();
+        UnsavedPopup();
     }
 }

@@ -103,11 +103,24 @@ namespace KiteFramework
         const std::vector<std::string>& GetConsoleLines() const { return consoleLines; }
 
         // File actions behind the menus and keys; each reports in the console.
+        // A scene that did not load completely is never saved under its own
+        // name. Opening a scene or making a new one with unsaved changes asks
+        // first (see AnswerUnsaved) and does nothing yet.
         bool SaveScene();
         bool SaveSceneAs(const std::string& name);
         bool CreateNewScene(const std::string& name);
         void OpenScene(const std::string& name);
-        bool CreateArchetype(const std::string& name);
+        // Ends the program, asking first when there are unsaved changes.
+        void Exit();
+        enum class ArchetypeResult
+        {
+            Saved,
+            Exists, // not written: replacing an archetype needs replace = true
+            Failed
+        };
+        // Writes the selected object as an archetype. A replaced archetype
+        // is read again at once, so that new copies follow the new file.
+        ArchetypeResult CreateArchetype(const std::string& name, bool replace = false);
         void LoadAsset(const std::string& path);
         void OpenProjectFolder();
         void RemoveObject(GameObject* object);
@@ -128,6 +141,23 @@ namespace KiteFramework
         static bool IsSavableSceneName(const std::string& name);
         // The scene name of a chosen file: its name up to the first ".xml".
         static std::string SceneNameFromPath(const std::string& path);
+
+        // Unsaved changes: a save now would write something other than what
+        // the scene's files held when it was loaded or last saved.
+        bool HasUnsavedChanges();
+        // Whether the current scene is one that did not load completely.
+        bool IsSceneUnsafeToSave() const;
+        enum class UnsavedChoice
+        {
+            Save,
+            Discard,
+            Cancel
+        };
+        // An action waits for the answer to "save the changes first?".
+        bool IsAskingAboutUnsaved() const { return pending != PendingAction::None; }
+        void AnswerUnsaved(UnsavedChoice choice);
+        // Whether the archetype popup waits for a yes to replace one.
+        bool IsAskingToReplaceArchetype() const { return !archetypeToReplace.empty(); }
 
         // State read by the host and by tests.
         bool IsPlaying() const;
@@ -197,6 +227,13 @@ namespace KiteFramework
         void StartNewScene();
         void StartOpenScene();
         void StartLoadAsset();
+        void SaveOrAskForName();
+        void DoOpenScene(const std::string& name);
+        bool DoCreateNewScene(const std::string& name);
+        void UnsavedPopup();
+        bool AllowQuit();
+        void NoteSceneLoads();
+        void RememberSavedState();
         // Picks at a world point; again: a click at the point of the last
         // one, which takes the next object down.
         void Pick(const Vector2D& world, bool again);
@@ -262,6 +299,26 @@ namespace KiteFramework
         std::unique_ptr<FileBrowser> browser;
         // Programs started to open the project folder, reaped once they end.
         std::vector<int> launched;
+        // Unsaved changes: the files of the scene as last loaded or saved.
+        enum class PendingAction
+        {
+            None,
+            OpenScene,
+            NewScene,
+            Quit
+        } pending = PendingAction::None;
+        std::string pendingName;
+        bool openUnsavedPopup = false;
+        bool quitConfirmed = false;
+        std::map<std::string, std::string> savedTexts;
+        bool haveSavedTexts = false;
+        // Play keeps the answer of the moment PLAY was pressed.
+        bool unsavedAtPlay = false;
+        bool restoringSnapshot = false;
+        unsigned seenLoads = 0;
+        // The scene that did not load completely, while it is open.
+        std::string unsafeScene;
+        std::string archetypeToReplace;
         // What the file browser was opened for.
         enum class BrowserPurpose
         {

@@ -123,7 +123,7 @@ namespace KiteFramework
                 OpenScene(chosen);
         }
         if (ImGui::MenuItem("Save Scene", "Ctrl-S", false, editing))
-            SaveScene();
+            SaveOrAskForName();
         if (ImGui::MenuItem("Save Scene As", "Ctrl-Alt-S", false, editing))
             StartSaveAs();
         if (ImGui::BeginMenu("Show Panels"))
@@ -136,11 +136,8 @@ namespace KiteFramework
             ImGui::Checkbox("User Guide", &showUserGuide);
             ImGui::EndMenu();
         }
-        if (ImGui::MenuItem("Exit") && ENGINE)
-        {
-            MessageQuit quit;
-            ENGINE->BroadcastMessage(&quit);
-        }
+        if (ImGui::MenuItem("Exit"))
+            Exit();
     }
 
     void Editor::CreateMenu()
@@ -212,11 +209,39 @@ namespace KiteFramework
         const bool entered = ImGui::InputText("##ArchetypeName", archetypeName.data(), archetypeName.size(),
                                               ImGuiInputTextFlags_CharsNoBlank | ImGuiInputTextFlags_AutoSelectAll |
                                                   ImGuiInputTextFlags_EnterReturnsTrue);
+        if (!archetypeToReplace.empty())
+        {
+            // An archetype of that name exists: replacing it needs a yes.
+            ImGui::TextColored(ImVec4(1.0f, 0.8f, 0.2f, 1.0f), "An archetype named \"%s\" already exists.",
+                               archetypeToReplace.c_str());
+            ImGui::TextUnformatted("Replace it with the selected object?");
+            if (ImGui::Button("Replace", ImVec2(120.0f, 0.0f)))
+            {
+                if (CreateArchetype(archetypeToReplace, true) == ArchetypeResult::Saved)
+                    ClearInspecting();
+                archetypeToReplace.clear();
+                ImGui::CloseCurrentPopup();
+            }
+            ImGui::SameLine();
+            if (ImGui::Button("Cancel", ImVec2(120.0f, 0.0f)) || ImGui::IsKeyPressed(VK::Escape, false))
+            {
+                archetypeToReplace.clear();
+                ImGui::CloseCurrentPopup();
+            }
+            ImGui::EndPopup();
+            return;
+        }
         if (ImGui::Button("OK", ImVec2(120.0f, 0.0f)) || entered)
         {
-            if (GetInspecting() && CreateArchetype(archetypeName.data()))
-                ClearInspecting();
-            ImGui::CloseCurrentPopup();
+            const ArchetypeResult result = GetInspecting() ? CreateArchetype(archetypeName.data()) : ArchetypeResult::Failed;
+            if (result == ArchetypeResult::Exists)
+                archetypeToReplace = archetypeName.data();
+            else
+            {
+                if (result == ArchetypeResult::Saved)
+                    ClearInspecting();
+                ImGui::CloseCurrentPopup();
+            }
         }
         ImGui::SameLine();
         if (ImGui::Button("Cancel", ImVec2(120.0f, 0.0f)))
@@ -232,7 +257,7 @@ namespace KiteFramework
         // Keys typed into a field, or meant for a dialog or a pop-up, are
         // not shortcuts.
         if (io.WantTextInput || browser->IsOpen() || ImGui::IsPopupOpen("ArchetypePopup") || linkPopup ||
-            messagePopup)
+            messagePopup || IsAskingAboutUnsaved())
             return;
         if (Pressed(VK::Delete, true) && GetInspecting())
         {
@@ -258,7 +283,7 @@ namespace KiteFramework
             if (io.KeyAlt)
                 StartSaveAs();
             else
-                SaveScene();
+                SaveOrAskForName();
         }
         if (Pressed('O', false))
         {
@@ -275,129 +300,6 @@ namespace KiteFramework
     {
         if (GameObject* object = GetInspecting())
             InstantiateClone(object, 0.0f, 0.0f, 0.0f);
-    }
-
-    bool Editor::SaveScene()
-    {
-        const std::string name = SCENEMNGR ? SCENEMNGR->GetCurrentSceneName() : std::string();
-        if (IsPlaying())
-        {
-            Print("Stop the game before saving: the scene now holds the running game's objects.");
-            return false;
-        }
-        if (!IsSavableSceneName(name))
-        {
-            Print("Save refused: \"" + name + "\" cannot be a scene's name; use Save Scene As.");
-            return false;
-        }
-        if (!FACTORY || !FACTORY->SerialiseLevel(name))
-        {
-            Print("Save failed: scene \"" + name + "\" was not saved; its files are unchanged.");
-            return false;
-        }
-        Print("Saved scene \"" + name + "\".");
-        RefreshSceneList();
-        return true;
-    }
-
-    bool Editor::SaveSceneAs(const std::string& name)
-    {
-        if (IsPlaying())
-        {
-            Print("Stop the game before saving: the scene now holds the running game's objects.");
-            return false;
-        }
-        if (!IsSavableSceneName(name))
-        {
-            Print("Save refused: \"" + name + "\" cannot be a scene's name.");
-            return false;
-        }
-        if (!FACTORY || !FACTORY->SerialiseLevel(name))
-        {
-            Print("Save failed: scene \"" + name + "\" was not saved; its files are unchanged.");
-            return false;
-        }
-        // The scene goes on under its new name at once.
-        SetCurrentSceneName(name);
-        Print("Saved scene as \"" + name + "\".");
-        RefreshSceneList();
-        return true;
-    }
-
-    bool Editor::CreateNewScene(const std::string& name)
-    {
-        if (IsPlaying())
-        {
-            Print("Stop the game before making a new scene.");
-            return false;
-        }
-        if (!IsSavableSceneName(name))
-        {
-            Print("New Scene refused: \"" + name + "\" cannot be a scene's name.");
-            return false;
-        }
-        const std::string folder = AssetRoot() + "Scenes";
-        std::error_code ec;
-        if (fs::exists(folder + "/" + name + ".xml", ec))
-        {
-            Print("New Scene refused: \"" + name + "\" already exists and is never emptied; open it instead.");
-            return false;
-        }
-        // Nothing is cleared unless the empty scene can be written.
-        if (::access(folder.c_str(), W_OK) != 0)
-        {
-            Print("New Scene failed: the scenes folder cannot be written; the open scene is kept.");
-            return false;
-        }
-        ClearInspecting();
-        if (ENGINE)
-        {
-            Message clear(MsgID::ClearScene);
-            ENGINE->BroadcastMessage(&clear);
-        }
-        SetCurrentSceneName(name);
-        if (!FACTORY || !FACTORY->SerialiseLevel(name))
-        {
-            Print("New Scene: \"" + name + "\" could not be written.");
-            return false;
-        }
-        Print("New Scene: " + name);
-        RefreshSceneList();
-        return true;
-    }
-
-    void Editor::OpenScene(const std::string& name)
-    {
-        ClearInspecting();
-        if (SCENEMNGR)
-            SCENEMNGR->LoadLevel(name);
-        Print("Opening scene: " + name);
-        // Opening a scene always returns to editing.
-        if (ENGINE)
-        {
-            ENGINE->SetEngineStatus(ES_GAMEPLAYING, false);
-            ENGINE->SetTimeFactor(0.0f);
-        }
-        snapshotTaken = false;
-    }
-
-    bool Editor::CreateArchetype(const std::string& name)
-    {
-        GameObject* object = GetInspecting();
-        if (IsPlaying())
-        {
-            Print("Stop the game before making an archetype.");
-            return false;
-        }
-        if (!object || !ARCHETYPESYS)
-            return false;
-        if (!ARCHETYPESYS->MakeArchetypeAndSerialise(name, object))
-        {
-            Print("Archetype \"" + name + "\" was not saved.");
-            return false;
-        }
-        Print("Archetype \"" + name + "\" saved.");
-        return true;
     }
 
     void Editor::LoadAsset(const std::string& path)

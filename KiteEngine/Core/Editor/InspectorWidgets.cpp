@@ -3,6 +3,7 @@
 
 #include <cinttypes>
 #include <cstdio>
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -30,6 +31,8 @@ namespace KiteFramework
 
         std::string HiddenId(const FieldRef& field)
         {
+            if (field.info.id && *field.info.id)
+                return field.info.id;
             return std::string("##") + field.key;
         }
 
@@ -82,26 +85,46 @@ namespace KiteFramework
         {
             const std::string id = HiddenId(field);
             const float step = field.info.step;
+            const char* format = field.info.format;
             if (field.info.widget == FieldWidget::Drag)
             {
                 switch (count)
                 {
                 case 1:
-                    return ImGui::DragFloat(id.c_str(), values, step, 0.0f, 0.0f, "%.3f");
+                    return ImGui::DragFloat(id.c_str(), values, step, 0.0f, 0.0f, format);
                 case 2:
-                    return ImGui::DragFloat2(id.c_str(), values, step, 0.0f, 0.0f, "%.3f");
+                    return ImGui::DragFloat2(id.c_str(), values, step, 0.0f, 0.0f, format);
                 default:
-                    return ImGui::DragFloat3(id.c_str(), values, step, 0.0f, 0.0f, "%.3f");
+                    return ImGui::DragFloat3(id.c_str(), values, step, 0.0f, 0.0f, format);
                 }
             }
             switch (count)
             {
             case 1:
-                return ImGui::InputFloat(id.c_str(), values, step, step * 10.0f, "%.3f");
+                return ImGui::InputFloat(id.c_str(), values, step, step * 10.0f, format);
             case 2:
-                return ImGui::InputFloat2(id.c_str(), values, "%.3f");
+                return ImGui::InputFloat2(id.c_str(), values, format);
             default:
-                return ImGui::InputFloat3(id.c_str(), values, "%.3f");
+                return ImGui::InputFloat3(id.c_str(), values, format);
+            }
+        }
+
+        // The text widgets of a string field; false for the plain one.
+        bool EditText(const FieldRef& field, bool& changed)
+        {
+            const std::string id = HiddenId(field);
+            std::string& value = field.As<std::string>();
+            switch (field.info.widget)
+            {
+            case FieldWidget::EnterText:
+                changed = InputTextOnEnter(id.c_str(), value, field.info.capacity);
+                return true;
+            case FieldWidget::ImagePath:
+                // The node of choices is named after the hidden id.
+                changed = ChooseImagePath(id.c_str(), id.c_str() + 2, value, field.info.capacity);
+                return true;
+            default:
+                return false;
             }
         }
     }
@@ -152,6 +175,8 @@ namespace KiteFramework
 
     bool DrawFieldWidget(const FieldRef& field)
     {
+        if (field.info.widget == FieldWidget::Hidden)
+            return false;
         InspectorLabel(field.Label());
         if (field.info.widget == FieldWidget::ReadOnly)
         {
@@ -160,11 +185,14 @@ namespace KiteFramework
         }
         const std::string id = HiddenId(field);
         const int step = field.info.step >= 1.0f ? static_cast<int>(field.info.step) : 1;
+        bool changed = false;
         switch (field.kind)
         {
         case FieldKind::Int:
             if (field.info.widget == FieldWidget::Drag)
                 return ImGui::DragInt(id.c_str(), &field.As<int>(), field.info.step);
+            if (field.info.widget == FieldWidget::Choice)
+                return ChooseIndex(id.c_str(), field.As<int>(), field.info.choices, field.info.choiceCount);
             return ImGui::InputInt(id.c_str(), &field.As<int>(), step, step * 100);
         case FieldKind::Unsigned:
         {
@@ -177,6 +205,8 @@ namespace KiteFramework
         case FieldKind::Bool:
             return ImGui::Checkbox(id.c_str(), &field.As<bool>());
         case FieldKind::String:
+            if (EditText(field, changed))
+                return changed;
             return ImGui::InputText(id.c_str(), &field.As<std::string>());
         case FieldKind::Vector2D:
             return EditFloats(field, &field.As<Vector2D>().x, 2);
@@ -195,7 +225,28 @@ namespace KiteFramework
     {
         bool changed = false;
         for (const FieldRef& field : ListedFields(component))
-            changed = DrawFieldWidget(field) || changed;
+        {
+            if (!DrawFieldWidget(field))
+                continue;
+            component.FieldEdited(field);
+            changed = true;
+        }
+        return changed;
+    }
+
+    bool DrawListedFields(GameComponent& component, std::initializer_list<const char*> keys)
+    {
+        bool changed = false;
+        for (const FieldRef& field : ListedFields(component))
+        {
+            bool wanted = false;
+            for (const char* key : keys)
+                wanted = wanted || std::strcmp(key, field.key) == 0;
+            if (!wanted || !DrawFieldWidget(field))
+                continue;
+            component.FieldEdited(field);
+            changed = true;
+        }
         return changed;
     }
 
@@ -204,10 +255,31 @@ namespace KiteFramework
         // What the factory cannot make (the shared mesh) has no panel.
         if (FACTORY && !FACTORY->GetCreator(component.GetComponentTypeId()))
             return;
-        const bool open = BeginComponentInspector(component);
+        const bool open = BeginComponentInspector(component, component.InspectorTitle());
         if (open)
             DrawListedFields(component);
         EndComponentInspector(component, open);
+    }
+
+    bool ChooseIndex(const char* id, int& value, const char* const* items, int count)
+    {
+        int shown = value >= 0 && value < count ? value : count - 1;
+        if (!ImGui::Combo(id, &shown, items, count))
+            return false;
+        value = shown;
+        return true;
+    }
+
+    bool ChooseImagePath(const char* id, const char* node, std::string& path, std::size_t capacity)
+    {
+        bool changed = InputTextOnEnter(id, path, capacity);
+        std::string chosen;
+        if (ChooseFromList(node, LoadedImageNames(), chosen))
+        {
+            path = chosen;
+            changed = true;
+        }
+        return changed;
     }
 
     bool ChooseFromList(const char* node, const std::vector<std::string>& choices, std::string& chosen)
@@ -241,6 +313,16 @@ namespace KiteFramework
         std::vector<char> buffer(capacity, '\0');
         value.copy(buffer.data(), capacity - 1);
         if (!ImGui::InputText(id, buffer.data(), capacity, ImGuiInputTextFlags_EnterReturnsTrue))
+            return false;
+        value = buffer.data();
+        return true;
+    }
+
+    bool InputTextLimited(const char* label, std::string& value, std::size_t capacity)
+    {
+        std::vector<char> buffer(capacity, '\0');
+        value.copy(buffer.data(), capacity - 1);
+        if (!ImGui::InputText(label, buffer.data(), capacity))
             return false;
         value = buffer.data();
         return true;

@@ -5,6 +5,7 @@
 // component's listed fields.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -39,12 +40,24 @@ namespace KiteFramework
     void EndComponentInspector(GameComponent& component, bool open, bool removable = true);
 
     // One widget for a listed field, at the item width, under its green
-    // label; true when the value changed.
+    // label (nothing for a hidden one); true when the value changed.
     bool DrawFieldWidget(const FieldRef& field);
-    // Every listed field of the component; true when any changed.
+    // Every listed field of the component, each change followed by the
+    // component's FieldEdited; true when any changed.
     bool DrawListedFields(GameComponent& component);
-    // The whole default panel: the block with the listed fields.
+    // The listed fields named by keys, in listing order: the own fields of a
+    // panel that draws the rest in a layout of its own.
+    bool DrawListedFields(GameComponent& component, std::initializer_list<const char*> keys);
+    // The whole default panel: the block, titled with the component's
+    // InspectorTitle, holding the listed fields.
     void DrawDefaultInspector(GameComponent& component);
+
+    // A combo over count entries; a value outside them shows the last entry
+    // until one is chosen.
+    bool ChooseIndex(const char* id, int& value, const char* const* items, int count);
+    // A texture path: the field showing it (applied on Enter), and a node
+    // listing the loaded images; choosing one sets the path.
+    bool ChooseImagePath(const char* id, const char* node, std::string& path, std::size_t capacity);
 
     // A tree node (titled node) opening a scrolling list of choices; true
     // with the chosen entry in chosen.
@@ -54,6 +67,9 @@ namespace KiteFramework
     // A text field over a string of at most capacity - 1 characters that
     // writes back only when Enter is pressed; true then.
     bool InputTextOnEnter(const char* id, std::string& value, std::size_t capacity);
+    // A text field (its label right of it) over a string of at most
+    // capacity - 1 characters, edited as typed.
+    bool InputTextLimited(const char* label, std::string& value, std::size_t capacity);
     // A field showing a string that is not edited there.
     void ReadOnlyText(const char* id, const std::string& value);
 

@@ -3,6 +3,7 @@
 
 #include <iostream>
 
+#include "Core/Engine/DataErrorCollector.h"
 #include "Core/Engine/Engine.h"
 
 namespace KiteFramework
@@ -15,6 +16,7 @@ namespace KiteFramework
             if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
                 c = ' ';
         std::cerr << line << '\n';
+        DataErrorCollector::Collect(line);
         if (ENGINE)
             ENGINE->logError(line);
     }

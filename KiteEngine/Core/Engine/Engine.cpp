@@ -117,6 +117,8 @@ namespace KiteFramework
             return;
         if (message->id == MsgID::Quit)
         {
+            if (quitGuard_ && !quitGuard_())
+                return;
             SetEngineStatus(ES_RUNNING, false);
             return;
         }

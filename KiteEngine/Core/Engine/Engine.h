@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -66,6 +67,10 @@ namespace KiteFramework
         void SetTimeFactor(float factor) { timeFactor_ = factor; }
 
         Editor* GetEditor() const { return editor_; }
+        // Asked when a quit message arrives; false keeps the loop running
+        // (the editor first asks what to do with unsaved changes).
+        using QuitGuard = std::function<bool()>;
+        void SetQuitGuard(QuitGuard guard) { quitGuard_ = std::move(guard); }
         // A host that runs the editor hands it over here.
         void SetEditor(Editor* editor) { editor_ = editor; }
 
@@ -80,6 +85,7 @@ namespace KiteFramework
 
     private:
         Editor* editor_ = nullptr;
+        QuitGuard quitGuard_;
         bool logGuard_ = false;
         bool logFailureReported_ = false;
         std::string logBuffer_;

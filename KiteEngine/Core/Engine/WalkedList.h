@@ -7,9 +7,9 @@
 //   visited again. The tombstones are dropped when the outermost walk ends.
 //   Outside walks, removals are compacted once they are a quarter of the list,
 //   so removing every entry one by one (a scene clear) stays linear.
-// - Additions are appended. ForEach reaches entries added during it;
-//   ForEachPresent only those present when it started (SlotCount taken at the
-//   start gives the same for hand-written walks).
+// - Additions are appended, each value at most once. ForEach reaches entries
+//   added during it; ForEachPresent only those present when it started
+//   (SlotCount taken at the start gives the same for hand-written walks).
 // - Removal finds its entries through a hash index, not a search. Walking,
 //   removing and compacting allocate nothing; adding allocates only the index
 //   entry of a value not listed yet (and when the list outgrows its capacity).
@@ -45,12 +45,17 @@ namespace KiteFramework
             WalkedList& list;
         };
 
-        // Appended, even when the value is listed already (it is then listed twice).
-        void Add(const T& value)
+        // Appended; a value listed already is not listed again (a script or
+        // button registered twice would be run twice a frame). True when added.
+        bool Add(const T& value)
         {
-            index[value].push_back(slots.size());
+            std::vector<std::size_t>& at = index[value];
+            if (!at.empty())
+                return false;
+            at.push_back(slots.size());
             slots.push_back(Slot{value, true});
             ++live;
+            return true;
         }
 
         // Removes every entry of value; returns how many there were.

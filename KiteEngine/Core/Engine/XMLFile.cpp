@@ -9,9 +9,12 @@
 
 namespace KiteFramework
 {
-    bool LoadXMLFile(tinyxml2::XMLDocument& document, const std::string& path, const std::string& where)
+    bool LoadXMLFile(tinyxml2::XMLDocument& document, const std::string& path, const std::string& where,
+                     std::string* kept)
     {
-        std::string text;
+        std::string own;
+        std::string& text = kept ? *kept : own;
+        text.clear();
         std::string problem;
         if (!Assets::ReadText(path, text, problem))
         {

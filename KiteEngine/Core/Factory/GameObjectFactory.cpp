@@ -125,7 +125,7 @@ namespace KiteFramework
         else
             counter = newId;
         o->UpdateGameObjectID(newId);
-        o->active = true;
+        o->SetActiveFlag(true);
         (o->uiComponents.empty() ? objects : uiObjects)[newId] = o;
     }
 
@@ -215,6 +215,8 @@ namespace KiteFramework
                     l[i] = h;
                 }
             }
+            storedForms.erase(o);
+            loadedOrder.erase(o);
             o->Unparent();
             // Children added after the request become roots rather than
             // keep a pointer to a deleted parent.
@@ -258,6 +260,9 @@ namespace KiteFramework
         pending.swap(pendingIds);
         destroyList.clear();
         queued.clear();
+        storedForms.clear();
+        loadedOrder.clear();
+        indexForm = StoredForm();
         counter = 0;
         // Every object goes, so no parent or child link needs undoing.
         for (auto& entry : all)

@@ -74,6 +74,18 @@ namespace KiteFramework
         // disk is lost when a write fails; returns whether all succeeded.
         bool SerialiseLevel(const std::string& name);
         bool SerialiseLevel();
+        // The files a save would write, in memory: the index under "" and
+        // each object's component file under its id followed by ".xml".
+        using SceneTexts = std::map<std::string, std::string>;
+        SceneTexts PrintLevel();
+        // Called once a scene is loaded and initialised, while the editor is
+        // on: remembers, for the index and every object read from the scene,
+        // the form it has now beside the text its file held, so that later
+        // saves give back the file's own text for whatever was not edited
+        // since (what loading or the editor's display changed included).
+        void RememberLoadedScene(const std::string& indexText);
+        // Whether objects keep the text of the files they are read from.
+        static bool KeepsFileTexts();
         // Writes o's component file into folder and returns its "GameObject"
         // element (not attached); null when the component file could not
         // be written.
@@ -113,7 +125,13 @@ namespace KiteFramework
         static void DiscardFile(const std::string& path);
         static XMLElement* MakeObjectElement(XMLDocument* document, const GameObject* o);
 
-        GameObject* LoadComponents(const std::string& path, const std::string& context);
+        GameObject* LoadComponents(const std::string& path, const std::string& context, std::string* text = nullptr);
+        void BuildComponentDocument(GameObject* o, XMLDocument& document);
+        static std::string PrintDocument(XMLDocument& document);
+        static FileStage StageText(const std::string& text, const std::string& path);
+        // o's component file as a save writes it (see RememberLoadedScene).
+        std::string ComponentText(GameObject* o);
+        std::vector<GameObject*> ObjectsInIndexOrder() const;
         // Stages o's component file (see StageDocument).
         FileStage WriteComponentFile(GameObject* o, const std::string& path);
         std::string GOLevelPathParser(const std::string& file, const std::string& sceneName) const;
@@ -139,6 +157,17 @@ namespace KiteFramework
         std::set<GameObject*> queued;
         // Loaded objects whose file gave no id: numbered once the scene is read.
         std::vector<GameObject*> pendingIds;
+        // What a file held and what its object printed once loaded.
+        struct StoredForm
+        {
+            std::string original;
+            std::string loaded;
+            bool hasLoaded = false;
+        };
+        std::map<const GameObject*, StoredForm> storedForms;
+        StoredForm indexForm;
+        // The place of each object read from the scene's index (editor only).
+        std::map<const GameObject*, std::size_t> loadedOrder;
     };
 
     extern GameObjectFactory* FACTORY;

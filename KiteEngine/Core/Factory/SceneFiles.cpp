@@ -3,17 +3,20 @@
 // place only when all were written, so a failed save loses nothing.
 #include "Core/Factory/GameObjectFactory.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
 #include <iostream>
+#include <limits>
 #include <system_error>
 
 #include "Core/Engine/Assets.h"
 #include "Core/Engine/DataError.h"
 #include "Core/Engine/Engine.h"
 #include "Core/Engine/XMLFile.h"
+#include "Core/Factory/UneditedText.h"
 #include "Core/Graphics/Graphics.h"
 #include "Core/Graphics/Mesh.h"
 #include "Core/Objects/ComponentCreator.h"
@@ -45,21 +48,26 @@ namespace KiteFramework
         }
     }
 
-    // Prints the document and, unless the file already holds exactly that,
-    // writes it to a temporary beside the file; CommitFile moves it into
-    // place. An unchanged file is never rewritten.
-    GameObjectFactory::FileStage GameObjectFactory::StageDocument(XMLDocument& document, const std::string& path)
+    std::string GameObjectFactory::PrintDocument(XMLDocument& document)
     {
         XMLPrinter printer(nullptr, false);
         document.Print(&printer);
         const std::size_t size = static_cast<std::size_t>(printer.CStrSize() > 0 ? printer.CStrSize() - 1 : 0);
+        return std::string(printer.CStr(), size);
+    }
+
+    // Unless the file already holds exactly the text, writes it to a
+    // temporary beside the file; CommitFile moves it into place. An
+    // unchanged file is never rewritten.
+    GameObjectFactory::FileStage GameObjectFactory::StageText(const std::string& text, const std::string& path)
+    {
         std::string existing;
-        if (ReadWhole(path, existing) && existing.size() == size && existing.compare(0, size, printer.CStr(), size) == 0)
+        if (ReadWhole(path, existing) && existing == text)
             return FileStage::Unchanged;
 
         const std::string temp = path + TempSuffix;
         std::FILE* file = std::fopen(temp.c_str(), "wb");
-        bool ok = file && std::fwrite(printer.CStr(), 1, size, file) == size;
+        bool ok = file && std::fwrite(text.data(), 1, text.size(), file) == text.size();
         if (file && std::fclose(file) != 0)
             ok = false;
         if (!ok)
@@ -70,6 +78,11 @@ namespace KiteFramework
             return FileStage::Failed;
         }
         return FileStage::Staged;
+    }
+
+    GameObjectFactory::FileStage GameObjectFactory::StageDocument(XMLDocument& document, const std::string& path)
+    {
+        return StageText(PrintDocument(document), path);
     }
 
     bool GameObjectFactory::CommitFile(const std::string& path)
@@ -114,9 +127,8 @@ namespace KiteFramework
                 o->AddComponent(mesh);
     }
 
-    GameObjectFactory::FileStage GameObjectFactory::WriteComponentFile(GameObject* o, const std::string& path)
+    void GameObjectFactory::BuildComponentDocument(GameObject* o, XMLDocument& document)
     {
-        XMLDocument document(true, tinyxml2::PRESERVE_WHITESPACE);
         XMLElement* root = document.NewElement("Components");
         document.InsertEndChild(root);
         for (GameComponent* c : o->GetAllComponentsList())
@@ -136,7 +148,94 @@ namespace KiteFramework
             c->XMLSerialise(element, &document);
             root->InsertEndChild(element);
         }
+    }
+
+    GameObjectFactory::FileStage GameObjectFactory::WriteComponentFile(GameObject* o, const std::string& path)
+    {
+        XMLDocument document(true, tinyxml2::PRESERVE_WHITESPACE);
+        BuildComponentDocument(o, document);
         return StageDocument(document, path);
+    }
+
+    std::string GameObjectFactory::ComponentText(GameObject* o)
+    {
+        XMLDocument document(true, tinyxml2::PRESERVE_WHITESPACE);
+        BuildComponentDocument(o, document);
+        std::string text = PrintDocument(document);
+        auto stored = storedForms.find(o);
+        if (stored == storedForms.end() || !stored->second.hasLoaded)
+            return text;
+        const StoredForm& form = stored->second;
+        if (text == form.loaded)
+            return form.original;
+        // Edited: only the fields that changed since loading are new.
+        XMLDocument loaded(true, tinyxml2::PRESERVE_WHITESPACE);
+        XMLDocument original(true, tinyxml2::PRESERVE_WHITESPACE);
+        if (loaded.Parse(form.loaded.data(), form.loaded.size()) != XML_SUCCESS ||
+            original.Parse(form.original.data(), form.original.size()) != XML_SUCCESS)
+            return text;
+        KeepUneditedText(document.RootElement(), loaded.RootElement(), original.RootElement());
+        return PrintDocument(document);
+    }
+
+    std::vector<GameObject*> GameObjectFactory::ObjectsInIndexOrder() const
+    {
+        // Ordinary objects by id, then user-interface objects by id; in the
+        // editor, objects read from the scene keep the order its index gave
+        // them, and new ones follow.
+        std::vector<GameObject*> all;
+        all.reserve(objects.size() + uiObjects.size());
+        for (const ObjectMap* m : {&objects, &uiObjects})
+            for (const auto& entry : *m)
+                all.push_back(entry.second);
+        if (loadedOrder.empty())
+            return all;
+        auto place = [this](const GameObject* o) {
+            auto it = loadedOrder.find(o);
+            return it == loadedOrder.end() ? std::numeric_limits<std::size_t>::max() : it->second;
+        };
+        std::stable_sort(all.begin(), all.end(),
+                         [&place](const GameObject* a, const GameObject* b) { return place(a) < place(b); });
+        return all;
+    }
+
+    bool GameObjectFactory::KeepsFileTexts()
+    {
+        return ENGINE && ENGINE->GetEngineStatus(ES_EDITORVIEW);
+    }
+
+    void GameObjectFactory::RememberLoadedScene(const std::string& indexText)
+    {
+        for (auto& entry : storedForms)
+        {
+            XMLDocument document(true, tinyxml2::PRESERVE_WHITESPACE);
+            BuildComponentDocument(const_cast<GameObject*>(entry.first), document);
+            entry.second.loaded = PrintDocument(document);
+            entry.second.hasLoaded = true;
+        }
+        indexForm = StoredForm();
+        indexForm.original = indexText;
+        SceneTexts texts = PrintLevel();
+        indexForm.loaded = texts[""];
+        indexForm.hasLoaded = true;
+    }
+
+    GameObjectFactory::SceneTexts GameObjectFactory::PrintLevel()
+    {
+        SceneTexts texts;
+        XMLDocument index(true, tinyxml2::PRESERVE_WHITESPACE);
+        XMLElement* root = index.NewElement("Scene");
+        index.InsertEndChild(root);
+        for (GameObject* o : ObjectsInIndexOrder())
+        {
+            texts[std::to_string(o->id) + ".xml"] = ComponentText(o);
+            root->InsertEndChild(MakeObjectElement(&index, o));
+        }
+        std::string indexText = PrintDocument(index);
+        if (indexForm.hasLoaded && indexText == indexForm.loaded)
+            indexText = indexForm.original;
+        texts[""] = indexText;
+        return texts;
     }
 
     XMLElement* GameObjectFactory::MakeObjectElement(XMLDocument* document, const GameObject* o)
@@ -155,7 +254,7 @@ namespace KiteFramework
         if (!document || !o)
             return nullptr;
         const std::string path = folder + "/" + std::to_string(o->id) + ".xml";
-        FileStage stage = WriteComponentFile(o, path);
+        FileStage stage = StageText(ComponentText(o), path);
         if (stage == FileStage::Failed || (stage == FileStage::Staged && !CommitFile(path)))
             return nullptr;
         return MakeObjectElement(document, o);
@@ -186,43 +285,32 @@ namespace KiteFramework
             return false;
         }
 
-        XMLDocument index(true, tinyxml2::PRESERVE_WHITESPACE);
-        XMLElement* root = index.NewElement("Scene");
-        index.InsertEndChild(root);
-
         // Every changed file is written as a temporary first; none replaces
         // its old version until all were written.
+        const SceneTexts texts = PrintLevel();
         std::vector<std::string> staged;
         std::set<std::string> keep;
         bool ok = true;
-        for (const ObjectMap* m : {&objects, &uiObjects})
+        // The index goes last, once every file it lists is in place.
+        std::vector<std::pair<std::string, const std::string*>> order;
+        for (const auto& entry : texts)
+            if (!entry.first.empty())
+                order.emplace_back(folder + "/" + entry.first, &entry.second);
+        order.emplace_back(folder + ".xml", &texts.at(""));
+        for (const auto& file : order)
         {
-            for (const auto& entry : *m)
+            FileStage stage = StageText(*file.second, file.first);
+            if (stage == FileStage::Failed)
             {
-                GameObject* o = entry.second;
-                const std::string file = std::to_string(o->id) + ".xml";
-                FileStage stage = WriteComponentFile(o, folder + "/" + file);
-                if (stage == FileStage::Failed)
-                {
-                    ok = false;
-                    break;
-                }
-                if (stage == FileStage::Staged)
-                    staged.push_back(folder + "/" + file);
-                keep.insert(file);
-                root->InsertEndChild(MakeObjectElement(&index, o));
-            }
-            if (!ok)
+                ok = false;
                 break;
-        }
-        const std::string indexPath = folder + ".xml";
-        if (ok)
-        {
-            FileStage stage = StageDocument(index, indexPath);
+            }
             if (stage == FileStage::Staged)
-                staged.push_back(indexPath);
-            ok = stage != FileStage::Failed;
+                staged.push_back(file.first);
         }
+        for (const auto& entry : texts)
+            if (!entry.first.empty())
+                keep.insert(entry.first);
 
         if (!ok)
         {
@@ -291,10 +379,16 @@ namespace KiteFramework
             return nullptr;
         }
 
+        // In the editor the file's own text is kept for later saves.
+        std::string text;
         GameObject* o = id != 0
                             ? LoadComponents(GOLevelPathParser(std::to_string(id) + ".xml", sceneName),
-                                             where + ": object " + std::to_string(id))
+                                             where + ": object " + std::to_string(id), KeepsFileTexts() ? &text : nullptr)
                             : CreateEmptyCompositionWithoutID();
+        if (!text.empty())
+            storedForms[o].original = std::move(text);
+        if (KeepsFileTexts())
+            loadedOrder.emplace(o, loadedOrder.size());
         if (id == 0)
             AddSharedMesh(o);
         o->name = name;
@@ -302,7 +396,7 @@ namespace KiteFramework
         bool active = true;
         if (element->QueryBoolAttribute("active", &active) == tinyxml2::XML_WRONG_ATTRIBUTE_TYPE)
             ReportDataError(where, "object " + std::to_string(id) + ": \"active\" is not true or false");
-        o->active = active;
+        o->SetActiveFlag(active);
         unsigned parentId = 0;
         if (element->QueryUnsignedAttribute("parentId", &parentId) == tinyxml2::XML_WRONG_ATTRIBUTE_TYPE)
             ReportDataError(where, "object " + std::to_string(id) + ": \"parentId\" is not a number");
@@ -330,12 +424,15 @@ namespace KiteFramework
         return LoadComponents(path, "File \"" + path + "\"");
     }
 
-    GameObject* GameObjectFactory::LoadComponents(const std::string& path, const std::string& where)
+    GameObject* GameObjectFactory::LoadComponents(const std::string& path, const std::string& where, std::string* text)
     {
         GameObject* o = CreateEmptyCompositionWithoutID();
         XMLDocument document(true, tinyxml2::PRESERVE_WHITESPACE);
         XMLElement* root = nullptr;
-        if (LoadXMLFile(document, path, where) && !(root = document.FirstChildElement("Components")))
+        const bool read = LoadXMLFile(document, path, where, text);
+        if (!read && text)
+            text->clear();
+        if (read && !(root = document.FirstChildElement("Components")))
             ReportDataError(where, "\"" + path + "\" has no \"Components\" root");
 
         for (XMLElement* e = root ? root->FirstChildElement() : nullptr; e; e = e->NextSiblingElement())

@@ -31,7 +31,6 @@ namespace KiteFramework
 
     void Emitter::Initialise()
     {
-        RefreshTransform();
         AttachSprite();
         // Archetype templates (id 0) are never drawn, emitters included.
         if (!IsInitialised() && GetId() != 0)

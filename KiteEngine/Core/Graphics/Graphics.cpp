@@ -19,6 +19,7 @@
 #include "Core/Graphics/QuadBatch.h"
 #include "Core/Graphics/Sprite.h"
 #include "Core/Graphics/Text.h"
+#include "Core/Graphics/TextureDecoder.h"
 #include "Core/Objects/ComponentCreator.h"
 #include "Core/Window/Win32System.h"
 #include "Platform/Platform.h"
@@ -72,6 +73,9 @@ namespace KiteFramework
             w->MakeCurrent();
             for (auto& entry : textures)
                 glDeleteTextures(1, entry.second);
+            for (std::size_t i = queuedNext; i < queued.size(); ++i)
+                if (!queued[i].listed)
+                    glDeleteTextures(1, queued[i].cell);
             for (Character& glyph : glyphs)
                 if (glyph.textureID)
                     glDeleteTextures(1, &glyph.textureID);
@@ -79,6 +83,10 @@ namespace KiteFramework
         for (auto& entry : textures)
             delete entry.second;
         textures.clear();
+        for (std::size_t i = queuedNext; i < queued.size(); ++i)
+            if (!queued[i].listed)
+                delete queued[i].cell;
+        queued.clear();
         for (Mesh* mesh : meshes)
             delete mesh;
         meshes.clear();
@@ -109,6 +117,10 @@ namespace KiteFramework
         RegisterComponent<Emitter>(CT_Emitter, "Emitter");
 
         glReady = CreateContext();
+        // The pictures decode on worker threads while the programs compile
+        // and the other systems start; Initialise uploads them.
+        if (glReady)
+            StartDecoding(SpriteFiles());
         // The quad is plain data every object shares, with or without a context.
         CreateBasicMesh();
         if (glReady)
@@ -269,17 +281,27 @@ namespace KiteFramework
 
         imageFiles.clear();
         relImageFiles.clear();
-        // Only pictures: the sprite tree also holds the cursors.
-        imageFiles = Assets::List("Sprites", kImageExtensions);
+        imageFiles = SpriteFiles();
         for (const std::string& name : imageFiles)
             relImageFiles.push_back(std::filesystem::path("Assets/Sprites/" + name));
-        LoadTextures(imageFiles);
+        // With a context the pictures load behind the first frames (what is
+        // asked for at once); without one none can, and that is said now.
+        if (glReady)
+            QueueTextures(imageFiles);
+        else
+            LoadTextures(imageFiles);
 
         // The loading screen is shown once: free its texture.
         loadingScreenTexture = loadingScreen;
         if (loadingScreen != 0 && glReady)
             glDeleteTextures(1, &loadingScreen);
         texturesLoaded = true;
+    }
+
+    std::vector<std::string> Graphics::SpriteFiles()
+    {
+        // Only pictures: the sprite tree also holds the cursors.
+        return Assets::List("Sprites", kImageExtensions);
     }
 
     void Graphics::DrawLoadingScreen(unsigned int texture)
@@ -305,11 +327,15 @@ namespace KiteFramework
         mouseWorld = CurrentMouseToWorld();
         mouseDelta = mouseWorld - mousePrevious;
         mousePrevious = mouseWorld;
-        if (ENGINE && ENGINE->GetEngineStatus(ES_EDITORVIEW))
-            return;
-        StartFrame();
-        CallDraw();
-        SwapBuffers();
+        if (!(ENGINE && ENGINE->GetEngineStatus(ES_EDITORVIEW)))
+        {
+            StartFrame();
+            CallDraw();
+            SwapBuffers();
+        }
+        // After the frame is shown: what start-up left to load.
+        if (!queued.empty())
+            LoadQueuedTextures(queuedMillisecondsPerFrame);
     }
 
     void Graphics::SendMessage(Message* message)

@@ -38,6 +38,8 @@ namespace KiteFramework
     class QuadBatch;
     struct QuadProgram;
     struct QuadState;
+    struct DecodedImage;
+    class TextureDecoder;
     struct Data;
     struct Message;
 
@@ -115,6 +117,14 @@ namespace KiteFramework
         void LoadTextures(const std::vector<std::string>& names);
         void LoadTextures(const std::vector<std::filesystem::path>& paths);
         void LoadTextures(std::string file);
+        // A texture of this name will be asked for soon: a picture still
+        // queued from start-up is decoded before the others.
+        void ExpectTexture(const std::string& name);
+        // Start-up loads the sprite pictures behind the first frames, a few
+        // each frame, in order: the pass for this frame (at most about the
+        // given time), or all that are left. True once all are loaded.
+        bool LoadQueuedTextures(double milliseconds);
+        void FinishLoadingTextures();
         std::vector<std::string> GetImageFiles() const { return imageFiles; }
         std::vector<std::filesystem::path> GetrelImageFiles() const { return relImageFiles; }
 
@@ -209,6 +219,26 @@ namespace KiteFramework
         bool CreateContext();
         void BuildPrograms();
         void CacheUniforms(MyGLSL* program, Uniforms& out);
+        // One decoded picture into a new texture, its name in out (0 when
+        // it could not be decoded).
+        void UploadTexture(unsigned int* out, const DecodedImage& image);
+        // Loads the files in order, each into a new cell handed to loaded
+        // with its index (holding 0 when it did not load).
+        void LoadTextureFiles(const std::vector<std::string>& files,
+                              const std::function<void(std::size_t, unsigned int*)>& loaded);
+        // The pictures of the sprite tree, by name.
+        static std::vector<std::string> SpriteFiles();
+        // Starts decoding the named sprite pictures ahead of their upload.
+        void StartDecoding(const std::vector<std::string>& names);
+        // Gives every named sprite picture its cell now and loads them
+        // behind the first frames; each is uploaded at once when asked for.
+        void QueueTextures(const std::vector<std::string>& names);
+        // Uploads the queued picture i now unless it was; false when it
+        // could not be loaded.
+        bool UploadQueued(std::size_t i);
+        void UploadQueued(std::size_t i, const DecodedImage& image);
+        // Reports the queued picture i as the loader always has, in order.
+        void AnnounceQueued(std::size_t i);
         // Copies every glyph into one layered texture, a glyph a layer at its
         // corner, so that text draws in runs like sprites; rebuilt when a
         // glyph has changed since.
@@ -226,8 +256,8 @@ namespace KiteFramework
         void Unlist(Renderer* r);
         void ClearRegistries();
         void CompactRenderers();
-        // Follows each renderer's Transform (once a frame) and gathers its
-        // sort key; then sorts by the keys alone.
+        // Gathers each renderer's sort key from its Transform; then sorts by
+        // the keys alone.
         void GatherSortKeys();
         void SortRenderers();
         // Sprite animation by the frame's step, and the walk drawing every
@@ -276,6 +306,23 @@ namespace KiteFramework
         Uniforms spriteUniforms;
         Uniforms textUniforms;
         Uniforms particleUniforms;
+        // The sprite pictures being decoded, from set-up until the last is
+        // uploaded; the queue of those not yet reported, in list order.
+        std::unique_ptr<TextureDecoder> decoding;
+        struct QueuedTexture
+        {
+            std::string name;
+            std::string path;
+            unsigned int* cell = nullptr;
+            // The cell went into the map (the name was not there before).
+            bool listed = false;
+            bool uploaded = false;
+            std::string failure;
+        };
+        static constexpr double queuedMillisecondsPerFrame = 6.0;
+        std::vector<QueuedTexture> queued;
+        std::size_t queuedNext = 0;
+        std::unordered_map<const unsigned int*, std::size_t> queuedCells;
         // Every quad of the frame goes through the batch, in draw order.
         std::unique_ptr<QuadBatch> batch;
         std::unique_ptr<QuadProgram> spriteQuads;

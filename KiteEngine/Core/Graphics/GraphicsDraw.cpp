@@ -108,10 +108,7 @@ namespace KiteFramework
 
     void Graphics::MeshDraw(Sprite* sprite, DrawMode)
     {
-        if (!sprite || !sprite->IsShown())
-            return;
-        GameObject* owner = sprite->GetOwner();
-        if (!owner || !owner->isActive())
+        if (!sprite || !sprite->IsShown() || !sprite->IsOwnerActive())
             return;
         Transform* t = sprite->GetTransform();
         if (!t)
@@ -127,14 +124,11 @@ namespace KiteFramework
         }
         // The object's text goes over its sprite, whether or not the text
         // draws itself as well.
-        if (owner->HasComponent(CT_Text))
+        if (Text* text = sprite->GetOwnerText())
         {
-            if (Text* text = owner->GetComponent<Text>())
-            {
-                Vector2D at = t->GetTransVec();
-                RenderText(text->String(), at.x, at.y, text->Scale(), text->Colour3(), text->GetOffset(),
-                           text->GetCentralise());
-            }
+            Vector2D at = t->GetTransVec();
+            RenderText(text->String(), at.x, at.y, text->Scale(), text->Colour3(), text->GetOffset(),
+                       text->GetCentralise());
         }
     }
 

@@ -208,7 +208,6 @@ namespace KiteFramework
         for (std::size_t i = 0; i < n; ++i)
         {
             Renderer* r = renderers[i];
-            r->RefreshTransform();
             const Transform* t = r->GetTransform();
             SortKey& key = sortKeys[i];
             key.renderer = r;
@@ -262,8 +261,7 @@ namespace KiteFramework
 
     void Graphics::UpdateSprite(Sprite* sprite, float step)
     {
-        GameObject* owner = sprite->GetOwner();
-        if (!owner || !owner->isActive())
+        if (!sprite->IsOwnerActive())
             return;
         sprite->Update();
         if (Transform* t = sprite->GetTransform())
@@ -281,9 +279,8 @@ namespace KiteFramework
     void Graphics::CallDraw()
     {
         // One walk over the draw list does all of a renderer's work for the
-        // frame while its objects are at hand: it follows the renderer's
-        // Transform, brings a sprite's coordinates, matrix and animation up
-        // to date, gathers the sort key (a matrix rebuild changes neither
+        // frame while its objects are at hand: it brings a sprite's
+        // coordinates, matrix and animation up to date, gathers the sort key (a matrix rebuild changes neither
         // depth nor height) and, while the list is still in order, as it is
         // in most frames, already queues the renderer's quads. Once an entry
         // sorts before the one ahead of it, what was queued is dropped and
@@ -306,7 +303,6 @@ namespace KiteFramework
         for (std::size_t i = 0; i < n; ++i)
         {
             Renderer* r = renderers[i];
-            r->RefreshTransform();
             if (r->GetKind() == Renderer::Kind::Sprite)
             {
                 ++listedSprites;
@@ -341,10 +337,7 @@ namespace KiteFramework
         if (listedSprites != sprites.size())
             for (Sprite* sprite : sprites)
                 if (sprite->drawIndex == Renderer::notListed)
-                {
-                    sprite->RefreshTransform();
                     UpdateSprite(sprite, step);
-                }
         // A list out of order this frame is likely out of order next frame
         // too: then the early drawing is not tried.
         drawWhileSorting = sorted;
@@ -356,11 +349,8 @@ namespace KiteFramework
     {
         const float step = AnimationStep();
         for (Sprite* sprite : sprites)
-        {
-            GameObject* owner = sprite->GetOwner();
-            if (owner && owner->isActive() && sprite->GetTexturePtr() && sprite->getAnimated())
+            if (sprite->IsOwnerActive() && sprite->GetTexturePtr() && sprite->getAnimated())
                 sprite->Animate(step);
-        }
     }
 
     void Graphics::DrawWorld()

@@ -1,30 +1,34 @@
 // Graphics: loading textures and finding them by name.
 #include <algorithm>
+#include <chrono>
 #include <iostream>
+#include <memory>
 #include <new>
-
-// The decoder itself comes from the system's stb library (optimised even in
-// debug builds, where decoding every sprite at start-up would crawl).
-#include <stb/stb_image.h>
 
 #include "Core/Engine/Assets.h"
 #include "Core/Engine/DataError.h"
 #include "Core/Graphics/GLHeaders.h"
 #include "Core/Graphics/Graphics.h"
+#include "Core/Graphics/TextureDecoder.h"
 
 namespace KiteFramework
 {
     namespace
     {
-        void ReportUnloadable(const char* path)
+        // Where a texture of the sprite tree is, by its name.
+        std::string SpritePath(const std::string& name)
+        {
+            std::string path = "Assets/Sprites/" + name;
+            std::replace(path.begin(), path.end(), '\\', '/');
+            return path;
+        }
+
+        void ReportUnloadable(const std::string& path, const std::string& reason)
         {
             std::string problem = Assets::Unreadable(path);
             if (problem.empty())
-            {
-                const char* reason = stbi_failure_reason();
-                problem = std::string("cannot be decoded as a picture") + (reason ? std::string(": ") + reason : "");
-            }
-            ReportDataError("Texture \"" + std::string(path) + "\"", problem);
+                problem = "cannot be decoded as a picture" + (reason.empty() ? std::string() : ": " + reason);
+            ReportDataError("Texture \"" + path + "\"", problem);
         }
     }
 
@@ -37,19 +41,19 @@ namespace KiteFramework
         // report per file.
         if (!glReady || !path)
             return;
-        int w = 0;
-        int h = 0;
-        int channels = 0;
-        // The first row of an image is its top; GL wants the bottom first.
-        stbi_set_flip_vertically_on_load(1);
-        unsigned char* pixels = stbi_load(path, &w, &h, &channels, 0);
-        if (!pixels)
-        {
-            ReportUnloadable(path);
+        const DecodedImage image = TextureDecoder::Decode(path);
+        UploadTexture(out, image);
+        if (*out == 0)
+            ReportUnloadable(path, image.failure);
+    }
+
+    void Graphics::UploadTexture(unsigned int* out, const DecodedImage& image)
+    {
+        *out = 0;
+        if (!glReady || !image.pixels)
             return;
-        }
         GLenum format = GL_RGBA;
-        switch (channels)
+        switch (image.channels)
         {
         case 1: format = GL_LUMINANCE; break;
         case 2: format = GL_LUMINANCE_ALPHA; break;
@@ -62,27 +66,173 @@ namespace KiteFramework
         GLint alignment = 4;
         glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
         glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-        glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(format), w, h, 0, format, GL_UNSIGNED_BYTE, pixels);
+        glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(format), image.width, image.height, 0, format,
+                     GL_UNSIGNED_BYTE, image.pixels);
         glPixelStorei(GL_UNPACK_ALIGNMENT, alignment);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
         glBindTexture(GL_TEXTURE_2D, 0);
-        stbi_image_free(pixels);
         *out = name;
     }
 
-    void Graphics::LoadTextures(const std::vector<std::string>& names)
+    void Graphics::StartDecoding(const std::vector<std::string>& names)
     {
+        std::vector<std::string> files;
         for (const std::string& name : names)
+            files.push_back(Assets::ResolveNamed(SpritePath(name)));
+        decoding = std::make_unique<TextureDecoder>(std::move(files));
+    }
+
+    void Graphics::QueueTextures(const std::vector<std::string>& names)
+    {
+        FinishLoadingTextures();
+        std::vector<std::string> files;
+        queued.clear();
+        queuedNext = 0;
+        for (const std::string& name : names)
+        {
+            QueuedTexture entry;
+            entry.name = name;
+            entry.path = SpritePath(name);
+            files.push_back(Assets::ResolveNamed(entry.path));
+            entry.cell = new unsigned int(0);
+            // The first texture of a name stays.
+            entry.listed = textures.emplace(name, entry.cell).second;
+            if (entry.listed)
+                queuedCells.emplace(entry.cell, queued.size());
+            queued.push_back(std::move(entry));
+        }
+        if (!decoding || decoding->Paths() != files)
+            decoding = std::make_unique<TextureDecoder>(std::move(files));
+    }
+
+    void Graphics::ExpectTexture(const std::string& name)
+    {
+        if (queuedCells.empty())
+            return;
+        auto found = textures.find(name);
+        if (found == textures.end())
+            return;
+        auto queuedAt = queuedCells.find(found->second);
+        if (queuedAt != queuedCells.end())
+            decoding->Want(queuedAt->second);
+    }
+
+    bool Graphics::UploadQueued(std::size_t i)
+    {
+        if (!queued[i].uploaded)
+            UploadQueued(i, decoding->Take(i));
+        return *queued[i].cell != 0;
+    }
+
+    void Graphics::UploadQueued(std::size_t i, const DecodedImage& image)
+    {
+        QueuedTexture& entry = queued[i];
+        UploadTexture(entry.cell, image);
+        entry.failure = image.failure;
+        entry.uploaded = true;
+        queuedCells.erase(entry.cell);
+    }
+
+    void Graphics::AnnounceQueued(std::size_t i)
+    {
+        QueuedTexture& entry = queued[i];
+        if (*entry.cell != 0)
+        {
+            std::cout << "  Sprite loaded: " << entry.name << std::endl;
+            if (!entry.listed)
+            {
+                glDeleteTextures(1, entry.cell);
+                delete entry.cell;
+            }
+            return;
+        }
+        ReportUnloadable(decoding->Paths()[i], entry.failure);
+        std::cout << "Multiload Fail : " << entry.path << std::endl;
+        // A cell is handed out only once its picture is uploaded: this one
+        // never was.
+        if (entry.listed)
+            textures.erase(entry.name);
+        delete entry.cell;
+    }
+
+    bool Graphics::LoadQueuedTextures(double milliseconds)
+    {
+        const auto start = std::chrono::steady_clock::now();
+        const bool waiting = milliseconds < 0.0;
+        while (queuedNext < queued.size())
+        {
+            if (!queued[queuedNext].uploaded && !waiting && decoding->HasWorkers())
+            {
+                // Not waited for in a frame: a worker is still on it.
+                DecodedImage image;
+                if (!decoding->TryTake(queuedNext, image))
+                    break;
+                UploadQueued(queuedNext, image);
+            }
+            UploadQueued(queuedNext);
+            AnnounceQueued(queuedNext);
+            ++queuedNext;
+            const std::chrono::duration<double, std::milli> spent = std::chrono::steady_clock::now() - start;
+            if (!waiting && spent.count() >= milliseconds)
+                break;
+        }
+        if (queuedNext < queued.size())
+            return false;
+        queued.clear();
+        queuedNext = 0;
+        queuedCells.clear();
+        decoding.reset();
+        return true;
+    }
+
+    void Graphics::FinishLoadingTextures()
+    {
+        if (!queued.empty())
+            LoadQueuedTextures(-1.0);
+    }
+
+    void Graphics::LoadTextureFiles(const std::vector<std::string>& files,
+                                    const std::function<void(std::size_t, unsigned int*)>& loaded)
+    {
+        // The files are decoded on worker threads while this thread, which
+        // has the context, uploads them one by one in list order: the
+        // textures and every line reported come out as if loaded in turn.
+        // The decoding started at set-up serves when it was of these files.
+        std::unique_ptr<TextureDecoder> decoder;
+        if (queued.empty() && decoding && decoding->Paths() == files)
+            decoder = std::move(decoding);
+        if (glReady && !decoder)
+            decoder = std::make_unique<TextureDecoder>(files);
+        for (std::size_t i = 0; i < files.size(); ++i)
         {
             unsigned int* cell = new (std::nothrow) unsigned int(0);
             if (!cell)
                 return;
-            std::string path = "Assets/Sprites/" + name;
-            std::replace(path.begin(), path.end(), '\\', '/');
-            LoadSingleTexture(cell, Assets::ResolveNamed(path).c_str());
+            if (decoder)
+            {
+                const DecodedImage image = decoder->Take(i);
+                UploadTexture(cell, image);
+                if (*cell == 0)
+                    ReportUnloadable(files[i], image.failure);
+            }
+            loaded(i, cell);
+        }
+    }
+
+    void Graphics::LoadTextures(const std::vector<std::string>& names)
+    {
+        std::vector<std::string> paths;
+        std::vector<std::string> files;
+        for (const std::string& name : names)
+        {
+            paths.push_back(SpritePath(name));
+            files.push_back(Assets::ResolveNamed(paths.back()));
+        }
+        LoadTextureFiles(files, [&](std::size_t i, unsigned int* cell) {
+            const std::string& name = names[i];
             if (*cell != 0)
             {
                 std::cout << "  Sprite loaded: " << name << std::endl;
@@ -95,21 +245,20 @@ namespace KiteFramework
             }
             else
             {
-                std::cout << "Multiload Fail : " << path << std::endl;
+                std::cout << "Multiload Fail : " << paths[i] << std::endl;
                 delete cell;
             }
-        }
+        });
     }
 
     void Graphics::LoadTextures(const std::vector<std::filesystem::path>& paths)
     {
+        std::vector<std::string> files;
         for (const std::filesystem::path& p : paths)
-        {
-            unsigned int* cell = new (std::nothrow) unsigned int(0);
-            if (!cell)
-                return;
+            files.push_back(Assets::ResolveNamed(p.generic_string()));
+        LoadTextureFiles(files, [&](std::size_t i, unsigned int* cell) {
+            const std::filesystem::path& p = paths[i];
             std::string name = p.generic_string();
-            LoadSingleTexture(cell, Assets::ResolveNamed(name).c_str());
             if (*cell != 0)
             {
                 std::cout << "  Sprite loaded: " << p << std::endl;
@@ -124,7 +273,7 @@ namespace KiteFramework
                 std::cout << "Multiload Fail : " << name << std::endl;
                 delete cell;
             }
-        }
+        });
     }
 
     void Graphics::LoadTextures(std::string file)
@@ -151,7 +300,19 @@ namespace KiteFramework
             return nullptr;
         auto found = textures.find(name);
         if (found != textures.end())
-            return found->second;
+        {
+            // A picture still queued from start-up is uploaded when first
+            // asked for; one that cannot be loaded is not known by its name.
+            auto queuedAt = queuedCells.find(found->second);
+            if (queuedAt == queuedCells.end())
+                return found->second;
+            const std::size_t i = queuedAt->second;
+            if (UploadQueued(i))
+                return found->second;
+            // Never handed out: its turn in the queue frees it.
+            queued[i].listed = false;
+            textures.erase(found);
+        }
         std::cout << "Failed to find texture: " << name << std::endl;
         unsigned int* cell = new unsigned int(0);
         LoadSingleTexture(cell, name.c_str());

@@ -31,16 +31,19 @@ namespace KiteFramework
         virtual void RenderMe() {}
 
         Kind GetKind() const { return kind; }
-        // The owner's Transform as last cached; null when it has none.
+        // The owner's Transform, kept up to date as the owner's components
+        // come and go; null without an owner or a Transform.
         Transform* GetTransform() const { return transform; }
-        // Follows a Transform added to or removed from the owner since the
-        // last look-up.
-        void RefreshTransform();
+        // Whether the owner is active, kept up to date the same way; false
+        // without an owner.
+        bool IsOwnerActive() const { return ownerActive; }
 
     protected:
         Renderer(ComponentTypeId type, Kind k) : GameComponent(type), kind(k) {}
+        void OwnerChanged() override;
 
         Transform* transform = nullptr;
+        bool ownerActive = false;
 
     private:
         friend class Graphics;

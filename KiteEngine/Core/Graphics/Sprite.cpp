@@ -5,6 +5,7 @@
 
 #include "Core/Engine/Engine.h"
 #include "Core/Graphics/Graphics.h"
+#include "Core/Graphics/Text.h"
 #include "Core/Objects/FieldOps.h"
 #include "Core/Objects/GameObject.h"
 #include "Core/Objects/Transform.h"
@@ -33,7 +34,15 @@ namespace KiteFramework
     Sprite::Sprite(const Sprite& other) : Renderer(other)
     {
         CopyListedFields(other, *this);
+        shownForEditing = other.shownForEditing;
         Recalculate();
+    }
+
+    void Sprite::OwnerChanged()
+    {
+        Renderer::OwnerChanged();
+        const GameObject* owner = GetOwner();
+        ownerText = owner && owner->HasComponent(CT_Text) ? owner->GetComponent<Text>() : nullptr;
     }
 
     Sprite::~Sprite()
@@ -49,7 +58,6 @@ namespace KiteFramework
         if (blendable && !blendTexturePath.empty() && !EndsWithSlash(blendTexturePath))
             blendTexture = LookUp(blendTexturePath);
         Recalculate();
-        RefreshTransform();
         // Archetype templates (id 0) are never drawn; a sprite already
         // registered is not registered twice.
         if (GetId() != 0 && !IsInitialised())
@@ -330,5 +338,13 @@ namespace KiteFramework
         texturePath = ForwardSlashes(texturePath);
         blendTexturePath = ForwardSlashes(blendTexturePath);
         Recalculate();
+        // The scene's other objects are read before any is initialised:
+        // meanwhile its pictures can be decoded side by side.
+        if (GRAPHICS)
+        {
+            GRAPHICS->ExpectTexture(texturePath);
+            if (blendable)
+                GRAPHICS->ExpectTexture(blendTexturePath);
+        }
     }
 }

@@ -12,6 +12,8 @@
 
 namespace KiteFramework
 {
+    class Text;
+
     class Sprite : public Renderer
     {
     public:
@@ -73,7 +75,9 @@ namespace KiteFramework
         bool IsRenderable() const { return renderable; }
         // Whether the sprite is drawn now: renderable, and not an effect of
         // play while the scene is being edited.
-        bool IsShown() const { return renderable && (!playOnly || !EditingNow()); }
+        // A sprite the editor shows while editing (waypoint nodes) counts as
+        // renderable then, without its stored flag being changed.
+        bool IsShown() const { return (renderable || shownForEditing) && (!playOnly || !EditingNow()); }
         // Marks the sprite as an effect that runs only in play (a fade over
         // the scene at its start): the editor then shows the scene as it
         // will look, without it. Run-time only: never stored, never copied.
@@ -92,6 +96,9 @@ namespace KiteFramework
         void SetAnimated(bool a) { animated = a; }
         void SetDebugDraw(bool d) { debugDraw = d; }
         void ToggleRender(bool r) { renderable = r; }
+        // The editor shows some sprites that the game keeps hidden (waypoint
+        // nodes) without touching the stored flag, so saving never keeps it.
+        void ShowForEditing(bool shown) { shownForEditing = shown; }
         void SetFlipX(bool f);
         void SetFrameRate(float rate) { framerate = rate; }
         void SetSpeed(float s) { speed = s; }
@@ -106,6 +113,13 @@ namespace KiteFramework
         void Recalculate();
 
         bool operator<(Sprite* other) const;
+
+        // The owner's Text, drawn over the sprite; kept up to date as the
+        // owner's components come and go.
+        Text* GetOwnerText() const { return ownerText; }
+
+    protected:
+        void OwnerChanged() override;
 
     private:
         // The editor is on and the game stopped.
@@ -149,7 +163,9 @@ namespace KiteFramework
         float timer = 0.0f;
         float frameTime = 0.0f;
         bool debugDraw = false;
+        bool shownForEditing = false;
         bool playOnly = false;
         int loopsPlayed = 0;
+        Text* ownerText = nullptr;
     };
 }

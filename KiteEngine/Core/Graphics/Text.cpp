@@ -18,7 +18,6 @@ namespace KiteFramework
 
     void Text::Initialise()
     {
-        RefreshTransform();
         if (IsInitialised())
             return;
         initialised = 1;

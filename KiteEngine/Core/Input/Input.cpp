@@ -13,6 +13,13 @@ namespace KiteFramework
     namespace
     {
         const std::uint16_t kDownNow = 0x8000;
+        const std::uint16_t kPressedSinceQuery = 0x0001;
+
+        std::uint16_t Sample(const Platform::KeyQuery& query)
+        {
+            return static_cast<std::uint16_t>((query.down ? kDownNow : 0) |
+                                              (query.pressedSinceLastQuery ? kPressedSinceQuery : 0));
+        }
     }
 
     Input::Input() : System(ST_Input)
@@ -48,7 +55,12 @@ namespace KiteFramework
     void Input::Update()
     {
         if (!ENGINE || !ENGINE->GetEngineStatus(ES_GAMEPLAYING))
+        {
+            // Presses made while nothing plays (typing in the editor) are
+            // not handed to the game when it starts.
+            ForgetPresses();
             return;
+        }
 
         // A button's current value trails the device by one frame.
         for (MouseButtonState& button : mouse_)
@@ -59,28 +71,58 @@ namespace KiteFramework
 
         PumpEvents();
 
+        // Down now, or pressed since the last sample: a click shorter than
+        // a frame still shows for one frame.
         Platform::Backend& platform = Platform::Get();
-        mouse_[0].sampled = platform.IsKeyDown(VK::LButton) ? kDownNow : 0;
-        mouse_[1].sampled = platform.IsKeyDown(VK::RButton) ? kDownNow : 0;
+        mouse_[0].sampled = Sample(platform.QueryKey(VK::LButton));
+        mouse_[1].sampled = Sample(platform.QueryKey(VK::RButton));
 
         for (int vk = 1; vk < KeyCount; ++vk)
         {
-            current_[vk] = platform.IsKeyDown(vk);
-            if (!current_[vk])
+            const Platform::KeyQuery query = platform.QueryKey(vk);
+            current_[vk] = query.down;
+            if (current_[vk] != previous_[vk])
             {
-                if (!released_[vk] && previous_[vk])
-                {
-                    released_[vk] = true;
-                    anyReleased_ = true;
-                }
+                if (current_[vk])
+                    MarkPressed(vk);
+                else
+                    MarkReleased(vk);
             }
-            else if (!pressed_[vk] && !previous_[vk])
+            else if (query.pressedSinceLastQuery)
             {
-                pressed_[vk] = true;
-                anyPressed_ = true;
+                // Pressed and released again between two samples (a tap on
+                // a slow frame), or released and pressed again: both edges.
+                MarkPressed(vk);
+                MarkReleased(vk);
             }
             previous_[vk] = current_[vk];
         }
+    }
+
+    void Input::ForgetPresses()
+    {
+        if (!Platform::IsInstalled())
+            return;
+        Platform::Backend& platform = Platform::Get();
+        for (int vk = 1; vk < KeyCount; ++vk)
+            platform.QueryKey(vk);
+    }
+
+    void Input::MarkPressed(int vk)
+    {
+        // A flag not yet read stays as it is: two presses read as one.
+        if (pressed_[vk])
+            return;
+        pressed_[vk] = true;
+        anyPressed_ = true;
+    }
+
+    void Input::MarkReleased(int vk)
+    {
+        if (released_[vk])
+            return;
+        released_[vk] = true;
+        anyReleased_ = true;
     }
 
     void Input::PumpEvents()

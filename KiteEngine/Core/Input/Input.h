@@ -40,6 +40,9 @@ namespace KiteFramework
         };
 
         void ClearKeys();
+        void ForgetPresses();
+        void MarkPressed(int vk);
+        void MarkReleased(int vk);
         void PumpEvents();
         static bool ValidKey(short vk) { return vk > 0 && vk < KeyCount; }
 

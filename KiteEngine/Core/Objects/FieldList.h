@@ -28,6 +28,7 @@
 // state is fresh in every copy without being written out.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <type_traits>
@@ -58,16 +59,63 @@ namespace KiteFramework
         Input,    // a typed field (with +/- buttons moving by `step` for numbers)
         Checkbox,
         ColourEdit,
-        ReadOnly  // shown as text, not editable
+        ReadOnly,   // shown as text, not editable
+        Hidden,     // not shown at all
+        EnterText,  // a text field applied when Enter is pressed
+        ImagePath,  // a text field applied on Enter over a list of the loaded images
+        Choice      // a combo over the field's choices
     };
 
     // What an inspector needs besides the value. An empty label shows the key.
+    // The rest is set where a panel needs it, e.g.
+    //     v.Add("levelid", levelid, FieldInfo{"Level ID"}.Id("##levelid").Choices(levels, 4));
     struct FieldInfo
     {
         const char* label = "";
         FieldWidget widget = FieldWidget::Default;
+        // Drag speed, or the +/- step of a typed number (0: no buttons).
         float step = 1.0f;
+        // The widget's hidden id; empty: "##" and the key.
+        const char* id = "";
+        // How a float is typed and shown.
+        const char* format = "%.3f";
+        // A Choice's entries; a value outside them shows the last one.
+        const char* const* choices = nullptr;
+        int choiceCount = 0;
+        // EnterText and ImagePath hold at most capacity - 1 characters.
+        std::size_t capacity = 256;
+
+        FieldInfo& Id(const char* hiddenId)
+        {
+            id = hiddenId;
+            return *this;
+        }
+        FieldInfo& Format(const char* shown)
+        {
+            format = shown;
+            return *this;
+        }
+        FieldInfo& Choices(const char* const* entries, int count)
+        {
+            widget = FieldWidget::Choice;
+            choices = entries;
+            choiceCount = count;
+            return *this;
+        }
+        FieldInfo& Capacity(std::size_t characters)
+        {
+            capacity = characters;
+            return *this;
+        }
     };
+
+    // A field kept in files and copies that the inspector does not show.
+    inline FieldInfo HiddenField()
+    {
+        FieldInfo info;
+        info.widget = FieldWidget::Hidden;
+        return info;
+    }
 
     // The value kinds an inspector can show directly; Other covers containers
     // and records, which have their own serialisation but no generic widget.

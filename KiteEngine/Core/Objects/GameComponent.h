@@ -22,6 +22,7 @@ namespace KiteFramework
     class GameObject;
     class FieldVisitor;
     class GameComponent;
+    struct FieldRef;
     struct Message;
 
     // The panel RenderImGui draws unless a component has its own; the editor
@@ -47,8 +48,13 @@ namespace KiteFramework
         // Writes the listed fields in listing order.
         virtual void XMLSerialise(XMLElement* element, XMLDocument* document) const;
         virtual GameComponent* Clone() const;
-        // The default inspector shows the listed fields.
+        // The default inspector shows the listed fields under the title.
         virtual void RenderImGui();
+        // The inspector panel's title; null: the registered name.
+        virtual const char* InspectorTitle() const { return nullptr; }
+        // Called by the default inspector after it changed a listed field,
+        // for what must follow the new value at once.
+        virtual void FieldEdited(const FieldRef& field) {}
         virtual void TriggerActive() {}
         virtual void TriggerDeactive() {}
         virtual ~GameComponent() = default;
@@ -73,6 +79,12 @@ namespace KiteFramework
 
     protected:
         ComponentTypeId type;
+        // Told on every component of an object right after a component was
+        // added to or removed from it or the object was activated or
+        // deactivated, and before the object deletes its components: what a
+        // component keeps of its owner and siblings is refreshed here, never
+        // looked for while drawing.
+        virtual void OwnerChanged() {}
         // Set by components that register with a system in Initialise and
         // tested by their destructors before unregistering.
         std::uint32_t initialised = 0;

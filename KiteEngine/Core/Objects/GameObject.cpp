@@ -38,7 +38,7 @@ namespace KiteFramework
             return *this;
         name = other.name;
         layerTag = other.layerTag;
-        active = other.active;
+        SetActiveFlag(other.active);
         // Leaving a user-interface map entry behind would break the factory's
         // invariant, so go through RemoveComponent for every type held.
         std::vector<GameComponent*> held = GetAllComponentsList();
@@ -56,6 +56,9 @@ namespace KiteFramework
 
     void GameObject::DeleteComponents()
     {
+        // Nothing may keep a pointer to a sibling that is about to go.
+        transform = nullptr;
+        TellComponents();
         // The mesh is the one shared instance that Graphics owns; it may
         // already be freed, so it is told apart by its address alone.
         for (GameComponent* c : components)
@@ -102,7 +105,30 @@ namespace KiteFramework
         typeSet |= t;
         if (t == CT_Mesh)
             sharedMesh = c;
+        ComponentsChanged();
         return true;
+    }
+
+    void GameObject::ComponentsChanged()
+    {
+        transform = HasComponent(CT_Transform) ? GetComponent<Transform>() : nullptr;
+        TellComponents();
+    }
+
+    void GameObject::SetActiveFlag(bool a)
+    {
+        active = a;
+        TellComponents();
+    }
+
+    void GameObject::TellComponents()
+    {
+        // The shared mesh may belong to another object by now (and may be
+        // freed at shutdown): it is not told.
+        for (std::vector<GameComponent*>* list : {&components, &uiComponents})
+            for (GameComponent* c : *list)
+                if (c != sharedMesh)
+                    c->OwnerChanged();
     }
 
     GameComponent* GameObject::AddComponent(ComponentTypeId t)
@@ -138,6 +164,8 @@ namespace KiteFramework
         {
             GameComponent* c = *it;
             components.erase(it);
+            // The others let go of it before it is deleted.
+            ComponentsChanged();
             if (t != CT_Mesh)
                 delete c;
             return;
@@ -147,6 +175,7 @@ namespace KiteFramework
         {
             GameComponent* c = *it;
             uiComponents.erase(it);
+            ComponentsChanged();
             if (t != CT_Mesh)
                 delete c;
             if (uiComponents.empty() && FACTORY)
@@ -201,7 +230,7 @@ namespace KiteFramework
 
     void GameObject::setActive(bool a)
     {
-        active = a;
+        SetActiveFlag(a);
         for (std::size_t i = 0; i < children.size(); ++i)
             children[i]->setActive(a);
         for (std::size_t i = 0; i < components.size(); ++i)

@@ -15,6 +15,7 @@ namespace KiteFramework
 {
     class GameObjectFactory;
     class ArchetypeSystem;
+    class Transform;
     struct Message;
 
     class GameObject
@@ -35,6 +36,9 @@ namespace KiteFramework
         void RemoveComponent(ComponentTypeId t);
         void RemoveComponent(GameComponent* c);
         bool HasComponent(ComponentTypeId t) const { return typeSet[static_cast<unsigned>(t)]; }
+        // The object's Transform (what GetComponent<Transform> gives), kept
+        // as components come and go; null without one.
+        Transform* GetTransform() const { return transform; }
 
         const std::vector<GameComponent*>& GetComponentList() const { return components; }
         const std::vector<GameComponent*>& GetUIComponentList() const { return uiComponents; }
@@ -95,6 +99,13 @@ namespace KiteFramework
         void UpdateGameObjectID(unsigned newId);
         void UpdateParentObjectID(unsigned newParentId) { parentId = newParentId; }
         void CopyComponentsFrom(const GameObject& source);
+        // The one place that follows a change of the component lists: the
+        // Transform is found again and every component is told.
+        void ComponentsChanged();
+        // Every write of the active flag goes through here, and every
+        // component is told.
+        void SetActiveFlag(bool a);
+        void TellComponents();
         void DeleteComponents();
 
         GameObject* parent = nullptr;
@@ -107,6 +118,7 @@ namespace KiteFramework
         BitExtender<char, short> typeSet;
         std::vector<GameComponent*> components;
         std::vector<GameComponent*> uiComponents;
+        Transform* transform = nullptr;
         // The shared mesh (owned by Graphics), remembered when added: at
         // shutdown Graphics frees it before the archetype templates go, so
         // the destructor must recognise it without reading it.

@@ -7,6 +7,7 @@
 #include "Core/Audio/AudioEngine.h"
 #include "Core/Engine/Assets.h"
 #include "Core/Engine/DataError.h"
+#include "Core/Engine/DataErrorCollector.h"
 #include "Core/Engine/DebugPrint.h"
 #include "Core/Engine/Engine.h"
 #include "Core/Engine/Message.h"
@@ -65,6 +66,9 @@ namespace KiteFramework
         if (ENGINE)
             ENGINE->BroadcastMessage(&clear);
 
+        // What goes wrong while the files are read is kept with the scene.
+        DataErrorCollector problems;
+        std::string indexText;
         XMLDocument document(true, tinyxml2::PRESERVE_WHITESPACE);
         XMLElement* root = nullptr;
         if (!GameObjectFactory::IsValidFileName(name))
@@ -72,7 +76,7 @@ namespace KiteFramework
         else
         {
             const std::string path = Assets::Resolve("Scenes/" + name + ".xml");
-            if (LoadXMLFile(document, path, where) && !(root = document.FirstChildElement("Scene")))
+            if (LoadXMLFile(document, path, where, &indexText) && !(root = document.FirstChildElement("Scene")))
                 ReportDataError(where, "\"" + path + "\" has no \"Scene\" root");
         }
 
@@ -103,6 +107,7 @@ namespace KiteFramework
             }
         }
 
+        loadProblems = problems.Lines();
         if (ENGINE)
         {
             Message loaded(MsgID::SceneLoaded);
@@ -123,5 +128,10 @@ namespace KiteFramework
             const bool editing = ENGINE->GetEngineStatus(ES_EDITORVIEW) && !ENGINE->GetEngineStatus(ES_GAMEPLAYING);
             ENGINE->SetTimeFactor(editing ? 0.0f : 1.0f);
         }
+        if (FACTORY && GameObjectFactory::KeepsFileTexts())
+            FACTORY->RememberLoadedScene(root ? indexText : std::string());
+        ++loadCount;
+        if (loadListener)
+            loadListener();
     }
 }

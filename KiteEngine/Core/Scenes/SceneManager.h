@@ -2,7 +2,9 @@
 // switch happens in the manager's next update, the last of the frame.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "Core/Engine/System.h"
 
@@ -27,6 +29,16 @@ namespace KiteFramework
         void LoadLevel(const std::string& name);
         const std::string& GetCurrentSceneName() const { return current; }
         bool IsLoadPending() const { return pending; }
+        // Counts the loads performed, so that others can tell a new one.
+        unsigned GetLoadCount() const { return loadCount; }
+        // The problems met while reading the last scene (its index and its
+        // objects' files), one report line each; empty when it read cleanly.
+        // A scene with problems holds less than its files: saving it under
+        // its own name would lose what could not be read.
+        const std::vector<std::string>& GetLoadProblems() const { return loadProblems; }
+        // Called at the end of every load, once the scene is initialised
+        // (the editor takes note of what the scene held).
+        void SetLoadListener(std::function<void()> listener) { loadListener = std::move(listener); }
 
     private:
         friend class Editor;
@@ -38,6 +50,9 @@ namespace KiteFramework
         std::string requested;
         std::string forced;
         bool pending = false;
+        unsigned loadCount = 0;
+        std::function<void()> loadListener;
+        std::vector<std::string> loadProblems;
     };
 
     extern SceneManager* SCENEMNGR;

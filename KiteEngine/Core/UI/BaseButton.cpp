@@ -128,11 +128,4 @@ namespace KiteFramework
         v.Add("audioSourcePath", audioSourcePath, {"Audio Clip Path"});
         v.AddUnstored("closesOtherPopups", closesOtherPopups, {"Closes other pop-ups", FieldWidget::Checkbox});
     }
-
-    void BaseButton::XMLUnSerialiseBase(XMLElement*& cursor)
-    {
-        // This class's listing only, whatever the subclass lists after it.
-        FieldReader reader(cursor);
-        BaseButton::ListFields(reader);
-    }
 }

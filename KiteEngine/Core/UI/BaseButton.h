@@ -27,12 +27,6 @@ namespace KiteFramework
         void ListFields(FieldVisitor& fields) override;
         ~BaseButton() override = default;
 
-        // Reads the six button keys from the cursor and leaves the cursor on
-        // the element after them, where a subclass reads its own keys. Named
-        // apart from XMLUnSerialise so that a call with a plain pointer
-        // variable is not ambiguous.
-        virtual void XMLUnSerialiseBase(XMLElement*& cursor);
-
         // Changing the state shows the default (now active) or inactive texture.
         void ButtonActive(bool active);
         bool ButtonActive() const { return buttonActive; }

@@ -32,12 +32,6 @@ namespace KiteFramework
         v.AddUnstored("forceClose", forceClose, {"Force close", FieldWidget::Checkbox});
     }
 
-    void ToggleActiveButton::XMLUnSerialiseBase(XMLElement*& cursor)
-    {
-        FieldReader reader(cursor);
-        ToggleActiveButton::ListFields(reader);
-    }
-
     void ToggleActiveButton::OnMouseDown()
     {
         BaseButton::OnMouseDown();

@@ -24,9 +24,6 @@ namespace KiteFramework
         void RenderImGui() override;
         // The button keys, then this button's five.
         void ListFields(FieldVisitor& fields) override;
-        // The button keys and this button's five, leaving the cursor after
-        // them for subclasses that append keys of their own.
-        void XMLUnSerialiseBase(XMLElement*& cursor) override;
 
         // Keeps the target already found, as editing the name does.
         void SetToggleObject(std::string name) { toggleObject = std::move(name); }

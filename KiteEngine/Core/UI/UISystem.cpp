@@ -41,6 +41,15 @@ namespace KiteFramework
             ENGINE->logMessage("System: UISystem initialised.");
     }
 
+    void UISystem::Update()
+    {
+        // Elements that follow the game's state (an image showing the speed)
+        // do so once a frame while the game plays, as scripts do.
+        if (!ENGINE || !ENGINE->GetEngineStatus(ES_GAMEPLAYING))
+            return;
+        uiElements.ForEachPresent([](UIElement* element) { element->Update(); });
+    }
+
     void UISystem::SendMessage(Message* message)
     {
         if (!message)

@@ -1,7 +1,8 @@
 // UISystem: the registries of the user interface (every user-interface
 // component, the pause-menu objects, the pop-ups that close by themselves),
-// the forwarding of broadcast messages to user-interface components, and the
-// system calls that buttons make (pause, quit, change level).
+// the per-frame update and the forwarding of broadcast messages to
+// user-interface components, and the system calls that buttons make (pause,
+// quit, change level).
 #pragma once
 
 #include <cstddef>
@@ -28,7 +29,8 @@ namespace KiteFramework
 
         // Registers the creators of the four user-interface components.
         void Initialise() override;
-        void Update() override {}
+        // While the game plays: Update of every element, in order.
+        void Update() override;
         // Clear (14) empties the registries; anything else goes to every
         // registered element.
         void SendMessage(Message* message) override;

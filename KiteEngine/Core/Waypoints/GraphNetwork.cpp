@@ -62,10 +62,15 @@ namespace KiteFramework
             break;
         case MsgID::SceneLoaded:
             PostLoad();
-            // In the editor (game not running) the node sprites stay visible.
-            ToggleNodeVisibility(!(ENGINE && ENGINE->GetEngineStatus(ES_GAMEPLAYING)));
+            // In the editor (game not running) the node sprites are shown,
+            // without changing what the scene stores.
+            if (ENGINE && ENGINE->GetEngineStatus(ES_GAMEPLAYING))
+                ToggleNodeVisibility(false);
+            else
+                ShowNodesForEditing(true);
             break;
         case MsgID::Start:
+            ShowNodesForEditing(false);
             ToggleNodeVisibility(false);
             break;
         default:
@@ -217,6 +222,12 @@ namespace KiteFramework
     {
         for (const auto& entry : nodeList)
             entry.second->ToggleNodeVisibility(visible);
+    }
+
+    void GraphNetwork::ShowNodesForEditing(bool shown) const
+    {
+        for (const auto& entry : nodeList)
+            entry.second->ShowForEditing(shown);
     }
 
     void GraphNetwork::SetConsoleWriter(ConsoleWriter writer)

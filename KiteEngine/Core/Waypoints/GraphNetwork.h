@@ -52,6 +52,7 @@ namespace KiteFramework
         // Adds every node's stored links to the graph.
         void PostLoad();
         void ToggleNodeVisibility(bool visible) const;
+        void ShowNodesForEditing(bool shown) const;
 
         const NodeList& GetNodeList() const { return nodeList; }
         const AdList& GetAdList() const { return adList; }

@@ -85,6 +85,14 @@ namespace KiteFramework
             sprite->ToggleRender(visible);
     }
 
+    void VertexNode::ShowForEditing(bool shown)
+    {
+        if (!hideSprite || !GetOwner())
+            return;
+        if (Sprite* sprite = GetOwner()->GetComponent<Sprite>())
+            sprite->ShowForEditing(shown);
+    }
+
     Vector2D VertexNode::GetTrans() const
     {
         if (GetOwner())

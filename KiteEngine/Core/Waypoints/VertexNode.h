@@ -73,6 +73,9 @@ namespace KiteFramework
 
         void PostLoad();
         void ToggleNodeVisibility(bool visible);
+        // Shows the node's sprite while the editor edits, leaving the stored
+        // render flag as the scene has it.
+        void ShowForEditing(bool shown);
         void AddToAdList(const std::string& other, unsigned cost);
         void EditLinkCost(const std::string& other, unsigned cost);
         void EditLinkLabel(const std::string& oldLabel, const std::string& newLabel);

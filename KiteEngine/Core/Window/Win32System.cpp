@@ -282,11 +282,15 @@ namespace KiteFramework
         case VK::Down:
             ChangeSpeed(false);
             break;
+        // The game's level hot keys; in the editor, only while it plays (a
+        // scene being edited is changed only through the editor's menus).
         case VK::F9:
-            RequestLevel("Level2");
+            if (Playing() || !EditorView())
+                RequestLevel("Level2");
             break;
         case VK::F11:
-            RequestLevel("Level1");
+            if (Playing() || !EditorView())
+                RequestLevel("Level1");
             break;
         default:
             break;

@@ -95,7 +95,10 @@ namespace KiteFramework
         void FakePlatform::SetKeyDown(int vk, bool down)
         {
             if (down)
-                keysDown.insert(vk);
+            {
+                if (keysDown.insert(vk).second)
+                    NoteWentDown(vk);
+            }
             else
                 keysDown.erase(vk);
         }

@@ -170,6 +170,7 @@ namespace KiteFramework
                     const Uint32 id = SDLEventTranslator::WindowOf(native);
                     if (id != 0 && !OwnsWindow(id))
                         continue;
+                    NoteDowns(native);
                     SDLEventTranslator::Translate(native, pending);
                 }
                 if (pending.empty())
@@ -178,6 +179,25 @@ namespace KiteFramework
             event = pending.front();
             pending.pop_front();
             return true;
+        }
+
+        void SDLBackend::NoteDowns(const SDL_Event& native)
+        {
+            if (native.type == SDL_KEYDOWN && !native.key.repeat)
+            {
+                // Every number the key is held as (Shift and left Shift).
+                int numbers[2];
+                const int count = SDLKeyTable::HeldAs(native.key.keysym.sym, numbers);
+                for (int n = 0; n < count; ++n)
+                    NoteWentDown(numbers[n]);
+            }
+            else if (native.type == SDL_MOUSEBUTTONDOWN)
+            {
+                static const int buttonKeys[3] = {VK::LButton, VK::RButton, VK::MButton};
+                const int index = SDLEventTranslator::MouseButtonIndex(native.button.button);
+                if (index >= 0 && index < 3)
+                    NoteWentDown(buttonKeys[index]);
+            }
         }
 
         void SDLBackend::BuildScancodeMap()

@@ -44,6 +44,8 @@ namespace KiteFramework
             bool StartEvents();
             bool OwnsWindow(Uint32 id) const;
             void BuildScancodeMap();
+            // Keeps the presses a query must report even when released again.
+            void NoteDowns(const SDL_Event& native);
             CursorHandle Keep(SDL_Cursor* cursor);
 
             bool videoStarted = false;

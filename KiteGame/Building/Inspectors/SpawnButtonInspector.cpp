@@ -3,7 +3,6 @@
 
 #include "Building/SpawnButton.h"
 #include "Core/Editor/InspectorWidgets.h"
-#include "Inspectors/InspectorFields.h"
 
 namespace KiteFramework
 {

@@ -2,7 +2,6 @@
 // while the pointer is over the star.
 #include "Core/Editor/InspectorWidgets.h"
 #include "Flow/StarButton.h"
-#include "Inspectors/InspectorFields.h"
 
 namespace KiteFramework
 {
@@ -12,7 +11,7 @@ namespace KiteFramework
         if (open)
         {
             ToggleActiveButton::RenderImGui();
-            InspectTextOnEnter("Object name to hover", "##starObjPopUpName", objToHover, 128);
+            DrawListedFields(*this, {"objToHover"});
         }
         EndComponentInspector(*this, open);
     }

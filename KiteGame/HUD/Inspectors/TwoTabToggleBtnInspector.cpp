@@ -1,7 +1,6 @@
 // A tab button's inspector: the button block and the two objects it swaps.
 #include "Core/Editor/InspectorWidgets.h"
 #include "HUD/TwoTabToggleBtn.h"
-#include "Inspectors/InspectorFields.h"
 
 namespace KiteFramework
 {
@@ -11,8 +10,7 @@ namespace KiteFramework
         if (open)
         {
             BaseButton::RenderImGui();
-            InspectTextOnEnter("Object name to set active ", "##togglerName", togglerName, 128);
-            InspectTextOnEnter("Object name to deactivate ", "##otherObjName", toggleeName, 128);
+            DrawListedFields(*this, {"togglerName", "toggleeName"});
         }
         EndComponentInspector(*this, open);
     }

@@ -1,6 +1,7 @@
 // The mailbox's inspector: the mail threshold and the page shown.
+#include <imgui.h>
+
 #include "Core/Editor/InspectorWidgets.h"
-#include "Inspectors/InspectorFields.h"
 #include "Mail/MailBoxSystem.h"
 
 namespace KiteFramework
@@ -10,9 +11,10 @@ namespace KiteFramework
         const bool open = BeginComponentInspector(*this, "MailBoxSystem");
         if (open)
         {
-            InspectInt("Threshold", "##threshold", threshold);
+            DrawListedFields(*this, {"threshold"});
             // Only pages that hold mail can be shown.
-            if (InspectInt("Curr Page", "##curr page", currentPage))
+            InspectorLabel("Curr Page");
+            if (ImGui::InputInt("##curr page", &currentPage, 1, 100))
             {
                 const int pages = static_cast<int>((mails.size() + PageSize - 1) / PageSize);
                 if (currentPage >= pages)

@@ -1,6 +1,5 @@
 // A page button's inspector: the button block and its direction.
 #include "Core/Editor/InspectorWidgets.h"
-#include "Inspectors/InspectorFields.h"
 #include "Mail/MailChangePageButton.h"
 
 namespace KiteFramework
@@ -11,7 +10,7 @@ namespace KiteFramework
         if (open)
         {
             BaseButton::RenderImGui();
-            InspectBool("Prev Page", "##PrevPage", prevPage);
+            DrawListedFields(*this, {"prevPage"});
         }
         EndComponentInspector(*this, open);
     }

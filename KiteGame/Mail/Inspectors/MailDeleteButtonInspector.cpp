@@ -1,6 +1,5 @@
 // A delete button's inspector: the button block and the slot it empties.
 #include "Core/Editor/InspectorWidgets.h"
-#include "Inspectors/InspectorFields.h"
 #include "Mail/MailDeleteButton.h"
 
 namespace KiteFramework
@@ -11,7 +10,7 @@ namespace KiteFramework
         if (open)
         {
             BaseButton::RenderImGui();
-            InspectInt("Index", "##index", index);
+            DrawListedFields(*this, {"index"});
         }
         EndComponentInspector(*this, open);
     }

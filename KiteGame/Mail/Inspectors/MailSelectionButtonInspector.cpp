@@ -3,7 +3,6 @@
 #include <imgui.h>
 
 #include "Core/Editor/InspectorWidgets.h"
-#include "Inspectors/InspectorFields.h"
 #include "Mail/MailSelectionButton.h"
 
 namespace KiteFramework
@@ -14,9 +13,7 @@ namespace KiteFramework
         if (open)
         {
             ToggleActiveButton::RenderImGui();
-            InspectInt("Type", "##type", type);
-            int shown = static_cast<int>(msg_id);
-            InspectInt("msg id", "##msg id", shown);
+            DrawListedFields(*this, {"type", "msg_id"});
         }
         EndComponentInspector(*this, open);
     }

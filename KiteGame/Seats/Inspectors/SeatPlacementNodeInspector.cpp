@@ -3,7 +3,6 @@
 #include <string>
 
 #include "Core/Editor/InspectorWidgets.h"
-#include "Inspectors/InspectorFields.h"
 #include "Seats/SeatPlacementNode.h"
 
 namespace KiteFramework
@@ -16,7 +15,7 @@ namespace KiteFramework
             for (std::size_t i = 0; i < nodesToBeConnected.size(); ++i)
             {
                 const std::string label = "Node " + std::to_string(i);
-                InspectNamedText(label.c_str(), nodesToBeConnected[i], 32);
+                InputTextLimited(label.c_str(), nodesToBeConnected[i], 32);
             }
         }
         EndComponentInspector(*this, open, false);

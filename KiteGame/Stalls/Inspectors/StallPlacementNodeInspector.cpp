@@ -5,7 +5,6 @@
 #include <imgui.h>
 
 #include "Core/Editor/InspectorWidgets.h"
-#include "Inspectors/InspectorFields.h"
 #include "Stalls/StallPlacementNode.h"
 
 namespace KiteFramework
@@ -18,7 +17,7 @@ namespace KiteFramework
             for (std::size_t i = 0; i < nodesToBeConnected.size(); ++i)
             {
                 const std::string label = "Node " + std::to_string(i);
-                InspectNamedText(label.c_str(), nodesToBeConnected[i], 32);
+                InputTextLimited(label.c_str(), nodesToBeConnected[i], 32);
             }
             ImGui::Checkbox("Queue to the left?", &queueToLeft);
         }

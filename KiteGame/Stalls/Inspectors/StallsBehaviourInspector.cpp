@@ -5,7 +5,6 @@
 #include <imgui.h>
 
 #include "Core/Editor/InspectorWidgets.h"
-#include "Inspectors/InspectorFields.h"
 #include "Stalls/StallsBehaviour.h"
 
 namespace KiteFramework
@@ -16,15 +15,20 @@ namespace KiteFramework
         if (open)
         {
             InspectorLabel("StallBehaviour");
-            InspectUnsigned("Level", "##level", level);
+            InspectorLabel("Level");
+            const std::uint32_t small = 1u;
+            const std::uint32_t big = 100u;
+            ImGui::InputScalar("##level", ImGuiDataType_U32, &level, &small, &big);
+            // The basic earnings are one record in files, three figures here.
             InspectorLabel("PlayerResources");
-            InspectFloat("Money (5-20)", "##money", stallEarningsBasic.money);
-            InspectFloat("Likes (3-15)", "##likes", stallEarningsBasic.likes);
-            InspectFloat("Reputation (10-50)", "##reputation", stallEarningsBasic.reputation);
-            InspectFloat("earningsMult", "##earningsMult", earningsMult);
-            InspectFloat("serveTime", "##serveTime", serveTime);
-            InspectFloat("foodConsumeTime", "##foodConsumeTime", foodConsumeTime);
-            InspectFloat("Construction cost", "##constructionCost", constructionCost);
+            InspectorLabel("Money (5-20)");
+            ImGui::InputFloat("##money", &stallEarningsBasic.money, 0.0f, 0.0f, "%.3f");
+            InspectorLabel("Likes (3-15)");
+            ImGui::InputFloat("##likes", &stallEarningsBasic.likes, 0.0f, 0.0f, "%.3f");
+            InspectorLabel("Reputation (10-50)");
+            ImGui::InputFloat("##reputation", &stallEarningsBasic.reputation, 0.0f, 0.0f, "%.3f");
+            DrawListedFields(*this, {"earningsMult", "serveTime", "foodConsumeTime"});
+            DrawListedFields(*this, {"constructionCost"});
             ImGui::Checkbox("stall busy?", &busy_);
         }
         EndComponentInspector(*this, open);

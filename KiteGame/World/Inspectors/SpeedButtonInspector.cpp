@@ -1,6 +1,5 @@
 // A speed button's inspector: the button block and the speed it sets.
 #include "Core/Editor/InspectorWidgets.h"
-#include "Inspectors/InspectorFields.h"
 #include "World/SpeedButton.h"
 
 namespace KiteFramework
@@ -11,8 +10,7 @@ namespace KiteFramework
         if (open)
         {
             BaseButton::RenderImGui();
-            static const char* const speeds[] = {"Speed One", "Speed Two", "Speed Three", "None"};
-            InspectCombo("Choose which speed", "##Speed List", speedButtonType, speeds, 4);
+            DrawListedFields(*this, {"speedButtonType"});
         }
         EndComponentInspector(*this, open);
     }

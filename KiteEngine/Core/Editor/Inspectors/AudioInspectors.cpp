@@ -1,11 +1,10 @@
 // The audio components' inspectors: the source's clip chosen from the
-// loaded sounds, play and stop, its switches and tag; the listener's title.
+// loaded sounds, play and stop, its switches and tag.
 #include <cstdlib>
 
 #include <imgui.h>
 
 #include "Core/Audio/AudioEngine.h"
-#include "Core/Audio/AudioListener.h"
 #include "Core/Audio/AudioSource.h"
 #include "Core/Editor/InspectorWidgets.h"
 
@@ -52,12 +51,6 @@ namespace KiteFramework
                     audioTag = value;
             }
         }
-        EndComponentInspector(*this, open);
-    }
-
-    void AudioListener::RenderImGui()
-    {
-        const bool open = BeginComponentInspector(*this, "Audio Listener");
         EndComponentInspector(*this, open);
     }
 }
