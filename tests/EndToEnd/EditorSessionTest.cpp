@@ -264,7 +264,7 @@ TEST_F(EditorSession, PickMoveRenameSavePlayStopAndSaveAs)
     EXPECT_EQ(Slurp(scenes / "Splash1" / "1.xml"), crate);
     // The deletion is not saved: closing asks first, and D discards it.
     editor.SendClose();
-    Sleep(1.0);
+    frames->Wait(60);
     EXPECT_TRUE(editor.Running()) << "the editor asks before dropping the change";
     Keys("d");
     ASSERT_TRUE(editor.WaitForExit(20.0, status));
