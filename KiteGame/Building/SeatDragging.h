@@ -3,31 +3,27 @@
 // before it can be put down.
 #pragma once
 
+#include "Building/DragController.h"
+
 namespace KiteFramework
 {
-    class GameObject;
     class SeatsBehaviour;
 
-    class SeatDragging
+    class SeatDragging final : public DragController
     {
     public:
         static constexpr float HoldTime = 0.1f;
 
-        static void Press(SeatsBehaviour& seat);
-        static void Update(SeatsBehaviour& seat);
-        static void Drop(SeatsBehaviour& seat);
-        static void BeginFromButton(SeatsBehaviour& seat);
-        static bool PlaceOnNode(SeatsBehaviour& seat, GameObject* node);
-        static void ReturnOrDiscard(SeatsBehaviour& seat);
-
-        static bool IsFreeNode(GameObject* target);
-        // The seat price (the seat system's, 0 without one).
-        static float SeatCost();
+        explicit SeatDragging(SeatsBehaviour& seat);
 
     private:
-        static void StartHoldDrag(SeatsBehaviour& seat);
-        static void Follow(SeatsBehaviour& seat);
-        static void EndDragLook(SeatsBehaviour& seat);
-        static void LeaveOldNode(SeatsBehaviour& seat, GameObject* oldNode);
+        float Price() const override;
+        GameObject* MakeAfterImage(float depth) override;
+        bool MayTakeFreeNode() override;
+        void LeaveNode(GameObject* oldNode) override;
+        bool BuyNew() override;
+        void Link(GameObject* node) override;
+
+        SeatsBehaviour& seat;
     };
 }

@@ -2,26 +2,17 @@
 // The simulation reads the current source; with none no stage is reached.
 #pragma once
 
+#include "Economy/InEffect.h"
+
 namespace KiteFramework
 {
-    class QuestStageSource
+    class QuestStageSource : public InEffect<QuestStageSource>
     {
     public:
         // 0 to 3; 3 means every star is done and the level is won.
         virtual int GetStage() const = 0;
 
-        static QuestStageSource* Current() { return current; }
-
     protected:
-        QuestStageSource() { current = this; }
-        QuestStageSource(const QuestStageSource&) { current = this; }
-        virtual ~QuestStageSource()
-        {
-            if (current == this)
-                current = nullptr;
-        }
-
-    private:
-        static inline QuestStageSource* current = nullptr;
+        virtual ~QuestStageSource() = default;
     };
 }

@@ -143,14 +143,14 @@ namespace KiteFramework
     GameComponent* QuestSystem::Clone() const
     {
         // The missions are drawn anew at each start, so a copy starts fresh.
-        QuestSystem* copy = new QuestSystem();
-        copy->SetComponentTypeId(GetComponentTypeId());
-        return copy;
+        return new QuestSystem(*this);
     }
 
     void QuestSystem::Initialise()
     {
         Script::Initialise();
+        instance = this;
+        QuestStageSource::TakeEffect();
         for (int i = 0; i < 3; ++i)
         {
             const std::string digit = std::to_string(i + 1);

@@ -49,6 +49,7 @@ namespace KiteFramework
         GameComponent* Clone() const override;
         const char* InspectorTitle() const override { return "Quest System"; }
 
+        // The system made or started last (a clone does not take over).
         static QuestSystem* Instance() { return instance; }
 
         // The one entry through which the game reports mission progress; the
@@ -74,6 +75,10 @@ namespace KiteFramework
         static std::string PercentText(unsigned progress, unsigned target, float& ratio);
 
     private:
+        // A fresh system of the same type that is not in effect until it
+        // starts.
+        QuestSystem(const QuestSystem& other) : Script(other), QuestStageSource(other) {}
+
         static QuestSystem* instance;
 
         void Handle(int event, int amount, StallsBehaviour* stall);

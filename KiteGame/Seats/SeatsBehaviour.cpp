@@ -44,11 +44,11 @@ namespace KiteFramework
         GameComponent::XMLSerialise(element, document);
     }
 
-    void SeatsBehaviour::OnMouseDown() { SeatDragging::Press(*this); }
-    void SeatsBehaviour::OnMouseUp() { SeatDragging::Drop(*this); }
-    void SeatsBehaviour::Update() { SeatDragging::Update(*this); }
-    void SeatsBehaviour::BeginDragFromButton() { SeatDragging::BeginFromButton(*this); }
-    bool SeatsBehaviour::PlaceOnNode(GameObject* node) { return SeatDragging::PlaceOnNode(*this, node); }
+    void SeatsBehaviour::OnMouseDown() { SeatDragging(*this).Press(); }
+    void SeatsBehaviour::OnMouseUp() { SeatDragging(*this).Drop(); }
+    void SeatsBehaviour::Update() { SeatDragging(*this).Update(); }
+    void SeatsBehaviour::BeginDragFromButton() { SeatDragging(*this).BeginFromButton(); }
+    bool SeatsBehaviour::PlaceOnNode(GameObject* node) { return SeatDragging(*this).PlaceOnNode(node); }
 
     GameObject* SeatsBehaviour::GetNodeObject() const
     {

@@ -88,12 +88,12 @@ namespace KiteFramework
         RestoreFromNode();
     }
 
-    void StallsBehaviour::OnMouseDown() { StallDragging::Press(*this); }
-    void StallsBehaviour::OnMouseUp() { StallDragging::Drop(*this); }
-    void StallsBehaviour::Update() { StallDragging::Update(*this); }
-    void StallsBehaviour::BeginDragFromButton() { StallDragging::BeginFromButton(*this); }
-    bool StallsBehaviour::PlaceOnNode(GameObject* node) { return StallDragging::PlaceOnNode(*this, node); }
-    void StallsBehaviour::ReturnOrDiscard() { StallDragging::ReturnOrDiscard(*this); }
+    void StallsBehaviour::OnMouseDown() { StallDragging(*this).Press(); }
+    void StallsBehaviour::OnMouseUp() { StallDragging(*this).Drop(); }
+    void StallsBehaviour::Update() { StallDragging(*this).Update(); }
+    void StallsBehaviour::BeginDragFromButton() { StallDragging(*this).BeginFromButton(); }
+    bool StallsBehaviour::PlaceOnNode(GameObject* node) { return StallDragging(*this).PlaceOnNode(node); }
+    void StallsBehaviour::ReturnOrDiscard() { StallDragging(*this).ReturnOrDiscard(); }
 
     void StallsBehaviour::ComputeEarnings()
     {

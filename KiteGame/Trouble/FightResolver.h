@@ -4,46 +4,34 @@
 #pragma once
 
 #include "Core/Objects/ObjectHandle.h"
-#include "Core/Logic/Script.h"
+#include "Trouble/ClickResolver.h"
 
 namespace KiteFramework
 {
     class CustomerAIBehaviour;
-    class Sprite;
 
-    class FightResolver : public Script
+    class FightResolver : public ClickResolver
     {
     public:
         FightResolver();
-        ~FightResolver() override;
 
-        void Initialise() override;
         void Update() override;
-        void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
         const char* InspectorTitle() const override { return "Fight Resolver"; }
-        void OnMouseUp() override;
 
         // Set by the customer system when it makes the cloud.
         void SetFight(float timeout, CustomerAIBehaviour* first, CustomerAIBehaviour* second);
         // Both fighters go, the fight flags clear and the cloud is destroyed.
-        void EndFight();
+        void EndFight() { End(); }
 
-        int GetClicks() const { return clicks; }
         float GetTimeout() const { return timeout; }
-        float GetScaleStep() const { return scaleStep; }
-        bool IsOver() const { return over; }
-
-        int targetClickCount = 0;
-        float finalScale = 0.0f;
+        bool IsOver() const { return HasEnded(); }
 
     private:
-        int clicks = 0;
+        void Resolve() override;
+
         float timeout = 0.0f;
         ObjectHandle firstFighter;
         ObjectHandle secondFighter;
-        float scaleStep = 0.0f;
-        bool over = false;
-        const Sprite* sprite = nullptr;
     };
 }

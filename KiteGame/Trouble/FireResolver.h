@@ -3,43 +3,30 @@
 #pragma once
 
 #include "Core/Objects/ObjectHandle.h"
-#include "Core/Logic/Script.h"
+#include "Trouble/ClickResolver.h"
 
 namespace KiteFramework
 {
-    class Sprite;
     class StallsBehaviour;
 
-    class FireResolver : public Script
+    class FireResolver : public ClickResolver
     {
     public:
         FireResolver();
-        ~FireResolver() override;
 
-        void Initialise() override;
-        void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
         const char* InspectorTitle() const override { return "Fire Resolver"; }
-        void OnMouseUp() override;
 
         // The burning stall (set by the stall when it catches fire).
         void SetStall(StallsBehaviour* stall);
         StallsBehaviour* GetStall() const;
         // The stall opens again, the burning count falls and the fire goes.
-        void PutOut();
-
-        int GetClicks() const { return clicks; }
-        float GetScaleStep() const { return scaleStep; }
-        bool IsOut() const { return out; }
-
-        int targetClickCount = 0;
-        float finalScale = 0.0f;
+        void PutOut() { End(); }
+        bool IsOut() const { return HasEnded(); }
 
     private:
+        void Resolve() override;
+
         ObjectHandle stall;
-        int clicks = 0;
-        float scaleStep = 0.0f;
-        bool out = false;
-        const Sprite* sprite = nullptr;
     };
 }

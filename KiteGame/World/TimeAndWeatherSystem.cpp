@@ -44,7 +44,6 @@ namespace KiteFramework
           maxCashClouds(other.maxCashClouds), giveMoneyInterval(other.giveMoneyInterval),
           cashCloudThreshold(other.cashCloudThreshold)
     {
-        instance = this;
     }
 
     TimeAndWeatherSystem::~TimeAndWeatherSystem()
@@ -73,6 +72,9 @@ namespace KiteFramework
     void TimeAndWeatherSystem::Initialise()
     {
         Script::Initialise();
+        instance = this;
+        DaylightSource::TakeEffect();
+        TintedSprites::TakeEffect();
         cloudCountdown = static_cast<float>(GENRANDNUM::GenRandInt(2, 4));
         cashCloudCountdown = giveMoneyInterval;
         ComputeDaylight();

@@ -34,6 +34,7 @@ namespace KiteFramework
         GameComponent* Clone() const override;
         const char* InspectorTitle() const override { return "Time and Weather System"; }
 
+        // The cycle made or started last (a copy does not take over).
         static TimeAndWeatherSystem* Instance() { return instance; }
 
         float GetDaylight() const override { return daylight; }

@@ -413,13 +413,15 @@ TEST_F(Quests, BarsShrinkTowardTheirLowerEdgeAndAnEmptyStarShowsNothingDone)
     EXPECT_NEAR(third->GetTransVec().y, 200.0f - 100.0f * (0.5f - 0.5f * 2.0f * r), 1e-3f);
 }
 
-TEST_F(Quests, ACloneIsAWorkingQuestSystem)
+TEST_F(Quests, ACloneIsAQuestSystemThatLeavesTheOriginalInEffect)
 {
     Level("Level1");
     GameComponent* copy = quests->Clone();
     ASSERT_NE(copy, nullptr);
     EXPECT_EQ(copy->GetComponentTypeId(), CT_QuestSystem);
-    EXPECT_EQ(QuestSystem::Instance(), copy);
+    EXPECT_EQ(QuestSystem::Instance(), quests);
+    EXPECT_EQ(QuestStageSource::Current(), quests);
     delete copy;
-    EXPECT_EQ(QuestSystem::Instance(), nullptr);
+    EXPECT_EQ(QuestSystem::Instance(), quests) << "a copy thrown away takes nothing with it";
+    EXPECT_EQ(QuestStageSource::Current(), quests);
 }

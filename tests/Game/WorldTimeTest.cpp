@@ -2,6 +2,7 @@
 // the HUD's bars, figures and fading feedback.
 #include <chrono>
 #include <cmath>
+#include <memory>
 #include <set>
 #include <vector>
 
@@ -90,6 +91,28 @@ namespace KiteTest
         Step();
         EXPECT_EQ(w->GetTintedSpriteCount(), 0u);
         Run(60.0f);
+    }
+
+    TEST_F(DayAndNight, ACopyOfTheCycleThatNeverStartsLeavesTheOriginalInEffect)
+    {
+        TimeAndWeatherSystem* w = Weather(60.0f);
+        GameObject* lamp = Make("Lamp");
+        lamp->AddComponent(CT_Sprite);
+        lamp->AddComponent(CT_DayNightCycler);
+        lamp->Initialise();
+        lamp->OnStart();
+        ASSERT_EQ(w->GetTintedSpriteCount(), 1u);
+        // As the editor or an archetype makes one and throws it away.
+        std::unique_ptr<GameComponent> copy(w->Clone());
+        EXPECT_EQ(TimeAndWeatherSystem::Instance(), w);
+        EXPECT_EQ(DaylightSource::Current(), w);
+        copy.reset();
+        EXPECT_EQ(TimeAndWeatherSystem::Instance(), w);
+        EXPECT_EQ(DaylightSource::Current(), w);
+        // A dying sprite still leaves the list the cycle fades.
+        Destroy(lamp);
+        Step();
+        EXPECT_EQ(w->GetTintedSpriteCount(), 0u);
     }
 
     TEST_F(DayAndNight, NoDayLengthMeansNoCycleAndASystemAloneDoesNotFail)
