@@ -1,9 +1,25 @@
 #!/usr/bin/env bash
-# Configures and builds into a build folder.
-# Usage: scripts/build.sh [build-dir] [extra cmake options...]
+# Configures and builds into a build folder: everything, or only the targets
+# named after "--" (with what they need).
+# Usage: scripts/build.sh [build-dir] [extra cmake options...] [-- target...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 dir="${1:-build}"
 shift || true
-cmake -S . -B "$dir" -G Ninja "$@"
-cmake --build "$dir" -j "$(nproc)"
+options=()
+targets=()
+while [ $# -gt 0 ]; do
+  if [ "$1" = "--" ]; then
+    shift
+    targets=("$@")
+    break
+  fi
+  options+=("$1")
+  shift
+done
+cmake -S . -B "$dir" -G Ninja "${options[@]}"
+if [ ${#targets[@]} -eq 0 ]; then
+  cmake --build "$dir" -j "$(nproc)"
+else
+  cmake --build "$dir" -j "$(nproc)" --target "${targets[@]}"
+fi

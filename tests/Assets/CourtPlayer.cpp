@@ -80,19 +80,24 @@ namespace KiteTest
 
     CourtPlayer::CourtPlayer(Platform::FakePlatform& pointer) : fake(pointer) {}
 
+    CourtPlayer::CourtPlayer(Platform::FakePlatform& pointer, Style how) : fake(pointer), style(how) {}
+
     void CourtPlayer::Frame(float gameSeconds)
     {
         BinTrash();
         if (gameSeconds >= nextChore)
         {
             nextChore = gameSeconds + ChoreEvery;
-            PutOutFires();
+            PutOutFires(gameSeconds);
             BreakUpFights();
         }
         if (gameSeconds >= nextDecision)
         {
             nextDecision = gameSeconds + DecisionEvery;
-            Decide();
+            if (style.keeper)
+                Keep();
+            else
+                Decide();
         }
     }
 
@@ -160,6 +165,18 @@ namespace KiteTest
             if (UpgradeOf(s) && UpgradeOf(s)->upgrading)
                 return;
         UpgradeBest(false);
+    }
+
+    // Three stalls and a table for every two, bought while the next night's
+    // upkeep stays in hand; nothing more.
+    void CourtPlayer::Keep()
+    {
+        const std::size_t stalls = Stalls().size();
+        const std::size_t tables = SeatsSystem::Instance() ? SeatsSystem::Instance()->GetSeatCount() : 0;
+        if (stalls < FirstStalls && BuyStall())
+            return;
+        if (tables * 2 < stalls)
+            BuyTable();
     }
 
     // The next night's upkeep, a new stall's included, stays in hand.
@@ -343,17 +360,24 @@ namespace KiteTest
     }
 
     // ---------------------------------------------------------------- chores
-    void CourtPlayer::PutOutFires()
+    void CourtPlayer::PutOutFires(float gameSeconds)
     {
+        std::map<const FireResolver*, float> burning;
         for (FireResolver* fire : All<FireResolver>())
         {
             if (fire->IsOut())
+                continue;
+            const auto seen = fireSeen.find(fire);
+            const float since = seen == fireSeen.end() ? gameSeconds : seen->second;
+            burning[fire] = since;
+            if (gameSeconds - since < style.fireReaction)
                 continue;
             PointerAt(PositionOf(fire->GetOwner()));
             const bool last = fire->GetClicks() + 1 >= fire->targetClickCount;
             fire->OnMouseUp();
             tally.firesOut += last;
         }
+        fireSeen.swap(burning);
     }
 
     void CourtPlayer::BreakUpFights()

@@ -5,6 +5,7 @@
 // stalls, tables and upgrades as the money allows.
 #pragma once
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@
 namespace KiteFramework
 {
     class GameObject;
+    class FireResolver;
     namespace Platform
     {
         class FakePlatform;
@@ -36,7 +38,18 @@ namespace KiteTest
             int trashBinned = 0;
         };
 
+        // How the player plays. A keeper holds a small court (three stalls,
+        // a table for every two) and only keeps it running: no upgrades, no
+        // missions. A fire is clicked once it has burnt `fireReaction` game
+        // seconds (a person at the highest speed needs a few real ones).
+        struct Style
+        {
+            bool keeper = false;
+            float fireReaction = 0.0f;
+        };
+
         explicit CourtPlayer(KiteFramework::Platform::FakePlatform& pointer);
+        CourtPlayer(KiteFramework::Platform::FakePlatform& pointer, Style style);
 
         // Once a frame: the chores run every frame, decisions now and then.
         void Frame(float gameSeconds);
@@ -45,7 +58,8 @@ namespace KiteTest
 
     private:
         void Decide();
-        void PutOutFires();
+        void PutOutFires(float gameSeconds);
+        void Keep();
         void BreakUpFights();
         void BinTrash();
 
@@ -63,7 +77,10 @@ namespace KiteTest
         bool MissionOpen(int kind) const;
 
         KiteFramework::Platform::FakePlatform& fake;
+        Style style;
         Tally tally;
+        // When each burning fire was first seen.
+        std::map<const KiteFramework::FireResolver*, float> fireSeen;
         float nextDecision = 0.0f;
         float nextChore = 0.0f;
         // The trash being carried to a bin, and how many frames it has taken.

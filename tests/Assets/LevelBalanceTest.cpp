@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "Assets/CourtPlayer.h"
 #include "Assets/ShippedGame.h"
@@ -21,6 +22,7 @@
 #include "Flow/QuestSystem.h"
 #include "Seats/SeatsSystem.h"
 #include "Stalls/StallsSystem.h"
+#include "Trouble/FireController.h"
 #include "World/SpeedButton.h"
 
 using namespace KiteFramework;
@@ -29,6 +31,9 @@ namespace
 {
     const char* const kLevels[] = {"Level1", "Level2", "Level3"};
     constexpr float kMinute = 60.0f;
+    // A person at the highest speed (4x) who sees a fire and starts
+    // clicking it within five real seconds: twenty game seconds.
+    constexpr float kReaction = 20.0f;
 
     struct Outcome
     {
@@ -43,6 +48,9 @@ namespace
         int tables = 0;
         float firstStarAt = -1.0f;
         float secondStarAt = -1.0f;
+        int fires = 0;   // stalls that caught fire (spreads included)
+        int panics = 0;  // fires left burning until the court panicked
+        std::vector<float> moneyByMinute;  // at the start of each game minute
         KiteTest::CourtPlayer::Tally tally;
         std::string missions;
     };
@@ -58,20 +66,40 @@ namespace
         // nothing at all.
         Outcome Play(const std::string& level, unsigned seed, bool sensible, float limit)
         {
+            KiteTest::CourtPlayer::Style style;
+            style.fireReaction = kReaction;
+            return Play(level, seed, sensible, limit, style);
+        }
+
+        Outcome Play(const std::string& level, unsigned seed, bool sensible, float limit,
+                     KiteTest::CourtPlayer::Style style)
+        {
             GENRANDNUM::Seed(seed);
             EXPECT_EQ(game.Load(level), "") << level;
             testing::internal::CaptureStdout();
             testing::internal::CaptureStderr();
             PressFastestSpeed();
             Engine* engine = &game.GameEngine();
-            KiteTest::CourtPlayer player(game.Fake());
+            KiteTest::CourtPlayer player(game.Fake(), style);
             Outcome out;
             const float step = fc.getFixedDeltaTime();
+            unsigned burning = 0;
+            bool armed = true;
             while (out.seconds < limit)
             {
+                if (out.seconds >= kMinute * static_cast<float>(out.moneyByMinute.size()))
+                    out.moneyByMinute.push_back(LevelStatsSystem::Instance() ? LevelStatsSystem::Instance()->Money : 0.0f);
                 const float factor = engine->GetTimeFactor();
                 engine->Step();
                 out.seconds += step * factor;
+                if (const FireController* fire = FireController::Instance())
+                {
+                    if (fire->GetBurningCount() > burning)
+                        out.fires += static_cast<int>(fire->GetBurningCount() - burning);
+                    out.panics += armed && !fire->IsPanicArmed() && fire->GetBurningCount() > 0;
+                    burning = fire->GetBurningCount();
+                    armed = fire->IsPanicArmed();
+                }
                 if (sensible)
                     player.Frame(out.seconds);
                 const SimulationSystem* sim = SimulationSystem::Instance();
@@ -105,7 +133,7 @@ namespace
             out.tally = player.GetTally();
             testing::internal::GetCapturedStderr();
             testing::internal::GetCapturedStdout();
-            Print(level, seed, sensible, out);
+            Print(level, seed, sensible ? (style.keeper ? "keeper" : "sensible") : "idle", out);
             return out;
         }
 
@@ -130,18 +158,22 @@ namespace
             return text;
         }
 
-        static void Print(const std::string& level, unsigned seed, bool sensible, const Outcome& o)
+        static void Print(const std::string& level, unsigned seed, const char* who, const Outcome& o)
         {
             const float minutes = o.seconds / kMinute;
             std::printf("%s seed %u %s: %s at %s min (stars 1, 2 at %s, %s); earned $%.0f (%.0f a min), likes %.0f "
                         "(%.0f a min), money left %.0f, served %d; %d stalls, %d tables (bought %d, %d), %d upgrades; "
-                        "fires %d, fights %d, trash %d\n",
-                        level.c_str(), seed, sensible ? "sensible" : "idle",
+                        "fires %d (%.2f a min, %d panics), fights %d, trash %d\n",
+                        level.c_str(), seed, who,
                         o.won ? "won" : (o.lost ? "lost" : "undecided"), Minutes(o.seconds).c_str(),
                         Minutes(o.firstStarAt).c_str(), Minutes(o.secondStarAt).c_str(), o.earned, o.earned / minutes,
                         o.likes, o.likes / minutes, o.money, o.served, o.stalls, o.tables, o.tally.stallsBought,
-                        o.tally.tablesBought, o.tally.upgrades, o.tally.firesOut, o.tally.fightsEnded,
-                        o.tally.trashBinned);
+                        o.tally.tablesBought, o.tally.upgrades, o.fires, o.fires / minutes, o.panics,
+                        o.tally.fightsEnded, o.tally.trashBinned);
+            std::string trend;
+            for (std::size_t m = 0; m < o.moneyByMinute.size(); m += 2)
+                trend += " " + std::to_string(static_cast<int>(o.moneyByMinute[m]));
+            std::printf("    money every two minutes:%s, at the end %.0f\n", trend.c_str(), o.money);
             std::printf("    missions (star:kind progress/target) %s\n", o.missions.c_str());
             std::fflush(stdout);
         }
@@ -176,9 +208,33 @@ TEST_F(LevelBalance, ASensiblePlayerWinsEveryLevelInFiveToFifteenMinutesLaterLev
             EXPECT_FALSE(o.lost) << level << " seed " << seed;
             EXPECT_GE(o.seconds, 5.0f * kMinute) << level << " seed " << seed;
             EXPECT_LE(o.seconds, 15.0f * kMinute) << level << " seed " << seed;
+            // A fire a minute at most, even in the fullest court.
+            EXPECT_LE(static_cast<float>(o.fires) / (o.seconds / kMinute), 1.0f) << level << " seed " << seed;
             total += o.seconds;
         }
         EXPECT_GT(total, previous) << level << " is no harder than the level before";
         previous = total;
     }
+}
+
+// The court a newcomer keeps: the stored stalls made three, a table for every
+// two, trash binned and every fire clicked within a few seconds (at the
+// highest speed), nothing upgraded. Fires come now and then, not every
+// minute, none is left to set off a panic, and such a court pays its upkeep:
+// its money grows once it is built, and ends above what the level gave.
+TEST_F(LevelBalance, AKeeperWhoAnswersFiresInAFewSecondsComesOutAhead)
+{
+    KiteTest::CourtPlayer::Style keeper;
+    keeper.keeper = true;
+    keeper.fireReaction = kReaction;
+    for (const char* level : kLevels)
+        for (unsigned seed : {1u, 2u})
+        {
+            const Outcome o = Play(level, seed, true, 12.0f * kMinute, keeper);
+            ASSERT_GE(o.moneyByMinute.size(), 12u) << level << " seed " << seed << (o.lost ? ": lost" : "");
+            EXPECT_LE(static_cast<float>(o.fires) / (o.seconds / kMinute), 0.5f) << level << " seed " << seed;
+            EXPECT_EQ(o.panics, 0) << level << " seed " << seed;
+            EXPECT_GT(o.money, o.moneyByMinute[4]) << level << " seed " << seed << ": money fell once built";
+            EXPECT_GT(o.money, o.moneyByMinute[0]) << level << " seed " << seed << ": ended below the level's money";
+        }
 }

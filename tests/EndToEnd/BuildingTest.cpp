@@ -10,13 +10,16 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <memory>
 #include <string>
 #include <thread>
 
+#include "EndToEnd/FrameClock.h"
 #include "EndToEnd/GameProcess.h"
 #include "EndToEnd/PrivateDisplay.h"
 
@@ -92,8 +95,24 @@ namespace
         Display* display_ = nullptr;
     };
 
+    // Waits and pauses count the frames the game draws once its window is
+    // known (FollowFrames), so a slow machine makes the test slower, never
+    // red; before that, real time.
+    std::unique_ptr<KiteTest::FrameClock> frames;
+
+    class FollowFrames
+    {
+    public:
+        explicit FollowFrames(unsigned long window) { frames = std::make_unique<KiteTest::FrameClock>(window); }
+        ~FollowFrames() { frames.reset(); }
+        FollowFrames(const FollowFrames&) = delete;
+        FollowFrames& operator=(const FollowFrames&) = delete;
+    };
+
     bool WaitFor(double seconds, const std::function<bool()>& condition)
     {
+        if (frames)
+            return frames->WaitFor(seconds, condition);
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
         while (std::chrono::steady_clock::now() < deadline)
         {
@@ -106,7 +125,10 @@ namespace
 
     void Pause(int ms)
     {
-        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+        if (frames)
+            frames->Wait(std::max(1L, static_cast<long>(ms) * 60 / 1000));
+        else
+            std::this_thread::sleep_for(std::chrono::milliseconds(ms));
     }
 
     void Move(int x, int y)
@@ -155,6 +177,7 @@ TEST(BuildingInTheGame, BuildButtonsDraggedOntoFreePlacesBuyAStallAndATableAndSp
     GameProcess game;
     ASSERT_TRUE(game.Start());
     ASSERT_NE(game.WaitForWindow(90), 0u) << game.ErrorOutput();
+    FollowFrames follow(game.Window());
     Pause(2000);
     GameProcess::XDoTool("key F11");
     ASSERT_TRUE(WaitFor(60, [&] { return screen.Count(800, 300, 1, 1, kLevel1Deck) == 1; })) << "Level1 not shown";

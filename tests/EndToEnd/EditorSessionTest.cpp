@@ -3,13 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
-#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
-#include <thread>
 
+#include "EndToEnd/FrameClock.h"
 #include "EndToEnd/GameProcess.h"
 
 namespace fs = std::filesystem;
@@ -23,11 +24,6 @@ namespace
         std::stringstream ss;
         ss << in.rdbuf();
         return ss.str();
-    }
-
-    void Sleep(double seconds)
-    {
-        std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
     }
 
     // Two objects with sprites: a 200 by 200 crate at (-400, 0) and a chef
@@ -82,12 +78,54 @@ namespace
                     fs::create_directory_symlink(e.path(), assets / e.path().filename());
             WriteScene(assets / "Scenes");
             scenes = assets / "Scenes";
+            StartEditor();
+        }
+
+        // Starts the editor and waits, in frames, until its start scene
+        // shows: the crate's middle (its offset in pixels from where it was
+        // written) differs from the empty view above it. Keys sent before
+        // that would act on the empty "Untitled" scene.
+        void StartEditor(int dx = 0, int dy = 0)
+        {
             ASSERT_TRUE(editor.Start("KiteEditor 1600 900\n", "KiteEditor"));
-            ASSERT_NE(editor.WaitForWindow(30.0), 0u) << editor.ErrorOutput();
-            for (int i = 0; i < 300 && editor.StandardOutput().find("Editor initialised") == std::string::npos; ++i)
-                Sleep(0.1);
-            Sleep(1.5);
+            ASSERT_NE(editor.WaitForWindow(60.0), 0u) << editor.ErrorOutput();
+            frames = std::make_unique<FrameClock>(editor.Window());
+            ASSERT_TRUE(frames->WaitFor(60.0, [&] {
+                return editor.StandardOutput().find("Editor initialised") != std::string::npos;
+            })) << editor.ErrorOutput();
             ReadClientSize();
+            ASSERT_TRUE(frames->WaitFor(60.0, [&] {
+                return Colour(PixelX(-400.0f) + dx, PixelY(0.0f) + dy) != Colour(PixelX(0.0f), PixelY(350.0f));
+            })) << "the start scene did not show";
+            // A few more frames for the view and panels to settle.
+            ASSERT_TRUE(frames->Wait(30));
+        }
+
+        // The colour of a pixel of the editor's window.
+        unsigned long Colour(int x, int y) const
+        {
+            Display* display = XOpenDisplay(nullptr);
+            if (!display)
+                return 0;
+            // Read from the screen: the window may not be viewable yet.
+            const Window root = DefaultRootWindow(display);
+            int rx = x, ry = y;
+            Window child = 0;
+            XTranslateCoordinates(display, editor.Window(), root, x, y, &rx, &ry, &child);
+            unsigned long pixel = 0;
+            if (XImage* image = XGetImage(display, root, rx, ry, 1, 1, AllPlanes, ZPixmap))
+            {
+                pixel = XGetPixel(image, 0, 0) & 0xffffffu;
+                XDestroyImage(image);
+            }
+            XCloseDisplay(display);
+            return pixel;
+        }
+
+        // Waits, in frames, for the editor to print a line.
+        bool Printed(const std::string& text)
+        {
+            return frames->WaitFor(20.0, [&] { return editor.StandardOutput().find(text) != std::string::npos; });
         }
 
         void ReadClientSize()
@@ -107,10 +145,11 @@ namespace
         int PixelX(float worldX) const { return static_cast<int>(0.1f * width + 7.5f + (worldX + 800.0f) / 1600.0f * SceneW()); }
         int PixelY(float worldY) const { return static_cast<int>(57.0f + (450.0f - worldY) / 900.0f * SceneH()); }
 
+        // Each input is given 18 frames (0.3 s at full speed) to be seen.
         void Do(const std::string& arguments)
         {
             GameProcess::XDoTool(arguments);
-            Sleep(0.3);
+            frames->Wait(18);
         }
 
         void Move(int x, int y)
@@ -131,6 +170,7 @@ namespace
         }
 
         GameProcess editor;
+        std::unique_ptr<FrameClock> frames;
         fs::path scenes;
         float width = 0.0f;
         float height = 0.0f;
@@ -162,7 +202,7 @@ TEST_F(EditorSession, PickMoveRenameSavePlayStopAndSaveAs)
     Do("type --delay 50 45");
     Keys("Return");
     Keys("ctrl+s");
-    Sleep(0.5);
+    EXPECT_TRUE(Printed("Saved scene \"Splash1\".")) << editor.StandardOutput();
 
     const std::string index = Slurp(scenes / "Splash1.xml");
     EXPECT_NE(index.find("name=\"Box\""), std::string::npos) << index;
@@ -178,14 +218,15 @@ TEST_F(EditorSession, PickMoveRenameSavePlayStopAndSaveAs)
 
     // Two seconds of play, then stop: the scene comes back under its name.
     Click(218, 37);
-    Sleep(2.0);
+    EXPECT_TRUE(Printed("the game has started"));
+    frames->Wait(120);
     Click(218, 37);
-    Sleep(0.5);
-    const std::string output = editor.StandardOutput();
-    EXPECT_NE(output.find("the game has started"), std::string::npos);
-    EXPECT_NE(output.find("the game has stopped!"), std::string::npos);
+    EXPECT_TRUE(Printed("the game has stopped!"));
+    const std::size_t saves = editor.StandardOutput().size();
     Keys("ctrl+s");
-    Sleep(0.5);
+    EXPECT_TRUE(frames->WaitFor(20.0, [&] {
+        return editor.StandardOutput().find("Saved scene \"Splash1\".", saves) != std::string::npos;
+    }));
     EXPECT_EQ(Slurp(scenes / "Splash1.xml"), index);
     EXPECT_EQ(Slurp(scenes / "Splash1" / "1.xml"), crate);
 
@@ -193,7 +234,7 @@ TEST_F(EditorSession, PickMoveRenameSavePlayStopAndSaveAs)
     Keys("ctrl+alt+s");
     Do("type --delay 50 EditTest");
     Keys("Return");
-    Sleep(0.5);
+    EXPECT_TRUE(Printed("Saved scene as \"EditTest\"."));
     EXPECT_TRUE(fs::exists(scenes / "EditTest.xml"));
     EXPECT_NE(Slurp(scenes / "EditTest.xml").find("name=\"Box\""), std::string::npos);
     EXPECT_FALSE(fs::exists(scenes / "tmp.xml.tmp"));
@@ -206,12 +247,9 @@ TEST_F(EditorSession, PickMoveRenameSavePlayStopAndSaveAs)
     EXPECT_TRUE(fs::exists(fs::path(editor.Folder()) / "imgui.ini"));
 
     // A restart reads back what was saved: saving again changes nothing.
-    ASSERT_TRUE(editor.Start("KiteEditor 1600 900\n", "KiteEditor"));
-    ASSERT_NE(editor.WaitForWindow(30.0), 0u);
-    Sleep(4.0);
+    ASSERT_NO_FATAL_FAILURE(StartEditor(100, -50));
     Keys("ctrl+s");
-    Sleep(0.5);
-    EXPECT_NE(editor.StandardOutput().find("Saved scene \"Splash1\"."), std::string::npos);
+    EXPECT_TRUE(Printed("Saved scene \"Splash1\".")) << editor.StandardOutput();
     EXPECT_EQ(Slurp(scenes / "Splash1.xml"), index);
     EXPECT_EQ(Slurp(scenes / "Splash1" / "1.xml"), crate);
 
@@ -221,13 +259,12 @@ TEST_F(EditorSession, PickMoveRenameSavePlayStopAndSaveAs)
     Click(PixelX(-400.0f) + 100, PixelY(0.0f) - 50);
     Keys("Delete");
     Keys("ctrl+s");
-    Sleep(0.5);
-    EXPECT_NE(editor.StandardOutput().find("Save failed: scene \"Splash1\" was not saved"), std::string::npos);
+    EXPECT_TRUE(Printed("Save failed: scene \"Splash1\" was not saved")) << editor.StandardOutput();
     EXPECT_EQ(Slurp(scenes / "Splash1.xml"), index);
     EXPECT_EQ(Slurp(scenes / "Splash1" / "1.xml"), crate);
     // The deletion is not saved: closing asks first, and D discards it.
     editor.SendClose();
-    Sleep(1.0);
+    frames->Wait(60);
     EXPECT_TRUE(editor.Running()) << "the editor asks before dropping the change";
     Keys("d");
     ASSERT_TRUE(editor.WaitForExit(20.0, status));
@@ -240,8 +277,9 @@ TEST(GameWithoutEditor, LeavesNoGuiLayoutFile)
         GTEST_SKIP() << "no X display";
     GameProcess game;
     ASSERT_TRUE(game.Start());
-    ASSERT_NE(game.WaitForWindow(30.0), 0u);
-    Sleep(1.0);
+    ASSERT_NE(game.WaitForWindow(60.0), 0u);
+    FrameClock frames(game.Window());
+    frames.Wait(60);
     game.SendClose();
     int status = -1;
     ASSERT_TRUE(game.WaitForExit(20.0, status));

@@ -17,11 +17,13 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "EndToEnd/FrameClock.h"
 #include "EndToEnd/GameProcess.h"
 #include "EndToEnd/PrivateDisplay.h"
 
@@ -96,10 +98,26 @@ namespace
         Display* display_ = nullptr;
     };
 
+    // Waits and pauses count the frames the game draws once its window is
+    // known (FollowFrames), so a slow machine makes the test slower, never
+    // red; before that, real time.
+    std::unique_ptr<KiteTest::FrameClock> frames;
+
+    class FollowFrames
+    {
+    public:
+        explicit FollowFrames(unsigned long window) { frames = std::make_unique<KiteTest::FrameClock>(window); }
+        ~FollowFrames() { frames.reset(); }
+        FollowFrames(const FollowFrames&) = delete;
+        FollowFrames& operator=(const FollowFrames&) = delete;
+    };
+
     bool WaitFor(double seconds, const std::function<bool()>& condition)
     {
-        const auto deadline = Clock::now() + std::chrono::duration<double>(seconds);
-        while (Clock::now() < deadline)
+        if (frames)
+            return frames->WaitFor(seconds, condition);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+        while (std::chrono::steady_clock::now() < deadline)
         {
             if (condition())
                 return true;
@@ -110,7 +128,10 @@ namespace
 
     void Pause(int ms)
     {
-        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+        if (frames)
+            frames->Wait(std::max(1L, static_cast<long>(ms) * 60 / 1000));
+        else
+            std::this_thread::sleep_for(std::chrono::milliseconds(ms));
     }
 
     // Picking needs the pointer to be over an object for one move before a
@@ -191,10 +212,12 @@ namespace
             ::setenv("SDL_DISKAUDIOFILE", audioFile.c_str(), 1);
             ASSERT_TRUE(game->Start());
             ASSERT_NE(game->WaitForWindow(kStartSeconds), 0u) << game->ErrorOutput();
+            follow = std::make_unique<FollowFrames>(game->Window());
         }
 
         void TearDown() override
         {
+            follow.reset();
             game.reset();
             screen.reset();
         }
@@ -204,6 +227,7 @@ namespace
 
         std::unique_ptr<Screen> screen;
         std::unique_ptr<GameProcess> game;
+        std::unique_ptr<FollowFrames> follow;
         std::string audioFile;
     };
 }

@@ -155,61 +155,72 @@ namespace KiteTest
         }
     }
 
-    void PlayerScreen::Sleep(int ms)
+    void PlayerScreen::Follow(unsigned long window)
     {
-        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+        clock_ = std::make_unique<FrameClock>(window);
+    }
+
+    bool PlayerScreen::Pause(int ms)
+    {
+        // Before the game's window is known: real time.
+        if (!clock_)
+        {
+            std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+            return true;
+        }
+        const long frames = (static_cast<long>(ms) * 60 + 999) / 1000;
+        return clock_->Wait(frames > 0 ? frames : 1);
     }
 
     void PlayerScreen::Hover(int x, int y)
     {
         Move(x, y);
-        Sleep(80);
+        Pause(80);
         GameProcess::XDoTool("click 5");
-        Sleep(80);
+        Pause(80);
         Move(x + 1, y + 1);
-        Sleep(200);
+        Pause(200);
     }
 
     void PlayerScreen::Press(int x, int y, int holdMs)
     {
         Hover(x, y);
         GameProcess::XDoTool("mousedown 1");
-        Sleep(holdMs);
+        Pause(holdMs);
         GameProcess::XDoTool("mouseup 1");
-        Sleep(150);
+        Pause(150);
     }
 
     void PlayerScreen::Click(int holdMs)
     {
         GameProcess::XDoTool("mousedown 1");
-        Sleep(holdMs);
+        Pause(holdMs);
         GameProcess::XDoTool("mouseup 1");
-        Sleep(90);
+        Pause(90);
     }
 
     void PlayerScreen::Drag(int fx, int fy, int tx, int ty, bool quick)
     {
         Hover(fx, fy);
         GameProcess::XDoTool("mousedown 1");
-        // Over the hold a press must last before it carries anything, with
-        // room for slow frames.
-        Sleep(quick ? 300 : 500);
+        // Over the hold a press must last before it carries anything.
+        Pause(quick ? 300 : 500);
         const int steps = quick ? 5 : 8;
         for (int i = 1; i <= steps; ++i)
         {
             Move(fx + (tx - fx) * i / steps, fy + (ty - fy) * i / steps);
-            Sleep(quick ? 60 : 90);
+            Pause(quick ? 60 : 90);
         }
-        Sleep(quick ? 200 : 350);
+        Pause(quick ? 200 : 350);
         GameProcess::XDoTool("mouseup 1");
-        Sleep(quick ? 100 : 200);
+        Pause(quick ? 100 : 200);
     }
 
     void PlayerScreen::Key(const std::string& name)
     {
         GameProcess::XDoTool("keydown " + name);
-        Sleep(250);
+        Pause(250);
         GameProcess::XDoTool("keyup " + name);
-        Sleep(100);
+        Pause(100);
     }
 }

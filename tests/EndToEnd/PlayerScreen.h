@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include <memory>
+
+#include "EndToEnd/FrameClock.h"
 #include "EndToEnd/PrivateDisplay.h"
 
 struct _XDisplay;
@@ -35,6 +38,12 @@ namespace KiteTest
         PlayerScreen& operator=(const PlayerScreen&) = delete;
 
         bool Ready() const { return display_ != nullptr; }
+        // Counts the frames the game draws into its window from now on:
+        // every pause and hold below is then measured in frames, so a slow
+        // machine makes the play slower, never different.
+        void Follow(unsigned long window);
+        // The clock of the followed window (null before Follow).
+        FrameClock* Frames() { return clock_.get(); }
 
         // Takes a fresh picture of the whole screen; the queries below read it.
         void Grab();
@@ -50,20 +59,23 @@ namespace KiteTest
 
         // Input. The game refreshes the pointer it picks with on button
         // events, so a wheel step (which it ignores) goes between two moves.
-        static void Hover(int x, int y);
+        void Hover(int x, int y);
         // Holds the button long enough for a slow frame to see it.
-        static void Press(int x, int y, int holdMs = 350);
+        void Press(int x, int y, int holdMs = 350);
         // Another press where the pointer already is (repeated clicks).
-        static void Click(int holdMs = 90);
+        void Click(int holdMs = 90);
         // Press, hold over the drag threshold, carry in steps, release.
         // Quick drags (trash) hold and carry for less time.
-        static void Drag(int fx, int fy, int tx, int ty, bool quick = false);
-        static void Key(const std::string& name);
-        static void Sleep(int ms);
+        void Drag(int fx, int fy, int tx, int ty, bool quick = false);
+        void Key(const std::string& name);
+        // As many frames as the game draws in `ms` at 60 a second; false
+        // when it drew none for a long time (hung).
+        bool Pause(int ms);
 
     private:
         PrivateDisplay server_;
         _XDisplay* display_ = nullptr;
         std::vector<std::uint32_t> pixels_;
+        std::unique_ptr<FrameClock> clock_;
     };
 }

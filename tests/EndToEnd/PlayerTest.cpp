@@ -77,11 +77,13 @@ TEST_F(PlayedGame, AllThreeLevelsWonInTurn)
     }
     else
         ASSERT_TRUE(player->UnlockAllLevels()) << Story();
+    // The levels are tuned to be won in 5 to 15 minutes of game time (the
+    // headless balance test holds them to it, on fixed seeds); the real
+    // game's draws, fires and pace vary more, so here a level fails only
+    // when it is far off: past 25 minutes of game time.
+    // KITE_PLAYER_LEVEL_SECONDS sets another limit, in game seconds.
     const char* limitText = std::getenv("KITE_PLAYER_LEVEL_SECONDS");
-    // The level's own limit is in game time; this real-time one only stops
-    // a stuck run, and allows for a loaded machine where the game falls to
-    // about real time.
-    const double limit = limitText ? std::atof(limitText) : 900.0;
+    const double limit = limitText ? std::atof(limitText) : 25.0 * 60.0;
     ASSERT_TRUE(player->OpenLevel(std::max(from, 1))) << Story();
     for (int level = std::max(from, 1); level <= 3; ++level)
     {

@@ -33,13 +33,24 @@ namespace KiteTest
         // Opens a level from the menu and sets the highest speed.
         bool OpenLevel(int level);
         // Plays the open level until the game prints `doneLine` (or the
-        // level is won when `doneLine` is empty); false after `realSeconds`.
-        bool PlayLevel(int level, const std::string& doneLine, double realSeconds);
+        // level is won when `doneLine` is empty); false after `gameLimit`
+        // seconds of game time.
+        bool PlayLevel(int level, const std::string& doneLine, double gameLimit);
         // Presses the win summary's button and waits for the next screen.
         bool LeaveWonLevel(bool expectMenu);
 
+        // Every wait and limit of the player is counted in frames drawn
+        // (seconds at 60 frames a second) or in game time, never in real
+        // time: a slow machine makes the play longer, not different. Only a
+        // game that draws nothing for a long time (FrameClock::HangSeconds)
+        // or a whole play-through past this real time is stopped; the ctest
+        // timeout of the end-to-end programs (tests/CMakeLists.txt) is above
+        // it, so a stuck run still ends with the player's own story.
+        static constexpr double RealTimeBackstop = 7200.0;
+
         // Game time the level has run, measured by the day-night cycle.
         double GameSeconds() const;
+        // Real time the level has run (printed, never a limit).
         double RealSeconds() const;
         const std::string& Why() const { return why_; }
         // The open level's missions as last read.
@@ -52,7 +63,13 @@ namespace KiteTest
     private:
         using Clock = std::chrono::steady_clock;
 
+        // Waits for frames: `seconds` of them at 60 a second.
         bool WaitFor(double seconds, const std::function<bool()>& condition);
+        // The frames drawn so far, as seconds at 60 a second.
+        double Now() const;
+        // True (with the reason in Why()) when the game ended, hung, or the
+        // play-through ran past its real-time backstop.
+        bool Stopped();
         bool Fail(const std::string& why);
         std::size_t CountOut(const std::string& line) const;
         bool SkyIs(const Rgb& sky);
@@ -140,18 +157,21 @@ namespace KiteTest
         std::size_t levelOutputFrom_ = 0;
         int upgradePlace_ = -1;
         int level_ = 1;
-        Clock::time_point lastAct_{};
-        Clock::time_point lastRecheck_{};
-        Clock::time_point lastUpgrade_{};
-        Clock::time_point upgradeBusyUntil_{};
+        // Times below are Now() values: frames drawn.
+        Clock::time_point started_;
+        Clock::time_point levelStartReal_{};
+        double lastAct_ = 0.0;
+        double lastRecheck_ = 0.0;
+        double lastUpgrade_ = 0.0;
+        double upgradeBusyUntil_ = 0.0;
         std::size_t trashSpot_ = 0;
-        Clock::time_point levelStart_{};
-        Clock::time_point lastDusk_{};
-        Clock::time_point lastDawn_{};
+        double levelStart_ = 0.0;
+        double lastDusk_ = 0.0;
+        double lastDawn_ = 0.0;
         double dayLength_ = 90.0;
         int dusks_ = 0;
         bool night_ = false;
-        double lastCycleReal_ = 0.0;
+        double lastCycle_ = 0.0;
         int fires_ = 0;
         int fights_ = 0;
         int trash_ = 0;

@@ -153,6 +153,9 @@ STALLS = [
     ("Dim Sum", "Dumplings in bamboo steamers", 600, 180, (45, 7, 32), 5.0, 11),
 ]
 SEAT_PRICE, SEAT_UPKEEP = 350, 0
+# Raise of the fire chance (percent) a sale per stall level. Lower, and a
+# court nobody looks after burns too late to be lost (Level3 at 0.03).
+FIRE_INCREMENT = 0.05
 
 
 # Texture pairs are (day, night): the day-and-night cycle blends the second in.

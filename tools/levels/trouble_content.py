@@ -61,11 +61,12 @@ def synergy_system(h):
 
 
 def fire_controller(h, base_chance=0.5):
+    """The fire chance grows by FIRE_INCREMENT a sale per stall level."""
     F = h.F
     return h.E("FireController", children=[
-        F("baseChance", base_chance), F("chanceIncrement", 0.1), F("likesToDecrement", 1),
+        F("baseChance", base_chance), F("chanceIncrement", h.FIRE_INCREMENT), F("likesToDecrement", 1),
         F("speedMultiplier", 1.8), F("fireAffectOtherStallsTimer", 25),
-        F("fireCauseWidespreadPanicTimeoutInitial", 20)])
+        F("fireCauseWidespreadPanicTimeoutInitial", 40)])
 
 
 def add_systems(scene, h):
