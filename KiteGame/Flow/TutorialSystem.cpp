@@ -36,6 +36,9 @@ namespace KiteFramework
         // A cash cloud further out than this has drifted off the screen.
         constexpr float OffScreenX = 900.0f;
         constexpr float OffScreenY = 550.0f;
+        // Where step 9 lines the tutorial arrows up over the seat places.
+        constexpr float SeatRowX[4] = {-480.0f, -263.0f, -46.0f, 171.0f};
+        constexpr float SeatRowY = -200.0f;
         constexpr float FirstSeatGift = 500.0f;
         constexpr float SecondStallGift = 650.0f;
 
@@ -43,6 +46,11 @@ namespace KiteFramework
         {
             const Transform* t = o ? o->GetComponent<Transform>() : nullptr;
             return t ? t->GetTransVec() : Vector2D();
+        }
+
+        std::string ParentName(const GameObject* o)
+        {
+            return o->GetParent() ? o->GetParent()->getName() : std::string();
         }
     }
 
@@ -112,7 +120,7 @@ namespace KiteFramework
         step = from + 1;
     }
 
-    void TutorialSystem::SetBlocker(Blocker b, bool on) const
+    void TutorialSystem::SetBlocker(int b, bool on) const
     {
         if (GameObject* o = blockers[b].Get())
             o->setActive(on);
@@ -146,11 +154,18 @@ namespace KiteFramework
             o->setActive(shown);
     }
 
-    void TutorialSystem::TutorialArrows(bool shown) const
+    void TutorialSystem::PointTutorialArrows(Pointers how) const
     {
-        for (const ObjectHandle& h : tutorialArrows)
-            if (GameObject* o = h.Get())
-                o->setActive(shown);
+        if (how == Pointers::Keep)
+            return;
+        for (int i = 0; i < 4; ++i)
+            if (GameObject* o = tutorialArrows[i].Get())
+            {
+                o->setActive(how == Pointers::RowOfFour || (how == Pointers::MiddleTwo && (i == 1 || i == 2)));
+                Transform* t = how == Pointers::RowOfFour ? o->GetComponent<Transform>() : nullptr;
+                if (t)
+                    t->SetTrans(SeatRowX[i], SeatRowY);
+            }
     }
 
     void TutorialSystem::SetMovable(bool movable) const
@@ -165,11 +180,6 @@ namespace KiteFramework
     {
         if (LevelStatsSystem* stats = LevelStatsSystem::Instance())
             stats->AddMoney(amount);
-    }
-
-    bool TutorialSystem::Clicked() const
-    {
-        return INPUTSYS && INPUTSYS->wasLMButtonPressed();
     }
 
     std::size_t TutorialSystem::PlacedStalls() const
@@ -206,316 +216,268 @@ namespace KiteFramework
         return open;
     }
 
-    void TutorialSystem::SpawnCashCloud()
-    {
-        GameObject* cloud = Instantiate("CashCloud", Vector2D(), 0.0f);
-        if (CloudMotor* motor = cloud ? cloud->GetComponent<CloudMotor>() : nullptr)
-            motor->MakeCashCloud();
-        cashCloud = ObjectHandle(cloud);
-    }
+    // ---- The step table ---------------------------------------------------
 
-    // ---- The steps --------------------------------------------------------
+    struct TutorialSystem::StepRow
+    {
+        Condition waitsFor;
+        unsigned blockersOn = 0;
+        unsigned blockersOff = 0;
+        Toggle arrow = Toggle::Keep;
+        bool arrowMoves = false;
+        float arrowX = 0.0f;
+        float arrowY = 0.0f;
+        Pointers tutorialArrows = Pointers::Keep;
+        Toggle clicker = Toggle::Keep;
+        Toggle moving = Toggle::Keep;
+        float gift = 0.0f;
+        Action then = nullptr;
+        // Runs on every frame of the step, after the wait was tested.
+        Action afterwards = nullptr;
+
+        constexpr explicit StepRow(Condition c) : waitsFor(c) {}
+
+        constexpr StepRow Block(Blocker b) const { return With(&StepRow::blockersOn, blockersOn | 1u << b); }
+        constexpr StepRow Unblock(Blocker b) const { return With(&StepRow::blockersOff, blockersOff | 1u << b); }
+        constexpr StepRow ArrowShown() const { return With(&StepRow::arrow, Toggle::On); }
+        constexpr StepRow ArrowHidden() const { return With(&StepRow::arrow, Toggle::Off); }
+        constexpr StepRow ArrowTo(float x, float y) const
+        {
+            StepRow r = *this;
+            r.arrowMoves = true;
+            r.arrowX = x;
+            r.arrowY = y;
+            return r;
+        }
+        constexpr StepRow Arrows(Pointers how) const { return With(&StepRow::tutorialArrows, how); }
+        constexpr StepRow ClickerShown() const { return With(&StepRow::clicker, Toggle::On); }
+        constexpr StepRow ClickerHidden() const { return With(&StepRow::clicker, Toggle::Off); }
+        constexpr StepRow Moving(bool allowed) const { return With(&StepRow::moving, allowed ? Toggle::On : Toggle::Off); }
+        constexpr StepRow Gift(float amount) const { return With(&StepRow::gift, amount); }
+        constexpr StepRow Then(Action a) const { return With(&StepRow::then, a); }
+        constexpr StepRow Afterwards(Action a) const { return With(&StepRow::afterwards, a); }
+
+    private:
+        template <typename T>
+        constexpr StepRow With(T StepRow::*field, T value) const
+        {
+            StepRow r = *this;
+            r.*field = value;
+            return r;
+        }
+    };
+
+    // Every finished step hides its own instruction and shows the next one;
+    // a row lists only what it does besides. The columns touch different
+    // objects, so Finish applies them in one fixed order whatever order a
+    // row names them in.
+    const TutorialSystem::StepRow TutorialSystem::Steps[StepCount] = {
+        /* 0 */ StepRow(&TutorialSystem::ClickedWithMovesLocked)
+            .Unblock(StallBtn)
+            .ArrowTo(370.0f, 230.0f)
+            .ArrowShown()
+            .ClickerHidden(),
+        /* 1 */ StepRow(&TutorialSystem::StallPanelOpen)
+            .Block(Stall4)
+            .Block(StallBtn)
+            .Arrows(Pointers::MiddleTwo)
+            .ArrowTo(390.0f, 100.0f),
+        /* 2 */ StepRow(&TutorialSystem::FirstStallPlaced)
+            .Then(&TutorialSystem::BlockFirstStallMenu)
+            .ArrowHidden()
+            .Block(Stall1)
+            .ClickerShown()
+            .Arrows(Pointers::Off),
+        /* 3 */ StepRow(&TutorialSystem::Clicked),
+        /* 4 */ StepRow(&TutorialSystem::Clicked).ClickerHidden(),
+        /* 5 */ StepRow(&TutorialSystem::UpgradeMenuOpened)
+            .Unblock(Stall1Upgrade)
+            .Then(&TutorialSystem::PointAtUpgradeButton)
+            .ArrowShown(),
+        /* 6 */ StepRow(&TutorialSystem::UpgradeStarted)
+            .ArrowHidden()
+            .Block(Stall1Upgrade)
+            .ClickerShown()
+            .Afterwards(&TutorialSystem::ReturnIfUpgradeMenuClosed),
+        /* 7 */ StepRow(&TutorialSystem::Clicked),
+        /* 8 */ StepRow(&TutorialSystem::Clicked)
+            .Unblock(SeatBtn)
+            .ArrowTo(440.0f, 225.0f)
+            .ArrowShown()
+            .ClickerHidden(),
+        /* 9 */ StepRow(&TutorialSystem::SeatPanelOpen)
+            .Arrows(Pointers::RowOfFour)
+            .Unblock(Stall1)
+            .Block(SeatBtn)
+            .Gift(FirstSeatGift)
+            .ArrowTo(390.0f, 100.0f),
+        /* 10 */ StepRow(&TutorialSystem::FirstSeatPlaced)
+            .ArrowHidden()
+            .Block(Stall1)
+            .Arrows(Pointers::Off)
+            .ClickerShown(),
+        /* 11 */ StepRow(&TutorialSystem::Clicked),
+        /* 12 */ StepRow(&TutorialSystem::Clicked)
+            .Moving(true)
+            .Then(&TutorialSystem::RememberSeatPlace)
+            .ClickerHidden(),
+        /* 13 */ StepRow(&TutorialSystem::FirstSeatMoved).Moving(false).ClickerShown(),
+        /* 14 */ StepRow(&TutorialSystem::Clicked),
+        /* 15 */ StepRow(&TutorialSystem::Clicked).Unblock(SynergyBtn),
+        /* 16 */ StepRow(&TutorialSystem::Clicked),
+        /* 17 */ StepRow(&TutorialSystem::Clicked),
+        /* 18 */ StepRow(&TutorialSystem::Clicked),
+        /* 19 */ StepRow(&TutorialSystem::Clicked).ClickerHidden(),
+        /* 20 */ StepRow(&TutorialSystem::UpgradeFinished)
+            .Unblock(StallBtn)
+            .Block(SeatBtn)
+            .ArrowTo(370.0f, 230.0f)
+            .ArrowShown(),
+        /* 21 */ StepRow(&TutorialSystem::StallPanelOpen).Block(StallBtn).Gift(SecondStallGift),
+        /* 22 */ StepRow(&TutorialSystem::FourthStallPlaced)
+            .Then(&TutorialSystem::BlockFourthStallMenu)
+            .ArrowHidden()
+            .ClickerShown(),
+        /* 23 */ StepRow(&TutorialSystem::Clicked),
+        /* 24 */ StepRow(&TutorialSystem::Clicked).ClickerHidden().Then(&TutorialSystem::RememberTrash),
+        /* 25 */ StepRow(&TutorialSystem::TrashBinned).ClickerShown(),
+        /* 26 */ StepRow(&TutorialSystem::Clicked),
+        /* 27 */ StepRow(&TutorialSystem::Clicked),
+        /* 28 */ StepRow(&TutorialSystem::Clicked).Then(&TutorialSystem::SpawnCashCloud).ClickerHidden(),
+        /* 29 */ StepRow(&TutorialSystem::CashCloudCollected).ClickerShown(),
+        /* 30 */ StepRow(&TutorialSystem::Clicked),
+        /* 31 */ StepRow(&TutorialSystem::Clicked).Unblock(StatsBtn),
+        /* 32 */ StepRow(&TutorialSystem::Clicked),
+        /* 33 */ StepRow(&TutorialSystem::Clicked).ClickerHidden().Then(&TutorialSystem::OpenLevel1),
+    };
 
     void TutorialSystem::Update()
     {
-        if (step < StepCount)
-            RunStep();
+        // Past the last step (or set out of range) nothing happens.
+        if (step < 0 || step >= StepCount)
+            return;
+        const StepRow& row = Steps[step];
+        if ((this->*row.waitsFor)())
+            Finish(row);
+        if (row.afterwards)
+            (this->*row.afterwards)();
     }
 
-    void TutorialSystem::RunStep()
+    void TutorialSystem::Finish(const StepRow& row)
     {
-        switch (step)
+        for (int b = 0; b < BlockerCount; ++b)
         {
-        case 0:
-            if (!Clicked())
-            {
-                SetMovable(false);
-                return;
-            }
-            Next(0);
-            ArrowAt(370.0f, 230.0f);
-            Arrow(true);
-            SetBlocker(StallBtn, false);
-            Clicker(false);
-            return;
-        case 1:
-            if (!IsActive(stallPanel))
-                return;
-            SetBlocker(Stall4, true);
-            SetBlocker(StallBtn, true);
-            Next(1);
-            for (int i = 0; i < 4; ++i)
-                if (GameObject* o = tutorialArrows[i].Get())
-                    o->setActive(i == 1 || i == 2);
-            ArrowAt(390.0f, 100.0f);
-            return;
-        case 2:
-        {
-            // The tutorial waits for the stall it names.
-            GameObject* stall = PlacedStalls() >= 1 ? Resolve(firstStall, "Stall01") : nullptr;
-            if (!stall)
-                return;
-            const Vector2D p = PositionOf(stall);
-            PlaceBlocker(Stall1Sell, p + UpgradeSystem::SellButtonOffset());
-            PlaceBlocker(Stall1Upgrade, p + UpgradeSystem::UpgradeButtonOffset());
-            Arrow(false);
-            SetBlocker(Stall1, true);
-            Clicker(true);
-            TutorialArrows(false);
-            Next(2);
-            return;
+            if (row.blockersOn & 1u << b)
+                SetBlocker(b, true);
+            if (row.blockersOff & 1u << b)
+                SetBlocker(b, false);
         }
-        case 3:
-            if (Clicked())
-                Next(3);
-            return;
-        case 4:
-            if (!Clicked())
-                return;
-            Clicker(false);
-            Next(4);
-            return;
-        case 5:
-        {
-            bool closed = false;
-            if (!UpgradeMenuOpen(closed))
-                return;
-            SetBlocker(Stall1Upgrade, false);
-            const Vector2D p = PositionOf(firstStall.Get());
-            const Vector2D at = p + UpgradeSystem::UpgradeButtonOffset() + ArrowAboveButton;
-            ArrowAt(at.x, at.y);
-            Arrow(true);
-            Next(5);
-            return;
-        }
-        case 6: StepUpgradeMenu(); return;
-        case 7:
-            if (Clicked())
-                Next(7);
-            return;
-        case 8:
-            if (!Clicked())
-                return;
-            Next(8);
-            SetBlocker(SeatBtn, false);
-            ArrowAt(440.0f, 225.0f);
-            Arrow(true);
-            Clicker(false);
-            return;
-        case 9:
-        {
-            if (!IsActive(seatPanel))
-                return;
-            Next(9);
-            const float xs[4] = {-480.0f, -263.0f, -46.0f, 171.0f};
-            for (int i = 0; i < 4; ++i)
-                if (GameObject* o = tutorialArrows[i].Get())
-                {
-                    o->setActive(true);
-                    if (Transform* t = o->GetComponent<Transform>())
-                        t->SetTrans(xs[i], -200.0f);
-                }
-            SetBlocker(Stall1, false);
-            SetBlocker(SeatBtn, true);
-            GiveMoney(FirstSeatGift);
-            ArrowAt(390.0f, 100.0f);
-            return;
-        }
-        case 10:
-            if (PlacedSeats() < 1 || !Resolve(firstSeat, "Seat01"))
-                return;
-            Arrow(false);
-            SetBlocker(Stall1, true);
-            Next(10);
-            TutorialArrows(false);
-            Clicker(true);
-            return;
-        case 11:
-            if (Clicked())
-                Next(11);
-            return;
-        case 12:
-        {
-            if (!Clicked())
-                return;
-            Next(12);
-            SetMovable(true);
-            GameObject* seat = Resolve(firstSeat, "Seat01");
-            rememberedSeatParent = seat && seat->GetParent() ? seat->GetParent()->getName() : std::string();
-            Clicker(false);
-            return;
-        }
-        case 13:
-        {
-            GameObject* seat = Resolve(firstSeat, "Seat01");
-            const std::string parent = seat && seat->GetParent() ? seat->GetParent()->getName() : std::string();
-            if (!seat || parent == rememberedSeatParent)
-                return;
-            SetMovable(false);
-            Next(13);
-            Clicker(true);
-            return;
-        }
-        case 14:
-            if (Clicked())
-                Next(14);
-            return;
-        case 15:
-            if (!Clicked())
-                return;
-            SetBlocker(SynergyBtn, false);
-            Next(15);
-            return;
-        case 16:
-        case 17:
-        case 18:
-            if (Clicked())
-                Next(step);
-            return;
-        case 19:
-            if (!Clicked())
-                return;
-            Next(19);
-            Clicker(false);
-            return;
-        case 20:
-        {
-            GameObject* stall = Resolve(firstStall, "Stall01");
-            const UpgradeBehaviour* upgrade = stall ? stall->GetComponent<UpgradeBehaviour>() : nullptr;
-            if (!upgrade || upgrade->upgrading)
-                return;
-            Next(20);
-            SetBlocker(StallBtn, false);
-            SetBlocker(SeatBtn, true);
-            ArrowAt(370.0f, 230.0f);
-            Arrow(true);
-            return;
-        }
-        case 21:
-            if (!IsActive(stallPanel))
-                return;
-            SetBlocker(StallBtn, true);
-            Next(21);
-            GiveMoney(SecondStallGift);
-            return;
-        case 22: StepSecondStall(); return;
-        case 23:
-            if (Clicked())
-                Next(23);
-            return;
-        case 24:
-            if (!Clicked())
-                return;
-            Next(24);
-            Clicker(false);
-            rememberedTrash = TrashCount();
-            return;
-        case 25:
-        {
-            const int now = TrashCount();
-            if (now < rememberedTrash)
-            {
-                Next(25);
-                Clicker(true);
-            }
-            // Trash dropped after the test no longer counts as binned.
-            rememberedTrash = now;
-            return;
-        }
-        case 26:
-        case 27:
-            if (Clicked())
-                Next(step);
-            return;
-        case 28:
-            if (!Clicked())
-                return;
-            SpawnCashCloud();
-            Next(28);
-            Clicker(false);
-            return;
-        case 29: StepCashCloud(); return;
-        case 30:
-            if (Clicked())
-                Next(30);
-            return;
-        case 31:
-            if (!Clicked())
-                return;
-            SetBlocker(StatsBtn, false);
-            Next(31);
-            return;
-        case 32:
-            if (Clicked())
-                Next(32);
-            return;
-        case 33:
-            if (!Clicked())
-                return;
-            Show(33, false);
-            Clicker(false);
-            GetLevelFlags()[0] = true;
-            Instantiate("TutorialComplete", Vector2D(), 0.0f);
-            step = StepCount;
-            return;
-        default: return;
-        }
+        if (row.arrowMoves)
+            ArrowAt(row.arrowX, row.arrowY);
+        if (row.arrow != Toggle::Keep)
+            Arrow(row.arrow == Toggle::On);
+        PointTutorialArrows(row.tutorialArrows);
+        if (row.clicker != Toggle::Keep)
+            Clicker(row.clicker == Toggle::On);
+        if (row.moving != Toggle::Keep)
+            SetMovable(row.moving == Toggle::On);
+        if (row.gift != 0.0f)
+            GiveMoney(row.gift);
+        if (row.then)
+            (this->*row.then)();
+        // After the last step this shows nothing and leaves the tutorial done.
+        Next(step);
     }
 
-    void TutorialSystem::StepUpgradeMenu()
+    // ---- What the steps wait for ------------------------------------------
+
+    bool TutorialSystem::Clicked()
     {
-        GameObject* stall = Resolve(firstStall, "Stall01");
-        const StallsBehaviour* behaviour = stall ? stall->GetComponent<StallsBehaviour>() : nullptr;
-        if (behaviour && behaviour->level == 2)
-        {
-            Arrow(false);
-            SetBlocker(Stall1Upgrade, true);
-            Next(6);
-            Clicker(true);
-        }
-        // Closing the menu without upgrading goes back a step (also in the
-        // frame that moved on).
-        bool closed = false;
-        UpgradeMenuOpen(closed);
-        if (closed)
-        {
-            Arrow(false);
-            Show(5, true);
-            Show(6, false);
-            step = 5;
-        }
+        return INPUTSYS && INPUTSYS->wasLMButtonPressed();
     }
 
-    void TutorialSystem::StepSecondStall()
+    bool TutorialSystem::ClickedWithMovesLocked()
     {
+        if (Clicked())
+            return true;
+        // Nothing may be moved before the first click.
+        SetMovable(false);
+        return false;
+    }
+
+    bool TutorialSystem::StallPanelOpen()
+    {
+        return IsActive(stallPanel);
+    }
+
+    bool TutorialSystem::SeatPanelOpen()
+    {
+        return IsActive(seatPanel);
+    }
+
+    // The tutorial waits for the stalls and the seat it names.
+    bool TutorialSystem::FirstStallPlaced()
+    {
+        return PlacedStalls() >= 1 && Resolve(firstStall, "Stall01");
+    }
+
+    bool TutorialSystem::FourthStallPlaced()
+    {
+        // The fourth stall's place opens as soon as the step begins.
         if (IsActive(blockers[Stall4]))
         {
             SetBlocker(Stall4, false);
             ArrowAt(450.0f, 90.0f);
             Arrow(true);
         }
-        if (PlacedStalls() < 2)
-            return;
-        GameObject* stall = Resolve(fourthStall, "Stall04");
-        if (!stall)
-            return;
-        const Vector2D q = PositionOf(stall);
-        PlaceBlocker(Stall4Sell, q + UpgradeSystem::SellButtonOffset());
-        PlaceBlocker(Stall4Upgrade, q + UpgradeSystem::UpgradeButtonOffset());
-        Arrow(false);
-        Next(22);
-        Clicker(true);
+        return PlacedStalls() >= 2 && Resolve(fourthStall, "Stall04");
     }
 
-    void TutorialSystem::StepCashCloud()
+    bool TutorialSystem::FirstSeatPlaced()
+    {
+        return PlacedSeats() >= 1 && Resolve(firstSeat, "Seat01");
+    }
+
+    bool TutorialSystem::FirstSeatMoved()
+    {
+        const GameObject* seat = Resolve(firstSeat, "Seat01");
+        return seat && ParentName(seat) != rememberedSeatParent;
+    }
+
+    bool TutorialSystem::UpgradeMenuOpened()
+    {
+        bool closed = false;
+        return UpgradeMenuOpen(closed);
+    }
+
+    bool TutorialSystem::UpgradeStarted()
+    {
+        GameObject* stall = Resolve(firstStall, "Stall01");
+        const StallsBehaviour* behaviour = stall ? stall->GetComponent<StallsBehaviour>() : nullptr;
+        return behaviour && behaviour->level == 2;
+    }
+
+    bool TutorialSystem::UpgradeFinished()
+    {
+        GameObject* stall = Resolve(firstStall, "Stall01");
+        const UpgradeBehaviour* upgrade = stall ? stall->GetComponent<UpgradeBehaviour>() : nullptr;
+        return upgrade && !upgrade->upgrading;
+    }
+
+    bool TutorialSystem::TrashBinned()
+    {
+        const int now = TrashCount();
+        const bool binned = now < rememberedTrash;
+        // Trash dropped meanwhile raises the count, and is not a binned piece.
+        rememberedTrash = now;
+        return binned;
+    }
+
+    bool TutorialSystem::CashCloudCollected()
     {
         const TimeAndWeatherSystem* weather = TimeAndWeatherSystem::Instance();
         if (weather && weather->collectedCashClouds >= 1)
-        {
-            Next(29);
-            Clicker(true);
-            return;
-        }
+            return true;
         // A cloud that ran out or drifted off before it was clicked is made
         // again, so the step can always be done.
         const Vector2D p = PositionOf(cashCloud.Get());
@@ -525,5 +487,67 @@ namespace KiteFramework
                 old->Destroy();
             SpawnCashCloud();
         }
+        return false;
+    }
+
+    // ---- What some steps do besides ---------------------------------------
+
+    void TutorialSystem::BlockFirstStallMenu()
+    {
+        const Vector2D p = PositionOf(firstStall.Get());
+        PlaceBlocker(Stall1Sell, p + UpgradeSystem::SellButtonOffset());
+        PlaceBlocker(Stall1Upgrade, p + UpgradeSystem::UpgradeButtonOffset());
+    }
+
+    void TutorialSystem::BlockFourthStallMenu()
+    {
+        const Vector2D q = PositionOf(fourthStall.Get());
+        PlaceBlocker(Stall4Sell, q + UpgradeSystem::SellButtonOffset());
+        PlaceBlocker(Stall4Upgrade, q + UpgradeSystem::UpgradeButtonOffset());
+    }
+
+    void TutorialSystem::PointAtUpgradeButton()
+    {
+        const Vector2D at = PositionOf(firstStall.Get()) + UpgradeSystem::UpgradeButtonOffset() + ArrowAboveButton;
+        ArrowAt(at.x, at.y);
+    }
+
+    void TutorialSystem::ReturnIfUpgradeMenuClosed()
+    {
+        // Closing the menu without upgrading goes back a step, also in the
+        // frame that moved on.
+        bool closed = false;
+        UpgradeMenuOpen(closed);
+        if (!closed)
+            return;
+        Arrow(false);
+        Show(5, true);
+        Show(6, false);
+        step = 5;
+    }
+
+    void TutorialSystem::RememberSeatPlace()
+    {
+        const GameObject* seat = Resolve(firstSeat, "Seat01");
+        rememberedSeatParent = seat ? ParentName(seat) : std::string();
+    }
+
+    void TutorialSystem::RememberTrash()
+    {
+        rememberedTrash = TrashCount();
+    }
+
+    void TutorialSystem::SpawnCashCloud()
+    {
+        GameObject* cloud = Instantiate("CashCloud", Vector2D(), 0.0f);
+        if (CloudMotor* motor = cloud ? cloud->GetComponent<CloudMotor>() : nullptr)
+            motor->MakeCashCloud();
+        cashCloud = ObjectHandle(cloud);
+    }
+
+    void TutorialSystem::OpenLevel1()
+    {
+        GetLevelFlags()[0] = true;
+        Instantiate("TutorialComplete", Vector2D(), 0.0f);
     }
 }

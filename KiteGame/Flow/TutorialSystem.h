@@ -44,23 +44,67 @@ namespace KiteFramework
             StatsBtn,
             BlockerCount
         };
+        enum class Toggle : char
+        {
+            Keep,
+            On,
+            Off
+        };
+        // What the four tutorial arrows do when a step finishes.
+        enum class Pointers : char
+        {
+            Keep,
+            Off,
+            MiddleTwo,
+            RowOfFour
+        };
 
-        void RunStep();
-        void StepUpgradeMenu();
-        void StepSecondStall();
-        void StepCashCloud();
+        // One row of the step table: what the step waits for, then what it
+        // switches once that holds (the table is in TutorialSystem.cpp).
+        struct StepRow;
+        using Condition = bool (TutorialSystem::*)();
+        using Action = void (TutorialSystem::*)();
+        static const StepRow Steps[StepCount];
+
+        void Finish(const StepRow& row);
+
+        // What the steps wait for. A wait that has something to keep up while
+        // it lasts does that here, once a frame.
+        bool Clicked();
+        bool ClickedWithMovesLocked();
+        bool StallPanelOpen();
+        bool SeatPanelOpen();
+        bool FirstStallPlaced();
+        bool FourthStallPlaced();
+        bool FirstSeatPlaced();
+        bool FirstSeatMoved();
+        bool UpgradeMenuOpened();
+        bool UpgradeStarted();
+        bool UpgradeFinished();
+        bool TrashBinned();
+        bool CashCloudCollected();
+
+        // What some steps do besides the table's common columns.
+        void BlockFirstStallMenu();
+        void BlockFourthStallMenu();
+        void PointAtUpgradeButton();
+        void ReturnIfUpgradeMenuClosed();
+        void RememberSeatPlace();
+        void RememberTrash();
+        void SpawnCashCloud();
+        void OpenLevel1();
+
         // Shows or hides "Instruction_" + n (skipped when missing).
         void Show(int n, bool shown) const;
         void Next(int from);
-        void SetBlocker(Blocker b, bool on) const;
+        void SetBlocker(int b, bool on) const;
         void PlaceBlocker(Blocker b, Vector2D at) const;
         void Arrow(bool shown) const;
         void ArrowAt(float x, float y) const;
         void Clicker(bool shown) const;
-        void TutorialArrows(bool shown) const;
+        void PointTutorialArrows(Pointers how) const;
         void SetMovable(bool movable) const;
         void GiveMoney(float amount) const;
-        bool Clicked() const;
         std::size_t PlacedStalls() const;
         std::size_t PlacedSeats() const;
         int TrashCount() const;
@@ -69,7 +113,6 @@ namespace KiteFramework
         static ObjectHandle Find(const std::string& name);
         // Looks the named object up again while it is not known.
         static GameObject* Resolve(ObjectHandle& h, const char* name);
-        void SpawnCashCloud();
 
         int step = 0;
         std::array<ObjectHandle, StepCount> instructions;

@@ -283,3 +283,34 @@ TEST_F(Tutorial, MissingObjectsAreSkippedAndTheTutorialWaits)
     EXPECT_EQ(static_cast<TutorialSystem*>(copy)->GetStep(), 2);
     delete copy;
 }
+
+TEST_F(Tutorial, WhatAStepKeepsUpAlsoRunsInTheFrameItEnds)
+{
+    // Upgrading and closing the menu in one frame: the step moves on, then
+    // the closed menu sends it back, leaving both instructions shown.
+    StallsBehaviour* first = PlaceStall("Stall01", -125.0f);
+    GameObject* menu = UpgradeMenu(first->GetOwner());
+    tutorial->SetStep(6);
+    first->level = 2;
+    menu->setActive(false);
+    Step();
+    EXPECT_EQ(tutorial->GetStep(), 5);
+    EXPECT_TRUE(Shown(5));
+    EXPECT_TRUE(Shown(7));
+    EXPECT_FALSE(Shown(6));
+    EXPECT_TRUE(On("ContinueClicker"));
+    // Reopening the menu goes through step 6 on to step 7.
+    menu->setActive(true);
+    Step(2);
+    EXPECT_EQ(tutorial->GetStep(), 7);
+
+    // Both stalls already there when step 22 begins: the fourth stall's
+    // blocker still comes off as the step ends.
+    PlaceStall("Stall04", 375.0f);
+    tutorial->SetStep(22);
+    Step();
+    EXPECT_EQ(tutorial->GetStep(), 23);
+    EXPECT_FALSE(On("Stall4Blocker"));
+    EXPECT_FALSE(On("InstructionArrow"));
+    EXPECT_TRUE(On("Stall4SellBtnBlocker"));
+}
