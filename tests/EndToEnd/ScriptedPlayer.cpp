@@ -364,7 +364,10 @@ namespace KiteTest
         Note("tutorial: last step clicked");
         // The completion panel slides up with its button under the words.
         if (!WaitFor(60, [&] { return screen_.Count(Rect{400, 330, 800, 120}, Rgb{92, 43, 10}, 60) > 300; }))
+        {
+            Snapshot("tutorial-no-panel");
             return Fail("no tutorial completion panel");
+        }
         screen_.Pause(1500);
         for (int i = 0; i < 4 && !SkyIs(MenuSky); ++i)
         {
