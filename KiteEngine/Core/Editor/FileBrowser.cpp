@@ -202,6 +202,29 @@ namespace KiteFramework
             return;
         }
         ImGui::Text("Folder: %s", FullFolder().c_str());
+        DrawEntries();
+        if (options.mode == Mode::Save)
+            DrawSaveRow();
+        else if (ImGui::Button("Open") && selected >= 0 && selected < static_cast<int>(entries.size()) &&
+                 !entries[static_cast<std::size_t>(selected)].folder)
+        {
+            ChooseFile(entries[static_cast<std::size_t>(selected)].name);
+        }
+
+        if (!message.empty())
+            ImGui::TextWrapped("%s", message.c_str());
+        if (awaitingConfirm)
+            DrawConfirmRow();
+        ImGui::SameLine();
+        if (ImGui::Button("Cancel", ImVec2(120.0f, 0.0f)))
+            Close();
+        if (!open)
+            ImGui::CloseCurrentPopup();
+        ImGui::EndPopup();
+    }
+
+    void FileBrowser::DrawEntries()
+    {
         ImGui::BeginChild("##entries", ImVec2(0.0f, -64.0f), true);
         if (!folder.empty() && ImGui::Selectable("[..]", false, ImGuiSelectableFlags_AllowDoubleClick))
             Up();
@@ -233,44 +256,31 @@ namespace KiteFramework
             Enter(enter);
         if (!pick.empty())
             ChooseFile(pick);
+    }
 
-        if (options.mode == Mode::Save)
-        {
-            ImGui::TextUnformatted("Name:");
-            ImGui::SameLine();
-            ImGui::SetNextItemWidth(300.0f);
-            // The name is what one types first.
-            if (ImGui::IsWindowAppearing())
-                ImGui::SetKeyboardFocusHere();
-            const bool entered = ImGui::InputText("##filename", &typed, ImGuiInputTextFlags_EnterReturnsTrue);
-            ImGui::SameLine();
-            if ((ImGui::Button("Save") || entered) && !awaitingConfirm)
-                SubmitName(typed);
-        }
-        else if (ImGui::Button("Open") && selected >= 0 && selected < static_cast<int>(entries.size()) &&
-                 !entries[static_cast<std::size_t>(selected)].folder)
-        {
-            ChooseFile(entries[static_cast<std::size_t>(selected)].name);
-        }
-
-        if (!message.empty())
-            ImGui::TextWrapped("%s", message.c_str());
-        if (awaitingConfirm)
-        {
-            if (ImGui::Button("Replace", ImVec2(120.0f, 0.0f)))
-                ConfirmOverwrite();
-            ImGui::SameLine();
-            if (ImGui::Button("Keep it", ImVec2(120.0f, 0.0f)))
-            {
-                awaitingConfirm = false;
-                message.clear();
-            }
-        }
+    void FileBrowser::DrawSaveRow()
+    {
+        ImGui::TextUnformatted("Name:");
         ImGui::SameLine();
-        if (ImGui::Button("Cancel", ImVec2(120.0f, 0.0f)))
-            Close();
-        if (!open)
-            ImGui::CloseCurrentPopup();
-        ImGui::EndPopup();
+        ImGui::SetNextItemWidth(300.0f);
+        // The name is what one types first.
+        if (ImGui::IsWindowAppearing())
+            ImGui::SetKeyboardFocusHere();
+        const bool entered = ImGui::InputText("##filename", &typed, ImGuiInputTextFlags_EnterReturnsTrue);
+        ImGui::SameLine();
+        if ((ImGui::Button("Save") || entered) && !awaitingConfirm)
+            SubmitName(typed);
+    }
+
+    void FileBrowser::DrawConfirmRow()
+    {
+        if (ImGui::Button("Replace", ImVec2(120.0f, 0.0f)))
+            ConfirmOverwrite();
+        ImGui::SameLine();
+        if (ImGui::Button("Keep it", ImVec2(120.0f, 0.0f)))
+        {
+            awaitingConfirm = false;
+            message.clear();
+        }
     }
 }

@@ -81,6 +81,11 @@ namespace KiteFramework
     private:
         std::string FullFolder() const;
         void Choose(const std::string& fileName);
+        // Parts of the modal: the folder's entries, the name field of a save
+        // dialog and the replace-or-keep question.
+        void DrawEntries();
+        void DrawSaveRow();
+        void DrawConfirmRow();
 
         Options options;
         bool open = false;

@@ -205,38 +205,9 @@ namespace KiteFramework
         for (const Build& b : builds)
         {
             *b.program = new MyGLSL();
-            std::string vertex = Assets::ResolveNamed(b.vertex);
-            std::string fragment = Assets::ResolveNamed(b.fragment);
-            if (!(*b.program)->Setup(vertex.c_str(), fragment.c_str(), nullptr, b.defines))
-            {
-                if (!b.defines)
-                    shadersReady = false;
-                else if (b.quads == plainSpriteQuads.get())
-                    plainSprite = spriteQuads.get();
-                else if (b.quads == plainParticleQuads.get())
-                    plainParticle = particleQuads.get();
-                else if (b.quads == whiteSpriteQuads.get())
-                    whiteSprite = nullptr;
-                else if (b.quads == whiteParticleQuads.get())
-                    whiteParticle = nullptr;
-                else
-                    layeredTextReady = false;
-            }
-            CacheUniforms(*b.program, *b.uniforms);
-            const Uniforms& u = *b.uniforms;
-            b.quads->id = (*b.program)->GetProgram();
-            b.quads->blendingLocation = u.blending;
-            b.quads->debugLocation = u.debug;
-            // What no quad changes is set once: uniforms keep their values
-            // in the program.
-            (*b.program)->Start();
-            glUniform1i(u.texture1, 0);
-            glUniform1i(u.texture2, 1);
-            glUniform1i(u.line, 0);
-            glUniformMatrix4fv(u.view, 1, GL_FALSE, glm::value_ptr(view));
-            glUniformMatrix4fv(u.projection, 1, GL_FALSE, glm::value_ptr(projection));
-            glUniform1i(u.text, 0);
-            (*b.program)->End();
+            if (!SetupProgram(*b.program, b.vertex, b.fragment, b.defines))
+                FallBackFrom(b.quads, b.defines != nullptr);
+            PresetProgram(*b.program, *b.uniforms, *b.quads);
         }
         // A white variant that failed leaves its quads to the plain one.
         if (!whiteSprite)
@@ -249,6 +220,47 @@ namespace KiteFramework
         while (glGetError() != GL_NO_ERROR)
         {
         }
+    }
+
+    bool Graphics::SetupProgram(MyGLSL* program, const char* vertexFile, const char* fragmentFile, const char* defines)
+    {
+        std::string vertex = Assets::ResolveNamed(vertexFile);
+        std::string fragment = Assets::ResolveNamed(fragmentFile);
+        return program->Setup(vertex.c_str(), fragment.c_str(), nullptr, defines);
+    }
+
+    void Graphics::FallBackFrom(const QuadProgram* quads, bool variant)
+    {
+        if (!variant)
+            shadersReady = false;
+        else if (quads == plainSpriteQuads.get())
+            plainSprite = spriteQuads.get();
+        else if (quads == plainParticleQuads.get())
+            plainParticle = particleQuads.get();
+        else if (quads == whiteSpriteQuads.get())
+            whiteSprite = nullptr;
+        else if (quads == whiteParticleQuads.get())
+            whiteParticle = nullptr;
+        else
+            layeredTextReady = false;
+    }
+
+    void Graphics::PresetProgram(MyGLSL* program, Uniforms& u, QuadProgram& quads)
+    {
+        CacheUniforms(program, u);
+        quads.id = program->GetProgram();
+        quads.blendingLocation = u.blending;
+        quads.debugLocation = u.debug;
+        // What no quad changes is set once: uniforms keep their values
+        // in the program.
+        program->Start();
+        glUniform1i(u.texture1, 0);
+        glUniform1i(u.texture2, 1);
+        glUniform1i(u.line, 0);
+        glUniformMatrix4fv(u.view, 1, GL_FALSE, glm::value_ptr(view));
+        glUniformMatrix4fv(u.projection, 1, GL_FALSE, glm::value_ptr(projection));
+        glUniform1i(u.text, 0);
+        program->End();
     }
 
     void Graphics::CacheUniforms(MyGLSL* program, Uniforms& u)

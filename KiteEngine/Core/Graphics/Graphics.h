@@ -226,6 +226,14 @@ namespace KiteFramework
         bool CreateContext();
         void BuildPrograms();
         void CacheUniforms(MyGLSL* program, Uniforms& out);
+        // Compiles and links one program from the named shader files; false
+        // when it failed (reported by the program).
+        bool SetupProgram(MyGLSL* program, const char* vertexFile, const char* fragmentFile, const char* defines);
+        // After a program failed: a general one marks the shaders unusable, a
+        // variant hands its quads back to the program it refines.
+        void FallBackFrom(const QuadProgram* quads, bool variant);
+        // Points the quads at the program and sets the uniforms no quad changes.
+        void PresetProgram(MyGLSL* program, Uniforms& u, QuadProgram& quads);
         // One decoded picture into a new texture, its name in out (0 when
         // it could not be decoded).
         void UploadTexture(unsigned int* out, const DecodedImage& image);

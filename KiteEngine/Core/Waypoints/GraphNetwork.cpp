@@ -80,15 +80,23 @@ namespace KiteFramework
 
     GraphNetwork::Path GraphNetwork::GetShortestPath(const std::string& start, const std::string& target)
     {
-        Path path;
         auto startIt = nodeList.find(start);
         auto targetIt = nodeList.find(target);
         if (startIt == nodeList.end() || targetIt == nodeList.end())
-            return path;
+            return Path();
         const VertexNode* goal = targetIt->second;
         if (!goal->active)
-            return path;
+            return Path();
 
+        ResetSearch();
+        const VertexNode* found = SearchFrom(startIt->second, goal);
+        // The open set ran out of reachable nodes: an active target is still
+        // taken from it in the end, unreached, and is the whole path.
+        return TracePath(found ? found : goal);
+    }
+
+    void GraphNetwork::ResetSearch()
+    {
         std::uint32_t index = 0;
         for (auto& entry : nodeList)
         {
@@ -99,8 +107,46 @@ namespace KiteFramework
             // Inactive nodes never enter the open set.
             node->searchClosed = !node->active;
         }
-        startIt->second->distance = 0;
+    }
 
+    void GraphNetwork::IndexForSearch(std::vector<VertexNode*>& nodes,
+                                      std::vector<const std::list<EdgeLink>*>& edgeLists) const
+    {
+        nodes.reserve(nodeList.size());
+        edgeLists.reserve(nodeList.size());
+        // Both maps hold the same labels, so they are walked side by side.
+        auto edges = adList.begin();
+        for (auto& entry : nodeList)
+        {
+            nodes.push_back(entry.second);
+            if (edges == adList.end() || edges->first != entry.first)
+                edges = adList.find(entry.first);
+            edgeLists.push_back(edges == adList.end() ? nullptr : &edges->second);
+            if (edges != adList.end())
+                ++edges;
+        }
+    }
+
+    bool GraphNetwork::Relax(const VertexNode* from, const EdgeLink& link)
+    {
+        const VertexNode* v = link.node;
+        if (!v->active)
+            return false;
+        // A sum past the largest distance means unreachable, not a
+        // wrapped short cut (which could make a parent cycle).
+        if (link.cost > Unreached - 1 - from->distance)
+            return false;
+        std::uint32_t alt = from->distance + link.cost;
+        if (alt >= v->distance)
+            return false;
+        v->distance = alt;
+        v->parent = from;
+        return true;
+    }
+
+    const VertexNode* GraphNetwork::SearchFrom(VertexNode* start, const VertexNode* goal)
+    {
+        start->distance = 0;
         // The open set ordered by (distance, label order): the same node is
         // taken next as a linear scan for the first smallest distance in
         // label order would take. Stale entries are skipped when popped.
@@ -108,23 +154,10 @@ namespace KiteFramework
         std::priority_queue<Entry, std::vector<Entry>, std::greater<Entry>> open;
         std::vector<VertexNode*> byIndex;
         std::vector<const std::list<EdgeLink>*> edgesByIndex;
-        byIndex.reserve(nodeList.size());
-        edgesByIndex.reserve(nodeList.size());
-        // Both maps hold the same labels, so they are walked side by side.
-        auto edges = adList.begin();
-        for (auto& entry : nodeList)
-        {
-            byIndex.push_back(entry.second);
-            if (edges == adList.end() || edges->first != entry.first)
-                edges = adList.find(entry.first);
-            edgesByIndex.push_back(edges == adList.end() ? nullptr : &edges->second);
-            if (edges != adList.end())
-                ++edges;
-        }
-        if (!startIt->second->searchClosed)
-            open.emplace(0u, startIt->second->searchIndex);
+        IndexForSearch(byIndex, edgesByIndex);
+        if (!start->searchClosed)
+            open.emplace(0u, start->searchIndex);
 
-        const VertexNode* found = nullptr;
         while (!open.empty())
         {
             Entry top = open.top();
@@ -133,37 +166,20 @@ namespace KiteFramework
             if (u->searchClosed || top.first != u->distance)
                 continue;
             if (u == goal)
-            {
-                found = u;
-                break;
-            }
+                return u;
             u->searchClosed = true;
             if (!edgesByIndex[top.second])
                 continue;
             for (const EdgeLink& link : *edgesByIndex[top.second])
-            {
-                const VertexNode* v = link.node;
-                if (!v->active)
-                    continue;
-                // A sum past the largest distance means unreachable, not a
-                // wrapped short cut (which could make a parent cycle).
-                if (link.cost > Unreached - 1 - u->distance)
-                    continue;
-                std::uint32_t alt = u->distance + link.cost;
-                if (alt < v->distance)
-                {
-                    v->distance = alt;
-                    v->parent = u;
-                    if (!v->searchClosed)
-                        open.emplace(alt, v->searchIndex);
-                }
-            }
+                if (Relax(u, link) && !link.node->searchClosed)
+                    open.emplace(link.node->distance, link.node->searchIndex);
         }
-        // The open set ran out of reachable nodes: an active target is still
-        // taken from it in the end, unreached, and is the whole path.
-        if (!found)
-            found = goal;
+        return nullptr;
+    }
 
+    GraphNetwork::Path GraphNetwork::TracePath(const VertexNode* found) const
+    {
+        Path path;
         // Bounded by the node count, so a corrupted parent chain cannot loop.
         std::size_t guard = nodeList.size();
         for (const VertexNode* n = found; n && guard; n = n->parent, --guard)

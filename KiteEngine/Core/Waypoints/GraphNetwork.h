@@ -86,6 +86,16 @@ namespace KiteFramework
         std::vector<const VertexNode*> GetActiveNeighbours(const std::string& label) const;
         bool HasNode(const std::string& label) const { return nodeList.count(label) != 0; }
 
+        // Path search steps: clear every node's search state, list the nodes
+        // and their links in label order, lower a neighbour's distance through
+        // one link, run the search (the goal once reached, else null) and read
+        // the path back from the parents.
+        void ResetSearch();
+        void IndexForSearch(std::vector<VertexNode*>& nodes, std::vector<const std::list<EdgeLink>*>& edgeLists) const;
+        static bool Relax(const VertexNode* from, const EdgeLink& link);
+        const VertexNode* SearchFrom(VertexNode* start, const VertexNode* goal);
+        Path TracePath(const VertexNode* found) const;
+
         NodeList nodeList;
         AdList adList;
     };

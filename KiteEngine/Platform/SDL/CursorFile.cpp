@@ -100,7 +100,24 @@ namespace KiteFramework
                 return ok;
             }
 
-            bool DecodeDib(const unsigned char* data, std::size_t size, CursorImage& image, std::string& error)
+            // Where the parts of a device-independent bitmap lie, once its header
+            // has been checked.
+            struct DibLayout
+            {
+                int width = 0;
+                int height = 0;
+                uint16_t bitCount = 0;
+                std::size_t paletteCount = 0;
+                std::size_t paletteOffset = 0;
+                std::size_t colourOffset = 0;
+                std::size_t colourStride = 0;
+                std::size_t maskOffset = 0;
+                std::size_t maskStride = 0;
+                bool hasMask = false;
+                bool anyAlpha = false;
+            };
+
+            bool ReadDibHeader(const unsigned char* data, std::size_t size, DibLayout& layout, std::string& error)
             {
                 if (size < InfoHeaderSize)
                 {
@@ -136,98 +153,121 @@ namespace KiteFramework
                     error = "compressed images are not supported";
                     return false;
                 }
-                const int height = doubleHeight / 2;
-
-                std::size_t paletteCount = 0;
+                layout.width = width;
+                layout.height = doubleHeight / 2;
+                layout.bitCount = bitCount;
+                layout.paletteOffset = headerSize;
+                layout.paletteCount = 0;
                 if (bitCount <= 8)
                 {
                     const std::size_t full = std::size_t(1) << bitCount;
-                    paletteCount = coloursUsed == 0 ? full : coloursUsed;
-                    if (paletteCount > full)
+                    layout.paletteCount = coloursUsed == 0 ? full : coloursUsed;
+                    if (layout.paletteCount > full)
                     {
                         error = "palette larger than the bit depth allows";
                         return false;
                     }
                 }
-                const std::size_t paletteOffset = headerSize;
-                const std::size_t colourOffset = paletteOffset + paletteCount * 4;
-                const std::size_t colourStride = ((static_cast<std::size_t>(width) * bitCount + 31) / 32) * 4;
-                const std::size_t maskOffset = colourOffset + colourStride * height;
-                const std::size_t maskStride = ((static_cast<std::size_t>(width) + 31) / 32) * 4;
-                const std::size_t maskEnd = maskOffset + maskStride * height;
-                if (maskOffset > size)
+                return true;
+            }
+
+            bool LocateDibRows(std::size_t size, DibLayout& layout, std::string& error)
+            {
+                const std::size_t rows = static_cast<std::size_t>(layout.height);
+                layout.colourOffset = layout.paletteOffset + layout.paletteCount * 4;
+                layout.colourStride = ((static_cast<std::size_t>(layout.width) * layout.bitCount + 31) / 32) * 4;
+                layout.maskOffset = layout.colourOffset + layout.colourStride * rows;
+                layout.maskStride = ((static_cast<std::size_t>(layout.width) + 31) / 32) * 4;
+                if (layout.maskOffset > size)
                 {
                     error = "image data truncated";
                     return false;
                 }
-                const bool hasMask = maskEnd <= size;
+                layout.hasMask = layout.maskOffset + layout.maskStride * rows <= size;
+                return true;
+            }
 
-                bool anyAlpha = false;
-                if (bitCount == 32)
-                    for (int y = 0; y < height && !anyAlpha; ++y)
-                        for (int x = 0; x < width && !anyAlpha; ++x)
-                            anyAlpha = data[colourOffset + y * colourStride + x * 4 + 3] != 0;
+            bool HasAlphaChannel(const unsigned char* data, const DibLayout& layout)
+            {
+                if (layout.bitCount != 32)
+                    return false;
+                for (int y = 0; y < layout.height; ++y)
+                    for (int x = 0; x < layout.width; ++x)
+                        if (data[layout.colourOffset + y * layout.colourStride + x * 4 + 3] != 0)
+                            return true;
+                return false;
+            }
+
+            // Reads pixel x of a colour row as blue, green, red, alpha.
+            void ReadDibPixel(const unsigned char* colours, const unsigned char* palette, const DibLayout& layout, int x,
+                              unsigned char (&bgra)[4])
+            {
+                bgra[0] = bgra[1] = bgra[2] = 0;
+                bgra[3] = 255;
+                if (layout.bitCount == 32)
+                {
+                    std::memcpy(bgra, colours + x * 4, 3);
+                    bgra[3] = layout.anyAlpha ? colours[x * 4 + 3] : 255;
+                }
+                else if (layout.bitCount == 24)
+                    std::memcpy(bgra, colours + x * 3, 3);
+                else
+                {
+                    const int perByte = 8 / layout.bitCount;
+                    const int shift = (perByte - 1 - x % perByte) * layout.bitCount;
+                    const std::size_t index = (colours[x / perByte] >> shift) & ((1u << layout.bitCount) - 1);
+                    if (index < layout.paletteCount)
+                        std::memcpy(bgra, palette + index * 4, 3);
+                }
+            }
+
+            void DecodeDibRow(const unsigned char* data, const DibLayout& layout, int row, unsigned char* out)
+            {
+                const unsigned char* palette = data + layout.paletteOffset;
+                const unsigned char* colours = data + layout.colourOffset + layout.colourStride * row;
+                const unsigned char* mask = data + layout.maskOffset + layout.maskStride * row;
+                for (int x = 0; x < layout.width; ++x, out += 4)
+                {
+                    unsigned char bgra[4];
+                    ReadDibPixel(colours, palette, layout, x, bgra);
+                    unsigned char b = bgra[0], g = bgra[1], r = bgra[2], a = bgra[3];
+                    const bool masked = layout.hasMask && !layout.anyAlpha && ((mask[x / 8] >> (7 - x % 8)) & 1);
+                    if (masked)
+                    {
+                        // Mask set over black is see-through; over a colour it
+                        // would invert the screen, which a colour cursor cannot,
+                        // so it is drawn black to stay visible.
+                        const bool invert = (r | g | b) != 0;
+                        r = g = b = 0;
+                        a = invert ? 255 : 0;
+                    }
+                    out[0] = r;
+                    out[1] = g;
+                    out[2] = b;
+                    out[3] = a;
+                }
+            }
+
+            bool DecodeDib(const unsigned char* data, std::size_t size, CursorImage& image, std::string& error)
+            {
+                DibLayout layout;
+                if (!ReadDibHeader(data, size, layout, error) || !LocateDibRows(size, layout, error))
+                    return false;
+                layout.anyAlpha = HasAlphaChannel(data, layout);
                 // Without an alpha channel the AND mask is the only transparency there is.
-                if (!anyAlpha && !hasMask)
+                if (!layout.anyAlpha && !layout.hasMask)
                 {
                     error = "AND mask truncated";
                     return false;
                 }
 
-                image.width = width;
-                image.height = height;
-                image.rgba.assign(static_cast<std::size_t>(width) * height * 4, 0);
-                const unsigned char* palette = data + paletteOffset;
-                for (int row = 0; row < height; ++row)
-                {
-                    // Rows are stored bottom first.
-                    const unsigned char* colours = data + colourOffset + colourStride * row;
-                    const unsigned char* mask = data + maskOffset + maskStride * row;
-                    unsigned char* out = &image.rgba[static_cast<std::size_t>(height - 1 - row) * width * 4];
-                    for (int x = 0; x < width; ++x, out += 4)
-                    {
-                        unsigned char b = 0, g = 0, r = 0, a = 255;
-                        if (bitCount == 32)
-                        {
-                            b = colours[x * 4];
-                            g = colours[x * 4 + 1];
-                            r = colours[x * 4 + 2];
-                            a = anyAlpha ? colours[x * 4 + 3] : 255;
-                        }
-                        else if (bitCount == 24)
-                        {
-                            b = colours[x * 3];
-                            g = colours[x * 3 + 1];
-                            r = colours[x * 3 + 2];
-                        }
-                        else
-                        {
-                            const int perByte = 8 / bitCount;
-                            const int shift = (perByte - 1 - x % perByte) * bitCount;
-                            const std::size_t index = (colours[x / perByte] >> shift) & ((1u << bitCount) - 1);
-                            if (index < paletteCount)
-                            {
-                                b = palette[index * 4];
-                                g = palette[index * 4 + 1];
-                                r = palette[index * 4 + 2];
-                            }
-                        }
-                        const bool masked = hasMask && !anyAlpha && ((mask[x / 8] >> (7 - x % 8)) & 1);
-                        if (masked)
-                        {
-                            // Mask set over black is see-through; over a colour it
-                            // would invert the screen, which a colour cursor cannot,
-                            // so it is drawn black to stay visible.
-                            const bool invert = (r | g | b) != 0;
-                            r = g = b = 0;
-                            a = invert ? 255 : 0;
-                        }
-                        out[0] = r;
-                        out[1] = g;
-                        out[2] = b;
-                        out[3] = a;
-                    }
-                }
+                image.width = layout.width;
+                image.height = layout.height;
+                image.rgba.assign(static_cast<std::size_t>(layout.width) * layout.height * 4, 0);
+                // Rows are stored bottom first.
+                for (int row = 0; row < layout.height; ++row)
+                    DecodeDibRow(data, layout, row,
+                                 &image.rgba[static_cast<std::size_t>(layout.height - 1 - row) * layout.width * 4]);
                 return true;
             }
         }

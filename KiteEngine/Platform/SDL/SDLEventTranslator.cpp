@@ -11,35 +11,90 @@ namespace KiteFramework
 {
     namespace Platform
     {
+        namespace
+        {
+            // Each fills e from one kind of SDL event; false when the event
+            // stands for nothing the engine uses.
+            bool TranslateWindow(const SDL_WindowEvent& window, Event& e)
+            {
+                switch (window.event)
+                {
+                case SDL_WINDOWEVENT_CLOSE:
+                    e.type = EventType::Close;
+                    return true;
+                case SDL_WINDOWEVENT_FOCUS_LOST:
+                    e.type = EventType::FocusLost;
+                    return true;
+                case SDL_WINDOWEVENT_FOCUS_GAINED:
+                    e.type = EventType::FocusGained;
+                    return true;
+                // SIZE_CHANGED follows every change, RESIZED only those from outside.
+                case SDL_WINDOWEVENT_SIZE_CHANGED:
+                    e.type = EventType::Resize;
+                    e.width = window.data1;
+                    e.height = window.data2;
+                    return true;
+                default:
+                    return false;
+                }
+            }
+
+            bool TranslateMouseButton(const SDL_MouseButtonEvent& button, Event& e)
+            {
+                e.button = SDLEventTranslator::MouseButtonIndex(button.button);
+                if (e.button < 0)
+                    return false;
+                e.type = button.type == SDL_MOUSEBUTTONDOWN ? EventType::MouseDown : EventType::MouseUp;
+                e.x = button.x;
+                e.y = button.y;
+                return true;
+            }
+
+            void TranslateWheel(const SDL_MouseWheelEvent& wheel, Event& e)
+            {
+                e.type = EventType::Wheel;
+                float dx = wheel.preciseX;
+                float dy = wheel.preciseY;
+                // Older senders fill only the whole steps.
+                if (dx == 0.0f && dy == 0.0f)
+                {
+                    dx = static_cast<float>(wheel.x);
+                    dy = static_cast<float>(wheel.y);
+                }
+                if (wheel.direction == SDL_MOUSEWHEEL_FLIPPED)
+                {
+                    dx = -dx;
+                    dy = -dy;
+                }
+                e.wheelX = dx;
+                e.wheelY = dy;
+                e.x = wheel.mouseX;
+                e.y = wheel.mouseY;
+            }
+
+            bool TranslateKey(const SDL_KeyboardEvent& key, Event& e)
+            {
+                e.vk = SDLKeyTable::ToVirtualKey(key.keysym.sym);
+                if (e.vk == 0)
+                    return false;
+                e.type = key.type == SDL_KEYDOWN ? EventType::KeyDown : EventType::KeyUp;
+                e.repeat = key.type == SDL_KEYDOWN && key.repeat != 0;
+                e.alt = (key.keysym.mod & KMOD_ALT) != 0;
+                return true;
+            }
+        }
+
         void SDLEventTranslator::Translate(const SDL_Event& native, std::deque<Event>& out)
         {
             Event e;
+            bool used = true;
             switch (native.type)
             {
             case SDL_QUIT:
                 e.type = EventType::Quit;
                 break;
             case SDL_WINDOWEVENT:
-                switch (native.window.event)
-                {
-                case SDL_WINDOWEVENT_CLOSE:
-                    e.type = EventType::Close;
-                    break;
-                case SDL_WINDOWEVENT_FOCUS_LOST:
-                    e.type = EventType::FocusLost;
-                    break;
-                case SDL_WINDOWEVENT_FOCUS_GAINED:
-                    e.type = EventType::FocusGained;
-                    break;
-                // SIZE_CHANGED follows every change, RESIZED only those from outside.
-                case SDL_WINDOWEVENT_SIZE_CHANGED:
-                    e.type = EventType::Resize;
-                    e.width = native.window.data1;
-                    e.height = native.window.data2;
-                    break;
-                default:
-                    return;
-                }
+                used = TranslateWindow(native.window, e);
                 break;
             case SDL_MOUSEMOTION:
                 e.type = EventType::MouseMove;
@@ -48,43 +103,14 @@ namespace KiteFramework
                 break;
             case SDL_MOUSEBUTTONDOWN:
             case SDL_MOUSEBUTTONUP:
-                e.button = MouseButtonIndex(native.button.button);
-                if (e.button < 0)
-                    return;
-                e.type = native.type == SDL_MOUSEBUTTONDOWN ? EventType::MouseDown : EventType::MouseUp;
-                e.x = native.button.x;
-                e.y = native.button.y;
+                used = TranslateMouseButton(native.button, e);
                 break;
             case SDL_MOUSEWHEEL:
-            {
-                e.type = EventType::Wheel;
-                float dx = native.wheel.preciseX;
-                float dy = native.wheel.preciseY;
-                // Older senders fill only the whole steps.
-                if (dx == 0.0f && dy == 0.0f)
-                {
-                    dx = static_cast<float>(native.wheel.x);
-                    dy = static_cast<float>(native.wheel.y);
-                }
-                if (native.wheel.direction == SDL_MOUSEWHEEL_FLIPPED)
-                {
-                    dx = -dx;
-                    dy = -dy;
-                }
-                e.wheelX = dx;
-                e.wheelY = dy;
-                e.x = native.wheel.mouseX;
-                e.y = native.wheel.mouseY;
+                TranslateWheel(native.wheel, e);
                 break;
-            }
             case SDL_KEYDOWN:
             case SDL_KEYUP:
-                e.vk = SDLKeyTable::ToVirtualKey(native.key.keysym.sym);
-                if (e.vk == 0)
-                    return;
-                e.type = native.type == SDL_KEYDOWN ? EventType::KeyDown : EventType::KeyUp;
-                e.repeat = native.type == SDL_KEYDOWN && native.key.repeat != 0;
-                e.alt = (native.key.keysym.mod & KMOD_ALT) != 0;
+                used = TranslateKey(native.key, e);
                 break;
             case SDL_TEXTINPUT:
                 AppendCharacters(native.text.text, strnlen(native.text.text, sizeof(native.text.text)), out);
@@ -92,7 +118,8 @@ namespace KiteFramework
             default:
                 return;
             }
-            out.push_back(e);
+            if (used)
+                out.push_back(e);
         }
 
         Uint32 SDLEventTranslator::WindowOf(const SDL_Event& native)
