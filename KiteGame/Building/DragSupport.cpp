@@ -114,17 +114,14 @@ namespace KiteFramework
     float DragSupport::Money()
     {
         LevelStatsSystem* stats = LevelStatsSystem::Instance();
-        return stats ? stats->Money : 0.0f;
+        return stats ? stats->Money() : 0.0f;
     }
 
     void DragSupport::Charge(float amount, Vector2D shownAt)
     {
         GameObject* shown = Instantiate("LoseCash", shownAt, 0.0f);
         if (LevelStatsSystem* stats = LevelStatsSystem::Instance())
-        {
-            stats->Money -= amount;
-            stats->MoneyChanged();
-        }
+            stats->ChangeMoney(-amount);
         if (Text* text = shown ? shown->GetComponent<Text>() : nullptr)
             text->SetText("-" + AmountText(amount));
     }

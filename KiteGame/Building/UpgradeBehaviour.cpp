@@ -127,7 +127,7 @@ namespace KiteFramework
     void UpgradeBehaviour::StartUpgrade()
     {
         LevelStatsSystem* stats = LevelStatsSystem::Instance();
-        if (!stats || !UpgradeSystem::Instance() || upgradeCountdown == 0 || stats->Money < upgradeCost || upgrading)
+        if (!stats || !UpgradeSystem::Instance() || upgradeCountdown == 0 || stats->Money() < upgradeCost || upgrading)
             return;
         if (StallsBehaviour* stall = GetStall())
         {

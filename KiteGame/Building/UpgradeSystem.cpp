@@ -142,7 +142,7 @@ namespace KiteFramework
     void UpgradeSystem::UpdateButtonStates()
     {
         LevelStatsSystem* stats = LevelStatsSystem::Instance();
-        const float money = stats ? stats->Money : 0.0f;
+        const float money = stats ? stats->Money() : 0.0f;
         for (UpgradeButton* button : upgradeButtons)
         {
             const UpgradeBehaviour* upgrade = Find(button->buttonId);

@@ -31,8 +31,8 @@ namespace KiteFramework
         : Script(other), CustomerServed(other.CustomerServed), seatWaitingTime(other.seatWaitingTime),
           AverageWaitingTime(other.AverageWaitingTime), TotalWaitingTime(other.TotalWaitingTime),
           GrossRevenue(other.GrossRevenue), DailyUpkeep(other.DailyUpkeep), Likes(other.Likes),
-          Money(other.Money), Reputation(other.Reputation), MostPopular(other.MostPopular),
-          MostWanted(other.MostWanted)
+          Reputation(other.Reputation), MostPopular(other.MostPopular),
+          MostWanted(other.MostWanted), money(other.money)
     {
         // Buttons stay with the system they registered with: each removes
         // itself from one list only, so a shared list would dangle.
@@ -54,7 +54,7 @@ namespace KiteFramework
         v.Add("DailyUpkeep", DailyUpkeep, {"Daily Upkeep:", FieldWidget::ReadOnly});
         v.Add("Likes", Likes, {"Likes:", FieldWidget::ReadOnly});
         // The build buttons follow an edited amount at once.
-        v.Add("Money", Money, FieldInfo{"Money:", FieldWidget::Input, 0.0f}.Id("##money_"));
+        v.Add("Money", money, FieldInfo{"Money:", FieldWidget::Input, 0.0f}.Id("##money_"));
         v.Add("Reputation", Reputation, {"Reputation:", FieldWidget::ReadOnly});
         v.Add("MostPopular", MostPopular, {"Most Popular:", FieldWidget::ReadOnly});
         v.Add("MostWanted", MostWanted, {"Most Wanted:", FieldWidget::ReadOnly});
@@ -62,7 +62,7 @@ namespace KiteFramework
 
     void LevelStatsSystem::FieldEdited(const FieldRef& field)
     {
-        if (field.member == &Money)
+        if (field.member == &money)
             MoneyChanged();
     }
 
@@ -74,15 +74,12 @@ namespace KiteFramework
     void LevelStatsSystem::Update()
     {
         if (INPUTSYS && INPUTSYS->wasKeyReleased(CheatMoneyKey))
-        {
-            float amount = CheatMoneyAmount;
-            AddMoney(amount);
-        }
+            ChangeMoney(CheatMoneyAmount);
     }
 
-    void LevelStatsSystem::AddMoney(float& amount)
+    void LevelStatsSystem::ChangeMoney(float delta)
     {
-        Money += amount;
+        money += delta;
         MoneyChanged();
     }
 
@@ -100,7 +97,7 @@ namespace KiteFramework
             GameObject* owner = button->GetButtonObject();
             ActivatePopupButton* popup = owner ? owner->GetComponent<ActivatePopupButton>() : nullptr;
             if (popup)
-                popup->SetButtonActive(!(button->GetCost() > Money));
+                popup->SetButtonActive(!(button->GetCost() > money));
         }
     }
 

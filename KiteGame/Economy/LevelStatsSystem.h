@@ -28,10 +28,12 @@ namespace KiteFramework
         // The level's statistics, or null.
         static LevelStatsSystem* Instance() { return instance; }
 
-        // Money += amount, then the buttons that depend on money follow.
-        void AddMoney(float& amount);
-        // The upgrade and spawn buttons follow the money (after any change).
-        void MoneyChanged();
+        // The only way the money changes during play: money += delta, then
+        // the upgrade and spawn buttons follow.
+        void ChangeMoney(float delta);
+        float Money() const { return money; }
+        // Puts the money at an amount (level set-up, tests), buttons following.
+        void SetMoney(float amount) { ChangeMoney(amount - money); }
         // Switches every spawn button on when its cost is at most the money.
         void UpdateSpawnButtons();
         void AddSpawnButton(PricedButton* button);
@@ -50,12 +52,15 @@ namespace KiteFramework
         float GrossRevenue = 0.0f;
         float DailyUpkeep = 0.0f;
         float Likes = 0.0f;
-        float Money = 0.0f;
         float Reputation = 0.0f;
         std::string MostPopular = "None";
         std::string MostWanted = "None";
 
     private:
+        // The upgrade and spawn buttons follow the money (after any change).
+        void MoneyChanged();
+
+        float money = 0.0f;
         static LevelStatsSystem* instance;
         std::vector<PricedButton*> spawnButtons;
     };

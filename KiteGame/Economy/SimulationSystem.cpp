@@ -148,7 +148,7 @@ namespace KiteFramework
         const LevelStatsSystem* stats = LevelStatsSystem::Instance();
         if (QuestStage() == AllStarsStage)
             endState = Won;
-        else if (!stats || static_cast<float>(loseMoney) <= stats->Money)
+        else if (!stats || static_cast<float>(loseMoney) <= stats->Money())
             endState = Running;
         else
             endState = Lost;
@@ -198,7 +198,7 @@ namespace KiteFramework
         if (Text* likes = likesText.Get<Text>())
             likes->SetText(ShortAmountText(stats->Likes));
         if (Text* money = moneyText.Get<Text>())
-            money->SetText(ShortAmountText(stats->Money));
+            money->SetText(ShortAmountText(stats->Money()));
     }
 
     void SimulationSystem::SpawnClock()

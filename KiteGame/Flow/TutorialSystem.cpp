@@ -179,7 +179,7 @@ namespace KiteFramework
     void TutorialSystem::GiveMoney(float amount) const
     {
         if (LevelStatsSystem* stats = LevelStatsSystem::Instance())
-            stats->AddMoney(amount);
+            stats->ChangeMoney(amount);
     }
 
     std::size_t TutorialSystem::PlacedStalls() const

@@ -67,7 +67,7 @@ namespace KiteFramework
             LevelStatsSystem* stats = LevelStatsSystem::Instance();
             if (!stats || !SimulationSystem::Instance())
                 return;
-            const float value = type == Money ? stats->Money : stats->Likes;
+            const float value = type == Money ? stats->Money() : stats->Likes;
             // A goal of 0 or less is reached at once: the bar is full.
             if (goal <= 0.0f || value > static_cast<float>(static_cast<int>(goal)))
                 progress = 1.0f;

@@ -56,7 +56,7 @@ namespace KiteFramework
         if (!seat || !seat->GetOwner())
             return false;
         LevelStatsSystem* stats = LevelStatsSystem::Instance();
-        const float money = stats ? stats->Money : 0.0f;
+        const float money = stats ? stats->Money() : 0.0f;
         if (money < seatsCost)
         {
             Transform* t = seat->GetOwner()->GetComponent<Transform>();

@@ -314,8 +314,7 @@ namespace KiteFramework
         LevelStatsSystem* stats = LevelStatsSystem::Instance();
         if (!stats)
             return;
-        stats->Money += amount;
-        stats->MoneyChanged();
+        stats->ChangeMoney(amount);
         if (amount <= 0.0f)
             return;
         stats->CustomerServed += 1;

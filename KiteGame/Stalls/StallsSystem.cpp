@@ -161,7 +161,7 @@ namespace KiteFramework
         if (!stall || !stall->GetOwner())
             return false;
         LevelStatsSystem* stats = LevelStatsSystem::Instance();
-        const float money = stats ? stats->Money : 0.0f;
+        const float money = stats ? stats->Money() : 0.0f;
         if (money >= stall->constructionCost)
         {
             QuestSystem::UpdateQuest(QuestSystem::StallPlaced, 0, nullptr);
@@ -244,10 +244,7 @@ namespace KiteFramework
     void StallsSystem::PayMaintenance()
     {
         if (LevelStatsSystem* stats = LevelStatsSystem::Instance())
-        {
-            stats->Money -= totalUpkeep;
-            stats->MoneyChanged();
-        }
+            stats->ChangeMoney(-totalUpkeep);
         GameObject* shown = Instantiate("MaintenanceLoseCash", maintenanceTextPosition, 0.0f);
         if (Text* text = shown ? shown->GetComponent<Text>() : nullptr)
             text->SetText(ShortAmountText(totalUpkeep));

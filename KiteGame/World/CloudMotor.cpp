@@ -209,10 +209,7 @@ namespace KiteFramework
         if (transform)
             Instantiate("CashFlow", transform->GetTransVec() + Vector2D(0.0f, -175.0f), 0.0f);
         if (LevelStatsSystem* stats = LevelStatsSystem::Instance())
-        {
-            float amount = cashCloudMoneyToAdd;
-            stats->AddMoney(amount);
-        }
+            stats->ChangeMoney(cashCloudMoneyToAdd);
         if (TimeAndWeatherSystem* system = TimeAndWeatherSystem::Instance())
             system->collectedCashClouds += 1;
         state = FadingOut;

@@ -115,7 +115,7 @@ namespace KiteFramework
         {
             LevelStatsSystem* stats = LevelStatsSystem::Instance();
             const bool tutorial = SCENEMNGR && SCENEMNGR->GetCurrentSceneName() == "TutorialLevel";
-            if (stats && stats->Money < cashCloudThreshold && !tutorial && cashCloudCount < maxCashClouds &&
+            if (stats && stats->Money() < cashCloudThreshold && !tutorial && cashCloudCount < maxCashClouds &&
                 GENRANDNUM::Rand() % 2 == 1)
                 SpawnCashCloud();
             cashCloudCountdown = giveMoneyInterval;

@@ -46,7 +46,7 @@ namespace KiteTest
             return t ? t->GetTransVec() : Vector2D();
         }
 
-        float Money() { return LevelStatsSystem::Instance() ? LevelStatsSystem::Instance()->Money : 0.0f; }
+        float Money() { return LevelStatsSystem::Instance() ? LevelStatsSystem::Instance()->Money() : 0.0f; }
 
         template <typename T>
         std::vector<T*> All()

@@ -101,7 +101,7 @@ TEST_F(Level1, ArchetypesAndLevelLoadWithoutAReportAndAreWrittenBackUnchanged)
     EXPECT_EQ(StallsSystem::Instance()->GetStallCount(), 2u);
     EXPECT_EQ(SeatsSystem::Instance()->GetSeatCount(), 1u);
     ASSERT_NE(LevelStatsSystem::Instance(), nullptr);
-    EXPECT_EQ(LevelStatsSystem::Instance()->Money, 1000.0f) << "stored stalls are not bought again";
+    EXPECT_EQ(LevelStatsSystem::Instance()->Money(), 1000.0f) << "stored stalls are not bought again";
 
     testing::internal::CaptureStderr();
     EXPECT_TRUE(FACTORY->SerialiseLevel("Level1"));

@@ -68,7 +68,7 @@ TEST_F(Level3, UpperFloorOpensWithItsFirstStallAndClosesWithItsLast)
     EXPECT_FALSE(Reaches("start1", "up1a"));
     EXPECT_FALSE(Reaches("up2b", "start3"));
 
-    LevelStatsSystem::Instance()->Money = 5000.0f;
+    LevelStatsSystem::Instance()->SetMoney(5000.0f);
     std::vector<StallsBehaviour*> stalls;
     for (GameObject* node : upper)
     {

@@ -88,7 +88,7 @@ namespace
             while (out.seconds < limit)
             {
                 if (out.seconds >= kMinute * static_cast<float>(out.moneyByMinute.size()))
-                    out.moneyByMinute.push_back(LevelStatsSystem::Instance() ? LevelStatsSystem::Instance()->Money : 0.0f);
+                    out.moneyByMinute.push_back(LevelStatsSystem::Instance() ? LevelStatsSystem::Instance()->Money() : 0.0f);
                 const float factor = engine->GetTimeFactor();
                 engine->Step();
                 out.seconds += step * factor;
@@ -124,7 +124,7 @@ namespace
                 out.missions += "held " + std::to_string(quests->GetStallCondition());
             }
             const LevelStatsSystem* stats = LevelStatsSystem::Instance();
-            out.money = stats ? stats->Money : 0.0f;
+            out.money = stats ? stats->Money() : 0.0f;
             out.earned = stats ? stats->GrossRevenue : 0.0f;
             out.likes = stats ? stats->Likes : 0.0f;
             out.served = stats ? stats->CustomerServed : 0;

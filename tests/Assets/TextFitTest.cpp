@@ -307,7 +307,7 @@ TEST_F(TextFits, FiguresAndNamesTheGamePutsOnItsPanels)
         for (int step = 0; step <= 9; ++step)
         {
             Check(std::string(level) + ", a stall's menu at level " + std::to_string(step + 1));
-            stats->Money = 1.0e7f;
+            stats->SetMoney(1.0e7f);
             upgrade->upgrading = false;
             upgrade->StartUpgrade();
         }

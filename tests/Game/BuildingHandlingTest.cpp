@@ -36,7 +36,7 @@ namespace KiteTest
         int refusals = 0;
         for (float money : {10.0f, 30.0f})  // the table costs 40
         {
-            stats->Money = money;
+            stats->SetMoney(money);
             SeatsBehaviour* seat = CarriedTable();
             MoveTo(seat, 0.0f, -200.0f);
             seat->OnMouseUp();
@@ -44,28 +44,28 @@ namespace KiteTest
             EXPECT_EQ(Count("Seat1"), 0) << money << ": the refused table is gone";
             EXPECT_EQ(Count("NoMoney"), ++refusals) << money;
             EXPECT_TRUE(seatNode->GetOwner()->GetChildren().empty()) << money;
-            EXPECT_FLOAT_EQ(stats->Money, money);
+            EXPECT_FLOAT_EQ(stats->Money(), money);
         }
         for (float money : {40.0f, 60.0f})  // the stall costs 100
         {
-            stats->Money = money;
+            stats->SetMoney(money);
             Buy(stallNode);
             Step();
             EXPECT_EQ(Count("Stall1"), 1) << money << ": only the stall bought before";
             EXPECT_EQ(Count("NoMoney"), ++refusals) << money;
             EXPECT_TRUE(stallNode->GetOwner()->GetChildren().empty()) << money;
-            EXPECT_FLOAT_EQ(stats->Money, money);
+            EXPECT_FLOAT_EQ(stats->Money(), money);
         }
         EXPECT_TRUE(seats->GetSeats().empty());
 
         // With the full price the same drop buys the table.
-        stats->Money = 40.0f;
+        stats->SetMoney(40.0f);
         SeatsBehaviour* seat = CarriedTable();
         MoveTo(seat, 0.0f, -200.0f);
         seat->OnMouseUp();
         Step();
         EXPECT_EQ(seat->GetNodeObject(), seatNode->GetOwner());
-        EXPECT_FLOAT_EQ(stats->Money, 0.0f);
+        EXPECT_FLOAT_EQ(stats->Money(), 0.0f);
     }
 
     TEST_F(ByHand, AHoldReleasedAwayFromTheTableNeverPicksItUpLater)

@@ -16,7 +16,7 @@ namespace KiteTest
         ASSERT_EQ(FACTORY->FindObjectWithId(s->GetOwner()->GetId()), s->GetOwner());
         EXPECT_EQ(s->GetNodeObject(), node->GetOwner());
         EXPECT_EQ(At(s), Vector2D(300.0f, 200.0f));
-        EXPECT_FLOAT_EQ(stats->Money, 900.0f);
+        EXPECT_FLOAT_EQ(stats->Money(), 900.0f);
         EXPECT_EQ(NewestText("LoseCash"), "-100");
         EXPECT_EQ(stalls->GetStallCount(), 1u);
         EXPECT_EQ(TagOf(s), 2) << "back to the resting tag";
@@ -67,7 +67,7 @@ namespace KiteTest
         Buy(PickableStallNode("StallNode1", 300.0f, 200.0f));
         SeatPlacementNode* node = PickableSeatNode("SeatNode1", 0.0f, -200.0f);
         Step();
-        const float money = stats->Money;
+        const float money = stats->Money();
         UseFakePlatform();
         fake.SetKeyDown(VK::LButton, true);
         GameObject* o = Instantiate("Seat2", Vector2D(0.0f, 300.0f), 0.0f);
@@ -91,7 +91,7 @@ namespace KiteTest
         Step();
         EXPECT_FALSE(seat->dragging);
         EXPECT_EQ(seat->GetNodeObject(), node->GetOwner());
-        EXPECT_FLOAT_EQ(stats->Money, money - 40.0f);
+        EXPECT_FLOAT_EQ(stats->Money(), money - 40.0f);
         EXPECT_EQ(sprite->GetTexturePath(), "Seats/Table.png");
         EXPECT_EQ(sprite->GetBlendPath(), "Seats/Table_Night.png");
         EXPECT_EQ(sprite->GetTint(), (std::array<float, 4>{1.0f, 1.0f, 1.0f, 1.0f}));
@@ -111,7 +111,7 @@ namespace KiteTest
         fake.SetKeyDown(VK::LButton, false);
         Step(2);
         EXPECT_EQ(Count("Stall1"), 0);
-        EXPECT_FLOAT_EQ(stats->Money, 1000.0f);
+        EXPECT_FLOAT_EQ(stats->Money(), 1000.0f);
 
         // ...one released over a free node is bought there...
         fake.SetKeyDown(VK::LButton, true);
@@ -121,7 +121,7 @@ namespace KiteTest
         fake.SetKeyDown(VK::LButton, false);
         Step();
         EXPECT_EQ(s->GetNodeObject(), a->GetOwner());
-        EXPECT_FLOAT_EQ(stats->Money, 900.0f);
+        EXPECT_FLOAT_EQ(stats->Money(), 900.0f);
 
         // ...and a placed one held, carried and released moves.
         Hold(s, 0.4f);
@@ -131,7 +131,7 @@ namespace KiteTest
         Step();
         EXPECT_FALSE(s->dragging);
         EXPECT_EQ(s->GetNodeObject(), b->GetOwner());
-        EXPECT_FLOAT_EQ(stats->Money, 850.0f);
+        EXPECT_FLOAT_EQ(stats->Money(), 850.0f);
     }
 
     TEST_F(BuildByHand, ANewStallDroppedElsewhereIsThrownAwayAndCostsNothing)
@@ -144,7 +144,7 @@ namespace KiteTest
         onGround->OnMouseUp();
         Step();
         EXPECT_NE(FACTORY->FindObjectWithId(groundId) ? FACTORY->FindObjectWithId(groundId)->getName() : "", "Stall1");
-        EXPECT_FLOAT_EQ(stats->Money, 1000.0f);
+        EXPECT_FLOAT_EQ(stats->Money(), 1000.0f);
         EXPECT_EQ(stalls->GetStallCount(), 0u);
         EXPECT_EQ(Count("Stall1"), 0);
     }
@@ -158,7 +158,7 @@ namespace KiteTest
         Step();
         EXPECT_EQ(Count("Stall1"), 0) << "the refused stall is gone";
         EXPECT_EQ(Count("NoMoney"), 1);
-        EXPECT_FLOAT_EQ(stats->Money, 60.0f);
+        EXPECT_FLOAT_EQ(stats->Money(), 60.0f);
         EXPECT_TRUE(node->GetOwner()->GetChildren().empty());
     }
 
@@ -182,7 +182,7 @@ namespace KiteTest
         Step();
         EXPECT_EQ(s->GetNodeObject(), b->GetOwner());
         EXPECT_TRUE(a->GetOwner()->GetChildren().empty());
-        EXPECT_FLOAT_EQ(stats->Money, 850.0f);
+        EXPECT_FLOAT_EQ(stats->Money(), 850.0f);
         EXPECT_EQ(NewestText("LoseCash"), "-50");
         EXPECT_EQ(s->GetQueueLength(), 0u);
         EXPECT_EQ(Count("LoseHeart"), heartsBefore + 1) << "the waiting customer loses heart";
@@ -206,7 +206,7 @@ namespace KiteTest
             Step();
             EXPECT_EQ(At(s), Vector2D(300.0f, 200.0f));
             EXPECT_EQ(s->GetNodeObject(), a->GetOwner());
-            EXPECT_FLOAT_EQ(stats->Money, 900.0f);
+            EXPECT_FLOAT_EQ(stats->Money(), 900.0f);
         }
     }
 
@@ -217,7 +217,7 @@ namespace KiteTest
         PickableStallNode("StallNode2", -300.0f, 200.0f);
         StallsBehaviour* s = Buy(a);
         Step();
-        stats->Money = 40.0f;
+        stats->SetMoney(40.0f);
         UseFakePlatform();
         Hold(s, 0.4f);
         MoveTo(s, -300.0f, 200.0f);
@@ -226,7 +226,7 @@ namespace KiteTest
         EXPECT_EQ(s->GetNodeObject(), a->GetOwner());
         EXPECT_EQ(At(s), Vector2D(300.0f, 200.0f));
         EXPECT_EQ(Count("NoMoney"), 1);
-        EXPECT_FLOAT_EQ(stats->Money, 40.0f);
+        EXPECT_FLOAT_EQ(stats->Money(), 40.0f);
     }
 
     TEST_F(BuildByHand, HoldingStartsADragOnlyAfterTheHoldTimeAndOnlyWhileTheButtonIsDown)
@@ -349,11 +349,11 @@ namespace KiteTest
         Step();
         EXPECT_EQ(Count("NoStalls"), 1);
         EXPECT_EQ(Count("Seat1"), 0) << "no stall yet: the new table is thrown away";
-        EXPECT_FLOAT_EQ(stats->Money, 1000.0f);
+        EXPECT_FLOAT_EQ(stats->Money(), 1000.0f);
 
         Buy(PickableStallNode("StallNode1", 300.0f, 200.0f));
         Step();
-        const float afterStall = stats->Money;
+        const float afterStall = stats->Money();
         o = Instantiate("Seat1", Vector2D(0.0f, 300.0f), 0.0f);
         seat = o->GetComponent<SeatsBehaviour>();
         seat->BeginDragFromButton();
@@ -362,7 +362,7 @@ namespace KiteTest
         Step();
         EXPECT_EQ(seat->GetNodeObject(), node->GetOwner());
         EXPECT_EQ(TagOf(seat), 4) << "the seat system's resting tag";
-        EXPECT_FLOAT_EQ(stats->Money, afterStall - 40.0f);
+        EXPECT_FLOAT_EQ(stats->Money(), afterStall - 40.0f);
 
         // A hold of more than 0.1 s picks the table up with the carried tag.
         UseFakePlatform();
@@ -373,7 +373,7 @@ namespace KiteTest
         seat->OnMouseUp();
         Step();
         EXPECT_EQ(TagOf(seat), 4);
-        EXPECT_FLOAT_EQ(stats->Money, afterStall - 60.0f);
+        EXPECT_FLOAT_EQ(stats->Money(), afterStall - 60.0f);
         EXPECT_TRUE(node->GetOwner()->GetChildren().empty());
     }
 }

@@ -54,7 +54,7 @@ namespace KiteTest
         StallsBehaviour* s = Bought();
         EXPECT_TRUE(button->ButtonActive());
         Press(button);
-        EXPECT_FLOAT_EQ(stats->Money, 900.0f);
+        EXPECT_FLOAT_EQ(stats->Money(), 900.0f);
         EXPECT_TRUE(upgrade->upgrading);
         EXPECT_FALSE(s->operational) << "an upgrading stall serves nobody";
         EXPECT_FALSE(button->ButtonActive()) << "no second upgrade while one runs";
@@ -68,34 +68,31 @@ namespace KiteTest
         EXPECT_TRUE(button->ButtonActive());
 
         Press(button);
-        EXPECT_FLOAT_EQ(stats->Money, 750.0f);
+        EXPECT_FLOAT_EQ(stats->Money(), 750.0f);
         EXPECT_EQ(s->level, 3u);
         EXPECT_NEAR(RunUpgrade(), 14.4f, 0.05f);
         EXPECT_EQ(CostText(), "Max level");
         EXPECT_FALSE(button->ButtonActive());
         // Later refreshes keep saying so, and money does not switch it on.
         upgrades->UpdateAllTexts();
-        float gift = 10000.0f;
-        stats->AddMoney(gift);
+        stats->ChangeMoney(10000.0f);
         EXPECT_EQ(CostText(), "Max level");
         EXPECT_FALSE(button->ButtonActive());
         Press(button);
-        EXPECT_FLOAT_EQ(stats->Money, 10750.0f);
+        EXPECT_FLOAT_EQ(stats->Money(), 10750.0f);
     }
 
     TEST_F(Upgrades, TheButtonFollowsTheMoneyAndExactMoneyIsEnough)
     {
         Bought(50.0f);
         EXPECT_FALSE(button->ButtonActive());
-        float add = 49.0f;
-        stats->AddMoney(add);
+        stats->ChangeMoney(49.0f);
         EXPECT_FALSE(button->ButtonActive());
-        add = 1.0f;
-        stats->AddMoney(add);
+        stats->ChangeMoney(1.0f);
         EXPECT_TRUE(button->ButtonActive());
         Press(button);
         EXPECT_TRUE(upgrade->upgrading);
-        EXPECT_FLOAT_EQ(stats->Money, 0.0f);
+        EXPECT_FLOAT_EQ(stats->Money(), 0.0f);
     }
 
     TEST_F(Upgrades, AtTimeFactorZeroAnUpgradeNeverEnds)
@@ -165,12 +162,12 @@ namespace KiteTest
         const unsigned id = s->GetOwner()->GetId();
         Press(sell);
         Step();
-        EXPECT_FLOAT_EQ(stats->Money, 1050.0f);
+        EXPECT_FLOAT_EQ(stats->Money(), 1050.0f);
         EXPECT_EQ(stalls->GetStallCount(), 0u);
         EXPECT_TRUE(FACTORY->FindObjectWithId(id) == nullptr || FACTORY->FindObjectWithId(id)->getName() != "Stall1");
         // The menu went with the stall; its number left the system.
         EXPECT_EQ(upgrades->GetMenuCount(), 0u);
-        stats->MoneyChanged();
+        stats->ChangeMoney(0.0f);
     }
 
     TEST_F(Upgrades, ASellButtonWithNoStallToFindDoesNothing)
@@ -193,13 +190,13 @@ namespace KiteTest
         orphan->SetStall(s);
         s->Sell();
         Step(2);
-        const float money = stats->Money;
+        const float money = stats->Money();
         for (GameObject* o : {alone, underPanel, underMenu, orphan->GetOwner()})
         {
             Press(o->GetComponent<SellButton>());
             Step();
         }
-        EXPECT_FLOAT_EQ(stats->Money, money);
+        EXPECT_FLOAT_EQ(stats->Money(), money);
         EXPECT_EQ(stalls->GetStallCount(), 1u) << "the other stall stays";
     }
 
@@ -211,7 +208,7 @@ namespace KiteTest
         stray.buttonId = 99;
         upgrades->Upgrade(&stray);
         upgrades->UpdateButtonStates();
-        EXPECT_FLOAT_EQ(stats->Money, 1000.0f);
+        EXPECT_FLOAT_EQ(stats->Money(), 1000.0f);
     }
 
     TEST_F(Upgrades, MenuPartsFollowTheMenuParentWhenTheStallMoves)
@@ -329,7 +326,7 @@ namespace KiteTest
             made.push_back(b);
         }
         // Money changes never switch them back on, and a click makes nothing.
-        stats->MoneyChanged();
+        stats->ChangeMoney(0.0f);
         for (SpawnButton* b : made)
         {
             EXPECT_FALSE(Active(b)) << b->GetGameObjectName();
@@ -354,7 +351,7 @@ namespace KiteTest
         // A purchase.
         StallsBehaviour* s = Buy(PickableStallNode("StallNode1", 300.0f, 200.0f), "Stall2");
         Step();
-        EXPECT_FLOAT_EQ(stats->Money, 20.0f);
+        EXPECT_FLOAT_EQ(stats->Money(), 20.0f);
         expectOn(false, false, false);
         // Income.
         s->GainMoney(30.0f);
@@ -364,11 +361,38 @@ namespace KiteTest
         Step();
         expectOn(true, false, true);
         // Maintenance.
-        stats->Money = 100.0f;
-        stats->MoneyChanged();
+        stats->SetMoney(100.0f);
         expectOn(true, true, true);
         stalls->PayMaintenance();
         expectOn(true, true, true);
+    }
+
+    TEST_F(BuildButtons, AMoveAndTheDailyUpkeepSwitchTheButtonsOffAsTheyCharge)
+    {
+        Level(190.0f);
+        StallPlacementNode* a = PickableStallNode("StallNode1", 300.0f, 200.0f);
+        PickableStallNode("StallNode2", -300.0f, 200.0f);
+        SpawnButton* cheap = Button("B2", "Stall2");     // 80
+        SpawnButton* table = Button("SeatCB", "Seat1");  // 40
+        StallsBehaviour* s = Buy(a);                      // 100
+        Step();
+        ASSERT_FLOAT_EQ(stats->Money(), 90.0f);
+        EXPECT_TRUE(Active(cheap));
+        // A move costs half the stall's price.
+        UseFakePlatform();
+        Hold(s, 0.35f);
+        ASSERT_TRUE(s->dragging);
+        MoveTo(s, -300.0f, 200.0f);
+        s->OnMouseUp();
+        Step();
+        ASSERT_FLOAT_EQ(stats->Money(), 40.0f);
+        EXPECT_FALSE(Active(cheap));
+        EXPECT_TRUE(Active(table));
+        // The upkeep takes the money below the table's price.
+        ASSERT_GT(stalls->GetTotalUpkeep(), 0.0f);
+        stalls->PayMaintenance();
+        ASSERT_LT(stats->Money(), 40.0f);
+        EXPECT_FALSE(Active(table));
     }
 
     TEST_F(BuildButtons, ADestroyedButtonLeavesTheListTheMoneySwitches)
@@ -383,8 +407,7 @@ namespace KiteTest
         ASSERT_FALSE(goneObject);
         EXPECT_EQ(stats->GetSpawnButtonCount(), listed - 1);
         // A money change reaches only the living buttons.
-        stats->Money = 10.0f;
-        stats->MoneyChanged();
+        stats->SetMoney(10.0f);
         EXPECT_FALSE(Active(kept));
     }
 
@@ -394,13 +417,12 @@ namespace KiteTest
         SpawnButton* b = Button("B1", "Stall1");
         b->OnMouseDown();
         EXPECT_EQ(Count("Stall1"), 0);
-        stats->Money = 100.0f;
-        stats->MoneyChanged();
+        stats->SetMoney(100.0f);
         b->OnMouseDown();
         ASSERT_EQ(Count("Stall1"), 1);
         auto* s = Find("Stall1")->GetComponent<StallsBehaviour>();
         EXPECT_TRUE(s->dragging);
         EXPECT_EQ(TagOf(s), 3);
-        EXPECT_FLOAT_EQ(stats->Money, 100.0f) << "nothing is paid before the drop";
+        EXPECT_FLOAT_EQ(stats->Money(), 100.0f) << "nothing is paid before the drop";
     }
 }

@@ -132,7 +132,7 @@ namespace KiteTest
             seats->originalLayer = 4;
             seats->draggedLayer = 5;
             seats->seatsCost = 40.0f;
-            stats->Money = money;
+            stats->SetMoney(money);
         }
 
         // A placement node with a collider, so that a drop can find it.

@@ -77,7 +77,7 @@ TEST_F(Court, TakeAwayCustomerQueuesPaysAndLeaves)
     ASSERT_TRUE(StepUntil([&] { return stall->GetQueueLength() == 1; }, 60 * 30));
     EXPECT_TRUE(c->IsQueueing());
     ASSERT_TRUE(StepUntil([&] { return stats->CustomerServed == 1; }, 60 * 30));
-    EXPECT_FLOAT_EQ(stats->Money, 110.0f);
+    EXPECT_FLOAT_EQ(stats->Money(), 110.0f);
     EXPECT_FLOAT_EQ(stats->GrossRevenue, 10.0f);
     EXPECT_FLOAT_EQ(stats->Reputation, 20.0f);
     // Likes 10 plus the stall's 5, given to the player once.

@@ -57,7 +57,7 @@ namespace KiteTest
             rate->maxLevel = 1000;
             rate->startCustomerCap = 10;
             rate->startMinSpawnTime = 1.0f;
-            stats->Money = 100.0f;
+            stats->SetMoney(100.0f);
             return o;
         }
 

@@ -52,18 +52,16 @@ TEST_F(Economy, SpawnButtonsFollowTheMoney)
     auto atMoney = PricedAt(100.0f, equal);
     auto dearer = PricedAt(100.01f, above);
     auto nothing = PricedAt(0.0f, free);
-    stats->Money = 100.0f;
+    stats->SetMoney(100.0f);
     stats->UpdateSpawnButtons();
     EXPECT_TRUE(equal->GetButtonActive());
     EXPECT_FALSE(above->GetButtonActive());
     EXPECT_TRUE(free->GetButtonActive());
 
-    float gain = 1.0f;
-    stats->AddMoney(gain);
+    stats->ChangeMoney(1.0f);
     EXPECT_TRUE(above->GetButtonActive());
 
-    stats->Money = -5.0f;
-    stats->MoneyChanged();
+    stats->SetMoney(-5.0f);
     EXPECT_FALSE(equal->GetButtonActive());
     EXPECT_FALSE(above->GetButtonActive());
     // Any cost above the money, even nothing above a debt, is out of reach.
@@ -73,8 +71,7 @@ TEST_F(Economy, SpawnButtonsFollowTheMoney)
     stats->RemoveSpawnButton(nothing.get());
     nothing.reset();
     EXPECT_EQ(stats->GetSpawnButtonCount(), 2u);
-    stats->Money = 1000.0f;
-    stats->MoneyChanged();
+    stats->SetMoney(1000.0f);
     EXPECT_TRUE(above->GetButtonActive());
 }
 
@@ -82,12 +79,12 @@ TEST_F(Economy, CopyKeepsTheValuesButNotTheButtons)
 {
     ActivatePopupButton* popup = nullptr;
     auto b = PricedAt(10.0f, popup);
-    stats->Money = 321.0f;
+    stats->SetMoney(321.0f);
     stats->MostPopular = "Stall 2";
     std::unique_ptr<GameComponent> copy(stats->Clone());
     auto* copied = static_cast<LevelStatsSystem*>(copy.get());
     EXPECT_EQ(LevelStatsSystem::Instance(), copied);
-    EXPECT_FLOAT_EQ(copied->Money, 321.0f);
+    EXPECT_FLOAT_EQ(copied->Money(), 321.0f);
     EXPECT_EQ(copied->MostPopular, "Stall 2");
     EXPECT_EQ(copied->GetSpawnButtonCount(), 0u);
     copy.reset();
@@ -136,7 +133,7 @@ TEST_F(Economy, DestroyedSystemClearsOnlyItsOwnPointer)
 
 TEST_F(Economy, LevelSystemsAreWrittenBackUnchanged)
 {
-    stats->Money = 1234.5f;
+    stats->SetMoney(1234.5f);
     stats->Likes = -3.25f;
     stats->MostWanted = "Stall 4";
     customers->customerSprites = {{{"Customers/A_Queue.png", "Customers/A_Queue.png"},
@@ -160,7 +157,7 @@ TEST_F(Economy, LevelSystemsAreWrittenBackUnchanged)
     scenes->Update();
     ASSERT_NE(CustomerSystem::Instance(), nullptr);
     EXPECT_EQ(CustomerSystem::Instance()->customerSprites.size(), 2u);
-    EXPECT_FLOAT_EQ(LevelStatsSystem::Instance()->Money, 1234.5f);
+    EXPECT_FLOAT_EQ(LevelStatsSystem::Instance()->Money(), 1234.5f);
     EXPECT_EQ(LevelStatsSystem::Instance()->MostWanted, "Stall 4");
     ASSERT_TRUE(factory->SerialiseLevel("RoundTrip"));
 
@@ -190,7 +187,7 @@ TEST_F(Economy, StatisticsWithoutMostPopularKeepNone)
     LevelStatsSystem read;
     read.XMLUnSerialise(doc.RootElement()->FirstChildElement());
     EXPECT_EQ(read.CustomerServed, 3);
-    EXPECT_FLOAT_EQ(read.Money, 250.0f);
+    EXPECT_FLOAT_EQ(read.Money(), 250.0f);
     EXPECT_EQ(read.MostPopular, "None");
     EXPECT_EQ(read.MostWanted, "None");
 }
@@ -203,16 +200,16 @@ TEST_F(Economy, EqualsKeyAddsFiveHundredAndRefreshesTheButtons)
     stats->GetOwner()->Initialise();
     ActivatePopupButton* popup = nullptr;
     auto dear = PricedAt(550.0f, popup);
-    stats->Money = 100.0f;
+    stats->SetMoney(100.0f);
     fake.SetKeyDown(187, true);
     Step();
-    EXPECT_FLOAT_EQ(stats->Money, 100.0f);
+    EXPECT_FLOAT_EQ(stats->Money(), 100.0f);
     fake.SetKeyDown(187, false);
     Step();
-    EXPECT_FLOAT_EQ(stats->Money, 600.0f);
+    EXPECT_FLOAT_EQ(stats->Money(), 600.0f);
     EXPECT_TRUE(popup->GetButtonActive());
     Step(3);
-    EXPECT_FLOAT_EQ(stats->Money, 600.0f);
+    EXPECT_FLOAT_EQ(stats->Money(), 600.0f);
     stats->RemoveSpawnButton(dear.get());
     Platform::Install(nullptr);
 }

@@ -43,7 +43,7 @@ namespace
         // three stars with bars, pop-ups and panels, and the quest system.
         void Level(const std::string& name, unsigned seed = 1)
         {
-            Add<LevelStatsSystem>(Make("Stats"), CT_LevelStatsSystem)->Money = 1000.0f;
+            Add<LevelStatsSystem>(Make("Stats"), CT_LevelStatsSystem)->SetMoney(1000.0f);
             SimulationSystem* sim = Add<SimulationSystem>(Make("Simulation"), CT_SimulationSystem);
             sim->secondGoalMoney = 300;
             sim->secondGoalLikes = 40;

@@ -32,7 +32,7 @@ namespace
             Archetype("CashCloud", cloud);
 
             stats = Add<LevelStatsSystem>(Make("Stats"), CT_LevelStatsSystem);
-            stats->Money = 100.0f;
+            stats->SetMoney(100.0f);
             stalls = Add<StallsSystem>(Make("Stalls"), CT_StallsSystem);
             seats = Add<SeatsSystem>(Make("Seats"), CT_SeatsSystem);
             trash = Add<TrashController>(Make("Trash"), CT_TrashController);
@@ -172,11 +172,11 @@ TEST_F(Tutorial, WalksEveryStepToTheEndAndOpensLevel1)
     Click();
     Click();
     EXPECT_EQ(tutorial->GetStep(), 9);
-    const float before = stats->Money;
+    const float before = stats->Money();
     Find("SeatsCBParent")->setActive(true);
     Step();
     EXPECT_EQ(tutorial->GetStep(), 10);
-    EXPECT_FLOAT_EQ(stats->Money, before + 500.0f);
+    EXPECT_FLOAT_EQ(stats->Money(), before + 500.0f);
     EXPECT_EQ(Find("TutorialArrow_3")->GetComponent<Transform>()->GetTransVec().x, 171.0f);
 
     GameObject* seat = Make("Seat01");
@@ -208,10 +208,10 @@ TEST_F(Tutorial, WalksEveryStepToTheEndAndOpensLevel1)
     Step();
     EXPECT_EQ(tutorial->GetStep(), 21);
     Find("StallCBParent")->setActive(true);
-    const float beforeSecond = stats->Money;
+    const float beforeSecond = stats->Money();
     Step();
     EXPECT_EQ(tutorial->GetStep(), 22);
-    EXPECT_FLOAT_EQ(stats->Money, beforeSecond + 650.0f);
+    EXPECT_FLOAT_EQ(stats->Money(), beforeSecond + 650.0f);
     Step();
     EXPECT_FALSE(On("Stall4Blocker"));
     EXPECT_EQ(tutorial->GetStep(), 22) << "the second stall here is Stall02, not the one asked for";

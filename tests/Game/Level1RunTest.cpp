@@ -53,7 +53,7 @@ namespace
 TEST_F(Level1Run, TwoMinutesBringCustomersToBothStallsAndTheTables)
 {
     ASSERT_GE(StallsSystem::Instance()->GetStallCount(), 2u);
-    const float startMoney = LevelStatsSystem::Instance()->Money;
+    const float startMoney = LevelStatsSystem::Instance()->Money();
     std::set<const StallsBehaviour*> queuedAt;
     bool someoneSat = false;
     std::size_t most = 0;
@@ -72,12 +72,12 @@ TEST_F(Level1Run, TwoMinutesBringCustomersToBothStallsAndTheTables)
         ASSERT_EQ(static_cast<std::size_t>(CustomerSystem::Instance()->count), LiveCustomers()) << frame;
     }
     const LevelStatsSystem* stats = LevelStatsSystem::Instance();
-    std::cout << "Level1 after 120 s: served " << stats->CustomerServed << ", money " << stats->Money << ", likes "
+    std::cout << "Level1 after 120 s: served " << stats->CustomerServed << ", money " << stats->Money() << ", likes "
               << stats->Likes << ", most customers at once " << most << std::endl;
     EXPECT_GE(queuedAt.size(), 2u);
     EXPECT_TRUE(someoneSat);
     EXPECT_GT(stats->CustomerServed, 3);
-    EXPECT_GT(stats->Money, startMoney);
+    EXPECT_GT(stats->Money(), startMoney);
     EXPECT_GT(most, 3u);
     EXPECT_LE(most, static_cast<std::size_t>(CustomerSystem::Instance()->cap) + 1);
 }

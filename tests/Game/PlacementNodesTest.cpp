@@ -16,7 +16,7 @@ namespace
         {
             StallWorld::SetUp();
             LevelSystems();
-            stats->Money = 1000.0f;
+            stats->SetMoney(1000.0f);
             os1 = Node("os1", -100.0f, 0.0f);
             os2 = Node("os2", 100.0f, 0.0f);
             stairsDown = Node("stairsDown", 0.0f, 200.0f);

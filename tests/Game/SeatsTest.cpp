@@ -89,7 +89,7 @@ TEST_F(Seats, PlacesHoldOneObjectEachAndIgnoreBadIndexes)
 
 TEST_F(Seats, StoredSeatTakesItsOccupantsAndIsRegisteredWithoutACharge)
 {
-    stats->Money = 5.0f;
+    stats->SetMoney(5.0f);
     SeatsBehaviour* seat = StoredSeat(SeatNode("SeatNode1", 0.0f, 0.0f));
     GameObject* seven = Make("Occupant");
     const std::string id = std::to_string(seven->GetId());
@@ -111,7 +111,7 @@ TEST_F(Seats, StoredSeatTakesItsOccupantsAndIsRegisteredWithoutACharge)
     EXPECT_TRUE(seat->IsPlaceFree(3));
     EXPECT_NE(errors.find("999"), std::string::npos);
     EXPECT_TRUE(seats->IsPlaced(seat));
-    EXPECT_FLOAT_EQ(stats->Money, 5.0f);
+    EXPECT_FLOAT_EQ(stats->Money(), 5.0f);
     EXPECT_EQ(CountNamed("NoMoney"), 0);
 
     // Written back, the places carry the occupants' ids.
@@ -130,9 +130,9 @@ TEST_F(Seats, BuyingNeedsTheSeatPriceButChargesNothing)
 {
     GameObject* o = Make("Seat1", 3.0f, 4.0f);
     auto* seat = Add<SeatsBehaviour>(o, CT_SeatsBehaviour);
-    stats->Money = 10.0f;
+    stats->SetMoney(10.0f);
     EXPECT_FALSE(seats->AddSeat(seat));
-    EXPECT_FLOAT_EQ(stats->Money, 10.0f);
+    EXPECT_FLOAT_EQ(stats->Money(), 10.0f);
     EXPECT_EQ(CountNamed("NoMoney"), 1);
     EXPECT_EQ(seats->GetSeatCount(), 0u);
     ObjectHandle h(o);
@@ -141,11 +141,11 @@ TEST_F(Seats, BuyingNeedsTheSeatPriceButChargesNothing)
 
     GameObject* p = Make("Seat1");
     auto* paid = Add<SeatsBehaviour>(p, CT_SeatsBehaviour);
-    stats->Money = 20.0f;
+    stats->SetMoney(20.0f);
     EXPECT_TRUE(seats->AddSeat(paid));
     EXPECT_TRUE(seats->AddSeat(paid));
     EXPECT_EQ(seats->GetSeatCount(), 1u);
-    EXPECT_FLOAT_EQ(stats->Money, 20.0f);
+    EXPECT_FLOAT_EQ(stats->Money(), 20.0f);
 }
 
 TEST_F(Seats, FireSendsSeatedCustomersAwayAndLeavesTrash)

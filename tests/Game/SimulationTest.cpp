@@ -127,12 +127,12 @@ TEST_F(Simulation, LossComesBelowLoseMoneyButNotAtIt)
     AddTexts();
     systems->Initialise();
     simulation->loseMoney = 50;
-    stats->Money = 50.0f;
+    stats->SetMoney(50.0f);
     Step();
     EXPECT_EQ(simulation->endState, SimulationSystem::Running);
     EXPECT_FLOAT_EQ(engine->GetTimeFactor(), 1.0f);
 
-    stats->Money = 49.99f;
+    stats->SetMoney(49.99f);
     simulation->SetSpawnCountdown(-1.0f);
     Step();
     EXPECT_EQ(simulation->endState, SimulationSystem::Lost);
@@ -142,7 +142,7 @@ TEST_F(Simulation, LossComesBelowLoseMoneyButNotAtIt)
     EXPECT_EQ(customers->count, 1);
 
     // From then on nothing happens, even with the money back.
-    stats->Money = 1000.0f;
+    stats->SetMoney(1000.0f);
     simulation->SetSpawnCountdown(-1.0f);
     engine->SetTimeFactor(1.0f);
     Step(5);
@@ -157,7 +157,7 @@ TEST_F(Simulation, WinBeatsLossInTheSameFrame)
     FixedStage quests;
     quests.stage = 3;
     simulation->loseMoney = 50;
-    stats->Money = -500.0f;
+    stats->SetMoney(-500.0f);
     Step();
     EXPECT_TRUE(simulation->HasEnded());
     EXPECT_EQ(simulation->endState, SimulationSystem::Running);
@@ -227,7 +227,7 @@ TEST_F(SimulationScene, LosingOffersARetryOfTheSameScene)
 {
     LoadAs("Level2");
     simulation->loseMoney = 0;
-    stats->Money = -1.0f;
+    stats->SetMoney(-1.0f);
     Step();
     EXPECT_EQ(Next()->GetFnStrParam(), "Level2");
     EXPECT_EQ(*factory->FindObjByName("NextButton")->GetComponent<Text>()->GetText(), "Retry");

@@ -30,7 +30,7 @@ namespace
         void BuildAndSave(const std::string& name)
         {
             LevelSystems();
-            stats->Money = 1000.0f;
+            stats->SetMoney(1000.0f);
             seats->upperSeatsOffset = Vector2D(40.0f, 20.0f);
             seats->lowerSeatsOffset = Vector2D(40.0f, -20.0f);
             GameObject* floor = Make("SecondFloor");
@@ -107,7 +107,7 @@ TEST_F(LevelFile, StallsAndSeatsReadBackWhole)
     EXPECT_TRUE(stall->queueToLeft);
     ASSERT_NE(stall->GetLinkNode(), nullptr);
     EXPECT_EQ(stall->GetLinkNode()->GetStall(), stall);
-    EXPECT_EQ(levelStats->Money, 1000.0f);
+    EXPECT_EQ(levelStats->Money(), 1000.0f);
     EXPECT_EQ(SecondFloorController::Instance()->GetLinkUsers(), 1);
     // The stairs are open: customers can walk from the floor up and back.
     auto linked = [&](const std::string& from, const std::string& to) {
@@ -154,7 +154,7 @@ TEST_F(LevelFile, StoredStallsAreNeitherChargedNorRefusedWhenMoneyIsShort)
     std::ofstream(statsFile, std::ios::binary) << text;
 
     Load("Poor");
-    EXPECT_FLOAT_EQ(LevelStatsSystem::Instance()->Money, 5.0f);
+    EXPECT_FLOAT_EQ(LevelStatsSystem::Instance()->Money(), 5.0f);
     EXPECT_EQ(StallsSystem::Instance()->GetStallCount(), 1u);
     EXPECT_EQ(SeatsSystem::Instance()->GetSeatCount(), 1u);
     factory->Update();

@@ -234,7 +234,7 @@ TEST_F(QueueFlow, CustomersQueueAreServedInTurnAndPay)
     ASSERT_NE(b, nullptr);
     ObjectHandle ha(a->GetOwner()), hb(b->GetOwner());
     ASSERT_TRUE(StepUntil([&] { return stats->CustomerServed == 2; }, 60 * 60));
-    EXPECT_FLOAT_EQ(stats->Money, 120.0f);
+    EXPECT_FLOAT_EQ(stats->Money(), 120.0f);
     EXPECT_FLOAT_EQ(stats->GrossRevenue, 20.0f);
     EXPECT_FLOAT_EQ(stats->Reputation, 40.0f);
     EXPECT_EQ(stall->GetQueueLength(), 0u);

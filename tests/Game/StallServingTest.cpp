@@ -15,7 +15,7 @@ namespace
         {
             StallWorld::SetUp();
             LevelSystems();
-            stats->Money = 100.0f;
+            stats->SetMoney(100.0f);
             node = StallNode("StallNode1", 100.0f, 50.0f);
         }
 
@@ -43,7 +43,7 @@ TEST_F(Stalls, SalePaysMoneyRevenueReputationAndCountsTheStallType)
     s->busy_ = true;
     s->ServeCustomer();
 
-    EXPECT_FLOAT_EQ(stats->Money, 110.0f);
+    EXPECT_FLOAT_EQ(stats->Money(), 110.0f);
     EXPECT_FLOAT_EQ(stats->GrossRevenue, 10.0f);
     EXPECT_EQ(stats->CustomerServed, 1);
     EXPECT_FLOAT_EQ(stats->Reputation, 20.0f);
@@ -95,7 +95,7 @@ TEST_F(Stalls, StallTypesOutsideTheCountersStillSell)
     s->stallIndex_ = 0;
     s->ServeCustomer();
     EXPECT_EQ(stats->CustomerServed, 2);
-    EXPECT_FLOAT_EQ(stats->Money, 120.0f);
+    EXPECT_FLOAT_EQ(stats->Money(), 120.0f);
     EXPECT_EQ(stats->MostPopular, "None");
 }
 
@@ -103,7 +103,7 @@ TEST_F(Stalls, UpgradeChargesShowsTheCostAndRaisesTheStall)
 {
     StallsBehaviour* s = StoredStall(3, node);
     s->ApplyUpgrade(50.0f, 2.0f);
-    EXPECT_FLOAT_EQ(stats->Money, 50.0f);
+    EXPECT_FLOAT_EQ(stats->Money(), 50.0f);
     EXPECT_EQ(stats->CustomerServed, 0);
     EXPECT_FLOAT_EQ(stats->GrossRevenue, 0.0f);
     EXPECT_EQ(NewestText("LoseCash"), "-50");
@@ -122,11 +122,11 @@ TEST_F(Stalls, SellingReturnsHalfOfEverythingPaidAndClearsTheNode)
     GameObject* stallObject = s->GetOwner();
     node->GetOwner()->GetComponent<Sprite>()->ToggleRender(false);
     s->ApplyUpgrade(50.0f, 1.0f);
-    ASSERT_FLOAT_EQ(stats->Money, 50.0f);
+    ASSERT_FLOAT_EQ(stats->Money(), 50.0f);
     EXPECT_FLOAT_EQ(stalls->GetTotalUpkeep(), 12.0f);
 
     s->Sell();
-    EXPECT_FLOAT_EQ(stats->Money, 125.0f);
+    EXPECT_FLOAT_EQ(stats->Money(), 125.0f);
     EXPECT_EQ(stats->CustomerServed, 1);
     EXPECT_EQ(NewestText("CashMoving"), "75");
     EXPECT_EQ(stalls->GetStallCount(), 0u);
@@ -143,10 +143,10 @@ TEST_F(Stalls, SellingReturnsHalfOfEverythingPaidAndClearsTheNode)
 
 TEST_F(Stalls, StoredStallIsRegisteredWithoutTheMoneyTestOrACharge)
 {
-    stats->Money = 10.0f;
+    stats->SetMoney(10.0f);
     StallsBehaviour* s = StoredStall(1, node, 500.0f);
     EXPECT_TRUE(stalls->IsPlaced(s));
-    EXPECT_FLOAT_EQ(stats->Money, 10.0f);
+    EXPECT_FLOAT_EQ(stats->Money(), 10.0f);
     EXPECT_EQ(CountNamed("NoMoney"), 0);
     // Registering it again (a second initialisation) counts it once.
     s->Initialise();
@@ -163,7 +163,7 @@ TEST_F(Stalls, BoughtStallNeedsTheMoneyButIsNotCharged)
     EXPECT_FALSE(stalls->IsPlaced(s));
 
     EXPECT_FALSE(stalls->AddStall(s));
-    EXPECT_FLOAT_EQ(stats->Money, 100.0f);
+    EXPECT_FLOAT_EQ(stats->Money(), 100.0f);
     EXPECT_EQ(CountNamed("NoMoney"), 1);
     EXPECT_EQ(stalls->GetStallCount(), 0u);
     ObjectHandle h(o);
@@ -175,7 +175,7 @@ TEST_F(Stalls, BoughtStallNeedsTheMoneyButIsNotCharged)
     t->constructionCost = 100.0f;
     p->Initialise();
     EXPECT_TRUE(stalls->AddStall(t));
-    EXPECT_FLOAT_EQ(stats->Money, 100.0f);
+    EXPECT_FLOAT_EQ(stats->Money(), 100.0f);
     EXPECT_FLOAT_EQ(stalls->GetTotalUpkeep(), 7.0f);
 }
 
@@ -218,19 +218,19 @@ TEST_F(Stalls, UpkeepComesFromTheTableRowOfTheStallName)
 TEST_F(Stalls, MaintenanceChargesTheUpkeepOfEveryStall)
 {
     stalls->PayMaintenance();
-    EXPECT_FLOAT_EQ(stats->Money, 100.0f);
+    EXPECT_FLOAT_EQ(stats->Money(), 100.0f);
     EXPECT_EQ(NewestText("MaintenanceLoseCash"), "0");
 
     StoredStall(1, node);
     StoredStall(2, StallNode("StallNode2", 0.0f, 0.0f));
     stalls->PayMaintenance();
-    EXPECT_FLOAT_EQ(stats->Money, 81.0f);
+    EXPECT_FLOAT_EQ(stats->Money(), 81.0f);
     EXPECT_EQ(NewestText("MaintenanceLoseCash"), "19");
     EXPECT_EQ(CountNamed("MaintenanceLoseCash"), 2);
     // Maintenance may take the money below zero.
     for (int day = 0; day < 5; ++day)
         stalls->PayMaintenance();
-    EXPECT_FLOAT_EQ(stats->Money, -14.0f);
+    EXPECT_FLOAT_EQ(stats->Money(), -14.0f);
 }
 
 TEST_F(Stalls, LevelBandsFollowTheUpgradeCount)

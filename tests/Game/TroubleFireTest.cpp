@@ -53,7 +53,7 @@ TEST_F(FireTest, ASaleMaySetItsStallOnFireAndThenSellsNothing)
     fire->baseChance = 0.0f;
     fire->chanceIncrement = 40.0f;
     fire->SetFireChance(0.0f);
-    const float money = stats->Money;
+    const float money = stats->Money();
     // Level 1: the chance climbs by 40 per sale; at 120 (> 99) a draw must hit.
     int sales = 0;
     while (!Burning(stall[0]) && sales < 3)
@@ -67,7 +67,7 @@ TEST_F(FireTest, ASaleMaySetItsStallOnFireAndThenSellsNothing)
     EXPECT_EQ(FireOf(stall[0])->GetStall(), stall[0]);
     EXPECT_EQ(stall[0]->spriteState, StallsBehaviour::Burning);
     // Every sale before the fire paid; the one that caught fire did not.
-    EXPECT_FLOAT_EQ(stats->Money, money + 10.0f * static_cast<float>(sales - 1));
+    EXPECT_FLOAT_EQ(stats->Money(), money + 10.0f * static_cast<float>(sales - 1));
 }
 
 TEST_F(FireTest, PanicComesAfterItsDelayInGameTimeThenTheFireSpreadsEveryInterval)

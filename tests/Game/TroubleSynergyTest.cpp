@@ -18,7 +18,7 @@ namespace
         {
             TroubleWorld::SetUp();
             LevelSystems();
-            stats->Money = 100000.0f;
+            stats->SetMoney(100000.0f);
             TroubleSystems();
         }
 

@@ -46,7 +46,7 @@ namespace KiteTest
     TEST_F(DayAndNight, DaylightFollowsTheWaveAndTheFirstDawnChargesUpkeepOnce)
     {
         LevelSystems();
-        stats->Money = 1000.0f;
+        stats->SetMoney(1000.0f);
         StoredStall(1, StallNode("StallNode1", 0.0f, 200.0f));  // upkeep 12
         TimeAndWeatherSystem* w = Weather(60.0f);
         EXPECT_NEAR(w->GetDaylight(), 0.5f, 1e-4f);
@@ -58,15 +58,15 @@ namespace KiteTest
         EXPECT_EQ(w->phase, TimeAndWeatherSystem::Day) << "44 s: still day";
         Run(1.5f);
         EXPECT_EQ(w->phase, TimeAndWeatherSystem::Night) << "night comes close to 45 s";
-        EXPECT_FLOAT_EQ(stats->Money, 1000.0f);
+        EXPECT_FLOAT_EQ(stats->Money(), 1000.0f);
         Run(58.0f);
         EXPECT_EQ(w->dayCounter, 0) << "103.5 s: still night";
         Run(2.0f);
         EXPECT_EQ(w->dayCounter, 1) << "the first day ends close to 105 s";
         EXPECT_EQ(w->phase, TimeAndWeatherSystem::Day);
-        EXPECT_FLOAT_EQ(stats->Money, 988.0f);
+        EXPECT_FLOAT_EQ(stats->Money(), 988.0f);
         Run(10.0f);
-        EXPECT_FLOAT_EQ(stats->Money, 988.0f) << "charged once per dawn";
+        EXPECT_FLOAT_EQ(stats->Money(), 988.0f) << "charged once per dawn";
     }
 
     TEST_F(DayAndNight, TintedSpritesFadeToNightAndBackAndLeaveWithTheirObject)
@@ -175,7 +175,7 @@ namespace KiteTest
     TEST_F(Clouds, ACashCloudClickedTwicePaysOnceAndLeaves)
     {
         LevelSystems();
-        stats->Money = 0.0f;
+        stats->SetMoney(0.0f);
         TimeAndWeatherSystem* w = Weather(60.0f);
         GameObject* cloud = w->SpawnCashCloud();
         ASSERT_NE(cloud, nullptr);
@@ -183,11 +183,11 @@ namespace KiteTest
         EXPECT_EQ(w->cashCloudCount, 1);
         EXPECT_EQ(w->cloudCount, 0) << "a cash cloud counts only as one";
         motor->OnMouseUp();
-        EXPECT_FLOAT_EQ(stats->Money, 0.0f) << "not while fading in";
+        EXPECT_FLOAT_EQ(stats->Money(), 0.0f) << "not while fading in";
         Run(1.5f);
         motor->OnMouseUp();
         motor->OnMouseUp();
-        EXPECT_FLOAT_EQ(stats->Money, 250.0f);
+        EXPECT_FLOAT_EQ(stats->Money(), 250.0f);
         EXPECT_EQ(w->collectedCashClouds, 1);
         EXPECT_EQ(cloud->GetComponent<Collider2D>()->GetColliderTag(), -1);
         Run(1.5f);
@@ -285,23 +285,23 @@ namespace KiteTest
         bar->maxBarXScale = 4.0f;
         bar->barHeight = 0.5f;
         o->Initialise();
-        stats->Money = 250.0f;
+        stats->SetMoney(250.0f);
         Step();
         Transform* t = o->GetComponent<Transform>();
         EXPECT_FLOAT_EQ(t->GetScaleVec().x, 1.0f);
         EXPECT_FLOAT_EQ(t->GetTransVec().x, 100.0f - 100.0f * 3.0f * 0.25f);
-        stats->Money = 1500.0f;
+        stats->SetMoney(1500.0f);
         Step();
         EXPECT_FLOAT_EQ(t->GetScaleVec().x, 4.0f);
         EXPECT_FLOAT_EQ(t->GetTransVec().x, 100.0f);
         // In debt the bar mirrors to the other side, on purpose; it stays a number.
-        stats->Money = -500.0f;
+        stats->SetMoney(-500.0f);
         Step();
         EXPECT_FLOAT_EQ(t->GetScaleVec().x, -2.0f);
         EXPECT_TRUE(std::isfinite(t->GetTransVec().x));
         simulation->goalMoney = 0;
         o->Initialise();
-        stats->Money = 0.0f;
+        stats->SetMoney(0.0f);
         Step();
         EXPECT_FLOAT_EQ(t->GetScaleVec().x, 4.0f);
         EXPECT_FALSE(std::isnan(t->GetTransVec().x));
