@@ -81,6 +81,7 @@ namespace KiteTest
         bool Step(const std::string& label, const std::function<void()>& action, double seconds,
                   double retryAfter = 6.0, const std::function<bool()>& until = nullptr);
         bool InstructionChangedSince(const std::vector<std::uint32_t>& before);
+        bool CollectTheCloud();
         bool ClickCashCloud();
         bool DragTrashToBin(const WorldPoint& table);
 
