@@ -1,6 +1,6 @@
 // Assets: the two asset trees (the working folder's "Assets/" and the one
-// beside the program), finding a file in them, listing their folders, and
-// saying why a file cannot be read.
+// beside the program), finding a file in them, the names of sounds and
+// pictures, listing folders, and reading a file or saying why it cannot be.
 #pragma once
 
 #include <cstddef>
