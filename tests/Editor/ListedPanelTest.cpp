@@ -6,6 +6,7 @@
 
 #include <array>
 #include <functional>
+#include <set>
 
 #include <imgui_internal.h>
 
@@ -179,4 +180,37 @@ TEST_F(ListedPanel, ButtonPanelsFromTheListingKeepTheirBlockIdsAndConditionalFie
     EXPECT_TRUE(call->GetFadeOut());
     delete call;
     delete popup;
+}
+
+TEST_F(ListedPanel, EngineTypesShowTheirListingButThePanelsWithALayoutOfTheirOwn)
+{
+    static std::set<std::string> fellBack;
+    fellBack.clear();
+    SetDefaultInspector([](GameComponent& component) {
+        fellBack.insert(ComponentTitle(component));
+        DrawDefaultInspector(component);
+    });
+    // Combined fields, lists, acting buttons, fields depending on one
+    // another or drawn out of file order, and run-time switches.
+    const std::set<std::string> ownPanel = {"Transform",          "Emitter",    "Text",       "Sprite",
+                                            "ToggleActiveButton", "Collider2D", "VertexNode", "AudioSource"};
+    std::set<std::string> listed;
+    std::vector<GameComponent*> components;
+    for (const auto& entry : factory->GetCreators())
+    {
+        if (entry.first >= CT_FirstGameType)
+            continue;
+        components.push_back(entry.second.second->Create());
+        if (!ownPanel.count(entry.second.first))
+            listed.insert(entry.second.first);
+    }
+    Draw([&components] {
+        for (GameComponent* c : components)
+            c->RenderImGui();
+    });
+    SetDefaultInspector(&DrawDefaultInspector);
+    for (GameComponent* c : components)
+        delete c;
+    EXPECT_EQ(fellBack, listed);
+    EXPECT_TRUE(listed.count("SystemCallButton") && listed.count("PopUpUI") && listed.count("ActivatePopupButton"));
 }
