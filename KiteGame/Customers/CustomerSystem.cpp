@@ -21,25 +21,11 @@
 
 namespace KiteFramework
 {
-    CustomerSystem* CustomerSystem::instance = nullptr;
-
-    CustomerSystem::CustomerSystem() : Script(CT_CustomerSystem)
-    {
-        instance = this;
-    }
+    CustomerSystem::CustomerSystem() : Script(CT_CustomerSystem) {}
 
     // Settings and the cap are copied by Clone; the copy starts with no
     // customers, a count of 0 and no fight.
-    CustomerSystem::CustomerSystem(const CustomerSystem& other) : Script(other), cap(other.cap)
-    {
-        instance = this;
-    }
-
-    CustomerSystem::~CustomerSystem()
-    {
-        if (instance == this)
-            instance = nullptr;
-    }
+    CustomerSystem::CustomerSystem(const CustomerSystem& other) : Script(other), cap(other.cap) {}
 
     void CustomerSystem::ListFields(FieldVisitor& v)
     {

@@ -13,23 +13,11 @@
 
 namespace KiteFramework
 {
-    SeatsSystem* SeatsSystem::instance = nullptr;
-
-    SeatsSystem::SeatsSystem() : Script(static_cast<ComponentTypeId>(CT_SeatsSystem))
-    {
-        instance = this;
-    }
+    SeatsSystem::SeatsSystem() : Script(static_cast<ComponentTypeId>(CT_SeatsSystem)) {}
 
     SeatsSystem::SeatsSystem(const SeatsSystem& other) : Script(other)
     {
         CopyListedFields(other, *this);
-        instance = this;
-    }
-
-    SeatsSystem::~SeatsSystem()
-    {
-        if (instance == this)
-            instance = nullptr;
     }
 
     void SeatsSystem::ListFields(FieldVisitor& v)

@@ -23,24 +23,12 @@
 
 namespace KiteFramework
 {
-    StallsSystem* StallsSystem::instance = nullptr;
-
-    StallsSystem::StallsSystem() : Script(static_cast<ComponentTypeId>(CT_StallsSystem))
-    {
-        instance = this;
-    }
+    StallsSystem::StallsSystem() : Script(static_cast<ComponentTypeId>(CT_StallsSystem)) {}
 
     StallsSystem::StallsSystem(const StallsSystem& other) : Script(other)
     {
         CopyListedFields(other, *this);
         totalUpkeep = other.totalUpkeep;
-        instance = this;
-    }
-
-    StallsSystem::~StallsSystem()
-    {
-        if (instance == this)
-            instance = nullptr;
     }
 
     void StallsSystem::ListFields(FieldVisitor& v)

@@ -23,8 +23,7 @@ namespace KiteFramework
 
     GameObjectFactory::GameObjectFactory() : System(ST_GameObjectFactory)
     {
-        if (!FACTORY)
-            FACTORY = this;
+        ClaimGlobal(FACTORY, this);
         if (ENGINE)
             ENGINE->logMessage("System: GameObjectFactory initialised.");
     }
@@ -40,8 +39,7 @@ namespace KiteFramework
             delete entry.second.second;
         creators.clear();
         creatorNames.clear();
-        if (FACTORY == this)
-            FACTORY = nullptr;
+        ReleaseGlobal(FACTORY, this);
     }
 
     void GameObjectFactory::AddComponentCreator(ComponentTypeId type, const std::string& name,
