@@ -10,6 +10,7 @@
 #include "Core/Math/Random.h"
 #include "Core/Objects/FieldOps.h"
 #include "Core/Objects/GameObject.h"
+#include "Core/Objects/LiveComponents.h"
 #include "Customers/CustomerAIBehaviour.h"
 #include "Customers/RandomDraw.h"
 #include "Customers/SpawnRateManager.h"
@@ -132,12 +133,7 @@ namespace KiteFramework
 
     std::vector<CustomerAIBehaviour*> CustomerSystem::GetCustomers() const
     {
-        std::vector<CustomerAIBehaviour*> living;
-        living.reserve(customers.size());
-        for (const ObjectHandle& h : customers)
-            if (CustomerAIBehaviour* c = h.Get<CustomerAIBehaviour>())
-                living.push_back(c);
-        return living;
+        return LiveComponents<CustomerAIBehaviour>(customers);
     }
 
     const CustomerSystem::SpritePair* CustomerSystem::GetSpritePair(int customerIndex, int pose) const

@@ -3,6 +3,7 @@
 
 #include "Core/Archetypes/ArchetypeSystem.h"
 #include "Core/Objects/FieldOps.h"
+#include "Core/Objects/LiveComponents.h"
 #include "Core/Objects/Transform.h"
 #include "Customers/CustomerAIBehaviour.h"
 #include "Economy/LevelStatsSystem.h"
@@ -88,30 +89,16 @@ namespace KiteFramework
 
     std::vector<SeatsBehaviour*> SeatsSystem::GetSeats() const
     {
-        std::vector<SeatsBehaviour*> live;
-        live.reserve(seats.size());
-        for (const ObjectHandle& h : seats)
-            if (SeatsBehaviour* s = h.Get<SeatsBehaviour>())
-                live.push_back(s);
-        return live;
+        return LiveComponents<SeatsBehaviour>(seats);
     }
 
     std::size_t SeatsSystem::GetSeatCount() const
     {
-        std::size_t n = 0;
-        for (const ObjectHandle& h : seats)
-            if (h.Get<SeatsBehaviour>())
-                ++n;
-        return n;
+        return CountLive<SeatsBehaviour>(seats);
     }
 
     bool SeatsSystem::IsPlaced(const SeatsBehaviour* seat) const
     {
-        if (!seat)
-            return false;
-        for (const ObjectHandle& h : seats)
-            if (h.Get<SeatsBehaviour>() == seat)
-                return true;
-        return false;
+        return HoldsLive(seats, seat);
     }
 }
