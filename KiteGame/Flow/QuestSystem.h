@@ -77,7 +77,7 @@ namespace KiteFramework
         // A fresh system of the same type that is not in effect until it
         // starts.
         QuestSystem(const QuestSystem& other)
-            : Script(other), QuestStageSource(other), CurrentInstance(other)
+            : Script(other), QuestStageSource(other), CurrentInstance<QuestSystem>(other)
         {
         }
 

@@ -31,13 +31,13 @@ namespace KiteFramework
     TimeAndWeatherSystem::TimeAndWeatherSystem() : Script(CT_TimeAndWeatherSystem) {}
 
     TimeAndWeatherSystem::TimeAndWeatherSystem(const TimeAndWeatherSystem& other)
-        : Script(other), DaylightSource(other), TintedSprites(other), CurrentInstance(other), phase(other.phase),
-          fading(other.fading), phaseChanged(other.phaseChanged), elapsed(other.elapsed), daylight(other.daylight),
-          dayCounter(other.dayCounter), cloudCount(other.cloudCount), cashCloudCount(other.cashCloudCount),
-          collectedCashClouds(other.collectedCashClouds), cloudCountdown(other.cloudCountdown),
-          cashCloudCountdown(other.cashCloudCountdown), timeInDay(other.timeInDay), maxClouds(other.maxClouds),
-          maxCashClouds(other.maxCashClouds), giveMoneyInterval(other.giveMoneyInterval),
-          cashCloudThreshold(other.cashCloudThreshold)
+        : Script(other), DaylightSource(other), TintedSprites(other), CurrentInstance<TimeAndWeatherSystem>(other),
+          phase(other.phase), fading(other.fading), phaseChanged(other.phaseChanged), elapsed(other.elapsed),
+          daylight(other.daylight), dayCounter(other.dayCounter), cloudCount(other.cloudCount),
+          cashCloudCount(other.cashCloudCount), collectedCashClouds(other.collectedCashClouds),
+          cloudCountdown(other.cloudCountdown), cashCloudCountdown(other.cashCloudCountdown),
+          timeInDay(other.timeInDay), maxClouds(other.maxClouds), maxCashClouds(other.maxCashClouds),
+          giveMoneyInterval(other.giveMoneyInterval), cashCloudThreshold(other.cashCloudThreshold)
     {
     }
 
