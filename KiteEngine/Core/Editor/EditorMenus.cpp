@@ -405,22 +405,16 @@ namespace KiteFramework
 
     void Editor::StartSaveAs()
     {
-        if (IsPlaying())
-        {
-            Print("Stop the game before saving: the scene now holds the running game's objects.");
+        if (RefusedWhilePlaying(kStopBeforeSaving))
             return;
-        }
         browser->Open(SceneBrowser(FileBrowser::Mode::Save, "Save Scene As"));
         browserPurpose = BrowserPurpose::SaveSceneAs;
     }
 
     void Editor::StartNewScene()
     {
-        if (IsPlaying())
-        {
-            Print("Stop the game before making a new scene.");
+        if (RefusedWhilePlaying(kStopBeforeNewScene))
             return;
-        }
         FileBrowser::Options o = SceneBrowser(FileBrowser::Mode::Save, "New Scene");
         o.allowReplace = false;
         browser->Open(o);
