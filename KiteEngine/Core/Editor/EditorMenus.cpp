@@ -14,6 +14,7 @@
 #include "Core/Audio/AudioEngine.h"
 #include "Core/Editor/Editor.h"
 #include "Core/Editor/FileBrowser.h"
+#include "Core/Engine/Assets.h"
 #include "Core/Engine/Engine.h"
 #include "Core/Engine/Message.h"
 #include "Core/Factory/GameObjectFactory.h"
@@ -34,11 +35,6 @@ namespace KiteFramework
     {
         const char* const kSnapshotName = "tmp";
 
-        std::string AssetRoot()
-        {
-            return ENGINE ? ENGINE->GetAssetPath() : std::string("Assets/");
-        }
-
         bool Pressed(int vk, bool repeat)
         {
             return ImGui::IsKeyPressed(vk, repeat);
@@ -51,7 +47,7 @@ namespace KiteFramework
             FileBrowser::Options o;
             o.mode = mode;
             o.title = title;
-            o.root = AssetRoot() + "Scenes";
+            o.root = Assets::Root() + "Scenes";
             o.extension = ".xml";
             if (mode == FileBrowser::Mode::Save)
                 o.reserved = {kSnapshotName};
@@ -432,7 +428,7 @@ namespace KiteFramework
         FileBrowser::Options o;
         o.mode = FileBrowser::Mode::Open;
         o.title = "Load Assets";
-        o.root = AssetRoot();
+        o.root = Assets::Root();
         browser->Open(o);
         browserPurpose = BrowserPurpose::LoadAsset;
     }

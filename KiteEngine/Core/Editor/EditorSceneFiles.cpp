@@ -6,6 +6,7 @@
 
 #include "Core/Archetypes/ArchetypeSystem.h"
 #include "Core/Editor/Editor.h"
+#include "Core/Engine/Assets.h"
 #include "Core/Engine/Engine.h"
 #include "Core/Engine/Message.h"
 #include "Core/Factory/GameObjectFactory.h"
@@ -16,14 +17,6 @@ namespace fs = std::filesystem;
 
 namespace KiteFramework
 {
-    namespace
-    {
-        std::string AssetRoot()
-        {
-            return ENGINE ? ENGINE->GetAssetPath() : std::string("Assets/");
-        }
-    }
-
     bool Editor::RefusedWhilePlaying(const std::string& line)
     {
         if (!IsPlaying())
@@ -110,7 +103,7 @@ namespace KiteFramework
             Print("New Scene refused: \"" + name + "\" cannot be a scene's name.");
             return false;
         }
-        const std::string folder = AssetRoot() + "Scenes";
+        const std::string folder = Assets::Root() + "Scenes";
         std::error_code ec;
         if (fs::exists(folder + "/" + name + ".xml", ec))
         {
@@ -130,7 +123,7 @@ namespace KiteFramework
 
     bool Editor::DoCreateNewScene(const std::string& name)
     {
-        const std::string folder = AssetRoot() + "Scenes";
+        const std::string folder = Assets::Root() + "Scenes";
         // Nothing is cleared unless the empty scene can be written.
         if (::access(folder.c_str(), W_OK) != 0)
         {
