@@ -19,11 +19,15 @@
 #include <string>
 #include <thread>
 
-#include "EndToEnd/FrameClock.h"
+#include "EndToEnd/FollowedFrames.h"
 #include "EndToEnd/GameProcess.h"
 #include "EndToEnd/PrivateDisplay.h"
 
+using KiteTest::FollowFrames;
 using KiteTest::GameProcess;
+using KiteTest::Hover;
+using KiteTest::Pause;
+using KiteTest::WaitFor;
 
 namespace
 {
@@ -95,57 +99,9 @@ namespace
         Display* display_ = nullptr;
     };
 
-    // Waits and pauses count the frames the game draws once its window is
-    // known (FollowFrames), so a slow machine makes the test slower, never
-    // red; before that, real time.
-    std::unique_ptr<KiteTest::FrameClock> frames;
-
-    class FollowFrames
-    {
-    public:
-        explicit FollowFrames(unsigned long window) { frames = std::make_unique<KiteTest::FrameClock>(window); }
-        ~FollowFrames() { frames.reset(); }
-        FollowFrames(const FollowFrames&) = delete;
-        FollowFrames& operator=(const FollowFrames&) = delete;
-    };
-
-    bool WaitFor(double seconds, const std::function<bool()>& condition)
-    {
-        if (frames)
-            return frames->WaitFor(seconds, condition);
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-        while (std::chrono::steady_clock::now() < deadline)
-        {
-            if (condition())
-                return true;
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        }
-        return condition();
-    }
-
-    void Pause(int ms)
-    {
-        if (frames)
-            frames->Wait(std::max(1L, static_cast<long>(ms) * 60 / 1000));
-        else
-            std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-    }
-
     void Move(int x, int y)
     {
         GameProcess::XDoTool("mousemove " + std::to_string(x) + " " + std::to_string(y));
-    }
-
-    // The game refreshes its pointer on button events: a wheel step (which
-    // it ignores) between two moves makes the object under it hovered.
-    void Hover(int x, int y)
-    {
-        Move(x, y);
-        Pause(100);
-        GameProcess::XDoTool("click 5");
-        Pause(100);
-        Move(x + 1, y + 1);
-        Pause(250);
     }
 
     // Presses at `from`, carries the pointer to `to` in steps, releases;

@@ -23,11 +23,15 @@
 #include <thread>
 #include <vector>
 
-#include "EndToEnd/FrameClock.h"
+#include "EndToEnd/FollowedFrames.h"
 #include "EndToEnd/GameProcess.h"
 #include "EndToEnd/PrivateDisplay.h"
 
+using KiteTest::FollowFrames;
 using KiteTest::GameProcess;
+using KiteTest::Hover;
+using KiteTest::Pause;
+using KiteTest::WaitFor;
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
@@ -97,57 +101,6 @@ namespace
         KiteTest::PrivateDisplay server_;
         Display* display_ = nullptr;
     };
-
-    // Waits and pauses count the frames the game draws once its window is
-    // known (FollowFrames), so a slow machine makes the test slower, never
-    // red; before that, real time.
-    std::unique_ptr<KiteTest::FrameClock> frames;
-
-    class FollowFrames
-    {
-    public:
-        explicit FollowFrames(unsigned long window) { frames = std::make_unique<KiteTest::FrameClock>(window); }
-        ~FollowFrames() { frames.reset(); }
-        FollowFrames(const FollowFrames&) = delete;
-        FollowFrames& operator=(const FollowFrames&) = delete;
-    };
-
-    bool WaitFor(double seconds, const std::function<bool()>& condition)
-    {
-        if (frames)
-            return frames->WaitFor(seconds, condition);
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-        while (std::chrono::steady_clock::now() < deadline)
-        {
-            if (condition())
-                return true;
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        }
-        return condition();
-    }
-
-    void Pause(int ms)
-    {
-        if (frames)
-            frames->Wait(std::max(1L, static_cast<long>(ms) * 60 / 1000));
-        else
-            std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-    }
-
-    // Picking needs the pointer to be over an object for one move before a
-    // press counts: enter on the first pick, over on the next. The pointer
-    // position the game reads is refreshed by button events, not by the test
-    // server's synthetic moves, so a wheel step (which the game ignores)
-    // goes between the two moves.
-    void Hover(int x, int y)
-    {
-        GameProcess::XDoTool("mousemove " + std::to_string(x) + " " + std::to_string(y));
-        Pause(100);
-        GameProcess::XDoTool("click 5");
-        Pause(100);
-        GameProcess::XDoTool("mousemove " + std::to_string(x + 1) + " " + std::to_string(y + 1));
-        Pause(250);
-    }
 
     void Click(int x, int y)
     {

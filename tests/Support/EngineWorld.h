@@ -1,9 +1,9 @@
-// The started engine the test fixtures build on: a scratch folder of the
-// test's own (the working folder while it runs, holding Assets/Scenes and
-// Assets/Archetypes), a fake platform, a silent sound system, and an
-// engine. Each fixture adds its systems in the order it needs; the tear-down
-// deletes the objects, the systems and the engine, and leaves the folder as
-// it was.
+// The started engine every test fixture that needs one builds on: a scratch
+// folder of the test's own (the working folder while it runs, holding
+// Assets/Scenes and Assets/Archetypes), a fake platform, a silent sound
+// system, and an engine. Each fixture adds its systems in the order it needs;
+// the tear-down deletes the objects, the systems and the engine, and leaves
+// the folder as it was.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,7 +11,9 @@
 #include <stdlib.h>
 
 #include <filesystem>
+#include <fstream>
 #include <initializer_list>
+#include <sstream>
 #include <string>
 
 #include "Core/Audio/AudioListener.h"
@@ -37,6 +39,22 @@ namespace KiteTest
 {
     using namespace KiteFramework;
 
+    // One file's bytes; empty when it cannot be read.
+    inline std::string ReadFile(const std::string& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    // Writes the file, making its folders.
+    inline void WriteFile(const std::string& path, const std::string& text)
+    {
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+        std::ofstream(path, std::ios::binary) << text;
+    }
+
     class EngineWorld : public ::testing::Test
     {
     protected:
@@ -51,6 +69,10 @@ namespace KiteTest
             const std::string pattern = (fs::temp_directory_path() / "kite-test-XXXXXX").string();
             std::string name = pattern;
             folder = mkdtemp(name.data());
+            // Readable by all, as an ordinary folder is: checks run as an
+            // ordinary user (Unprivileged.h) reach the files inside.
+            fs::permissions(folder, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                        fs::perms::others_read | fs::perms::others_exec);
             previous = fs::current_path();
             fs::current_path(folder);
             fs::create_directories(folder + "/Assets/Scenes");
@@ -63,14 +85,18 @@ namespace KiteTest
             engine->SetLogPath(folder + "/log.txt");
         }
 
+        // Also after a test that deleted the engine itself.
         void StopEngine()
         {
             testing::internal::CaptureStdout();
             testing::internal::CaptureStderr();
-            engine->EndLoop();
-            engine->CleanEngine();
-            delete engine;
-            engine = nullptr;
+            if (engine)
+            {
+                engine->EndLoop();
+                engine->CleanEngine();
+                delete engine;
+                engine = nullptr;
+            }
             ENGINE = nullptr;
             testing::internal::GetCapturedStderr();
             testing::internal::GetCapturedStdout();
@@ -89,6 +115,23 @@ namespace KiteTest
         {
             engine->AddSystem(system);
             return system;
+        }
+
+        // Starts the systems in the order given, their start-up lines
+        // silenced.
+        static void InitialiseQuietly(std::initializer_list<System*> systems)
+        {
+            testing::internal::CaptureStdout();
+            for (System* s : systems)
+                s->Initialise();
+            testing::internal::GetCapturedStdout();
+        }
+
+        // The engine running the game, as after the first frame of play.
+        void Play()
+        {
+            engine->SetEngineStatus(ES_RUNNING, true);
+            engine->SetEngineStatus(ES_GAMEPLAYING, true);
         }
 
         // The factory, first of the systems added after it.
