@@ -33,10 +33,7 @@ namespace KiteTest
             archetypes = AddSystem(new ArchetypeSystem());
             scenes = AddSystem(new SceneManager());
             recorder = AddSystem(new Recorder());
-            factory->AddComponentCreator(CT_Transform, "Transform", new ComponentCreatorType<Transform>(CT_Transform));
-            factory->AddComponentCreator(CT_Probe, "Probe", new ComponentCreatorType<Probe>(CT_Probe));
-            factory->AddComponentCreator(CT_Shapes, "Shapes", new ComponentCreatorType<Shapes>(CT_Shapes));
-            factory->AddComponentCreator(CT_Panel, "Panel", new ComponentCreatorType<Panel>(CT_Panel));
+            RegisterTestComponents(factory);
             // Named after the test, as the reports it checks show it.
             const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
             scene = std::string(info->name()) + "_" + std::to_string(getpid());
