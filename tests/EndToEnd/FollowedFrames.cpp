@@ -15,8 +15,6 @@ namespace KiteTest
     namespace
     {
         std::unique_ptr<FrameClock> frames;
-
-        void Move(int x, int y) { GameProcess::XDoTool("mousemove " + std::to_string(x) + " " + std::to_string(y)); }
     }
 
     FollowFrames::FollowFrames(unsigned long window) { frames = std::make_unique<FrameClock>(window); }
@@ -45,13 +43,20 @@ namespace KiteTest
             std::this_thread::sleep_for(std::chrono::milliseconds(ms));
     }
 
-    void Hover(int x, int y)
+    void MovePointer(int x, int y)
     {
-        Move(x, y);
-        Pause(100);
-        GameProcess::XDoTool("click 5");
-        Pause(100);
-        Move(x + 1, y + 1);
-        Pause(250);
+        GameProcess::XDoTool("mousemove " + std::to_string(x) + " " + std::to_string(y));
     }
+
+    void HoverWith(int x, int y, const std::function<void(int ms)>& pause, int settle, int rest)
+    {
+        MovePointer(x, y);
+        pause(settle);
+        GameProcess::XDoTool("click 5");
+        pause(settle);
+        MovePointer(x + 1, y + 1);
+        pause(rest);
+    }
+
+    void Hover(int x, int y) { HoverWith(x, y, Pause, 100, 250); }
 }

@@ -23,11 +23,16 @@ namespace KiteTest
     bool WaitFor(double seconds, const std::function<bool()>& condition);
     // Lets `ms` milliseconds of the game's time pass.
     void Pause(int ms);
+    // Moves the pointer of the test's X server to (x, y).
+    void MovePointer(int x, int y);
     // Puts the pointer over (x, y) so that the object there is hovered:
     // picking needs the pointer over an object for one move before a press
     // counts (enter on the first pick, over on the next), and the game
     // refreshes its pointer on button events, not on the test server's
     // synthetic moves, so a wheel step (which it ignores) goes between two
-    // moves.
+    // moves. `pause` lets `settle` ms pass after each of the first two steps
+    // and `rest` ms after the last.
+    void HoverWith(int x, int y, const std::function<void(int ms)>& pause, int settle, int rest);
+    // The hover with these waits and pauses.
     void Hover(int x, int y);
 }
