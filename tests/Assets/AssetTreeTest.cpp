@@ -195,7 +195,7 @@ TEST(AssetTree, EverySceneIndexMatchesItsComponentFiles)
 TEST(AssetTree, EverySceneAndArchetypeLoadsWithoutAComplaint)
 {
     KiteTest::ShippedGame game;
-    ASSERT_TRUE(game.Start("asset-tree", SceneNames()));
+    ASSERT_TRUE(game.Start(SceneNames()));
     EXPECT_EQ(game.StartReports(), "") << "archetypes";
     EXPECT_EQ(ARCHETYPESYS->GetArcheMap().size(), XmlFilesUnder(kRoot / "Archetypes").size());
 
