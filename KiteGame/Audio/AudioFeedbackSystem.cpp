@@ -5,6 +5,7 @@
 
 #include "Core/Audio/AudioEngine.h"
 #include "Core/Audio/AudioSource.h"
+#include "Core/Engine/Assets.h"
 #include "Core/Engine/Engine.h"
 #include "Core/Engine/FrameRateController.h"
 #include "Core/Math/Random.h"
@@ -14,25 +15,11 @@
 
 namespace KiteFramework
 {
-    AudioFeedbackSystem* AudioFeedbackSystem::instance = nullptr;
-
-    AudioFeedbackSystem::AudioFeedbackSystem() : Script(CT_AudioFeedbackSystem)
-    {
-        instance = this;
-    }
+    AudioFeedbackSystem::AudioFeedbackSystem() : Script(CT_AudioFeedbackSystem) {}
 
     AudioFeedbackSystem::AudioFeedbackSystem(const AudioFeedbackSystem& other)
         : Script(other), timeToEnablePlayback(other.timeToEnablePlayback),
-          randomAdjustmentToTimerSet(other.randomAdjustmentToTimerSet), audioFeedbackPaths(other.audioFeedbackPaths)
-    {
-        instance = this;
-    }
-
-    AudioFeedbackSystem::~AudioFeedbackSystem()
-    {
-        if (instance == this)
-            instance = nullptr;
-    }
+          randomAdjustmentToTimerSet(other.randomAdjustmentToTimerSet), audioFeedbackPaths(other.audioFeedbackPaths) {}
 
     void AudioFeedbackSystem::ListFields(FieldVisitor& v)
     {
@@ -83,7 +70,7 @@ namespace KiteFramework
         if (!source || !AUDIO)
             return;
         source->setAudioClip(file);
-        source->setAudioSource(AUDIO->GetSound("Assets/Audio/" + file));
+        source->setAudioSource(AUDIO->GetSound(Assets::SoundPath(file)));
         AUDIO->playSound(*source);
     }
 

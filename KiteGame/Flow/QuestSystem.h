@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "Core/Logic/CurrentInstance.h"
 #include "Core/Math/Vector2D.h"
 #include "Core/Objects/ObjectHandle.h"
 #include "Core/Logic/Script.h"
@@ -18,7 +19,7 @@ namespace KiteFramework
 {
     class StallsBehaviour;
 
-    class QuestSystem : public Script, public QuestStageSource
+    class QuestSystem : public Script, public QuestStageSource, public CurrentInstance<QuestSystem>
     {
     public:
         // Event and mission kinds.
@@ -41,16 +42,14 @@ namespace KiteFramework
         };
 
         QuestSystem();
-        ~QuestSystem() override;
+        // The system made or started last (a clone does not take over).
+        using CurrentInstance<QuestSystem>::Instance;
 
         void Initialise() override;
         void Update() override;
         void OnStart() override;
         GameComponent* Clone() const override;
         const char* InspectorTitle() const override { return "Quest System"; }
-
-        // The system made or started last (a clone does not take over).
-        static QuestSystem* Instance() { return instance; }
 
         // The one entry through which the game reports mission progress; the
         // stall is given with StallUpgraded only. Ignored with no quest
@@ -77,9 +76,10 @@ namespace KiteFramework
     private:
         // A fresh system of the same type that is not in effect until it
         // starts.
-        QuestSystem(const QuestSystem& other) : Script(other), QuestStageSource(other) {}
-
-        static QuestSystem* instance;
+        QuestSystem(const QuestSystem& other)
+            : Script(other), QuestStageSource(other), CurrentInstance<QuestSystem>(other)
+        {
+        }
 
         void Handle(int event, int amount, StallsBehaviour* stall);
         void HandleFirstStar(int event, StallsBehaviour* stall);

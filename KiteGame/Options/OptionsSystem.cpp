@@ -3,6 +3,7 @@
 
 #include "Core/Audio/AudioEngine.h"
 #include "Core/Audio/AudioSource.h"
+#include "Core/Engine/Assets.h"
 #include "Core/Graphics/Sprite.h"
 #include "Core/Math/Random.h"
 #include "Core/Objects/FieldOps.h"
@@ -14,24 +15,10 @@
 
 namespace KiteFramework
 {
-    OptionsSystem* OptionsSystem::instance = nullptr;
-
-    OptionsSystem::OptionsSystem() : Script(CT_OptionsSystem)
-    {
-        instance = this;
-    }
+    OptionsSystem::OptionsSystem() : Script(CT_OptionsSystem) {}
 
     OptionsSystem::OptionsSystem(const OptionsSystem& other)
-        : Script(other), audioPaths(other.audioPaths), checkBoxSprites(other.checkBoxSprites)
-    {
-        instance = this;
-    }
-
-    OptionsSystem::~OptionsSystem()
-    {
-        if (instance == this)
-            instance = nullptr;
-    }
+        : Script(other), audioPaths(other.audioPaths), checkBoxSprites(other.checkBoxSprites) {}
 
     void OptionsSystem::ListFields(FieldVisitor& v)
     {
@@ -143,7 +130,7 @@ namespace KiteFramework
         if (!s || !AUDIO)
             return;
         s->setAudioClip(lastTestSound);
-        s->setAudioSource(AUDIO->GetSound("Assets/Audio/" + lastTestSound));
+        s->setAudioSource(AUDIO->GetSound(Assets::SoundPath(lastTestSound)));
         AUDIO->playSound(*s);
     }
 }

@@ -22,8 +22,6 @@ namespace KiteFramework
 
     namespace
     {
-        const std::string kAudioPrefix = "Assets/Audio/";
-
         // Why a sound could not be made from the file at path.
         std::string SoundProblem(const std::string& path)
         {
@@ -43,8 +41,7 @@ namespace KiteFramework
             system->Close();
         ownedSystem.reset();
         system = nullptr;
-        if (AUDIO == this)
-            AUDIO = nullptr;
+        ReleaseGlobal(AUDIO, this);
     }
 
     void AudioEngine::Initialise()
@@ -74,8 +71,7 @@ namespace KiteFramework
                 std::cerr << "AudioEngine: sound is unavailable; sounds will not load" << std::endl;
         }
         std::fill(std::begin(channelInUse), std::end(channelInUse), false);
-        if (!AUDIO)
-            AUDIO = this;
+        ClaimGlobal(AUDIO, this);
 
         RegisterComponent<AudioListener>(CT_AudioListener, "AudioListener");
         RegisterComponent<AudioSource>(CT_AudioSource, "AudioSource");
@@ -120,7 +116,7 @@ namespace KiteFramework
     void AudioEngine::LoadSounds(std::vector<std::string> names)
     {
         for (const std::string& name : names)
-            LoadInto(kAudioPrefix + name, kAudioPrefix + name);
+            LoadInto(Assets::SoundPath(name), Assets::SoundPath(name));
     }
 
     void AudioEngine::LoadSounds(const std::string& name)
@@ -132,7 +128,7 @@ namespace KiteFramework
     {
         for (const fs::path& path : paths)
         {
-            std::string key = kAudioPrefix + path.generic_string();
+            const std::string key = Assets::SoundPath(path.generic_string());
             LoadInto(key, key);
         }
     }

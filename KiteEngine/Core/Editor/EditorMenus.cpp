@@ -14,6 +14,7 @@
 #include "Core/Audio/AudioEngine.h"
 #include "Core/Editor/Editor.h"
 #include "Core/Editor/FileBrowser.h"
+#include "Core/Engine/Assets.h"
 #include "Core/Engine/Engine.h"
 #include "Core/Engine/Message.h"
 #include "Core/Factory/GameObjectFactory.h"
@@ -34,14 +35,24 @@ namespace KiteFramework
     {
         const char* const kSnapshotName = "tmp";
 
-        std::string AssetRoot()
-        {
-            return ENGINE ? ENGINE->GetAssetPath() : std::string("Assets/");
-        }
-
         bool Pressed(int vk, bool repeat)
         {
             return ImGui::IsKeyPressed(vk, repeat);
+        }
+
+        // The scene folder's browser: scene files only, no folders to walk
+        // into; a save never takes the play snapshot's name.
+        FileBrowser::Options SceneBrowser(FileBrowser::Mode mode, const char* title)
+        {
+            FileBrowser::Options o;
+            o.mode = mode;
+            o.title = title;
+            o.root = Assets::Root() + "Scenes";
+            o.extension = ".xml";
+            if (mode == FileBrowser::Mode::Save)
+                o.reserved = {kSnapshotName};
+            o.browseFolders = false;
+            return o;
         }
     }
 
@@ -390,50 +401,25 @@ namespace KiteFramework
 
     void Editor::StartSaveAs()
     {
-        if (IsPlaying())
-        {
-            Print("Stop the game before saving: the scene now holds the running game's objects.");
+        if (RefusedWhilePlaying(kStopBeforeSaving))
             return;
-        }
-        FileBrowser::Options o;
-        o.mode = FileBrowser::Mode::Save;
-        o.title = "Save Scene As";
-        o.root = AssetRoot() + "Scenes";
-        o.extension = ".xml";
-        o.reserved = {kSnapshotName};
-        o.browseFolders = false;
-        browser->Open(o);
+        browser->Open(SceneBrowser(FileBrowser::Mode::Save, "Save Scene As"));
         browserPurpose = BrowserPurpose::SaveSceneAs;
     }
 
     void Editor::StartNewScene()
     {
-        if (IsPlaying())
-        {
-            Print("Stop the game before making a new scene.");
+        if (RefusedWhilePlaying(kStopBeforeNewScene))
             return;
-        }
-        FileBrowser::Options o;
-        o.mode = FileBrowser::Mode::Save;
-        o.title = "New Scene";
-        o.root = AssetRoot() + "Scenes";
-        o.extension = ".xml";
-        o.reserved = {kSnapshotName};
+        FileBrowser::Options o = SceneBrowser(FileBrowser::Mode::Save, "New Scene");
         o.allowReplace = false;
-        o.browseFolders = false;
         browser->Open(o);
         browserPurpose = BrowserPurpose::NewScene;
     }
 
     void Editor::StartOpenScene()
     {
-        FileBrowser::Options o;
-        o.mode = FileBrowser::Mode::Open;
-        o.title = "Open Scene";
-        o.root = AssetRoot() + "Scenes";
-        o.extension = ".xml";
-        o.browseFolders = false;
-        browser->Open(o);
+        browser->Open(SceneBrowser(FileBrowser::Mode::Open, "Open Scene"));
         browserPurpose = BrowserPurpose::OpenScene;
     }
 
@@ -442,7 +428,7 @@ namespace KiteFramework
         FileBrowser::Options o;
         o.mode = FileBrowser::Mode::Open;
         o.title = "Load Assets";
-        o.root = AssetRoot();
+        o.root = Assets::Root();
         browser->Open(o);
         browserPurpose = BrowserPurpose::LoadAsset;
     }

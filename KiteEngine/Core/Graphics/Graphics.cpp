@@ -56,8 +56,7 @@ namespace KiteFramework
         // window's size, so that drawing and mouse picking agree.
         projection = glm::ortho(-cameraWidth / 2.0f, cameraWidth / 2.0f, -cameraHeight / 2.0f, cameraHeight / 2.0f,
                                 0.0f, -150.0f);
-        if (!GRAPHICS)
-            GRAPHICS = this;
+        ClaimGlobal(GRAPHICS, this);
         SetUp();
     }
 
@@ -106,8 +105,7 @@ namespace KiteFramework
         }
         if (glReady)
             batch->Destroy();
-        if (GRAPHICS == this)
-            GRAPHICS = nullptr;
+        ReleaseGlobal(GRAPHICS, this);
     }
 
     void Graphics::SetUp()
@@ -282,7 +280,7 @@ namespace KiteFramework
     void Graphics::Initialise()
     {
         unsigned int loadingScreen = 0;
-        LoadSingleTexture(&loadingScreen, Assets::ResolveNamed("Assets/Sprites/Menu/LoadingScreen.png").c_str());
+        LoadSingleTexture(&loadingScreen, Assets::ResolveNamed(Assets::SpritePath("Menu/LoadingScreen.png")).c_str());
         if (loadingScreen == 0)
             std::cout << "ZI BAO LIAO" << std::endl;
 
@@ -295,7 +293,7 @@ namespace KiteFramework
         relImageFiles.clear();
         imageFiles = SpriteFiles();
         for (const std::string& name : imageFiles)
-            relImageFiles.push_back(std::filesystem::path("Assets/Sprites/" + name));
+            relImageFiles.push_back(std::filesystem::path(Assets::SpritePath(name)));
         // With a context the pictures load behind the first frames (what is
         // asked for at once); without one none can, and that is said now.
         if (glReady)
