@@ -18,8 +18,9 @@ namespace fs = std::filesystem;
 
 namespace
 {
-    // The started engine's scratch folder is the working folder, with its
-    // own empty Assets/, and holds "program/Assets" (the engine's asset root).
+    // The started engine's scratch folder holding "work" (the working
+    // folder, with its own Assets/) and "program/Assets" (the engine's asset
+    // root).
     class AssetsTest : public KiteTest::EngineWorld
     {
     protected:
@@ -27,9 +28,9 @@ namespace
         {
             StartEngine(false);
             base = folder;
-            fs::remove_all(Working());
             fs::create_directories(Working());
             fs::create_directories(Program());
+            fs::current_path(base / "work");
             program = Program().generic_string() + "/";
             engine->SetAssetPath(program);
         }
@@ -47,7 +48,7 @@ namespace
             std::ofstream(path) << text;
         }
 
-        fs::path Working() const { return base / "Assets"; }
+        fs::path Working() const { return base / "work" / "Assets"; }
         fs::path Program() const { return base / "program" / "Assets"; }
 
         fs::path base;
