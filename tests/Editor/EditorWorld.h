@@ -1,6 +1,8 @@
 // The world the editor tests run in: the started engine with a window on
 // the fake platform, every engine system but physics' picking loop, and the
-// editor made the engine's editor.
+// editor made the engine's editor. It starts no game: only the engine's
+// component types are registered, unless a world deriving from it adds a
+// game's (AddGame).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -25,6 +27,7 @@
 #include "Core/Engine/Message.h"
 #include "Core/Factory/GameObjectFactory.h"
 #include "Core/Graphics/Graphics.h"
+#include "Core/Graphics/Sprite.h"
 #include "Core/Input/Input.h"
 #include "Core/Logic/GameLogic.h"
 #include "Core/Objects/GameObject.h"
@@ -37,7 +40,6 @@
 #include "Core/Window/Win32System.h"
 #include "Platform/Fake/FakePlatform.h"
 #include "Platform/Fake/FakeSoundSystem.h"
-#include "StartUp/Game.h"
 #include "Support/EngineWorld.h"
 
 namespace KiteTest
@@ -75,7 +77,7 @@ namespace KiteTest
             editor = AddSystem(new Editor(graphics));
             engine->SetEditor(editor);
             window->SetEventHook(&ImGui_ImplGlfwGL3_WindowsEventWrap);
-            engine->AddAndInitialiseGame(new Game());
+            AddGame();
             engine->Initialise();
             window->ActivateWindow();
             engine->BeginLoop();
@@ -83,6 +85,9 @@ namespace KiteTest
             testing::internal::GetCapturedStderr();
             testing::internal::GetCapturedStdout();
         }
+
+        // Registers a game's component types, before the systems start.
+        virtual void AddGame() {}
 
         // One whole engine frame, as the loop runs it.
         void Frame()
@@ -100,6 +105,11 @@ namespace KiteTest
             return o;
         }
 
+        // The view PlaceView puts 800 by 450 pixels at (100, 50), 2 world
+        // units a pixel: the world's origin is at its centre.
+        static constexpr int kCentreX = 500;
+        static constexpr int kCentreY = 275;
+
         // Puts the scene view at a known place and the cursor over a point of it.
         void PlaceView()
         {
@@ -111,6 +121,28 @@ namespace KiteTest
         {
             fake.cursorX = x;
             fake.cursorY = y;
+        }
+
+        // A press and a release, as the GUI binding hands them on.
+        void Click(int x, int y)
+        {
+            Cursor(x, y);
+            testing::internal::CaptureStdout();
+            editor->SetMouseClick(true);
+            editor->MouseToWorld();
+            editor->SetMouseClick(false);
+            testing::internal::GetCapturedStdout();
+        }
+
+        // An object drawn at a depth (nearer the player the smaller it is).
+        GameObject* Drawn(const std::string& name, float x, float y, float scale, float depth)
+        {
+            GameObject* o = Make(name, x, y, scale);
+            o->GetComponent<Transform>()->SetDepth(depth);
+            auto* sprite = static_cast<Sprite*>(o->AddComponent(CT_Sprite));
+            sprite->ToggleRender(true);
+            sprite->Initialise();
+            return o;
         }
 
         // One GUI frame: the window's events, then `body`, then, when asked,

@@ -2,19 +2,12 @@
 // and the gizmo.
 #include "Editor/EditorWorld.h"
 
-#include <map>
-
 #include "Core/Graphics/Sprite.h"
-#include "StartUp/GameComponentTypes.h"
 
 using namespace KiteTest;
 
 namespace
 {
-    // The view is 800 by 450 pixels at (100, 50): 2 world units a pixel.
-    constexpr int kCentreX = 500;
-    constexpr int kCentreY = 275;
-
     class SceneView : public EditorWorld
     {
     protected:
@@ -22,28 +15,6 @@ namespace
         {
             EditorWorld::SetUp();
             PlaceView();
-        }
-
-        // A press and a release, as the GUI binding hands them on.
-        void Click(int x, int y)
-        {
-            Cursor(x, y);
-            testing::internal::CaptureStdout();
-            editor->SetMouseClick(true);
-            editor->MouseToWorld();
-            editor->SetMouseClick(false);
-            testing::internal::GetCapturedStdout();
-        }
-
-        // An object drawn at a depth (nearer the player the smaller it is).
-        GameObject* Drawn(const std::string& name, float x, float y, float scale, float depth)
-        {
-            GameObject* o = Make(name, x, y, scale);
-            o->GetComponent<Transform>()->SetDepth(depth);
-            auto* sprite = static_cast<Sprite*>(o->AddComponent(CT_Sprite));
-            sprite->ToggleRender(true);
-            sprite->Initialise();
-            return o;
         }
 
         // A gizmo frame: the GUI's mouse moved by (dx, dy) pixels.
@@ -243,56 +214,4 @@ TEST_F(SceneView, WhilePlayingTheGameSeesTheMouseThroughTheView)
     p = graphics->CurrentMouseToWorld();
     EXPECT_EQ(p.x, -800.0f);
     EXPECT_EQ(p.y, 450.0f);
-}
-
-namespace
-{
-    std::map<std::string, std::string> SceneFiles(const std::string& folder, const std::string& scene)
-    {
-        std::map<std::string, std::string> files;
-        files[scene + ".xml"] = ReadAll(folder + "/Assets/Scenes/" + scene + ".xml");
-        for (const auto& entry : fs::directory_iterator(folder + "/Assets/Scenes/" + scene))
-            files[entry.path().filename().string()] = ReadAll(entry.path().string());
-        return files;
-    }
-}
-
-TEST_F(SceneView, AFadeOverTheSceneIsLeftOutWhileEditingNeverSavedSoAndPlaysAtPlay)
-{
-    // The fade a level opens with: an opaque overlay in front of everything.
-    GameObject* fade = Drawn("FadeIn", 0.0f, 0.0f, 1.0f, 1.01f);
-    fade->GetComponent<Transform>()->SetScale(16.5f, 9.5f);
-    ASSERT_TRUE(fade->AddComponent(CT_FadeInOverlay));
-    Drawn("Floor", 0.0f, 0.0f, 16.0f, 100.0f);
-    ASSERT_TRUE(editor->SaveSceneAs("Court"));
-    const auto saved = SceneFiles(folder, "Court");
-    testing::internal::CaptureStdout();
-    editor->OpenScene("Court");
-    Frame();
-    testing::internal::GetCapturedStdout();
-
-    Sprite* overlay = factory->FindObjByName("FadeIn")->GetComponent<Sprite>();
-    EXPECT_FALSE(overlay->IsShown());
-    EXPECT_TRUE(factory->FindObjByName("Floor")->GetComponent<Sprite>()->IsShown());
-    PlaceView();
-    Click(kCentreX, kCentreY);
-    ASSERT_NE(editor->GetInspecting(), nullptr);
-    EXPECT_EQ(editor->GetInspecting()->getName(), "Floor") << "the floor is what is seen there";
-    editor->ClearInspecting();
-    testing::internal::CaptureStdout();
-    ASSERT_TRUE(editor->SaveScene());
-    testing::internal::GetCapturedStdout();
-    EXPECT_EQ(SceneFiles(folder, "Court"), saved) << "showing the scene stores nothing";
-
-    testing::internal::CaptureStdout();
-    ASSERT_TRUE(editor->TogglePlayStop());
-    EXPECT_TRUE(overlay->IsShown());
-    for (int i = 0; i < 10; ++i)
-        Frame();
-    EXPECT_GT(overlay->GetAlpha(), 0.0f);
-    EXPECT_LT(overlay->GetAlpha(), 1.0f) << "the fade plays";
-    ASSERT_TRUE(editor->TogglePlayStop());
-    Frame();
-    testing::internal::GetCapturedStdout();
-    EXPECT_FALSE(factory->FindObjByName("FadeIn")->GetComponent<Sprite>()->IsShown());
 }

@@ -2,7 +2,7 @@
 // its nodes open (from its field listing, unless its panel has a layout of
 // its own), and Remove pressed in a game panel taking
 // exactly that component once the walk is over.
-#include "Editor/EditorWorld.h"
+#include "GameEditor/GameEditorWorld.h"
 
 #include <set>
 
@@ -41,13 +41,13 @@ namespace
         return nullptr;
     }
 
-    class GameInspectors : public EditorWorld
+    class GameInspectors : public GameEditorWorld
     {
     protected:
         void TearDown() override
         {
             SetDefaultInspector(&DrawDefaultInspector);
-            EditorWorld::TearDown();
+            GameEditorWorld::TearDown();
         }
 
         GameObject* MakeWith(ComponentTypeId type, const std::string& name)

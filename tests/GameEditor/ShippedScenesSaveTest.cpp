@@ -1,7 +1,7 @@
 // The game's own scenes in the editor: saved untouched they are written back
 // byte for byte; an edit changes only what was edited; what the editor does
 // to show a scene (waypoint sprites, values the game shows) is never stored.
-#include "Editor/EditorWorld.h"
+#include "GameEditor/GameEditorWorld.h"
 
 #include <map>
 #include <sstream>
@@ -51,12 +51,12 @@ namespace
         return lines;
     }
 
-    class ShippedScenes : public EditorWorld
+    class ShippedScenes : public GameEditorWorld
     {
     protected:
         void SetUp() override
         {
-            EditorWorld::SetUp();
+            GameEditorWorld::SetUp();
             fs::copy(shipped, scratch, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
             editor->RefreshSceneList();
         }
