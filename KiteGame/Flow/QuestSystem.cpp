@@ -259,7 +259,7 @@ namespace KiteFramework
         totalTarget[star] += t;
     }
 
-    int QuestSystem::ToAmount(float value)
+    int QuestEvents::ToAmount(float value)
     {
         if (!(value > -2147483520.0f))
             return value > 0.0f ? 2147483647 : (value < 0.0f ? -2147483647 - 1 : 0);
@@ -268,10 +268,11 @@ namespace KiteFramework
         return static_cast<int>(value);
     }
 
-    void QuestSystem::UpdateQuest(int event, int amount, StallsBehaviour* stall)
+    void QuestEvents::UpdateQuest(int event, int amount, StallsBehaviour* stall)
     {
-        if (instance && instance->started)
-            instance->Handle(event, amount, stall);
+        QuestSystem* quests = QuestSystem::instance;
+        if (quests && quests->started)
+            quests->Handle(event, amount, stall);
     }
 
     void QuestSystem::Handle(int event, int amount, StallsBehaviour* stall)

@@ -11,10 +11,11 @@
 #include "Core/Objects/FieldOps.h"
 #include "Core/Objects/Transform.h"
 #include "Economy/LevelStatsSystem.h"
+#include "Economy/QuestEvents.h"
 #include "Economy/SimulationSystem.h"
-#include "Flow/QuestSystem.h"
+#include "Economy/StallUpkeep.h"
 #include "StartUp/GameComponentTypes.h"
-#include "Stalls/AmountText.h"
+#include "Economy/AmountText.h"
 #include "Stalls/StallsBehaviour.h"
 #include "Stalls/StallsSynergySystem.h"
 #include "Core/Engine/FrameRateController.h"
@@ -164,7 +165,7 @@ namespace KiteFramework
         const float money = stats ? stats->Money() : 0.0f;
         if (money >= stall->constructionCost)
         {
-            QuestSystem::UpdateQuest(QuestSystem::StallPlaced, 0, nullptr);
+            QuestEvents::UpdateQuest(QuestEvents::StallPlaced, 0, nullptr);
             Register(stall);
             return true;
         }
@@ -306,5 +307,11 @@ namespace KiteFramework
             if (h.Get<StallsBehaviour>() == stall)
                 return true;
         return false;
+    }
+
+    void StallUpkeep::PayForTheDay()
+    {
+        if (StallsSystem* stalls = StallsSystem::Instance())
+            stalls->PayMaintenance();
     }
 }

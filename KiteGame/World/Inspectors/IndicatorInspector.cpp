@@ -4,7 +4,7 @@
 
 #include <imgui.h>
 
-#include "Building/Indicator.h"
+#include "World/Indicator.h"
 #include "Core/Editor/InspectorWidgets.h"
 
 namespace KiteFramework
