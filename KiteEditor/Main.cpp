@@ -1,9 +1,8 @@
 // The editor's host program: the game's start-up with the level editor added.
 // It runs from the game's folder and edits the asset tree found there.
-#include <filesystem>
-
 #include "Core/Editor/Editor.h"
 #include "Core/Editor/ImGuiBinding.h"
+#include "Core/Engine/Assets.h"
 #include "Core/Engine/Engine.h"
 #include "Core/Graphics/Graphics.h"
 #include "Core/Window/Win32System.h"
@@ -19,9 +18,9 @@ namespace
         // drawing gives way to the editor's.
         engine.SetEngineStatus(ES_EDITORVIEW, true);
         // Scenes are read from and saved into the working folder's tree.
-        std::error_code ec;
-        if (std::filesystem::is_directory("Assets", ec))
-            engine.SetAssetPath((std::filesystem::absolute("Assets", ec) / "").generic_string());
+        const std::string root = Assets::AbsoluteWorkingRoot();
+        if (!root.empty())
+            engine.SetAssetPath(root);
     }
 
     void AfterSystems(Engine& engine)

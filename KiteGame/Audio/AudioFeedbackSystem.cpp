@@ -5,6 +5,7 @@
 
 #include "Core/Audio/AudioEngine.h"
 #include "Core/Audio/AudioSource.h"
+#include "Core/Engine/Assets.h"
 #include "Core/Engine/Engine.h"
 #include "Core/Engine/FrameRateController.h"
 #include "Core/Math/Random.h"
@@ -83,7 +84,7 @@ namespace KiteFramework
         if (!source || !AUDIO)
             return;
         source->setAudioClip(file);
-        source->setAudioSource(AUDIO->GetSound("Assets/Audio/" + file));
+        source->setAudioSource(AUDIO->GetSound(Assets::SoundPath(file)));
         AUDIO->playSound(*source);
     }
 

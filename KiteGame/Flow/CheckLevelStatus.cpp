@@ -1,7 +1,7 @@
 // CheckLevelStatus: a level button follows its unlock flag.
 #include "Flow/CheckLevelStatus.h"
 
-#include <iostream>
+#include <string>
 
 #include "Core/Engine/DataError.h"
 #include "Core/Objects/FieldOps.h"
@@ -31,15 +31,17 @@ namespace KiteFramework
 
     void CheckLevelStatus::OnStart()
     {
+        const std::string where = "Object \"" + GetGameObjectName() + "\"";
         bool open = false;
         if (levelid >= 1 && levelid <= 3)
             open = GetLevelFlags()[levelid - 1];
         else
-            std::cout << "Error. Level not found" << std::endl;
+            ReportDataError(where, "Error. Level not found (levelid " + std::to_string(levelid) +
+                                       "); the button stays closed");
         SystemCallButton* button = GetOwner() ? GetOwner()->GetComponent<SystemCallButton>() : nullptr;
         if (!button)
         {
-            ReportDataError("Object \"" + GetGameObjectName() + "\"", "CheckLevelStatus without a SystemCallButton");
+            ReportDataError(where, "CheckLevelStatus without a SystemCallButton");
             return;
         }
         button->ButtonActive(open);

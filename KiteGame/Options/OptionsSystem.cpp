@@ -3,6 +3,7 @@
 
 #include "Core/Audio/AudioEngine.h"
 #include "Core/Audio/AudioSource.h"
+#include "Core/Engine/Assets.h"
 #include "Core/Graphics/Sprite.h"
 #include "Core/Math/Random.h"
 #include "Core/Objects/FieldOps.h"
@@ -143,7 +144,7 @@ namespace KiteFramework
         if (!s || !AUDIO)
             return;
         s->setAudioClip(lastTestSound);
-        s->setAudioSource(AUDIO->GetSound("Assets/Audio/" + lastTestSound));
+        s->setAudioSource(AUDIO->GetSound(Assets::SoundPath(lastTestSound)));
         AUDIO->playSound(*s);
     }
 }

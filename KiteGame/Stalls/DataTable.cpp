@@ -1,9 +1,9 @@
 // DataTable: reading the stall and seat tables.
 #include "Stalls/DataTable.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
-#include <fstream>
 
 #include "Core/Engine/Assets.h"
 #include "Core/Engine/DataError.h"
@@ -36,26 +36,25 @@ namespace KiteFramework
 
     DataTable::DataTable(const std::string& tablePath) : path(tablePath)
     {
-        std::ifstream in(path, std::ios::binary);
-        if (!in)
+        std::string text;
+        std::string problem;
+        if (!Assets::ReadText(path, text, problem))
         {
-            ReportDataError(path, "table cannot be read");
+            ReportDataError(path, "table cannot be read (" + problem + ")");
             return;
         }
         open = true;
-        std::string line;
-        bool header = true;
-        while (std::getline(in, line))
+        // Lines end at '\n' (a last line may lack one); the first is the header.
+        std::string::size_type start = text.find('\n');
+        while (start != std::string::npos && ++start < text.size())
         {
+            const std::string::size_type end = std::min(text.find('\n', start), text.size());
+            std::string line = text.substr(start, end - start);
             // A table saved with CR LF endings reads as the same rows.
             if (!line.empty() && line.back() == '\r')
                 line.pop_back();
-            if (header)
-            {
-                header = false;
-                continue;
-            }
             rows.push_back(SplitFields(line));
+            start = end;
         }
     }
 

@@ -156,3 +156,52 @@ TEST_F(AssetsTest, ReadFailuresSayWhetherTheFileIsMissingOrLocked)
               }),
               "Permission denied");
 }
+
+TEST_F(AssetsTest, TheWorkingFoldersTreeAsAnAbsoluteRoot)
+{
+    const std::string root = Assets::AbsoluteWorkingRoot();
+    EXPECT_EQ(root, fs::absolute(Working()).generic_string() + "/");
+    // It names the same tree after the program changes folder.
+    Put(Working() / "Scenes" / "a.xml");
+    fs::current_path(base);
+    EXPECT_TRUE(fs::is_regular_file(root + "Scenes/a.xml"));
+    fs::current_path(base / "work");
+
+    // No tree here, or a file where the tree would be: none.
+    fs::remove_all(Working());
+    EXPECT_EQ(Assets::AbsoluteWorkingRoot(), "");
+    Put(Working(), "not a folder");
+    EXPECT_EQ(Assets::AbsoluteWorkingRoot(), "");
+}
+
+TEST_F(AssetsTest, SoundsAndPicturesAreNamedFromTheWorkingFolder)
+{
+    EXPECT_EQ(Assets::SoundPath("Music/Theme.wav"), "Assets/Audio/Music/Theme.wav");
+    EXPECT_EQ(Assets::SpritePath("UI\\Button.png"), "Assets/Sprites/UI/Button.png");
+    // The name finds the file in whichever tree has it.
+    Put(Program() / "Audio" / "Music" / "Theme.wav");
+    EXPECT_EQ(Assets::ResolveNamed(Assets::SoundPath("Music/Theme.wav")), program + "Audio/Music/Theme.wav");
+    Put(Working() / "Sprites" / "UI" / "Button.png");
+    EXPECT_EQ(Assets::ResolveNamed(Assets::SpritePath("UI/Button.png")), "Assets/Sprites/UI/Button.png");
+}
+
+TEST_F(AssetsTest, AFoldersEntriesAreSortedAndSayWhichAreFolders)
+{
+    Put(Program() / "Scenes" / "b.xml");
+    Put(Program() / "Scenes" / "B.xml");
+    Put(Program() / "Scenes" / "a" / "1.xml");
+    fs::create_directory_symlink(Program() / "Scenes" / "a", Program() / "Scenes" / "link");
+    std::string problem = "stale";
+    const std::vector<Assets::Entry> entries = Assets::Entries((Program() / "Scenes").string(), problem);
+    EXPECT_EQ(problem, "");
+    std::vector<std::string> shown;
+    for (const Assets::Entry& e : entries)
+        shown.push_back(e.name + (e.folder ? "/" : ""));
+    // Only what the folder holds itself; a link counts as its target.
+    EXPECT_EQ(shown, (std::vector<std::string>{"B.xml", "a/", "b.xml", "link/"}));
+
+    EXPECT_TRUE(Assets::Entries((Program() / "None").string(), problem).empty());
+    EXPECT_EQ(problem, "not found");
+    EXPECT_TRUE(Assets::Entries((Program() / "Scenes" / "b.xml").string(), problem).empty());
+    EXPECT_EQ(problem, "Not a directory");
+}

@@ -127,10 +127,19 @@ TEST_F(SceneFiles_, FailedSaveKeepsTheOldFilesAndSaysSo)
     Make("c");
     // A folder where the third object's file must be written first.
     fs::create_directories(SceneFolder() + "/3.xml.tmp");
+    const std::string log = testing::TempDir() + "kite_save_log_" + std::to_string(getpid()) + ".txt";
+    fs::remove(log);
+    engine->SetLogPath(log);
     testing::internal::CaptureStderr();
     EXPECT_FALSE(factory->SerialiseLevel(scene));
-    std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_NE(err.find("was not saved"), std::string::npos) << err;
+    const std::string err = testing::internal::GetCapturedStderr();
+    // Each failure is one line naming the file, on standard error and in log.txt.
+    const std::string written = SceneFolder() + "/3.xml.tmp: cannot be written: Is a directory\n";
+    const std::string notSaved = "Save: scene \"" + scene + "\" was not saved; its files are unchanged\n";
+    EXPECT_EQ(err, written + notSaved);
+    engine->writeLogBuffer();
+    EXPECT_EQ(ReadFile(log), "ERROR: " + written + "ERROR: " + notSaved);
+    fs::remove(log);
 
     fs::remove(SceneFolder() + "/3.xml.tmp");
     EXPECT_EQ(SceneFiles(SceneFolder()), before);

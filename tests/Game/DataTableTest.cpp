@@ -82,8 +82,14 @@ TEST_F(Tables, MissingFileIsReportedOnceAndReadsAsNothing)
     EXPECT_EQ(t.Text(1, 3), "");
     EXPECT_FLOAT_EQ(t.Number(2, 4), 0.0f);
     const std::string errors = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(Lines(errors), 1) << errors;
-    EXPECT_NE(errors.find("Nowhere.csv"), std::string::npos);
+    EXPECT_EQ(errors, (root / "Assets" / "Nowhere.csv").generic_string() + ": table cannot be read (not found)\n");
+
+    // A folder in the table's place is not taken for an empty table.
+    testing::internal::CaptureStderr();
+    const DataTable folder((root / "Assets" / "StallData").generic_string());
+    EXPECT_FALSE(folder.IsOpen());
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              (root / "Assets" / "StallData").generic_string() + ": table cannot be read (is a folder)\n");
 }
 
 TEST_F(Tables, CarriageReturnsAndALastLineWithoutBreakReadTheSame)

@@ -2,7 +2,6 @@
 #include "Core/Archetypes/ArchetypeSystem.h"
 
 #include <filesystem>
-#include <iostream>
 #include <system_error>
 
 #include "Core/Engine/Assets.h"
@@ -49,7 +48,7 @@ namespace KiteFramework
     {
         if (!FACTORY)
         {
-            std::cerr << "Archetypes: no object factory; none loaded" << std::endl;
+            ReportDataError("Archetypes", "no object factory; none loaded");
             return;
         }
         // Listed, read and written in the same tree.
@@ -81,7 +80,7 @@ namespace KiteFramework
             return false;
         if (!GameObjectFactory::IsValidFileName(name))
         {
-            std::cerr << "Archetype \"" << name << "\": not a usable archetype name; not saved" << std::endl;
+            ReportDataError("Archetype \"" + name + "\"", "not a usable archetype name; not saved");
             return false;
         }
         const std::string folder = Assets::Resolve("Archetypes");
@@ -92,7 +91,7 @@ namespace KiteFramework
         if (stage == GameObjectFactory::FileStage::Failed ||
             (stage == GameObjectFactory::FileStage::Staged && !GameObjectFactory::CommitFile(path)))
         {
-            std::cerr << "Archetype \"" << name << "\": could not be saved" << std::endl;
+            ReportDataError("Archetype \"" + name + "\"", "could not be saved to \"" + path + "\"");
             return false;
         }
         // A template already loaded stays until the next start.

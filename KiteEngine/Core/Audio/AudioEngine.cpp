@@ -22,8 +22,6 @@ namespace KiteFramework
 
     namespace
     {
-        const std::string kAudioPrefix = "Assets/Audio/";
-
         // Why a sound could not be made from the file at path.
         std::string SoundProblem(const std::string& path)
         {
@@ -120,7 +118,7 @@ namespace KiteFramework
     void AudioEngine::LoadSounds(std::vector<std::string> names)
     {
         for (const std::string& name : names)
-            LoadInto(kAudioPrefix + name, kAudioPrefix + name);
+            LoadInto(Assets::SoundPath(name), Assets::SoundPath(name));
     }
 
     void AudioEngine::LoadSounds(const std::string& name)
@@ -132,7 +130,7 @@ namespace KiteFramework
     {
         for (const fs::path& path : paths)
         {
-            std::string key = kAudioPrefix + path.generic_string();
+            const std::string key = Assets::SoundPath(path.generic_string());
             LoadInto(key, key);
         }
     }

@@ -36,11 +36,11 @@ namespace KiteFramework
         void SendMessage(Message* message) override;
 
         // Sound table. The start-up loader: names relative to Assets/Audio,
-        // keyed "Assets/Audio/" + name.
+        // keyed Assets::SoundPath(name).
         void LoadSounds(std::vector<std::string> names);
         // One name, used unchanged as path and key.
         void LoadSounds(const std::string& name);
-        // Paths relative to Assets/Audio, keyed "Assets/Audio/" + path.
+        // Paths relative to Assets/Audio, keyed Assets::SoundPath(path).
         void LoadSounds(std::vector<std::filesystem::path> paths);
         // The sound under name, loading (and keeping) it on first use; null
         // when it cannot be loaded.

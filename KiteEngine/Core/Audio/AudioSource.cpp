@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "Core/Audio/AudioEngine.h"
+#include "Core/Engine/Assets.h"
 #include "Core/Objects/FieldOps.h"
 
 namespace KiteFramework
@@ -34,7 +35,7 @@ namespace KiteFramework
         // A second initialisation keeps the slot it has.
         bool again = initialised != 0;
         initialised = 1;
-        sound = AUDIO->GetSound("Assets/Audio/" + audioClip);
+        sound = AUDIO->GetSound(Assets::SoundPath(audioClip));
         AUDIO->AddAudioSource(this);
         if (again)
             return;

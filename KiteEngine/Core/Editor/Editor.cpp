@@ -3,7 +3,6 @@
 
 #include <chrono>
 #include <algorithm>
-#include <filesystem>
 #include <iostream>
 #include <stdexcept>
 
@@ -13,6 +12,7 @@
 #include "Core/Editor/FileBrowser.h"
 #include "Core/Editor/ImGuiBinding.h"
 #include "Core/Editor/InspectorWidgets.h"
+#include "Core/Engine/Assets.h"
 #include "Core/Engine/Engine.h"
 #include "Core/Engine/FrameRateController.h"
 #include "Core/Engine/Message.h"
@@ -23,8 +23,6 @@
 #include "Core/Scenes/SceneManager.h"
 #include "Core/Waypoints/GraphNetwork.h"
 #include "Core/Window/Win32System.h"
-
-namespace fs = std::filesystem;
 
 namespace KiteFramework
 {
@@ -70,7 +68,7 @@ namespace KiteFramework
             MakeFramebuffer(sceneFramebuffer, sceneTexture, graphics->GetWidth(), graphics->GetHeight());
         }
 
-        directoryStack = {"Assets/"};
+        directoryStack = {Assets::WorkingRoot()};
         GetCurrentDir(directoryStack.front());
         RefreshSceneList();
 
@@ -318,14 +316,10 @@ namespace KiteFramework
     void Editor::RefreshSceneList()
     {
         sceneList.clear();
-        const std::string folder = (ENGINE ? ENGINE->GetAssetPath() : std::string("Assets/")) + "Scenes";
-        std::error_code ec;
-        fs::directory_iterator it(folder, ec);
-        if (ec)
-            return;
-        for (const fs::directory_entry& entry : it)
+        std::string problem;
+        for (const Assets::Entry& entry : Assets::Entries(Assets::Root() + "Scenes", problem))
         {
-            const std::string file = entry.path().filename().string();
+            const std::string& file = entry.name;
             const std::size_t at = file.find(".xml");
             if (at == std::string::npos || file == "tmp.xml" || at == 0)
                 continue;

@@ -14,6 +14,7 @@
 #include "Core/Audio/AudioEngine.h"
 #include "Core/Editor/Editor.h"
 #include "Core/Editor/FileBrowser.h"
+#include "Core/Engine/Assets.h"
 #include "Core/Engine/Engine.h"
 #include "Core/Engine/Message.h"
 #include "Core/Factory/GameObjectFactory.h"
@@ -33,11 +34,6 @@ namespace KiteFramework
     namespace
     {
         const char* const kSnapshotName = "tmp";
-
-        std::string AssetRoot()
-        {
-            return ENGINE ? ENGINE->GetAssetPath() : std::string("Assets/");
-        }
 
         bool Pressed(int vk, bool repeat)
         {
@@ -398,7 +394,7 @@ namespace KiteFramework
         FileBrowser::Options o;
         o.mode = FileBrowser::Mode::Save;
         o.title = "Save Scene As";
-        o.root = AssetRoot() + "Scenes";
+        o.root = Assets::Root() + "Scenes";
         o.extension = ".xml";
         o.reserved = {kSnapshotName};
         o.browseFolders = false;
@@ -416,7 +412,7 @@ namespace KiteFramework
         FileBrowser::Options o;
         o.mode = FileBrowser::Mode::Save;
         o.title = "New Scene";
-        o.root = AssetRoot() + "Scenes";
+        o.root = Assets::Root() + "Scenes";
         o.extension = ".xml";
         o.reserved = {kSnapshotName};
         o.allowReplace = false;
@@ -430,7 +426,7 @@ namespace KiteFramework
         FileBrowser::Options o;
         o.mode = FileBrowser::Mode::Open;
         o.title = "Open Scene";
-        o.root = AssetRoot() + "Scenes";
+        o.root = Assets::Root() + "Scenes";
         o.extension = ".xml";
         o.browseFolders = false;
         browser->Open(o);
@@ -442,7 +438,7 @@ namespace KiteFramework
         FileBrowser::Options o;
         o.mode = FileBrowser::Mode::Open;
         o.title = "Load Assets";
-        o.root = AssetRoot();
+        o.root = Assets::Root();
         browser->Open(o);
         browserPurpose = BrowserPurpose::LoadAsset;
     }

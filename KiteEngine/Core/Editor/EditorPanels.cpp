@@ -10,6 +10,7 @@
 #include "Core/Audio/AudioEngine.h"
 #include "Core/Editor/Editor.h"
 #include "Core/Editor/InspectorWidgets.h"
+#include "Core/Engine/Assets.h"
 #include "Core/Engine/Engine.h"
 #include "Core/Factory/GameObjectFactory.h"
 #include "Core/Graphics/Graphics.h"
@@ -29,6 +30,14 @@ namespace KiteFramework
         {
             ImGui::SetNextWindowPos(ImVec2(x, y), 0);
             ImGui::SetNextWindowSize(ImVec2(w, h), 0);
+        }
+
+        // The folder on disk behind a folder the explorer shows: its
+        // "Assets/" is the engine's asset tree.
+        std::string ExplorerFolder(const std::string& shown)
+        {
+            const std::string prefix = Assets::WorkingRoot();
+            return shown.rfind(prefix, 0) == 0 ? Assets::Root() + shown.substr(prefix.size()) : shown;
         }
     }
 
@@ -268,16 +277,9 @@ namespace KiteFramework
     {
         directoryListing.clear();
         directoryListing.push_back("..");
-        std::error_code ec;
-        const std::string root = ENGINE ? ENGINE->GetAssetPath() : std::string("Assets/");
-        // The explorer's "Assets/" is the engine's asset tree.
-        const std::string path = folder.rfind("Assets/", 0) == 0 ? root + folder.substr(7) : folder;
-        fs::directory_iterator it(path, ec);
-        if (ec)
-            return;
-        for (const fs::directory_entry& entry : it)
-            directoryListing.push_back(entry.path().filename().string());
-        std::sort(directoryListing.begin() + 1, directoryListing.end());
+        std::string problem;
+        for (const Assets::Entry& entry : Assets::Entries(ExplorerFolder(folder), problem))
+            directoryListing.push_back(entry.name);
     }
 
     void Editor::ProjectExplorerPanel()
@@ -314,8 +316,7 @@ namespace KiteFramework
             else if (chosen > 0)
             {
                 const std::string entry = directoryListing[static_cast<std::size_t>(chosen)];
-                const std::string root = ENGINE ? ENGINE->GetAssetPath() : std::string("Assets/");
-                const std::string path = root + current.substr(7) + entry;
+                const std::string path = ExplorerFolder(current) + entry;
                 std::error_code ec;
                 if (!fs::is_directory(path, ec))
                     Print(current + entry + " is not a directory!");

@@ -6,6 +6,7 @@
 
 #include "Core/Archetypes/ArchetypeSystem.h"
 #include "Core/Editor/Editor.h"
+#include "Core/Engine/Assets.h"
 #include "Core/Engine/Engine.h"
 #include "Core/Engine/Message.h"
 #include "Core/Factory/GameObjectFactory.h"
@@ -16,14 +17,6 @@ namespace fs = std::filesystem;
 
 namespace KiteFramework
 {
-    namespace
-    {
-        std::string AssetRoot()
-        {
-            return ENGINE ? ENGINE->GetAssetPath() : std::string("Assets/");
-        }
-    }
-
     void Editor::SaveOrAskForName()
     {
         // A scene that did not load is saved only under a new name.
@@ -106,7 +99,7 @@ namespace KiteFramework
             Print("New Scene refused: \"" + name + "\" cannot be a scene's name.");
             return false;
         }
-        const std::string folder = AssetRoot() + "Scenes";
+        const std::string folder = Assets::Root() + "Scenes";
         std::error_code ec;
         if (fs::exists(folder + "/" + name + ".xml", ec))
         {
@@ -126,7 +119,7 @@ namespace KiteFramework
 
     bool Editor::DoCreateNewScene(const std::string& name)
     {
-        const std::string folder = AssetRoot() + "Scenes";
+        const std::string folder = Assets::Root() + "Scenes";
         // Nothing is cleared unless the empty scene can be written.
         if (::access(folder.c_str(), W_OK) != 0)
         {

@@ -54,18 +54,15 @@ namespace KiteFramework
     void FileBrowser::Refresh()
     {
         entries.clear();
-        std::error_code ec;
-        fs::directory_iterator it(FullFolder(), ec);
-        if (ec)
+        std::string problem;
+        const std::vector<Entry> listed = Assets::Entries(FullFolder(), problem);
+        if (!problem.empty())
         {
-            message = "Cannot list \"" + FullFolder() + "\": " + ec.message();
+            message = "Cannot list \"" + FullFolder() + "\": " + problem;
             return;
         }
-        for (const fs::directory_entry& e : it)
+        for (const Entry& entry : listed)
         {
-            Entry entry;
-            entry.name = e.path().filename().string();
-            entry.folder = e.is_directory(ec);
             if (entry.folder && !options.browseFolders)
                 continue;
             if (!entry.folder && !options.extension.empty() && !EndsWith(entry.name, options.extension))

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "Core/Engine/Assets.h"
+
 namespace KiteFramework
 {
     class FileBrowser
@@ -18,11 +20,7 @@ namespace KiteFramework
             Save
         };
 
-        struct Entry
-        {
-            std::string name;
-            bool folder = false;
-        };
+        using Entry = Assets::Entry;
 
         enum class Submit
         {

@@ -41,26 +41,20 @@ namespace KiteFramework
             return text;
         }
 
-        void Walk(const fs::path& folder, const std::string& prefix, const std::vector<std::string>& extensions,
+        void Walk(const std::string& folder, const std::string& prefix, const std::vector<std::string>& extensions,
                   int depth, std::vector<std::string>& out)
         {
-            std::vector<fs::directory_entry> entries;
-            std::error_code ec;
-            for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
-                entries.push_back(*it);
-            if (ec && ec != std::errc::no_such_file_or_directory)
-                ReportDataError("Folder \"" + folder.generic_string() + "\"", "cannot be listed: " + ec.message());
-            std::sort(entries.begin(), entries.end(), [](const fs::directory_entry& a, const fs::directory_entry& b) {
-                return a.path().filename().native() < b.path().filename().native();
-            });
-            for (const fs::directory_entry& entry : entries)
+            std::string problem;
+            const std::vector<Assets::Entry> entries = Assets::Entries(folder, problem);
+            if (!problem.empty() && problem != "not found")
+                ReportDataError("Folder \"" + folder + "\"", "cannot be listed: " + problem);
+            for (const Assets::Entry& entry : entries)
             {
-                const std::string name = prefix + entry.path().filename().generic_string();
-                std::error_code typeError;
-                if (entry.is_directory(typeError))
+                const std::string name = prefix + entry.name;
+                if (entry.folder)
                 {
                     if (depth < kMaxDepth)
-                        Walk(entry.path(), name + "/", extensions, depth + 1, out);
+                        Walk((fs::path(folder) / entry.name).generic_string(), name + "/", extensions, depth + 1, out);
                 }
                 else if (Assets::HasExtension(name, extensions))
                     out.push_back(name);
@@ -76,6 +70,15 @@ namespace KiteFramework
     std::string Assets::WorkingRoot()
     {
         return kWorkingRoot;
+    }
+
+    std::string Assets::AbsoluteWorkingRoot()
+    {
+        std::error_code ec;
+        if (!fs::is_directory(kWorkingRoot, ec))
+            return "";
+        const fs::path root = fs::absolute(kWorkingRoot, ec);
+        return ec ? "" : (root / "").generic_string();
     }
 
     std::vector<std::string> Assets::Roots()
@@ -103,6 +106,18 @@ namespace KiteFramework
         return Resolve(path.substr(prefix.size()));
     }
 
+    std::string Assets::SoundPath(const std::string& name)
+    {
+        return std::string(kWorkingRoot) + "Audio/" + name;
+    }
+
+    std::string Assets::SpritePath(const std::string& name)
+    {
+        std::string path = std::string(kWorkingRoot) + "Sprites/" + name;
+        std::replace(path.begin(), path.end(), '\\', '/');
+        return path;
+    }
+
     std::vector<std::string> Assets::List(const std::string& folder, const std::string& extension)
     {
         return List(folder, extension.empty() ? std::vector<std::string>{} : std::vector<std::string>{extension});
@@ -122,8 +137,27 @@ namespace KiteFramework
     std::vector<std::string> Assets::ListFolder(const std::string& path, const std::vector<std::string>& extensions)
     {
         std::vector<std::string> out;
-        Walk(fs::path(path), "", extensions, 0, out);
+        Walk(path, "", extensions, 0, out);
         return out;
+    }
+
+    std::vector<Assets::Entry> Assets::Entries(const std::string& path, std::string& problem)
+    {
+        problem.clear();
+        std::vector<Entry> entries;
+        std::error_code ec;
+        for (fs::directory_iterator it(path, ec), end; !ec && it != end; it.increment(ec))
+        {
+            std::error_code typeError;
+            entries.push_back(Entry{it->path().filename().string(), it->is_directory(typeError)});
+        }
+        if (ec)
+        {
+            problem = ec == std::errc::no_such_file_or_directory ? "not found" : ec.message();
+            return {};
+        }
+        std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.name < b.name; });
+        return entries;
     }
 
     bool Assets::HasExtension(const std::string& name, const std::vector<std::string>& extensions)

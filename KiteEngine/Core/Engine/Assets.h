@@ -1,6 +1,6 @@
 // Assets: the two asset trees (the working folder's "Assets/" and the one
-// beside the program), finding a file in them, listing their folders, and
-// saying why a file cannot be read.
+// beside the program), finding a file in them, the names of sounds and
+// pictures, listing folders, and reading a file or saying why it cannot be.
 #pragma once
 
 #include <cstddef>
@@ -18,6 +18,10 @@ namespace KiteFramework
         static std::string Root();
         // The working folder's tree: "Assets/".
         static std::string WorkingRoot();
+        // The same tree as an absolute path ending with '/', so that it stays
+        // valid whatever folder the program moves to; "" when the working
+        // folder holds no "Assets" folder.
+        static std::string AbsoluteWorkingRoot();
         // The roots in search order: the working folder's first (the engine
         // names its files from there, "Assets/Sprites/..."), then the
         // program's; only one when both are the same folder.
@@ -31,6 +35,11 @@ namespace KiteFramework
         // A name written from the working folder ("Assets/Sprites/a.png")
         // resolved as above; any other path is returned as given.
         static std::string ResolveNamed(const std::string& path);
+        // The name a sound or a picture is known by, from its path in the
+        // sound or picture tree ("Music/Theme.wav" gives
+        // "Assets/Audio/Music/Theme.wav"); ResolveNamed finds the file.
+        static std::string SoundPath(const std::string& name);
+        static std::string SpritePath(const std::string& name);
 
         // Every file under folder (relative to a root, e.g. "Scenes") in the
         // first root that has that folder: recursive, sorted folder by
@@ -43,6 +52,18 @@ namespace KiteFramework
         // reported.
         static std::vector<std::string> ListFolder(const std::string& path,
                                                    const std::vector<std::string>& extensions = {});
+
+        // One entry of a folder: its name and whether it is a folder itself
+        // (a link counts as what it points to).
+        struct Entry
+        {
+            std::string name;
+            bool folder = false;
+        };
+        // What the folder at path holds directly, sorted by name in byte
+        // order. When it cannot be listed: nothing, and problem says why
+        // ("not found", or the system's reason); otherwise problem is "".
+        static std::vector<Entry> Entries(const std::string& path, std::string& problem);
 
         // Whether name ends in one of the extensions, ignoring case; true
         // when the list is empty.

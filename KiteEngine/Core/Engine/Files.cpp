@@ -27,8 +27,8 @@ namespace KiteFramework
         for (const std::string& file : Assets::ListFolder(folder))
         {
             std::string name = folder + joint + file;
-            RemoveFirst(name, "Assets/Sprites/");
-            RemoveFirst(name, "Assets/Audio/");
+            RemoveFirst(name, Assets::SpritePath(""));
+            RemoveFirst(name, Assets::SoundPath(""));
             names.push_back(name);
 
             std::string relative = fs::path(folder + joint + file).relative_path().generic_string();

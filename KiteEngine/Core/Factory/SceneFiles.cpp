@@ -5,7 +5,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 #include <filesystem>
 #include <iostream>
@@ -31,21 +33,6 @@ namespace KiteFramework
     namespace
     {
         const char* const TempSuffix = ".tmp";
-
-        // Reads a whole file; false when it cannot be read.
-        bool ReadWhole(const std::string& path, std::string& text)
-        {
-            std::FILE* file = std::fopen(path.c_str(), "rb");
-            if (!file)
-                return false;
-            char buffer[8192];
-            std::size_t n;
-            while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-                text.append(buffer, n);
-            const bool ok = !std::ferror(file);
-            std::fclose(file);
-            return ok;
-        }
     }
 
     std::string GameObjectFactory::PrintDocument(XMLDocument& document)
@@ -62,17 +49,23 @@ namespace KiteFramework
     GameObjectFactory::FileStage GameObjectFactory::StageText(const std::string& text, const std::string& path)
     {
         std::string existing;
-        if (ReadWhole(path, existing) && existing == text)
+        std::string unread;
+        if (Assets::ReadText(path, existing, unread) && existing == text)
             return FileStage::Unchanged;
 
         const std::string temp = path + TempSuffix;
+        errno = 0;
         std::FILE* file = std::fopen(temp.c_str(), "wb");
         bool ok = file && std::fwrite(text.data(), 1, text.size(), file) == text.size();
+        int error = ok ? 0 : errno;
         if (file && std::fclose(file) != 0)
+        {
+            error = ok ? errno : error;
             ok = false;
+        }
         if (!ok)
         {
-            std::cerr << "Cannot write \"" << temp << "\"" << std::endl;
+            ReportDataError(temp, "cannot be written" + (error ? ": " + std::string(std::strerror(error)) : ""));
             std::error_code ec;
             fs::remove(temp, ec);
             return FileStage::Failed;
@@ -91,7 +84,7 @@ namespace KiteFramework
         fs::rename(path + TempSuffix, path, ec);
         if (!ec)
             return true;
-        std::cerr << "Cannot replace \"" << path << "\": " << ec.message() << std::endl;
+        ReportDataError(path, "cannot be replaced: " + ec.message());
         fs::remove(path + TempSuffix, ec);
         return false;
     }
@@ -139,9 +132,9 @@ namespace KiteFramework
             if (typeName.empty())
             {
                 // Without a registered name the component could never be read back.
-                std::cerr << "Object " << o->id << " \"" << o->name << "\": component type "
-                          << static_cast<int>(c->GetComponentTypeId()) << " has no creator; not written"
-                          << std::endl;
+                ReportDataError("Object " + std::to_string(o->id) + " \"" + o->name + "\"",
+                                "component type " + std::to_string(static_cast<int>(c->GetComponentTypeId())) +
+                                    " has no creator; not written");
                 continue;
             }
             XMLElement* element = document.NewElement(typeName.c_str());
@@ -264,7 +257,7 @@ namespace KiteFramework
     {
         if (SCENEMNGR)
             return SerialiseLevel(SCENEMNGR->GetCurrentSceneName());
-        std::cerr << "Save: no scene manager, so no current scene name" << std::endl;
+        ReportDataError("Save", "no scene manager, so no current scene name");
         return false;
     }
 
@@ -272,7 +265,7 @@ namespace KiteFramework
     {
         if (!IsValidFileName(name))
         {
-            std::cerr << "Save: \"" << name << "\" is not a usable scene name" << std::endl;
+            ReportDataError("Save", "\"" + name + "\" is not a usable scene name");
             return false;
         }
         // Saved where scenes are read from.
@@ -281,7 +274,7 @@ namespace KiteFramework
         fs::create_directories(folder, ec);
         if (!fs::is_directory(folder, ec))
         {
-            std::cerr << "Save: cannot create the folder \"" << folder << "\"" << std::endl;
+            ReportDataError("Save", "cannot create the folder \"" + folder + "\"" + (ec ? ": " + ec.message() : ""));
             return false;
         }
 
@@ -316,7 +309,7 @@ namespace KiteFramework
         {
             for (const std::string& path : staged)
                 DiscardFile(path);
-            std::cerr << "Save: scene \"" << name << "\" was not saved; its files are unchanged" << std::endl;
+            ReportDataError("Save", "scene \"" + name + "\" was not saved; its files are unchanged");
             return false;
         }
 
@@ -332,11 +325,11 @@ namespace KiteFramework
     void GameObjectFactory::RemoveFilesInDir(const std::string& folder, const std::string& extension,
                                              const std::set<std::string>& keep)
     {
-        std::error_code ec;
+        std::string problem;
         std::vector<std::string> stale;
-        for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+        for (const Assets::Entry& entry : Assets::Entries(folder, problem))
         {
-            const std::string file = it->path().filename().string();
+            const std::string& file = entry.name;
             if (file.size() >= extension.size() &&
                 file.compare(file.size() - extension.size(), extension.size(), extension) == 0 && !keep.count(file))
                 stale.push_back(file);
@@ -344,6 +337,7 @@ namespace KiteFramework
         for (const std::string& file : stale)
         {
             std::cout << "Deleting file: " << folder << "/" << file << std::endl;
+            std::error_code ec;
             fs::remove(folder + "/" + file, ec);
         }
     }

@@ -282,7 +282,7 @@ namespace KiteFramework
     void Graphics::Initialise()
     {
         unsigned int loadingScreen = 0;
-        LoadSingleTexture(&loadingScreen, Assets::ResolveNamed("Assets/Sprites/Menu/LoadingScreen.png").c_str());
+        LoadSingleTexture(&loadingScreen, Assets::ResolveNamed(Assets::SpritePath("Menu/LoadingScreen.png")).c_str());
         if (loadingScreen == 0)
             std::cout << "ZI BAO LIAO" << std::endl;
 
@@ -295,7 +295,7 @@ namespace KiteFramework
         relImageFiles.clear();
         imageFiles = SpriteFiles();
         for (const std::string& name : imageFiles)
-            relImageFiles.push_back(std::filesystem::path("Assets/Sprites/" + name));
+            relImageFiles.push_back(std::filesystem::path(Assets::SpritePath(name)));
         // With a context the pictures load behind the first frames (what is
         // asked for at once); without one none can, and that is said now.
         if (glReady)

@@ -49,6 +49,32 @@ namespace KiteFramework
 #include FT_ERRORS_H
             return "unknown FreeType error";
         }
+
+        // The face of the font at path or, when it cannot be used, of the
+        // first system font that can (path then names it); null when none.
+        FT_Face OpenFace(FT_Library library, std::string& path)
+        {
+            FT_Face face = nullptr;
+            const FT_Error error = FT_New_Face(library, path.c_str(), 0, &face);
+            if (!error)
+                return face;
+            std::cout << "ERROR::FREETYPE: Failed to load font" << std::endl;
+            const std::string unreadable = Assets::Unreadable(path);
+            const std::string problem = unreadable.empty() ? FreeTypeErrorText(error) : unreadable;
+            // Text in another face is better than no text at all.
+            std::string used;
+            for (const char* candidate : SystemFonts())
+                if (candidate != path && FT_New_Face(library, candidate, 0, &face) == 0)
+                {
+                    used = candidate;
+                    break;
+                }
+            ReportDataError("Font \"" + path + "\"",
+                            problem + (used.empty() ? "; no system font either, text is not shown"
+                                                    : "; using \"" + used + "\" instead"));
+            path = used;
+            return used.empty() ? nullptr : face;
+        }
     }
 
     void Graphics::FontSetUp()
@@ -70,30 +96,15 @@ namespace KiteFramework
         if (FT_Init_FreeType(&library))
         {
             std::cout << "ERROR::FREETYPE: Could not init FreeType Library" << std::endl;
+            ReportDataError("Font \"" + path + "\"", "FreeType cannot be started; text is not shown");
             return;
         }
-        FT_Face face = nullptr;
-        if (FT_Error error = FT_New_Face(library, path.c_str(), 0, &face))
+        std::string used = path;
+        FT_Face face = OpenFace(library, used);
+        if (!face)
         {
-            std::cout << "ERROR::FREETYPE: Failed to load font" << std::endl;
-            const std::string unreadable = Assets::Unreadable(path);
-            std::string problem = unreadable.empty() ? FreeTypeErrorText(error) : unreadable;
-            // Text in another face is better than no text at all.
-            std::string used;
-            for (const char* candidate : SystemFonts())
-                if (candidate != path && FT_New_Face(library, candidate, 0, &face) == 0)
-                {
-                    used = candidate;
-                    break;
-                }
-            ReportDataError("Font \"" + path + "\"",
-                            problem + (used.empty() ? "; no system font either, text is not shown"
-                                                    : "; using \"" + used + "\" instead"));
-            if (used.empty())
-            {
-                FT_Done_FreeType(library);
-                return;
-            }
+            FT_Done_FreeType(library);
+            return;
         }
         FT_Set_Pixel_Sizes(face, 0, 128);
         GLint alignment = 4;
@@ -102,11 +113,14 @@ namespace KiteFramework
             glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
             glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
         }
+        // The codes whose glyphs fail, for one report after the loop.
+        std::string missing;
         for (unsigned c = 0; c < glyphs.size(); ++c)
         {
             if (FT_Load_Char(face, c, FT_LOAD_RENDER))
             {
                 std::cout << "ERROR::FREETYTPE: Failed to load Glyph" << std::endl;
+                missing += missing.empty() ? std::to_string(c) : ", " + std::to_string(c);
                 continue;
             }
             const FT_GlyphSlot g = face->glyph;
@@ -136,6 +150,8 @@ namespace KiteFramework
         }
         FT_Done_Face(face);
         FT_Done_FreeType(library);
+        if (!missing.empty())
+            ReportDataError("Font \"" + used + "\"", "no glyph for the codes " + missing + "; they are not shown");
     }
 
     const Character& Graphics::GetGlyph(unsigned char c) const

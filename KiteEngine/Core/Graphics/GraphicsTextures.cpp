@@ -15,14 +15,6 @@ namespace KiteFramework
 {
     namespace
     {
-        // Where a texture of the sprite tree is, by its name.
-        std::string SpritePath(const std::string& name)
-        {
-            std::string path = "Assets/Sprites/" + name;
-            std::replace(path.begin(), path.end(), '\\', '/');
-            return path;
-        }
-
         void ReportUnloadable(const std::string& path, const std::string& reason)
         {
             std::string problem = Assets::Unreadable(path);
@@ -83,7 +75,7 @@ namespace KiteFramework
     {
         std::vector<std::string> files;
         for (const std::string& name : names)
-            files.push_back(Assets::ResolveNamed(SpritePath(name)));
+            files.push_back(Assets::ResolveNamed(Assets::SpritePath(name)));
         decoding = std::make_unique<TextureDecoder>(std::move(files));
     }
 
@@ -97,7 +89,7 @@ namespace KiteFramework
         {
             QueuedTexture entry;
             entry.name = name;
-            entry.path = SpritePath(name);
+            entry.path = Assets::SpritePath(name);
             files.push_back(Assets::ResolveNamed(entry.path));
             entry.cell = new unsigned int(0);
             // The first texture of a name stays.
@@ -230,7 +222,7 @@ namespace KiteFramework
         std::vector<std::string> files;
         for (const std::string& name : names)
         {
-            paths.push_back(SpritePath(name));
+            paths.push_back(Assets::SpritePath(name));
             files.push_back(Assets::ResolveNamed(paths.back()));
         }
         LoadTextureFiles(files, [&](std::size_t i, unsigned int* cell) {

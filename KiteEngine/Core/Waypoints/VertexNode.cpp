@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "Core/Engine/DebugPrint.h"
+#include "Core/Engine/DataError.h"
 #include "Core/Graphics/Sprite.h"
 #include "Core/Objects/FieldOps.h"
 #include "Core/Objects/GameObject.h"
@@ -63,8 +63,8 @@ namespace KiteFramework
         if (label.empty() || !WAYPOINTSYS)
             return;
         if (!WAYPOINTSYS->AddToListOfNodes(label, this))
-            DebugPrintHandler("%s: the label is already used by another node; this node is left out of the graph",
-                              Describe(*this).c_str());
+            ReportDataError(Describe(*this),
+                            "the label is already used by another node; this node is left out of the graph");
     }
 
     void VertexNode::PostLoad()
@@ -73,8 +73,7 @@ namespace KiteFramework
             return;
         for (const Link& link : links)
             if (!WAYPOINTSYS->AddDirectedLink(label, link.first, link.second))
-                DebugPrintHandler("%s: link to unknown waypoint \"%s\" skipped", Describe(*this).c_str(),
-                                  link.first.c_str());
+                ReportDataError(Describe(*this), "link to unknown waypoint \"" + link.first + "\" skipped");
     }
 
     void VertexNode::ToggleNodeVisibility(bool visible)

@@ -6,6 +6,7 @@
 
 #include "Core/Audio/AudioEngine.h"
 #include "Core/Audio/AudioSource.h"
+#include "Core/Engine/Assets.h"
 #include "Core/Editor/InspectorWidgets.h"
 
 namespace KiteFramework
@@ -36,7 +37,7 @@ namespace KiteFramework
                     {
                         stopAudio();
                         audioClip = name;
-                        sound = AUDIO->GetSound("Assets/Audio/" + name);
+                        sound = AUDIO->GetSound(Assets::SoundPath(name));
                     }
                     ImGui::PopID();
                 }
