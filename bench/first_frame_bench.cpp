@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchClock.h"
 #include "Core/Engine/Engine.h"
 #include "Core/Engine/Message.h"
 #include "Core/Engine/System.h"
@@ -31,9 +32,7 @@ namespace
 {
     double MonotonicSeconds()
     {
-        timespec t{};
-        clock_gettime(CLOCK_MONOTONIC, &t);
-        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
+        return BenchClock::Seconds(CLOCK_MONOTONIC);
     }
 
     // Runs after Graphics in every frame (in the editor's slot, which the

@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "BenchClock.h"
 #include "Core/Engine/Engine.h"
 #include "Core/Engine/Message.h"
 #include "Core/Engine/System.h"
@@ -28,16 +29,12 @@ namespace
     // while the drawing library may keep threads of its own.
     double ThreadCpuSeconds()
     {
-        timespec t{};
-        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
+        return BenchClock::Seconds(CLOCK_THREAD_CPUTIME_ID);
     }
 
     double ProcessCpuSeconds()
     {
-        timespec t{};
-        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
+        return BenchClock::Seconds(CLOCK_PROCESS_CPUTIME_ID);
     }
 
     // Counts frames and ends the loop after the given time.

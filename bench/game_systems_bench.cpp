@@ -75,75 +75,79 @@ namespace
     }
 }
 
-int main()
+namespace
 {
-    // The asset tree beside the program; archetypes are listed from the
-    // working folder.
-    const std::filesystem::path folder = std::filesystem::read_symlink("/proc/self/exe").parent_path();
-    const std::filesystem::path assets = folder / "Assets";
-    std::filesystem::current_path(folder);
-    GENRANDNUM::Seed(11);
-
-    Engine* engine = new Engine();
-    engine->SetAssetPath(assets.generic_string() + "/");
-    auto* factory = new GameObjectFactory();
-    auto* logic = new GameLogic();
-    auto* graph = new GraphNetwork();
-    auto* archetypes = new ArchetypeSystem();
-    auto* scenes = new SceneManager();
-    for (System* s : std::initializer_list<System*>{factory, logic, graph, archetypes, scenes})
-        engine->AddSystem(s);
-    RegisterComponent<Transform>(CT_Transform, "Transform");
-    RegisterComponent<Sprite>(CT_Sprite, "Sprite");
-    RegisterComponent<Text>(CT_Text, "Text");
-    RegisterComponent<VertexNode>(CT_VertexNode, "VertexNode");
-    RegisterComponent<Collider2D>(CT_Collider2D, "Collider2D");
-    RegisterComponent<SystemCallButton>(CT_SystemCallButton, "SystemCallButton");
-    Game game;
-    game.Initialise();
-    archetypes->LoadAllArchetypes();
-    engine->SetEngineStatus(ES_GAMEPLAYING, true);
-    engine->SetTimeFactor(1.0f);
-    scenes->LoadLevel("Level1");
-    scenes->Update();
-
-    CustomerSystem* customers = CustomerSystem::Instance();
-    if (!customers || !LevelStatsSystem::Instance())
+    // An engine with the systems the game's logic needs (no window, no
+    // drawing), the game's components, and Level1 loaded and playing.
+    Engine* StartLevel1(GraphNetwork*& graph)
     {
-        std::printf("Level1 has no customer or statistics system\n");
-        return 1;
-    }
-    customers->cap = 100000;
-    const std::size_t crowd = 200;
-    TopUp(customers, crowd);
-    // Let the crowd spread over the floor first.
-    for (int i = 0; i < 600; ++i)
-    {
-        engine->Step();
-        TopUp(customers, crowd);
+        // The asset tree beside the program; archetypes are listed from the
+        // working folder.
+        const std::filesystem::path folder = std::filesystem::read_symlink("/proc/self/exe").parent_path();
+        const std::filesystem::path assets = folder / "Assets";
+        std::filesystem::current_path(folder);
+        GENRANDNUM::Seed(11);
+
+        Engine* engine = new Engine();
+        engine->SetAssetPath(assets.generic_string() + "/");
+        auto* factory = new GameObjectFactory();
+        auto* logic = new GameLogic();
+        graph = new GraphNetwork();
+        auto* archetypes = new ArchetypeSystem();
+        auto* scenes = new SceneManager();
+        for (System* s : std::initializer_list<System*>{factory, logic, graph, archetypes, scenes})
+            engine->AddSystem(s);
+        RegisterComponent<Transform>(CT_Transform, "Transform");
+        RegisterComponent<Sprite>(CT_Sprite, "Sprite");
+        RegisterComponent<Text>(CT_Text, "Text");
+        RegisterComponent<VertexNode>(CT_VertexNode, "VertexNode");
+        RegisterComponent<Collider2D>(CT_Collider2D, "Collider2D");
+        RegisterComponent<SystemCallButton>(CT_SystemCallButton, "SystemCallButton");
+        Game game;
+        game.Initialise();
+        archetypes->LoadAllArchetypes();
+        engine->SetEngineStatus(ES_GAMEPLAYING, true);
+        engine->SetTimeFactor(1.0f);
+        scenes->LoadLevel("Level1");
+        scenes->Update();
+        return engine;
     }
 
-    std::vector<double> frames;
-    for (int i = 0; i < 1200; ++i)
+    // Whole frames with the crowd kept at its size.
+    void TimeFrames(Engine* engine, CustomerSystem* customers, std::size_t crowd)
     {
         TopUp(customers, crowd);
-        auto start = Clock::now();
-        engine->Step();
-        frames.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());
+        // Let the crowd spread over the floor first.
+        for (int i = 0; i < 600; ++i)
+        {
+            engine->Step();
+            TopUp(customers, crowd);
+        }
+
+        std::vector<double> frames;
+        for (int i = 0; i < 1200; ++i)
+        {
+            TopUp(customers, crowd);
+            auto start = Clock::now();
+            engine->Step();
+            frames.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());
+        }
+        std::printf("Level1, %zu customers, one frame (factory, logic, waypoints; no drawing):\n", crowd);
+        std::printf("  median %.1f us, mean %.1f us, 99th percentile %.1f us, worst %.1f us over %zu frames\n",
+                    Median(frames), Mean(frames), Percentile(frames, 0.99),
+                    *std::max_element(frames.begin(), frames.end()), frames.size());
+        std::printf("  served so far %d\n", LevelStatsSystem::Instance()->CustomerServed);
     }
-    std::printf("Level1, %zu customers, one frame (factory, logic, waypoints; no drawing):\n", crowd);
-    std::printf("  median %.1f us, mean %.1f us, 99th percentile %.1f us, worst %.1f us over %zu frames\n",
-                Median(frames), Mean(frames), Percentile(frames, 0.99),
-                *std::max_element(frames.begin(), frames.end()), frames.size());
-    std::printf("  served so far %d\n", LevelStatsSystem::Instance()->CustomerServed);
 
     // One customer's choices: the next waypoint and the shortest queue from
     // where each customer stands, an exit and the path to it from every
     // waypoint of the floor.
-    std::vector<double> nextNode, shortQueue, exitPath;
-    std::vector<CustomerAIBehaviour*> crowdNow = customers->GetCustomers();
-    const std::vector<const VertexNode*> floor = graph->GetAllActiveNodes();
-    for (std::size_t i = 0; i < floor.size() * 20; ++i)
+    void TimeChoices(GraphNetwork* graph, CustomerSystem* customers)
+    {
+        std::vector<double> nextNode, shortQueue, exitPath;
+        std::vector<CustomerAIBehaviour*> crowdNow = customers->GetCustomers();
+        const std::vector<const VertexNode*> floor = graph->GetAllActiveNodes();
+        for (std::size_t i = 0; i < floor.size() * 20; ++i)
         {
             CustomerAIBehaviour* probe = crowdNow[i % crowdNow.size()];
             const VertexNode* node = floor[i % floor.size()];
@@ -160,9 +164,25 @@ int main()
             exitPath.push_back(std::chrono::duration<double, std::micro>(t3 - t2).count());
             (void)path;
         }
-    std::printf("One customer's choice on Level1's %zu waypoints (median):\n", graph->GetAllActiveNodes().size());
-    std::printf("  next waypoint %.2f us, shortest queue nearby %.2f us, exit and path %.2f us\n",
-                Median(nextNode), Median(shortQueue), Median(exitPath));
+        std::printf("One customer's choice on Level1's %zu waypoints (median):\n", graph->GetAllActiveNodes().size());
+        std::printf("  next waypoint %.2f us, shortest queue nearby %.2f us, exit and path %.2f us\n",
+                    Median(nextNode), Median(shortQueue), Median(exitPath));
+    }
+}
+
+int main()
+{
+    GraphNetwork* graph = nullptr;
+    Engine* engine = StartLevel1(graph);
+    CustomerSystem* customers = CustomerSystem::Instance();
+    if (!customers || !LevelStatsSystem::Instance())
+    {
+        std::printf("Level1 has no customer or statistics system\n");
+        return 1;
+    }
+    customers->cap = 100000;
+    TimeFrames(engine, customers, 200);
+    TimeChoices(graph, customers);
 
     engine->EndLoop();
     engine->CleanEngine();

@@ -284,47 +284,9 @@ namespace
         std::printf("picture, %zu sprites: %zu of %zu pixels differ, by at most %d of 255\n", n, differing,
                     engine.size() / 4, largest);
     }
-}
 
-int main(int argc, char** argv)
-{
-    const std::string mode = argc > 1 ? argv[1] : "";
-    const bool submitOnly = mode == "submit";
-    const bool curve = mode == "curve";
-    const int rounds = argc > 1 && !submitOnly && !curve ? std::max(1, std::atoi(argv[1])) : 5;
-
-    auto* engine = new Engine();
-    auto* factory = new GameObjectFactory();
-    engine->AddSystem(factory);
-    factory->AddComponentCreator(CT_Transform, "Transform", new ComponentCreatorType<Transform>(CT_Transform));
-
-    std::unique_ptr<Platform::Window> owned;
-    const char* display = std::getenv("DISPLAY");
-    if (display && *display)
-        owned = Platform::Get().CreateWindow("Render bench", SpriteBench::windowWidth, SpriteBench::windowHeight,
-                                             false);
-    Platform::Window* window = owned.get();
-    if (window)
-        window->Show();
-    // The shaders are found in the asset tree beside the program.
-    auto* graphics = new Graphics(&window, SpriteBench::windowWidth, SpriteBench::windowHeight);
-    engine->AddSystem(graphics);
-    graphics->SetBG(0.33f, 0.33f, 0.33f, 0.0f);
-
-    const std::string dot = WriteDot();
-    Scene scene(factory, dot);
-    EngineSide side(graphics, scene);
-
-    if (!graphics->IsGLReady())
-    {
-        std::printf("sprites within %.1f ms: not measured (no display)\n", SpriteBench::frameBudgetMs);
-    }
-    else if (submitOnly)
-    {
-        std::printf("engine us per sprite submitted: %.3f\n",
-                    side.CostMicroseconds(SpriteBench::costSprites, 1000));
-    }
-    else if (curve)
+    // The frame time of both sides at a rising count of sprites.
+    void PrintCurve(EngineSide& side)
     {
         ReferenceProcess reference;
         if (!reference.Start())
@@ -338,7 +300,10 @@ int main(int argc, char** argv)
                 std::fflush(stdout);
             }
     }
-    else
+
+    // The picture compared, then rounds of the search for the most sprites
+    // in a frame and of the submission cost, the two sides taking turns.
+    void CompareWithReference(Graphics* graphics, Scene& scene, EngineSide& side, int rounds)
     {
         ReferenceProcess reference;
         if (!reference.Start())
@@ -386,6 +351,54 @@ int main(int argc, char** argv)
         std::printf("submission cost per sprite, rasterisation discarded, %zu sprites: engine %.3f us "
                     "(%zu draw calls a frame), instanced reference %.3f us\n",
                     costN, engineCost, side.DrawCalls(), referenceCost);
+    }
+}
+
+int main(int argc, char** argv)
+{
+    const std::string mode = argc > 1 ? argv[1] : "";
+    const bool submitOnly = mode == "submit";
+    const bool curve = mode == "curve";
+    const int rounds = argc > 1 && !submitOnly && !curve ? std::max(1, std::atoi(argv[1])) : 5;
+
+    auto* engine = new Engine();
+    auto* factory = new GameObjectFactory();
+    engine->AddSystem(factory);
+    factory->AddComponentCreator(CT_Transform, "Transform", new ComponentCreatorType<Transform>(CT_Transform));
+
+    std::unique_ptr<Platform::Window> owned;
+    const char* display = std::getenv("DISPLAY");
+    if (display && *display)
+        owned = Platform::Get().CreateWindow("Render bench", SpriteBench::windowWidth, SpriteBench::windowHeight,
+                                             false);
+    Platform::Window* window = owned.get();
+    if (window)
+        window->Show();
+    // The shaders are found in the asset tree beside the program.
+    auto* graphics = new Graphics(&window, SpriteBench::windowWidth, SpriteBench::windowHeight);
+    engine->AddSystem(graphics);
+    graphics->SetBG(0.33f, 0.33f, 0.33f, 0.0f);
+
+    const std::string dot = WriteDot();
+    Scene scene(factory, dot);
+    EngineSide side(graphics, scene);
+
+    if (!graphics->IsGLReady())
+    {
+        std::printf("sprites within %.1f ms: not measured (no display)\n", SpriteBench::frameBudgetMs);
+    }
+    else if (submitOnly)
+    {
+        std::printf("engine us per sprite submitted: %.3f\n",
+                    side.CostMicroseconds(SpriteBench::costSprites, 1000));
+    }
+    else if (curve)
+    {
+        PrintCurve(side);
+    }
+    else
+    {
+        CompareWithReference(graphics, scene, side, rounds);
     }
 
     engine->EndLoop();

@@ -15,25 +15,11 @@
 
 namespace KiteFramework
 {
-    AudioFeedbackSystem* AudioFeedbackSystem::instance = nullptr;
-
-    AudioFeedbackSystem::AudioFeedbackSystem() : Script(CT_AudioFeedbackSystem)
-    {
-        instance = this;
-    }
+    AudioFeedbackSystem::AudioFeedbackSystem() : Script(CT_AudioFeedbackSystem) {}
 
     AudioFeedbackSystem::AudioFeedbackSystem(const AudioFeedbackSystem& other)
         : Script(other), timeToEnablePlayback(other.timeToEnablePlayback),
-          randomAdjustmentToTimerSet(other.randomAdjustmentToTimerSet), audioFeedbackPaths(other.audioFeedbackPaths)
-    {
-        instance = this;
-    }
-
-    AudioFeedbackSystem::~AudioFeedbackSystem()
-    {
-        if (instance == this)
-            instance = nullptr;
-    }
+          randomAdjustmentToTimerSet(other.randomAdjustmentToTimerSet), audioFeedbackPaths(other.audioFeedbackPaths) {}
 
     void AudioFeedbackSystem::ListFields(FieldVisitor& v)
     {

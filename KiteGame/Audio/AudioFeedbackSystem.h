@@ -7,13 +7,14 @@
 #include <utility>
 #include <vector>
 
+#include "Core/Logic/CurrentInstance.h"
 #include "Core/Logic/Script.h"
 
 namespace KiteFramework
 {
     class AudioSource;
 
-    class AudioFeedbackSystem : public Script
+    class AudioFeedbackSystem : public Script, public CurrentInstance<AudioFeedbackSystem>
     {
     public:
         using Files = std::vector<std::string>;
@@ -34,15 +35,12 @@ namespace KiteFramework
 
         AudioFeedbackSystem();
         AudioFeedbackSystem(const AudioFeedbackSystem& other);
-        ~AudioFeedbackSystem() override;
 
         void Initialise() override;
         void Update() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
         void RenderImGui() override;
-
-        static AudioFeedbackSystem* Instance() { return instance; }
 
         // A random file of feedback kind `id` (the serving stall's type).
         void Play(int id);
@@ -60,8 +58,6 @@ namespace KiteFramework
         Paths audioFeedbackPaths;
 
     private:
-        static AudioFeedbackSystem* instance;
-
         // False while the cool-down runs; otherwise restarts it.
         bool TakeTurn();
         void PlayFrom(const Files& files);

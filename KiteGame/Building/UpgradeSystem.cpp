@@ -46,8 +46,6 @@ namespace KiteFramework
         }
     }
 
-    UpgradeSystem* UpgradeSystem::instance = nullptr;
-
     Vector2D UpgradeSystem::UpgradeButtonOffset()
     {
         return UpgradeButtonPart.offset;
@@ -58,21 +56,9 @@ namespace KiteFramework
         return OtherParts[1].offset;
     }
 
-    UpgradeSystem::UpgradeSystem() : Script(CT_UpgradeSystem)
-    {
-        instance = this;
-    }
+    UpgradeSystem::UpgradeSystem() : Script(CT_UpgradeSystem) {}
 
-    UpgradeSystem::UpgradeSystem(const UpgradeSystem& other) : Script(other), nextButtonId(other.nextButtonId)
-    {
-        instance = this;
-    }
-
-    UpgradeSystem::~UpgradeSystem()
-    {
-        if (instance == this)
-            instance = nullptr;
-    }
+    UpgradeSystem::UpgradeSystem(const UpgradeSystem& other) : Script(other), nextButtonId(other.nextButtonId) {}
 
     GameComponent* UpgradeSystem::Clone() const
     {

@@ -6,6 +6,7 @@
 #include <map>
 #include <vector>
 
+#include "Core/Logic/CurrentInstance.h"
 #include "Core/Math/Vector2D.h"
 #include "Core/Objects/ObjectHandle.h"
 #include "Core/Logic/Script.h"
@@ -15,17 +16,15 @@ namespace KiteFramework
     class UpgradeBehaviour;
     class UpgradeButton;
 
-    class UpgradeSystem : public Script
+    class UpgradeSystem : public Script, public CurrentInstance<UpgradeSystem>
     {
     public:
         UpgradeSystem();
         UpgradeSystem(const UpgradeSystem& other);
-        ~UpgradeSystem() override;
 
         GameComponent* Clone() const override;
         const char* InspectorTitle() const override { return "Upgrade System"; }
 
-        static UpgradeSystem* Instance() { return instance; }
         // Where a stall's menu puts its upgrade and sell buttons, from the
         // stall's position.
         static Vector2D UpgradeButtonOffset();
@@ -49,8 +48,6 @@ namespace KiteFramework
         unsigned nextButtonId = 0;
 
     private:
-        static UpgradeSystem* instance;
-
         std::vector<UpgradeButton*> upgradeButtons;
         // Button number to the stall object holding the behaviour.
         std::map<unsigned, ObjectHandle> upgradeMap;

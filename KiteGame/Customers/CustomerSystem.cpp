@@ -10,6 +10,7 @@
 #include "Core/Math/Random.h"
 #include "Core/Objects/FieldOps.h"
 #include "Core/Objects/GameObject.h"
+#include "Core/Objects/LiveComponents.h"
 #include "Customers/CustomerAIBehaviour.h"
 #include "Customers/RandomDraw.h"
 #include "Customers/SpawnRateManager.h"
@@ -22,25 +23,11 @@
 
 namespace KiteFramework
 {
-    CustomerSystem* CustomerSystem::instance = nullptr;
-
-    CustomerSystem::CustomerSystem() : Script(CT_CustomerSystem)
-    {
-        instance = this;
-    }
+    CustomerSystem::CustomerSystem() : Script(CT_CustomerSystem) {}
 
     // Settings and the cap are copied by Clone; the copy starts with no
     // customers, a count of 0 and no fight.
-    CustomerSystem::CustomerSystem(const CustomerSystem& other) : Script(other), cap(other.cap)
-    {
-        instance = this;
-    }
-
-    CustomerSystem::~CustomerSystem()
-    {
-        if (instance == this)
-            instance = nullptr;
-    }
+    CustomerSystem::CustomerSystem(const CustomerSystem& other) : Script(other), cap(other.cap) {}
 
     void CustomerSystem::ListFields(FieldVisitor& v)
     {
@@ -147,12 +134,7 @@ namespace KiteFramework
 
     std::vector<CustomerAIBehaviour*> CustomerSystem::GetCustomers() const
     {
-        std::vector<CustomerAIBehaviour*> living;
-        living.reserve(customers.size());
-        for (const ObjectHandle& h : customers)
-            if (CustomerAIBehaviour* c = h.Get<CustomerAIBehaviour>())
-                living.push_back(c);
-        return living;
+        return LiveComponents<CustomerAIBehaviour>(customers);
     }
 
     const CustomerSystem::SpritePair* CustomerSystem::GetSpritePair(int customerIndex, int pose) const

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "Core/Logic/CurrentInstance.h"
 #include "Core/Math/Vector2D.h"
 #include "Core/Objects/ObjectHandle.h"
 #include "Core/Logic/Script.h"
@@ -14,21 +15,17 @@ namespace KiteFramework
 {
     class CustomerAIBehaviour;
 
-    class CustomerSystem : public Script
+    class CustomerSystem : public Script, public CurrentInstance<CustomerSystem>
     {
     public:
         using SpritePair = std::pair<std::string, std::string>;
 
         CustomerSystem();
         CustomerSystem(const CustomerSystem& other);
-        ~CustomerSystem() override;
 
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
         const char* InspectorTitle() const override { return "Customer System"; }
-
-        // The level's customer system, or null.
-        static CustomerSystem* Instance() { return instance; }
 
         // Creates one customer from a random "Customer0<n>" archetype while
         // the count is at most the cap.
@@ -107,7 +104,6 @@ namespace KiteFramework
         bool fighterArrived = false;
         ObjectHandle fightCloud;
 
-        static CustomerSystem* instance;
         std::vector<ObjectHandle> customers;
     };
 }

@@ -11,23 +11,9 @@
 
 namespace KiteFramework
 {
-    SpawnRateManager* SpawnRateManager::instance = nullptr;
+    SpawnRateManager::SpawnRateManager() : Script(CT_SpawnRateManager) {}
 
-    SpawnRateManager::SpawnRateManager() : Script(CT_SpawnRateManager)
-    {
-        instance = this;
-    }
-
-    SpawnRateManager::SpawnRateManager(const SpawnRateManager& other) : Script(other)
-    {
-        instance = this;
-    }
-
-    SpawnRateManager::~SpawnRateManager()
-    {
-        if (instance == this)
-            instance = nullptr;
-    }
+    SpawnRateManager::SpawnRateManager(const SpawnRateManager& other) : Script(other) {}
 
     void SpawnRateManager::ListFields(FieldVisitor& v)
     {

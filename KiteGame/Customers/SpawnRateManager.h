@@ -2,24 +2,22 @@
 // each level into a customer cap and a minimum spawn time.
 #pragma once
 
+#include "Core/Logic/CurrentInstance.h"
 #include "Core/Logic/Script.h"
 
 namespace KiteFramework
 {
-    class SpawnRateManager : public Script
+    class SpawnRateManager : public Script, public CurrentInstance<SpawnRateManager>
     {
     public:
         SpawnRateManager();
         SpawnRateManager(const SpawnRateManager& other);
-        ~SpawnRateManager() override;
 
         // Sets the start cap and the start minimum spawn time.
         void Initialise() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
         const char* InspectorTitle() const override { return "Spawn Rate Manager "; }
-
-        static SpawnRateManager* Instance() { return instance; }
 
         // The standing level of likes and reputation; 0 when
         // rateModifierRate is 0 or the standing is not a finite number.
@@ -40,7 +38,6 @@ namespace KiteFramework
         float startMinSpawnTime = 0.0f;
 
     private:
-        static SpawnRateManager* instance;
         int currentLevel = 0;
     };
 }

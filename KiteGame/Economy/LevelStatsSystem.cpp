@@ -20,12 +20,7 @@ namespace KiteFramework
         constexpr float CheatMoneyAmount = 500.0f;
     }
 
-    LevelStatsSystem* LevelStatsSystem::instance = nullptr;
-
-    LevelStatsSystem::LevelStatsSystem() : Script(CT_LevelStatsSystem)
-    {
-        instance = this;
-    }
+    LevelStatsSystem::LevelStatsSystem() : Script(CT_LevelStatsSystem) {}
 
     LevelStatsSystem::LevelStatsSystem(const LevelStatsSystem& other)
         : Script(other), CustomerServed(other.CustomerServed), seatWaitingTime(other.seatWaitingTime),
@@ -36,13 +31,6 @@ namespace KiteFramework
     {
         // Buttons stay with the system they registered with: each removes
         // itself from one list only, so a shared list would dangle.
-        instance = this;
-    }
-
-    LevelStatsSystem::~LevelStatsSystem()
-    {
-        if (instance == this)
-            instance = nullptr;
     }
 
     void LevelStatsSystem::ListFields(FieldVisitor& v)

@@ -5,18 +5,18 @@
 #include <string>
 #include <vector>
 
+#include "Core/Logic/CurrentInstance.h"
 #include "Core/Logic/Script.h"
 
 namespace KiteFramework
 {
     class PricedButton;
 
-    class LevelStatsSystem : public Script
+    class LevelStatsSystem : public Script, public CurrentInstance<LevelStatsSystem>
     {
     public:
         LevelStatsSystem();
         LevelStatsSystem(const LevelStatsSystem& other);
-        ~LevelStatsSystem() override;
 
         // The "=" key adds 500 money.
         void Update() override;
@@ -24,9 +24,6 @@ namespace KiteFramework
         GameComponent* Clone() const override;
         const char* InspectorTitle() const override { return "Level Stats System"; }
         void FieldEdited(const FieldRef& field) override;
-
-        // The level's statistics, or null.
-        static LevelStatsSystem* Instance() { return instance; }
 
         // The only way the money changes during play: money += delta, then
         // the upgrade and spawn buttons follow.
@@ -61,7 +58,6 @@ namespace KiteFramework
         void MoneyChanged();
 
         float money = 0.0f;
-        static LevelStatsSystem* instance;
         std::vector<PricedButton*> spawnButtons;
     };
 }

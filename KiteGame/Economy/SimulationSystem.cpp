@@ -61,26 +61,12 @@ namespace KiteFramework
         }
     }
 
-    SimulationSystem* SimulationSystem::instance = nullptr;
-
-    SimulationSystem::SimulationSystem() : Script(CT_SimulationSystem)
-    {
-        instance = this;
-    }
+    SimulationSystem::SimulationSystem() : Script(CT_SimulationSystem) {}
 
     SimulationSystem::SimulationSystem(const SimulationSystem& other)
         : Script(other), minimumSpawnTime(other.minimumSpawnTime), endState(other.endState),
           spawnCountdown(other.spawnCountdown), likesText(other.likesText), moneyText(other.moneyText),
-          maintenanceText(other.maintenanceText), ended(other.ended)
-    {
-        instance = this;
-    }
-
-    SimulationSystem::~SimulationSystem()
-    {
-        if (instance == this)
-            instance = nullptr;
-    }
+          maintenanceText(other.maintenanceText), ended(other.ended) {}
 
     void SimulationSystem::ListFields(FieldVisitor& v)
     {

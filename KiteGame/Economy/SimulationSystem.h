@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "Core/Logic/CurrentInstance.h"
 #include "Core/Objects/ObjectHandle.h"
 #include "Core/Logic/Script.h"
 
@@ -12,7 +13,7 @@ namespace KiteFramework
 {
     class Text;
 
-    class SimulationSystem : public Script
+    class SimulationSystem : public Script, public CurrentInstance<SimulationSystem>
     {
     public:
         enum EndState : int
@@ -26,7 +27,6 @@ namespace KiteFramework
 
         SimulationSystem();
         SimulationSystem(const SimulationSystem& other);
-        ~SimulationSystem() override;
 
         void Initialise() override;
         void Update() override;
@@ -34,8 +34,6 @@ namespace KiteFramework
         GameComponent* Clone() const override;
         const char* InspectorTitle() const override { return "Simulation System"; }
         void FieldEdited(const FieldRef& field) override;
-
-        static SimulationSystem* Instance() { return instance; }
 
         // The Text of "MaintenanceCostText", or null (stall code fills it).
         Text* GetMaintenanceText() const;
@@ -58,8 +56,6 @@ namespace KiteFramework
         int endState = NotStarted;
 
     private:
-        static SimulationSystem* instance;
-
         void CheckEnd();
         void Win();
         void Lose();

@@ -127,18 +127,7 @@ namespace KiteFramework
         }
     }
 
-    QuestSystem* QuestSystem::instance = nullptr;
-
-    QuestSystem::QuestSystem() : Script(CT_QuestSystem)
-    {
-        instance = this;
-    }
-
-    QuestSystem::~QuestSystem()
-    {
-        if (instance == this)
-            instance = nullptr;
-    }
+    QuestSystem::QuestSystem() : Script(CT_QuestSystem) {}
 
     GameComponent* QuestSystem::Clone() const
     {
@@ -149,7 +138,7 @@ namespace KiteFramework
     void QuestSystem::Initialise()
     {
         Script::Initialise();
-        instance = this;
+        CurrentInstance<QuestSystem>::BecomeCurrent();
         QuestStageSource::TakeEffect();
         for (int i = 0; i < 3; ++i)
         {
@@ -270,9 +259,9 @@ namespace KiteFramework
 
     void QuestEvents::UpdateQuest(int event, int amount, StallsBehaviour* stall)
     {
-        QuestSystem* quests = QuestSystem::instance;
-        if (quests && quests->started)
-            quests->Handle(event, amount, stall);
+        QuestSystem* quest = QuestSystem::Instance();
+        if (quest && quest->started)
+            quest->Handle(event, amount, stall);
     }
 
     void QuestSystem::Handle(int event, int amount, StallsBehaviour* stall)

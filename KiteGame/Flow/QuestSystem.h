@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "Core/Logic/CurrentInstance.h"
 #include "Core/Math/Vector2D.h"
 #include "Core/Objects/ObjectHandle.h"
 #include "Core/Logic/Script.h"
@@ -19,7 +20,8 @@ namespace KiteFramework
 {
     class StallsBehaviour;
 
-    class QuestSystem : public Script, public QuestStageSource, public QuestEvents
+    class QuestSystem : public Script, public QuestStageSource, public QuestEvents,
+                        public CurrentInstance<QuestSystem>
     {
     public:
         struct Mission
@@ -30,16 +32,14 @@ namespace KiteFramework
         };
 
         QuestSystem();
-        ~QuestSystem() override;
+        // The system made or started last (a clone does not take over).
+        using CurrentInstance<QuestSystem>::Instance;
 
         void Initialise() override;
         void Update() override;
         void OnStart() override;
         GameComponent* Clone() const override;
         const char* InspectorTitle() const override { return "Quest System"; }
-
-        // The system made or started last (a clone does not take over).
-        static QuestSystem* Instance() { return instance; }
 
         void AddMission(int star, int kind, int target, float labelX, float& rowY);
 
@@ -60,9 +60,10 @@ namespace KiteFramework
 
         // A fresh system of the same type that is not in effect until it
         // starts.
-        QuestSystem(const QuestSystem& other) : Script(other), QuestStageSource(other) {}
-
-        static QuestSystem* instance;
+        QuestSystem(const QuestSystem& other)
+            : Script(other), QuestStageSource(other), CurrentInstance<QuestSystem>(other)
+        {
+        }
 
         void Handle(int event, int amount, StallsBehaviour* stall);
         void HandleFirstStar(int event, StallsBehaviour* stall);

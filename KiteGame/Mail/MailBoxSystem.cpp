@@ -77,27 +77,15 @@ namespace KiteFramework
         }
     }
 
-    MailBoxSystem* MailBoxSystem::instance = nullptr;
-
     MailBoxSystem::MailBoxSystem() : Script(CT_MailBoxSystem)
     {
-        instance = this;
         LoadTexts();
     }
 
     MailBoxSystem::MailBoxSystem(const MailBoxSystem& other)
         : Script(other), threshold(other.threshold), letters(other.letters), typeNames(other.typeNames),
           contents(other.contents), menuParent(other.menuParent), prevButton(other.prevButton),
-          nextButton(other.nextButton), selected(other.selected)
-    {
-        instance = this;
-    }
-
-    MailBoxSystem::~MailBoxSystem()
-    {
-        if (instance == this)
-            instance = nullptr;
-    }
+          nextButton(other.nextButton), selected(other.selected) {}
 
     void MailBoxSystem::ListFields(FieldVisitor& v)
     {

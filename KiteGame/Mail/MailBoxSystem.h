@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "Core/Logic/CurrentInstance.h"
 #include "Core/Objects/ObjectHandle.h"
 #include "Core/Logic/Script.h"
 
@@ -15,7 +16,7 @@ namespace KiteFramework
 {
     class BaseButton;
 
-    class MailBoxSystem : public Script
+    class MailBoxSystem : public Script, public CurrentInstance<MailBoxSystem>
     {
     public:
         static constexpr int PageSize = 5;
@@ -24,15 +25,12 @@ namespace KiteFramework
 
         MailBoxSystem();
         MailBoxSystem(const MailBoxSystem& other);
-        ~MailBoxSystem() override;
 
         void OnStart() override;
         void TriggerActive() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
         void RenderImGui() override;
-
-        static MailBoxSystem* Instance() { return instance; }
 
         // Reads the letters and the type titles again (tests point the asset
         // path elsewhere after construction).
@@ -59,8 +57,6 @@ namespace KiteFramework
         int threshold = 0;
 
     private:
-        static MailBoxSystem* instance;
-
         void ShowPage(int page, bool show);
         void PruneMails();
 

@@ -15,24 +15,10 @@
 
 namespace KiteFramework
 {
-    OptionsSystem* OptionsSystem::instance = nullptr;
-
-    OptionsSystem::OptionsSystem() : Script(CT_OptionsSystem)
-    {
-        instance = this;
-    }
+    OptionsSystem::OptionsSystem() : Script(CT_OptionsSystem) {}
 
     OptionsSystem::OptionsSystem(const OptionsSystem& other)
-        : Script(other), audioPaths(other.audioPaths), checkBoxSprites(other.checkBoxSprites)
-    {
-        instance = this;
-    }
-
-    OptionsSystem::~OptionsSystem()
-    {
-        if (instance == this)
-            instance = nullptr;
-    }
+        : Script(other), audioPaths(other.audioPaths), checkBoxSprites(other.checkBoxSprites) {}
 
     void OptionsSystem::ListFields(FieldVisitor& v)
     {

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "Core/Logic/CurrentInstance.h"
 #include "Core/Objects/ObjectHandle.h"
 #include "Core/Logic/Script.h"
 
@@ -17,7 +18,7 @@ namespace KiteFramework
     class VolumeOptionScript;
     class MuteButton;
 
-    class OptionsSystem : public Script
+    class OptionsSystem : public Script, public CurrentInstance<OptionsSystem>
     {
     public:
         static constexpr int MaxLevel = 5;
@@ -26,15 +27,12 @@ namespace KiteFramework
 
         OptionsSystem();
         OptionsSystem(const OptionsSystem& other);
-        ~OptionsSystem() override;
 
         void Initialise() override;
         void OnStart() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
         const char* InspectorTitle() const override { return "Options System"; }
-
-        static OptionsSystem* Instance() { return instance; }
 
         void PlayTestSound();
         void VolumeDown();
@@ -53,8 +51,6 @@ namespace KiteFramework
         std::pair<std::vector<std::string>, std::vector<std::string>> checkBoxSprites;
 
     private:
-        static OptionsSystem* instance;
-
         void ShowLevel() const;
         void SetButtonActive(const ObjectHandle& button, bool active) const;
         void SetMute(bool mute) const;

@@ -2,7 +2,7 @@
 #include "Seats/SeatNodesLink.h"
 
 #include "Core/Engine/DataError.h"
-#include "Core/Factory/GameObjectFactory.h"
+#include "Core/Factory/ObjectById.h"
 #include "Core/Objects/FieldOps.h"
 #include "Core/Objects/Transform.h"
 #include "Core/Waypoints/VertexNode.h"
@@ -32,14 +32,9 @@ namespace KiteFramework
         if (seatGOindex == 0 || !FACTORY)
             return;
         const std::string where = "seat link \"" + GetGameObjectName() + "\"";
-        GameObject* seatObject = FACTORY->FindObjectWithId(seatGOindex);
-        SeatsBehaviour* s = seatObject ? seatObject->GetComponent<SeatsBehaviour>() : nullptr;
+        SeatsBehaviour* s = AdoptParentById<SeatsBehaviour>(*GetOwner(), seatGOindex, where, "seat");
         if (!s)
-        {
-            ReportDataError(where, "no seat with object id " + std::to_string(seatGOindex));
             return;
-        }
-        GetOwner()->AddParent(seatObject);
         // The place is the digit the label ends with (the node's name
         // followed by the place when the link was made).
         VertexNode* vertex = GetOwner()->GetComponent<VertexNode>();
@@ -58,10 +53,7 @@ namespace KiteFramework
     void SeatNodesLink::XMLSerialise(XMLElement* element, XMLDocument* document) const
     {
         if (resolved)
-        {
-            GameObject* o = seat.Get();
-            const_cast<SeatNodesLink*>(this)->seatGOindex = o ? o->GetId() : 0;
-        }
+            const_cast<SeatNodesLink*>(this)->seatGOindex = IdToWrite(seat);
         GameComponent::XMLSerialise(element, document);
     }
 

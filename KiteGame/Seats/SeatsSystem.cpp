@@ -3,6 +3,7 @@
 
 #include "Core/Archetypes/ArchetypeSystem.h"
 #include "Core/Objects/FieldOps.h"
+#include "Core/Objects/LiveComponents.h"
 #include "Core/Objects/Transform.h"
 #include "Customers/CustomerAIBehaviour.h"
 #include "Economy/LevelStatsSystem.h"
@@ -13,23 +14,11 @@
 
 namespace KiteFramework
 {
-    SeatsSystem* SeatsSystem::instance = nullptr;
-
-    SeatsSystem::SeatsSystem() : Script(static_cast<ComponentTypeId>(CT_SeatsSystem))
-    {
-        instance = this;
-    }
+    SeatsSystem::SeatsSystem() : Script(static_cast<ComponentTypeId>(CT_SeatsSystem)) {}
 
     SeatsSystem::SeatsSystem(const SeatsSystem& other) : Script(other)
     {
         CopyListedFields(other, *this);
-        instance = this;
-    }
-
-    SeatsSystem::~SeatsSystem()
-    {
-        if (instance == this)
-            instance = nullptr;
     }
 
     void SeatsSystem::ListFields(FieldVisitor& v)
@@ -100,30 +89,16 @@ namespace KiteFramework
 
     std::vector<SeatsBehaviour*> SeatsSystem::GetSeats() const
     {
-        std::vector<SeatsBehaviour*> live;
-        live.reserve(seats.size());
-        for (const ObjectHandle& h : seats)
-            if (SeatsBehaviour* s = h.Get<SeatsBehaviour>())
-                live.push_back(s);
-        return live;
+        return LiveComponents<SeatsBehaviour>(seats);
     }
 
     std::size_t SeatsSystem::GetSeatCount() const
     {
-        std::size_t n = 0;
-        for (const ObjectHandle& h : seats)
-            if (h.Get<SeatsBehaviour>())
-                ++n;
-        return n;
+        return CountLive<SeatsBehaviour>(seats);
     }
 
     bool SeatsSystem::IsPlaced(const SeatsBehaviour* seat) const
     {
-        if (!seat)
-            return false;
-        for (const ObjectHandle& h : seats)
-            if (h.Get<SeatsBehaviour>() == seat)
-                return true;
-        return false;
+        return HoldsLive(seats, seat);
     }
 }

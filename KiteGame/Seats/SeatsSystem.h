@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "Core/Logic/CurrentInstance.h"
 #include "Core/Math/Vector2D.h"
 #include "Core/Objects/ObjectHandle.h"
 #include "Core/Logic/Script.h"
@@ -12,18 +13,15 @@ namespace KiteFramework
 {
     class SeatsBehaviour;
 
-    class SeatsSystem : public Script
+    class SeatsSystem : public Script, public CurrentInstance<SeatsSystem>
     {
     public:
         SeatsSystem();
         SeatsSystem(const SeatsSystem& other);
-        ~SeatsSystem() override;
 
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
         const char* InspectorTitle() const override { return "Seat System"; }
-
-        static SeatsSystem* Instance() { return instance; }
 
         // A bought seat dropped on a node: refused (shown "NoMoney" and
         // destroyed) when the money is below the seat price; never charges.
@@ -49,8 +47,6 @@ namespace KiteFramework
         int draggedLayer = 0;
 
     private:
-        static SeatsSystem* instance;
-
         void Register(SeatsBehaviour* seat);
 
         std::vector<ObjectHandle> seats;

@@ -22,24 +22,10 @@ namespace KiteFramework
         }
     }
 
-    SecondFloorController* SecondFloorController::instance = nullptr;
-
-    SecondFloorController::SecondFloorController() : Script(static_cast<ComponentTypeId>(CT_SecondFloorController))
-    {
-        instance = this;
-    }
+    SecondFloorController::SecondFloorController() : Script(static_cast<ComponentTypeId>(CT_SecondFloorController)) {}
 
     SecondFloorController::SecondFloorController(const SecondFloorController& other)
-        : Script(other), linkUsers(other.linkUsers)
-    {
-        instance = this;
-    }
-
-    SecondFloorController::~SecondFloorController()
-    {
-        if (instance == this)
-            instance = nullptr;
-    }
+        : Script(other), linkUsers(other.linkUsers) {}
 
     void SecondFloorController::ListFields(FieldVisitor& v)
     {

@@ -6,22 +6,20 @@
 #include <utility>
 #include <vector>
 
+#include "Core/Logic/CurrentInstance.h"
 #include "Core/Logic/Script.h"
 
 namespace KiteFramework
 {
-    class SecondFloorController : public Script
+    class SecondFloorController : public Script, public CurrentInstance<SecondFloorController>
     {
     public:
         SecondFloorController();
         SecondFloorController(const SecondFloorController& other);
-        ~SecondFloorController() override;
 
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
         const char* InspectorTitle() const override { return "Second Floor Controller"; }
-
-        static SecondFloorController* Instance() { return instance; }
 
         // A stall now stands on an upper-floor node: the first one opens the
         // links.
@@ -35,7 +33,6 @@ namespace KiteFramework
         std::vector<std::pair<std::string, std::string>> nodesToLink;
 
     private:
-        static SecondFloorController* instance;
         int linkUsers = 0;
     };
 }

@@ -2,8 +2,7 @@
 // that a fight picks.
 #include "Stalls/StallNodesLink.h"
 
-#include "Core/Engine/DataError.h"
-#include "Core/Factory/GameObjectFactory.h"
+#include "Core/Factory/ObjectById.h"
 #include "Core/Math/Random.h"
 #include "Core/Objects/FieldOps.h"
 #include "StartUp/GameComponentTypes.h"
@@ -31,14 +30,9 @@ namespace KiteFramework
         if (stallGOindex == 0 || !FACTORY)
             return;
         const std::string where = "stall link \"" + GetGameObjectName() + "\"";
-        GameObject* stallObject = FACTORY->FindObjectWithId(stallGOindex);
-        StallsBehaviour* s = stallObject ? stallObject->GetComponent<StallsBehaviour>() : nullptr;
+        StallsBehaviour* s = AdoptParentById<StallsBehaviour>(*GetOwner(), stallGOindex, where, "stall");
         if (!s)
-        {
-            ReportDataError(where, "no stall with object id " + std::to_string(stallGOindex));
             return;
-        }
-        GetOwner()->AddParent(stallObject);
         SetStall(s);
         // The stall read back with the level finds its link again.
         s->SetLinkNode(this);
@@ -49,10 +43,7 @@ namespace KiteFramework
         // The id of the stall the link now belongs to (0 when it has none);
         // a link never resolved keeps the id it was read with.
         if (resolved)
-        {
-            GameObject* o = stall.Get();
-            const_cast<StallNodesLink*>(this)->stallGOindex = o ? o->GetId() : 0;
-        }
+            const_cast<StallNodesLink*>(this)->stallGOindex = IdToWrite(stall);
         GameComponent::XMLSerialise(element, document);
     }
 

@@ -14,6 +14,7 @@
 #include "Core/Graphics/Text.h"
 #include "Core/Math/Random.h"
 #include "Core/Objects/FieldOps.h"
+#include "Core/Objects/LiveComponents.h"
 #include "Core/Objects/Transform.h"
 #include "Core/UI/ToggleActiveButton.h"
 #include "Core/Waypoints/VertexNode.h"
@@ -159,33 +160,17 @@ namespace KiteFramework
 
     std::vector<CustomerAIBehaviour*> StallsBehaviour::QueuedCustomers() const
     {
-        std::vector<CustomerAIBehaviour*> out;
-        out.reserve(queue.size());
-        for (const ObjectHandle& h : queue)
-            if (CustomerAIBehaviour* c = h.Get<CustomerAIBehaviour>())
-                out.push_back(c);
-        return out;
+        return LiveComponents<CustomerAIBehaviour>(queue);
     }
 
     std::size_t StallsBehaviour::GetQueueLength() const
     {
-        std::size_t n = 0;
-        for (const ObjectHandle& h : queue)
-            if (h.Get<CustomerAIBehaviour>())
-                ++n;
-        return n;
+        return CountLive<CustomerAIBehaviour>(queue);
     }
 
     CustomerAIBehaviour* StallsBehaviour::GetQueuedCustomer(std::size_t i) const
     {
-        for (const ObjectHandle& h : queue)
-            if (CustomerAIBehaviour* c = h.Get<CustomerAIBehaviour>())
-            {
-                if (i == 0)
-                    return c;
-                --i;
-            }
-        return nullptr;
+        return NthLive<CustomerAIBehaviour>(queue, i);
     }
 
     bool StallsBehaviour::IsFront(const CustomerAIBehaviour* customer) const

@@ -12,24 +12,10 @@
 
 namespace KiteFramework
 {
-    StallsSynergySystem* StallsSynergySystem::instance = nullptr;
-
-    StallsSynergySystem::StallsSynergySystem() : Script(CT_StallsSynergySystem)
-    {
-        instance = this;
-    }
+    StallsSynergySystem::StallsSynergySystem() : Script(CT_StallsSynergySystem) {}
 
     StallsSynergySystem::StallsSynergySystem(const StallsSynergySystem& other)
-        : Script(other), synergies(other.synergies)
-    {
-        instance = this;
-    }
-
-    StallsSynergySystem::~StallsSynergySystem()
-    {
-        if (instance == this)
-            instance = nullptr;
-    }
+        : Script(other), synergies(other.synergies) {}
 
     const std::vector<StallsSynergySystem::Synergy>& StallsSynergySystem::BuiltIn()
     {

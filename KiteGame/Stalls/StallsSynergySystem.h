@@ -8,13 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "Core/Logic/CurrentInstance.h"
 #include "Core/Logic/Script.h"
 
 namespace KiteFramework
 {
     class StallsBehaviour;
 
-    class StallsSynergySystem : public Script
+    class StallsSynergySystem : public Script, public CurrentInstance<StallsSynergySystem>
     {
     public:
         struct Synergy
@@ -39,7 +40,6 @@ namespace KiteFramework
 
         StallsSynergySystem();
         StallsSynergySystem(const StallsSynergySystem& other);
-        ~StallsSynergySystem() override;
 
         // Appends the built-in table; not registered with the logic system.
         void Initialise() override;
@@ -47,9 +47,6 @@ namespace KiteFramework
         void XMLSerialise(XMLElement* element, XMLDocument* document) const override;
         GameComponent* Clone() const override;
         void RenderImGui() override;
-
-        // The level's synergy system, or null.
-        static StallsSynergySystem* Instance() { return instance; }
 
         // A stall is being added to placed (which does not hold it yet).
         void UpdateSynergies(StallsBehaviour* added, const std::vector<StallsBehaviour*>& placed);
@@ -64,8 +61,6 @@ namespace KiteFramework
         static const std::vector<Synergy>& BuiltIn();
 
     private:
-        static StallsSynergySystem* instance;
-
         static void Apply(const Synergy& s, StallsBehaviour* stall);
         static void Remove(const Synergy& s, StallsBehaviour* stall);
         static void RefreshMenus();

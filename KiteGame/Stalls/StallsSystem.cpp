@@ -9,6 +9,7 @@
 #include "Core/Factory/GameObjectFactory.h"
 #include "Core/Graphics/Text.h"
 #include "Core/Objects/FieldOps.h"
+#include "Core/Objects/LiveComponents.h"
 #include "Core/Objects/Transform.h"
 #include "Economy/LevelStatsSystem.h"
 #include "Economy/QuestEvents.h"
@@ -24,24 +25,12 @@
 
 namespace KiteFramework
 {
-    StallsSystem* StallsSystem::instance = nullptr;
-
-    StallsSystem::StallsSystem() : Script(static_cast<ComponentTypeId>(CT_StallsSystem))
-    {
-        instance = this;
-    }
+    StallsSystem::StallsSystem() : Script(static_cast<ComponentTypeId>(CT_StallsSystem)) {}
 
     StallsSystem::StallsSystem(const StallsSystem& other) : Script(other)
     {
         CopyListedFields(other, *this);
         totalUpkeep = other.totalUpkeep;
-        instance = this;
-    }
-
-    StallsSystem::~StallsSystem()
-    {
-        if (instance == this)
-            instance = nullptr;
     }
 
     void StallsSystem::ListFields(FieldVisitor& v)
@@ -270,43 +259,22 @@ namespace KiteFramework
 
     std::vector<StallsBehaviour*> StallsSystem::GetStalls() const
     {
-        std::vector<StallsBehaviour*> live;
-        live.reserve(stalls.size());
-        for (const ObjectHandle& h : stalls)
-            if (StallsBehaviour* s = h.Get<StallsBehaviour>())
-                live.push_back(s);
-        return live;
+        return LiveComponents<StallsBehaviour>(stalls);
     }
 
     std::size_t StallsSystem::GetStallCount() const
     {
-        std::size_t n = 0;
-        for (const ObjectHandle& h : stalls)
-            if (h.Get<StallsBehaviour>())
-                ++n;
-        return n;
+        return CountLive<StallsBehaviour>(stalls);
     }
 
     StallsBehaviour* StallsSystem::GetStallAt(std::size_t i) const
     {
-        for (const ObjectHandle& h : stalls)
-            if (StallsBehaviour* s = h.Get<StallsBehaviour>())
-            {
-                if (i == 0)
-                    return s;
-                --i;
-            }
-        return nullptr;
+        return NthLive<StallsBehaviour>(stalls, i);
     }
 
     bool StallsSystem::IsPlaced(const StallsBehaviour* stall) const
     {
-        if (!stall)
-            return false;
-        for (const ObjectHandle& h : stalls)
-            if (h.Get<StallsBehaviour>() == stall)
-                return true;
-        return false;
+        return HoldsLive(stalls, stall);
     }
 
     void StallUpkeep::PayForTheDay()

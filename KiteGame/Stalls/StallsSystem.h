@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "Core/Logic/CurrentInstance.h"
 #include "Core/Math/Vector2D.h"
 #include "Core/Objects/ObjectHandle.h"
 #include "Core/Logic/Script.h"
@@ -16,7 +17,7 @@ namespace KiteFramework
 {
     class StallsBehaviour;
 
-    class StallsSystem : public Script
+    class StallsSystem : public Script, public CurrentInstance<StallsSystem>
     {
     public:
         using SpritePair = std::pair<std::string, std::string>;
@@ -27,7 +28,6 @@ namespace KiteFramework
 
         StallsSystem();
         StallsSystem(const StallsSystem& other);
-        ~StallsSystem() override;
 
         void Initialise() override;
         void OnStart() override;
@@ -37,9 +37,6 @@ namespace KiteFramework
         GameComponent* Clone() const override;
         const char* InspectorTitle() const override { return "Stalls System"; }
         void FieldEdited(const FieldRef& field) override;
-
-        // The level's stall system, or null.
-        static StallsSystem* Instance() { return instance; }
 
         // A bought stall dropped on a node: refused (shown "NoMoney" and
         // destroyed) when the money is below its cost; never charges.
@@ -91,8 +88,6 @@ namespace KiteFramework
         float fightKickTimer = 0.0f;
 
     private:
-        static StallsSystem* instance;
-
         void Register(StallsBehaviour* stall);
         void ShowTotalUpkeep() const;
         void FindLeaders();

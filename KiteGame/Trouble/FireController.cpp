@@ -14,25 +14,11 @@
 
 namespace KiteFramework
 {
-    FireController* FireController::instance = nullptr;
-
-    FireController::FireController() : Script(CT_FireController)
-    {
-        instance = this;
-    }
+    FireController::FireController() : Script(CT_FireController) {}
 
     // A copy takes the settings; the timer waits a spread interval and the
     // panic is armed.
-    FireController::FireController(const FireController& other) : Script(other)
-    {
-        instance = this;
-    }
-
-    FireController::~FireController()
-    {
-        if (instance == this)
-            instance = nullptr;
-    }
+    FireController::FireController(const FireController& other) : Script(other) {}
 
     void FireController::ListFields(FieldVisitor& v)
     {

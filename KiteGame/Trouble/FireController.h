@@ -4,16 +4,16 @@
 // stalls on fire until every fire is out.
 #pragma once
 
+#include "Core/Logic/CurrentInstance.h"
 #include "Core/Logic/Script.h"
 
 namespace KiteFramework
 {
-    class FireController : public Script
+    class FireController : public Script, public CurrentInstance<FireController>
     {
     public:
         FireController();
         FireController(const FireController& other);
-        ~FireController() override;
 
         void Initialise() override;
         void Update() override;
@@ -21,9 +21,6 @@ namespace KiteFramework
         GameComponent* Clone() const override;
         const char* InspectorTitle() const override { return "Fire Controller"; }
         void FieldEdited(const FieldRef& field) override;
-
-        // The level's fire controller, or null.
-        static FireController* Instance() { return instance; }
 
         // A sale at a stall of this level: raises the chance, then draws;
         // true (and the chance back at its base) when the stall catches fire.
@@ -54,8 +51,6 @@ namespace KiteFramework
         float fireCauseWidespreadPanicTimeoutInitial = 0.0f;
 
     private:
-        static FireController* instance;
-
         float fireChance = 0.0f;
         float fireTimer = 0.0f;
         unsigned burningCount = 0;

@@ -6,24 +6,10 @@
 
 namespace KiteFramework
 {
-    TrashController* TrashController::instance = nullptr;
-
-    TrashController::TrashController() : Script(CT_TrashController)
-    {
-        instance = this;
-    }
+    TrashController::TrashController() : Script(CT_TrashController) {}
 
     // A copy takes the layers; its count starts at 0.
-    TrashController::TrashController(const TrashController& other) : Script(other)
-    {
-        instance = this;
-    }
-
-    TrashController::~TrashController()
-    {
-        if (instance == this)
-            instance = nullptr;
-    }
+    TrashController::TrashController(const TrashController& other) : Script(other) {}
 
     void TrashController::ListFields(FieldVisitor& v)
     {

@@ -2,23 +2,20 @@
 // dragged trash) and the count of trash placed and not yet cleared.
 #pragma once
 
+#include "Core/Logic/CurrentInstance.h"
 #include "Core/Logic/Script.h"
 
 namespace KiteFramework
 {
-    class TrashController : public Script
+    class TrashController : public Script, public CurrentInstance<TrashController>
     {
     public:
         TrashController();
         TrashController(const TrashController& other);
-        ~TrashController() override;
 
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
         const char* InspectorTitle() const override { return "Trash Controller"; }
-
-        // The level's trash controller, or null.
-        static TrashController* Instance() { return instance; }
 
         int GetTrashCount() const { return trashCount; }
         void TrashPlaced() { ++trashCount; }
@@ -33,7 +30,6 @@ namespace KiteFramework
         int draggedLayer = 0;
 
     private:
-        static TrashController* instance;
         int trashCount = 0;
     };
 }

@@ -29,28 +29,17 @@ namespace KiteFramework
         constexpr short CashCloudKey = 'C';
     }
 
-    TimeAndWeatherSystem* TimeAndWeatherSystem::instance = nullptr;
-
-    TimeAndWeatherSystem::TimeAndWeatherSystem() : Script(CT_TimeAndWeatherSystem)
-    {
-        instance = this;
-    }
+    TimeAndWeatherSystem::TimeAndWeatherSystem() : Script(CT_TimeAndWeatherSystem) {}
 
     TimeAndWeatherSystem::TimeAndWeatherSystem(const TimeAndWeatherSystem& other)
-        : Script(other), DaylightSource(other), TintedSprites(other), phase(other.phase), fading(other.fading),
-          phaseChanged(other.phaseChanged), elapsed(other.elapsed), daylight(other.daylight),
-          dayCounter(other.dayCounter), cloudCount(other.cloudCount), cashCloudCount(other.cashCloudCount),
-          collectedCashClouds(other.collectedCashClouds), cloudCountdown(other.cloudCountdown),
-          cashCloudCountdown(other.cashCloudCountdown), timeInDay(other.timeInDay), maxClouds(other.maxClouds),
-          maxCashClouds(other.maxCashClouds), giveMoneyInterval(other.giveMoneyInterval),
-          cashCloudThreshold(other.cashCloudThreshold)
+        : Script(other), DaylightSource(other), TintedSprites(other), CurrentInstance<TimeAndWeatherSystem>(other),
+          phase(other.phase), fading(other.fading), phaseChanged(other.phaseChanged), elapsed(other.elapsed),
+          daylight(other.daylight), dayCounter(other.dayCounter), cloudCount(other.cloudCount),
+          cashCloudCount(other.cashCloudCount), collectedCashClouds(other.collectedCashClouds),
+          cloudCountdown(other.cloudCountdown), cashCloudCountdown(other.cashCloudCountdown),
+          timeInDay(other.timeInDay), maxClouds(other.maxClouds), maxCashClouds(other.maxCashClouds),
+          giveMoneyInterval(other.giveMoneyInterval), cashCloudThreshold(other.cashCloudThreshold)
     {
-    }
-
-    TimeAndWeatherSystem::~TimeAndWeatherSystem()
-    {
-        if (instance == this)
-            instance = nullptr;
     }
 
     void TimeAndWeatherSystem::ListFields(FieldVisitor& v)
@@ -73,7 +62,7 @@ namespace KiteFramework
     void TimeAndWeatherSystem::Initialise()
     {
         Script::Initialise();
-        instance = this;
+        CurrentInstance<TimeAndWeatherSystem>::BecomeCurrent();
         DaylightSource::TakeEffect();
         TintedSprites::TakeEffect();
         cloudCountdown = static_cast<float>(GENRANDNUM::GenRandInt(2, 4));

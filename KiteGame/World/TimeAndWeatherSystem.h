@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "Core/Logic/CurrentInstance.h"
 #include "Core/Objects/ObjectHandle.h"
 #include "Core/Logic/Script.h"
 #include "Economy/DaylightSource.h"
@@ -15,7 +16,10 @@ namespace KiteFramework
 {
     class Sprite;
 
-    class TimeAndWeatherSystem : public Script, public DaylightSource, public TintedSprites
+    class TimeAndWeatherSystem : public Script,
+                                 public DaylightSource,
+                                 public TintedSprites,
+                                 public CurrentInstance<TimeAndWeatherSystem>
     {
     public:
         enum Phase : int
@@ -25,17 +29,16 @@ namespace KiteFramework
         };
 
         TimeAndWeatherSystem();
+        // A copy becomes the cycle others reach only when it starts.
         TimeAndWeatherSystem(const TimeAndWeatherSystem& other);
-        ~TimeAndWeatherSystem() override;
+        // The cycle others reach (not its daylight or tint sources).
+        using CurrentInstance<TimeAndWeatherSystem>::Instance;
 
         void Initialise() override;
         void Update() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
         const char* InspectorTitle() const override { return "Time and Weather System"; }
-
-        // The cycle made or started last (a copy does not take over).
-        static TimeAndWeatherSystem* Instance() { return instance; }
 
         float GetDaylight() const override { return daylight; }
         // The blend a sprite must show now.
@@ -74,8 +77,6 @@ namespace KiteFramework
         float cashCloudThreshold = 0.0f;
 
     private:
-        static TimeAndWeatherSystem* instance;
-
         void ComputeDaylight();
         void SpawnClouds(float dt);
         void CycleDayAndNight();

@@ -21,8 +21,7 @@ namespace KiteFramework
 
     ArchetypeSystem::ArchetypeSystem() : System(ST_ArchetypeSystem)
     {
-        if (!ARCHETYPESYS)
-            ARCHETYPESYS = this;
+        ClaimGlobal(ARCHETYPESYS, this);
     }
 
     ArchetypeSystem::~ArchetypeSystem()
@@ -32,8 +31,7 @@ namespace KiteFramework
         for (auto& entry : archetypes)
             delete entry.second;
         archetypes.clear();
-        if (ARCHETYPESYS == this)
-            ARCHETYPESYS = nullptr;
+        ReleaseGlobal(ARCHETYPESYS, this);
     }
 
     void ArchetypeSystem::Initialise()

@@ -41,8 +41,7 @@ namespace KiteFramework
             system->Close();
         ownedSystem.reset();
         system = nullptr;
-        if (AUDIO == this)
-            AUDIO = nullptr;
+        ReleaseGlobal(AUDIO, this);
     }
 
     void AudioEngine::Initialise()
@@ -72,8 +71,7 @@ namespace KiteFramework
                 std::cerr << "AudioEngine: sound is unavailable; sounds will not load" << std::endl;
         }
         std::fill(std::begin(channelInUse), std::end(channelInUse), false);
-        if (!AUDIO)
-            AUDIO = this;
+        ClaimGlobal(AUDIO, this);
 
         RegisterComponent<AudioListener>(CT_AudioListener, "AudioListener");
         RegisterComponent<AudioSource>(CT_AudioSource, "AudioSource");

@@ -234,6 +234,18 @@ namespace KiteFramework
         bool AllowQuit();
         void NoteSceneLoads();
         void RememberSavedState();
+        // Says so (the line given) and gives true while the game runs: the
+        // scene then holds the running game's objects.
+        bool RefusedWhilePlaying(const std::string& line);
+        static constexpr const char* kStopBeforeSaving =
+            "Stop the game before saving: the scene now holds the running game's objects.";
+        static constexpr const char* kStopBeforeNewScene = "Stop the game before making a new scene.";
+        // The scene's files written under name; false, with the report, when
+        // they could not be.
+        bool WriteSceneFiles(const std::string& name);
+        // After a save: the line saying so, the state edits are compared with
+        // and the scene list.
+        void Saved(const std::string& line);
         // Picks at a world point; again: a click at the point of the last
         // one, which takes the next object down.
         void Pick(const Vector2D& world, bool again);

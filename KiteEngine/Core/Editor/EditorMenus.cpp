@@ -39,6 +39,21 @@ namespace KiteFramework
         {
             return ImGui::IsKeyPressed(vk, repeat);
         }
+
+        // The scene folder's browser: scene files only, no folders to walk
+        // into; a save never takes the play snapshot's name.
+        FileBrowser::Options SceneBrowser(FileBrowser::Mode mode, const char* title)
+        {
+            FileBrowser::Options o;
+            o.mode = mode;
+            o.title = title;
+            o.root = Assets::Root() + "Scenes";
+            o.extension = ".xml";
+            if (mode == FileBrowser::Mode::Save)
+                o.reserved = {kSnapshotName};
+            o.browseFolders = false;
+            return o;
+        }
     }
 
     bool Editor::IsSavableSceneName(const std::string& name)
@@ -386,50 +401,25 @@ namespace KiteFramework
 
     void Editor::StartSaveAs()
     {
-        if (IsPlaying())
-        {
-            Print("Stop the game before saving: the scene now holds the running game's objects.");
+        if (RefusedWhilePlaying(kStopBeforeSaving))
             return;
-        }
-        FileBrowser::Options o;
-        o.mode = FileBrowser::Mode::Save;
-        o.title = "Save Scene As";
-        o.root = Assets::Root() + "Scenes";
-        o.extension = ".xml";
-        o.reserved = {kSnapshotName};
-        o.browseFolders = false;
-        browser->Open(o);
+        browser->Open(SceneBrowser(FileBrowser::Mode::Save, "Save Scene As"));
         browserPurpose = BrowserPurpose::SaveSceneAs;
     }
 
     void Editor::StartNewScene()
     {
-        if (IsPlaying())
-        {
-            Print("Stop the game before making a new scene.");
+        if (RefusedWhilePlaying(kStopBeforeNewScene))
             return;
-        }
-        FileBrowser::Options o;
-        o.mode = FileBrowser::Mode::Save;
-        o.title = "New Scene";
-        o.root = Assets::Root() + "Scenes";
-        o.extension = ".xml";
-        o.reserved = {kSnapshotName};
+        FileBrowser::Options o = SceneBrowser(FileBrowser::Mode::Save, "New Scene");
         o.allowReplace = false;
-        o.browseFolders = false;
         browser->Open(o);
         browserPurpose = BrowserPurpose::NewScene;
     }
 
     void Editor::StartOpenScene()
     {
-        FileBrowser::Options o;
-        o.mode = FileBrowser::Mode::Open;
-        o.title = "Open Scene";
-        o.root = Assets::Root() + "Scenes";
-        o.extension = ".xml";
-        o.browseFolders = false;
-        browser->Open(o);
+        browser->Open(SceneBrowser(FileBrowser::Mode::Open, "Open Scene"));
         browserPurpose = BrowserPurpose::OpenScene;
     }
 

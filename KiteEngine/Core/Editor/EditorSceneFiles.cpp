@@ -17,6 +17,29 @@ namespace fs = std::filesystem;
 
 namespace KiteFramework
 {
+    bool Editor::RefusedWhilePlaying(const std::string& line)
+    {
+        if (!IsPlaying())
+            return false;
+        Print(line);
+        return true;
+    }
+
+    bool Editor::WriteSceneFiles(const std::string& name)
+    {
+        if (FACTORY && FACTORY->SerialiseLevel(name))
+            return true;
+        Print("Save failed: scene \"" + name + "\" was not saved; its files are unchanged.");
+        return false;
+    }
+
+    void Editor::Saved(const std::string& line)
+    {
+        Print(line);
+        RememberSavedState();
+        RefreshSceneList();
+    }
+
     void Editor::SaveOrAskForName()
     {
         // A scene that did not load is saved only under a new name.
@@ -28,11 +51,8 @@ namespace KiteFramework
     {
         NoteSceneLoads();
         const std::string name = SCENEMNGR ? SCENEMNGR->GetCurrentSceneName() : std::string();
-        if (IsPlaying())
-        {
-            Print("Stop the game before saving: the scene now holds the running game's objects.");
+        if (RefusedWhilePlaying(kStopBeforeSaving))
             return false;
-        }
         if (!IsSavableSceneName(name))
         {
             Print("Save refused: \"" + name + "\" cannot be a scene's name; use Save Scene As.");
@@ -44,25 +64,17 @@ namespace KiteFramework
                   "with the part that was read. Save it under a new name, or mend the file and open it again.");
             return false;
         }
-        if (!FACTORY || !FACTORY->SerialiseLevel(name))
-        {
-            Print("Save failed: scene \"" + name + "\" was not saved; its files are unchanged.");
+        if (!WriteSceneFiles(name))
             return false;
-        }
-        Print("Saved scene \"" + name + "\".");
-        RememberSavedState();
-        RefreshSceneList();
+        Saved("Saved scene \"" + name + "\".");
         return true;
     }
 
     bool Editor::SaveSceneAs(const std::string& name)
     {
         NoteSceneLoads();
-        if (IsPlaying())
-        {
-            Print("Stop the game before saving: the scene now holds the running game's objects.");
+        if (RefusedWhilePlaying(kStopBeforeSaving))
             return false;
-        }
         if (!IsSavableSceneName(name))
         {
             Print("Save refused: \"" + name + "\" cannot be a scene's name.");
@@ -74,26 +86,18 @@ namespace KiteFramework
                   "choose a new name.");
             return false;
         }
-        if (!FACTORY || !FACTORY->SerialiseLevel(name))
-        {
-            Print("Save failed: scene \"" + name + "\" was not saved; its files are unchanged.");
+        if (!WriteSceneFiles(name))
             return false;
-        }
         // The scene goes on under its new name at once, and it is saved.
         SetCurrentSceneName(name);
-        Print("Saved scene as \"" + name + "\".");
-        RememberSavedState();
-        RefreshSceneList();
+        Saved("Saved scene as \"" + name + "\".");
         return true;
     }
 
     bool Editor::CreateNewScene(const std::string& name)
     {
-        if (IsPlaying())
-        {
-            Print("Stop the game before making a new scene.");
+        if (RefusedWhilePlaying(kStopBeforeNewScene))
             return false;
-        }
         if (!IsSavableSceneName(name))
         {
             Print("New Scene refused: \"" + name + "\" cannot be a scene's name.");

@@ -29,8 +29,7 @@ namespace KiteFramework
 
     Engine::~Engine()
     {
-        if (ENGINE == this)
-            ENGINE = nullptr;
+        ReleaseGlobal(ENGINE, this);
     }
 
     void Engine::InitialiseAssetsPath()

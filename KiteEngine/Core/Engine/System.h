@@ -24,4 +24,20 @@ namespace KiteFramework
     private:
         SystemType type_;
     };
+
+    // The global a system is reached by (FACTORY, GRAPHICS, ...): the first
+    // system of its kind made takes it, and gives it back when destroyed.
+    template <class T>
+    void ClaimGlobal(T*& global, T* system)
+    {
+        if (!global)
+            global = system;
+    }
+
+    template <class T>
+    void ReleaseGlobal(T*& global, const T* system)
+    {
+        if (global == system)
+            global = nullptr;
+    }
 }

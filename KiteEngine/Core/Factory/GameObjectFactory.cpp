@@ -19,12 +19,26 @@ namespace fs = std::filesystem;
 
 namespace KiteFramework
 {
+    namespace
+    {
+        // The object's entry moves from one map to the other; nothing
+        // changes when the first does not hold it under that id.
+        template <class Map>
+        void MoveEntry(Map& from, Map& to, unsigned id, GameObject* o)
+        {
+            auto it = from.find(id);
+            if (it == from.end() || it->second != o)
+                return;
+            from.erase(it);
+            to[id] = o;
+        }
+    }
+
     GameObjectFactory* FACTORY = nullptr;
 
     GameObjectFactory::GameObjectFactory() : System(ST_GameObjectFactory)
     {
-        if (!FACTORY)
-            FACTORY = this;
+        ClaimGlobal(FACTORY, this);
         if (ENGINE)
             ENGINE->logMessage("System: GameObjectFactory initialised.");
     }
@@ -40,8 +54,7 @@ namespace KiteFramework
             delete entry.second.second;
         creators.clear();
         creatorNames.clear();
-        if (FACTORY == this)
-            FACTORY = nullptr;
+        ReleaseGlobal(FACTORY, this);
     }
 
     void GameObjectFactory::AddComponentCreator(ComponentTypeId type, const std::string& name,
@@ -139,20 +152,12 @@ namespace KiteFramework
 
     void GameObjectFactory::ConvertToUI(GameObject* o)
     {
-        auto it = objects.find(o->id);
-        if (it == objects.end() || it->second != o)
-            return;
-        objects.erase(it);
-        uiObjects[o->id] = o;
+        MoveEntry(objects, uiObjects, o->id, o);
     }
 
     void GameObjectFactory::ConvertToNonUI(GameObject* o)
     {
-        auto it = uiObjects.find(o->id);
-        if (it == uiObjects.end() || it->second != o)
-            return;
-        uiObjects.erase(it);
-        objects[o->id] = o;
+        MoveEntry(uiObjects, objects, o->id, o);
     }
 
     bool GameObjectFactory::Owns(GameObject* o) const

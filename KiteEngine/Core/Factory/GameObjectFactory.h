@@ -12,18 +12,10 @@
 #include "Core/Engine/System.h"
 #include "Core/Objects/ComponentCreator.h"
 #include "Core/Objects/ComponentTypeId.h"
-
-namespace tinyxml2
-{
-    class XMLElement;
-    class XMLDocument;
-}
+#include "Core/XMLSerialisation/XMLNames.h"
 
 namespace KiteFramework
 {
-    using tinyxml2::XMLDocument;
-    using tinyxml2::XMLElement;
-
     class GameObject;
     class ComponentCreator;
     class GameComponent;

@@ -56,8 +56,7 @@ namespace KiteFramework
         // window's size, so that drawing and mouse picking agree.
         projection = glm::ortho(-cameraWidth / 2.0f, cameraWidth / 2.0f, -cameraHeight / 2.0f, cameraHeight / 2.0f,
                                 0.0f, -150.0f);
-        if (!GRAPHICS)
-            GRAPHICS = this;
+        ClaimGlobal(GRAPHICS, this);
         SetUp();
     }
 
@@ -106,8 +105,7 @@ namespace KiteFramework
         }
         if (glReady)
             batch->Destroy();
-        if (GRAPHICS == this)
-            GRAPHICS = nullptr;
+        ReleaseGlobal(GRAPHICS, this);
     }
 
     void Graphics::SetUp()

@@ -298,6 +298,8 @@ namespace KiteFramework
             Renderer* renderer;
         };
         static bool KeyBefore(const SortKey& a, const SortKey& b);
+        // The renderer's place in the drawing order as it stands now.
+        static SortKey KeyOf(Renderer* r);
 
         Platform::Window** window;
         int width;

@@ -206,15 +206,18 @@ namespace KiteFramework
         const std::size_t n = renderers.size();
         sortKeys.resize(n);
         for (std::size_t i = 0; i < n; ++i)
-        {
-            Renderer* r = renderers[i];
-            const Transform* t = r->GetTransform();
-            SortKey& key = sortKeys[i];
-            key.renderer = r;
-            key.hasTransform = t != nullptr;
-            key.depth = t ? t->GetDepth() : 0.0f;
-            key.y = t ? t->GetTransVec().y : 0.0f;
-        }
+            sortKeys[i] = KeyOf(renderers[i]);
+    }
+
+    Graphics::SortKey Graphics::KeyOf(Renderer* r)
+    {
+        const Transform* t = r->GetTransform();
+        SortKey key;
+        key.renderer = r;
+        key.hasTransform = t != nullptr;
+        key.depth = t ? t->GetDepth() : 0.0f;
+        key.y = t ? t->GetTransVec().y : 0.0f;
+        return key;
     }
 
     void Graphics::SortRenderers()
@@ -308,12 +311,8 @@ namespace KiteFramework
                 ++listedSprites;
                 UpdateSprite(static_cast<Sprite*>(r), step);
             }
-            const Transform* t = r->GetTransform();
             SortKey& key = sortKeys[i];
-            key.renderer = r;
-            key.hasTransform = t != nullptr;
-            key.depth = t ? t->GetDepth() : 0.0f;
-            key.y = t ? t->GetTransVec().y : 0.0f;
+            key = KeyOf(r);
             if (sorted && i > 0 && KeyBefore(key, sortKeys[i - 1]))
             {
                 sorted = false;

@@ -111,15 +111,13 @@ namespace KiteFramework
 
     void Sprite::InGameSet(std::string path, int c, int r)
     {
-        columns = c;
-        rows = static_cast<unsigned>(std::max(r, 0));
+        SetGrid(c, r);
         InGameSet(std::move(path));
     }
 
     void Sprite::InGameSet(std::string path, int c, int r, float rate, float s)
     {
-        framerate = rate;
-        speed = s;
+        SetPace(rate, s);
         InGameSet(std::move(path), c, r);
     }
 
@@ -135,16 +133,26 @@ namespace KiteFramework
 
     void Sprite::InGameSetBlend(std::string path, int c, int r)
     {
-        columns = c;
-        rows = static_cast<unsigned>(std::max(r, 0));
+        SetGrid(c, r);
         InGameSetBlend(std::move(path));
     }
 
     void Sprite::InGameSetBlend(std::string path, int c, int r, float rate, float s)
     {
+        SetPace(rate, s);
+        InGameSetBlend(std::move(path), c, r);
+    }
+
+    void Sprite::SetGrid(int c, int r)
+    {
+        columns = c;
+        rows = static_cast<unsigned>(std::max(r, 0));
+    }
+
+    void Sprite::SetPace(float rate, float s)
+    {
         framerate = rate;
         speed = s;
-        InGameSetBlend(std::move(path), c, r);
     }
 
     void Sprite::InGameSetAll(std::string path, std::string blendPath, int c, int r)

@@ -129,6 +129,10 @@ namespace KiteFramework
         void MoveToNextColumn();
         void MoveToNextRow();
         void Reset();
+        // The sheet's cells (a negative row count is none) and the playing
+        // pace the in-game setters take.
+        void SetGrid(int columns, int rows);
+        void SetPace(float framerate, float speed);
         static bool EndsWithSlash(const std::string& path) { return !path.empty() && path.back() == '/'; }
 
         // Stored (see ListFields).

@@ -24,14 +24,12 @@ namespace KiteFramework
 
     Input::Input() : System(ST_Input)
     {
-        if (!INPUTSYS)
-            INPUTSYS = this;
+        ClaimGlobal(INPUTSYS, this);
     }
 
     Input::~Input()
     {
-        if (INPUTSYS == this)
-            INPUTSYS = nullptr;
+        ReleaseGlobal(INPUTSYS, this);
     }
 
     void Input::Initialise()

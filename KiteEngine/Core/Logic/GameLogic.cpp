@@ -12,15 +12,13 @@ namespace KiteFramework
 
     GameLogic::GameLogic() : System(ST_GameLogic)
     {
-        if (!LOGIC)
-            LOGIC = this;
+        ClaimGlobal(LOGIC, this);
     }
 
     GameLogic::~GameLogic()
     {
         scripts.Clear();
-        if (LOGIC == this)
-            LOGIC = nullptr;
+        ReleaseGlobal(LOGIC, this);
     }
 
     void GameLogic::Initialise()

@@ -37,18 +37,10 @@
 #include "Core/Math/Colour.h"
 #include "Core/Math/Vector2D.h"
 #include "Core/Math/Vector3.h"
-
-namespace tinyxml2
-{
-    class XMLElement;
-    class XMLDocument;
-}
+#include "Core/XMLSerialisation/XMLNames.h"
 
 namespace KiteFramework
 {
-    using tinyxml2::XMLDocument;
-    using tinyxml2::XMLElement;
-
     class GameComponent;
 
     // How an inspector shows a field.

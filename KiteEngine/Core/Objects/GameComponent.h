@@ -7,18 +7,10 @@
 #include <string>
 
 #include "Core/Objects/ComponentTypeId.h"
-
-namespace tinyxml2
-{
-    class XMLElement;
-    class XMLDocument;
-}
+#include "Core/XMLSerialisation/XMLNames.h"
 
 namespace KiteFramework
 {
-    using tinyxml2::XMLDocument;
-    using tinyxml2::XMLElement;
-
     class GameObject;
     class FieldVisitor;
     class GameComponent;

@@ -25,6 +25,17 @@ namespace KiteFramework
         {
             return o ? o->GetComponent<Transform>() : nullptr;
         }
+
+        // The step, with the parent's transform, on the transform of each of
+        // the owner's children.
+        void EachChild(GameObject* owner, const Transform& parent, void (Transform::*step)(const Transform&))
+        {
+            if (!owner)
+                return;
+            for (GameObject* child : owner->GetChildren())
+                if (Transform* t = TransformOf(child))
+                    (t->*step)(parent);
+        }
     }
 
     Transform::Transform() : GameComponent(CT_Transform) {}
@@ -139,11 +150,7 @@ namespace KiteFramework
 
     void Transform::CheckChildren()
     {
-        if (!GetOwner())
-            return;
-        for (GameObject* child : GetOwner()->GetChildren())
-            if (Transform* t = TransformOf(child))
-                t->ModifyChildren(*this);
+        EachChild(GetOwner(), *this, &Transform::ModifyChildren);
     }
 
     void Transform::ModifyChildren(const Transform& parentTransform)
@@ -155,11 +162,7 @@ namespace KiteFramework
 
     void Transform::LoadCheckChildren()
     {
-        if (!GetOwner())
-            return;
-        for (GameObject* child : GetOwner()->GetChildren())
-            if (Transform* t = TransformOf(child))
-                t->LoadModifyChildren(*this);
+        EachChild(GetOwner(), *this, &Transform::LoadModifyChildren);
     }
 
     void Transform::LoadModifyChildren(const Transform& parentTransform)

@@ -17,16 +17,14 @@ namespace KiteFramework
 
     Physics::Physics() : System(ST_Physics)
     {
-        if (!PHYSICS)
-            PHYSICS = this;
+        ClaimGlobal(PHYSICS, this);
     }
 
     Physics::~Physics()
     {
         // The colliders belong to their objects.
         colliders.Clear();
-        if (PHYSICS == this)
-            PHYSICS = nullptr;
+        ReleaseGlobal(PHYSICS, this);
     }
 
     void Physics::Initialise()

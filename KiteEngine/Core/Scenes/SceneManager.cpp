@@ -21,14 +21,12 @@ namespace KiteFramework
 
     SceneManager::SceneManager() : System(ST_SceneManager)
     {
-        if (!SCENEMNGR)
-            SCENEMNGR = this;
+        ClaimGlobal(SCENEMNGR, this);
     }
 
     SceneManager::~SceneManager()
     {
-        if (SCENEMNGR == this)
-            SCENEMNGR = nullptr;
+        ReleaseGlobal(SCENEMNGR, this);
     }
 
     void SceneManager::Initialise()
@@ -66,30 +64,12 @@ namespace KiteFramework
         DataErrorCollector problems;
         std::string indexText;
         XMLDocument document(true, tinyxml2::PRESERVE_WHITESPACE);
-        XMLElement* root = nullptr;
-        if (!GameObjectFactory::IsValidFileName(name))
-            ReportDataError(where, "not a usable scene name; the scene is empty");
-        else
-        {
-            const std::string path = Assets::Resolve("Scenes/" + name + ".xml");
-            if (LoadXMLFile(document, path, where, &indexText) && !(root = document.FirstChildElement("Scene")))
-                ReportDataError(where, "\"" + path + "\" has no \"Scene\" root");
-        }
+        XMLElement* root = ReadSceneRoot(name, where, document, indexText);
 
         // A player is never left on an empty screen: the scene shown stays
         // until the one to go back to loads, next frame.
-        if (!root)
-        {
-            const std::string back = FallbackFor(name);
-            if (!back.empty())
-            {
-                std::cout << where << " cannot be shown; back to \"" << back << "\"" << std::endl;
-                requested = back;
-                pending = true;
-                fallingBack = true;
-                return;
-            }
-        }
+        if (!root && FallBackFrom(name, where))
+            return;
         fallingBack = false;
 
         Message clear(MsgID::ClearScene);
@@ -104,52 +84,86 @@ namespace KiteFramework
         }
 
         if (root && FACTORY)
-        {
-            for (XMLElement* e = root->FirstChildElement(); e; e = e->NextSiblingElement())
-            {
-                if (std::string(e->Name()) != "GameObject")
-                {
-                    ReportDataError(where, "unexpected element \"" + std::string(e->Name()) + "\" skipped");
-                    continue;
-                }
-                try
-                {
-                    FACTORY->UnserialiseGameObject(e, name);
-                }
-                catch (const std::exception& error)
-                {
-                    ReportDataError(where, std::string("object skipped: ") + error.what());
-                }
-            }
-        }
+            MakeSceneObjects(root, name, where);
 
         std::cout << "Scene loaded: " << current << std::endl;
         loadProblems = problems.Lines();
-        if (ENGINE)
-        {
-            Message loaded(MsgID::SceneLoaded);
-            ENGINE->BroadcastMessage(&loaded);
-            if (ENGINE->GetEngineStatus(ES_GAMEPLAYING))
-            {
-                Message start(MsgID::Start);
-                try
-                {
-                    ENGINE->BroadcastMessage(&start);
-                }
-                catch (const std::exception& error)
-                {
-                    ReportDataError(where, std::string("starting the scene failed: ") + error.what());
-                }
-            }
-            // A scene opened in the editor waits, still, until PLAY.
-            const bool editing = ENGINE->GetEngineStatus(ES_EDITORVIEW) && !ENGINE->GetEngineStatus(ES_GAMEPLAYING);
-            ENGINE->SetTimeFactor(editing ? 0.0f : 1.0f);
-        }
+        AnnounceLoaded(where);
         if (FACTORY && GameObjectFactory::KeepsFileTexts())
             FACTORY->RememberLoadedScene(root ? indexText : std::string());
         ++loadCount;
         if (loadListener)
             loadListener();
+    }
+
+    XMLElement* SceneManager::ReadSceneRoot(const std::string& name, const std::string& where,
+                                            XMLDocument& document, std::string& indexText) const
+    {
+        if (!GameObjectFactory::IsValidFileName(name))
+        {
+            ReportDataError(where, "not a usable scene name; the scene is empty");
+            return nullptr;
+        }
+        XMLElement* root = nullptr;
+        const std::string path = Assets::Resolve("Scenes/" + name + ".xml");
+        if (LoadXMLFile(document, path, where, &indexText) && !(root = document.FirstChildElement("Scene")))
+            ReportDataError(where, "\"" + path + "\" has no \"Scene\" root");
+        return root;
+    }
+
+    bool SceneManager::FallBackFrom(const std::string& name, const std::string& where)
+    {
+        const std::string back = FallbackFor(name);
+        if (back.empty())
+            return false;
+        std::cout << where << " cannot be shown; back to \"" << back << "\"" << std::endl;
+        requested = back;
+        pending = true;
+        fallingBack = true;
+        return true;
+    }
+
+    void SceneManager::MakeSceneObjects(XMLElement* root, const std::string& name, const std::string& where)
+    {
+        for (XMLElement* e = root->FirstChildElement(); e; e = e->NextSiblingElement())
+        {
+            if (std::string(e->Name()) != "GameObject")
+            {
+                ReportDataError(where, "unexpected element \"" + std::string(e->Name()) + "\" skipped");
+                continue;
+            }
+            try
+            {
+                FACTORY->UnserialiseGameObject(e, name);
+            }
+            catch (const std::exception& error)
+            {
+                ReportDataError(where, std::string("object skipped: ") + error.what());
+            }
+        }
+    }
+
+    void SceneManager::AnnounceLoaded(const std::string& where)
+    {
+        if (!ENGINE)
+            return;
+        Message loaded(MsgID::SceneLoaded);
+        ENGINE->BroadcastMessage(&loaded);
+        if (ENGINE->GetEngineStatus(ES_GAMEPLAYING))
+        {
+            Message start(MsgID::Start);
+            try
+            {
+                ENGINE->BroadcastMessage(&start);
+            }
+            catch (const std::exception& error)
+            {
+                ReportDataError(where, std::string("starting the scene failed: ") + error.what());
+            }
+        }
+        // A scene opened in the editor waits, still, until PLAY.
+        const bool editing = ENGINE->GetEngineStatus(ES_EDITORVIEW) && !ENGINE->GetEngineStatus(ES_GAMEPLAYING);
+        ENGINE->SetTimeFactor(editing ? 0.0f : 1.0f);
     }
 
     std::string SceneManager::FallbackFor(const std::string& failed) const

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "Core/Engine/System.h"
+#include "Core/XMLSerialisation/XMLNames.h"
 
 namespace KiteFramework
 {
@@ -49,6 +50,13 @@ namespace KiteFramework
 
         void ForceSetCurrentLevel(std::string name) { forced = std::move(name); }
         void EndLoopLoadLevel();
+        // The steps of a load: the file's root (null when it cannot be read),
+        // the scene to go back to instead, the objects, and the messages.
+        XMLElement* ReadSceneRoot(const std::string& name, const std::string& where, XMLDocument& document,
+                                  std::string& indexText) const;
+        bool FallBackFrom(const std::string& name, const std::string& where);
+        void MakeSceneObjects(XMLElement* root, const std::string& name, const std::string& where);
+        void AnnounceLoaded(const std::string& where);
         // The scene to show instead of one that cannot be read, or "" to
         // show it empty (the editor, or nowhere left to go).
         std::string FallbackFor(const std::string& failed) const;

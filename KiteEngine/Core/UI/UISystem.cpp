@@ -20,14 +20,12 @@ namespace KiteFramework
 
     UISystem::UISystem() : System(ST_UISystem)
     {
-        if (!UISYSTEM)
-            UISYSTEM = this;
+        ClaimGlobal(UISYSTEM, this);
     }
 
     UISystem::~UISystem()
     {
-        if (UISYSTEM == this)
-            UISYSTEM = nullptr;
+        ReleaseGlobal(UISYSTEM, this);
     }
 
     void UISystem::Initialise()

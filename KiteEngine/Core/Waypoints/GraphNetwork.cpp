@@ -31,16 +31,14 @@ namespace KiteFramework
 
     GraphNetwork::GraphNetwork() : System(ST_GraphNetwork)
     {
-        if (!WAYPOINTSYS)
-            WAYPOINTSYS = this;
+        ClaimGlobal(WAYPOINTSYS, this);
     }
 
     GraphNetwork::~GraphNetwork()
     {
         nodeList.clear();
         adList.clear();
-        if (WAYPOINTSYS == this)
-            WAYPOINTSYS = nullptr;
+        ReleaseGlobal(WAYPOINTSYS, this);
     }
 
     void GraphNetwork::Initialise()
@@ -336,47 +334,53 @@ namespace KiteFramework
         return true;
     }
 
-    bool GraphNetwork::RemoveDirectedLink(const std::string& from, const std::string& to)
+    GraphNetwork::FoundLink GraphNetwork::FirstLink(const std::string& from, const std::string& to)
     {
         auto source = adList.find(from);
         if (source == adList.end())
-            return false;
+            return {nullptr, {}};
         auto& links = source->second;
-        auto it = std::find_if(links.begin(), links.end(), [&to](const EdgeLink& l) { return *l.label == to; });
-        if (it != links.end())
-            links.erase(it);
+        return {&links,
+                std::find_if(links.begin(), links.end(), [&to](const EdgeLink& l) { return *l.label == to; })};
+    }
+
+    bool GraphNetwork::RemoveDirectedLink(const std::string& from, const std::string& to)
+    {
+        auto [links, it] = FirstLink(from, to);
+        if (!links)
+            return false;
+        if (it != links->end())
+            links->erase(it);
         return true;
     }
 
     bool GraphNetwork::EditLinkCost(const std::string& from, const std::string& to, std::uint32_t cost)
     {
-        auto source = adList.find(from);
-        if (source == adList.end())
+        auto [links, it] = FirstLink(from, to);
+        if (!links)
             return false;
-        auto& links = source->second;
-        auto it = std::find_if(links.begin(), links.end(), [&to](const EdgeLink& l) { return *l.label == to; });
-        if (it != links.end())
+        if (it != links->end())
             it->cost = cost;
         return true;
     }
 
     std::vector<const VertexNode*> GraphNetwork::GetAllNeighbours(const std::string& label) const
     {
-        std::vector<const VertexNode*> result;
-        auto it = adList.find(label);
-        if (it != adList.end())
-            for (const EdgeLink& link : it->second)
-                result.push_back(link.node);
-        return result;
+        return Neighbours(label, false);
     }
 
     std::vector<const VertexNode*> GraphNetwork::GetActiveNeighbours(const std::string& label) const
+    {
+        return Neighbours(label, true);
+    }
+
+    std::vector<const VertexNode*> GraphNetwork::Neighbours(const std::string& label, bool activeOnly) const
     {
         std::vector<const VertexNode*> result;
         auto it = adList.find(label);
         if (it != adList.end())
             for (const EdgeLink& link : it->second)
-                if (link.node->active)
+                if (!activeOnly || link.node->active)
                     result.push_back(link.node);
         return result;
     }

@@ -9,6 +9,7 @@
 #include <map>
 #include <stack>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Core/Engine/System.h"
@@ -84,6 +85,13 @@ namespace KiteFramework
         // Empty for an unknown label.
         std::vector<const VertexNode*> GetAllNeighbours(const std::string& label) const;
         std::vector<const VertexNode*> GetActiveNeighbours(const std::string& label) const;
+        // The nodes the label's links reach, in link order; only the active
+        // ones when asked.
+        std::vector<const VertexNode*> Neighbours(const std::string& label, bool activeOnly) const;
+        // The links leaving `from` (null when it is unknown) and the first of
+        // them to `to` (their end when there is none).
+        using FoundLink = std::pair<std::list<EdgeLink>*, std::list<EdgeLink>::iterator>;
+        FoundLink FirstLink(const std::string& from, const std::string& to);
         bool HasNode(const std::string& label) const { return nodeList.count(label) != 0; }
 
         // Path search steps: clear every node's search state, list the nodes

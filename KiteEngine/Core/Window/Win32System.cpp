@@ -72,8 +72,7 @@ namespace KiteFramework
     Win32System::Win32System(const char* title, int width, int height)
         : System(ST_Win32System), width_(width), height_(height), window_(NewWindowSlot())
     {
-        if (!WINDOWSSYSTEM)
-            WINDOWSSYSTEM = this;
+        ClaimGlobal(WINDOWSSYSTEM, this);
 
         Platform::Backend& platform = Platform::Get();
         int desktopWidth = 0;
@@ -116,8 +115,7 @@ namespace KiteFramework
 
     Win32System::~Win32System()
     {
-        if (WINDOWSSYSTEM == this)
-            WINDOWSSYSTEM = nullptr;
+        ReleaseGlobal(WINDOWSSYSTEM, this);
         // Systems deleted after this one (graphics) still use the window.
         Platform::RetainWindow(std::move(ownedWindow_));
     }

@@ -33,6 +33,21 @@ namespace KiteFramework
             if (Editor* editor = ENGINE ? ENGINE->GetEditor() : nullptr)
                 editor->setAddRemoveLinkBool(open);
         }
+
+        // A link pop-up's two buttons; true when the first is pressed. Either
+        // closes the pop-up and gives the scene its clicks back.
+        bool LinkPopupConfirmed(const char* confirm)
+        {
+            const bool confirmed = ImGui::Button(confirm, ImVec2(120.0f, 0.0f));
+            ImGui::SameLine();
+            const bool cancelled = ImGui::Button("Cancel", ImVec2(120.0f, 0.0f));
+            if (confirmed || cancelled)
+            {
+                LinkPopupOpen(false);
+                ImGui::CloseCurrentPopup();
+            }
+            return confirmed;
+        }
     }
 
     void VertexNode::RenderImGui()
@@ -63,19 +78,9 @@ namespace KiteFramework
                 ImGui::InputInt("##cost", &f.cost, 1, 100);
                 ImGui::TextUnformatted("Directed? ");
                 ImGui::Checkbox("##directed", &f.directed);
-                if (ImGui::Button("OK", ImVec2(120.0f, 0.0f)))
-                {
-                    LinkPopupOpen(false);
-                    // A negative cost would wrap round to a huge one.
+                // A negative cost would wrap round to a huge one.
+                if (LinkPopupConfirmed("OK"))
                     AddLink(f.label, static_cast<unsigned>(f.cost < 0 ? 0 : f.cost), f.directed);
-                    ImGui::CloseCurrentPopup();
-                }
-                ImGui::SameLine();
-                if (ImGui::Button("Cancel", ImVec2(120.0f, 0.0f)))
-                {
-                    LinkPopupOpen(false);
-                    ImGui::CloseCurrentPopup();
-                }
                 ImGui::EndPopup();
             }
             if (ImGui::BeginPopupModal("RemoveLinkPopup", nullptr, ImGuiWindowFlags_AlwaysAutoResize))
@@ -86,18 +91,8 @@ namespace KiteFramework
                 ImGui::InputText("##label", f.removeLabel, sizeof(f.removeLabel));
                 ImGui::TextUnformatted("Both side? ");
                 ImGui::Checkbox("##bothside", &f.bothSides);
-                if (ImGui::Button("Confirm", ImVec2(120.0f, 0.0f)))
-                {
-                    LinkPopupOpen(false);
+                if (LinkPopupConfirmed("Confirm"))
                     RemoveLink(f.removeLabel, f.bothSides);
-                    ImGui::CloseCurrentPopup();
-                }
-                ImGui::SameLine();
-                if (ImGui::Button("Cancel", ImVec2(120.0f, 0.0f)))
-                {
-                    LinkPopupOpen(false);
-                    ImGui::CloseCurrentPopup();
-                }
                 ImGui::EndPopup();
             }
             ImGui::Checkbox("Node Active?", &active);
