@@ -23,10 +23,11 @@ namespace KiteFramework
 
     void AudioFeedbackSystem::ListFields(FieldVisitor& v)
     {
-        v.Add("timeToEnablePlayback", timeToEnablePlayback, {"Base Time to Enable Playback", FieldWidget::Input, 0.0f});
+        v.Add("timeToEnablePlayback", timeToEnablePlayback,
+              FieldInfo{"Base Time to Enable Playback", FieldWidget::Input, 0.0f}.Caption(FieldCaption::Plain));
         v.Add("randomAdjustmentToTimerSet", randomAdjustmentToTimerSet,
-              {"Random Adjustment to Timer", FieldWidget::Input, 0.0f});
-        v.Add("audioFeedbackPaths", audioFeedbackPaths, {"Feedback sounds", FieldWidget::ReadOnly});
+              FieldInfo{"Random Adjustment to Timer", FieldWidget::Input, 0.0f}.Caption(FieldCaption::Plain));
+        v.Add("audioFeedbackPaths", audioFeedbackPaths, HiddenField());
     }
 
     GameComponent* AudioFeedbackSystem::Clone() const

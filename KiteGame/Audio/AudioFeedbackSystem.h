@@ -40,7 +40,7 @@ namespace KiteFramework
         void Update() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Audio Feedback System"; }
 
         // A random file of feedback kind `id` (the serving stall's type).
         void Play(int id);

@@ -15,7 +15,7 @@ namespace KiteFramework
         SellButton(const SellButton& other);
 
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Sell Button"; }
         void OnMouseUp() override;
 
         // The stall this button sells: set by hand, or the menu parent's parent.

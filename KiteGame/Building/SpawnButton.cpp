@@ -41,8 +41,12 @@ namespace KiteFramework
 
     void SpawnButton::ListFields(FieldVisitor& v)
     {
-        v.Add("toBeSpawned_", toBeSpawned_, {"Archetype to spawn"});
-        v.Add("spawnLocation_", spawnLocation_, {"Spawn Location"});
+        v.Add("toBeSpawned_", toBeSpawned_,
+              FieldInfo{"Archetype to spawn", FieldWidget::EnterText}
+                  .Caption(FieldCaption::Plain)
+                  .Heading("SpawnButton", true));
+        v.Add("spawnLocation_", spawnLocation_,
+              FieldInfo{"Spawn Location", FieldWidget::Input}.Caption(FieldCaption::Plain));
     }
 
     GameComponent* SpawnButton::Clone() const

@@ -27,7 +27,7 @@ namespace KiteFramework
         void OnStart() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Spawn Buttton"; }
         void OnMouseDown() override;
 
         float GetCost() const override { return cost; }

@@ -14,7 +14,7 @@ namespace KiteFramework
         ~UpgradeButton() override;
 
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Upgrade Button"; }
         void OnMouseUp() override;
 
         unsigned buttonId = 0;

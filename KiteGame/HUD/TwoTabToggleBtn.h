@@ -20,7 +20,9 @@ namespace KiteFramework
         // then its own.
         void ListFields(FieldVisitor& fields) override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        // The panel is the listing's, not the toggle button's own.
+        void RenderImGui() override { GameComponent::RenderImGui(); }
+        const char* InspectorTitle() const override { return "Two Tab Toggle Button"; }
         void OnMouseDown() override;
 
         std::string togglerName;

@@ -14,7 +14,7 @@ namespace KiteFramework
         // The button keys, then the row.
         void ListFields(FieldVisitor& fields) override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Mail Delete Button"; }
 
         void OnMouseDown() override;
 

@@ -14,11 +14,14 @@ namespace KiteFramework
 
     void Indicator::ListFields(FieldVisitor& v)
     {
-        v.Add("grayscaleTexture", grayscaleTexture, {"Grayscale Texture Path"});
-        v.Add("originalTexture", originalTexture, {"Original Texture Path"});
-        v.Add("originalBlend", originalBlend, {"Original Blend Path", FieldWidget::ReadOnly});
-        v.Add("legalPlacement", legalPlacement, {"##legalPlacement", FieldWidget::ColourEdit});
-        v.Add("illegalPlacement", illegalPlacement, {"##illegalPlacement", FieldWidget::ColourEdit});
+        v.Add("grayscaleTexture", grayscaleTexture,
+              FieldInfo{"Grayscale Texture Path", FieldWidget::ImageList}.Id("##GrayscalePath"));
+        v.Add("originalTexture", originalTexture,
+              FieldInfo{"Original Texture Path", FieldWidget::ImageList}.Id("##OriginalPath"));
+        v.Add("originalBlend", originalBlend, HiddenField());
+        const FieldInfo tint = FieldInfo{"", FieldWidget::ColourEdit}.Caption(FieldCaption::None);
+        v.Add("legalPlacement", legalPlacement, tint);
+        v.Add("illegalPlacement", illegalPlacement, tint);
     }
 
     GameComponent* Indicator::Clone() const

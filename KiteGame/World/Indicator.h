@@ -23,7 +23,7 @@ namespace KiteFramework
         void Initialise() override;
         void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Indicator"; }
 
         // Stops the animation and shows the grayscale texture as one column,
         // remembering what it had.

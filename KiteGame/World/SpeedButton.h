@@ -25,7 +25,7 @@ namespace KiteFramework
         // The button keys, then the speed it sets.
         void ListFields(FieldVisitor& fields) override;
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Speed Button"; }
         void OnMouseUp() override;
 
         int speedButtonType = SpeedOne;

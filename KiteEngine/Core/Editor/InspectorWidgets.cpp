@@ -10,6 +10,7 @@
 #include <imgui.h>
 #include <imgui_stdlib.h>
 
+#include "Core/Audio/AudioEngine.h"
 #include "Core/Factory/GameObjectFactory.h"
 #include "Core/Graphics/Graphics.h"
 #include "Core/Objects/FieldList.h"
@@ -34,6 +35,51 @@ namespace KiteFramework
             if (field.info.id && *field.info.id)
                 return field.info.id;
             return std::string("##") + field.key;
+        }
+
+        // The widget's own label: the field's label when it stands beside
+        // the widget, the hidden id otherwise.
+        std::string WidgetId(const FieldRef& field)
+        {
+            if (field.info.caption == FieldCaption::Beside)
+                return field.Label();
+            return HiddenId(field);
+        }
+
+        // The heading and the label drawn above the widget.
+        void DrawCaption(const FieldRef& field)
+        {
+            const FieldInfo& info = field.info;
+            if (info.heading && *info.heading)
+            {
+                if (info.greenHeading)
+                    InspectorLabel(info.heading);
+                else
+                    ImGui::TextUnformatted(info.heading);
+            }
+            switch (info.caption)
+            {
+            case FieldCaption::Green:
+                InspectorLabel(field.Label());
+                break;
+            case FieldCaption::Plain:
+                ImGui::TextUnformatted(field.Label());
+                break;
+            case FieldCaption::Beside:
+            case FieldCaption::None:
+                break;
+            }
+        }
+
+        bool ChooseUnsigned(const std::string& id, const FieldRef& field)
+        {
+            unsigned& value = field.As<unsigned>();
+            int chosen = value < static_cast<unsigned>(field.info.choiceCount) ? static_cast<int>(value)
+                                                                               : field.info.choiceCount - 1;
+            if (!ChooseIndex(id.c_str(), chosen, field.info.choices, field.info.choiceCount))
+                return false;
+            value = static_cast<unsigned>(chosen);
+            return true;
         }
 
         void ShowValue(const FieldRef& field)
@@ -75,6 +121,13 @@ namespace KiteFramework
                             static_cast<double>(c.b), static_cast<double>(c.a));
                 break;
             }
+            case FieldKind::Float4:
+            {
+                const std::array<float, 4>& f = field.As<std::array<float, 4>>();
+                ImGui::Text("(%f, %f, %f, %f)", static_cast<double>(f[0]), static_cast<double>(f[1]),
+                            static_cast<double>(f[2]), static_cast<double>(f[3]));
+                break;
+            }
             case FieldKind::Other:
                 ImGui::TextDisabled("(saved with the component; no editor here)");
                 break;
@@ -83,7 +136,7 @@ namespace KiteFramework
 
         bool EditFloats(const FieldRef& field, float* values, int count)
         {
-            const std::string id = HiddenId(field);
+            const std::string id = WidgetId(field);
             const float step = field.info.step;
             const char* format = field.info.format;
             if (field.info.widget == FieldWidget::Drag)
@@ -112,7 +165,9 @@ namespace KiteFramework
         // The text widgets of a string field; false for the plain one.
         bool EditText(const FieldRef& field, bool& changed)
         {
-            const std::string id = HiddenId(field);
+            const std::string id = WidgetId(field);
+            // The node of choices is named after the hidden id.
+            const std::string node = HiddenId(field).substr(2);
             std::string& value = field.As<std::string>();
             switch (field.info.widget)
             {
@@ -120,9 +175,20 @@ namespace KiteFramework
                 changed = InputTextOnEnter(id.c_str(), value, field.info.capacity);
                 return true;
             case FieldWidget::ImagePath:
-                // The node of choices is named after the hidden id.
-                changed = ChooseImagePath(id.c_str(), id.c_str() + 2, value, field.info.capacity);
+                changed = ChoosePath(id.c_str(), node.c_str(), value, field.info.capacity, LoadedImageNames());
                 return true;
+            case FieldWidget::SoundPath:
+                changed = ChoosePath(id.c_str(), node.c_str(), value, field.info.capacity, LoadedSoundNames());
+                return true;
+            case FieldWidget::ImageList:
+            {
+                ImGui::TextUnformatted(value.c_str());
+                std::string chosen;
+                changed = ChooseFromList(node.c_str(), LoadedImageNames(), chosen);
+                if (changed)
+                    value = chosen;
+                return true;
+            }
             default:
                 return false;
             }
@@ -177,13 +243,13 @@ namespace KiteFramework
     {
         if (field.info.widget == FieldWidget::Hidden)
             return false;
-        InspectorLabel(field.Label());
+        DrawCaption(field);
         if (field.info.widget == FieldWidget::ReadOnly)
         {
             ShowValue(field);
             return false;
         }
-        const std::string id = HiddenId(field);
+        const std::string id = WidgetId(field);
         const int step = field.info.step >= 1.0f ? static_cast<int>(field.info.step) : 1;
         bool changed = false;
         switch (field.kind)
@@ -196,6 +262,8 @@ namespace KiteFramework
             return ImGui::InputInt(id.c_str(), &field.As<int>(), step, step * 100);
         case FieldKind::Unsigned:
         {
+            if (field.info.widget == FieldWidget::Choice)
+                return ChooseUnsigned(id, field);
             const std::uint32_t small = static_cast<std::uint32_t>(step);
             const std::uint32_t big = small * 100u;
             return ImGui::InputScalar(id.c_str(), ImGuiDataType_U32, &field.As<unsigned>(), &small, &big);
@@ -214,6 +282,10 @@ namespace KiteFramework
             return EditFloats(field, &field.As<Vector3>().x, 3);
         case FieldKind::Colour:
             return ImGui::ColorEdit4(id.c_str(), &field.As<Colour>().r);
+        case FieldKind::Float4:
+            if (field.info.widget == FieldWidget::ColourEdit)
+                return ImGui::ColorEdit4(id.c_str(), field.As<std::array<float, 4>>().data());
+            return ImGui::InputFloat4(id.c_str(), field.As<std::array<float, 4>>().data(), field.info.format);
         case FieldKind::Other:
             ShowValue(field);
             return false;
@@ -223,8 +295,13 @@ namespace KiteFramework
 
     bool DrawListedFields(GameComponent& component)
     {
+        return DrawFields(component, ListedFields(component));
+    }
+
+    bool DrawFields(GameComponent& component, const std::vector<FieldRef>& fields)
+    {
         bool changed = false;
-        for (const FieldRef& field : ListedFields(component))
+        for (const FieldRef& field : fields)
         {
             if (!DrawFieldWidget(field))
                 continue;
@@ -270,11 +347,12 @@ namespace KiteFramework
         return true;
     }
 
-    bool ChooseImagePath(const char* id, const char* node, std::string& path, std::size_t capacity)
+    bool ChoosePath(const char* id, const char* node, std::string& path, std::size_t capacity,
+                    const std::vector<std::string>& choices)
     {
         bool changed = InputTextOnEnter(id, path, capacity);
         std::string chosen;
-        if (ChooseFromList(node, LoadedImageNames(), chosen))
+        if (ChooseFromList(node, choices, chosen))
         {
             path = chosen;
             changed = true;
@@ -306,6 +384,15 @@ namespace KiteFramework
     std::vector<std::string> LoadedImageNames()
     {
         return GRAPHICS ? GRAPHICS->GetImageFiles() : std::vector<std::string>();
+    }
+
+    std::vector<std::string> LoadedSoundNames()
+    {
+        std::vector<std::string> names;
+        if (AUDIO)
+            for (const auto& path : AUDIO->GetrelSoundFiles())
+                names.push_back(path.generic_string());
+        return names;
     }
 
     bool InputTextOnEnter(const char* id, std::string& value, std::size_t capacity)

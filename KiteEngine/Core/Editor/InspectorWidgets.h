@@ -39,12 +39,15 @@ namespace KiteFramework
     // BeginComponentInspector pushed, and draws the separator.
     void EndComponentInspector(GameComponent& component, bool open, bool removable = true);
 
-    // One widget for a listed field, at the item width, under its green
-    // label (nothing for a hidden one); true when the value changed.
+    // One widget for a listed field, at the item width, with its heading
+    // and label as its caption says (nothing for a hidden one); true when
+    // the value changed.
     bool DrawFieldWidget(const FieldRef& field);
     // Every listed field of the component, each change followed by the
     // component's FieldEdited; true when any changed.
     bool DrawListedFields(GameComponent& component);
+    // The given fields of the component (a part of its listing), the same way.
+    bool DrawFields(GameComponent& component, const std::vector<FieldRef>& fields);
     // The listed fields named by keys, in listing order: the own fields of a
     // panel that draws the rest in a layout of its own.
     bool DrawListedFields(GameComponent& component, std::initializer_list<const char*> keys);
@@ -55,15 +58,18 @@ namespace KiteFramework
     // A combo over count entries; a value outside them shows the last entry
     // until one is chosen.
     bool ChooseIndex(const char* id, int& value, const char* const* items, int count);
-    // A texture path: the field showing it (applied on Enter), and a node
-    // listing the loaded images; choosing one sets the path.
-    bool ChooseImagePath(const char* id, const char* node, std::string& path, std::size_t capacity);
+    // A path: the field showing it (applied on Enter), and a node listing
+    // the choices (loaded images or sounds); choosing one sets the path.
+    bool ChoosePath(const char* id, const char* node, std::string& path, std::size_t capacity,
+                    const std::vector<std::string>& choices);
 
     // A tree node (titled node) opening a scrolling list of choices; true
     // with the chosen entry in chosen.
     bool ChooseFromList(const char* node, const std::vector<std::string>& choices, std::string& chosen);
     // The names of the loaded images, as sprites name their textures.
     std::vector<std::string> LoadedImageNames();
+    // The names of the loaded sounds, as audio sources name their clips.
+    std::vector<std::string> LoadedSoundNames();
     // A text field over a string of at most capacity - 1 characters that
     // writes back only when Enter is pressed; true then.
     bool InputTextOnEnter(const char* id, std::string& value, std::size_t capacity);

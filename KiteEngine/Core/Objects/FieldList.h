@@ -28,6 +28,7 @@
 // state is fresh in every copy without being written out.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -55,12 +56,25 @@ namespace KiteFramework
         Hidden,     // not shown at all
         EnterText,  // a text field applied when Enter is pressed
         ImagePath,  // a text field applied on Enter over a list of the loaded images
+        SoundPath,  // the same over a list of the loaded sounds
+        ImageList,  // the path as text over a list of the loaded images
         Choice      // a combo over the field's choices
+    };
+
+    // Where a field's label stands.
+    enum class FieldCaption : std::uint8_t
+    {
+        Green,   // a green line above the widget
+        Plain,   // a plain text line above the widget
+        Beside,  // beside the widget, as its own label (the label is then its id)
+        None     // no label: the widget alone
     };
 
     // What an inspector needs besides the value. An empty label shows the key.
     // The rest is set where a panel needs it, e.g.
     //     v.Add("levelid", levelid, FieldInfo{"Level ID"}.Id("##levelid").Choices(levels, 4));
+    //     v.Add("manualClosing", manualClosing,
+    //           FieldInfo{"Manual Closing"}.Caption(FieldCaption::Beside).Heading("Popup UI Element", true));
     struct FieldInfo
     {
         const char* label = "";
@@ -74,8 +88,13 @@ namespace KiteFramework
         // A Choice's entries; a value outside them shows the last one.
         const char* const* choices = nullptr;
         int choiceCount = 0;
-        // EnterText and ImagePath hold at most capacity - 1 characters.
+        // EnterText and the path fields hold at most capacity - 1 characters.
         std::size_t capacity = 256;
+        FieldCaption caption = FieldCaption::Green;
+        // A line of text drawn above the field, e.g. the title of a block
+        // of fields; empty: none.
+        const char* heading = "";
+        bool greenHeading = false;
 
         FieldInfo& Id(const char* hiddenId)
         {
@@ -97,6 +116,17 @@ namespace KiteFramework
         FieldInfo& Capacity(std::size_t characters)
         {
             capacity = characters;
+            return *this;
+        }
+        FieldInfo& Caption(FieldCaption where)
+        {
+            caption = where;
+            return *this;
+        }
+        FieldInfo& Heading(const char* text, bool green = false)
+        {
+            heading = text;
+            greenHeading = green;
             return *this;
         }
     };
@@ -121,6 +151,7 @@ namespace KiteFramework
         Vector2D,
         Vector3,
         Colour,
+        Float4,  // four floats in an array, e.g. a tint
         Other
     };
 
@@ -177,6 +208,8 @@ namespace KiteFramework
                 return FieldKind::Vector3;
             else if constexpr (std::is_same_v<T, Colour>)
                 return FieldKind::Colour;
+            else if constexpr (std::is_same_v<T, std::array<float, 4>>)
+                return FieldKind::Float4;
             else
                 return FieldKind::Other;
         }

@@ -23,11 +23,18 @@ namespace KiteFramework
     void ActivatePopupButton::ListFields(FieldVisitor& v)
     {
         BaseButton::ListFields(v);
-        v.Add("clickPopupArchetypeToSpawn", clickPopupArchetypeToSpawn, {"Click Popup Archetype to Spawn"});
-        v.Add("clickPopupLocation", clickPopupLocation, {"Where to pop up the popup?", FieldWidget::Drag, 1.0f});
-        v.Add("hoverPopupArchetypeToSpawn", hoverPopupArchetypeToSpawn, {"Hover Popup Archetype to Spawn"});
-        v.Add("hoverPopupLocation", hoverPopupLocation, {"Where to pop up the popup?", FieldWidget::Drag, 1.0f});
-        v.Add("hoverTimeToPopup", hoverTimeToPopup, {"Hover Timeout", FieldWidget::Drag, 0.01f});
+        const auto name = [](const char* label, const char* id) {
+            return FieldInfo{label, FieldWidget::EnterText}.Id(id).Capacity(64).Caption(FieldCaption::Plain);
+        };
+        const auto place = FieldInfo{"Where to pop up the popup?", FieldWidget::Input}.Caption(FieldCaption::Plain);
+        v.Add("clickPopupArchetypeToSpawn", clickPopupArchetypeToSpawn,
+              name("Click Popup Archetype to Spawn", "##clickPopupArchetypeToSpawn_"));
+        v.Add("clickPopupLocation", clickPopupLocation, place);
+        v.Add("hoverPopupArchetypeToSpawn", hoverPopupArchetypeToSpawn,
+              name("Hover Popup Archetype to Spawn", "##hoverPopupArchetypeToSpawn_"));
+        v.Add("hoverPopupLocation", hoverPopupLocation, place);
+        v.Add("hoverTimeToPopup", hoverTimeToPopup,
+              FieldInfo{"Hover Timeout", FieldWidget::Input, 0.0f}.Id("##hovertimer").Caption(FieldCaption::Plain));
     }
 
     ObjectHandle ActivatePopupButton::Spawn(const std::string& archetype, Vector2D location)

@@ -20,7 +20,7 @@ namespace KiteFramework
 
         // XMLSerialise and XMLUnSerialise are GameComponent's: the listing.
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "Activate PopUp Button"; }
         // The button keys, then the two pop-ups and the hover delay.
         void ListFields(FieldVisitor& fields) override;
 

@@ -120,12 +120,22 @@ namespace KiteFramework
 
     void BaseButton::ListFields(FieldVisitor& v)
     {
-        v.Add("buttonActive", buttonActive, {"Button Active?", FieldWidget::Checkbox});
-        v.Add("defaultSpritePath", defaultSpritePath, {"Default sprite"});
-        v.Add("mouseOverSpritePath", mouseOverSpritePath, {"Mouseover sprite"});
-        v.Add("mouseDownSpritePath", mouseDownSpritePath, {"Mousedown sprite"});
-        v.Add("inactiveSpritePath", inactiveSpritePath, {"Inactive sprite"});
-        v.Add("audioSourcePath", audioSourcePath, {"Audio Clip Path"});
-        v.AddUnstored("closesOtherPopups", closesOtherPopups, {"Closes other pop-ups", FieldWidget::Checkbox});
+        // The block every button's panel opens with.
+        const auto path = [](const char* label, FieldWidget widget, const char* id) {
+            return FieldInfo{label, widget}.Id(id).Caption(FieldCaption::Plain);
+        };
+        v.Add("buttonActive", buttonActive,
+              FieldInfo{"Button Active?", FieldWidget::Checkbox}.Caption(FieldCaption::Plain).Heading("Base button info"));
+        v.Add("defaultSpritePath", defaultSpritePath,
+              path("Default sprite", FieldWidget::ImagePath, "##BBdefaultSpritePath_"));
+        v.Add("mouseOverSpritePath", mouseOverSpritePath,
+              path("Mouseover sprite", FieldWidget::ImagePath, "##BBmouseOverSpritePath_"));
+        v.Add("mouseDownSpritePath", mouseDownSpritePath,
+              path("Mousedown sprite", FieldWidget::ImagePath, "##BBmouseDownSpritePath_"));
+        v.Add("inactiveSpritePath", inactiveSpritePath,
+              path("Inactive sprite", FieldWidget::ImagePath, "##BBinactiveSpritePath_"));
+        v.Add("audioSourcePath", audioSourcePath, path("Audio Clip Path", FieldWidget::SoundPath, "##BBaudioSourcePath_"));
+        // Set by the code that makes the button; no panel shows it.
+        v.AddUnstored("closesOtherPopups", closesOtherPopups, HiddenField());
     }
 }

@@ -22,8 +22,8 @@ namespace KiteFramework
         // XMLSerialise and XMLUnSerialise are GameComponent's: the listing,
         // whose first six keys are the button's own.
         GameComponent* Clone() const override;
-        void RenderImGui() override;
-        // The six button keys; subclasses list these first.
+        // The six button keys, with the block every button's panel opens
+        // with; subclasses list these first.
         void ListFields(FieldVisitor& fields) override;
         ~BaseButton() override = default;
 
@@ -48,6 +48,9 @@ namespace KiteFramework
         explicit BaseButton(ComponentTypeId type) : UIElement(type) {}
         // The listed fields; the sprite and sound are found again.
         BaseButton(const BaseButton& other);
+        // The button block of the listing, for a subclass whose panel has a
+        // layout of its own.
+        void DrawButtonFields();
 
         virtual void OnMouseDown();
         virtual void OnMouseUp();

@@ -31,6 +31,9 @@ namespace KiteFramework
 
     void PopUpUI::ListFields(FieldVisitor& v)
     {
-        v.Add("manualClosing", manualClosing, {"Manual Closing", FieldWidget::Checkbox});
+        v.Add("manualClosing", manualClosing,
+              FieldInfo{"Manual Closing", FieldWidget::Checkbox}
+                  .Caption(FieldCaption::Beside)
+                  .Heading("Popup UI Element", true));
     }
 }

@@ -15,7 +15,7 @@ namespace KiteFramework
         void Initialise() override;
         // XMLSerialise and XMLUnSerialise are GameComponent's: the listing.
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "PopUp UI"; }
         void ListFields(FieldVisitor& fields) override;
 
         bool GetManualClosing() const { return manualClosing; }

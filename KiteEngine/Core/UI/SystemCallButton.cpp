@@ -31,12 +31,19 @@ namespace KiteFramework
 
     void SystemCallButton::ListFields(FieldVisitor& v)
     {
+        // The panel names the types in their order; 8 and above are invalid.
+        static const char* const kinds[] = {"Pause Game",      "Quit Game",       "Save Game",
+                                            "Load Game",       "Change Level",    "Increase Volume",
+                                            "Decrease Volume", "FullScreen",      "Invalid"};
         BaseButton::ListFields(v);
-        v.Add("buttonType", buttonType, {"Function list", FieldWidget::Input, 1.0f});
+        v.Add("buttonType", buttonType,
+              FieldInfo{"Function list"}.Id("##Function list").Choices(kinds, 9).Caption(FieldCaption::Plain));
         if (buttonType == ChangeLevel)
         {
-            v.Add("buttonFnStringParam", fnStrParam, {"Level name"});
-            v.Add("fadeOut", fadeOut, {"Fade into black?", FieldWidget::Checkbox});
+            v.Add("buttonFnStringParam", fnStrParam,
+                  FieldInfo{"Level name", FieldWidget::EnterText}.Id("##level").Caption(FieldCaption::Plain));
+            v.Add("fadeOut", fadeOut,
+                  FieldInfo{"Fade into black?", FieldWidget::Checkbox}.Id("##fadeOut_").Caption(FieldCaption::Plain));
         }
     }
 

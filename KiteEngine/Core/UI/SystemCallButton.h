@@ -32,7 +32,7 @@ namespace KiteFramework
 
         // XMLSerialise and XMLUnSerialise are GameComponent's: the listing.
         GameComponent* Clone() const override;
-        void RenderImGui() override;
+        const char* InspectorTitle() const override { return "System Call Button"; }
         // The button keys, the type and, for a change of level, the scene
         // and the fade.
         void ListFields(FieldVisitor& fields) override;

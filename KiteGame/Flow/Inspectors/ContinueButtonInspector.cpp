@@ -1,4 +1,5 @@
-// The continue button's inspector: the system call button's own panel.
+// The continue button's inspector: its own node holding the whole panel of
+// the system call button it is (that panel's node, listed fields and Remove).
 #include "Core/Editor/InspectorWidgets.h"
 #include "Flow/ContinueButton.h"
 
@@ -8,7 +9,7 @@ namespace KiteFramework
     {
         const bool open = BeginComponentInspector(*this, "Continue Button");
         if (open)
-            SystemCallButton::RenderImGui();
+            DrawDefaultInspector(*this);
         EndComponentInspector(*this, open);
     }
 }
