@@ -365,7 +365,9 @@ namespace KiteFramework
         if (!ImGui::TreeNode(node))
             return false;
         bool picked = false;
-        ImGui::BeginChild(node, ImVec2(0.0f, 150.0f), true, ImGuiWindowFlags_HorizontalScrollbar);
+        // The list is 300 pixels high and a little narrower than the panel.
+        ImGui::BeginChild(node, ImVec2(ImGui::GetContentRegionAvail().x * 0.87f, 300.0f), true,
+                          ImGuiWindowFlags_HorizontalScrollbar);
         for (std::size_t i = 0; i < choices.size(); ++i)
         {
             ImGui::PushID(static_cast<int>(i));

@@ -1,4 +1,4 @@
-// The slider's inspector: the volume it holds.
+// The slider's inspector: a label only; the volume it holds is not shown.
 #include <imgui.h>
 
 #include "Core/Editor/InspectorWidgets.h"
@@ -10,7 +10,7 @@ namespace KiteFramework
     {
         const bool open = BeginComponentInspector(*this, "Slider");
         if (open)
-            ImGui::Text("Current Volume: %d", volume);
+            ImGui::TextUnformatted("Current Volume: ");
         EndComponentInspector(*this, open);
     }
 }
