@@ -14,15 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "Assets/StartReports.h"
+#include "Assets/ShippedGame.h"
 #include "Core/Archetypes/ArchetypeSystem.h"
-#include "Core/Engine/Engine.h"
 #include "Core/Factory/GameObjectFactory.h"
 #include "Core/Scenes/SceneManager.h"
-#include "Platform/Fake/FakePlatform.h"
-#include "StartUp/Configuration.h"
-#include "StartUp/Game.h"
-#include "StartUp/GameStartUp.h"
 
 using namespace KiteFramework;
 namespace fs = std::filesystem;
@@ -199,42 +194,18 @@ TEST(AssetTree, EverySceneIndexMatchesItsComponentFiles)
 
 TEST(AssetTree, EverySceneAndArchetypeLoadsWithoutAComplaint)
 {
-    // Archetypes are listed from the working folder: run beside the tree.
-    const fs::path previousFolder = fs::current_path();
-    fs::current_path(kRoot.parent_path());
-    Platform::FakePlatform fake;
-    Platform::Install(&fake);
-    auto* engine = new Engine();
-    engine->SetAssetPath(kRoot.generic_string() + "/");
-    engine->SetLogPath(testing::TempDir() + "asset_tree_log.txt");
-    ASSERT_TRUE(AddGameSystems(*engine, Configuration()));
-    engine->AddAndInitialiseGame(new Game());
-    testing::internal::CaptureStdout();
-    testing::internal::CaptureStderr();
-    engine->Initialise();
-    engine->BeginLoop();
-    const std::string startReports = KiteTest::ReportLines(testing::internal::GetCapturedStderr());
-    testing::internal::GetCapturedStdout();
-    EXPECT_EQ(startReports, "") << "archetypes";
+    KiteTest::ShippedGame game;
+    ASSERT_TRUE(game.Start(SceneNames()));
+    EXPECT_EQ(game.StartReports(), "") << "archetypes";
     EXPECT_EQ(ARCHETYPESYS->GetArcheMap().size(), XmlFilesUnder(kRoot / "Archetypes").size());
 
     for (const std::string& name : SceneNames())
     {
-        testing::internal::CaptureStderr();
-        SCENEMNGR->LoadLevel(name);
-        engine->Step();
-        engine->Step();
-        std::string errors = testing::internal::GetCapturedStderr();
+        const std::string errors = game.Load(name);
         EXPECT_EQ(SCENEMNGR->GetCurrentSceneName(), name);
         EXPECT_GT(FACTORY->GetObjects().size() + FACTORY->GetUIObjects().size(), 0u) << name;
         EXPECT_EQ(errors, "") << "scene \"" << name << "\"";
     }
-
-    engine->EndLoop();
-    engine->CleanEngine();
-    delete engine;
-    Platform::Install(nullptr);
-    fs::current_path(previousFolder);
 }
 
 TEST(AssetTree, ArchetypesNamedByLevelSettingsExistWithExactCase)

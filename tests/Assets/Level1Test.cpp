@@ -48,7 +48,7 @@ namespace
     protected:
         void SetUp() override
         {
-            ASSERT_TRUE(game.Start("level1", {"Level1"}));
+            ASSERT_TRUE(game.Start({"Level1"}));
             engine = &game.GameEngine();
             root = game.Root();
             startErrors = game.StartReports();

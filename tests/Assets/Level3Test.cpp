@@ -33,7 +33,7 @@ namespace
     protected:
         void SetUp() override
         {
-            ASSERT_TRUE(game.Start("level3", {"Level3"}));
+            ASSERT_TRUE(game.Start({"Level3"}));
             engine = &game.GameEngine();
             root = game.Root();
             GENRANDNUM::Seed(3);

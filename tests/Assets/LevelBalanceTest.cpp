@@ -58,7 +58,7 @@ namespace
     class LevelBalance : public ::testing::Test
     {
     protected:
-        void SetUp() override { ASSERT_TRUE(game.Start("balance", {kLevels[0], kLevels[1], kLevels[2]})); }
+        void SetUp() override { ASSERT_TRUE(game.Start({kLevels[0], kLevels[1], kLevels[2]})); }
         void TearDown() override { game.Stop(); }
 
         // Plays a level from its start until it is won or lost or the time

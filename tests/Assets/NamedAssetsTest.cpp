@@ -174,37 +174,14 @@ namespace
         return found;
     }
 
-    // Index of the bracket closing the one at `open`, or npos.
-    std::size_t Closing(const std::string& s, std::size_t open)
+    // Walks s from `from` past string literals, calling visit(i, c, depth)
+    // with the bracket depth after c; the index where visit returned true, or
+    // npos.
+    template <typename Visit>
+    std::size_t WalkCode(const std::string& s, std::size_t from, Visit visit)
     {
         int depth = 0;
-        for (std::size_t i = open; i < s.size();)
-        {
-            const char c = s[i];
-            if (c == '"')
-            {
-                i = SkipLiteral(s, i);
-                continue;
-            }
-            if (c == '(' || c == '[' || c == '{')
-                ++depth;
-            else if ((c == ')' || c == ']' || c == '}') && --depth == 0)
-                return i;
-            ++i;
-        }
-        return std::string::npos;
-    }
-
-    // The arguments of the call whose '(' is at `open`, split at top-level commas.
-    std::vector<std::string> Arguments(const std::string& s, std::size_t open)
-    {
-        const std::size_t close = Closing(s, open);
-        std::vector<std::string> args;
-        if (close == std::string::npos)
-            return args;
-        std::size_t start = open + 1;
-        int depth = 0;
-        for (std::size_t i = open + 1; i <= close;)
+        for (std::size_t i = from; i < s.size();)
         {
             const char c = s[i];
             if (c == '"')
@@ -216,13 +193,37 @@ namespace
                 ++depth;
             else if (c == ')' || c == ']' || c == '}')
                 --depth;
+            if (visit(i, c, depth))
+                return i;
+            ++i;
+        }
+        return std::string::npos;
+    }
+
+    // Index of the bracket closing the one at `open`, or npos.
+    std::size_t Closing(const std::string& s, std::size_t open)
+    {
+        return WalkCode(s, open, [](std::size_t, char c, int depth) {
+            return (c == ')' || c == ']' || c == '}') && depth == 0;
+        });
+    }
+
+    // The arguments of the call whose '(' is at `open`, split at top-level commas.
+    std::vector<std::string> Arguments(const std::string& s, std::size_t open)
+    {
+        const std::size_t close = Closing(s, open);
+        std::vector<std::string> args;
+        if (close == std::string::npos)
+            return args;
+        std::size_t start = open + 1;
+        WalkCode(s, open + 1, [&](std::size_t i, char c, int depth) {
             if ((c == ',' && depth == 0) || i == close)
             {
                 args.push_back(Trim(s.substr(start, i - start)));
                 start = i + 1;
             }
-            ++i;
-        }
+            return i == close;
+        });
         return args;
     }
 

@@ -131,7 +131,7 @@ namespace
     protected:
         void SetUp() override
         {
-            ASSERT_TRUE(game.Start("panel-order", {"TutorialLevel", "Level1", "Level2", "Level3"}));
+            ASSERT_TRUE(game.Start({"TutorialLevel", "Level1", "Level2", "Level3"}));
             GENRANDNUM::Seed(3);
         }
         void TearDown() override { game.Stop(); }

@@ -28,11 +28,14 @@ namespace KiteTest
         Stop();
     }
 
-    bool ShippedGame::Start(const std::string& tag, const std::vector<std::string>& levels)
+    bool ShippedGame::Start(const std::vector<std::string>& levels)
     {
-        root_ = fs::temp_directory_path() / ("kite-" + tag + "-" + std::to_string(getpid()));
-        fs::remove_all(root_);
-        fs::create_directories(root_ / "Assets" / "Scenes");
+        // The scratch folder is the working folder too: archetypes and
+        // sprites are listed from there.
+        testing::internal::CaptureStdout();
+        started_.Start();
+        testing::internal::GetCapturedStdout();
+        root_ = started_.folder;
         for (const char* folder : {"Sprites", "Audio", "Shaders", "Fonts", "StallData", "SeatData", "Messages"})
             if (fs::exists(kSource / folder))
                 fs::create_directory_symlink(kSource / folder, root_ / "Assets" / folder);
@@ -42,21 +45,14 @@ namespace KiteTest
             fs::copy_file(kSource / "Scenes" / (level + ".xml"), root_ / "Assets" / "Scenes" / (level + ".xml"));
             fs::copy(kSource / "Scenes" / level, root_ / "Assets" / "Scenes" / level);
         }
-        previousFolder_ = fs::current_path();
-        // Archetypes and sprites are listed from the working folder.
-        fs::current_path(root_);
-
-        Platform::Install(&fake_);
-        engine_ = new Engine();
-        engine_->SetAssetPath((root_ / "Assets").generic_string() + "/");
-        engine_->SetLogPath((root_ / "log.txt").string());
-        if (!AddGameSystems(*engine_, Configuration()))
+        started_.UseFakePlatform();
+        if (!AddGameSystems(GameEngine(), Configuration()))
             return false;
-        engine_->AddAndInitialiseGame(new Game());
+        GameEngine().AddAndInitialiseGame(new Game());
         testing::internal::CaptureStdout();
         testing::internal::CaptureStderr();
-        engine_->Initialise();
-        engine_->BeginLoop();
+        GameEngine().Initialise();
+        GameEngine().BeginLoop();
         startReports_ = ReportLines(testing::internal::GetCapturedStderr());
         testing::internal::GetCapturedStdout();
         return true;
@@ -64,21 +60,11 @@ namespace KiteTest
 
     void ShippedGame::Stop()
     {
-        if (engine_)
-        {
-            testing::internal::CaptureStdout();
-            engine_->EndLoop();
-            engine_->CleanEngine();
-            delete engine_;
-            engine_ = nullptr;
-            testing::internal::GetCapturedStdout();
-            Platform::Install(nullptr);
-        }
         if (root_.empty())
             return;
-        std::error_code ec;
-        fs::current_path(previousFolder_, ec);
-        fs::remove_all(root_, ec);
+        testing::internal::CaptureStdout();
+        started_.Stop();
+        testing::internal::GetCapturedStdout();
         root_.clear();
     }
 
@@ -87,8 +73,8 @@ namespace KiteTest
         testing::internal::CaptureStdout();
         testing::internal::CaptureStderr();
         SCENEMNGR->LoadLevel(level);
-        engine_->Step();
-        engine_->Step();
+        GameEngine().Step();
+        GameEngine().Step();
         const std::string reports = ReportLines(testing::internal::GetCapturedStderr());
         testing::internal::GetCapturedStdout();
         return reports;
@@ -96,9 +82,9 @@ namespace KiteTest
 
     std::string ShippedGame::LoadStill(const std::string& level)
     {
-        engine_->SetEngineStatus(ES_GAMEPLAYING, false);
+        GameEngine().SetEngineStatus(ES_GAMEPLAYING, false);
         const std::string reports = Load(level);
-        engine_->SetEngineStatus(ES_GAMEPLAYING, true);
+        GameEngine().SetEngineStatus(ES_GAMEPLAYING, true);
         // Waypoint sprites show only while editing.
         WAYPOINTSYS->ToggleNodeVisibility(false);
         return reports;

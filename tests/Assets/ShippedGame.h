@@ -7,12 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "Platform/Fake/FakePlatform.h"
-
-namespace KiteFramework
-{
-    class Engine;
-}
+#include "Support/StartedEngine.h"
 
 namespace KiteTest
 {
@@ -24,10 +19,10 @@ namespace KiteTest
         ShippedGame& operator=(const ShippedGame&) = delete;
         ~ShippedGame();
 
-        // Starts the game with `levels` copied into a scratch tree named
-        // after `tag`; false when the game systems could not be added. The
-        // report lines printed while starting are kept in StartReports().
-        bool Start(const std::string& tag, const std::vector<std::string>& levels);
+        // Starts the game with `levels` copied into the scratch tree of a
+        // started engine; false when the game systems could not be added.
+        // The report lines printed while starting are kept in StartReports().
+        bool Start(const std::vector<std::string>& levels);
         // Ends the game and removes the scratch tree; safe to call twice.
         void Stop();
 
@@ -37,17 +32,15 @@ namespace KiteTest
         // play), so nothing made at run time is there; returns the reports.
         std::string LoadStill(const std::string& level);
 
-        KiteFramework::Engine& GameEngine() { return *engine_; }
+        KiteFramework::Engine& GameEngine() { return *started_.engine; }
         // The platform under the game: its pointer and buttons are the player's.
-        KiteFramework::Platform::FakePlatform& Fake() { return fake_; }
+        KiteFramework::Platform::FakePlatform& Fake() { return started_.fake; }
         const std::filesystem::path& Root() const { return root_; }
         const std::string& StartReports() const { return startReports_; }
 
     private:
-        KiteFramework::Platform::FakePlatform fake_;
-        KiteFramework::Engine* engine_ = nullptr;
+        StartedEngine started_;
         std::filesystem::path root_;
-        std::filesystem::path previousFolder_;
         std::string startReports_;
     };
 }

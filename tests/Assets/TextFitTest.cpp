@@ -98,7 +98,7 @@ namespace
     protected:
         void SetUp() override
         {
-            ASSERT_TRUE(game.Start("text-fit", Scenes()));
+            ASSERT_TRUE(game.Start(Scenes()));
             GENRANDNUM::Seed(5);
         }
         void TearDown() override { game.Stop(); }

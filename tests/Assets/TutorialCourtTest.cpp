@@ -22,7 +22,7 @@ namespace
     class TutorialCourt : public ::testing::Test
     {
     protected:
-        void SetUp() override { ASSERT_TRUE(game.Start("tutorial-court", {"TutorialLevel"})); }
+        void SetUp() override { ASSERT_TRUE(game.Start({"TutorialLevel"})); }
         void TearDown() override { game.Stop(); }
 
         void Seconds(float s)

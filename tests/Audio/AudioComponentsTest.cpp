@@ -5,6 +5,8 @@
 #include <tinyxml2.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 
 #include "Audio/AudioTestSupport.h"
@@ -17,6 +19,7 @@
 #include "Core/Objects/ComponentCreator.h"
 #include "Core/Objects/GameObject.h"
 #include "Platform/Fake/FakeSoundSystem.h"
+#include "Support/EngineWorld.h"
 
 using namespace KiteFramework;
 using Platform::FakeSoundSystem;
@@ -183,13 +186,14 @@ TEST_F(AudioComponentsTest, SourcesDestroyedAfterTheEngineDoNotReachIt)
     source.reset();
 }
 
-TEST(AudioInEngine, SourcesAreMadeByNameAndStartWithTheScene)
+using AudioInEngine = KiteTest::EngineWorld;
+
+TEST_F(AudioInEngine, SourcesAreMadeByNameAndStartWithTheScene)
 {
-    AudioTest::ScratchFolder folder({"Music/Menu.ogg"});
-    FakeSoundSystem fake;
-    auto* engine = new Engine();
-    engine->AddSystem(new GameObjectFactory());
-    engine->AddSystem(new AudioEngine(&fake));
+    std::filesystem::create_directories(folder + "/Assets/Audio/Music");
+    std::ofstream(folder + "/Assets/Audio/Music/Menu.ogg") << "sound";
+    AddFactory();
+    AddSystem(new AudioEngine(&sound));
     engine->Initialise();
     ASSERT_NE(FACTORY, nullptr);
     ASSERT_NE(AUDIO, nullptr);
@@ -211,7 +215,7 @@ TEST(AudioInEngine, SourcesAreMadeByNameAndStartWithTheScene)
     Message start(MsgID::Start);
     engine->BroadcastMessage(&start);
     EXPECT_TRUE(music->getChannelPlaying());
-    FakeSoundSystem::Channel* channel = fake.FindChannel(AUDIO->GetChannel(music->getChannelNo()));
+    FakeSoundSystem::Channel* channel = sound.FindChannel(AUDIO->GetChannel(music->getChannelNo()));
     ASSERT_NE(channel, nullptr);
     EXPECT_EQ(channel->sound->path, "Assets/Audio/Music/Menu.ogg");
     EXPECT_EQ(channel->mode, Platform::LoopMode::Normal);
@@ -221,7 +225,6 @@ TEST(AudioInEngine, SourcesAreMadeByNameAndStartWithTheScene)
     EXPECT_TRUE(AUDIO->IsChannelInUse(music->getChannelNo()));
 
     engine->CleanEngine();
-    delete engine;
     EXPECT_EQ(AUDIO, nullptr);
-    EXPECT_EQ(fake.CountPlaying(), 0);
+    EXPECT_EQ(sound.CountPlaying(), 0);
 }

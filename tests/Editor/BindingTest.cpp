@@ -18,22 +18,15 @@ namespace
         // A GUI frame with nothing in it but an optional text field.
         void GuiFrame(bool withField = false, bool focusField = false)
         {
-            engine->GetSystem(ST_Win32System)->Update();
-            ImGui_ImplGlfwGL3_NewFrame();
-            pressedDelete = ImGui::IsKeyPressed(VK::Delete);
-            ctrl = ImGui::GetIO().KeyCtrl;
-            mouseDown = ImGui::GetIO().MouseDown[0];
-            wheel = ImGui::GetIO().MouseWheel;
-            mouse = ImGui::GetIO().MousePos;
-            if (withField)
-            {
-                ImGui::Begin("Probe");
-                if (focusField)
-                    ImGui::SetKeyboardFocusHere();
-                ImGui::InputText("##probe", text, sizeof(text));
-                ImGui::End();
-            }
-            ImGui_ImplGlfwGL3_Render();
+            ProbedFrame(
+                [this] {
+                    pressedDelete = ImGui::IsKeyPressed(VK::Delete);
+                    ctrl = ImGui::GetIO().KeyCtrl;
+                    mouseDown = ImGui::GetIO().MouseDown[0];
+                    wheel = ImGui::GetIO().MouseWheel;
+                    mouse = ImGui::GetIO().MousePos;
+                },
+                withField, focusField);
         }
 
         void Key(Platform::EventType type, int vk)
@@ -41,7 +34,6 @@ namespace
             fake.PushKey(type, vk);
         }
 
-        char text[32] = {};
         bool pressedDelete = false;
         bool ctrl = false;
         bool mouseDown = false;

@@ -11,8 +11,10 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include <imgui.h>
+#include <imgui_internal.h>
 
 #include "Core/Archetypes/ArchetypeSystem.h"
 #include "Core/Audio/AudioEngine.h"
@@ -111,6 +113,51 @@ namespace KiteTest
             fake.cursorY = y;
         }
 
+        // One GUI frame: the window's events, then `body`, then, when asked,
+        // a window "Probe" with a text field of the test's own (given the
+        // keyboard when focusField).
+        template <typename Body>
+        void ProbedFrame(Body body, bool withField, bool focusField)
+        {
+            engine->GetSystem(ST_Win32System)->Update();
+            ImGui_ImplGlfwGL3_NewFrame();
+            body();
+            if (withField)
+            {
+                ImGui::Begin("Probe");
+                if (focusField)
+                    ImGui::SetKeyboardFocusHere();
+                ImGui::InputText("##probe", text, sizeof(text));
+                ImGui::End();
+            }
+            ImGui_ImplGlfwGL3_Render();
+        }
+
+        // One GUI frame drawing the components' panels in the window `title`,
+        // their own nodes forced open; nested nodes (choice lists, tables,
+        // combos) open from the next frame when openNested. A window size
+        // places the window at the corner with that size.
+        void DrawPanels(const char* title, const std::vector<GameComponent*>& components, bool openNested,
+                        ImVec2 size = ImVec2(0.0f, 0.0f))
+        {
+            ImGui_ImplGlfwGL3_NewFrame();
+            if (size.x > 0.0f)
+            {
+                ImGui::SetNextWindowPos(ImVec2(0.0f, 0.0f));
+                ImGui::SetNextWindowSize(size);
+            }
+            ImGui::Begin(title);
+            for (GameComponent* c : components)
+            {
+                ImGui::SetNextItemOpen(true, ImGuiCond_Always);
+                c->RenderImGui();
+            }
+            if (openNested)
+                ImGui::GetCurrentWindow()->StateStorage.SetAllInt(1);
+            ImGui::End();
+            ImGui_ImplGlfwGL3_Render();
+        }
+
         bool ConsoleHas(const std::string& text) const
         {
             for (const std::string& line : editor->GetConsoleLines())
@@ -119,6 +166,8 @@ namespace KiteTest
             return false;
         }
 
+        // The probe field's text.
+        char text[32] = {};
         Win32System* window = nullptr;
         AudioEngine* audio = nullptr;
         ArchetypeSystem* archetypes = nullptr;

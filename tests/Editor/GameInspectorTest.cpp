@@ -61,20 +61,7 @@ namespace
         // Draws the components in one window, their own nodes forced open.
         void Draw(const std::vector<GameComponent*>& components, bool openNested)
         {
-            ImGui_ImplGlfwGL3_NewFrame();
-            ImGui::SetNextWindowPos(ImVec2(0.0f, 0.0f));
-            ImGui::SetNextWindowSize(ImVec2(500.0f, 880.0f));
-            ImGui::Begin("Game inspectors");
-            for (GameComponent* c : components)
-            {
-                ImGui::SetNextItemOpen(true, ImGuiCond_Always);
-                c->RenderImGui();
-            }
-            // Choice lists, tables and combos' nodes open from the next frame.
-            if (openNested)
-                ImGui::GetCurrentWindow()->StateStorage.SetAllInt(1);
-            ImGui::End();
-            ImGui_ImplGlfwGL3_Render();
+            DrawPanels("Game inspectors", components, openNested, ImVec2(500.0f, 880.0f));
         }
 
         // Presses a widget of the component's open panel, as a click would;

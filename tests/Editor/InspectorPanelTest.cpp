@@ -13,12 +13,14 @@ namespace
     class InspectorPanel : public EditorWorld
     {
     protected:
-        void ClickAt(int x, int y)
+        // A press and release of `button` (0 left, 1 right) at (x, y), and
+        // two frames.
+        void ClickAt(int x, int y, int button = 0)
         {
             Cursor(x, y);
             fake.PushMouse(Platform::EventType::MouseMove, x, y);
-            fake.PushMouse(Platform::EventType::MouseDown, x, y, 0);
-            fake.PushMouse(Platform::EventType::MouseUp, x, y, 0);
+            fake.PushMouse(Platform::EventType::MouseDown, x, y, button);
+            fake.PushMouse(Platform::EventType::MouseUp, x, y, button);
             Frame();
             Frame();
         }
@@ -80,12 +82,7 @@ TEST_F(InspectorPanel, AClickOnTheViewsOwnMenuPicksNothingBeneathIt)
     const Editor::ViewRect view = editor->GetViewRect();
     const int x = static_cast<int>(view.x + view.w / 2.0f);
     const int y = static_cast<int>(view.y + view.h / 2.0f);
-    Cursor(x, y);
-    fake.PushMouse(Platform::EventType::MouseMove, x, y);
-    fake.PushMouse(Platform::EventType::MouseDown, x, y, 1);
-    fake.PushMouse(Platform::EventType::MouseUp, x, y, 1);
-    Frame();
-    Frame();
+    ClickAt(x, y, 1);
     // The menu opened at the cursor; its "Close" button lies just inside it.
     ClickAt(x + 25, y + 15);
     EXPECT_EQ(editor->GetInspecting(), nullptr);

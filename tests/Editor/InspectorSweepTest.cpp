@@ -38,21 +38,11 @@ namespace
 
         void DrawAll(const std::vector<GameObject*>& objects, bool openNested)
         {
-            ImGui_ImplGlfwGL3_NewFrame();
-            ImGui::Begin("Sweep");
+            std::vector<GameComponent*> components;
             for (GameObject* o : objects)
-            {
                 for (GameComponent* c : o->GetAllComponentsList())
-                {
-                    ImGui::SetNextItemOpen(true, ImGuiCond_Always);
-                    c->RenderImGui();
-                }
-            }
-            // Nested nodes (choice lists, tables) open from the next frame.
-            if (openNested)
-                ImGui::GetCurrentWindow()->StateStorage.SetAllInt(1);
-            ImGui::End();
-            ImGui_ImplGlfwGL3_Render();
+                    components.push_back(c);
+            DrawPanels("Sweep", components, openNested);
         }
     };
 }

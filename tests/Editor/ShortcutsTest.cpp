@@ -14,18 +14,7 @@ namespace
         // One editor frame with, optionally, a text field of the test's own.
         void EditorFrame(bool withField = false, bool focusField = false)
         {
-            engine->GetSystem(ST_Win32System)->Update();
-            ImGui_ImplGlfwGL3_NewFrame();
-            editor->SetUp();
-            if (withField)
-            {
-                ImGui::Begin("Probe");
-                if (focusField)
-                    ImGui::SetKeyboardFocusHere();
-                ImGui::InputText("##probe", text, sizeof(text));
-                ImGui::End();
-            }
-            ImGui_ImplGlfwGL3_Render();
+            ProbedFrame([this] { editor->SetUp(); }, withField, focusField);
             factory->Update();
         }
 
@@ -38,8 +27,6 @@ namespace
             if (ctrl)
                 fake.PushKey(Platform::EventType::KeyUp, VK::Control);
         }
-
-        char text[32] = {};
     };
 }
 

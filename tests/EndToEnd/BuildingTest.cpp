@@ -19,133 +19,28 @@
 #include <string>
 #include <thread>
 
-#include "EndToEnd/FrameClock.h"
+#include "EndToEnd/FollowedFrames.h"
 #include "EndToEnd/GameProcess.h"
+#include "EndToEnd/PlayerScreen.h"
 #include "EndToEnd/PrivateDisplay.h"
 
-using KiteTest::GameProcess;
+using namespace KiteTest;
 
 namespace
 {
     // The screen matches the configured window: pixel (px, py) shows the
     // world point (px - 800, 450 - py).
-    struct Rgb
-    {
-        int r = 0, g = 0, b = 0;
-        int Distance(const Rgb& o) const { return std::abs(r - o.r) + std::abs(g - o.g) + std::abs(b - o.b); }
-    };
-
     const Rgb kLevel1Deck{217, 168, 108};
     const Rgb kNasiPadangGreen{58, 157, 79};
     const Rgb kMarkerYellow{255, 209, 102};
     const Rgb kTableTop{192, 133, 82};
 
-    class PrivateScreen
+    // How many pixels of the area, as the screen shows it now, are within
+    // `tolerance` of the colour.
+    int CountNow(KiteTest::PlayerScreen& screen, int x, int y, int w, int h, const Rgb& colour, int tolerance = 30)
     {
-    public:
-        PrivateScreen() : server_(1600, 900), display_(server_.Get()) {}
-
-        bool Ready() const { return display_ != nullptr; }
-
-        // How many pixels of the area are within `tolerance` of the colour.
-        int Count(int x, int y, int w, int h, const Rgb& colour, int tolerance = 30) const
-        {
-            XImage* image = XGetImage(display_, DefaultRootWindow(display_), x, y, w, h, AllPlanes, ZPixmap);
-            if (!image)
-                return 0;
-            int n = 0;
-            for (int j = 0; j < h; ++j)
-                for (int i = 0; i < w; ++i)
-                {
-                    const unsigned long p = XGetPixel(image, i, j);
-                    const Rgb c{static_cast<int>((p & image->red_mask) >> 16),
-                                static_cast<int>((p & image->green_mask) >> 8), static_cast<int>(p & image->blue_mask)};
-                    n += c.Distance(colour) < tolerance;
-                }
-            XDestroyImage(image);
-            return n;
-        }
-
-        // The whole screen as a binary PPM, for looking at what was checked.
-        void Save(const std::string& path) const
-        {
-            const int w = 1600, h = 900;
-            XImage* image = XGetImage(display_, DefaultRootWindow(display_), 0, 0, w, h, AllPlanes, ZPixmap);
-            std::FILE* file = image ? std::fopen(path.c_str(), "wb") : nullptr;
-            if (file)
-            {
-                std::fprintf(file, "P6\n%d %d\n255\n", w, h);
-                for (int j = 0; j < h; ++j)
-                    for (int i = 0; i < w; ++i)
-                    {
-                        const unsigned long p = XGetPixel(image, i, j);
-                        const unsigned char rgb[3] = {static_cast<unsigned char>((p & image->red_mask) >> 16),
-                                                      static_cast<unsigned char>((p & image->green_mask) >> 8),
-                                                      static_cast<unsigned char>(p & image->blue_mask)};
-                        std::fwrite(rgb, 1, 3, file);
-                    }
-                std::fclose(file);
-            }
-            if (image)
-                XDestroyImage(image);
-        }
-
-    private:
-        KiteTest::PrivateDisplay server_;
-        Display* display_ = nullptr;
-    };
-
-    // Waits and pauses count the frames the game draws once its window is
-    // known (FollowFrames), so a slow machine makes the test slower, never
-    // red; before that, real time.
-    std::unique_ptr<KiteTest::FrameClock> frames;
-
-    class FollowFrames
-    {
-    public:
-        explicit FollowFrames(unsigned long window) { frames = std::make_unique<KiteTest::FrameClock>(window); }
-        ~FollowFrames() { frames.reset(); }
-        FollowFrames(const FollowFrames&) = delete;
-        FollowFrames& operator=(const FollowFrames&) = delete;
-    };
-
-    bool WaitFor(double seconds, const std::function<bool()>& condition)
-    {
-        if (frames)
-            return frames->WaitFor(seconds, condition);
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-        while (std::chrono::steady_clock::now() < deadline)
-        {
-            if (condition())
-                return true;
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        }
-        return condition();
-    }
-
-    void Pause(int ms)
-    {
-        if (frames)
-            frames->Wait(std::max(1L, static_cast<long>(ms) * 60 / 1000));
-        else
-            std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-    }
-
-    void Move(int x, int y)
-    {
-        GameProcess::XDoTool("mousemove " + std::to_string(x) + " " + std::to_string(y));
-    }
-
-    // The game refreshes its pointer on button events: a wheel step (which
-    // it ignores) between two moves makes the object under it hovered.
-    void Hover(int x, int y)
-    {
-        Move(x, y);
-        Pause(100);
-        GameProcess::XDoTool("click 5");
-        Pause(100);
-        Move(x + 1, y + 1);
-        Pause(250);
+        screen.Grab();
+        return screen.Count({x, y, w, h}, colour, tolerance);
     }
 
     // Presses at `from`, carries the pointer to `to` in steps, releases;
@@ -157,7 +52,7 @@ namespace
         Pause(300);
         for (int i = 1; i <= 8; ++i)
         {
-            Move(fx + (tx - fx) * i / 8, fy + (ty - fy) * i / 8);
+            KiteTest::MovePointer(fx + (tx - fx) * i / 8, fy + (ty - fy) * i / 8);
             Pause(80);
         }
         Pause(300);
@@ -171,7 +66,7 @@ TEST(BuildingInTheGame, BuildButtonsDraggedOntoFreePlacesBuyAStallAndATableAndSp
 {
     if (!KiteTest::HasDisplay())
         GTEST_SKIP() << "no display";
-    PrivateScreen screen;
+    KiteTest::PlayerScreen screen;
     ASSERT_TRUE(screen.Ready()) << "could not start a private X server";
     ::setenv("SDL_AUDIODRIVER", "dummy", 1);
     GameProcess game;
@@ -180,12 +75,12 @@ TEST(BuildingInTheGame, BuildButtonsDraggedOntoFreePlacesBuyAStallAndATableAndSp
     FollowFrames follow(game.Window());
     Pause(2000);
     GameProcess::XDoTool("key F11");
-    ASSERT_TRUE(WaitFor(60, [&] { return screen.Count(800, 300, 1, 1, kLevel1Deck) == 1; })) << "Level1 not shown";
+    ASSERT_TRUE(WaitFor(60, [&] { return CountNow(screen, 800, 300, 1, 1, kLevel1Deck) == 1; })) << "Level1 not shown";
     Pause(1000);
 
     // The third stall place (world -125, 218) is empty; the third build
     // button (world -10, 398) sells the green stall.
-    const auto greenOnPlace = [&] { return screen.Count(585, 150, 180, 160, kNasiPadangGreen, 20); };
+    const auto greenOnPlace = [&] { return CountNow(screen, 585, 150, 180, 160, kNasiPadangGreen, 20); };
     EXPECT_LT(greenOnPlace(), 200);
     Drag(790, 52, 675, 232);
     EXPECT_TRUE(WaitFor(10, [&] { return greenOnPlace() > 3000; })) << "no stall on the place: " << greenOnPlace();
@@ -193,14 +88,15 @@ TEST(BuildingInTheGame, BuildButtonsDraggedOntoFreePlacesBuyAStallAndATableAndSp
     // The table button (world 470, 398), carried fast onto the free seat
     // place at world (-490, -185) and grey there; the pointer moves on at
     // once after the release, which must still drop the table.
-    const auto tableOnPlace = [&] { return screen.Count(230, 580, 160, 110, kTableTop, 20); };
+    const auto tableOnPlace = [&] { return CountNow(screen, 230, 580, 160, 110, kTableTop, 20); };
     EXPECT_LT(tableOnPlace(), 150);
     int carriedInOwnColours = -1;
     Drag(1270, 52, 310, 635, [&] {
         carriedInOwnColours = tableOnPlace();
+        screen.Grab();
         screen.Save("building-carried-table.ppm");
     });
-    Move(800, 860);
+    KiteTest::MovePointer(800, 860);
     EXPECT_LT(carriedInOwnColours, 150) << "a carried table is grey";
     EXPECT_TRUE(WaitFor(10, [&] { return tableOnPlace() > 1000; })) << "no table on the place: " << tableOnPlace();
     // A table still carried would follow the pointer off the place; one
@@ -211,7 +107,7 @@ TEST(BuildingInTheGame, BuildButtonsDraggedOntoFreePlacesBuyAStallAndATableAndSp
         << "the table did not stay on the place: " << tableOnPlace();
 
     // The 4x button (world 735, 396) moves the marker over itself.
-    const auto markerAt = [&](int px) { return screen.Count(px - 8, 16, 16, 10, kMarkerYellow, 40); };
+    const auto markerAt = [&](int px) { return CountNow(screen, px - 8, 16, 16, 10, kMarkerYellow, 40); };
     EXPECT_GT(markerAt(1465), 10);
     Hover(1535, 54);
     GameProcess::XDoTool("click 1");

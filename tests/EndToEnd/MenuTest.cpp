@@ -23,32 +23,29 @@
 #include <thread>
 #include <vector>
 
-#include "EndToEnd/FrameClock.h"
+#include "EndToEnd/FollowedFrames.h"
 #include "EndToEnd/GameProcess.h"
+#include "EndToEnd/PlayerScreen.h"
 #include "EndToEnd/PrivateDisplay.h"
 
-using KiteTest::GameProcess;
+using namespace KiteTest;
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-namespace
+namespace KiteTest
 {
-    const double kStartSeconds = 90.0;
-    // The private screen matches the configured window, so a pixel (px, py)
-    // shows the world point (px - 800, 450 - py).
-    const int kWidth = 1600;
-    const int kHeight = 900;
-
-    struct Rgb
-    {
-        int r = 0, g = 0, b = 0;
-        int Distance(const Rgb& o) const { return std::abs(r - o.r) + std::abs(g - o.g) + std::abs(b - o.b); }
-    };
-
+    // A colour in failure messages.
     std::ostream& operator<<(std::ostream& out, const Rgb& c)
     {
         return out << "(" << c.r << ", " << c.g << ", " << c.b << ")";
     }
+}
+
+namespace
+{
+    const double kStartSeconds = 90.0;
+    // The private screen (PlayerScreen) matches the configured window, so a
+    // pixel (px, py) shows the world point (px - 800, 450 - py).
 
     // Sky colours at the top-left corner of each screen.
     const Rgb kSplashSky{67, 46, 108};
@@ -57,96 +54,11 @@ namespace
     // The stall deck of Level1 between the third and fourth stall places.
     const Rgb kLevel1Deck{217, 168, 108};
 
-    // An Xvfb of our own; DISPLAY points to it while it lives.
-    class Screen
+    // The colour the screen shows now at (x, y).
+    Rgb PixelNow(KiteTest::PlayerScreen& screen, int x, int y)
     {
-    public:
-        Screen() : server_(kWidth, kHeight), display_(server_.Get()) {}
-
-        bool Ready() const { return display_ != nullptr; }
-
-        Rgb Pixel(int x, int y) const
-        {
-            Rgb c;
-            XImage* image = XGetImage(display_, DefaultRootWindow(display_), x, y, 1, 1, AllPlanes, ZPixmap);
-            if (!image)
-                return c;
-            const unsigned long p = XGetPixel(image, 0, 0);
-            c.r = static_cast<int>((p & image->red_mask) >> 16);
-            c.g = static_cast<int>((p & image->green_mask) >> 8);
-            c.b = static_cast<int>(p & image->blue_mask);
-            XDestroyImage(image);
-            return c;
-        }
-
-        // Pixels of a screen area that differ from a snapshot of it.
-        std::vector<unsigned long> Snapshot(int x, int y, int w, int h) const
-        {
-            std::vector<unsigned long> pixels;
-            XImage* image = XGetImage(display_, DefaultRootWindow(display_), x, y, w, h, AllPlanes, ZPixmap);
-            if (!image)
-                return pixels;
-            for (int j = 0; j < h; ++j)
-                for (int i = 0; i < w; ++i)
-                    pixels.push_back(XGetPixel(image, i, j));
-            XDestroyImage(image);
-            return pixels;
-        }
-
-    private:
-        KiteTest::PrivateDisplay server_;
-        Display* display_ = nullptr;
-    };
-
-    // Waits and pauses count the frames the game draws once its window is
-    // known (FollowFrames), so a slow machine makes the test slower, never
-    // red; before that, real time.
-    std::unique_ptr<KiteTest::FrameClock> frames;
-
-    class FollowFrames
-    {
-    public:
-        explicit FollowFrames(unsigned long window) { frames = std::make_unique<KiteTest::FrameClock>(window); }
-        ~FollowFrames() { frames.reset(); }
-        FollowFrames(const FollowFrames&) = delete;
-        FollowFrames& operator=(const FollowFrames&) = delete;
-    };
-
-    bool WaitFor(double seconds, const std::function<bool()>& condition)
-    {
-        if (frames)
-            return frames->WaitFor(seconds, condition);
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-        while (std::chrono::steady_clock::now() < deadline)
-        {
-            if (condition())
-                return true;
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        }
-        return condition();
-    }
-
-    void Pause(int ms)
-    {
-        if (frames)
-            frames->Wait(std::max(1L, static_cast<long>(ms) * 60 / 1000));
-        else
-            std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-    }
-
-    // Picking needs the pointer to be over an object for one move before a
-    // press counts: enter on the first pick, over on the next. The pointer
-    // position the game reads is refreshed by button events, not by the test
-    // server's synthetic moves, so a wheel step (which the game ignores)
-    // goes between the two moves.
-    void Hover(int x, int y)
-    {
-        GameProcess::XDoTool("mousemove " + std::to_string(x) + " " + std::to_string(y));
-        Pause(100);
-        GameProcess::XDoTool("click 5");
-        Pause(100);
-        GameProcess::XDoTool("mousemove " + std::to_string(x + 1) + " " + std::to_string(y + 1));
-        Pause(250);
+        screen.Grab();
+        return screen.Pixel(x, y);
     }
 
     void Click(int x, int y)
@@ -204,7 +116,7 @@ namespace
                 GTEST_SKIP() << "no display";
             if (!SplashLeadsToTheMenu())
                 GTEST_SKIP() << "Splash1 has no button that leads to MainMenu";
-            screen = std::make_unique<Screen>();
+            screen = std::make_unique<KiteTest::PlayerScreen>();
             ASSERT_TRUE(screen->Ready()) << "could not start a private X server";
             game = std::make_unique<GameProcess>();
             audioFile = game->Folder() + "/audio.raw";
@@ -222,10 +134,10 @@ namespace
             screen.reset();
         }
 
-        Rgb Sky() const { return screen->Pixel(30, 30); }
+        Rgb Sky() const { return PixelNow(*screen, 30, 30); }
         bool Shows(const Rgb& sky) const { return Sky().Distance(sky) < 30; }
 
-        std::unique_ptr<Screen> screen;
+        std::unique_ptr<KiteTest::PlayerScreen> screen;
         std::unique_ptr<GameProcess> game;
         std::unique_ptr<FollowFrames> follow;
         std::string audioFile;
@@ -246,13 +158,13 @@ TEST_F(Menus, SplashMenuCreditsAndQuit)
 
     // Hovering the play button swaps its art; leaving swaps it back.
     Hover(100, 860);
-    const Rgb plain = screen->Pixel(680, 445);
+    const Rgb plain = PixelNow(*screen, 680, 445);
     Hover(800, 430);
-    EXPECT_TRUE(WaitFor(5, [&] { return screen->Pixel(680, 445).Distance(plain) > 40; }))
-        << "hover art not shown: " << plain << " stays " << screen->Pixel(680, 445);
+    EXPECT_TRUE(WaitFor(5, [&] { return PixelNow(*screen, 680, 445).Distance(plain) > 40; }))
+        << "hover art not shown: " << plain << " stays " << PixelNow(*screen, 680, 445);
     Hover(100, 860);
-    EXPECT_TRUE(WaitFor(5, [&] { return screen->Pixel(680, 445).Distance(plain) < 10; }))
-        << "default art not restored: " << screen->Pixel(680, 445);
+    EXPECT_TRUE(WaitFor(5, [&] { return PixelNow(*screen, 680, 445).Distance(plain) < 10; }))
+        << "default art not restored: " << PixelNow(*screen, 680, 445);
 
     Click(800, 545);
     ASSERT_TRUE(WaitFor(20, [&] { return Shows(kCreditsSky); })) << "credits not shown; sky " << Sky();
@@ -286,17 +198,21 @@ TEST_F(Menus, PlayOpensTheFoodCourtWhereCustomersArrive)
     Click(800, 450);
     ASSERT_TRUE(WaitFor(30, [&] { return Shows(kMenuSky); })) << "main menu not shown; sky " << Sky();
     Click(800, 430);
-    const auto deck = [&] { return screen->Pixel(800, 300); };
+    const auto deck = [&] { return PixelNow(*screen, 800, 300); };
     ASSERT_TRUE(WaitFor(60, [&] { return deck().Distance(kLevel1Deck) < 30; })) << "Level1 not shown; " << deck();
 
     // The floor starts empty; customers walk in within a minute.
-    const std::vector<unsigned long> empty = screen->Snapshot(0, 420, 1600, 440);
+    // The floor: rows 420 to 859 of the screen.
+    const std::size_t from = 420u * KiteTest::PlayerScreen::Width, to = 860u * KiteTest::PlayerScreen::Width;
+    screen->Grab();
+    const std::vector<std::uint32_t> empty = screen->Picture();
     ASSERT_FALSE(empty.empty());
     std::size_t most = 0;
     WaitFor(60, [&] {
-        const std::vector<unsigned long> now = screen->Snapshot(0, 420, 1600, 440);
+        screen->Grab();
+        const std::vector<std::uint32_t>& now = screen->Picture();
         std::size_t changed = 0;
-        for (std::size_t i = 0; i < now.size() && i < empty.size(); ++i)
+        for (std::size_t i = from; i < to && i < now.size() && i < empty.size(); ++i)
             changed += now[i] != empty[i];
         most = std::max(most, changed);
         return most > 5000;

@@ -14,6 +14,7 @@
 #include <fstream>
 #include <thread>
 
+#include "EndToEnd/FollowedFrames.h"
 #include "EndToEnd/GameProcess.h"
 
 namespace KiteTest
@@ -52,11 +53,6 @@ namespace KiteTest
             if (r.h < 0)
                 r.h = 0;
             return r;
-        }
-
-        void Move(int x, int y)
-        {
-            GameProcess::XDoTool("mousemove " + std::to_string(x) + " " + std::to_string(y));
         }
     }
 
@@ -174,12 +170,7 @@ namespace KiteTest
 
     void PlayerScreen::Hover(int x, int y)
     {
-        Move(x, y);
-        Pause(80);
-        GameProcess::XDoTool("click 5");
-        Pause(80);
-        Move(x + 1, y + 1);
-        Pause(200);
+        HoverWith(x, y, [this](int ms) { Pause(ms); }, 80, 200);
     }
 
     void PlayerScreen::Press(int x, int y, int holdMs)
@@ -208,7 +199,7 @@ namespace KiteTest
         const int steps = quick ? 5 : 8;
         for (int i = 1; i <= steps; ++i)
         {
-            Move(fx + (tx - fx) * i / steps, fy + (ty - fy) * i / steps);
+            MovePointer(fx + (tx - fx) * i / steps, fy + (ty - fy) * i / steps);
             Pause(quick ? 60 : 90);
         }
         Pause(quick ? 200 : 350);

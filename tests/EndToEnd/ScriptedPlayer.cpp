@@ -301,7 +301,7 @@ namespace KiteTest
         return best;
     }
 
-    bool ScriptedPlayer::PlayTutorial()
+    bool ScriptedPlayer::OpenTutorial()
     {
         const WorldPoint play = scene_.At("PlayButton");
         screen_.Press(play.Px(), play.Py());
@@ -309,6 +309,13 @@ namespace KiteTest
             return Fail("Play did not open the tutorial");
         scene_.Load(assets_, "TutorialLevel");
         screen_.Pause(1500);
+        return true;
+    }
+
+    bool ScriptedPlayer::PlayTutorial()
+    {
+        if (!OpenTutorial())
+            return false;
         screen_.Grab();
         emptyLook_ = screen_.Picture();
 
@@ -399,12 +406,8 @@ namespace KiteTest
 
     bool ScriptedPlayer::UnlockAllLevels()
     {
-        const WorldPoint play = scene_.At("PlayButton");
-        screen_.Press(play.Px(), play.Py());
-        if (!WaitFor(90, [&] { return screen_.Count(InstructionText, InstructionInk, 60) > 200; }))
-            return Fail("Play did not open the tutorial");
-        scene_.Load(assets_, "TutorialLevel");
-        screen_.Pause(1500);
+        if (!OpenTutorial())
+            return false;
         for (const char* key : {"1", "2", "3"})
             screen_.Key(key);
         // The instruction panel covers the upper part of the menu button.
@@ -1031,11 +1034,7 @@ namespace KiteTest
         if (!Affordable(price + Upkeep() + kindInfo_[static_cast<std::size_t>(type)].upkeep))
             return false;
         Place& p = stalls_[static_cast<std::size_t>(free)];
-        const WorldPoint button = scene_.At("BuildStall" + std::to_string(type));
-        screen_.Drag(button.Px(), button.Py(), p.at.Px(), p.at.Py());
-        screen_.Pause(800);
-        screen_.Grab();
-        if (!LooksBuilt(p))
+        if (!DragBuild("BuildStall" + std::to_string(type), p))
             return false;
         p.built = true;
         p.type = type;
@@ -1051,6 +1050,15 @@ namespace KiteTest
         return true;
     }
 
+    bool ScriptedPlayer::DragBuild(const std::string& button, const Place& p)
+    {
+        const WorldPoint from = scene_.At(button);
+        screen_.Drag(from.Px(), from.Py(), p.at.Px(), p.at.Py());
+        screen_.Pause(800);
+        screen_.Grab();
+        return LooksBuilt(p);
+    }
+
     bool ScriptedPlayer::BuildSeat()
     {
         int free = -1;
@@ -1060,11 +1068,7 @@ namespace KiteTest
         if (free < 0 || !Affordable(seatPrice_ + Upkeep()))
             return false;
         Place& p = seats_[static_cast<std::size_t>(free)];
-        const WorldPoint button = scene_.At("SeatCB");
-        screen_.Drag(button.Px(), button.Py(), p.at.Px(), p.at.Py());
-        screen_.Pause(800);
-        screen_.Grab();
-        if (!LooksBuilt(p))
+        if (!DragBuild("SeatCB", p))
             return false;
         p.built = true;
         Note("built a table at seat place " + std::to_string(free + 1));

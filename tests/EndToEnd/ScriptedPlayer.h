@@ -77,6 +77,9 @@ namespace KiteTest
         void Note(const std::string& line);
         std::string MissionLines() const;
 
+        // Presses Play on the menu and waits for the tutorial's first
+        // instruction; false when it never shows.
+        bool OpenTutorial();
         // Tutorial steps: do the action until the instruction changes.
         bool Step(const std::string& label, const std::function<void()>& action, double seconds,
                   double retryAfter = 6.0, const std::function<bool()>& until = nullptr);
@@ -103,6 +106,8 @@ namespace KiteTest
         double Likeness(const Place& p) const;
         void RememberEmptyLook(Place& p) const;
         bool LooksBuilt(const Place& p);
+        // Drags the named build button onto the place; whether it looks built.
+        bool DragBuild(const std::string& button, const Place& p);
         void RecheckPlaces();
         // Whether a build button shows it can be paid for (grey when not):
         // the player's only view of the money is which buttons are lit.

@@ -10,6 +10,7 @@
 
 #include "Core/Engine/Assets.h"
 #include "Core/Engine/Engine.h"
+#include "Support/EngineWorld.h"
 #include "Support/Unprivileged.h"
 
 using namespace KiteFramework;
@@ -17,31 +18,28 @@ namespace fs = std::filesystem;
 
 namespace
 {
-    // A scratch folder holding "work" (the working folder, with its own
-    // Assets/) and "program/Assets" (the engine's asset root).
-    class AssetsTest : public testing::Test
+    // The started engine's scratch folder holding "work" (the working
+    // folder, with its own Assets/) and "program/Assets" (the engine's asset
+    // root).
+    class AssetsTest : public KiteTest::EngineWorld
     {
     protected:
         void SetUp() override
         {
-            base = fs::path(testing::TempDir()) / ("kite_assets_" + std::to_string(::getpid()));
-            fs::remove_all(base);
-            fs::create_directories(base / "work" / "Assets");
-            fs::create_directories(base / "program" / "Assets");
-            previous = fs::current_path();
+            StartEngine(false);
+            base = folder;
+            fs::create_directories(Working());
+            fs::create_directories(Program());
             fs::current_path(base / "work");
-            engine = new Engine();
-            program = (base / "program" / "Assets").generic_string() + "/";
+            program = Program().generic_string() + "/";
             engine->SetAssetPath(program);
         }
 
         void TearDown() override
         {
-            delete engine;
-            fs::current_path(previous);
             std::error_code ec;
             fs::permissions(base, fs::perms::owner_all, ec);
-            fs::remove_all(base, ec);
+            StopEngine();
         }
 
         void Put(const fs::path& path, const std::string& text = "x")
@@ -53,9 +51,7 @@ namespace
         fs::path Working() const { return base / "work" / "Assets"; }
         fs::path Program() const { return base / "program" / "Assets"; }
 
-        Engine* engine = nullptr;
         fs::path base;
-        fs::path previous;
         std::string program;
     };
 }

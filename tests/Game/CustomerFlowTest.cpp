@@ -64,6 +64,16 @@ namespace
             return customers->GetCustomers().back();
         }
 
+        // A stall that never finishes serving, and a first customer stepped
+        // until it is being served there (holding the queue's front).
+        CustomerAIBehaviour* FirstAtBusyStall(StallsBehaviour* stall)
+        {
+            stall->serveTime = 1000.0f;
+            CustomerAIBehaviour* first = Spawn();
+            EXPECT_TRUE(StepUntil([&] { return first->GetState() == CustomerAIBehaviour::TimedWait; }, 60 * 30));
+            return first;
+        }
+
         VertexNode *startA = nullptr, *o1 = nullptr, *os1 = nullptr, *o2 = nullptr, *startB = nullptr;
     };
 }
@@ -190,10 +200,9 @@ TEST_F(Court, DespawnFreesTheSeatPlace)
 TEST_F(Court, WaitingCustomerLosesLikesAndGivesUpAtTheFloor)
 {
     StallsBehaviour* stall = PlaceStall();
-    stall->serveTime = 1000.0f;
     customers->tabaoChance = 100.0f;
-    CustomerAIBehaviour* first = Spawn();
-    ASSERT_TRUE(StepUntil([&] { return first->GetState() == CustomerAIBehaviour::TimedWait; }, 60 * 30));
+    CustomerAIBehaviour* first = FirstAtBusyStall(stall);
+    ASSERT_FALSE(HasFailure());
     CustomerAIBehaviour* second = Spawn();
     second->likesMin = -2.0f;
     second->startOffLikes = 5.0f;
@@ -247,10 +256,9 @@ TEST_F(Court, ClosedStallsSendCustomersHomeInTheEnd)
 TEST_F(Court, FullQueueIsNotJoined)
 {
     StallsBehaviour* stall = PlaceStall();
-    stall->serveTime = 1000.0f;
     customers->queueMax = 1;
-    CustomerAIBehaviour* first = Spawn();
-    ASSERT_TRUE(StepUntil([&] { return stall->GetQueueLength() == 1; }, 60 * 30));
+    CustomerAIBehaviour* first = FirstAtBusyStall(stall);
+    ASSERT_EQ(stall->GetQueueLength(), 1u);
     CustomerAIBehaviour* second = Spawn();
     ObjectHandle handle(second->GetOwner());
     ASSERT_TRUE(StepUntil([&] { return !handle; }, 60 * 120));

@@ -36,6 +36,25 @@ namespace
             return -1;
         }
 
+        // oA (0, 0) - oB (100, 0) - oD (100, 100): a walk with a corner;
+        // oA and oD.
+        std::pair<VertexNode*, VertexNode*> Corner()
+        {
+            VertexNode* a = Node("oA", 0.0f, 0.0f);
+            VertexNode* b = Node("oB", 100.0f, 0.0f);
+            VertexNode* d = Node("oD", 100.0f, 100.0f);
+            Link(a, b);
+            Link(b, d);
+            return {a, d};
+        }
+
+        // The customer at `from` with the path to `to` laid out.
+        void LayPath(VertexNode* from, VertexNode* to)
+        {
+            Access::SetCurrent(*c, from);
+            Access::SetPath(*c, from, to);
+        }
+
         bool Flipped() const { return c->GetOwner()->GetComponent<Sprite>()->GetFlipXconst(); }
         Vector2D Position() const { return c->GetPosition(); }
 
@@ -118,13 +137,8 @@ TEST_F(Walking, PosesTakeTheirSheetsAndOutOfRangeLooksAreSkipped)
 
 TEST_F(Walking, PathIsFollowedThroughEveryWaypointToTheTarget)
 {
-    VertexNode* a = Node("oA", 0.0f, 0.0f);
-    VertexNode* b = Node("oB", 100.0f, 0.0f);
-    VertexNode* d = Node("oD", 100.0f, 100.0f);
-    Link(a, b);
-    Link(b, d);
-    Access::SetCurrent(*c, a);
-    Access::SetPath(*c, a, d);
+    const auto [a, d] = Corner();
+    LayPath(a, d);
     ASSERT_EQ(c->GetPathLength(), 3u);
     c->FollowPath(CustomerAIBehaviour::InQueue);
     EXPECT_EQ(c->GetMoveTarget().x, 100.0f);
@@ -138,21 +152,15 @@ TEST_F(Walking, PathIsFollowedThroughEveryWaypointToTheTarget)
 
 TEST_F(Walking, SeatWalkEndsExactlyOnTheTarget)
 {
-    VertexNode* a = Node("oA", 0.0f, 0.0f);
-    VertexNode* b = Node("oB", 100.0f, 0.0f);
-    VertexNode* d = Node("oD", 100.0f, 100.0f);
-    Link(a, b);
-    Link(b, d);
+    const auto [a, d] = Corner();
     customers->randomDisplacementRange = Vector2D(15.0f, 15.0f);
-    Access::SetCurrent(*c, a);
-    Access::SetPath(*c, a, d);
+    LayPath(a, d);
     c->FollowPath(CustomerAIBehaviour::InQueue);
     ASSERT_TRUE(StepUntil([&] { return c->GetState() != CustomerAIBehaviour::Walking; }, 600));
     // A plain walk ends one waypoint short with the target still on the
     // path; a walk to a seat place ends exactly on it.
     EXPECT_EQ(c->GetPathLength(), 1u);
-    Access::SetCurrent(*c, a);
-    Access::SetPath(*c, a, d);
+    LayPath(a, d);
     c->FollowPath(CustomerAIBehaviour::SeatSearch);
     ASSERT_TRUE(StepUntil([&] { return c->GetState() != CustomerAIBehaviour::Walking; }, 600));
     EXPECT_EQ(c->GetState(), CustomerAIBehaviour::SeatSearch);

@@ -77,15 +77,6 @@ namespace KiteTest
             return o ? o->GetComponent<CustomerAIBehaviour>() : nullptr;
         }
 
-        std::size_t LiveCustomers() const
-        {
-            std::size_t n = 0;
-            for (const auto& entry : factory->GetObjects())
-                if (const CustomerAIBehaviour* c = entry.second->GetComponent<CustomerAIBehaviour>())
-                    n += c->HasLeft() ? 0 : 1;
-            return n;
-        }
-
         // Cleared by worlds that test a level missing them.
         bool withFeedbackArchetypes = true;
         LevelStatsSystem* stats = nullptr;

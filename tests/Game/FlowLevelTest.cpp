@@ -274,12 +274,7 @@ namespace
         void SetUp() override
         {
             Flow::SetUp();
-            for (const char* name : {"CustomersServed", "AverageWT", "GrossRev", "StatReviewText"})
-                SimpleArchetype(name, true);
-            GameObject* next = Make("NextButton");
-            next->AddComponent(CT_SystemCallButton);
-            next->AddComponent(CT_Text);
-            Archetype("NextButton", next);
+            SummaryArchetypes();
             SimpleArchetype("TutorialCompleteNextBtn");
         }
 

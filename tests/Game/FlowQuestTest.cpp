@@ -28,12 +28,7 @@ namespace
             SimpleArchetype("CheckBox");
             SimpleArchetype("Tick");
             SimpleArchetype("GeneralText", true);
-            for (const char* name : {"CustomersServed", "AverageWT", "GrossRev", "StatReviewText"})
-                SimpleArchetype(name, true);
-            GameObject* next = Make("NextButton");
-            next->AddComponent(CT_SystemCallButton);
-            next->AddComponent(CT_Text);
-            Archetype("NextButton", next);
+            SummaryArchetypes();
             GameObject* win = Make("WinSummary");
             win->AddComponent(CT_Summary);
             Archetype("WinSummary", win);

@@ -26,17 +26,22 @@ namespace KiteTest
         {
             UseFakePlatform();
             GameWorld::SetUp();
-            ui = new UISystem();
-            input = new Input();
-            audio = new AudioEngine(&sound);
-            for (System* s : std::initializer_list<System*>{ui, input, audio})
-                engine->AddSystem(s);
-            testing::internal::CaptureStdout();
-            ui->Initialise();
-            input->Initialise();
-            audio->Initialise();
-            testing::internal::GetCapturedStdout();
+            ui = AddSystem(new UISystem());
+            input = AddSystem(new Input());
+            audio = AddSystem(new AudioEngine(&sound));
+            InitialiseQuietly({ui, input, audio});
             RegisterComponent<ToggleActiveButton>(CT_ToggleActiveButton, "ToggleActiveButton");
+        }
+
+        // What a level's summary panel shows: its figures and the next button.
+        void SummaryArchetypes()
+        {
+            for (const char* name : {"CustomersServed", "AverageWT", "GrossRev", "StatReviewText"})
+                SimpleArchetype(name, true);
+            GameObject* next = Make("NextButton");
+            next->AddComponent(CT_SystemCallButton);
+            next->AddComponent(CT_Text);
+            Archetype("NextButton", next);
         }
 
         // Saves the objects made so far as the scene `name` and loads it, so

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <unistd.h>
 
@@ -19,10 +20,12 @@
 #include "Core/Objects/ComponentCreator.h"
 #include "Core/Objects/GameObject.h"
 #include "Core/Objects/Transform.h"
+#include "Core/Physics/Collider2D.h"
 #include "Core/Scenes/SceneManager.h"
 #include "Core/UI/SystemCallButton.h"
 #include "Core/Waypoints/GraphNetwork.h"
 #include "Core/Waypoints/VertexNode.h"
+#include "Customers/CustomerAIBehaviour.h"
 #include "StartUp/Game.h"
 #include "Support/EngineWorld.h"
 
@@ -108,6 +111,40 @@ namespace KiteTest
         }
 
         std::string SceneName() const { return scenes->GetCurrentSceneName(); }
+
+        // The committed scene `name` with every archetype, read in place from
+        // the game's asset tree (nothing is written there).
+        void LoadShippedScene(const std::string& name)
+        {
+            const std::filesystem::path assets(KITE_ASSET_ROOT);
+            std::filesystem::current_path(assets.parent_path());
+            engine->SetAssetPath(assets.generic_string() + "/");
+            RegisterComponent<Collider2D>(CT_Collider2D, "Collider2D");
+            archetypes->LoadAllArchetypes();
+            scenes->LoadLevel(name);
+            scenes->Update();
+        }
+
+        // The factory's creator named `name` makes a T of type number id.
+        template <typename T>
+        void ExpectCreates(const std::string& name, int id)
+        {
+            ComponentCreator* creator = factory->GetCreator(name);
+            ASSERT_NE(creator, nullptr) << name;
+            std::unique_ptr<GameComponent> made(creator->Create());
+            EXPECT_NE(dynamic_cast<T*>(made.get()), nullptr) << name;
+            EXPECT_EQ(made->GetComponentTypeId(), id) << name;
+        }
+
+        // Customers that have not left yet.
+        std::size_t LiveCustomers() const
+        {
+            std::size_t n = 0;
+            for (const auto& entry : factory->GetObjects())
+                if (const CustomerAIBehaviour* c = entry.second->GetComponent<CustomerAIBehaviour>())
+                    n += c->HasLeft() ? 0 : 1;
+            return n;
+        }
 
         GameLogic* logic = nullptr;
         GraphNetwork* graph = nullptr;

@@ -26,26 +26,10 @@ namespace
         void SetUp() override
         {
             GameWorld::SetUp();
-            // Read the committed tree in place; nothing is written.
-            const std::filesystem::path assets(KITE_ASSET_ROOT);
-            std::filesystem::current_path(assets.parent_path());
-            engine->SetAssetPath(assets.generic_string() + "/");
-            RegisterComponent<Collider2D>(CT_Collider2D, "Collider2D");
-            archetypes->LoadAllArchetypes();
-            scenes->LoadLevel("Level1");
-            scenes->Update();
+            LoadShippedScene("Level1");
             ASSERT_NE(CustomerSystem::Instance(), nullptr);
             ASSERT_NE(LevelStatsSystem::Instance(), nullptr);
             ASSERT_NE(StallsSystem::Instance(), nullptr);
-        }
-
-        std::size_t LiveCustomers() const
-        {
-            std::size_t n = 0;
-            for (const auto& entry : factory->GetObjects())
-                if (const CustomerAIBehaviour* c = entry.second->GetComponent<CustomerAIBehaviour>())
-                    n += c->HasLeft() ? 0 : 1;
-            return n;
         }
     };
 }

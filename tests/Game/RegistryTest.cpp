@@ -10,7 +10,6 @@
 #include "Economy/LevelStatsSystem.h"
 #include "Economy/SimulationSystem.h"
 #include "Game/GameTestWorld.h"
-#include "Platform/Fake/FakePlatform.h"
 #include "StartUp/Configuration.h"
 #include "StartUp/GameStartUp.h"
 
@@ -51,16 +50,6 @@ namespace
         {13, "ActivatePopupButton"}, {14, "SystemCallButton"}, {15, "ToggleActiveButton"}};
 
     using Registry = GameWorld;
-
-    template <typename T>
-    void ExpectCreates(GameObjectFactory* factory, const std::string& name, int id)
-    {
-        ComponentCreator* creator = factory->GetCreator(name);
-        ASSERT_NE(creator, nullptr) << name;
-        std::unique_ptr<GameComponent> made(creator->Create());
-        EXPECT_NE(dynamic_cast<T*>(made.get()), nullptr) << name;
-        EXPECT_EQ(made->GetComponentTypeId(), id) << name;
-    }
 }
 
 TEST_F(Registry, EveryRegisteredGameTypeMatchesItsRow)
@@ -84,21 +73,21 @@ TEST_F(Registry, EveryRegisteredGameTypeMatchesItsRow)
 
 TEST_F(Registry, CustomerAndEconomyTypesCreateTheirClasses)
 {
-    ExpectCreates<CustomerAIBehaviour>(factory, "CustomerAIBehaviour", 16);
-    ExpectCreates<LevelStatsSystem>(factory, "LevelStatsSystem", 77);
-    ExpectCreates<CustomerSystem>(factory, "CustomerSystem", 78);
-    ExpectCreates<SimulationSystem>(factory, "SimulationSystem", 79);
-    ExpectCreates<SpawnRateManager>(factory, "SpawnRateManager", 87);
+    ExpectCreates<CustomerAIBehaviour>("CustomerAIBehaviour", 16);
+    ExpectCreates<LevelStatsSystem>("LevelStatsSystem", 77);
+    ExpectCreates<CustomerSystem>("CustomerSystem", 78);
+    ExpectCreates<SimulationSystem>("SimulationSystem", 79);
+    ExpectCreates<SpawnRateManager>("SpawnRateManager", 87);
 }
 
 // The game as the program starts it (every system, on the fake platform):
 // the factory holds the engine's twelve creators and the 73 game rows, each
 // findable by its name, and nothing under any other number.
-TEST(StartedGame, FactoryHoldsTheEngineCreatorsAndEveryGameRowAndNothingElse)
+using StartedGame = EngineWorld;
+
+TEST_F(StartedGame, FactoryHoldsTheEngineCreatorsAndEveryGameRowAndNothingElse)
 {
-    Platform::FakePlatform fake;
-    Platform::Install(&fake);
-    auto* engine = new Engine();
+    UseFakePlatform();
     engine->SetAssetPath(std::string(KITE_ASSET_ROOT) + "/");
     testing::internal::CaptureStdout();
     testing::internal::CaptureStderr();
@@ -128,10 +117,4 @@ TEST(StartedGame, FactoryHoldsTheEngineCreatorsAndEveryGameRowAndNothingElse)
         ASSERT_NE(creator, nullptr) << row.second;
         EXPECT_EQ(creator, FACTORY->GetCreator(static_cast<ComponentTypeId>(row.first))) << row.second;
     }
-
-    testing::internal::CaptureStdout();
-    engine->CleanEngine();
-    delete engine;
-    testing::internal::GetCapturedStdout();
-    Platform::Install(nullptr);
 }

@@ -18,28 +18,18 @@ using namespace KiteTest;
 namespace
 {
     using TroubleRegistry = GameWorld;
-
-    template <typename T>
-    void ExpectRow(GameObjectFactory* factory, const std::string& name, int id)
-    {
-        ComponentCreator* creator = factory->GetCreator(name);
-        ASSERT_NE(creator, nullptr) << name;
-        std::unique_ptr<GameComponent> made(creator->Create());
-        EXPECT_NE(dynamic_cast<T*>(made.get()), nullptr) << name;
-        EXPECT_EQ(made->GetComponentTypeId(), id) << name;
-    }
 }
 
 TEST_F(TroubleRegistry, TrashFireFightSynergyAndIndicatorRows)
 {
-    ExpectRow<Trash>(factory, "Trash", 22);
-    ExpectRow<TrashBin>(factory, "TrashBin", 23);
-    ExpectRow<Indicator>(factory, "Indicator", 25);
-    ExpectRow<FireResolver>(factory, "FireResolver", 42);
-    ExpectRow<FightResolver>(factory, "FightResolver", 54);
-    ExpectRow<StallsSynergySystem>(factory, "StallsSynergySystem", 82);
-    ExpectRow<FireController>(factory, "FireController", 89);
-    ExpectRow<TrashController>(factory, "TrashController", 92);
+    ExpectCreates<Trash>("Trash", 22);
+    ExpectCreates<TrashBin>("TrashBin", 23);
+    ExpectCreates<Indicator>("Indicator", 25);
+    ExpectCreates<FireResolver>("FireResolver", 42);
+    ExpectCreates<FightResolver>("FightResolver", 54);
+    ExpectCreates<StallsSynergySystem>("StallsSynergySystem", 82);
+    ExpectCreates<FireController>("FireController", 89);
+    ExpectCreates<TrashController>("TrashController", 92);
 }
 
 TEST_F(TroubleRegistry, IndicatorSwapsToGrayscaleAndBackWithAnimationAndWhiteTint)

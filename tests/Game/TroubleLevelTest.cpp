@@ -28,13 +28,7 @@ namespace
         void SetUp() override
         {
             GameWorld::SetUp();
-            const std::filesystem::path assets(KITE_ASSET_ROOT);
-            std::filesystem::current_path(assets.parent_path());
-            engine->SetAssetPath(assets.generic_string() + "/");
-            RegisterComponent<Collider2D>(CT_Collider2D, "Collider2D");
-            archetypes->LoadAllArchetypes();
-            scenes->LoadLevel("Level1");
-            scenes->Update();
+            LoadShippedScene("Level1");
         }
 
         template <typename T>

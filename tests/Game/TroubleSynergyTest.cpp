@@ -35,6 +35,13 @@ namespace
             EXPECT_FLOAT_EQ(s->stallEarnings.reputation, reputation) << "type " << s->stallIndex_;
         }
 
+        // The stalls earn what their table row gives, no synergy applied.
+        static void ExpectBasicEarnings(std::initializer_list<const StallsBehaviour*> stalls)
+        {
+            for (const StallsBehaviour* s : stalls)
+                ExpectEarnings(s, 10.0f, 5.0f, 20.0f);
+        }
+
         int placed = 0;
     };
 }
@@ -43,7 +50,7 @@ TEST_F(Synergy, TheFirstStallOfATypeBoostsItsPartnersAndEveryStallOfItGetsTheRow
 {
     // Basic earnings 10, 5, 20; "Western - Drinks" is 3.0, 2.0, 1.5.
     StallsBehaviour* western = Place(4);
-    ExpectEarnings(western, 10.0f, 5.0f, 20.0f);
+    ExpectBasicEarnings({western});
     StallsBehaviour* drinks = Place(1);
     ExpectEarnings(western, 30.0f, 10.0f, 30.0f);
     ExpectEarnings(drinks, 30.0f, 10.0f, 30.0f);
@@ -58,7 +65,7 @@ TEST_F(Synergy, TheFirstStallOfATypeBoostsItsPartnersAndEveryStallOfItGetsTheRow
     drinks->Sell();
     ExpectEarnings(western, 30.0f, 10.0f, 30.0f);
     moreDrinks->Sell();
-    ExpectEarnings(western, 10.0f, 5.0f, 20.0f);
+    ExpectBasicEarnings({western});
     // The sold stalls themselves are left as they were.
     ExpectEarnings(moreDrinks, 30.0f, 10.0f, 30.0f);
 }
@@ -79,9 +86,7 @@ TEST_F(Synergy, ANewStallTakesEveryMatchingRowInTurnAndKeepsTheLastModifiers)
     ExpectEarnings(dimSum, 30.0f, 10.0f, 30.0f);
 
     padang->Sell();
-    ExpectEarnings(western, 10.0f, 5.0f, 20.0f);
-    ExpectEarnings(chicken, 10.0f, 5.0f, 20.0f);
-    ExpectEarnings(dimSum, 10.0f, 5.0f, 20.0f);
+    ExpectBasicEarnings({western, chicken, dimSum});
 }
 
 TEST_F(Synergy, TypesWithoutARowChangeNothing)
@@ -91,7 +96,7 @@ TEST_F(Synergy, TypesWithoutARowChangeNothing)
     StallsBehaviour* c = Place(2);
     for (const StallsBehaviour* s : {a, b, c})
     {
-        ExpectEarnings(s, 10.0f, 5.0f, 20.0f);
+        ExpectBasicEarnings({s});
         EXPECT_FLOAT_EQ(s->stallPriceModifier, 1.0f);
     }
 }

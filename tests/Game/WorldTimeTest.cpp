@@ -39,6 +39,17 @@ namespace KiteTest
             return w;
         }
 
+        // A lamp whose sprite the day and night tint, started.
+        GameObject* Lamp()
+        {
+            GameObject* lamp = Make("Lamp");
+            lamp->AddComponent(CT_Sprite);
+            lamp->AddComponent(CT_DayNightCycler);
+            lamp->Initialise();
+            lamp->OnStart();
+            return lamp;
+        }
+
         // Steps whole frames until `seconds` of game time have passed.
         void Run(float seconds) { Step(static_cast<int>(std::lround(seconds * 60.0f))); }
     };
@@ -72,11 +83,7 @@ namespace KiteTest
     TEST_F(DayAndNight, TintedSpritesFadeToNightAndBackAndLeaveWithTheirObject)
     {
         TimeAndWeatherSystem* w = Weather(60.0f);
-        GameObject* lamp = Make("Lamp");
-        lamp->AddComponent(CT_Sprite);
-        lamp->AddComponent(CT_DayNightCycler);
-        lamp->Initialise();
-        lamp->OnStart();
+        GameObject* lamp = Lamp();
         lamp->OnStart();
         EXPECT_EQ(w->GetTintedSpriteCount(), 1u) << "registered once";
         Sprite* sprite = lamp->GetComponent<Sprite>();
@@ -96,11 +103,7 @@ namespace KiteTest
     TEST_F(DayAndNight, ACopyOfTheCycleThatNeverStartsLeavesTheOriginalInEffect)
     {
         TimeAndWeatherSystem* w = Weather(60.0f);
-        GameObject* lamp = Make("Lamp");
-        lamp->AddComponent(CT_Sprite);
-        lamp->AddComponent(CT_DayNightCycler);
-        lamp->Initialise();
-        lamp->OnStart();
+        GameObject* lamp = Lamp();
         ASSERT_EQ(w->GetTintedSpriteCount(), 1u);
         // As the editor or an archetype makes one and throws it away.
         std::unique_ptr<GameComponent> copy(w->Clone());

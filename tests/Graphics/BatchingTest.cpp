@@ -17,13 +17,6 @@ using namespace KiteTest;
 
 namespace
 {
-    const RGBA background{84, 84, 84, 0};
-    const RGBA red{255, 0, 0, 255};
-    const RGBA green{0, 255, 0, 255};
-
-    RGBA Red(int, int, int, int) { return red; }
-    RGBA Green(int, int, int, int) { return green; }
-    RGBA White(int, int, int, int) { return {255, 255, 255, 255}; }
     // Four vertical stripes, so that a flip or another sheet cell shows.
     RGBA Stripes(int x, int, int w, int)
     {
@@ -43,26 +36,6 @@ namespace
     class Batching : public WindowWorld
     {
     protected:
-        void SetUp() override
-        {
-            WindowWorld::SetUp();
-            folder = TestFolder();
-        }
-
-        void TearDown() override
-        {
-            WindowWorld::TearDown();
-            std::error_code ec;
-            std::filesystem::remove_all(folder, ec);
-        }
-
-        std::string Image(const std::string& name, RGBA (*paint)(int, int, int, int), int w = 16, int h = 16)
-        {
-            const std::string path = folder + "/" + name;
-            WritePng(path, w, h, paint);
-            return path;
-        }
-
         Sprite* Box(float x, float y, float depth, const std::string& texture, float scale = 1.0f)
         {
             return AddSprite(Make("box", x, y, depth, scale, scale), texture);
@@ -77,8 +50,6 @@ namespace
             EXPECT_TRUE(graphics->ReadPixels(0, 0, w, h, pixels));
             return pixels;
         }
-
-        std::string folder;
     };
 }
 

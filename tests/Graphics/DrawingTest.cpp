@@ -16,46 +16,18 @@ using namespace KiteTest;
 
 namespace
 {
-    const RGBA background{84, 84, 84, 0};
-    const RGBA red{255, 0, 0, 255};
-    const RGBA green{0, 255, 0, 255};
     const RGBA blue{0, 0, 255, 255};
 
-    RGBA Red(int, int, int, int) { return red; }
-    RGBA Green(int, int, int, int) { return green; }
-    RGBA White(int, int, int, int) { return {255, 255, 255, 255}; }
     // Left half red, right half green.
     RGBA Halves(int x, int, int w, int) { return x < w / 2 ? red : green; }
 
     class Drawing : public WindowWorld
     {
     protected:
-        void SetUp() override
-        {
-            WindowWorld::SetUp();
-            folder = TestFolder();
-        }
-
-        void TearDown() override
-        {
-            WindowWorld::TearDown();
-            std::error_code ec;
-            std::filesystem::remove_all(folder, ec);
-        }
-
-        std::string Image(const std::string& name, RGBA (*paint)(int, int, int, int), int w = 16, int h = 16)
-        {
-            const std::string path = folder + "/" + name;
-            WritePng(path, w, h, paint);
-            return path;
-        }
-
         Sprite* Box(const std::string& name, float x, float y, float depth, const std::string& texture)
         {
             return AddSprite(Make(name, x, y, depth), texture);
         }
-
-        std::string folder;
     };
 }
 

@@ -39,36 +39,32 @@ namespace KiteTest
 
     void GraphicsWorld::SetUp()
     {
-        engine = new Engine();
-        factory = new GameObjectFactory();
-        engine->AddSystem(factory);
+        StartEngine(false);
+        AddFactory();
         factory->AddComponentCreator(CT_Transform, "Transform", new ComponentCreatorType<Transform>(CT_Transform));
         BeforeGraphics();
         if (IsSkipped() || HasFatalFailure())
             return;
-        graphics = new Graphics(WindowAddress(), windowWidth, windowHeight);
-        engine->AddSystem(graphics);
+        graphics = AddSystem(new Graphics(WindowAddress(), windowWidth, windowHeight));
         graphics->SetBG(0.33f, 0.33f, 0.33f, 0.0f);
     }
 
-    void GraphicsWorld::TearDown()
-    {
-        engine->EndLoop();
-        engine->CleanEngine();
-        delete engine;
-        ENGINE = nullptr;
-    }
+    void GraphicsWorld::TearDown() { StopEngine(); }
 
     GameObject* GraphicsWorld::Make(const std::string& name, float x, float y, float depth, float sx, float sy)
     {
-        GameObject* o = factory->CreateEmptyComposition();
-        o->setName(name);
-        auto* t = new Transform();
-        t->SetTrans(x, y);
+        GameObject* o = MakeAt(name, x, y);
+        auto* t = o->GetComponent<Transform>();
         t->SetDepth(depth);
         t->SetScale(sx, sy);
-        o->AddComponent(t);
         return o;
+    }
+
+    std::string GraphicsWorld::Image(const std::string& name, RGBA (*paint)(int, int, int, int), int w, int h)
+    {
+        const std::string path = folder + "/" + name;
+        WritePng(path, w, h, paint);
+        return path;
     }
 
     Sprite* GraphicsWorld::AddSprite(GameObject* o, const std::string& texture)
@@ -90,8 +86,13 @@ namespace KiteTest
         return t;
     }
 
+    void WindowWorld::PrepareFolder() { ASSERT_EQ(chdir((std::string(KITE_ASSET_ROOT) + "/..").c_str()), 0); }
+
     void WindowWorld::BeforeGraphics()
     {
+        PrepareFolder();
+        if (HasFatalFailure())
+            return;
         const char* display = std::getenv("DISPLAY");
         if (!display || !*display)
         {
@@ -106,10 +107,6 @@ namespace KiteTest
 
     void WindowWorld::SetUp()
     {
-        char buffer[4096];
-        previousFolder = getcwd(buffer, sizeof(buffer)) ? buffer : "";
-        // The game's folder: "Assets/Shaders" and "Assets/Fonts" from here.
-        ASSERT_EQ(chdir((std::string(KITE_ASSET_ROOT) + "/..").c_str()), 0);
         GraphicsWorld::SetUp();
         if (IsSkipped() || HasFatalFailure())
             return;
@@ -120,10 +117,6 @@ namespace KiteTest
     {
         GraphicsWorld::TearDown();
         ownedWindow.reset();
-        if (!previousFolder.empty())
-        {
-            EXPECT_EQ(chdir(previousFolder.c_str()), 0);
-        }
     }
 
     void WindowWorld::DrawFrame()

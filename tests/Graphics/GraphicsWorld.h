@@ -1,6 +1,6 @@
-// The worlds the graphics tests run in: an engine with the factory and the
-// graphics system, either without a window or with a real one (Xvfb), and
-// helpers to make objects, images and read pixels back.
+// The worlds the graphics tests run in: the started engine with the factory
+// and the graphics system, either without a window or with a real one
+// (Xvfb), and helpers to make objects, images and read pixels back.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -20,6 +20,7 @@
 #include "Core/Objects/GameObject.h"
 #include "Core/Objects/Transform.h"
 #include "Platform/Platform.h"
+#include "Support/EngineWorld.h"
 
 namespace KiteTest
 {
@@ -34,13 +35,16 @@ namespace KiteTest
     std::string TestFolder();
 
     // Engine, factory and graphics; no window unless a subclass gives one.
-    class GraphicsWorld : public ::testing::Test
+    // The working folder is the test's scratch folder; the asset root stays
+    // the one beside the program.
+    class GraphicsWorld : public EngineWorld
     {
     protected:
         void SetUp() override;
         void TearDown() override;
         // Where Graphics finds its window; the base has none.
         virtual Platform::Window** WindowAddress() { return &noWindow; }
+        // Runs in the started engine before the graphics system is made.
         virtual void BeforeGraphics() {}
 
         GameObject* Make(const std::string& name, float x, float y, float depth = 1.0f, float sx = 1.0f,
@@ -48,9 +52,9 @@ namespace KiteTest
         // A drawn sprite on o, with its texture (by name or path) looked up.
         Sprite* AddSprite(GameObject* o, const std::string& texture = std::string());
         Text* AddText(GameObject* o, const std::string& text);
+        // A w by h PNG `name` in the scratch folder, painted by paint; its path.
+        std::string Image(const std::string& name, RGBA (*paint)(int, int, int, int), int w = 16, int h = 16);
 
-        Engine* engine = nullptr;
-        GameObjectFactory* factory = nullptr;
         Graphics* graphics = nullptr;
         Platform::Window* noWindow = nullptr;
         int windowWidth = 640;
@@ -65,7 +69,12 @@ namespace KiteTest
         void SetUp() override;
         void TearDown() override;
         Platform::Window** WindowAddress() override { return &window; }
+        // Prepares the working folder and opens the window.
         void BeforeGraphics() override;
+        // Makes the working folder the one drawing reads "Assets/Shaders" and
+        // "Assets/Fonts" from: the game's folder (the engine's tear-down goes
+        // back).
+        virtual void PrepareFolder();
 
         // Clears and draws one frame; the pixels stay readable until Swap.
         void DrawFrame();
@@ -74,9 +83,17 @@ namespace KiteTest
 
         std::unique_ptr<Platform::Window> ownedWindow;
         Platform::Window* window = nullptr;
-        std::string previousFolder;
         bool skipped = false;
     };
+
+    // The colours the window tests paint and read back: the cleared
+    // background as read, and flat red, green and white images.
+    inline constexpr RGBA background{84, 84, 84, 0};
+    inline constexpr RGBA red{255, 0, 0, 255};
+    inline constexpr RGBA green{0, 255, 0, 255};
+    inline RGBA Red(int, int, int, int) { return red; }
+    inline RGBA Green(int, int, int, int) { return green; }
+    inline RGBA White(int, int, int, int) { return {255, 255, 255, 255}; }
 
     // Colours compared with a little room for filtering and blending.
     ::testing::AssertionResult Near(const RGBA& actual, const RGBA& expected, int tolerance = 6);

@@ -10,10 +10,33 @@
 
 using namespace KiteTest;
 
-using RenderOrder = GraphicsWorld;
-
 namespace
 {
+    class RenderOrder : public GraphicsWorld
+    {
+    protected:
+        // A stall at the origin drawn by a sprite, the label "Noodles" and
+        // sparks, added in that order.
+        struct Stall
+        {
+            GameObject* object;
+            Sprite* sprite;
+            Text* label;
+            Emitter* sparks;
+        };
+
+        Stall MakeStall()
+        {
+            GameObject* stall = Make("stall", 0, 0, 1);
+            Sprite* sprite = AddSprite(stall);
+            Text* label = AddText(stall, "Noodles");
+            auto* sparks = new Emitter();
+            stall->AddComponent(sparks);
+            sparks->Initialise();
+            return {stall, sprite, label, sparks};
+        }
+    };
+
     std::vector<std::string> Names(Graphics* g)
     {
         std::vector<std::string> names;
@@ -82,12 +105,7 @@ TEST_F(RenderOrder, ComparatorPutsRenderersWithoutTransformLastAndNeverFails)
 
 TEST_F(RenderOrder, RenderersHoldTheirOwnersTransformTextAndActivityAsTheyChange)
 {
-    GameObject* stall = Make("stall", 0, 0, 1);
-    Sprite* sprite = AddSprite(stall);
-    Text* label = AddText(stall, "Noodles");
-    auto* sparks = new Emitter();
-    stall->AddComponent(sparks);
-    sparks->Initialise();
+    const auto [stall, sprite, label, sparks] = MakeStall();
     const std::vector<Renderer*> all = {sprite, label, sparks};
     for (Renderer* r : all)
         EXPECT_EQ(r->GetTransform(), stall->GetComponent<Transform>());
@@ -131,12 +149,7 @@ TEST_F(RenderOrder, RenderersHoldTheirOwnersTransformTextAndActivityAsTheyChange
 
 TEST_F(RenderOrder, TextAndEmitterJoinTheirObjectsSprite)
 {
-    GameObject* stall = Make("stall", 0, 0, 1);
-    Sprite* sprite = AddSprite(stall);
-    Text* label = AddText(stall, "Noodles");
-    auto* sparks = new Emitter();
-    stall->AddComponent(sparks);
-    sparks->Initialise();
+    const auto [stall, sprite, label, sparks] = MakeStall();
 
     const std::vector<Renderer*>& list = graphics->GetRenderers();
     ASSERT_EQ(list.size(), 3u);

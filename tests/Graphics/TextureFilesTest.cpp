@@ -5,7 +5,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
 using namespace KiteTest;
 
@@ -16,9 +15,9 @@ namespace
     class TextureFiles : public GraphicsWorld
     {
     protected:
-        void SetUp() override
+        // The sprite tree in the working folder, before graphics reads it.
+        void BeforeGraphics() override
         {
-            folder = TestFolder();
             for (const char* name : {"Food/Noodles.png", "Food/Deep/Bowl_Big.PNG", "menu/Title.png",
                                      "Menu/title.png", "Menu/LoadingScreen.png"})
                 WritePng(folder + "/Assets/Sprites/" + name, 4, 4, Orange);
@@ -26,22 +25,7 @@ namespace
             std::filesystem::create_directories(folder + "/Assets/Sprites/UI");
             for (const char* name : {"UI/Cursor_Default.cur", "UI/Cursor_Pressed.cur", "ReadMe.txt"})
                 std::ofstream(folder + "/Assets/Sprites/" + name) << "not a picture";
-            char buffer[4096];
-            previous = getcwd(buffer, sizeof(buffer)) ? buffer : "";
-            ASSERT_EQ(chdir(folder.c_str()), 0);
-            GraphicsWorld::SetUp();
         }
-
-        void TearDown() override
-        {
-            GraphicsWorld::TearDown();
-            EXPECT_EQ(chdir(previous.c_str()), 0);
-            std::error_code ec;
-            std::filesystem::remove_all(folder, ec);
-        }
-
-        std::string folder;
-        std::string previous;
     };
 }
 

@@ -103,11 +103,10 @@ namespace
     class StartUpLoading : public WindowWorld
     {
     protected:
-        void SetUp() override
+        // The scratch folder holds the sprite tree, with the game's shaders
+        // and font linked in.
+        void PrepareFolder() override
         {
-            char buffer[4096];
-            previousFolder = getcwd(buffer, sizeof(buffer)) ? buffer : "";
-            folder = TestFolder();
             const std::string sprites = folder + "/Assets/Sprites";
             for (int i = 0; i < 40; ++i)
                 WritePng(sprites + "/Pics/P" + std::string(i < 10 ? "0" : "") + std::to_string(i) + ".png", 4, 4,
@@ -117,18 +116,6 @@ namespace
             for (const char* part : {"Shaders", "Fonts"})
                 fs::create_directory_symlink(std::string(KITE_ASSET_ROOT) + "/" + part,
                                              folder + "/Assets/" + part);
-            ASSERT_EQ(chdir(folder.c_str()), 0);
-            GraphicsWorld::SetUp();
-            if (IsSkipped() || HasFatalFailure())
-                return;
-            ASSERT_TRUE(graphics->IsGLReady());
-        }
-
-        void TearDown() override
-        {
-            WindowWorld::TearDown();
-            std::error_code ec;
-            fs::remove_all(folder, ec);
         }
 
         // What loading every picture in turn printed.
@@ -140,8 +127,6 @@ namespace
                                                        : "  Sprite loaded: " + name + "\n";
             return lines;
         }
-
-        std::string folder;
     };
 
     bool IsTexture(unsigned int name)

@@ -37,14 +37,6 @@ namespace fs = std::filesystem;
 
 namespace
 {
-    std::string Bytes(const fs::path& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-
     // The document with its waypoint components blanked.
     std::string WithoutWaypoints(const std::string& text)
     {
@@ -110,7 +102,7 @@ TEST_F(ArchetypeFiles, EveryEngineComponentIsWrittenAsItsFileHoldsIt)
         testing::internal::CaptureStderr();
         EXPECT_TRUE(archetypes->MakeArchetypeAndSerialise(name + "Written", templ));
         EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
-        EXPECT_EQ(Bytes(work / "Assets/Archetypes" / (name + "Written.xml")), Bytes(file));
+        EXPECT_EQ(KiteTest::ReadFile(work / "Assets/Archetypes" / (name + "Written.xml")), KiteTest::ReadFile(file));
 
         // A copy of the template, as instances are made, holds the same
         // fields; only a waypoint starts unlabelled, since a label names one
@@ -122,8 +114,8 @@ TEST_F(ArchetypeFiles, EveryEngineComponentIsWrittenAsItsFileHoldsIt)
         ASSERT_NE(copy, templ);
         EXPECT_TRUE(archetypes->MakeArchetypeAndSerialise(name + "CopyWritten", copy));
         EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
-        EXPECT_EQ(WithoutWaypoints(Bytes(work / "Assets/Archetypes" / (name + "CopyWritten.xml"))),
-                  WithoutWaypoints(Bytes(file)));
+        EXPECT_EQ(WithoutWaypoints(KiteTest::ReadFile(work / "Assets/Archetypes" / (name + "CopyWritten.xml"))),
+                  WithoutWaypoints(KiteTest::ReadFile(file)));
     }
     // The fixtures hold every engine component.
     for (ComponentTypeId t : {CT_Transform, CT_Sprite, CT_Text, CT_Emitter, CT_AudioListener, CT_AudioSource,

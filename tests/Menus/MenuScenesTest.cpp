@@ -57,13 +57,8 @@ namespace
             RegisterComponent<Emitter>(CT_Emitter, "Emitter");
             // The menu's level buttons and options are game components.
             game.Initialise();
-            testing::internal::CaptureStdout();
-            audio->Initialise();
-            ui->Initialise();
-            scenes->Initialise();
-            testing::internal::GetCapturedStdout();
-            engine->SetEngineStatus(ES_RUNNING, true);
-            engine->SetEngineStatus(ES_GAMEPLAYING, true);
+            InitialiseQuietly({audio, ui, scenes});
+            Play();
             // Scenes are copied into the asset root of this test alone: test
             // cases run side by side and load scenes of the same name.
             engine->SetAssetPath(folder + "/Assets/");

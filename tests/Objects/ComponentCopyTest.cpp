@@ -55,14 +55,8 @@ namespace
             audio = AddSystem(new AudioEngine(&sound));
             waypoints = AddSystem(new GraphNetwork());
             archetypes = AddSystem(new ArchetypeSystem());
-            testing::internal::CaptureStdout();
-            physics->Initialise();
-            ui->Initialise();
-            audio->Initialise();
-            waypoints->Initialise();
-            testing::internal::GetCapturedStdout();
-            engine->SetEngineStatus(ES_RUNNING, true);
-            engine->SetEngineStatus(ES_GAMEPLAYING, true);
+            InitialiseQuietly({physics, ui, audio, waypoints});
+            Play();
         }
 
         GameObject* Make(const std::string& name)

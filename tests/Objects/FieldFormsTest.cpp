@@ -11,6 +11,7 @@
 
 #include "Core/Objects/FieldOps.h"
 #include "Core/Objects/GameComponent.h"
+#include "Support/XmlText.h"
 
 using namespace KiteFramework;
 
@@ -69,16 +70,7 @@ namespace
         int floors = 1;
     };
 
-    std::string Written(const GameComponent& c)
-    {
-        XMLDocument doc;
-        XMLElement* e = doc.NewElement("C");
-        doc.InsertEndChild(e);
-        c.XMLSerialise(e, &doc);
-        XMLPrinter printer(nullptr, true);
-        doc.Print(&printer);
-        return printer.CStr();
-    }
+    std::string Written(const GameComponent& c) { return KiteTest::WrittenText(c, "C"); }
 
     BigStand Filled()
     {

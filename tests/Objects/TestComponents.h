@@ -169,4 +169,13 @@ namespace KiteTest
         void SendMessage(Message* m) override { ids.push_back(m->id); }
         std::vector<int> ids;
     };
+
+    // The creators of Transform and the test components, by their names.
+    inline void RegisterTestComponents(GameObjectFactory* factory)
+    {
+        factory->AddComponentCreator(CT_Transform, "Transform", new ComponentCreatorType<Transform>(CT_Transform));
+        factory->AddComponentCreator(CT_Probe, "Probe", new ComponentCreatorType<Probe>(CT_Probe));
+        factory->AddComponentCreator(CT_Shapes, "Shapes", new ComponentCreatorType<Shapes>(CT_Shapes));
+        factory->AddComponentCreator(CT_Panel, "Panel", new ComponentCreatorType<Panel>(CT_Panel));
+    }
 }

@@ -3,45 +3,49 @@
 // without or losing their Transform.
 #include "Physics/PhysicsWorld.h"
 
+#include <functional>
+
 using namespace KiteTest;
 
-using PickingHandlers = PhysicsWorld;
+namespace
+{
+    class PickingHandlers : public PhysicsWorld
+    {
+    protected:
+        // "under" and "top" overlap at the origin and "left" stands where
+        // the pointer is; "left" comes after the winner in the list, so its
+        // exit runs once the winner has been chosen. The pointer moves to the
+        // origin, and leaving "left" runs `leave` on "top", the collider about
+        // to win the pick. Returns what that pick sent.
+        Ids LeaveLeftDoing(const std::function<void(GameObject* top)>& leave)
+        {
+            Make("under", 0, 0, 1);
+            top = Make("top", 0, 0, 7);
+            GameObject* left = Make("left", -200, 0);
+            MoveTo(-200, 0);
+            Take();
+            ListenerOf(left)->onMessage = [this, leave](int id) {
+                if (id == Exit)
+                    leave(top);
+            };
+            MoveTo(0, 0);
+            return Take();
+        }
+
+        GameObject* top = nullptr;
+    };
+}
 
 TEST_F(PickingHandlers, ExitHandlerRemovingTheWinnerHandsThePickToTheNextBest)
 {
-    // "left" comes after the winner in the list, so its exit runs once the
-    // winner has been chosen.
-    GameObject* under = Make("under", 0, 0, 1);
-    GameObject* top = Make("top", 0, 0, 7);
-    GameObject* left = Make("left", -200, 0);
-    MoveTo(-200, 0);
-    Take();
-
-    // Leaving "left" removes the collider about to win the pick.
-    ListenerOf(left)->onMessage = [&](int id) {
-        if (id == Exit)
-            top->RemoveComponent(CT_Collider2D);
-    };
-    MoveTo(0, 0);
-    EXPECT_EQ(Take(), (Ids{{"left", Exit}, {"under", Enter}}));
+    EXPECT_EQ(LeaveLeftDoing([](GameObject* o) { o->RemoveComponent(CT_Collider2D); }),
+              (Ids{{"left", Exit}, {"under", Enter}}));
     EXPECT_EQ(physics->GetColliderCount(), 2u);
-    (void)under;
 }
 
 TEST_F(PickingHandlers, ExitHandlerDeactivatingTheWinnerHandsThePickOn)
 {
-    Make("under", 0, 0, 1);
-    GameObject* top = Make("top", 0, 0, 7);
-    GameObject* left = Make("left", -200, 0);
-    MoveTo(-200, 0);
-    Take();
-
-    ListenerOf(left)->onMessage = [&](int id) {
-        if (id == Exit)
-            top->setActive(false);
-    };
-    MoveTo(0, 0);
-    EXPECT_EQ(Take(), (Ids{{"left", Exit}, {"under", Enter}}));
+    EXPECT_EQ(LeaveLeftDoing([](GameObject* o) { o->setActive(false); }), (Ids{{"left", Exit}, {"under", Enter}}));
     EXPECT_FALSE(ColliderOf(top)->GetEntry());
 }
 

@@ -148,6 +148,18 @@ namespace
             ASSERT_EQ(SDL_ENTRY(SDL_PushEvent)(&e), 1);
         }
 
+        // A button press or release of the window at (x, y).
+        void PushButton(Uint32 type, Uint32 window, Uint8 button, int x = 0, int y = 0)
+        {
+            SDL_Event e{};
+            e.type = type;
+            e.button.windowID = window;
+            e.button.button = button;
+            e.button.x = x;
+            e.button.y = y;
+            Push(e);
+        }
+
         std::unique_ptr<PrivateDisplay> privateDisplay;
         std::unique_ptr<SDLBackend> backend;
         std::unique_ptr<Window> window;
@@ -262,13 +274,7 @@ TEST_F(SDLDisplayTest, NativeEventsAreTranslated)
     motion.motion.y = 42;
     Push(motion);
 
-    SDL_Event button{};
-    button.type = SDL_MOUSEBUTTONDOWN;
-    button.button.windowID = id;
-    button.button.button = SDL_BUTTON_RIGHT;
-    button.button.x = 18;
-    button.button.y = 43;
-    Push(button);
+    PushButton(SDL_MOUSEBUTTONDOWN, id, SDL_BUTTON_RIGHT, 18, 43);
 
     SDL_Event close{};
     close.type = SDL_WINDOWEVENT;
@@ -331,14 +337,8 @@ TEST_F(SDLDisplayTest, PressesAreRememberedUntilQueriedEvenWhenReleased)
     e.key.repeat = 0;
     e.key.windowID = id + 1000;
     Push(e);
-    SDL_Event button{};
-    button.button.windowID = id;
-    button.button.button = SDL_BUTTON_LEFT;
     for (Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP})
-    {
-        button.type = type;
-        Push(button);
-    }
+        PushButton(type, id, SDL_BUTTON_LEFT);
     Drain();
 
     EXPECT_TRUE(backend->QueryKey(27).pressedSinceLastQuery);

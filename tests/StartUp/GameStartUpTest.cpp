@@ -14,19 +14,18 @@
 #include "Core/UI/UISystem.h"
 #include "Core/Waypoints/GraphNetwork.h"
 #include "Core/Window/Win32System.h"
-#include "Platform/Fake/FakePlatform.h"
 #include "StartUp/Configuration.h"
 #include "StartUp/Game.h"
 #include "StartUp/GameStartUp.h"
+#include "Support/EngineWorld.h"
 
 using namespace KiteFramework;
 
-TEST(GameStartUp, EverySystemInItsPlaceAndNothingLeftAfterTeardown)
+using GameStartUp = KiteTest::EngineWorld;
+
+TEST_F(GameStartUp, EverySystemInItsPlaceAndNothingLeftAfterTeardown)
 {
-    Platform::FakePlatform fake;
-    Platform::Install(&fake);
-    auto* engine = new Engine();
-    engine->SetLogPath(testing::TempDir() + "startup_log.txt");
+    UseFakePlatform();
     Configuration configuration;
     ASSERT_TRUE(AddGameSystems(*engine, configuration));
 
@@ -61,21 +60,14 @@ TEST(GameStartUp, EverySystemInItsPlaceAndNothingLeftAfterTeardown)
     EXPECT_EQ(AUDIO, nullptr);
     EXPECT_EQ(ARCHETYPESYS, nullptr);
     EXPECT_EQ(SCENEMNGR, nullptr);
-    delete engine;
-    Platform::Install(nullptr);
 }
 
-TEST(GameStartUp, NoWindowMeansNoGame)
+TEST_F(GameStartUp, NoWindowMeansNoGame)
 {
-    Platform::FakePlatform fake;
     fake.failWindowCreation = true;
-    Platform::Install(&fake);
-    auto* engine = new Engine();
+    UseFakePlatform();
     testing::internal::CaptureStderr();
     EXPECT_FALSE(AddGameSystems(*engine, Configuration()));
     testing::internal::GetCapturedStderr();
     EXPECT_EQ(engine->GetSystem(ST_Graphics), nullptr);
-    engine->CleanEngine();
-    delete engine;
-    Platform::Install(nullptr);
 }

@@ -1,142 +1,46 @@
-// The started engine the test fixtures build on: a scratch folder of the
-// test's own (the working folder while it runs, holding Assets/Scenes and
-// Assets/Archetypes), a fake platform, a silent sound system, and an
-// engine. Each fixture adds its systems in the order it needs; the tear-down
-// deletes the objects, the systems and the engine, and leaves the folder as
-// it was.
+// The started engine as a test fixture (StartedEngine.h): every fixture that
+// needs an engine builds on this one, adding its systems in the order it
+// needs; the engine's own lines are kept off the test's output.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
-
-#include <filesystem>
 #include <initializer_list>
-#include <string>
 
-#include "Core/Audio/AudioListener.h"
-#include "Core/Audio/AudioSource.h"
-#include "Core/Engine/Engine.h"
-#include "Core/Factory/GameObjectFactory.h"
-#include "Core/Graphics/Emitter.h"
-#include "Core/Graphics/Sprite.h"
-#include "Core/Graphics/Text.h"
-#include "Core/Objects/ComponentCreator.h"
-#include "Core/Objects/GameObject.h"
-#include "Core/Objects/Transform.h"
-#include "Core/Physics/Collider2D.h"
-#include "Core/UI/ActivatePopupButton.h"
-#include "Core/UI/PopUpUI.h"
-#include "Core/UI/SystemCallButton.h"
-#include "Core/UI/ToggleActiveButton.h"
-#include "Core/Waypoints/VertexNode.h"
-#include "Platform/Fake/FakePlatform.h"
-#include "Platform/Fake/FakeSoundSystem.h"
+#include "Support/StartedEngine.h"
 
 namespace KiteTest
 {
-    using namespace KiteFramework;
-
-    class EngineWorld : public ::testing::Test
+    class EngineWorld : public ::testing::Test, public StartedEngine
     {
     protected:
         void SetUp() override { StartEngine(); }
         void TearDown() override { StopEngine(); }
 
-        // With ownAssetRoot the engine's asset root is the scratch Assets/;
-        // otherwise it keeps the one beside the program.
         void StartEngine(bool ownAssetRoot = true)
         {
-            namespace fs = std::filesystem;
-            const std::string pattern = (fs::temp_directory_path() / "kite-test-XXXXXX").string();
-            std::string name = pattern;
-            folder = mkdtemp(name.data());
-            previous = fs::current_path();
-            fs::current_path(folder);
-            fs::create_directories(folder + "/Assets/Scenes");
-            fs::create_directories(folder + "/Assets/Archetypes");
             testing::internal::CaptureStdout();
-            engine = new Engine();
+            Start(ownAssetRoot);
             testing::internal::GetCapturedStdout();
-            if (ownAssetRoot)
-                engine->SetAssetPath(folder + "/Assets/");
-            engine->SetLogPath(folder + "/log.txt");
         }
 
         void StopEngine()
         {
             testing::internal::CaptureStdout();
             testing::internal::CaptureStderr();
-            engine->EndLoop();
-            engine->CleanEngine();
-            delete engine;
-            engine = nullptr;
-            ENGINE = nullptr;
+            Stop();
             testing::internal::GetCapturedStderr();
             testing::internal::GetCapturedStdout();
-            Platform::Install(nullptr);
-            std::error_code ec;
-            std::filesystem::current_path(previous, ec);
-            std::filesystem::remove_all(folder, ec);
         }
 
-        // Keys, buttons and the cursor come from `fake` from now on (the real
-        // platform reports no cursor, so dragged objects stay where put).
-        void UseFakePlatform() { Platform::Install(&fake); }
-
-        template <typename S>
-        S* AddSystem(S* system)
+        // Starts the systems in the order given, their start-up lines
+        // silenced.
+        static void InitialiseQuietly(std::initializer_list<System*> systems)
         {
-            engine->AddSystem(system);
-            return system;
+            testing::internal::CaptureStdout();
+            for (System* s : systems)
+                s->Initialise();
+            testing::internal::GetCapturedStdout();
         }
-
-        // The factory, first of the systems added after it.
-        GameObjectFactory* AddFactory()
-        {
-            factory = AddSystem(new GameObjectFactory());
-            return factory;
-        }
-
-        // Every engine component type, as the systems register them when
-        // they start (for fixtures that start none of them).
-        void RegisterEngineComponents()
-        {
-            RegisterComponent<Transform>(CT_Transform, "Transform");
-            RegisterComponent<Sprite>(CT_Sprite, "Sprite");
-            RegisterComponent<Text>(CT_Text, "Text");
-            RegisterComponent<Emitter>(CT_Emitter, "Emitter");
-            RegisterComponent<AudioListener>(CT_AudioListener, "AudioListener");
-            RegisterComponent<AudioSource>(CT_AudioSource, "AudioSource");
-            RegisterComponent<Collider2D>(CT_Collider2D, "Collider2D");
-            RegisterComponent<VertexNode>(CT_VertexNode, "VertexNode");
-            RegisterComponent<PopUpUI>(CT_PopUpUI, "PopUpUI");
-            RegisterComponent<ActivatePopupButton>(CT_ActivatePopupButton, "ActivatePopupButton");
-            RegisterComponent<SystemCallButton>(CT_SystemCallButton, "SystemCallButton");
-            RegisterComponent<ToggleActiveButton>(CT_ToggleActiveButton, "ToggleActiveButton");
-        }
-
-        // A named object with a Transform at (x, y).
-        GameObject* MakeAt(const std::string& name, float x = 0.0f, float y = 0.0f)
-        {
-            GameObject* o = factory->CreateEmptyComposition();
-            o->setName(name);
-            auto* t = static_cast<Transform*>(o->AddComponent(CT_Transform));
-            t->SetTrans(x, y);
-            return o;
-        }
-
-        template <typename T>
-        T* Add(GameObject* o, ComponentTypeId type)
-        {
-            return static_cast<T*>(o->AddComponent(type));
-        }
-
-        std::string folder;
-        std::filesystem::path previous;
-        Platform::FakePlatform fake;
-        Platform::FakeSoundSystem sound;
-        Engine* engine = nullptr;
-        GameObjectFactory* factory = nullptr;
     };
 }

@@ -228,28 +228,21 @@ TEST_F(UISystemTest, DestroyedPauseAndPopupObjectsAreNeverTouched)
     Send(closer, MsgID::MouseDown);
 }
 
-TEST(UISystemShutdown, ComponentsThatOutliveTheSystemDoNotCallIt)
+using UISystemShutdown = KiteTest::EngineWorld;
+
+TEST_F(UISystemShutdown, ComponentsThatOutliveTheSystemDoNotCallIt)
 {
     // Archetype templates are deleted after the user-interface system at
     // shutdown, and a host may delete it before the objects: their elements
     // and pop-ups must not reach the deleted system.
-    char pattern[] = "/tmp/kite-ui-XXXXXX";
-    const std::string folder = mkdtemp(pattern);
-    const auto previous = std::filesystem::current_path();
-    std::filesystem::current_path(folder);
-    auto* engine = new Engine();
-    auto* factory = new GameObjectFactory();
-    auto* archetypes = new ArchetypeSystem();
-    engine->AddSystem(factory);
-    engine->AddSystem(archetypes);
+    AddFactory();
+    auto* archetypes = AddSystem(new ArchetypeSystem());
     auto* ui = new UISystem();
     ui->Initialise();
     const std::string name = "Panel" + std::to_string(getpid());
-    const std::string body = "<Components><PopUpUI><manualClosing>false</manualClosing></PopUpUI>"
-                             "<SystemCallButton><buttonActive>true</buttonActive></SystemCallButton></Components>";
-    const std::string assetFile = engine->GetAssetPath() + "Archetypes/" + name + ".xml";
-    WriteFile("Assets/Archetypes/" + name + ".xml", body);
-    WriteFile(assetFile, body);
+    WriteFile(engine->GetAssetPath() + "Archetypes/" + name + ".xml",
+              "<Components><PopUpUI><manualClosing>false</manualClosing></PopUpUI>"
+              "<SystemCallButton><buttonActive>true</buttonActive></SystemCallButton></Components>");
     testing::internal::CaptureStderr();
     archetypes->LoadAllArchetypes();
     testing::internal::GetCapturedStderr();
@@ -266,12 +259,6 @@ TEST(UISystemShutdown, ComponentsThatOutliveTheSystemDoNotCallIt)
     testing::internal::CaptureStdout();
     engine->CleanEngine();
     testing::internal::GetCapturedStdout();
-    delete engine;
-    ENGINE = nullptr;
-    std::error_code ec;
-    std::filesystem::remove(assetFile, ec);
-    std::filesystem::current_path(previous, ec);
-    std::filesystem::remove_all(folder, ec);
 }
 
 TEST_F(UISystemTest, ADestroyedPauseElementIsNotReachedAgain)

@@ -36,11 +36,7 @@ namespace UITest
 {
     using namespace KiteFramework;
 
-    inline void WriteFile(const std::string& path, const std::string& text)
-    {
-        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-        std::ofstream(path, std::ios::binary) << text;
-    }
+    using KiteTest::WriteFile;
 
     class UIWorld : public KiteTest::EngineWorld
     {
@@ -56,13 +52,8 @@ namespace UITest
             audio = AddSystem(new AudioEngine(&sound));
             factory->AddComponentCreator(CT_Transform, "Transform", new ComponentCreatorType<Transform>(CT_Transform));
             factory->AddComponentCreator(CT_Sprite, "Sprite", new ComponentCreatorType<Sprite>(CT_Sprite));
-            testing::internal::CaptureStdout();
-            audio->Initialise();
-            ui->Initialise();
-            scenes->Initialise();
-            testing::internal::GetCapturedStdout();
-            engine->SetEngineStatus(ES_RUNNING, true);
-            engine->SetEngineStatus(ES_GAMEPLAYING, true);
+            InitialiseQuietly({audio, ui, scenes});
+            Play();
             engine->SetTimeFactor(1.0f);
         }
 

@@ -24,6 +24,13 @@ namespace
             return *nodes.back();
         }
 
+        // Active nodes of the labels.
+        void Nodes(std::initializer_list<const char*> labels)
+        {
+            for (const char* label : labels)
+                Node(label);
+        }
+
         VertexNode& Get(const std::string& label)
         {
             for (auto& n : nodes)
@@ -57,9 +64,7 @@ namespace
 // Only a strictly shorter distance replaces a parent.
 TEST_F(ShortestPath, EqualCostKeepsTheFirstFound)
 {
-    Node("A");
-    Node("B");
-    Node("C");
+    Nodes({"A", "B", "C"});
     Link("A", "B", 5);
     Link("B", "C", 5);
     Link("A", "C", 10);
@@ -74,10 +79,7 @@ TEST_F(ShortestPath, EqualCostKeepsTheFirstFound)
 // its links win the tie, whatever order the links were added in.
 TEST_F(ShortestPath, TiesGoToTheSmallerLabel)
 {
-    Node("S");
-    Node("N");
-    Node("M");
-    Node("T");
+    Nodes({"S", "N", "M", "T"});
     Link("S", "N", 1);
     Link("S", "M", 1);
     Link("N", "T", 1);
@@ -128,9 +130,7 @@ TEST_F(ShortestPath, InactiveUnknownAndUnreachable)
 // hang the path building).
 TEST_F(ShortestPath, HugeCostsDoNotWrap)
 {
-    Node("A");
-    Node("B");
-    Node("C");
+    Nodes({"A", "B", "C"});
     Link("A", "B", 4294967290u);
     Link("B", "C", 10);
     Link("C", "B", 1);

@@ -17,6 +17,7 @@
 #include "Core/Waypoints/GraphNetwork.h"
 #include "Core/Waypoints/VertexNode.h"
 #include "Core/XMLSerialisation/XMLSerialisation.h"
+#include "Support/XmlText.h"
 
 using namespace KiteFramework;
 
@@ -271,19 +272,16 @@ TEST_F(WaypointGraph, CloneAndXMLForm)
     EXPECT_TRUE(clone->GetHideSprite());
     EXPECT_TRUE(clone->GetLinks().empty());
 
-    XMLDocument doc;
-    XMLElement* root = doc.NewElement("VertexNode");
-    doc.InsertEndChild(root);
-    a.XMLSerialise(root, &doc);
-    XMLPrinter printer(nullptr, true);
-    doc.Print(&printer);
-    EXPECT_EQ(std::string(printer.CStr()),
+    const std::string text = KiteTest::WrittenText(a, "VertexNode");
+    EXPECT_EQ(text,
               "<VertexNode><Label>A</Label><HideSprite>false</HideSprite><ActiveNode>true</ActiveNode>"
               "<localAdjacencyList size=\"2\"><vectorElement><first>B</first><second>5</second></vectorElement>"
               "<vectorElement><first>C</first><second>6</second></vectorElement></localAdjacencyList></VertexNode>");
 
+    XMLDocument doc;
+    ASSERT_EQ(doc.Parse(text.c_str()), tinyxml2::XML_SUCCESS);
     VertexNode back;
-    back.XMLUnSerialise(root->FirstChildElement());
+    back.XMLUnSerialise(doc.RootElement()->FirstChildElement());
     EXPECT_EQ(back.Label(), "A");
     EXPECT_FALSE(back.GetHideSprite());
     EXPECT_TRUE(back.isActive());

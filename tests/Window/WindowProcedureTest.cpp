@@ -278,12 +278,12 @@ TEST_F(WindowTest, AltTabOnActivationTogglesMinimised)
     EXPECT_FALSE(fake.lastWindow->minimised);
 }
 
-TEST(WindowCreation, FailureLeavesNoWindowAndSaysSo)
+using WindowCreation = KiteTest::EngineWorld;
+
+TEST_F(WindowCreation, FailureLeavesNoWindowAndSaysSo)
 {
-    Platform::FakePlatform fake;
     fake.failWindowCreation = true;
-    Platform::Install(&fake);
-    Engine engine;
+    UseFakePlatform();
     testing::internal::CaptureStderr();
     auto* window = new Win32System("KiteTest", 1600, 900);
     std::string err = testing::internal::GetCapturedStderr();
@@ -297,6 +297,4 @@ TEST(WindowCreation, FailureLeavesNoWindowAndSaysSo)
     EXPECT_EQ(WINDOWSSYSTEM, window);
     delete window;
     EXPECT_EQ(WINDOWSSYSTEM, nullptr);
-    engine.CleanEngine();
-    Platform::Install(nullptr);
 }

@@ -3,17 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "Core/XMLSerialisation/XMLSerialisation.h"
+#include "Support/XmlText.h"
 
 using namespace KiteFramework;
 
 namespace
 {
-    std::string Print(XMLDocument& doc)
-    {
-        XMLPrinter printer(nullptr, true);
-        doc.Print(&printer);
-        return printer.CStr();
-    }
+    std::string Print(XMLDocument& doc) { return KiteTest::CompactText(doc); }
 
     // Writes a value through `write`, prints the document, parses the text
     // again and returns the re-read value (so the round trip goes through the

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "Core/XMLSerialisation/XMLSerialisation.h"
+#include "Support/XmlText.h"
 
 using namespace KiteFramework;
 
@@ -18,12 +19,7 @@ namespace
         return doc.RootElement();
     }
 
-    std::string Print(XMLDocument& doc)
-    {
-        XMLPrinter printer(nullptr, true);
-        doc.Print(&printer);
-        return printer.CStr();
-    }
+    std::string Print(XMLDocument& doc) { return KiteTest::CompactText(doc); }
 
     // Writes one value under <c> and returns the text of the written child.
     template <typename T>
@@ -265,18 +261,8 @@ TEST(XMLValue, NullElementsAndCursors)
     std::pair<int, int> p{1, 2};
     for (const std::string name : {"", "x"})
     {
-        QueryElement(nullptr, i, name);
-        QueryElement(nullptr, u, name);
-        QueryElement(nullptr, f, name);
-        QueryElement(nullptr, d, name);
-        QueryElement(nullptr, b, name);
-        QueryElement(nullptr, s, name);
-        QueryElement(nullptr, v, name);
-        QueryElement(nullptr, w, name);
-        QueryElement(nullptr, k, name);
-        QueryElement(nullptr, vi, name);
-        QueryElement(nullptr, af, name);
-        QueryElement(nullptr, p, name);
+        const auto queryAll = [&name](auto&... values) { (QueryElement(nullptr, values, name), ...); };
+        queryAll(i, u, f, d, b, s, v, w, k, vi, af, p);
     }
     XMLElement* cursor = nullptr;
     QueryNextElement(cursor, i);

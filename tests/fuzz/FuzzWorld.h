@@ -1,50 +1,52 @@
-// The world every loader fuzz target runs in: one engine with the object
-// systems and the creators the test components need, kept for the whole
-// run. Diagnostics are silenced; malformed input is the normal case here.
+// The world every loader fuzz target runs in: the started engine
+// (Support/StartedEngine.h) with the object systems and the creators the
+// test components need, kept for the whole run in a scratch folder of its
+// own. Diagnostics are silenced; malformed input is the normal case here.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
 
 #include "Objects/TestComponents.h"
+#include "Support/StartedEngine.h"
 
 namespace KiteFuzz
 {
     using namespace KiteFramework;
     using namespace KiteTest;
 
-    struct World
+    struct World : StartedEngine
     {
         World()
         {
             std::cerr.rdbuf(nullptr);
             std::cout.rdbuf(nullptr);
-            engine = new Engine();
+            Start();
             // Every malformed input is reported into the log as well.
             engine->SetLogPath("/dev/null");
-            factory = new GameObjectFactory();
-            logic = new GameLogic();
-            archetypes = new ArchetypeSystem();
-            scenes = new SceneManager();
-            for (System* s : {static_cast<System*>(factory), static_cast<System*>(logic),
-                              static_cast<System*>(archetypes), static_cast<System*>(scenes)})
-                engine->AddSystem(s);
-            factory->AddComponentCreator(CT_Transform, "Transform", new ComponentCreatorType<Transform>(CT_Transform));
-            factory->AddComponentCreator(CT_Probe, "Probe", new ComponentCreatorType<Probe>(CT_Probe));
-            factory->AddComponentCreator(CT_Shapes, "Shapes", new ComponentCreatorType<Shapes>(CT_Shapes));
-            factory->AddComponentCreator(CT_Panel, "Panel", new ComponentCreatorType<Panel>(CT_Panel));
+            AddFactory();
+            logic = AddSystem(new GameLogic());
+            archetypes = AddSystem(new ArchetypeSystem());
+            scenes = AddSystem(new SceneManager());
+            RegisterTestComponents(factory);
             engine->SetEngineStatus(ES_GAMEPLAYING, true);
             scenesFolder = engine->GetAssetPath() + "Scenes/";
-            std::filesystem::create_directories(scenesFolder);
         }
 
+        // Made on first use and kept to the end of the run; the scratch
+        // folder goes when the run ends normally.
         static World& Get()
         {
-            static World* world = new World();
+            static World* world = [] {
+                auto* w = new World();
+                std::atexit([] { std::filesystem::remove_all(Get().folder); });
+                return w;
+            }();
             return *world;
         }
 
@@ -63,8 +65,6 @@ namespace KiteFuzz
             scenes->Update();
         }
 
-        Engine* engine;
-        GameObjectFactory* factory;
         GameLogic* logic;
         ArchetypeSystem* archetypes;
         SceneManager* scenes;

@@ -1,42 +1,14 @@
 // Feeds arbitrary bytes to the component file reader with the engine's own
 // components registered, as the file of an object in a scene that is then
 // loaded, played a frame, cloned, written and cleared.
-#include "Core/Audio/AudioListener.h"
-#include "Core/Audio/AudioSource.h"
-#include "Core/Graphics/Emitter.h"
-#include "Core/Graphics/Sprite.h"
-#include "Core/Graphics/Text.h"
-#include "Core/Physics/Collider2D.h"
-#include "Core/UI/ActivatePopupButton.h"
-#include "Core/UI/PopUpUI.h"
-#include "Core/UI/SystemCallButton.h"
-#include "Core/UI/ToggleActiveButton.h"
-#include "Core/Waypoints/VertexNode.h"
 #include "fuzz/FuzzWorld.h"
 
 namespace
 {
-    template <typename T>
-    void Register(KiteFramework::ComponentTypeId type, const char* name)
-    {
-        KiteFuzz::World::Get().factory->AddComponentCreator(type, name,
-                                                           new KiteFramework::ComponentCreatorType<T>(type));
-    }
-
+    // The engine's own component types (Transform is there already).
     bool Setup()
     {
-        using namespace KiteFramework;
-        Register<Sprite>(CT_Sprite, "Sprite");
-        Register<Text>(CT_Text, "Text");
-        Register<Emitter>(CT_Emitter, "Emitter");
-        Register<AudioListener>(CT_AudioListener, "AudioListener");
-        Register<AudioSource>(CT_AudioSource, "AudioSource");
-        Register<Collider2D>(CT_Collider2D, "Collider2D");
-        Register<VertexNode>(CT_VertexNode, "VertexNode");
-        Register<PopUpUI>(CT_PopUpUI, "PopUpUI");
-        Register<ActivatePopupButton>(CT_ActivatePopupButton, "ActivatePopupButton");
-        Register<SystemCallButton>(CT_SystemCallButton, "SystemCallButton");
-        Register<ToggleActiveButton>(CT_ToggleActiveButton, "ToggleActiveButton");
+        KiteFuzz::World::Get().RegisterEngineComponents();
         return true;
     }
 }
