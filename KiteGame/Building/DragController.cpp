@@ -2,7 +2,7 @@
 #include "Building/DragController.h"
 
 #include "Building/DragSupport.h"
-#include "Building/Indicator.h"
+#include "World/Indicator.h"
 #include "Core/Archetypes/ArchetypeSystem.h"
 #include "Core/Engine/DataError.h"
 #include "Core/Objects/GameObject.h"

@@ -14,7 +14,7 @@
 #include "Economy/LevelStatsSystem.h"
 #include "Platform/Platform.h"
 #include "Platform/VirtualKeys.h"
-#include "Stalls/AmountText.h"
+#include "Economy/AmountText.h"
 
 namespace KiteFramework
 {

@@ -13,7 +13,7 @@
 #include "HUD/ProgressBar.h"
 #include "HUD/TextFit.h"
 #include "StartUp/GameComponentTypes.h"
-#include "Stalls/AmountText.h"
+#include "Economy/AmountText.h"
 #include "Stalls/StallsBehaviour.h"
 #include "Stalls/StallsSystem.h"
 #include "World/GameClock.h"

@@ -12,6 +12,7 @@
 #include "Core/Objects/Transform.h"
 #include "Core/UI/ToggleActiveButton.h"
 #include "Economy/LevelStatsSystem.h"
+#include "Economy/StallMenus.h"
 #include "StartUp/GameComponentTypes.h"
 
 namespace KiteFramework
@@ -160,5 +161,23 @@ namespace KiteFramework
             return;
         upgradeButtons.erase(std::remove(upgradeButtons.begin(), upgradeButtons.end(), button), upgradeButtons.end());
         upgradeMap.erase(button->buttonId);
+    }
+
+    void StallMenus::CloseAll()
+    {
+        if (UpgradeSystem* upgrades = UpgradeSystem::Instance())
+            upgrades->CloseAllMenus();
+    }
+
+    void StallMenus::UpdateTexts()
+    {
+        if (UpgradeSystem* upgrades = UpgradeSystem::Instance())
+            upgrades->UpdateAllTexts();
+    }
+
+    void StallMenus::UpdateButtonStates()
+    {
+        if (UpgradeSystem* upgrades = UpgradeSystem::Instance())
+            upgrades->UpdateButtonStates();
     }
 }

@@ -10,7 +10,7 @@
 #include "Core/Objects/Transform.h"
 #include "Customers/CustomerSystem.h"
 #include "Customers/ReportOnce.h"
-#include "Stalls/AmountText.h"
+#include "Economy/AmountText.h"
 #include "World/TintedSprites.h"
 
 namespace KiteFramework

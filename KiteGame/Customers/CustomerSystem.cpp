@@ -14,8 +14,9 @@
 #include "Customers/CustomerAIBehaviour.h"
 #include "Customers/RandomDraw.h"
 #include "Customers/SpawnRateManager.h"
+#include "Economy/CustomerCrowd.h"
 #include "Economy/LevelStatsSystem.h"
-#include "Flow/QuestSystem.h"
+#include "Economy/QuestEvents.h"
 #include "Stalls/StallsSystem.h"
 #include "Trouble/FightResolver.h"
 #include "StartUp/GameComponentTypes.h"
@@ -88,7 +89,7 @@ namespace KiteFramework
     {
         UpdateStandingQuiet(likesDelta);
         if (likesDelta > 0.0f)
-            QuestSystem::UpdateQuest(QuestSystem::LikesGained, QuestSystem::ToAmount(likesDelta), nullptr);
+            QuestEvents::UpdateQuest(QuestEvents::LikesGained, QuestEvents::ToAmount(likesDelta), nullptr);
     }
 
     void CustomerSystem::UpdateStandingQuiet(float& likesDelta)
@@ -251,5 +252,17 @@ namespace KiteFramework
     CustomerAIBehaviour* CustomerSystem::GetSecondFighter() const
     {
         return secondFighter.Get<CustomerAIBehaviour>();
+    }
+
+    void CustomerCrowd::SpawnOne()
+    {
+        if (CustomerSystem* customers = CustomerSystem::Instance())
+            customers->SpawnCustomer();
+    }
+
+    void CustomerCrowd::FollowReputation()
+    {
+        if (CustomerSystem* customers = CustomerSystem::Instance())
+            customers->RecomputeStandingLevel();
     }
 }

@@ -3,12 +3,12 @@
 
 #include <algorithm>
 
-#include "Building/UpgradeSystem.h"
 #include "Core/Input/Input.h"
 #include "Core/Objects/FieldOps.h"
 #include "Core/Objects/GameObject.h"
 #include "Core/UI/ActivatePopupButton.h"
 #include "Economy/PricedButton.h"
+#include "Economy/StallMenus.h"
 #include "StartUp/GameComponentTypes.h"
 
 namespace KiteFramework
@@ -73,8 +73,7 @@ namespace KiteFramework
 
     void LevelStatsSystem::MoneyChanged()
     {
-        if (UpgradeSystem* upgrades = UpgradeSystem::Instance())
-            upgrades->UpdateButtonStates();
+        StallMenus::UpdateButtonStates();
         UpdateSpawnButtons();
     }
 

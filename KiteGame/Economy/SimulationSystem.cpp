@@ -12,12 +12,12 @@
 #include "Core/Objects/GameObject.h"
 #include "Core/Scenes/SceneManager.h"
 #include "Core/UI/SystemCallButton.h"
-#include "Customers/CustomerSystem.h"
-#include "Stalls/AmountText.h"
+#include "Economy/AmountText.h"
+#include "Economy/CustomerCrowd.h"
 #include "Economy/DaylightSource.h"
 #include "Economy/LevelStatsSystem.h"
 #include "Economy/QuestStageSource.h"
-#include "Flow/LevelFlags.h"
+#include "Economy/LevelFlags.h"
 #include "StartUp/GameComponentTypes.h"
 
 namespace KiteFramework
@@ -198,8 +198,7 @@ namespace KiteFramework
             // dividing by zero.
             if (daylight <= 0.0f)
                 return;
-            if (CustomerSystem* customers = CustomerSystem::Instance())
-                customers->SpawnCustomer();
+            CustomerCrowd::SpawnOne();
             spawnCountdown = minimumSpawnTime / daylight;
         }
         else

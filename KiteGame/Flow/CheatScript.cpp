@@ -2,7 +2,7 @@
 #include "Flow/CheatScript.h"
 
 #include "Core/Input/Input.h"
-#include "Flow/LevelFlags.h"
+#include "Economy/LevelFlags.h"
 #include "StartUp/GameComponentTypes.h"
 
 namespace KiteFramework

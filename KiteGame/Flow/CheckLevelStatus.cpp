@@ -7,7 +7,7 @@
 #include "Core/Objects/FieldOps.h"
 #include "Core/Objects/GameObject.h"
 #include "Core/UI/SystemCallButton.h"
-#include "Flow/LevelFlags.h"
+#include "Economy/LevelFlags.h"
 #include "StartUp/GameComponentTypes.h"
 
 namespace KiteFramework

@@ -248,7 +248,7 @@ namespace KiteFramework
         totalTarget[star] += t;
     }
 
-    int QuestSystem::ToAmount(float value)
+    int QuestEvents::ToAmount(float value)
     {
         if (!(value > -2147483520.0f))
             return value > 0.0f ? 2147483647 : (value < 0.0f ? -2147483647 - 1 : 0);
@@ -257,9 +257,9 @@ namespace KiteFramework
         return static_cast<int>(value);
     }
 
-    void QuestSystem::UpdateQuest(int event, int amount, StallsBehaviour* stall)
+    void QuestEvents::UpdateQuest(int event, int amount, StallsBehaviour* stall)
     {
-        QuestSystem* quest = Instance();
+        QuestSystem* quest = QuestSystem::Instance();
         if (quest && quest->started)
             quest->Handle(event, amount, stall);
     }

@@ -13,27 +13,17 @@
 #include "Core/Math/Vector2D.h"
 #include "Core/Objects/ObjectHandle.h"
 #include "Core/Logic/Script.h"
+#include "Economy/QuestEvents.h"
 #include "Economy/QuestStageSource.h"
 
 namespace KiteFramework
 {
     class StallsBehaviour;
 
-    class QuestSystem : public Script, public QuestStageSource, public CurrentInstance<QuestSystem>
+    class QuestSystem : public Script, public QuestStageSource, public QuestEvents,
+                        public CurrentInstance<QuestSystem>
     {
     public:
-        // Event and mission kinds.
-        enum Event : int
-        {
-            Served = 0,
-            StallPlaced = 1,
-            SeatPlaced = 2,
-            StallUpgraded = 3,
-            MoneyEarned = 5,
-            LikesGained = 6,
-            StallsHeld = 8
-        };
-
         struct Mission
         {
             int kind = 0;
@@ -51,16 +41,7 @@ namespace KiteFramework
         GameComponent* Clone() const override;
         const char* InspectorTitle() const override { return "Quest System"; }
 
-        // The one entry through which the game reports mission progress; the
-        // stall is given with StallUpgraded only. Ignored with no quest
-        // system and before the level has started.
-        static void UpdateQuest(int event, int amount, StallsBehaviour* stall);
-
         void AddMission(int star, int kind, int target, float labelX, float& rowY);
-
-        // A money or likes amount truncated to an event's whole number;
-        // amounts beyond the int range (or not a number) are held at its ends.
-        static int ToAmount(float value);
 
         int GetStage() const override { return stage; }
         const std::vector<Mission>& GetMissions(int star) const { return missions[star]; }
@@ -74,6 +55,9 @@ namespace KiteFramework
         static std::string PercentText(unsigned progress, unsigned target, float& ratio);
 
     private:
+        // Reports reach the system in effect through QuestEvents.
+        friend class QuestEvents;
+
         // A fresh system of the same type that is not in effect until it
         // starts.
         QuestSystem(const QuestSystem& other)

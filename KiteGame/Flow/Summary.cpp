@@ -10,7 +10,7 @@
 #include "Core/Objects/GameObject.h"
 #include "Core/Objects/Transform.h"
 #include "Economy/LevelStatsSystem.h"
-#include "Stalls/AmountText.h"
+#include "Economy/AmountText.h"
 #include "StartUp/GameComponentTypes.h"
 
 namespace KiteFramework

@@ -11,7 +11,7 @@
 #include "Core/Objects/GameObject.h"
 #include "Core/Objects/Transform.h"
 #include "Economy/LevelStatsSystem.h"
-#include "Flow/LevelFlags.h"
+#include "Economy/LevelFlags.h"
 #include "Seats/SeatsSystem.h"
 #include "Stalls/StallsBehaviour.h"
 #include "Stalls/StallsSystem.h"

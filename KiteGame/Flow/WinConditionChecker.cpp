@@ -2,7 +2,7 @@
 #include "Flow/WinConditionChecker.h"
 
 #include "Core/Objects/GameObject.h"
-#include "Flow/LevelFlags.h"
+#include "Economy/LevelFlags.h"
 #include "StartUp/GameComponentTypes.h"
 
 namespace KiteFramework

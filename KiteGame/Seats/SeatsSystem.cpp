@@ -7,7 +7,7 @@
 #include "Core/Objects/Transform.h"
 #include "Customers/CustomerAIBehaviour.h"
 #include "Economy/LevelStatsSystem.h"
-#include "Flow/QuestSystem.h"
+#include "Economy/QuestEvents.h"
 #include "Seats/SeatsBehaviour.h"
 #include "StartUp/GameComponentTypes.h"
 #include "Trouble/FireController.h"
@@ -54,7 +54,7 @@ namespace KiteFramework
             return false;
         }
         Register(seat);
-        QuestSystem::UpdateQuest(QuestSystem::SeatPlaced, 0, nullptr);
+        QuestEvents::UpdateQuest(QuestEvents::SeatPlaced, 0, nullptr);
         return true;
     }
 

@@ -6,9 +6,8 @@
 #include <iostream>
 
 #include "Building/DraggableAfterImage.h"
-#include "Building/Indicator.h"
+#include "World/Indicator.h"
 #include "Building/StallDragging.h"
-#include "Building/UpgradeSystem.h"
 #include "Core/Archetypes/ArchetypeSystem.h"
 #include "Core/Engine/DataError.h"
 #include "Core/Graphics/Sprite.h"
@@ -20,11 +19,12 @@
 #include "Core/UI/ToggleActiveButton.h"
 #include "Core/Waypoints/VertexNode.h"
 #include "Customers/CustomerAIBehaviour.h"
-#include "Customers/CustomerSystem.h"
+#include "Economy/CustomerCrowd.h"
 #include "Economy/LevelStatsSystem.h"
-#include "Flow/QuestSystem.h"
+#include "Economy/StallMenus.h"
+#include "Economy/QuestEvents.h"
 #include "StartUp/GameComponentTypes.h"
-#include "Stalls/AmountText.h"
+#include "Economy/AmountText.h"
 #include "Stalls/DataTable.h"
 #include "Stalls/SecondFloorController.h"
 #include "Stalls/SecondFloorIndicator.h"
@@ -81,8 +81,7 @@ namespace KiteFramework
     {
         Script::Initialise();
         // A new stall comes with every open stall menu closed.
-        if (UpgradeSystem* upgrades = UpgradeSystem::Instance())
-            upgrades->CloseAllMenus();
+        StallMenus::CloseAll();
         ComputeEarnings();
         // The upkeep is known before the stall joins the running total.
         ReadUpkeep();
@@ -281,8 +280,8 @@ namespace KiteFramework
 
         ShowAmount("CashMoving", AmountText(stallEarnings.money));
         GainMoney(stallEarnings.money);
-        QuestSystem::UpdateQuest(QuestSystem::Served, 0, nullptr);
-        QuestSystem::UpdateQuest(QuestSystem::MoneyEarned, QuestSystem::ToAmount(stallEarnings.money), nullptr);
+        QuestEvents::UpdateQuest(QuestEvents::Served, 0, nullptr);
+        QuestEvents::UpdateQuest(QuestEvents::MoneyEarned, QuestEvents::ToAmount(stallEarnings.money), nullptr);
         RaiseReputation(stallEarnings.reputation);
 
         if (!queue.empty())
@@ -320,8 +319,7 @@ namespace KiteFramework
             return;
         stats->Reputation += amount;
         // The standing follows the new reputation; no likes change, no quest.
-        if (CustomerSystem* customers = CustomerSystem::Instance())
-            customers->RecomputeStandingLevel();
+        CustomerCrowd::FollowReputation();
     }
 
     void StallsBehaviour::ShowAmount(const std::string& archetype, const std::string& text) const
@@ -439,7 +437,7 @@ namespace KiteFramework
         stallEarnings.likes *= factor;
         stallEarnings.reputation *= factor;
         level += 1;
-        QuestSystem::UpdateQuest(QuestSystem::StallUpgraded, 0, this);
+        QuestEvents::UpdateQuest(QuestEvents::StallUpgraded, 0, this);
         GainMoney(-cost);
         ShowAmount("LoseCash", AmountText(-cost));
     }

@@ -3,10 +3,10 @@
 
 #include <algorithm>
 
-#include "Building/UpgradeSystem.h"
 #include "Core/XMLSerialisation/XMLSerialisation.h"
 #include "Core/Objects/GameObject.h"
 #include "Core/Objects/Transform.h"
+#include "Economy/StallMenus.h"
 #include "StartUp/GameComponentTypes.h"
 #include "Stalls/StallsBehaviour.h"
 
@@ -112,8 +112,7 @@ namespace KiteFramework
     void StallsSynergySystem::RefreshMenus()
     {
         // The stall menus show the earnings a synergy just changed.
-        if (UpgradeSystem* upgrades = UpgradeSystem::Instance())
-            upgrades->UpdateAllTexts();
+        StallMenus::UpdateTexts();
     }
 
     void StallsSynergySystem::UpdateSynergies(StallsBehaviour* added, const std::vector<StallsBehaviour*>& placed)

@@ -12,10 +12,11 @@
 #include "Core/Objects/LiveComponents.h"
 #include "Core/Objects/Transform.h"
 #include "Economy/LevelStatsSystem.h"
+#include "Economy/QuestEvents.h"
 #include "Economy/SimulationSystem.h"
-#include "Flow/QuestSystem.h"
+#include "Economy/StallUpkeep.h"
 #include "StartUp/GameComponentTypes.h"
-#include "Stalls/AmountText.h"
+#include "Economy/AmountText.h"
 #include "Stalls/StallsBehaviour.h"
 #include "Stalls/StallsSynergySystem.h"
 #include "Core/Engine/FrameRateController.h"
@@ -153,7 +154,7 @@ namespace KiteFramework
         const float money = stats ? stats->Money() : 0.0f;
         if (money >= stall->constructionCost)
         {
-            QuestSystem::UpdateQuest(QuestSystem::StallPlaced, 0, nullptr);
+            QuestEvents::UpdateQuest(QuestEvents::StallPlaced, 0, nullptr);
             Register(stall);
             return true;
         }
@@ -274,5 +275,11 @@ namespace KiteFramework
     bool StallsSystem::IsPlaced(const StallsBehaviour* stall) const
     {
         return HoldsLive(stalls, stall);
+    }
+
+    void StallUpkeep::PayForTheDay()
+    {
+        if (StallsSystem* stalls = StallsSystem::Instance())
+            stalls->PayMaintenance();
     }
 }

@@ -63,7 +63,7 @@
 #include "HUD/TwoTabToggleBtn.h"
 #include "HUD/UIPanelFeedback.h"
 #include "StartUp/GameComponentTypes.h"
-#include "Building/Indicator.h"
+#include "World/Indicator.h"
 #include "Stalls/StallsSynergySystem.h"
 #include "Trouble/FightResolver.h"
 #include "Trouble/FireController.h"

@@ -1,7 +1,7 @@
 // Trash: lying on a table, dragged by the player, thrown into a bin.
 #include "Trouble/Trash.h"
 
-#include "Building/Indicator.h"
+#include "World/Indicator.h"
 #include "Core/Archetypes/ArchetypeSystem.h"
 #include "Core/Audio/AudioSource.h"
 #include "Core/Engine/Engine.h"
@@ -17,7 +17,7 @@
 #include "Customers/CustomerSystem.h"
 #include "Seats/SeatNodesLink.h"
 #include "StartUp/GameComponentTypes.h"
-#include "Stalls/AmountText.h"
+#include "Economy/AmountText.h"
 #include "Trouble/TrashBin.h"
 #include "Trouble/TrashController.h"
 #include "World/TintedSprites.h"

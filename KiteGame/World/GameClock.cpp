@@ -1,8 +1,6 @@
 // GameClock: game and feedback time steps.
 #include "World/GameClock.h"
 
-#include <cmath>
-
 #include "Core/Engine/Engine.h"
 #include "Core/Engine/FrameRateController.h"
 
@@ -21,11 +19,5 @@ namespace KiteFramework
     float GameClock::UnscaledStep()
     {
         return fc.getFixedDeltaTime();
-    }
-
-    float Pi()
-    {
-        static const float pi = static_cast<float>(std::acos(-1.0));
-        return pi;
     }
 }

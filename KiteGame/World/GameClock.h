@@ -11,7 +11,4 @@ namespace KiteFramework
         float UnscaledStep();
         float TimeFactor();
     }
-
-    // acos(-1) as a float, the game's one value of pi.
-    float Pi();
 }

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "Core/Math/MyMath.h"
 #include "Core/Objects/FieldOps.h"
 #include "Core/Objects/GameObject.h"
 #include "Core/Objects/Transform.h"
@@ -30,7 +31,7 @@ namespace KiteFramework
         Script::Initialise();
         TimeAndWeatherSystem* system = TimeAndWeatherSystem::Instance();
         // One turn per night; without a day length the moon stands still.
-        angularSpeed = (system && system->timeInDay > 0.0f) ? Pi() * 2.0f / system->timeInDay : 0.0f;
+        angularSpeed = (system && system->timeInDay > 0.0f) ? MyMath::pi * 2.0f / system->timeInDay : 0.0f;
     }
 
     void Moon::Update()
@@ -39,7 +40,7 @@ namespace KiteFramework
         if (!system || system->phase != TimeAndWeatherSystem::Night || !transform)
             return;
         if (system->phaseChanged)
-            angle = Pi() * 1.5f;
+            angle = MyMath::pi * 1.5f;
         angle += GameClock::ScaledStep() * angularSpeed;
         // The ellipse is centred on the parent (the middle of the sky); a
         // moon without one circles the origin.

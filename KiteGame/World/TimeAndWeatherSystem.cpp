@@ -9,12 +9,13 @@
 #include "Core/Engine/FrameRateController.h"
 #include "Core/Graphics/Sprite.h"
 #include "Core/Input/Input.h"
+#include "Core/Math/MyMath.h"
 #include "Core/Math/Random.h"
 #include "Core/Objects/FieldOps.h"
 #include "Core/Scenes/SceneManager.h"
 #include "Economy/LevelStatsSystem.h"
+#include "Economy/StallUpkeep.h"
 #include "StartUp/GameComponentTypes.h"
-#include "Stalls/StallsSystem.h"
 #include "World/CloudMotor.h"
 #include "World/GameClock.h"
 
@@ -92,7 +93,7 @@ namespace KiteFramework
             daylight = 1.0f;
             return;
         }
-        const float angle = 2.0f * Pi() * elapsed / timeInDay;
+        const float angle = 2.0f * MyMath::pi * elapsed / timeInDay;
         daylight = static_cast<float>(std::sin(static_cast<double>(angle)) * 0.5 + 0.5);
     }
 
@@ -151,8 +152,7 @@ namespace KiteFramework
     void TimeAndWeatherSystem::Dawn()
     {
         dayCounter += 1;
-        if (StallsSystem* stalls = StallsSystem::Instance())
-            stalls->PayMaintenance();
+        StallUpkeep::PayForTheDay();
     }
 
     void TimeAndWeatherSystem::SetAllBlends(float blend)

@@ -4,7 +4,7 @@
 
 #include <limits>
 
-#include "Stalls/AmountText.h"
+#include "Economy/AmountText.h"
 
 using namespace KiteFramework;
 

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "Building/DraggableAfterImage.h"
-#include "Building/Indicator.h"
+#include "World/Indicator.h"
 #include "Building/SellButton.h"
 #include "Building/SpawnButton.h"
 #include "Building/UpgradeBehaviour.h"

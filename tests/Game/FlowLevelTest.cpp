@@ -10,7 +10,7 @@
 #include "Flow/CheckLevelStatus.h"
 #include "Flow/ContinueButton.h"
 #include "Flow/FadeInOverlay.h"
-#include "Flow/LevelFlags.h"
+#include "Economy/LevelFlags.h"
 #include "Flow/OverlayController.h"
 #include "Flow/Summary.h"
 #include "FlowWorld.h"

@@ -8,7 +8,7 @@
 #include "Core/Objects/Transform.h"
 #include "Economy/LevelStatsSystem.h"
 #include "Economy/SimulationSystem.h"
-#include "Flow/LevelFlags.h"
+#include "Economy/LevelFlags.h"
 #include "Flow/QuestSystem.h"
 #include "Flow/StarButton.h"
 #include "FlowWorld.h"

@@ -5,7 +5,7 @@
 #include "Building/UpgradeBehaviour.h"
 #include "Building/UpgradeSystem.h"
 #include "Economy/LevelStatsSystem.h"
-#include "Flow/LevelFlags.h"
+#include "Economy/LevelFlags.h"
 #include "Flow/TutorialSystem.h"
 #include "FlowWorld.h"
 #include "Seats/SeatsBehaviour.h"

@@ -5,7 +5,7 @@
 #include "Core/Factory/GameObjectFactory.h"
 #include "Economy/DaylightSource.h"
 #include "Economy/QuestStageSource.h"
-#include "Flow/LevelFlags.h"
+#include "Economy/LevelFlags.h"
 #include "Game/CustomerWorld.h"
 
 using namespace KiteTest;

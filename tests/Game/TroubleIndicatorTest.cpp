@@ -2,7 +2,7 @@
 // dragged, the original look, animation and a white tint after.
 #include <memory>
 
-#include "Building/Indicator.h"
+#include "World/Indicator.h"
 #include "Game/GameTestWorld.h"
 #include "StartUp/GameComponentTypes.h"
 #include "Stalls/StallsSynergySystem.h"

@@ -4,7 +4,7 @@
 // trouble instantiates.
 #pragma once
 
-#include "Building/Indicator.h"
+#include "World/Indicator.h"
 #include "Core/Engine/Message.h"
 #include "Core/Graphics/Graphics.h"
 #include "Core/Input/Input.h"

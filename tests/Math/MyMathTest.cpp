@@ -33,6 +33,8 @@ TEST(MyMath, AnglesAndConversions)
     for (double r : {0.0, 0.5, -2.0, 3.14159})
         EXPECT_NEAR(MyMath::toRad(MyMath::toDeg(r)), r, 1e-12);
     EXPECT_DOUBLE_EQ(MyMath::distance(1, 1, 4, 5), 5.0);
+    // The one value of pi, as close as a float holds it.
+    EXPECT_EQ(MyMath::pi, static_cast<float>(std::acos(-1.0)));
 }
 
 TEST(MyMath, ScalarHelpers)

@@ -12,6 +12,9 @@ namespace KiteFramework
 {
     namespace MyMath
     {
+        // Pi to float precision (the float nearest to acos(-1)).
+        inline constexpr float pi = 3.14159265358979323846f;
+
         // (b - a) * t + a, not clamped.
         double lerp(double a, double b, double t);
         float lerpf(float a, float b, float t);

@@ -1,5 +1,5 @@
 // LevelFlags: the process-wide unlock flags.
-#include "Flow/LevelFlags.h"
+#include "Economy/LevelFlags.h"
 
 namespace KiteFramework
 {

@@ -1,5 +1,5 @@
 // Indicator: grayscale look while an object is dragged, and the drop tints.
-#include "Building/Indicator.h"
+#include "World/Indicator.h"
 
 #include "Core/Graphics/Sprite.h"
 #include "Core/Objects/FieldOps.h"

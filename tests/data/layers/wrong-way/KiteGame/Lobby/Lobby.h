@@ -1,0 +1,2 @@
+// A game folder that the area order does not list.
+#pragma once
