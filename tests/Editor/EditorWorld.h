@@ -110,7 +110,7 @@ namespace KiteTest
         static constexpr int kCentreX = 500;
         static constexpr int kCentreY = 275;
 
-        // Puts the scene view at a known place and the cursor over a point of it.
+        // Puts the scene view at a known place and takes it as hovered.
         void PlaceView()
         {
             editor->SetViewRect({100.0f, 50.0f, 800.0f, 450.0f});
