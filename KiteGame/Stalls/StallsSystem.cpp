@@ -15,6 +15,7 @@
 #include "Economy/QuestEvents.h"
 #include "Economy/SimulationSystem.h"
 #include "Economy/StallUpkeep.h"
+#include "HUD/TextFit.h"
 #include "StartUp/GameComponentTypes.h"
 #include "Economy/AmountText.h"
 #include "Stalls/StallsBehaviour.h"
@@ -202,8 +203,33 @@ namespace KiteFramework
 
     void StallsSystem::ShowTotalUpkeep() const
     {
-        if (SimulationSystem* sim = SimulationSystem::Instance())
-            sim->SetMaintenanceText(ShortAmountText(totalUpkeep));
+        SimulationSystem* sim = SimulationSystem::Instance();
+        if (!sim)
+            return;
+        const std::string figure = ShortAmountText(totalUpkeep);
+        Text* text = sim->GetMaintenanceText();
+        const float room = text ? UpkeepRoom(*text) : 0.0f;
+        if (room <= 0.0f)
+        {
+            sim->SetMaintenanceText(figure);
+            return;
+        }
+        // The figure keeps to the room before its unit, shrinking from the
+        // level's own size when long.
+        if (upkeepScale <= 0.0f)
+            upkeepScale = text->Scale();
+        TextFit::ShowFigure(*text, figure, upkeepScale, room);
+    }
+
+    float StallsSystem::UpkeepRoom(const Text& figure)
+    {
+        const GameObject* unit = FACTORY ? FACTORY->FindObjByName("UpkeepUnitText") : nullptr;
+        const Transform* from = figure.GetOwner() ? figure.GetOwner()->GetComponent<Transform>() : nullptr;
+        const Transform* to = unit ? unit->GetComponent<Transform>() : nullptr;
+        if (!from || !to)
+            return 0.0f;
+        constexpr float Gap = 14.0f;
+        return to->GetTransVec().x - from->GetTransVec().x - Gap;
     }
 
     void StallsSystem::UpdateMostPopular(int index)

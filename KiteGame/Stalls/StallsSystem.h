@@ -16,6 +16,7 @@
 namespace KiteFramework
 {
     class StallsBehaviour;
+    class Text;
 
     class StallsSystem : public Script, public CurrentInstance<StallsSystem>
     {
@@ -90,6 +91,9 @@ namespace KiteFramework
     private:
         void Register(StallsBehaviour* stall);
         void ShowTotalUpkeep() const;
+        // The width the upkeep figure has before the "/day" beside it; 0
+        // when the level shows no unit.
+        static float UpkeepRoom(const Text& figure);
         void FindLeaders();
 
         // Stall objects in order of placement.
@@ -99,5 +103,6 @@ namespace KiteFramework
         Vector2D maintenanceTextPosition;
         float totalUpkeep = 0.0f;
         mutable bool reportedMissingSprite = false;
+        mutable float upkeepScale = 0.0f;
     };
 }

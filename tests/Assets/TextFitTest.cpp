@@ -25,6 +25,8 @@
 #include "Core/Objects/GameObject.h"
 #include "Core/Objects/Transform.h"
 #include "Economy/LevelStatsSystem.h"
+#include "Stalls/StallsBehaviour.h"
+#include "Stalls/StallsSystem.h"
 #include "HUD/TextFit.h"
 #include "Mail/MailBoxSystem.h"
 
@@ -312,6 +314,22 @@ TEST_F(TextFits, FiguresAndNamesTheGamePutsOnItsPanels)
             upgrade->StartUpgrade();
         }
         stall->Destroy();
+        Frames(1);
+
+        // A full court's upkeep (four figures) before its "/day".
+        stats->SetMoney(1.0e7f);
+        std::vector<GameObject*> bought;
+        for (int k = 0; k < 30 && StallsSystem::Instance()->GetTotalUpkeep() < 1000.0f; ++k)
+        {
+            bought.push_back(Instantiate("Stall8", Vector2D(0.0f, -2000.0f), 0.0f));
+            ASSERT_NE(bought.back(), nullptr);
+            Frames(1);
+            ASSERT_TRUE(StallsSystem::Instance()->AddStall(bought.back()->GetComponent<StallsBehaviour>()));
+        }
+        ASSERT_GE(StallsSystem::Instance()->GetTotalUpkeep(), 1000.0f);
+        Check(std::string(level) + ", a four-figure upkeep");
+        for (GameObject* o : bought)
+            o->Destroy();
         Frames(1);
 
         // Large figures on the statistics window.

@@ -131,9 +131,10 @@ def speed():
         text = ('<text x="30" y="40" font-family="DejaVu Sans" font-weight="bold" font-size="24" fill="%s" '
                 'text-anchor="middle">%s</text>' % (INK, label))
         button_set("UI/Speed/Speed%d" % n, 60, 60, text, grey=False)
-        write("UI/Speed/SpeedMult%d.svg" % n, 60, 40, '<text x="30" y="30" font-family="DejaVu Sans" '
-              'font-weight="bold" font-size="28" fill="#ffffff" stroke="%s" stroke-width="2" text-anchor="middle">'
-              'x%d</text>\n' % (INK, n))
+        # On a dark plate: clouds pass behind it.
+        write("UI/Speed/SpeedMult%d.svg" % n, 60, 40, '<rect x="3" y="3" width="54" height="34" rx="10" fill="%s" '
+              'opacity="0.85"/><text x="30" y="30" font-family="DejaVu Sans" font-weight="bold" font-size="28" '
+              'fill="#ffd166" text-anchor="middle">x%d</text>\n' % (INK, n))
     write("UI/Speed/SpeedIndicator.svg", 40, 20, '<path d="M4 16 L20 2 L36 16 Z" fill="#ffd166" stroke="%s" '
           'stroke-width="3"/>\n' % INK)
     ff = '<path d="M18 16 L36 30 L18 44 Z M36 16 L54 30 L36 44 Z" fill="#118ab2" stroke="%s" stroke-width="3"/>' % INK

@@ -662,7 +662,8 @@ def wrench(x, y, s):
 
 
 def hud():
-    # 1000 x 128: money, likes and the daily upkeep; the figures are texts of the scene.
+    # 1000 x 128: money, likes and the daily upkeep; the figures and the upkeep's
+    # "/day" are texts of the scene.
     out = ('<rect x="6" y="10" width="988" height="112" rx="30" fill="#a4590f"/>'
            '<rect x="6" y="4" width="988" height="112" rx="30" fill="#fff3d6" stroke="#a4590f" stroke-width="6"/>\n')
     for x in (335, 665):
@@ -670,7 +671,6 @@ def hud():
     out += coin(60, 60, 32)
     out += heart(390, 62, 1.35)
     out += '<circle cx="720" cy="60" r="32" fill="#dee2e6" stroke="%s" stroke-width="3"/>' % INK + wrench(708, 70, 1.1)
-    out += '<text x="955" y="72" font-family="DejaVu Sans" font-size="22" fill="#7f5539" text-anchor="end">/day</text>'
     write("HUD/StatsPanel.svg", 1000, 128, out + "\n")
 
 

@@ -13,6 +13,9 @@ BUILD_SCALE = (0.7, 0.6)
 STATS_BUTTON = (545, 398)
 SPEED_X = (665, 700, 735)
 SPEED_Y = 396
+# The marker is a triangle just above the button in effect, at its art's
+# own proportions and below the screen's top edge.
+SPEED_INDICATOR_Y, SPEED_INDICATOR_SCALE = 421, (0.4, 0.2)
 FAST_FORWARD = (700, 352)
 SPEED_MULT = (758, 352)
 SPAWN_AT = (0, 0)
@@ -168,10 +171,11 @@ def archetypes(h):
 
 
 def patch_archetypes(h, out):
-    """Floating amounts fade away as they rise; customers and stalls fade
-    between their day and night looks."""
+    """Floating amounts fade away as they rise (the nightly upkeep, shown at
+    the HUD's top edge, sinks instead); customers and stalls fade between
+    their day and night looks."""
     for name, dy, seconds in (("CashMoving", 70, 1.2), ("LoseCash", 70, 1.2), ("HeartMoving", 70, 1.2),
-                              ("LoseHeart", -50, 1.4), ("MaintenanceLoseCash", 60, 2.0), ("NoMoney", 30, 1.5)):
+                              ("LoseHeart", -50, 1.4), ("MaintenanceLoseCash", -60, 2.0), ("NoMoney", 30, 1.5)):
         if name in out:
             out[name] = out[name].replace("</Components>\n", fade(h, dy, seconds).render(1) + "</Components>\n")
     for name, body in list(out.items()):
@@ -226,7 +230,7 @@ def add_hud(scene, h):
 
     # Speed: three buttons with the marker over the one in effect, and the
     # fast-forward button that steps through them.
-    scene.add("SpeedIndicator", [h.transform(SPEED_X[0], 427.5, h.DEPTH_HUD, 0.5, 0.5),
+    scene.add("SpeedIndicator", [h.transform(SPEED_X[0], SPEED_INDICATOR_Y, h.DEPTH_HUD, *SPEED_INDICATOR_SCALE),
                                  h.sprite("UI/Speed/SpeedIndicator.png")])
     for k, n in enumerate((1, 2, 4)):
         art = "UI/Speed/Speed%d" % n

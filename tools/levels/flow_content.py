@@ -144,7 +144,8 @@ def archetypes(h):
 
 
 # ------------------------------------------------------------- level objects
-STARS_X = 772
+# The right-hand column: stars, pause and mailbox, a little in from the edge.
+STARS_X = 762
 STARS_Y = (290, 225, 160)
 
 
@@ -169,9 +170,10 @@ def add_level_ui(scene, h, scene_name):
                                       label(h, "0%", 0.22, BROWN, (0, -8))], active=False)
         add(panels[i], [T(0, 0, DEPTH_PANEL, 9, 5.2), S("Menu/MissionPanel.png"), C(COLLIDER_PANEL, 9, 5.2),
                         label(h, titles[i], 0.32, BROWN, (0, 192))], active=False)
-    add("PauseHUDButton", [T(772, 95, depths.HUD, 0.5, 0.5), S("UI/PauseButton_Default.png"), C(COLLIDER_MENU, 0.5, 0.5),
+    add("PauseHUDButton", [T(STARS_X, 95, depths.HUD, 0.5, 0.5), S("UI/PauseButton_Default.png"), C(COLLIDER_MENU, 0.5, 0.5),
                            click_sound(h), system_call(h, 0, looks("PauseButton"))])
-    add("Mailbox", [T(772, 35, depths.HUD, 0.5, 0.5), S("Mail/Mailbox_Default.png"), C(COLLIDER_MENU, 0.5, 0.5),
+    # The mailbox beside the pause button, clear of the bin below them.
+    add("Mailbox", [T(STARS_X - 60, 95, depths.HUD, 0.5, 0.5), S("Mail/Mailbox_Default.png"), C(COLLIDER_MENU, 0.5, 0.5),
                     click_sound(h), toggle(h, "MailboxMenuParent", True,
                                            ("Mail/Mailbox_Default.png", "Mail/Mailbox_Hover.png",
                                             "Mail/Mailbox_Hover.png"))])
@@ -207,6 +209,7 @@ def feedback(h):
 
 
 # ----------------------------------------------------------------- main menu
+OPTIONS_Y = -60
 MENU_KEEP = ["MenuBackground", "TitleBanner", "Title", "ButtonBoard", "PlayButton", "PlayButtonLabel",
              "CreditsButton", "CreditsButtonLabel", "QuitButton", "QuitButtonLabel", "FullScreenButton",
              "MenuMusic"]
@@ -269,27 +272,30 @@ def main_menu(h, root):
         h.VEC("audioPaths", [h.S("", p) for p in ("SFX/Cash.wav", "Feedback/Like.wav", "SFX/Win.wav", "SFX/Pop.wav")]),
         h.PAIR("checkBoxSprites", h.VEC("", [h.S("", p) for p in looks("CheckBoxTicked")]),
                h.VEC("", [h.S("", p) for p in looks("CheckBoxEmpty")]))])])
-    panel = add("OptionsPanel", [T(0, 0, 6, 7, 5.6), S("Menu/OptionsPanel.png"), C(COLLIDER_PANEL, 7, 5.6),
-                                 label(h, "Options", 0.3, BROWN, (0, 230))], active=False)
+    # The options panel stands below the title banner (its bottom at 205).
+    def PT(x, y, *rest):
+        return T(x, y + OPTIONS_Y, *rest)
+    panel = add("OptionsPanel", [PT(0, 0, 6, 7, 5.2), S("Menu/OptionsPanel.png"), C(COLLIDER_PANEL, 7, 5.2),
+                                 label(h, "Options", 0.3, BROWN, (0, 215))], active=False)
     small = 0.7
-    add("VolumeLabel", [T(0, 150, 5), label(h, "Volume", 0.28)], panel, False)
-    add("VolumeDownButton", [T(-230, 80, 5, small, small), S("UI/VolumeDown_Default.png"), C(COLLIDER_BUTTON, small, small),
+    add("VolumeLabel", [PT(0, 150, 5), label(h, "Volume", 0.28)], panel, False)
+    add("VolumeDownButton", [PT(-230, 80, 5, small, small), S("UI/VolumeDown_Default.png"), C(COLLIDER_BUTTON, small, small),
                              click_sound(h), system_call(h, 8, looks("VolumeDown")),
                              h.E("VolumeOptionScript", children=[h.B("increment", False)])], panel, False)
-    add("VolumeBar", [T(0, 80, 5, 3.0, 1.0), S("UI/VolumeBar.png", columns=6), plain(h, "AudioOptionBars")], panel, False)
-    add("VolumeUpButton", [T(230, 80, 5, small, small), S("UI/VolumeUp_Default.png"), C(COLLIDER_BUTTON, small, small),
+    add("VolumeBar", [PT(0, 80, 5, 3.0, 1.0), S("UI/VolumeBar.png", columns=6), plain(h, "AudioOptionBars")], panel, False)
+    add("VolumeUpButton", [PT(230, 80, 5, small, small), S("UI/VolumeUp_Default.png"), C(COLLIDER_BUTTON, small, small),
                            click_sound(h), system_call(h, 8, looks("VolumeUp")),
                            h.E("VolumeOptionScript", children=[h.B("increment", True)])], panel, False)
-    add("MuteButton", [T(-200, -40, 5, small, small), S("UI/Mute_Default.png"), C(COLLIDER_BUTTON, small, small),
+    add("MuteButton", [PT(-200, -40, 5, small, small), S("UI/Mute_Default.png"), C(COLLIDER_BUTTON, small, small),
                        click_sound(h), system_call(h, 8, looks("Mute")), plain(h, "MuteButton")], panel, False)
-    add("TestSoundButton", [T(0, -40, 5, small, small), S("UI/TestSound_Default.png"), C(COLLIDER_BUTTON, small, small),
+    add("TestSoundButton", [PT(0, -40, 5, small, small), S("UI/TestSound_Default.png"), C(COLLIDER_BUTTON, small, small),
                             system_call(h, 8, looks("TestSound"), None), plain(h, "PlaytestAudioOption")], panel, False)
-    add("FullScreenCheckbox", [T(200, -40, 5, small, small), S("UI/CheckBoxTicked_Default.png"),
+    add("FullScreenCheckbox", [PT(200, -40, 5, small, small), S("UI/CheckBoxTicked_Default.png"),
                                C(COLLIDER_BUTTON, small, small), click_sound(h),
                                system_call(h, 8, looks("CheckBoxTicked")), plain(h, "FullScreenCheckbox")], panel, False)
     for x, caption in ((-200, "Mute"), (0, "Test"), (200, "Full screen")):
-        add("OptionsCaption", [T(x, -110, 5), label(h, caption, 0.2)], panel, False)
-    add("OptionsCloseButton", menu_button(h, 0, -200, 5, "Close", toggle(h, "OptionsPanel"), 1.8, 0.6), panel, False)
+        add("OptionsCaption", [PT(x, -110, 5), label(h, caption, 0.2)], panel, False)
+    add("OptionsCloseButton", menu_button(h, 0, -200 + OPTIONS_Y, 5, "Close", toggle(h, "OptionsPanel"), 1.8, 0.6), panel, False)
     write_raw_scene(root, "MainMenu", objects)
 
 
@@ -464,7 +470,9 @@ def tutorial_ui(scene, h):
         # The stall blocker stops the placed stalls (same layer, found first)
         # but neither their menus nor a stall being dragged over it.
         tag = 2 if name == "Stall1Blocker" else 8
-        add(name, [T(x, y, depths.BLOCKER, sx, sy), S("Tutorial/Blocker.png"), C(tag, sx, sy)], active=on)
+        # Unseen: they only catch clicks.
+        add(name, [T(x, y, depths.BLOCKER, sx, sy), S("Tutorial/Blocker.png", tint=(1, 1, 1, 0)), C(tag, sx, sy)],
+            active=on)
     add("ContinueClicker", [T(0, 0, depths.CLICKER, 16, 9), S("Tutorial/Blocker.png", tint=(1, 1, 1, 0)), C(9, 16, 9)])
     add("InstructionArrow", [T(370, 230, depths.ARROW, 0.5, 0.6), S("Tutorial/Arrow.png")], active=False)
     for k, x in enumerate((-480, -263, -46, 171)):

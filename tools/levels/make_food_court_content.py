@@ -210,6 +210,9 @@ def seat_components(x, y, occupants=(0, 0, 0, 0)):
 UPPER_SEAT = (75, 24)
 LOWER_SEAT = (75, -28)
 STALL_TO_QUEUE = (45, -118)
+# A queue runs down and to the side from its first place; a level with two
+# rows of stalls (Level3) runs it flatter so that it ends above the row below.
+QUEUE_START, QUEUE_STEP = (12, -8), (24, -36)
 
 
 def level_stats():
@@ -249,7 +252,7 @@ def stalls_system():
     return E("StallsSystem", children=[
         I("typesOfStalls", STALL_TYPES),
         VEC("stallStatistics", [PAIR("", E("", "0"), E("", "0")) for _ in range(STALL_TYPES)]),
-        V2("stallToQueueOffset", *STALL_TO_QUEUE), V2("queueStartOffset", 12, -8), V2("queueToQueueOffset", 24, -36),
+        V2("stallToQueueOffset", *STALL_TO_QUEUE), V2("queueStartOffset", *QUEUE_START), V2("queueToQueueOffset", *QUEUE_STEP),
         V2("queueRandomOffset", 8, 6), F("timeToKickCustomerDuringFight", 4), stall_sprites(),
         PAIR("animationColRow_", E("", "2"), E("", "1")),
         PAIR("startConstruction", S("", "Stalls/Construction_Start.png"), S("", "Stalls/Construction_Start.png")),
@@ -368,10 +371,18 @@ class Scene:
             f.write(index)
 
 
-# Placement rows (world units, origin at the centre, y up).
+# Placement rows (world units, origin at the centre, y up). A stall is 230
+# wide: the row keeps clear of the star column on the right (from x 719) and
+# the screen's left edge, and the tables keep clear of each other.
 STALL_NODES_X = [-625, -375, -125, 125, 375, 625]
 STALL_NODE_Y = 218
 OS_Y = 92
+# Wall places whose queue runs to the left; None: the last one only (the
+# right of the court is the HUD's column).
+WALL_QUEUE_LEFT = None
+# Stall places on the floor away from the wall (x, y, queue to the left):
+# their side waypoints join the nearest floor waypoints.
+FLOOR_STALLS = []
 GRID_X = [-700 + 140 * k for k in range(11)]
 GRID_Y = [-20, -130, -240, -350]
 SEAT_NODES = [(-490, -185), (-210, -185), (210, -185), (490, -185), (-350, -295), (350, -295)]
@@ -389,9 +400,36 @@ def grid_label(c, r):
     return "o%d_%d" % (r, c)
 
 
+def under_stall(x, y):
+    """Floor waypoints a stall standing at (x, y) covers."""
+    hx, hy = STALL_SCALE[0] * 50, STALL_SCALE[1] * 50
+    return {(c, r) for c in range(len(GRID_X)) for r in range(len(GRID_Y))
+            if abs(GRID_X[c] - x) < hx and abs(GRID_Y[r] - y) < hy}
+
+
+def wall_queue_left(i):
+    return i in WALL_QUEUE_LEFT if WALL_QUEUE_LEFT is not None else i >= len(STALL_NODES_X) - 1
+
+
+def stall_places():
+    """Every stall place: (x, y, its two side waypoints, queue to the left,
+    upstairs); the wall row first, then the upper floor, then the floor."""
+    out = [(x, STALL_NODE_Y, ("os%da" % (i + 1), "os%db" % (i + 1)), wall_queue_left(i), False)
+           for i, x in enumerate(STALL_NODES_X)]
+    for place in UPPER_FLOOR["stalls"] if UPPER_FLOOR else []:
+        x, y, sides = place[:3]
+        out.append((x, y, tuple(sides), place[3] if len(place) > 3 else x < 0, True))
+    for k, (x, y, left) in enumerate(FLOOR_STALLS):
+        i = len(STALL_NODES_X) + k
+        out.append((x, y, ("os%da" % (i + 1), "os%db" % (i + 1)), left, False))
+    return out
+
+
 def grid_cells():
     """Floor waypoints (column, row) not covered by an upper floor."""
-    covered = UPPER_FLOOR["covers"] if UPPER_FLOOR else set()
+    covered = set(UPPER_FLOOR["covers"]) if UPPER_FLOOR else set()
+    for x, y, _ in FLOOR_STALLS:
+        covered |= under_stall(x, y)
     return [(c, r) for r in range(len(GRID_Y)) for c in range(len(GRID_X)) if (c, r) not in covered]
 
 
@@ -439,6 +477,18 @@ def build_graph():
         # Beside an upper floor the stall-side row leads round it instead.
         if (c, 0) in cells:
             link(label, grid_label(c, 0))
+    # Side waypoints of the floor's own stall places, level with their first
+    # queue place, each joined to its nearest floor waypoint.
+    for k, (x, y, _) in enumerate(FLOOR_STALLS):
+        i = len(STALL_NODES_X) + k
+        a, b = "os%da" % (i + 1), "os%db" % (i + 1)
+        node(a, x - 55, y + STALL_TO_QUEUE[1] - 8)
+        node(b, x + 55, y + STALL_TO_QUEUE[1] - 8)
+        link(a, b)
+        for label in (a, b):
+            px, py = pos[label]
+            best = min(cells, key=lambda cr: math.hypot(GRID_X[cr[0]] - px, GRID_Y[cr[1]] - py))
+            link(label, grid_label(*best))
     if UPPER_FLOOR:
         for label, (x, y) in UPPER_FLOOR["waypoints"].items():
             node(label, x, y)
@@ -460,6 +510,10 @@ def seat_places(x, y):
     ux, uy = UPPER_SEAT
     lx, ly = LOWER_SEAT
     return [(x - ux, y + uy), (x + ux, y + uy), (x - lx, y + ly), (x + lx, y + ly)]
+
+
+UPKEEP_X, UPKEEP_UNIT_X = -370, -296
+UNIT_INK = (0.5, 0.33, 0.22)
 
 
 def level1(scene_name="Level1"):
@@ -495,15 +549,18 @@ def level1(scene_name="Level1"):
     scene.add("MoneyText", [transform(-718, 395, DEPTH_HUD), text("1000", INK, 0.24, (0, 0), False)])
     scene.add("LikesText", [transform(-535, 395, DEPTH_HUD), text("0", INK, 0.24, (0, 0), False)])
     upkeep = sum(STALLS[t - 1][3] for t in PLACED_STALLS.values())
-    scene.add("MaintenanceCostText", [transform(-350, 395, DEPTH_HUD), text("%d" % upkeep, INK, 0.24, (0, 0), False)])
+    scene.add("MaintenanceCostText", [transform(UPKEEP_X, 395, DEPTH_HUD), text("%d" % upkeep, INK, 0.24, (0, 0), False)])
+    # Room for a four-figure upkeep (a full Level3) before its unit.
+    scene.add("UpkeepUnitText", [transform(UPKEEP_UNIT_X, 395, DEPTH_HUD), text("/day", UNIT_INK, 0.14, (0, 0), False)])
 
     pos, links = build_graph()
     placed = {}  # extra links of waypoints to stored link nodes
+    places = stall_places()
     stall_link_labels = {}
     for i, t in PLACED_STALLS.items():
         label = "StallNode%d" % (i + 1)
         stall_link_labels[i] = label
-        for os_label in ("os%da" % (i + 1), "os%db" % (i + 1)):
+        for os_label in places[i][2]:
             placed.setdefault(os_label, []).append((label, 1))
     seat_link_labels = {}
     for i in PLACED_SEATS:
@@ -523,37 +580,28 @@ def level1(scene_name="Level1"):
         scene.add(label, waypoint(label))
     for c, r in grid_cells():
         scene.add(grid_label(c, r), waypoint(grid_label(c, r)))
-    for i in range(len(STALL_NODES_X)):
+    for i in range(len(STALL_NODES_X) + len(FLOOR_STALLS)):
         for side in "ab":
             scene.add("os%d%s" % (i + 1, side), waypoint("os%d%s" % (i + 1, side)))
     for label in (UPPER_FLOOR["waypoints"] if UPPER_FLOOR else {}):
         scene.add(label, waypoint(label))
 
     # Stall placement nodes, the stored stalls on them and their link nodes.
-    for i, x in enumerate(STALL_NODES_X):
-        name = "StallNode%d" % (i + 1)
+    # Customers reach the places upstairs once the stairs open.
+    for i, (x, y, sides, queue_left, upstairs) in enumerate(places):
         taken = i in PLACED_STALLS
-        node = scene.add(name, [
-            transform(x, STALL_NODE_Y, DEPTH_MARKER, *STALL_SCALE),
-            sprite("UI/StallPlacement.png", renderable=not taken),
-            collider(1, *STALL_SCALE),
-            E("StallPlacementNode", children=[ARR("nodesToBeConnected", [S("", "os%da" % (i + 1)), S("", "os%db" % (i + 1))]),
-                                               B("queueToLeft", i >= len(STALL_NODES_X) - 1)])], 0)
+        parts = [transform(x, y, DEPTH_MARKER, *STALL_SCALE), sprite("UI/StallPlacement.png", renderable=not taken),
+                 collider(1, *STALL_SCALE),
+                 E("StallPlacementNode", children=[ARR("nodesToBeConnected", [S("", n) for n in sides]),
+                                                    B("queueToLeft", queue_left)])]
+        node = scene.add("StallNode%d" % (i + 1), parts + ([E("SecondFloorIndicator")] if upstairs else []), 0)
         if taken:
             t = PLACED_STALLS[i]
-            stall = scene.add("Stall%d" % t, stall_components(t, x, STALL_NODE_Y), node)
+            stall = scene.add("Stall%d" % t, stall_components(t, x, y), node)
             scene.add("StallLinkNode", [
-                transform(x, STALL_NODE_Y, DEPTH_MARKER, 0.2, 0.2), sprite("UI/Waypoint.png", renderable=False),
-                vertex(stall_link_labels[i], [("os%da" % (i + 1), 1), ("os%db" % (i + 1), 1)]),
+                transform(x, y, DEPTH_MARKER, 0.2, 0.2), sprite("UI/Waypoint.png", renderable=False),
+                vertex(stall_link_labels[i], [(n, 1) for n in sides]),
                 E("StallNodesLink", children=[E("stallGOindex", "%d" % stall)])], stall)
-
-    # Stall places upstairs: customers reach them once the stairs open.
-    for k, (x, y, sides) in enumerate(UPPER_FLOOR["stalls"] if UPPER_FLOOR else []):
-        scene.add("StallNode%d" % (len(STALL_NODES_X) + k + 1), [
-            transform(x, y, DEPTH_MARKER, *STALL_SCALE), sprite("UI/StallPlacement.png"), collider(1, *STALL_SCALE),
-            E("StallPlacementNode", children=[ARR("nodesToBeConnected", [S("", n) for n in sides]),
-                                               B("queueToLeft", x < 0)]),
-            E("SecondFloorIndicator")])
 
     # Seat placement nodes, the stored table and its four link nodes.
     for i, (x, y) in enumerate(SEAT_NODES):

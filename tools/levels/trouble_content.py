@@ -78,10 +78,13 @@ def add_systems(scene, h):
         h.I("originalLayer", TRASH_LAYER), h.I("draggedLayer", TRASH_DRAGGED_LAYER)])])
 
 
+BIN_Y = 30
+
+
 def add_bins(scene, h):
     for name, x in (("Bin", 760), ("Bin2", -760)):
         scene.add(name, [
-            h.transform(x, 30, DEPTH_BIN, 0.6, 0.8), h.sprite("BackgroundArt/Bin_Closed.png"),
+            h.transform(x, BIN_Y, DEPTH_BIN, 0.6, 0.8), h.sprite("BackgroundArt/Bin_Closed.png"),
             h.collider(BIN_LAYER, 0.6, 0.8),
             h.E("TrashBin", children=[h.S("binDefaultSprite", "BackgroundArt/Bin_Closed.png"),
                                       h.S("binOpenSprite", "BackgroundArt/Bin_Open.png")])])
