@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "Core/Editor/EditorRedraw.h"
 #include "Core/Engine/System.h"
 #include "Core/Math/Vector2D.h"
 #include "Core/Objects/ComponentTypeId.h"
@@ -196,6 +197,8 @@ namespace KiteFramework
         };
 
         // Frame pieces.
+        // Whether something moves in the view or the panels this frame.
+        bool IsBusy() const;
         void ComputeLayout();
         void DrawSceneIntoFramebuffer();
         void MakeFramebuffer(unsigned int& framebuffer, unsigned int& texture, int width, int height);
@@ -231,6 +234,8 @@ namespace KiteFramework
         void DoOpenScene(const std::string& name);
         bool DoCreateNewScene(const std::string& name);
         void UnsavedPopup();
+        // The answers the unsaved-changes question offers, as a line.
+        std::string UnsavedQuestion() const;
         bool AllowQuit();
         void NoteSceneLoads();
         void RememberSavedState();
@@ -254,7 +259,11 @@ namespace KiteFramework
         // picked by taking the next object down.
         void ReleasedInView();
         void SetCurrentSceneName(const std::string& name);
+        // F3: a copy of the selection beside it, under a name of its own,
+        // selected.
         void DuplicateInspected();
+        Vector2D BesideOf(const Transform& original) const;
+        static std::string NameApartFrom(const std::string& name);
         void ReapLaunched();
 
         Graphics* graphics;
@@ -284,6 +293,9 @@ namespace KiteFramework
         int lastPickX = -1000;
         int lastPickY = -1000;
         bool cyclePending = false;
+        // The press in the view fell on the object already selected, so
+        // that the drag that follows acts on it.
+        bool dragArmed = false;
         // An object picked in the view, which the hierarchy scrolls to with
         // its parents open.
         ObjectHandle revealInHierarchy;
@@ -321,12 +333,15 @@ namespace KiteFramework
         } pending = PendingAction::None;
         std::string pendingName;
         bool openUnsavedPopup = false;
+        // The GUI frame the unsaved-changes question came up in.
+        int unsavedAskedFrame = 0;
         bool quitConfirmed = false;
         std::map<std::string, std::string> savedTexts;
         bool haveSavedTexts = false;
         // Play keeps the answer of the moment PLAY was pressed.
         bool unsavedAtPlay = false;
         bool restoringSnapshot = false;
+        EditorRedraw redraw;
         unsigned seenLoads = 0;
         // The scene that did not load completely, while it is open.
         std::string unsafeScene;
