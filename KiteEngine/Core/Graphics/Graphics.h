@@ -279,6 +279,10 @@ namespace KiteFramework
         // the keys alone.
         void GatherSortKeys();
         void SortRenderers();
+        // Sorts the keys by moving entries back into place; false, with the
+        // keys still a mix of the two orders, once the moves run out.
+        bool InsertKeys(std::size_t moves);
+        void MergeKeys();
         // Sprite animation by the frame's step, and the walk drawing every
         // renderer in order.
         float AnimationStep() const;
