@@ -329,8 +329,10 @@ namespace KiteFramework
         // borrows may not be up to date yet.
         CompactRenderers();
         // Glyph layers are brought up to date before the walk: building them
-        // draws what is queued, which the walk may yet have to drop.
-        if (glyphLayersStale)
+        // draws what is queued, which the walk may yet have to drop. The
+        // first scene draws its text from the glyphs' own textures (the same
+        // picture): the layers' large buffers wait until it is shown.
+        if (glyphLayersStale && !startingUp)
             BuildGlyphLayers();
         const float step = AnimationStep();
         const std::size_t n = renderers.size();
