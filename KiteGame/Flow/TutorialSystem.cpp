@@ -351,6 +351,14 @@ namespace KiteFramework
         /* 33 */ StepRow(&TutorialSystem::Clicked).ClickerHidden().Then(&TutorialSystem::OpenLevel1),
     };
 
+    bool TutorialSystem::WaitsForClick(int n)
+    {
+        if (n < 0 || n >= StepCount)
+            return false;
+        const Condition c = Steps[n].waitsFor;
+        return c == &TutorialSystem::Clicked || c == &TutorialSystem::ClickedWithMovesLocked;
+    }
+
     void TutorialSystem::Update()
     {
         // Past the last step (or set out of range) nothing happens.

@@ -26,6 +26,9 @@ namespace KiteFramework
         const char* InspectorTitle() const override { return "Tutorial System"; }
 
         int GetStep() const { return step; }
+        // Whether step n waits for a click anywhere (not for the player to
+        // do something in the court).
+        static bool WaitsForClick(int n);
         void SetStep(int s) { step = s; }
         GameObject* GetCashCloud() const { return cashCloud.Get(); }
 

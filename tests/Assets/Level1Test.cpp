@@ -5,6 +5,7 @@
 // customer tests' Level1Run.)
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -15,15 +16,20 @@
 #include "Core/Archetypes/ArchetypeSystem.h"
 #include "Core/Engine/Engine.h"
 #include "Core/Factory/GameObjectFactory.h"
+#include "Core/Graphics/Graphics.h"
+#include "Core/Graphics/Sprite.h"
 #include "Core/Math/Random.h"
 #include "Core/Objects/GameObject.h"
 #include "Core/Objects/ObjectHandle.h"
+#include "Core/Objects/Transform.h"
 #include "Core/Scenes/SceneManager.h"
 #include "Core/Waypoints/GraphNetwork.h"
 #include "Core/Waypoints/VertexNode.h"
 #include "Customers/CustomerSystem.h"
 #include "Economy/LevelStatsSystem.h"
 #include "Seats/SeatsSystem.h"
+#include "Platform/Fake/FakePlatform.h"
+#include "Stalls/StallsBehaviour.h"
 #include "Stalls/StallsSystem.h"
 #include "Trouble/FireResolver.h"
 #include "Trouble/Trash.h"
@@ -60,6 +66,19 @@ namespace
         std::string Load() { return game.Load("Level1"); }
 
         std::string LoadStill() { return game.LoadStill("Level1"); }
+
+        // The fake pointer is in window pixels; the mapping to the world is
+        // read off the graphics system.
+        void PointerAt(Vector2D world)
+        {
+            Platform::FakePlatform& fake = game.Fake();
+            fake.cursorX = fake.cursorY = 0;
+            const Vector2D origin = GRAPHICS->CurrentMouseToWorld();
+            fake.cursorX = fake.cursorY = 1000;
+            const Vector2D far = GRAPHICS->CurrentMouseToWorld();
+            fake.cursorX = static_cast<int>(std::lround((world.x - origin.x) * 1000.0f / (far.x - origin.x)));
+            fake.cursorY = static_cast<int>(std::lround((world.y - origin.y) * 1000.0f / (far.y - origin.y)));
+        }
 
         KiteTest::ShippedGame game;
         Engine* engine = nullptr;
@@ -216,4 +235,42 @@ TEST_F(Level1, ClickFeedbackGoesByItself)
     testing::internal::GetCapturedStdout();
     EXPECT_EQ(made[0].Get(), nullptr) << "the water splash stays";
     EXPECT_EQ(made[1].Get(), nullptr) << "the fight spark stays";
+}
+
+TEST_F(Level1, EveryClickOnAFireShowsWhatItDid)
+{
+    // A player who clicks once must see that it counted: the flames lose a
+    // good step of their size, and a splash as big as a good part of them
+    // lies over them, plainly seen for half a second.
+    ASSERT_EQ(Load(), "");
+    ASSERT_NE(StallsSystem::Instance(), nullptr);
+    ASSERT_FALSE(StallsSystem::Instance()->GetStalls().empty());
+    StallsBehaviour* stall = StallsSystem::Instance()->GetStalls().front();
+    stall->SetOnFire();
+    engine->Step();
+    ASSERT_NE(stall->GetFireObject(), nullptr);
+    FireResolver* fire = stall->GetFireObject()->GetComponent<FireResolver>();
+    ASSERT_NE(fire, nullptr);
+    Transform* flames = fire->GetOwner()->GetComponent<Transform>();
+    const float fullSize = flames->GetScaleVec().x;
+    PointerAt(flames->GetTransVec());
+    for (int click = 1; click < fire->targetClickCount; ++click)
+    {
+        const float before = flames->GetScaleVec().x;
+        fire->OnMouseUp();
+        EXPECT_LE(flames->GetScaleVec().x, before - fullSize / 5.0f) << "click " << click;
+        ObjectHandle splash(FACTORY->FindObjByName("WaterFeedback"));
+        ASSERT_NE(splash.Get(), nullptr) << "click " << click;
+        const Transform* at = splash.Get<Transform>();
+        EXPECT_LT(at->GetDepth(), flames->GetDepth()) << "the splash is hidden by the flames";
+        EXPECT_GE(at->GetScaleVec().x, fullSize * 0.6f) << "a splash lost in the flames";
+        int seen = 0;
+        for (int frame = 0; frame < 600 && splash.Get(); ++frame)
+        {
+            seen += splash.Get<Sprite>()->GetAlpha() >= 0.5f;
+            engine->Step();
+        }
+        EXPECT_GE(seen, 30) << "click " << click << ": the splash is gone before a player sees it";
+        EXPECT_EQ(splash.Get(), nullptr) << "the splash stays";
+    }
 }

@@ -71,6 +71,20 @@ namespace
             Step(2);
         }
 
+        // A click on a step that waits for one: the clicker that takes it
+        // (and carries the hint that a click goes on) is shown, and only
+        // then.
+        void ClickToGoOn()
+        {
+            const int at = tutorial->GetStep();
+            EXPECT_TRUE(TutorialSystem::WaitsForClick(at)) << "step " << at;
+            EXPECT_TRUE(On("ContinueClicker")) << "step " << at << " waits for a click and does not say so";
+            Click();
+            EXPECT_EQ(tutorial->GetStep(), at + 1);
+            if (!TutorialSystem::WaitsForClick(tutorial->GetStep()))
+                EXPECT_FALSE(On("ContinueClicker")) << "step " << tutorial->GetStep() << " asks for a click it does not wait for";
+        }
+
         bool Shown(int n) { return Find("Instruction_" + std::to_string(n))->isActive(); }
         bool On(const char* name) { return Find(name)->isActive(); }
 
@@ -134,8 +148,8 @@ TEST_F(Tutorial, WalksEveryStepToTheEndAndOpensLevel1)
     EXPECT_EQ(Find("Stall1UpgradeBtnBlocker")->GetComponent<Transform>()->GetTransVec(),
               stallAt + UpgradeSystem::UpgradeButtonOffset());
     EXPECT_TRUE(On("ContinueClicker"));
-    Click();
-    Click();
+    ClickToGoOn();
+    ClickToGoOn();
     EXPECT_EQ(tutorial->GetStep(), 5);
     EXPECT_FALSE(On("ContinueClicker"));
 
@@ -169,8 +183,8 @@ TEST_F(Tutorial, WalksEveryStepToTheEndAndOpensLevel1)
     EXPECT_EQ(tutorial->GetStep(), 7);
     EXPECT_TRUE(On("Stall1UpgradeBtnBlocker"));
 
-    Click();
-    Click();
+    ClickToGoOn();
+    ClickToGoOn();
     EXPECT_EQ(tutorial->GetStep(), 9);
     const float before = stats->Money();
     Find("SeatsCBParent")->setActive(true);
@@ -184,9 +198,9 @@ TEST_F(Tutorial, WalksEveryStepToTheEndAndOpensLevel1)
     seats->AddStoredSeat(Add<SeatsBehaviour>(seat, CT_SeatsBehaviour));
     Step();
     EXPECT_EQ(tutorial->GetStep(), 11);
-    Click();
+    ClickToGoOn();
     EXPECT_FALSE(stalls->stallsMovable);
-    Click();
+    ClickToGoOn();
     EXPECT_EQ(tutorial->GetStep(), 13);
     EXPECT_TRUE(stalls->stallsMovable) << "moving is allowed from the click that ends step 12";
     EXPECT_TRUE(seats->seatsMovable);
@@ -198,7 +212,7 @@ TEST_F(Tutorial, WalksEveryStepToTheEndAndOpensLevel1)
     EXPECT_FALSE(seats->seatsMovable);
 
     for (int n = 14; n < 20; ++n)
-        Click();
+        ClickToGoOn();
     EXPECT_EQ(tutorial->GetStep(), 20);
     EXPECT_FALSE(On("SynergyBtnBlocker"));
     Step();
@@ -221,8 +235,8 @@ TEST_F(Tutorial, WalksEveryStepToTheEndAndOpensLevel1)
     EXPECT_EQ(Find("Stall4SellBtnBlocker")->GetComponent<Transform>()->GetTransVec().x, 375.0f + 41.0f);
 
     trash->TrashPlaced();
-    Click();
-    Click();
+    ClickToGoOn();
+    ClickToGoOn();
     EXPECT_EQ(tutorial->GetStep(), 25);
     // New trash while waiting is not a binned piece; a drop is.
     trash->TrashPlaced();
@@ -232,9 +246,9 @@ TEST_F(Tutorial, WalksEveryStepToTheEndAndOpensLevel1)
     Step();
     EXPECT_EQ(tutorial->GetStep(), 26);
 
-    Click();
-    Click();
-    Click();
+    ClickToGoOn();
+    ClickToGoOn();
+    ClickToGoOn();
     EXPECT_EQ(tutorial->GetStep(), 29);
     ASSERT_NE(tutorial->GetCashCloud(), nullptr);
     // A cloud that drifts off is made again.
@@ -250,12 +264,12 @@ TEST_F(Tutorial, WalksEveryStepToTheEndAndOpensLevel1)
     Step();
     EXPECT_EQ(tutorial->GetStep(), 30);
 
-    Click();
-    Click();
+    ClickToGoOn();
+    ClickToGoOn();
     EXPECT_FALSE(On("StatsBtnBlocker"));
-    Click();
+    ClickToGoOn();
     EXPECT_FALSE(GetLevelFlags()[0]);
-    Click();
+    ClickToGoOn();
     EXPECT_EQ(tutorial->GetStep(), TutorialSystem::StepCount);
     EXPECT_TRUE(GetLevelFlags()[0]);
     EXPECT_NE(Find("TutorialComplete"), nullptr);

@@ -13,7 +13,7 @@ every layer listed before it:
                 and mail buttons, the stars and their bars
     pop-ups     price tags, star percentages, the tutorial's build panels,
                 a stall's menu
-    tutorial    blockers, instruction boxes and their arrows
+    tutorial    blockers, instruction boxes, their click hint and arrows
     windows     the statistics window, the star panels and their mission
                 rows, the summaries, fireworks, the mailbox
     pause       the pause panel and its buttons
@@ -71,6 +71,7 @@ STALL_MENU = 11.45
 CLICKER = 11.35
 BLOCKER = 11.3
 INSTRUCTION = 11.2
+CLICK_HINT = 11.15
 ARROW = 11.1
 
 # ---------------------------------------------------------------- windows

@@ -102,7 +102,7 @@ def archetypes(h):
     # Tall enough that the button the panel puts at (0, -50) lies inside it.
     out["TutorialComplete"] = c(h.transform(0, -900, depths.SUMMARY, 8, 3.4), h.sprite("Menu/TutorialPanel.png"),
                                 h.collider(COLLIDER_PANEL, 8, 3.4),
-                                label(h, "Tutorial complete!\\n Level 1 is open.", 0.3, BROWN, (0, 45)),
+                                label(h, "Tutorial complete!\\n Level 1 is unlocked.", 0.3, BROWN, (0, 45)),
                                 h.audio("SFX/Win.wav", False, True),
                                 h.E("Summary", children=[h.V2("startPos", 0, -900), h.V2("finalPos", 0, 40),
                                                          h.F("timeToInterpolate", 0.6)]))
@@ -378,11 +378,11 @@ TUTORIAL_TEXTS = [
     "First, a stall. Click the stall button to see what you can build.",
     "Pick the drinks stall and drag it onto an empty stall place.",
     "Well done! Customers will queue at your stall and pay for their food.",
-    "Every stall has a menu above it. Click anywhere to carry on.",
+    "Every stall has a menu above it.",
     "Click your drinks stall to open its menu.",
     "Now press the upgrade button: better stalls earn more.",
     "The upgrade is under way. An upgraded stall serves more per sale.",
-    "Customers need somewhere to sit. Click anywhere to carry on.",
+    "Customers need somewhere to sit.",
     "Click the seat button to see the tables.",
     "Here is $500 to spend. Drag a table onto one of the marked places.",
     "Customers eat at tables, and tables fill up fast at lunch.",
@@ -393,21 +393,21 @@ TUTORIAL_TEXTS = [
     "Look for pairs of stalls that bring each other customers.",
     "Customers who wait too long lose patience and leave.",
     "Happy customers give likes; likes bring more customers.",
-    "Your upgrade takes a little time. Wait for it to finish.",
+    "Upgrades take a little time: a bar at the stall shows how far it is.",
     "Waiting for the upgrade to finish...",
     "Here is $650. Open the stall button again.",
     "Build the western stall on a free stall place.",
     "Two stalls! Customers can now choose what to eat.",
-    "Customers leave trash on the tables. Click anywhere to carry on.",
+    "Customers leave trash on the tables.",
     "Drag a piece of trash into a bin to keep the court clean.",
     "Clean tables keep customers happy.",
     "Fires and fights happen too: click them quickly to sort them out.",
     "Sometimes a cash cloud drifts by. Click anywhere and watch the sky.",
     "Click the cash cloud to collect its money!",
     "Lovely! Cash clouds come now and then, so keep an eye out.",
-    "The statistics button shows how your court is doing.",
     "Each level has three stars to earn. Finish the third to win.",
-    "That is everything. Click anywhere to open Level 1. Good luck!",
+    "The statistics button shows how your court is doing: try it.",
+    "That is everything! Level 1 waits for you in the menu. Good luck!",
 ]
 
 
@@ -417,6 +417,10 @@ TUTORIAL_TEXTS = [
 INSTRUCTION_Y = -40
 INSTRUCTION_LOW_Y = -345
 CASH_CLOUD_STEPS = (29,)
+# The click hint sits on the lower edge of the box, to its right.
+CLICK_HINT_X = 230
+# Above the court's stalls and tables (2), below trouble and clouds (4).
+CLICKER_LAYER = 3
 
 
 def tutorial_ui(scene, h):
@@ -473,7 +477,12 @@ def tutorial_ui(scene, h):
         # Unseen: they only catch clicks.
         add(name, [T(x, y, depths.BLOCKER, sx, sy), S("Tutorial/Blocker.png", tint=(1, 1, 1, 0)), C(tag, sx, sy)],
             active=on)
-    add("ContinueClicker", [T(0, 0, depths.CLICKER, 16, 9), S("Tutorial/Blocker.png", tint=(1, 1, 1, 0)), C(9, 16, 9)])
+    # The clicker takes the clicks of the steps that wait for one. It lies
+    # over the court (stalls and tables rest at 2) but under what a step may
+    # ask the player to click while it waits: fires, fights, clouds, and the
+    # buttons the blockers have let free.
+    clicker = add("ContinueClicker", [T(0, 0, depths.CLICKER, 16, 9), S("Tutorial/Blocker.png", tint=(1, 1, 1, 0)),
+                                      C(CLICKER_LAYER, 16, 9)])
     add("InstructionArrow", [T(370, 230, depths.ARROW, 0.5, 0.6), S("Tutorial/Arrow.png")], active=False)
     for k, x in enumerate((-480, -263, -46, 171)):
         add("TutorialArrow_%d" % k, [T(x if k not in (1, 2) else (-375, -125)[k - 1], -200 if k not in (1, 2) else 330,
@@ -483,6 +492,10 @@ def tutorial_ui(scene, h):
         add("Instruction_%d" % n, [T(-60, y, depths.INSTRUCTION, 9.0, 1.5), S("Menu/TutorialPanel.png"),
                                     label(h, words, 0.155, BROWN, (0, 0))], active=(n == 0))
     add("TutorialSystem", [plain(h, "TutorialSystem")])
+    # Shown and hidden with the clicker, so every step that waits for a
+    # click says so on its box. Added last so that no object changes number.
+    add("ContinueHint", [T(CLICK_HINT_X, INSTRUCTION_Y - 75, depths.CLICK_HINT, 3.6, 0.42), S("Menu/TutorialPanel.png"),
+                         label(h, "Click anywhere to go on", 0.12, BROWN, (0, -6))], parent=clicker)
 
 
 def tutorial_archetypes(h, out):

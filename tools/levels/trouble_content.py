@@ -33,12 +33,15 @@ def archetypes(h):
     out["Fire"] = h.components(
         h.transform(0, 0, DEPTH_FIRE, 1.4, 1.66), h.sprite("Trouble/Flames.png", 4, 10, True),
         h.collider(TROUBLE_LAYER, 1.4, 1.66), h.audio("SFX/Fire.wav", True, True),
-        E("FireResolver", children=[I("targetClickCount", 3), F("finalScale", 0.6)]))
+        # Each click takes a quarter of the flames away, a step seen at a
+        # glance however they flicker.
+        E("FireResolver", children=[I("targetClickCount", 3), F("finalScale", 0.35)]))
     out["WaterFeedback"] = h.components(
-        h.transform(0, 0, DEPTH_EFFECT, 0.7, 0.58), h.sprite("Trouble/WaterSplash.png", 3, 12, True),
+        h.transform(0, 0, DEPTH_EFFECT, 1.1, 0.92), h.sprite("Trouble/WaterSplash.png", 3, 12, True),
         h.audio("SFX/Water.wav", False, True),
-        # Fades once its frames have played; a splash per click would pile up.
-        E("FadeOutFeedback", children=[V2("translation", 0, 0), F("timing", 0.4)]))
+        # Big and long enough to be seen over the flames after every click,
+        # and gone before the next few; a splash per click would pile up.
+        E("FadeOutFeedback", children=[V2("translation", 0, 0), F("timing", 1.2)]))
     out["FightCloud"] = h.components(
         h.transform(0, 0, DEPTH_FIRE, 1.6, 1.24), h.sprite("Trouble/FightCloud.png", 2, 6, True),
         h.collider(TROUBLE_LAYER, 1.6, 1.24), h.audio("SFX/Scuffle.wav", False, True),
