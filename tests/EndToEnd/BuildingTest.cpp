@@ -106,8 +106,9 @@ TEST(BuildingInTheGame, BuildButtonsDraggedOntoFreePlacesBuyAStallAndATableAndSp
     EXPECT_TRUE(WaitFor(5, [&] { return tableOnPlace() > 1000; }))
         << "the table did not stay on the place: " << tableOnPlace();
 
-    // The 4x button (world 735, 396) moves the marker over itself.
-    const auto markerAt = [&](int px) { return CountNow(screen, px - 8, 16, 16, 10, kMarkerYellow, 40); };
+    // The 4x button (world 735, 396) moves the marker over itself; the
+    // marker hangs just below the top edge, over the button it marks.
+    const auto markerAt = [&](int px) { return CountNow(screen, px - 8, 22, 16, 12, kMarkerYellow, 40); };
     EXPECT_GT(markerAt(1465), 10);
     Hover(1535, 54);
     GameProcess::XDoTool("click 1");
