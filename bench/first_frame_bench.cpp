@@ -97,23 +97,28 @@ namespace
         return RunHost("first_frame_bench", steps);
     }
 
-    // Starts this program again to run the game once; the two times after
-    // the start, or false when the run gave none.
-    bool TimeOneRun(const char* self, double& splash, double& level)
+    // Starts `program` with `arg` and the write end of a pipe, with its
+    // standard output (and, when `quiet`, its errors) thrown away; what it
+    // wrote to the pipe, and the time just before it was started. False when
+    // it could not be started.
+    bool RunAndRead(const char* program, const char* arg, bool quiet, std::string& answer, double& start)
     {
         int fds[2];
         if (pipe(fds) != 0)
             return false;
-        const double start = MonotonicSeconds();
+        start = MonotonicSeconds();
         const pid_t child = fork();
         if (child == 0)
         {
             close(fds[0]);
-            // The loader's lines are not what is measured here.
             std::freopen("/dev/null", "w", stdout);
-            std::freopen("/dev/null", "w", stderr);
+            if (quiet)
+                std::freopen("/dev/null", "w", stderr);
             const std::string fd = std::to_string(fds[1]);
-            execl(self, self, "--once", fd.c_str(), static_cast<char*>(nullptr));
+            if (arg)
+                execl(program, program, arg, fd.c_str(), static_cast<char*>(nullptr));
+            else
+                execl(program, program, fd.c_str(), static_cast<char*>(nullptr));
             std::_Exit(127);
         }
         close(fds[1]);
@@ -122,16 +127,25 @@ namespace
             close(fds[0]);
             return false;
         }
-        std::string answer;
         char buffer[256];
         ssize_t got = 0;
         while ((got = read(fds[0], buffer, sizeof buffer)) > 0)
             answer.append(buffer, static_cast<std::size_t>(got));
         close(fds[0]);
         waitpid(child, nullptr, 0);
+        return true;
+    }
+
+    // Starts this program again to run the game once (the loader's lines
+    // are not what is measured); the two times after the start, or false
+    // when the run gave none.
+    bool TimeOneRun(const char* self, double& splash, double& level)
+    {
+        std::string answer;
+        double start = 0.0;
         double a = 0.0;
         double b = 0.0;
-        if (std::sscanf(answer.c_str(), "%lf %lf", &a, &b) != 2)
+        if (!RunAndRead(self, "--once", true, answer, start) || std::sscanf(answer.c_str(), "%lf %lf", &a, &b) != 2)
             return false;
         splash = a - start;
         level = b - start;
@@ -142,34 +156,10 @@ namespace
     // the start, or false when it gave none.
     bool TimeReference(const std::string& program, double& shown)
     {
-        int fds[2];
-        if (pipe(fds) != 0)
-            return false;
-        const double start = MonotonicSeconds();
-        const pid_t child = fork();
-        if (child == 0)
-        {
-            close(fds[0]);
-            std::freopen("/dev/null", "w", stdout);
-            const std::string fd = std::to_string(fds[1]);
-            execl(program.c_str(), program.c_str(), fd.c_str(), static_cast<char*>(nullptr));
-            std::_Exit(127);
-        }
-        close(fds[1]);
-        if (child < 0)
-        {
-            close(fds[0]);
-            return false;
-        }
         std::string answer;
-        char buffer[128];
-        ssize_t got = 0;
-        while ((got = read(fds[0], buffer, sizeof buffer)) > 0)
-            answer.append(buffer, static_cast<std::size_t>(got));
-        close(fds[0]);
-        waitpid(child, nullptr, 0);
+        double start = 0.0;
         double a = 0.0;
-        if (std::sscanf(answer.c_str(), "%lf", &a) != 1)
+        if (!RunAndRead(program.c_str(), nullptr, false, answer, start) || std::sscanf(answer.c_str(), "%lf", &a) != 1)
             return false;
         shown = a - start;
         return true;
