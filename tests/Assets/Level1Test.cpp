@@ -67,18 +67,7 @@ namespace
 
         std::string LoadStill() { return game.LoadStill("Level1"); }
 
-        // The fake pointer is in window pixels; the mapping to the world is
-        // read off the graphics system.
-        void PointerAt(Vector2D world)
-        {
-            Platform::FakePlatform& fake = game.Fake();
-            fake.cursorX = fake.cursorY = 0;
-            const Vector2D origin = GRAPHICS->CurrentMouseToWorld();
-            fake.cursorX = fake.cursorY = 1000;
-            const Vector2D far = GRAPHICS->CurrentMouseToWorld();
-            fake.cursorX = static_cast<int>(std::lround((world.x - origin.x) * 1000.0f / (far.x - origin.x)));
-            fake.cursorY = static_cast<int>(std::lround((world.y - origin.y) * 1000.0f / (far.y - origin.y)));
-        }
+        void PointerAt(Vector2D world) { game.PointerAt(world); }
 
         KiteTest::ShippedGame game;
         Engine* engine = nullptr;

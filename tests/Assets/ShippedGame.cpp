@@ -5,8 +5,11 @@
 
 #include <unistd.h>
 
+#include <cmath>
+
 #include "Assets/StartReports.h"
 #include "Core/Engine/Engine.h"
+#include "Core/Graphics/Graphics.h"
 #include "Core/Scenes/SceneManager.h"
 #include "Core/Waypoints/GraphNetwork.h"
 #include "StartUp/Configuration.h"
@@ -88,5 +91,16 @@ namespace KiteTest
         // Waypoint sprites show only while editing.
         WAYPOINTSYS->ToggleNodeVisibility(false);
         return reports;
+    }
+
+    void ShippedGame::PointerAt(const Vector2D& world)
+    {
+        Platform::FakePlatform& fake = started_.fake;
+        fake.cursorX = fake.cursorY = 0;
+        const Vector2D origin = GRAPHICS->CurrentMouseToWorld();
+        fake.cursorX = fake.cursorY = 1000;
+        const Vector2D far = GRAPHICS->CurrentMouseToWorld();
+        fake.cursorX = static_cast<int>(std::lround((world.x - origin.x) * 1000.0f / (far.x - origin.x)));
+        fake.cursorY = static_cast<int>(std::lround((world.y - origin.y) * 1000.0f / (far.y - origin.y)));
     }
 }

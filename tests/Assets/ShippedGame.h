@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "Core/Math/Vector2D.h"
 #include "Support/StartedEngine.h"
 
 namespace KiteTest
@@ -35,6 +36,9 @@ namespace KiteTest
         KiteFramework::Engine& GameEngine() { return *started_.engine; }
         // The platform under the game: its pointer and buttons are the player's.
         KiteFramework::Platform::FakePlatform& Fake() { return started_.fake; }
+        // Puts the player's pointer over a world position (the fake pointer
+        // is in window pixels; the mapping is read off the graphics system).
+        void PointerAt(const KiteFramework::Vector2D& world);
         const std::filesystem::path& Root() const { return root_; }
         const std::string& StartReports() const { return startReports_; }
 
