@@ -6,6 +6,7 @@
 #include <dlfcn.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -100,6 +101,35 @@ TEST(TextureDecoding, HeldWorkersBeginNothingUntilReleased)
     for (std::size_t i = 0; i < paths.size(); ++i)
         if (i != 3)
             EXPECT_TRUE(Same(decoder.Take(i), TextureDecoder::Decode(paths[i]))) << paths[i];
+    EXPECT_FALSE(decoder.TryTake(3, image));
+    fs::remove_all(folder);
+}
+
+TEST(TextureDecoding, PrefetchedPicturesDecodeWhileTheRestIsHeld)
+{
+    const std::string folder = TestFolder();
+    const std::vector<std::string> paths = WritePictures(folder, 12);
+    TextureDecoder decoder(paths, 4, true);
+
+    // What start-up names first a worker decodes at once, held or not, in
+    // the order named; nothing else is begun.
+    decoder.Prefetch(7);
+    decoder.Prefetch(2);
+    decoder.Prefetch(7);
+    DecodedImage image;
+    for (int waits = 0; waits < 20000 && !decoder.TryTake(2, image); ++waits)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    EXPECT_TRUE(Same(image, TextureDecoder::Decode(paths[2])));
+    EXPECT_TRUE(Same(decoder.Take(7), TextureDecoder::Decode(paths[7])));
+    for (std::size_t i = 0; i < paths.size(); ++i)
+        EXPECT_FALSE(decoder.TryTake(i, image)) << paths[i];
+
+    // Released, the rest come as ever, each once.
+    decoder.Release();
+    for (std::size_t i = 0; i < paths.size(); ++i)
+        if (i != 2 && i != 7)
+            EXPECT_TRUE(Same(decoder.Take(i), TextureDecoder::Decode(paths[i]))) << paths[i];
+    decoder.Prefetch(3);
     EXPECT_FALSE(decoder.TryTake(3, image));
     fs::remove_all(folder);
 }
@@ -206,6 +236,34 @@ TEST_F(StartUpLoading, PicturesLoadBehindTheFirstFramesReportingAsInTurn)
     ::testing::internal::CaptureStdout();
     EXPECT_EQ(graphics->GetTexture("Pics/P20_Broken.png"), nullptr);
     EXPECT_NE(::testing::internal::GetCapturedStdout(), "");
+}
+
+TEST_F(StartUpLoading, UntilTheFirstSceneIsShownOnlyWhatItNeedsIsDone)
+{
+    // Named before start-up queues it, a picture is there when asked for.
+    graphics->ExpectTexture("Pics/P07.png");
+    ::testing::internal::CaptureStdout();
+    graphics->Initialise();
+    AddText(Make("label", 0, 0, 1), "Hello");
+    unsigned int* early = graphics->GetTexture("Pics/P07.png");
+    ASSERT_NE(early, nullptr);
+    EXPECT_TRUE(IsTexture(*early));
+
+    // The first frame (the scene not read yet) loads nothing queued and
+    // builds no glyph layers: the text is drawn glyph by glyph.
+    graphics->Update();
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
+    DrawFrame();
+    EXPECT_GT(graphics->GetDrawCalls(), 1u);
+
+    // Once the first scene is shown, the rest follows: the text in one run,
+    // every picture in turn.
+    ::testing::internal::CaptureStdout();
+    graphics->Update();
+    DrawFrame();
+    EXPECT_EQ(graphics->GetDrawCalls(), 1u);
+    graphics->FinishLoadingTextures();
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), InTurn());
 }
 
 TEST_F(StartUpLoading, QuittingBeforeAllAreLoadedLeavesNothingBehind)

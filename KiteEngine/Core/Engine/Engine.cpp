@@ -62,6 +62,9 @@ namespace KiteFramework
     void Engine::Initialise()
     {
         DebugPrintHandler("Engine initialised.");
+        // The first scene's pictures decode while the systems start.
+        if (SCENEMNGR)
+            SCENEMNGR->ExpectPictures(FirstScene);
         for (auto& entry : systems_)
             entry.second->Initialise();
         SetEngineStatus(ES_INITIALISED, true);
@@ -77,7 +80,7 @@ namespace KiteFramework
         if (GRAPHICS)
             GRAPHICS->NoDebugDraw();
         if (SCENEMNGR)
-            SCENEMNGR->LoadLevel("Splash1");
+            SCENEMNGR->LoadLevel(FirstScene);
         LoadXInput();
     }
 

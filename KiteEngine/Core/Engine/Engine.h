@@ -38,6 +38,9 @@ namespace KiteFramework
         Engine(const Engine&) = delete;
         Engine& operator=(const Engine&) = delete;
 
+        // The scene the loop opens with.
+        static constexpr const char* FirstScene = "Splash1";
+
         void InitialiseAssetsPath();
         const std::string& GetAssetPath() const { return assetPath_; }
         // Points the asset root elsewhere (tests and benchmarks use a scratch

@@ -114,6 +114,9 @@ namespace KiteFramework
         RegisterComponent<Text>(CT_Text, "Text");
         RegisterComponent<Emitter>(CT_Emitter, "Emitter");
 
+        // The loading screen's picture decodes while the context is made.
+        loadingScreenDecoding =
+            std::make_unique<TextureDecoder>(std::vector<std::string>{LoadingScreenFile()}, 1);
         glReady = CreateContext();
         // The pictures decode on worker threads while the programs compile
         // and the other systems start; Initialise uploads them.
@@ -158,61 +161,83 @@ namespace KiteFramework
         return true;
     }
 
-    void Graphics::BuildPrograms()
+    std::vector<Graphics::ProgramBuild> Graphics::ProgramBuilds()
     {
-        struct Build
-        {
-            MyGLSL** program;
-            const char* vertex;
-            const char* fragment;
-            Uniforms* uniforms;
-            QuadProgram* quads;
-            const char* defines;
-        };
-        Uniforms plainSpriteUniforms;
-        Uniforms plainParticleUniforms;
-        Uniforms whiteSpriteUniforms;
-        Uniforms whiteParticleUniforms;
-        Uniforms layeredTextUniforms;
         const char* plain = "#define PLAIN_SPRITE 1";
         const char* white = "#define PLAIN_SPRITE 1\n#define WHITE_TINT 1";
-        const Build builds[] = {
+        return {
             {&spriteProgram, "Assets/Shaders/ver.vs", "Assets/Shaders/frag.fs", &spriteUniforms, spriteQuads.get(),
              nullptr},
             {&textProgram, "Assets/Shaders/text.vs", "Assets/Shaders/text.fs", &textUniforms, textQuads.get(),
              nullptr},
             {&particleProgram, "Assets/Shaders/particle.vs", "Assets/Shaders/particle.fs", &particleUniforms,
              particleQuads.get(), nullptr},
-            {&plainSpriteProgram, "Assets/Shaders/ver.vs", "Assets/Shaders/frag.fs", &plainSpriteUniforms,
+            {&plainSpriteProgram, "Assets/Shaders/ver.vs", "Assets/Shaders/frag.fs", &variantUniforms[0],
              plainSpriteQuads.get(), plain},
-            {&plainParticleProgram, "Assets/Shaders/particle.vs", "Assets/Shaders/particle.fs",
-             &plainParticleUniforms, plainParticleQuads.get(), plain},
-            {&whiteSpriteProgram, "Assets/Shaders/ver.vs", "Assets/Shaders/frag.fs", &whiteSpriteUniforms,
+            {&plainParticleProgram, "Assets/Shaders/particle.vs", "Assets/Shaders/particle.fs", &variantUniforms[1],
+             plainParticleQuads.get(), plain},
+            {&whiteSpriteProgram, "Assets/Shaders/ver.vs", "Assets/Shaders/frag.fs", &variantUniforms[2],
              whiteSpriteQuads.get(), white},
-            {&whiteParticleProgram, "Assets/Shaders/particle.vs", "Assets/Shaders/particle.fs",
-             &whiteParticleUniforms, whiteParticleQuads.get(), white},
-            {&layeredTextProgram, "Assets/Shaders/text.vs", "Assets/Shaders/text.fs", &layeredTextUniforms,
+            {&whiteParticleProgram, "Assets/Shaders/particle.vs", "Assets/Shaders/particle.fs", &variantUniforms[3],
+             whiteParticleQuads.get(), white},
+            {&layeredTextProgram, "Assets/Shaders/text.vs", "Assets/Shaders/text.fs", &variantUniforms[4],
              layeredTextQuads.get(), "#define GLYPH_ARRAY 1"},
         };
+    }
+
+    void Graphics::BuildPrograms()
+    {
+        // Only the general programs: they draw every quad. The variants draw
+        // the same pictures faster and wait for the first scene to be shown;
+        // until then their quads go to the general programs.
+        plainSprite = spriteQuads.get();
+        plainParticle = particleQuads.get();
+        whiteSprite = plainSprite;
+        whiteParticle = plainParticle;
+        for (const ProgramBuild& b : ProgramBuilds())
+            if (!b.defines)
+                BuildProgram(b);
+        ForgetProgramErrors();
+    }
+
+    void Graphics::BuildVariants()
+    {
+        if (variantsBuilt || !glReady)
+            return;
+        variantsBuilt = true;
+        // A program is built while another may be in use.
+        FlushQuads();
+        GLint inUse = 0;
+        glGetIntegerv(GL_CURRENT_PROGRAM, &inUse);
         plainSprite = plainSpriteQuads.get();
         plainParticle = plainParticleQuads.get();
         whiteSprite = whiteSpriteQuads.get();
         whiteParticle = whiteParticleQuads.get();
-        // A program that fails is reported and the next is built all the
-        // same; a plain variant that fails leaves its quads to the general one.
-        for (const Build& b : builds)
-        {
-            *b.program = new MyGLSL();
-            if (!SetupProgram(*b.program, b.vertex, b.fragment, b.defines))
-                FallBackFrom(b.quads, b.defines != nullptr);
-            PresetProgram(*b.program, *b.uniforms, *b.quads);
-        }
+        for (const ProgramBuild& b : ProgramBuilds())
+            if (b.defines)
+                BuildProgram(b);
         // A white variant that failed leaves its quads to the plain one.
         if (!whiteSprite)
             whiteSprite = plainSprite;
         if (!whiteParticle)
             whiteParticle = plainParticle;
         layerSizeLocation = layeredTextProgram->GetUniformLocation("layerSize");
+        ForgetProgramErrors();
+        glUseProgram(static_cast<GLuint>(inUse));
+    }
+
+    void Graphics::BuildProgram(const ProgramBuild& b)
+    {
+        // A program that fails is reported and the next is built all the
+        // same; a plain variant that fails leaves its quads to the general one.
+        *b.program = new MyGLSL();
+        if (!SetupProgram(*b.program, b.vertex, b.fragment, b.defines))
+            FallBackFrom(b.quads, b.defines != nullptr);
+        PresetProgram(*b.program, *b.uniforms, *b.quads);
+    }
+
+    void Graphics::ForgetProgramErrors()
+    {
         // A program that did not link leaves errors behind; they say nothing
         // about later calls.
         while (glGetError() != GL_NO_ERROR)
@@ -277,10 +302,22 @@ namespace KiteFramework
         u.textColor = program->GetUniformLocation("textColor");
     }
 
+    std::string Graphics::LoadingScreenFile()
+    {
+        return Assets::ResolveNamed(Assets::SpritePath("Menu/LoadingScreen.png"));
+    }
+
     void Graphics::Initialise()
     {
+        // Until the first scene is shown only what it needs is done.
+        startingUp = glReady;
         unsigned int loadingScreen = 0;
-        LoadSingleTexture(&loadingScreen, Assets::ResolveNamed(Assets::SpritePath("Menu/LoadingScreen.png")).c_str());
+        const std::string loadingScreenFile = LoadingScreenFile();
+        if (loadingScreenDecoding && loadingScreenDecoding->Path(0) == loadingScreenFile)
+            LoadSingleTexture(&loadingScreen, loadingScreenFile, loadingScreenDecoding->Take(0));
+        else
+            LoadSingleTexture(&loadingScreen, loadingScreenFile.c_str());
+        loadingScreenDecoding.reset();
         if (loadingScreen == 0)
             std::cout << "ZI BAO LIAO" << std::endl;
 
@@ -297,10 +334,7 @@ namespace KiteFramework
         // With a context the pictures load behind the first frames (what is
         // asked for at once); without one none can, and that is said now.
         if (glReady)
-        {
             QueueTextures(imageFiles);
-            startingUp = true;
-        }
         else
             LoadTextures(imageFiles);
 
@@ -353,8 +387,8 @@ namespace KiteFramework
             startingUp = false;
             ReleaseDecoding();
         }
-        // After the frame is shown: what start-up left to load.
-        if (!queued.empty())
+        // After the first scene is shown: what start-up left to load.
+        if (!queued.empty() && !startingUp)
             LoadQueuedTextures(queuedMillisecondsPerFrame);
     }
 
@@ -369,6 +403,8 @@ namespace KiteFramework
     {
         if (!glReady)
             return;
+        if (!startingUp)
+            BuildVariants();
         FlushQuads();
         batch->ResetCounts();
         glClearColor(background.r, background.g, background.b, background.a);

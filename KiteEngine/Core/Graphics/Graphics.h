@@ -116,6 +116,8 @@ namespace KiteFramework
         // Textures. The cells stay valid for the life of Graphics.
         unsigned int* GetTexture(const std::string& name);
         void LoadSingleTexture(unsigned int* out, const char* path);
+        // The same with the picture decoded already.
+        void LoadSingleTexture(unsigned int* out, const std::string& path, const DecodedImage& image);
         void LoadTextures(const std::vector<std::string>& names);
         void LoadTextures(const std::vector<std::filesystem::path>& paths);
         void LoadTextures(std::string file);
@@ -225,7 +227,26 @@ namespace KiteFramework
         // The window, read through the pointer at every use; null without one.
         Platform::Window* LiveWindow() const;
         bool CreateContext();
+        // One shader program to build: where it goes, its files, its
+        // quads and the defines of a variant (null for a general program).
+        struct ProgramBuild
+        {
+            MyGLSL** program;
+            const char* vertex;
+            const char* fragment;
+            Uniforms* uniforms;
+            QuadProgram* quads;
+            const char* defines;
+        };
+        std::vector<ProgramBuild> ProgramBuilds();
+        // The general programs, at set-up.
         void BuildPrograms();
+        // The variants, at the first frame after start-up (or the first
+        // layered text); once.
+        void BuildVariants();
+        void BuildProgram(const ProgramBuild& build);
+        static void ForgetProgramErrors();
+        static std::string LoadingScreenFile();
         void CacheUniforms(MyGLSL* program, Uniforms& out);
         // Compiles and links one program from the named shader files; false
         // when it failed (reported by the program).
@@ -333,9 +354,15 @@ namespace KiteFramework
         Uniforms spriteUniforms;
         Uniforms textUniforms;
         Uniforms particleUniforms;
+        std::array<Uniforms, 5> variantUniforms{};
+        bool variantsBuilt = false;
+        // The loading screen's picture, decoded from set-up until Initialise.
+        std::unique_ptr<TextureDecoder> loadingScreenDecoding;
         // The sprite pictures being decoded, from set-up until the last is
         // uploaded; the queue of those not yet reported, in list order.
         std::unique_ptr<TextureDecoder> decoding;
+        // The decoding's files by picture name, while nothing is queued.
+        std::unordered_map<std::string, std::size_t> decodingIndex;
         struct QueuedTexture
         {
             std::string name;

@@ -267,7 +267,9 @@ namespace KiteFramework
     {
         if (quads.empty())
             return;
-        if (glyphLayersStale)
+        // While the first scene is not shown yet its text is drawn from the
+        // glyphs' own textures (see CallDraw).
+        if (glyphLayersStale && !startingUp)
             BuildGlyphLayers();
         const bool layers = shortcuts && glyphLayers != 0;
         for (const GlyphQuad& placed : quads)
@@ -314,6 +316,7 @@ namespace KiteFramework
     {
         glyphLayersStale = false;
         glyphLayered.fill(false);
+        BuildVariants();
         if (!glReady || !layeredTextReady)
             return;
         // Quads already queued read the layers as they are.

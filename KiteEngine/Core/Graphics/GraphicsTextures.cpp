@@ -35,7 +35,14 @@ namespace KiteFramework
         // report per file.
         if (!glReady || !path)
             return;
-        const DecodedImage image = TextureDecoder::Decode(path);
+        LoadSingleTexture(out, path, TextureDecoder::Decode(path));
+    }
+
+    void Graphics::LoadSingleTexture(unsigned int* out, const std::string& path, const DecodedImage& image)
+    {
+        *out = 0;
+        if (!glReady)
+            return;
         UploadTexture(out, image);
         if (*out == 0)
             ReportUnloadable(path, image.failure);
@@ -74,8 +81,12 @@ namespace KiteFramework
     void Graphics::StartDecoding(const std::vector<std::string>& names)
     {
         std::vector<std::string> files;
+        decodingIndex.clear();
         for (const std::string& name : names)
+        {
+            decodingIndex.emplace(name, files.size());
             files.push_back(Assets::ResolveNamed(Assets::SpritePath(name)));
+        }
         // Held until the first scene is on the screen: before that the
         // workers would only take the processor from the first frames, whose
         // few pictures are decoded as they are asked for.
@@ -90,7 +101,10 @@ namespace KiteFramework
 
     void Graphics::QueueTextures(const std::vector<std::string>& names)
     {
-        FinishLoadingTextures();
+        // Only a queue already there is finished first: the decoding held
+        // since set-up stays held.
+        if (!queued.empty())
+            FinishLoadingTextures();
         std::vector<std::string> files;
         queued.clear();
         queuedNext = 0;
@@ -113,14 +127,33 @@ namespace KiteFramework
 
     void Graphics::ExpectTexture(const std::string& name)
     {
-        if (queuedCells.empty())
+        if (!decoding)
             return;
-        auto found = textures.find(name);
-        if (found == textures.end())
-            return;
-        auto queuedAt = queuedCells.find(found->second);
-        if (queuedAt != queuedCells.end())
-            decoding->Want(queuedAt->second);
+        std::size_t i = 0;
+        if (queued.empty())
+        {
+            // Before start-up queues the pictures: the decoding begun at
+            // set-up knows them by name.
+            auto listed = decodingIndex.find(name);
+            if (listed == decodingIndex.end())
+                return;
+            i = listed->second;
+        }
+        else
+        {
+            auto found = textures.find(name);
+            if (found == textures.end())
+                return;
+            auto queuedAt = queuedCells.find(found->second);
+            if (queuedAt == queuedCells.end())
+                return;
+            i = queuedAt->second;
+        }
+        // Until the first scene is shown only its own pictures are decoded.
+        if (startingUp || queued.empty())
+            decoding->Prefetch(i);
+        else
+            decoding->Want(i);
     }
 
     bool Graphics::UploadQueued(std::size_t i)
@@ -167,6 +200,8 @@ namespace KiteFramework
 
     bool Graphics::LoadQueuedTextures(double milliseconds)
     {
+        // Whoever loads the queue wants the workers on it.
+        ReleaseDecoding();
         const auto start = std::chrono::steady_clock::now();
         const bool waiting = milliseconds < 0.0;
         while (queuedNext < queued.size())

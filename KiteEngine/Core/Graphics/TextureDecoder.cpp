@@ -97,6 +97,14 @@ namespace KiteFramework
 
     bool TextureDecoder::Claim(std::size_t& i)
     {
+        // In the order asked for.
+        while (!prefetched.empty())
+        {
+            i = prefetched.front();
+            prefetched.erase(prefetched.begin());
+            if (states[i] == Waiting)
+                return true;
+        }
         if (held)
             return false;
         while (!wanted.empty())
@@ -190,6 +198,17 @@ namespace KiteFramework
             if (i >= paths.size() || states[i] != Waiting)
                 return;
             wanted.push_back(i);
+        }
+        changed.notify_one();
+    }
+
+    void TextureDecoder::Prefetch(std::size_t i)
+    {
+        {
+            std::lock_guard<std::mutex> guard(lock);
+            if (i >= paths.size() || states[i] != Waiting)
+                return;
+            prefetched.push_back(i);
         }
         changed.notify_one();
     }

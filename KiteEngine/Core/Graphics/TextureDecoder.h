@@ -62,6 +62,9 @@ namespace KiteFramework
         // File i is needed soon: the next free worker takes it before the
         // files in order.
         void Want(std::size_t i);
+        // File i is begun by the next free worker, held or not, before the
+        // files wanted: what is needed before the workers are released.
+        void Prefetch(std::size_t i);
         // Lets held workers begin.
         void Release();
 
@@ -88,6 +91,7 @@ namespace KiteFramework
         std::vector<DecodedImage> results;
         std::vector<State> states;
         std::vector<std::size_t> wanted;
+        std::vector<std::size_t> prefetched;
         std::mutex lock;
         std::condition_variable changed;
         std::size_t next = 0;

@@ -12,6 +12,7 @@
 #include "Core/Engine/Engine.h"
 #include "Core/Engine/Message.h"
 #include "Core/Factory/GameObjectFactory.h"
+#include "Core/Graphics/Graphics.h"
 #include "Core/Engine/XMLFile.h"
 #include "Core/XMLSerialisation/XMLSerialisation.h"
 
@@ -44,6 +45,42 @@ namespace KiteFramework
             AUDIO->StopAll();
         requested = name;
         pending = true;
+    }
+
+    namespace
+    {
+        void ExpectPicturesIn(const XMLElement* element)
+        {
+            for (const XMLElement* e = element; e; e = e->NextSiblingElement())
+            {
+                if (const char* text = e->GetText())
+                    GRAPHICS->ExpectTexture(text);
+                ExpectPicturesIn(e->FirstChildElement());
+            }
+        }
+    }
+
+    void SceneManager::ExpectPictures(const std::string& name) const
+    {
+        if (!GRAPHICS || !GameObjectFactory::IsValidFileName(name))
+            return;
+        // The objects' files lie beside the index, in a folder of its name.
+        const std::string indexPath = Assets::Resolve("Scenes/" + name + ".xml");
+        const std::string folder = indexPath.substr(0, indexPath.size() - 4) + "/";
+        XMLDocument index;
+        if (index.LoadFile(indexPath.c_str()) != tinyxml2::XML_SUCCESS)
+            return;
+        const XMLElement* root = index.FirstChildElement("Scene");
+        for (const XMLElement* e = root ? root->FirstChildElement("GameObject") : nullptr; e;
+             e = e->NextSiblingElement("GameObject"))
+        {
+            unsigned id = 0;
+            if (e->QueryUnsignedAttribute("objectId", &id) != tinyxml2::XML_SUCCESS || id == 0)
+                continue;
+            XMLDocument object;
+            if (object.LoadFile((folder + std::to_string(id) + ".xml").c_str()) == tinyxml2::XML_SUCCESS)
+                ExpectPicturesIn(object.RootElement());
+        }
     }
 
     void SceneManager::Update()

@@ -28,6 +28,10 @@ namespace KiteFramework
         // Stops every sound and records the request; a later request in the
         // same frame replaces it.
         void LoadLevel(const std::string& name);
+        // Tells Graphics of every picture the scene's files name, ahead of
+        // the load, so that they decode meanwhile. Says nothing of bad files:
+        // the load reports them.
+        void ExpectPictures(const std::string& name) const;
         const std::string& GetCurrentSceneName() const { return current; }
         // Where a player goes when neither the scene asked for nor the one
         // they came from can be shown ("MainMenu" unless set).
