@@ -200,6 +200,45 @@ TEST_F(SDLSoundTest, MusicDecodedBehindTheCallerPlaysAndBrokenMusicStaysSilent)
     sound.Close();
 }
 
+TEST_F(SDLSoundTest, WavesDecodedBehindTheCallerAsMusicIs)
+{
+    // A file with a WAVE header waits for its decoding at its first use.
+    Platform::Sound* pop = sound.CreateSound(kAudio + "SFX/Pop.wav");
+    ASSERT_NE(pop, nullptr);
+    const ChannelHandle playing = sound.PlaySound(pop, false);
+    EXPECT_NE(playing, Platform::NoChannel);
+    sound.StopChannel(playing);
+
+    // The header over nothing decodable stays silent, said once; a file
+    // too short for the header is refused at once, as any other that is no
+    // sound.
+    AudioTest::ScratchFolder folder;
+    std::filesystem::create_directories("Assets/Audio");
+    std::ofstream("Assets/Audio/Broken.wav", std::ios::binary) << "RIFF0000WAVE and no chunk a decoder can read";
+    std::ofstream("Assets/Audio/Short.wav", std::ios::binary) << "RIFF";
+    testing::internal::CaptureStderr();
+    Platform::Sound* broken = sound.CreateSound("Assets/Audio/Broken.wav");
+    ASSERT_NE(broken, nullptr);
+    EXPECT_EQ(sound.PlaySound(broken, false), Platform::NoChannel);
+    EXPECT_EQ(sound.PlaySound(broken, false), Platform::NoChannel);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Sound \"Assets/Audio/Broken.wav\": cannot be decoded; it stays silent\n");
+    EXPECT_EQ(sound.CreateSound("Assets/Audio/Short.wav"), nullptr);
+
+    // Many at once come out whole, each decoded once, in any order of use.
+    std::vector<Platform::Sound*> many;
+    for (const char* name : {"SFX/Mail.wav", "SFX/ButtonHover.wav", "Music/MainMenu.ogg", "SFX/Pop.wav"})
+        many.push_back(sound.CreateSound(kAudio + name));
+    for (auto it = many.rbegin(); it != many.rend(); ++it)
+    {
+        ASSERT_NE(*it, nullptr);
+        const ChannelHandle channel = sound.PlaySound(*it, false);
+        EXPECT_NE(channel, Platform::NoChannel);
+        sound.StopChannel(channel);
+    }
+    sound.Close();
+}
+
 TEST_F(SDLSoundTest, OnlyOneSystemHoldsTheMixer)
 {
     SDLSoundSystem second;

@@ -8,12 +8,15 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <condition_variable>
 #include <cstring>
+#include <deque>
 #include <fstream>
 #include <future>
-#include <iterator>
 #include <mutex>
 #include <string>
+#include <system_error>
+#include <thread>
 #include <vector>
 
 #include "Platform/Platform.h"
@@ -32,20 +35,110 @@ namespace KiteFramework
             constexpr int kOutputChannels = 2;
             constexpr int kBufferSamples = 1024;
 
-            // Compressed sounds decode one at a time: the mixer's decoders
-            // set themselves up on first use.
-            std::mutex backgroundDecoding;
+            // One thread decodes the sounds handed to it, in turn (the
+            // mixer's decoders set themselves up on first use).
+            class DecodeQueue
+            {
+            public:
+                ~DecodeQueue()
+                {
+                    {
+                        std::lock_guard<std::mutex> guard(lock);
+                        stopping = true;
+                    }
+                    changed.notify_one();
+                    if (worker.joinable())
+                        worker.join();
+                }
 
-            // Whether the file is an Ogg stream (its first four bytes):
-            // long music, decoded behind the first frames.
-            bool IsOggFile(const std::string& path, std::vector<char>& bytes)
+                std::future<Mix_Chunk*> Add(std::vector<char> bytes)
+                {
+                    std::packaged_task<Mix_Chunk*()> task([data = std::move(bytes)]() {
+                        SDL_RWops* memory = SDL_RWFromConstMem(data.data(), static_cast<int>(data.size()));
+                        return memory ? Mix_LoadWAV_RW(memory, 1) : nullptr;
+                    });
+                    std::future<Mix_Chunk*> result = task.get_future();
+                    std::unique_lock<std::mutex> guard(lock);
+                    if (!worker.joinable() && !Start())
+                    {
+                        // No thread to be had: decoded now.
+                        guard.unlock();
+                        task();
+                        return result;
+                    }
+                    jobs.push_back(std::move(task));
+                    guard.unlock();
+                    changed.notify_one();
+                    return result;
+                }
+
+            private:
+                bool Start()
+                {
+                    try
+                    {
+                        worker = std::thread(&DecodeQueue::Work, this);
+                        return true;
+                    }
+                    catch (const std::system_error&)
+                    {
+                        return false;
+                    }
+                }
+
+                void Work()
+                {
+                    std::unique_lock<std::mutex> guard(lock);
+                    for (;;)
+                    {
+                        changed.wait(guard, [this] { return stopping || !jobs.empty(); });
+                        // Stopping, what was handed over is still decoded:
+                        // someone may wait for it.
+                        if (jobs.empty())
+                            return;
+                        std::packaged_task<Mix_Chunk*()> task = std::move(jobs.front());
+                        jobs.pop_front();
+                        guard.unlock();
+                        task();
+                        guard.lock();
+                    }
+                }
+
+                std::mutex lock;
+                std::condition_variable changed;
+                std::deque<std::packaged_task<Mix_Chunk*()>> jobs;
+                bool stopping = false;
+                std::thread worker;
+            };
+
+            DecodeQueue& BackgroundDecoding()
+            {
+                static DecodeQueue queue;
+                return queue;
+            }
+
+            // The file's bytes when its header says it is an Ogg stream or a
+            // RIFF WAVE file: those decode behind the first frames. Anything
+            // else is decoded at once, so that what cannot be is known then.
+            bool ReadDecodableLater(const std::string& path, std::vector<char>& bytes)
             {
                 std::ifstream in(path, std::ios::binary);
-                char magic[4] = {};
-                if (!in.read(magic, sizeof magic) || std::memcmp(magic, "OggS", sizeof magic) != 0)
+                char magic[12] = {};
+                in.read(magic, sizeof magic);
+                const std::streamsize got = in.gcount();
+                const bool ogg = got >= 4 && std::memcmp(magic, "OggS", 4) == 0;
+                const bool wave = got >= 12 && std::memcmp(magic, "RIFF", 4) == 0 && std::memcmp(magic + 8, "WAVE", 4) == 0;
+                if (!ogg && !wave)
                     return false;
+                in.clear();
+                in.seekg(0, std::ios::end);
+                const std::streamoff size = in.tellg();
+                if (size <= 0)
+                    return false;
+                bytes.resize(static_cast<std::size_t>(size));
                 in.seekg(0);
-                bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+                in.read(bytes.data(), size);
+                bytes.resize(static_cast<std::size_t>(in.gcount()));
                 return !bytes.empty();
             }
         }
@@ -69,14 +162,10 @@ namespace KiteFramework
         {
         public:
             explicit SDLSound(Mix_Chunk* c) : chunk(c) {}
-            // Decodes the file's bytes on a thread of its own; the first
-            // use waits for it.
+            // Decodes the file's bytes behind the caller; the first use
+            // waits for it.
             SDLSound(std::string path_, std::vector<char> bytes)
-                : path(std::move(path_)), decoding(std::async(std::launch::async, [data = std::move(bytes)]() {
-                      std::lock_guard<std::mutex> lock(backgroundDecoding);
-                      SDL_RWops* memory = SDL_RWFromConstMem(data.data(), static_cast<int>(data.size()));
-                      return memory ? Mix_LoadWAV_RW(memory, 1) : nullptr;
-                  }))
+                : path(std::move(path_)), decoding(BackgroundDecoding().Add(std::move(bytes)))
             {
             }
             ~SDLSound() override { Mix_FreeChunk(Chunk()); }
@@ -217,7 +306,7 @@ namespace KiteFramework
             if (!open_)
                 return nullptr;
             std::vector<char> bytes;
-            if (IsOggFile(path, bytes))
+            if (ReadDecodableLater(path, bytes))
             {
                 sounds_.push_back(std::make_unique<SDLSound>(path, std::move(bytes)));
                 return sounds_.back().get();
