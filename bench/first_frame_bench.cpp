@@ -2,6 +2,9 @@
 // of its splash scene, and to the first frame of Level1 after F11 is pressed
 // on that splash. Each run is a fresh process (this program started again),
 // timed from just before it is started, so the program's loading counts too.
+// Each run also starts first_swap_reference (beside this program), a bare
+// SDL2 and GLEW program, and times its first swap the same way: the ratio of
+// the two says what the game adds to what any program pays on this machine.
 // Needs a display (Xvfb will do); run from the folder the game runs in, or
 // from beside the binaries (the window then takes its default size).
 //   first_frame_bench [runs]   (5 runs unless told)
@@ -135,6 +138,53 @@ namespace
         return true;
     }
 
+    // Starts the bare reference program; the time of its first swap after
+    // the start, or false when it gave none.
+    bool TimeReference(const std::string& program, double& shown)
+    {
+        int fds[2];
+        if (pipe(fds) != 0)
+            return false;
+        const double start = MonotonicSeconds();
+        const pid_t child = fork();
+        if (child == 0)
+        {
+            close(fds[0]);
+            std::freopen("/dev/null", "w", stdout);
+            const std::string fd = std::to_string(fds[1]);
+            execl(program.c_str(), program.c_str(), fd.c_str(), static_cast<char*>(nullptr));
+            std::_Exit(127);
+        }
+        close(fds[1]);
+        if (child < 0)
+        {
+            close(fds[0]);
+            return false;
+        }
+        std::string answer;
+        char buffer[128];
+        ssize_t got = 0;
+        while ((got = read(fds[0], buffer, sizeof buffer)) > 0)
+            answer.append(buffer, static_cast<std::size_t>(got));
+        close(fds[0]);
+        waitpid(child, nullptr, 0);
+        double a = 0.0;
+        if (std::sscanf(answer.c_str(), "%lf", &a) != 1)
+            return false;
+        shown = a - start;
+        return true;
+    }
+
+    std::string ReferencePath()
+    {
+        char self[4096];
+        const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+        if (n <= 0)
+            return "first_swap_reference";
+        const std::string path(self, static_cast<std::size_t>(n));
+        return path.substr(0, path.rfind('/') + 1) + "first_swap_reference";
+    }
+
     double Median(std::vector<double> v)
     {
         std::sort(v.begin(), v.end());
@@ -154,20 +204,39 @@ int main(int argc, char** argv)
         return 0;
     }
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+    const std::string reference = ReferencePath();
     std::vector<double> splashes;
     std::vector<double> levels;
+    std::vector<double> references;
+    std::vector<double> ratios;
     for (int i = 0; i < runs; ++i)
     {
+        // The two take turns going first, so that neither always finds the
+        // caches the other warmed.
+        double shown = 0.0;
         double splash = 0.0;
         double level = 0.0;
-        if (!TimeOneRun("/proc/self/exe", splash, level))
+        bool haveReference = false;
+        if (i % 2 == 0)
+            haveReference = TimeReference(reference, shown);
+        const bool haveGame = TimeOneRun("/proc/self/exe", splash, level);
+        if (i % 2 == 1)
+            haveReference = TimeReference(reference, shown);
+        if (!haveGame)
         {
             std::printf("run %d: the game drew neither scene\n", i + 1);
             continue;
         }
         std::printf("run %d: first frame of Splash1 %.0f ms after start; first frame of Level1 %.0f ms after "
-                    "start (%.0f ms after F11)\n",
+                    "start (%.0f ms after F11)",
                     i + 1, 1000.0 * splash, 1000.0 * level, 1000.0 * (level - splash));
+        if (haveReference)
+        {
+            std::printf("; reference's first swap %.0f ms: %.2fx", 1000.0 * shown, splash / shown);
+            references.push_back(shown);
+            ratios.push_back(splash / shown);
+        }
+        std::printf("\n");
         std::fflush(stdout);
         splashes.push_back(splash);
         levels.push_back(level);
@@ -179,5 +248,12 @@ int main(int argc, char** argv)
                 1000.0 * *std::min_element(splashes.begin(), splashes.end()), 1000.0 * Median(splashes),
                 1000.0 * *std::min_element(levels.begin(), levels.end()), 1000.0 * Median(levels),
                 static_cast<int>(splashes.size()));
+    if (references.empty())
+        std::printf("reference (%s): did not run\n", reference.c_str());
+    else
+        std::printf("reference's first swap: min %.0f ms, median %.0f ms; Splash1 to reference: median %.2fx "
+                    "(engine %.0f ms, reference %.0f ms by medians)\n",
+                    1000.0 * *std::min_element(references.begin(), references.end()), 1000.0 * Median(references),
+                    Median(ratios), 1000.0 * Median(splashes), 1000.0 * Median(references));
     return 0;
 }

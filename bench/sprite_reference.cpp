@@ -4,6 +4,8 @@
 // It answers commands, one a line, on its standard input:
 //   frame N K       the quickest of K frames of N sprites, in ms
 //   cost N K        microseconds per sprite submitted, rasterisation discarded
+//   moving N K      the quickest of K frames of N sprites, moved and drawn
+//                   with rasterisation discarded, in ms of thread CPU time
 //   snapshot N FILE the first frame of N sprites as raw RGBA rows
 //   quit
 #include <GL/glew.h>
@@ -192,6 +194,27 @@ void main()
             return total / frames / static_cast<double>(n);
         }
 
+        // The whole frame of moving sprites, the moving included.
+        double MovingMs(std::size_t n, int frames)
+        {
+            Resize(n);
+            glEnable(GL_RASTERIZER_DISCARD);
+            Move();
+            Draw();
+            glFinish();
+            std::vector<double> times;
+            for (int i = 0; i < frames; ++i)
+            {
+                const double start = ThreadCpuMs();
+                Move();
+                Draw();
+                glFinish();
+                times.push_back(ThreadCpuMs() - start);
+            }
+            glDisable(GL_RASTERIZER_DISCARD);
+            return Quickest(times);
+        }
+
         bool Snapshot(std::size_t n, const char* path)
         {
             Resize(n);
@@ -303,6 +326,8 @@ int main()
             std::printf("ms: %.4f\n", reference.FrameMs(n, static_cast<int>(k)));
         else if (what == "cost" && fields == 3)
             std::printf("us: %.5f\n", reference.CostMicroseconds(n, static_cast<int>(k)));
+        else if (what == "moving" && fields == 3)
+            std::printf("ms: %.5f\n", reference.MovingMs(n, static_cast<int>(k)));
         else if (what == "snapshot" && std::sscanf(line, "%31s %lu %3999s", command, &n, file) == 3)
             std::printf("written: %d\n", reference.Snapshot(n, file) ? 1 : 0);
         else if (what == "quit")

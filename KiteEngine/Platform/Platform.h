@@ -132,6 +132,15 @@ namespace KiteFramework
 
             // Takes the next pending event; false when the queue is empty.
             virtual bool PollEvent(Event& event) = 0;
+            // Sleeps until an event is pending or the time has passed (the
+            // event stays queued); true when one is, even one that
+            // translates to nothing (the window was uncovered). Back ends
+            // that cannot wait return false at once.
+            virtual bool WaitForEvent(int milliseconds)
+            {
+                (void)milliseconds;
+                return false;
+            }
 
             // Asynchronous state: the key (or mouse button 1, 2, 4) is down now.
             virtual bool IsKeyDown(int vk) = 0;

@@ -170,6 +170,36 @@ TEST_F(SDLSoundTest, UnreadableFilesGiveNoSound)
     EXPECT_EQ(sound.PlaySound(nullptr, false), Platform::NoChannel);
 }
 
+TEST_F(SDLSoundTest, MusicDecodedBehindTheCallerPlaysAndBrokenMusicStaysSilent)
+{
+    // Ogg music is decoded on a thread of its own: the sound exists at once
+    // and its first use waits for the decoding.
+    Platform::Sound* music = sound.CreateSound(kAudio + "Music/Level.ogg");
+    ASSERT_NE(music, nullptr);
+    const ChannelHandle playing = sound.PlaySound(music, false);
+    EXPECT_NE(playing, Platform::NoChannel);
+    EXPECT_TRUE(sound.IsChannelPlaying(playing));
+    sound.StopChannel(playing);
+
+    // An Ogg header over nothing decodable: a sound that never plays, said
+    // once; a music file that is gone gives no sound at all.
+    AudioTest::ScratchFolder folder;
+    std::filesystem::create_directories("Assets/Audio");
+    std::ofstream("Assets/Audio/Broken.ogg", std::ios::binary) << "OggS and then nothing a decoder can read";
+    testing::internal::CaptureStderr();
+    Platform::Sound* broken = sound.CreateSound("Assets/Audio/Broken.ogg");
+    ASSERT_NE(broken, nullptr);
+    EXPECT_EQ(sound.PlaySound(broken, false), Platform::NoChannel);
+    EXPECT_EQ(sound.PlaySound(broken, false), Platform::NoChannel);
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(said, "Sound \"Assets/Audio/Broken.ogg\": cannot be decoded; it stays silent\n");
+    EXPECT_EQ(sound.CreateSound("Assets/Audio/Gone.ogg"), nullptr);
+
+    // Closing waits for a decoding still under way.
+    EXPECT_NE(sound.CreateSound(kAudio + "Music/MainMenu.ogg"), nullptr);
+    sound.Close();
+}
+
 TEST_F(SDLSoundTest, OnlyOneSystemHoldsTheMixer)
 {
     SDLSoundSystem second;

@@ -3,6 +3,8 @@
 #include "Graphics/GraphicsWorld.h"
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "Core/Engine/Message.h"
 #include "Core/Graphics/Mesh.h"
@@ -70,6 +72,39 @@ TEST_F(RenderOrder, DeeperFirstThenHigherFirstAndTiesKeepTheirOrder)
     factory->FindObjByName("tie3")->GetComponent<Transform>()->SetDepth(5);
     graphics->Reorder();
     EXPECT_EQ(Names(graphics).front(), "tie3");
+}
+
+// Objects moving every frame at shared depths: the list, sorted frame after
+// frame, is always what one stable sort of the registration order by depth
+// and then height gives, whether the objects pass a few neighbours or the
+// whole list turns around.
+TEST_F(RenderOrder, MovingObjectsAlwaysDrawInTheOrderOfOneStableSort)
+{
+    const int count = 300;
+    std::vector<Transform*> transforms;
+    std::vector<Renderer*> registered;
+    for (int i = 0; i < count; ++i)
+    {
+        // Heights repeat, so that ties occur at every depth.
+        GameObject* o = Make("o" + std::to_string(i), 0, static_cast<float>((i * 37) % 50), 1.0f + (i % 3));
+        registered.push_back(AddSprite(o));
+        transforms.push_back(o->GetComponent<Transform>());
+    }
+    for (int frame = 0; frame < 12; ++frame)
+    {
+        for (int i = 0; i < count; ++i)
+        {
+            const float y = transforms[i]->GetTransVec().y;
+            // A few frames of small steps, then every height turned over.
+            const float next = frame % 4 == 3 ? -y : y + static_cast<float>((i * 7 + frame) % 5) - 2.0f;
+            transforms[i]->SetTrans(0.0f, next);
+        }
+        graphics->Reorder();
+        // Ties keep their order from one sort to the next, so the list is
+        // the stable sort of the previous frame's list.
+        std::stable_sort(registered.begin(), registered.end(), RenderOrderCompare);
+        ASSERT_EQ(graphics->GetRenderers(), registered) << "frame " << frame;
+    }
 }
 
 TEST_F(RenderOrder, ComparatorPutsRenderersWithoutTransformLastAndNeverFails)

@@ -81,6 +81,29 @@ TEST(TextureDecoding, WorkersGiveWhatOneThreadDecodesWhateverTheOrderOfTaking)
     fs::remove_all(folder);
 }
 
+TEST(TextureDecoding, HeldWorkersBeginNothingUntilReleased)
+{
+    const std::string folder = TestFolder();
+    const std::vector<std::string> paths = WritePictures(folder, 12);
+    TextureDecoder decoder(paths, 4, true);
+
+    // Held, a picture is decoded only by the one who takes it, wanted or not.
+    decoder.Want(5);
+    DecodedImage image;
+    for (std::size_t i = 0; i < paths.size(); ++i)
+        EXPECT_FALSE(decoder.TryTake(i, image)) << paths[i];
+    EXPECT_TRUE(Same(decoder.Take(3), TextureDecoder::Decode(paths[3])));
+
+    // Released, the workers go through the rest; every picture comes once.
+    decoder.Release();
+    decoder.Release();
+    for (std::size_t i = 0; i < paths.size(); ++i)
+        if (i != 3)
+            EXPECT_TRUE(Same(decoder.Take(i), TextureDecoder::Decode(paths[i]))) << paths[i];
+    EXPECT_FALSE(decoder.TryTake(3, image));
+    fs::remove_all(folder);
+}
+
 TEST(TextureDecoding, StoppingBeforeAllAreTakenNeitherWaitsNorLeaks)
 {
     const std::string folder = TestFolder();

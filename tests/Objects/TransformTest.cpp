@@ -37,6 +37,46 @@ TEST(Transform, DepthReachesTheMatrixOnlyAtTheNextRebuild)
     EXPECT_EQ(copy.GetDepth(), 5.0f);
 }
 
+// A move rebuilds only the position; every other change, whichever way it
+// comes, still reaches the turned and scaled columns.
+TEST(Transform, EveryChangeReachesTheMatrixAfterMoves)
+{
+    Transform t;
+    t.SetTrans(5.0f, 5.0f);
+    t.Update();
+    t.SetTrans(10.0f, 20.0f);
+    t.SetRot(90.0f);
+    t.Update();
+    glm::mat4 m = t.GetTransformation();
+    EXPECT_NEAR(m[0][1], -100.0f, 1e-3f);
+    EXPECT_NEAR(m[1][0], 100.0f, 1e-3f);
+    EXPECT_EQ(m[3][0], 10.0f);
+
+    t.Scale(2.0f, 3.0f);
+    t.Update();
+    m = t.GetTransformation();
+    EXPECT_NEAR(m[0][1], -200.0f, 1e-3f);
+    EXPECT_NEAR(m[1][0], 300.0f, 1e-3f);
+
+    // Back to no turn: the columns are rebuilt whole, nothing of the turn stays.
+    t.SetRot(0.0f);
+    t.SetScale(1.0f);
+    t.SetTrans(-1.0f, 2.0f);
+    t.Update();
+    m = t.GetTransformation();
+    const float expected[4][4] = {{100, 0, 0, 0}, {0, 100, 0, 0}, {0, 0, 1, 0}, {-1, 2, 1, 1}};
+    for (int c = 0; c < 4; ++c)
+        for (int r = 0; r < 4; ++r)
+            EXPECT_EQ(m[c][r], expected[c][r]) << "column " << c << " row " << r;
+
+    // The copy builds its own matrix from the copied fields.
+    t.SetRot(90.0f);
+    Transform copy(t);
+    copy.Update();
+    EXPECT_NEAR(copy.GetTransformation()[1][0], 100.0f, 1e-3f);
+    EXPECT_EQ(copy.GetTransformation()[3][1], 2.0f);
+}
+
 using TransformParenting = World;
 
 TEST_F(TransformParenting, ChildrenFollowSetTransButNotTranslate)

@@ -23,6 +23,7 @@
 #include "Core/Scenes/SceneManager.h"
 #include "Core/Waypoints/GraphNetwork.h"
 #include "Core/Window/Win32System.h"
+#include "Platform/Platform.h"
 
 namespace KiteFramework
 {
@@ -95,7 +96,10 @@ namespace KiteFramework
             ENGINE->SetQuitGuard([this]() { return AllowQuit(); });
         // What each scene holds is noted the moment it is loaded.
         if (SCENEMNGR)
-            SCENEMNGR->SetLoadListener([this]() { NoteSceneLoads(); });
+            SCENEMNGR->SetLoadListener([this]() {
+                NoteSceneLoads();
+                redraw.Wake();
+            });
         std::cout << "System: Editor initialised." << std::endl;
     }
 
@@ -160,6 +164,14 @@ namespace KiteFramework
         // Scene loads set the time factor to 1; nothing moves while editing.
         if (!IsPlaying())
             ENGINE->SetTimeFactor(0.0f);
+        if (!redraw.Decide(ImGui_ImplGlfwGL3_EventsSeen(), IsBusy()))
+        {
+            // Nothing changes on screen: sleep until the next event rather
+            // than draw the same frame again.
+            if (Platform::IsInstalled() && Platform::Get().WaitForEvent(EditorRedraw::IdleWaitMilliseconds))
+                redraw.Wake();
+            return;
+        }
         if (graphics)
             graphics->StartFrame();
 
@@ -174,6 +186,17 @@ namespace KiteFramework
         ImGui_ImplGlfwGL3_Render();
         if (graphics)
             graphics->SwapBuffers();
+    }
+
+    bool Editor::IsBusy() const
+    {
+        if (IsPlaying() || (graphics && graphics->IsLoadingTextures()))
+            return true;
+        if (!ImGui::GetCurrentContext())
+            return false;
+        // A caret blinks; a held button may be repeating or dragging.
+        const ImGuiIO& io = ImGui::GetIO();
+        return io.WantTextInput || io.MouseDown[0] || io.MouseDown[1] || io.MouseDown[2];
     }
 
     void Editor::DrawSceneIntoFramebuffer()

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "Core/Editor/EditorRedraw.h"
 #include "Core/Engine/System.h"
 #include "Core/Math/Vector2D.h"
 #include "Core/Objects/ComponentTypeId.h"
@@ -196,6 +197,8 @@ namespace KiteFramework
         };
 
         // Frame pieces.
+        // Whether something moves in the view or the panels this frame.
+        bool IsBusy() const;
         void ComputeLayout();
         void DrawSceneIntoFramebuffer();
         void MakeFramebuffer(unsigned int& framebuffer, unsigned int& texture, int width, int height);
@@ -338,6 +341,7 @@ namespace KiteFramework
         // Play keeps the answer of the moment PLAY was pressed.
         bool unsavedAtPlay = false;
         bool restoringSnapshot = false;
+        EditorRedraw redraw;
         unsigned seenLoads = 0;
         // The scene that did not load completely, while it is open.
         std::string unsafeScene;

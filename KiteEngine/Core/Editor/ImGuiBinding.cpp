@@ -306,9 +306,20 @@ namespace KiteFramework
         s = BindingState();
     }
 
+    namespace
+    {
+        unsigned long eventsSeen = 0;
+    }
+
+    unsigned long ImGui_ImplGlfwGL3_EventsSeen()
+    {
+        return eventsSeen;
+    }
+
     bool ImGui_ImplGlfwGL3_WindowsEventWrap(const Platform::Event& event)
     {
         using Platform::EventType;
+        ++eventsSeen;
         if (!HasContext())
             return false;
         // Asked before the event changes anything: a key that ends the

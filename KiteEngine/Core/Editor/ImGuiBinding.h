@@ -32,6 +32,9 @@ namespace KiteFramework
     // or character event while a text field has the keyboard, so that the
     // window procedure does not act on it too.
     bool ImGui_ImplGlfwGL3_WindowsEventWrap(const Platform::Event& event);
+    // How many window events have passed through so far: the editor draws
+    // again when this changes.
+    unsigned long ImGui_ImplGlfwGL3_EventsSeen();
 
     void ImGui_ImplGlfwGL3_KeyCallback(int key, int scancode, int action, int mods);
     void ImGui_ImplGlfwGL3_CharCallback(unsigned int c);

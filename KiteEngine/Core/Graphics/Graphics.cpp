@@ -297,7 +297,10 @@ namespace KiteFramework
         // With a context the pictures load behind the first frames (what is
         // asked for at once); without one none can, and that is said now.
         if (glReady)
+        {
             QueueTextures(imageFiles);
+            startingUp = true;
+        }
         else
             LoadTextures(imageFiles);
 
@@ -342,6 +345,13 @@ namespace KiteFramework
             StartFrame();
             CallDraw();
             SwapBuffers();
+        }
+        // The first scene is read at the end of the first frame and shown in
+        // the second: from then on the pictures decode behind the frames.
+        if (framesUpdated < 2 && ++framesUpdated == 2)
+        {
+            startingUp = false;
+            ReleaseDecoding();
         }
         // After the frame is shown: what start-up left to load.
         if (!queued.empty())

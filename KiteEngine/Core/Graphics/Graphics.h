@@ -127,6 +127,7 @@ namespace KiteFramework
         // given time), or all that are left. True once all are loaded.
         bool LoadQueuedTextures(double milliseconds);
         void FinishLoadingTextures();
+        bool IsLoadingTextures() const { return !queued.empty(); }
         std::vector<std::string> GetImageFiles() const { return imageFiles; }
         std::vector<std::filesystem::path> GetrelImageFiles() const { return relImageFiles; }
 
@@ -245,6 +246,7 @@ namespace KiteFramework
         static std::vector<std::string> SpriteFiles();
         // Starts decoding the named sprite pictures ahead of their upload.
         void StartDecoding(const std::vector<std::string>& names);
+        void ReleaseDecoding();
         // Gives every named sprite picture its cell now and loads them
         // behind the first frames; each is uploaded at once when asked for.
         void QueueTextures(const std::vector<std::string>& names);
@@ -279,6 +281,10 @@ namespace KiteFramework
         // the keys alone.
         void GatherSortKeys();
         void SortRenderers();
+        // Sorts the keys by moving entries back into place; false, with the
+        // keys still a mix of the two orders, once the moves run out.
+        bool InsertKeys(std::size_t moves);
+        void MergeKeys();
         // Sprite animation by the frame's step, and the walk drawing every
         // renderer in order.
         float AnimationStep() const;
@@ -341,6 +347,10 @@ namespace KiteFramework
             std::string failure;
         };
         static constexpr double queuedMillisecondsPerFrame = 6.0;
+        int framesUpdated = 0;
+        std::size_t takenOnDemand = 0;
+        // Start-up queued the pictures and the first scene is not shown yet.
+        bool startingUp = false;
         std::vector<QueuedTexture> queued;
         std::size_t queuedNext = 0;
         std::unordered_map<const unsigned int*, std::size_t> queuedCells;

@@ -27,7 +27,7 @@ namespace KiteFramework
         return ta->GetTransVec().y > tb->GetTransVec().y;
     }
 
-    bool Graphics::KeyBefore(const SortKey& a, const SortKey& b)
+    inline bool Graphics::KeyBefore(const SortKey& a, const SortKey& b)
     {
         if (!a.hasTransform || !b.hasTransform)
             return a.hasTransform && !b.hasTransform;
@@ -228,9 +228,49 @@ namespace KiteFramework
             sorted = !KeyBefore(sortKeys[i], sortKeys[i - 1]);
         if (sorted)
             return;
+        // Objects that move pass a few neighbours a frame: the list is
+        // nearly in order, and putting each entry back in its place is
+        // cheaper than a full sort. Both keep equal keys in their order, so
+        // the merge sort can take over what the insertion left.
+        if (!InsertKeys(4 * n + 64))
+            MergeKeys();
+        for (std::size_t i = 0; i < n; ++i)
+        {
+            renderers[i] = sortKeys[i].renderer;
+            renderers[i]->drawIndex = static_cast<unsigned>(i);
+        }
+    }
 
+    bool Graphics::InsertKeys(std::size_t moves)
+    {
+        SortKey* keys = sortKeys.data();
+        const std::size_t n = sortKeys.size();
+        for (std::size_t i = 1; i < n; ++i)
+        {
+            if (!KeyBefore(keys[i], keys[i - 1]))
+                continue;
+            const SortKey key = keys[i];
+            std::size_t j = i;
+            while (j > 0 && KeyBefore(key, keys[j - 1]))
+            {
+                keys[j] = keys[j - 1];
+                --j;
+                if (moves-- == 0)
+                {
+                    keys[j] = key;
+                    return false;
+                }
+            }
+            keys[j] = key;
+        }
+        return true;
+    }
+
+    void Graphics::MergeKeys()
+    {
         // Bottom-up merge sort: stable, so equal keys keep their order, and
         // its buffer is kept from frame to frame.
+        const std::size_t n = sortKeys.size();
         sortScratch.resize(n);
         SortKey* from = sortKeys.data();
         SortKey* to = sortScratch.data();
@@ -250,11 +290,8 @@ namespace KiteFramework
             }
             std::swap(from, to);
         }
-        for (std::size_t i = 0; i < n; ++i)
-        {
-            renderers[i] = from[i].renderer;
-            renderers[i]->drawIndex = static_cast<unsigned>(i);
-        }
+        if (from != sortKeys.data())
+            std::copy(from, from + n, sortKeys.data());
     }
 
     float Graphics::AnimationStep() const
@@ -292,8 +329,10 @@ namespace KiteFramework
         // borrows may not be up to date yet.
         CompactRenderers();
         // Glyph layers are brought up to date before the walk: building them
-        // draws what is queued, which the walk may yet have to drop.
-        if (glyphLayersStale)
+        // draws what is queued, which the walk may yet have to drop. The
+        // first scene draws its text from the glyphs' own textures (the same
+        // picture): the layers' large buffers wait until it is shown.
+        if (glyphLayersStale && !startingUp)
             BuildGlyphLayers();
         const float step = AnimationStep();
         const std::size_t n = renderers.size();

@@ -76,7 +76,16 @@ namespace KiteFramework
         std::vector<std::string> files;
         for (const std::string& name : names)
             files.push_back(Assets::ResolveNamed(Assets::SpritePath(name)));
-        decoding = std::make_unique<TextureDecoder>(std::move(files));
+        // Held until the first scene is on the screen: before that the
+        // workers would only take the processor from the first frames, whose
+        // few pictures are decoded as they are asked for.
+        decoding = std::make_unique<TextureDecoder>(std::move(files), 0, true);
+    }
+
+    void Graphics::ReleaseDecoding()
+    {
+        if (decoding)
+            decoding->Release();
     }
 
     void Graphics::QueueTextures(const std::vector<std::string>& names)
@@ -116,6 +125,10 @@ namespace KiteFramework
 
     bool Graphics::UploadQueued(std::size_t i)
     {
+        // The first scene asks for a handful of pictures; a caller that asks
+        // for more is better served by the workers.
+        if (++takenOnDemand > 16)
+            ReleaseDecoding();
         if (!queued[i].uploaded)
             UploadQueued(i, decoding->Take(i));
         return *queued[i].cell != 0;
@@ -184,6 +197,7 @@ namespace KiteFramework
 
     void Graphics::FinishLoadingTextures()
     {
+        ReleaseDecoding();
         if (!queued.empty())
             LoadQueuedTextures(-1.0);
     }
@@ -197,7 +211,10 @@ namespace KiteFramework
         // The decoding started at set-up serves when it was of these files.
         std::unique_ptr<TextureDecoder> decoder;
         if (queued.empty() && decoding && decoding->Paths() == files)
+        {
+            decoding->Release();
             decoder = std::move(decoding);
+        }
         if (glReady && !decoder)
             decoder = std::make_unique<TextureDecoder>(files);
         for (std::size_t i = 0; i < files.size(); ++i)

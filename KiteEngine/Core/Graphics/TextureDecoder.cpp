@@ -67,8 +67,8 @@ namespace KiteFramework
         return image;
     }
 
-    TextureDecoder::TextureDecoder(std::vector<std::string> files, unsigned workers)
-        : paths(std::move(files)), results(paths.size()), states(paths.size(), Waiting)
+    TextureDecoder::TextureDecoder(std::vector<std::string> files, unsigned workers, bool holding)
+        : paths(std::move(files)), results(paths.size()), states(paths.size(), Waiting), held(holding)
     {
         if (workers == 0)
             workers = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
@@ -97,6 +97,8 @@ namespace KiteFramework
 
     bool TextureDecoder::Claim(std::size_t& i)
     {
+        if (held)
+            return false;
         while (!wanted.empty())
         {
             i = wanted.back();
@@ -190,5 +192,16 @@ namespace KiteFramework
             wanted.push_back(i);
         }
         changed.notify_one();
+    }
+
+    void TextureDecoder::Release()
+    {
+        {
+            std::lock_guard<std::mutex> guard(lock);
+            if (!held)
+                return;
+            held = false;
+        }
+        changed.notify_all();
     }
 }

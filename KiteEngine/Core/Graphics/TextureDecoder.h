@@ -40,9 +40,9 @@ namespace KiteFramework
         static DecodedImage Decode(const std::string& path);
         static constexpr const char* TooLarge = "too large: ";
 
-        // Starts decoding the paths at once. workers 0: as many as the
-        // machine has cores, at most eight.
-        explicit TextureDecoder(std::vector<std::string> paths, unsigned workers = 0);
+        // Starts decoding the paths at once, or, held, once Release is
+        // called. workers 0: as many as the machine has cores, at most eight.
+        explicit TextureDecoder(std::vector<std::string> paths, unsigned workers = 0, bool held = false);
         // Stops the workers; what was not taken is freed.
         ~TextureDecoder();
         TextureDecoder(const TextureDecoder&) = delete;
@@ -62,6 +62,8 @@ namespace KiteFramework
         // File i is needed soon: the next free worker takes it before the
         // files in order.
         void Want(std::size_t i);
+        // Lets held workers begin.
+        void Release();
 
     private:
         enum State : char
@@ -91,6 +93,7 @@ namespace KiteFramework
         std::size_t next = 0;
         std::size_t taken = 0;
         bool stopping = false;
+        bool held = false;
         std::vector<std::thread> threads;
     };
 }

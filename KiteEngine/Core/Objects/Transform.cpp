@@ -63,18 +63,29 @@ namespace KiteFramework
         if (!dirty)
             return;
         const float u = PixelsPerUnit();
+        if (!axesBuilt || rotation != builtRotation || scale.x != builtScale.x || scale.y != builtScale.y ||
+            u != builtUnit)
+            BuildAxes(u);
+        transformation[3][0] = translation.x;
+        transformation[3][1] = translation.y;
+        transformation[3][2] = zDepth;
+        dirty = false;
+    }
+
+    void Transform::BuildAxes(float u)
+    {
         const float r = rotation * 0.017453292f;
         const float s = std::sin(r);
         const float c = std::cos(r);
         transformation = glm::mat4(1.0f);
-        transformation[3][0] = translation.x;
-        transformation[3][1] = translation.y;
-        transformation[3][2] = zDepth;
         transformation[0][0] = c * scale.x * u;
         transformation[0][1] = -s * scale.x * u;
         transformation[1][0] = s * scale.y * u;
         transformation[1][1] = c * scale.y * u;
-        dirty = false;
+        axesBuilt = true;
+        builtRotation = rotation;
+        builtScale = scale;
+        builtUnit = u;
     }
 
     void Transform::SetTrans(Vector2D t)

@@ -55,6 +55,8 @@ namespace KiteFramework
         void LoadModifyChildren(const Transform& parentTransform);
 
     private:
+        void BuildAxes(float unit);
+
         // Stored (see ListFields).
         Vector2D translation;
         float zDepth = 1.0f;
@@ -66,5 +68,11 @@ namespace KiteFramework
         bool parented = false;
         bool dirty = true;
         Vector2D localTranslation;
+        // What the matrix's turned and scaled columns were last built from:
+        // most changes only move an object, and then the columns stay.
+        bool axesBuilt = false;
+        float builtRotation = 0.0f;
+        Vector2D builtScale;
+        float builtUnit = 0.0f;
     };
 }

@@ -197,6 +197,16 @@ namespace KiteFramework
             return true;
         }
 
+        bool SDLBackend::WaitForEvent(int milliseconds)
+        {
+            if (!pending.empty())
+                return true;
+            if (!StartEvents())
+                return false;
+            // Without an event to fill, SDL leaves the one it found queued.
+            return SDL_WaitEventTimeout(nullptr, milliseconds > 0 ? milliseconds : 0) == 1;
+        }
+
         void SDLBackend::NoteDowns(const SDL_Event& native)
         {
             if (native.type == SDL_KEYDOWN && !native.key.repeat)

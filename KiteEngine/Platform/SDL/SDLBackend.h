@@ -29,6 +29,7 @@ namespace KiteFramework
             std::unique_ptr<Window> CreateWindow(const std::string& title, int width, int height,
                                                  bool fullScreen) override;
             bool PollEvent(Event& event) override;
+            bool WaitForEvent(int milliseconds) override;
             bool IsKeyDown(int vk) override;
             bool GetCursorPos(int& x, int& y) override;
             CursorHandle LoadCursorFile(const std::string& path) override;

@@ -7,7 +7,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <future>
+#include <iterator>
+#include <mutex>
 #include <string>
+#include <vector>
 
 #include "Platform/Platform.h"
 
@@ -24,6 +31,23 @@ namespace KiteFramework
             constexpr int kFrequency = 44100;
             constexpr int kOutputChannels = 2;
             constexpr int kBufferSamples = 1024;
+
+            // Compressed sounds decode one at a time: the mixer's decoders
+            // set themselves up on first use.
+            std::mutex backgroundDecoding;
+
+            // Whether the file is an Ogg stream (its first four bytes):
+            // long music, decoded behind the first frames.
+            bool IsOggFile(const std::string& path, std::vector<char>& bytes)
+            {
+                std::ifstream in(path, std::ios::binary);
+                char magic[4] = {};
+                if (!in.read(magic, sizeof magic) || std::memcmp(magic, "OggS", sizeof magic) != 0)
+                    return false;
+                in.seekg(0);
+                bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+                return !bytes.empty();
+            }
         }
 
         void InstallSoundSystem(SoundSystem* system)
@@ -45,9 +69,32 @@ namespace KiteFramework
         {
         public:
             explicit SDLSound(Mix_Chunk* c) : chunk(c) {}
-            ~SDLSound() override { Mix_FreeChunk(chunk); }
+            // Decodes the file's bytes on a thread of its own; the first
+            // use waits for it.
+            SDLSound(std::string path_, std::vector<char> bytes)
+                : path(std::move(path_)), decoding(std::async(std::launch::async, [data = std::move(bytes)]() {
+                      std::lock_guard<std::mutex> lock(backgroundDecoding);
+                      SDL_RWops* memory = SDL_RWFromConstMem(data.data(), static_cast<int>(data.size()));
+                      return memory ? Mix_LoadWAV_RW(memory, 1) : nullptr;
+                  }))
+            {
+            }
+            ~SDLSound() override { Mix_FreeChunk(Chunk()); }
 
-            Mix_Chunk* chunk;
+            Mix_Chunk* Chunk()
+            {
+                if (decoding.valid())
+                {
+                    chunk = decoding.get();
+                    if (!chunk)
+                        std::fprintf(stderr, "Sound \"%s\": cannot be decoded; it stays silent\n", path.c_str());
+                }
+                return chunk;
+            }
+
+            Mix_Chunk* chunk = nullptr;
+            std::string path;
+            std::future<Mix_Chunk*> decoding;
             LoopMode mode = LoopMode::Off;
             int loopCount = -1;
         };
@@ -169,6 +216,12 @@ namespace KiteFramework
         {
             if (!open_)
                 return nullptr;
+            std::vector<char> bytes;
+            if (IsOggFile(path, bytes))
+            {
+                sounds_.push_back(std::make_unique<SDLSound>(path, std::move(bytes)));
+                return sounds_.back().get();
+            }
             SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
             if (!file)
                 return nullptr;
@@ -213,7 +266,7 @@ namespace KiteFramework
         ChannelHandle SDLSoundSystem::PlaySound(Sound* sound, bool paused)
         {
             SDLSound* s = Find(sound);
-            if (!open_ || !s)
+            if (!open_ || !s || !s->Chunk())
                 return NoChannel;
 
             int index = -1;
@@ -240,7 +293,7 @@ namespace KiteFramework
             else
                 ApplyVolume(index);
             int loops = s->mode == LoopMode::Normal ? s->loopCount : 0;
-            if (Mix_PlayChannel(index, s->chunk, loops) < 0)
+            if (Mix_PlayChannel(index, s->Chunk(), loops) < 0)
                 return NoChannel;
             if (paused)
             {
