@@ -23,6 +23,45 @@ namespace
             ImGui::GetIO().MouseDelta = ImVec2(dx, dy);
             editor->Gizmo();
         }
+
+        // Whole engine frames, the editor laying out its own view.
+        void Frames(int n)
+        {
+            testing::internal::CaptureStdout();
+            for (int i = 0; i < n; ++i)
+                Frame();
+            testing::internal::GetCapturedStdout();
+        }
+
+        void MouseTo(float x, float y)
+        {
+            Cursor(static_cast<int>(x), static_cast<int>(y));
+            fake.PushMouse(Platform::EventType::MouseMove, fake.cursorX, fake.cursorY);
+            Frames(1);
+        }
+
+        void Button(Platform::EventType type)
+        {
+            fake.PushMouse(type, fake.cursorX, fake.cursorY, 0);
+            Frames(1);
+        }
+
+        // The left button pressed at a window pixel, moved by (dx, dy) over
+        // a few frames and let go.
+        void DragFrom(Vector2D from, float dx, float dy)
+        {
+            MouseTo(from.x, from.y);
+            Frames(1);
+            Button(Platform::EventType::MouseDown);
+            for (int step = 1; step <= 4; ++step)
+                MouseTo(from.x + dx * static_cast<float>(step) / 4.0f, from.y + dy * static_cast<float>(step) / 4.0f);
+            Button(Platform::EventType::MouseUp);
+        }
+
+        // The same from a world point, through the view.
+        void Drag(Vector2D world, float dx, float dy) { DragFrom(editor->WorldToView(world), dx, dy); }
+
+        static Vector2D At(GameObject* o) { return o->GetComponent<Transform>()->GetTransVec(); }
     };
 }
 
@@ -179,9 +218,12 @@ TEST_F(SceneView, ScaleAndRotateFollowTheMouseMovement)
     Cursor(kCentreX, kCentreY);
     editor->SetMouseClick(true);
     editor->SetGizmoMode(Editor::GizmoScale);
+    // 10 pixels right and 10 down are 20 world units each way: a fifth of
+    // the object's size wider and a fifth lower.
+    Cursor(kCentreX + 10, kCentreY + 10);
     GizmoFrame(10.0f, 10.0f);
-    EXPECT_FLOAT_EQ(t->GetScaleVec().x, 2.0f);
-    EXPECT_FLOAT_EQ(t->GetScaleVec().y, 0.0f);
+    EXPECT_FLOAT_EQ(t->GetScaleVec().x, 1.2f);
+    EXPECT_FLOAT_EQ(t->GetScaleVec().y, 0.8f);
     editor->SetGizmoMode(Editor::GizmoRotate);
     GizmoFrame(5.0f, 0.0f);
     EXPECT_FLOAT_EQ(t->GetRotation(), 1.0f);
@@ -214,4 +256,57 @@ TEST_F(SceneView, WhilePlayingTheGameSeesTheMouseThroughTheView)
     p = graphics->CurrentMouseToWorld();
     EXPECT_EQ(p.x, -800.0f);
     EXPECT_EQ(p.y, 450.0f);
+}
+
+TEST_F(SceneView, ADragMovesOnlyTheSelectionItWasStartedOn)
+{
+    // A level's floor covers the whole view behind everything; a bin on it.
+    GameObject* floor = Drawn("Background", 0.0f, 0.0f, 16.0f, 100.0f);
+    GameObject* bin = Drawn("Bin", 200.0f, 0.0f, 1.0f, 10.0f);
+    editor->SetGizmoMode(Editor::GizmoTranslate);
+    Frames(2);
+    const Vector2D emptyFloor(-300.0f, -200.0f);
+
+    // A drag on the floor with nothing selected picks the floor, moves nothing.
+    Drag(emptyFloor, 50.0f, -30.0f);
+    EXPECT_EQ(editor->GetInspecting(), floor);
+    EXPECT_EQ(At(floor).x, 0.0f);
+    EXPECT_EQ(At(floor).y, 0.0f);
+
+    // The bin selected, a drag started on the floor moves neither.
+    Drag(Vector2D(200.0f, 0.0f), 0.0f, 0.0f);
+    ASSERT_EQ(editor->GetInspecting(), bin);
+    Drag(emptyFloor + Vector2D(0.0f, 100.0f), 50.0f, -30.0f);
+    EXPECT_EQ(editor->GetInspecting(), floor);
+    EXPECT_EQ(At(floor).x, 0.0f);
+    EXPECT_EQ(At(bin).x, 200.0f);
+
+    // A press beside the view dragged over it moves nothing either.
+    Drag(Vector2D(200.0f, 0.0f), 0.0f, 0.0f);
+    ASSERT_EQ(editor->GetInspecting(), bin);
+    const Vector2D bin0 = editor->WorldToView(Vector2D(200.0f, 0.0f));
+    DragFrom(Vector2D(editor->GetViewRect().x - 40.0f, bin0.y), 200.0f, 0.0f);
+    EXPECT_EQ(At(bin).x, 200.0f);
+
+    // A drag started on the selected bin moves it by the dragged distance.
+    Drag(Vector2D(200.0f, 0.0f), 40.0f, -20.0f);
+    EXPECT_EQ(editor->GetInspecting(), bin);
+    const Editor::ViewRect& view = editor->GetViewRect();
+    EXPECT_NEAR(At(bin).x, 200.0f + 40.0f * 1600.0f / view.w, 2.0f);
+    EXPECT_NEAR(At(bin).y, 20.0f * 900.0f / view.h, 2.0f);
+    EXPECT_EQ(At(floor).x, 0.0f);
+}
+
+TEST_F(SceneView, AScaleDragGrowsTheObjectByTheDraggedDistance)
+{
+    GameObject* bin = Drawn("Bin", 0.0f, 0.0f, 0.6f, 10.0f);
+    editor->SetGizmoMode(Editor::GizmoScale);
+    Frames(2);
+    Drag(Vector2D(0.0f, 0.0f), 0.0f, 0.0f);
+    ASSERT_EQ(editor->GetInspecting(), bin);
+    // 50 pixels right: the width grows by those pixels' world units.
+    Drag(Vector2D(0.0f, 0.0f), 50.0f, 0.0f);
+    const float grown = 50.0f * 1600.0f / editor->GetViewRect().w / 100.0f;
+    EXPECT_NEAR(bin->GetComponent<Transform>()->GetScaleVec().x, 0.6f + grown, 0.02f);
+    EXPECT_NEAR(bin->GetComponent<Transform>()->GetScaleVec().y, 0.6f, 0.02f);
 }

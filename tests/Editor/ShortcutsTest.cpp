@@ -1,5 +1,5 @@
 // The editor's keys, pressed through the window's events: Delete, F3,
-// Ctrl+S, and none of them while a text field has the keyboard.
+// Ctrl+S, and none of them but Ctrl+S while a text field has the keyboard.
 #include "Editor/EditorWorld.h"
 
 #include "Platform/VirtualKeys.h"
@@ -97,4 +97,63 @@ TEST_F(Shortcuts, CtrlAltSAndCtrlNOpenTheFileBrowserForANewName)
     ASSERT_TRUE(editor->GetFileBrowser().IsOpen());
     EXPECT_EQ(editor->GetFileBrowser().SubmitName("Pantry"), FileBrowser::Submit::Invalid)
         << "a new scene never takes an existing scene's place";
+}
+
+TEST_F(Shortcuts, F3PutsANamedCopyBesideTheOriginalAndSelectsIt)
+{
+    GameObject* bin = Make("Bin", 100.0f, 50.0f, 0.5f);
+    bin->GetComponent<Transform>()->SetRot(30.0f);
+    editor->SetInspecting(bin);
+    Press(VK::F1 + 2);
+    EditorFrame();
+    GameObject* copy = editor->GetInspecting();
+    ASSERT_NE(copy, nullptr);
+    ASSERT_NE(copy, bin) << "the copy is selected";
+    EXPECT_EQ(copy->getName(), "Bin2");
+    EXPECT_TRUE(ConsoleHas("Duplicated \"Bin\" (id " + std::to_string(bin->GetId()) + ") as \"Bin2\""));
+    // Half a unit wide: 50 world units to the right, touching it.
+    const Transform* t = copy->GetComponent<Transform>();
+    EXPECT_NEAR(t->GetTransVec().x, 150.0f, 1e-3f);
+    EXPECT_NEAR(t->GetTransVec().y, 50.0f, 1e-3f);
+    EXPECT_FLOAT_EQ(t->GetRotation(), 30.0f);
+    EXPECT_NEAR(bin->GetComponent<Transform>()->GetTransVec().x, 100.0f, 1e-3f) << "the original stays";
+
+    // A copy of the copy takes the next free name; names ending in digits
+    // count on from them.
+    EditorFrame();
+    Press(VK::F1 + 2);
+    EditorFrame();
+    EditorFrame();
+    EXPECT_EQ(editor->GetInspecting()->getName(), "Bin3");
+    GameObject* seat = Make("SeatNode1", 780.0f, 0.0f, 1.0f);
+    Make("SeatNode2");
+    editor->SetInspecting(seat);
+    Press(VK::F1 + 2);
+    EditorFrame();
+    EditorFrame();
+    ASSERT_NE(editor->GetInspecting(), seat);
+    EXPECT_EQ(editor->GetInspecting()->getName(), "SeatNode3");
+    EXPECT_NEAR(editor->GetInspecting()->GetComponent<Transform>()->GetTransVec().x, 680.0f, 1e-3f)
+        << "at the view's right edge the copy goes on the left";
+}
+
+TEST_F(Shortcuts, CtrlSSavesWhileATextFieldHasTheKeyboard)
+{
+    Make("Chef");
+    testing::internal::CaptureStdout();
+    ASSERT_TRUE(editor->SaveSceneAs("Kitchen"));
+    testing::internal::GetCapturedStdout();
+    factory->FindObjByName("Chef")->setName("Cook");
+    EditorFrame(true);
+    EditorFrame(true, true);
+    EditorFrame(true);
+    EditorFrame(true);
+    ASSERT_TRUE(ImGui::GetIO().WantTextInput);
+    testing::internal::CaptureStdout();
+    Press('S', true);
+    EditorFrame(true);
+    EditorFrame(true);
+    testing::internal::GetCapturedStdout();
+    EXPECT_NE(ReadAll(folder + "/Assets/Scenes/Kitchen.xml").find("Cook"), std::string::npos);
+    EXPECT_STREQ(text, "") << "the keys typed nothing into the field";
 }

@@ -41,6 +41,33 @@ namespace
         }
 
         void Edit() { factory->FindObjByName("Chef")->GetComponent<Transform>()->SetTrans(99.0f, 0.0f); }
+
+        void Key(Platform::EventType type, int vk) { fake.PushKey(type, vk); }
+
+        void Press(int vk)
+        {
+            Key(Platform::EventType::KeyDown, vk);
+            Key(Platform::EventType::KeyUp, vk);
+        }
+
+        void Type(const std::string& text)
+        {
+            for (char c : text)
+            {
+                Platform::Event e;
+                e.type = Platform::EventType::Character;
+                e.codepoint = static_cast<unsigned char>(c);
+                fake.Push(e);
+            }
+        }
+
+        void Frames(int n)
+        {
+            Quiet([&] {
+                for (int i = 0; i < n; ++i)
+                    Frame();
+            });
+        }
     };
 }
 
@@ -215,4 +242,62 @@ TEST_F(UnsavedWork, EditsMadeBeforePlayAreStillUnsavedAfterStop)
     Quiet([&] { Frame(); });
     EXPECT_FALSE(scenes->IsLoadPending());
     EXPECT_EQ(scenes->GetCurrentSceneName(), "Kitchen");
+}
+
+TEST_F(UnsavedWork, TheEnterThatNamesANewSceneDoesNotAnswerTheQuestionItRaises)
+{
+    Kitchen();
+    Edit();
+    const std::string chef = ReadAll(Scenes() + "Kitchen/1.xml");
+    Key(Platform::EventType::KeyDown, VK::Control);
+    Press('N');
+    Key(Platform::EventType::KeyUp, VK::Control);
+    Frames(3);
+    ASSERT_TRUE(editor->GetFileBrowser().IsOpen());
+    Type("Fresh");
+    Frames(1);
+    // Enter goes down and stays down over several frames, as a slow hand
+    // holds it; the question comes up under it.
+    Key(Platform::EventType::KeyDown, VK::Return);
+    Frames(4);
+    ASSERT_TRUE(editor->IsAskingAboutUnsaved());
+    EXPECT_TRUE(ConsoleHas("New Scene: the open scene has unsaved changes"));
+    Key(Platform::EventType::KeyUp, VK::Return);
+    Frames(3);
+    EXPECT_TRUE(editor->IsAskingAboutUnsaved()) << "the held Enter answered the question";
+    EXPECT_FALSE(ConsoleHas("Saved scene \"Kitchen\""));
+    EXPECT_EQ(ReadAll(Scenes() + "Kitchen/1.xml"), chef);
+    EXPECT_FALSE(fs::exists(Scenes() + "Fresh.xml"));
+
+    // A fresh press answers it.
+    Press('D');
+    Frames(2);
+    EXPECT_FALSE(editor->IsAskingAboutUnsaved());
+    EXPECT_EQ(scenes->GetCurrentSceneName(), "Fresh");
+    EXPECT_EQ(ReadAll(Scenes() + "Kitchen/1.xml"), chef);
+}
+
+TEST_F(UnsavedWork, WhilePlayingTheQuestionOffersNoSave)
+{
+    Kitchen();
+    std::ofstream(Scenes() + "Pantry.xml") << "<Scene/>";
+    Edit();
+    const std::string chef = ReadAll(Scenes() + "Kitchen/1.xml");
+    Quiet([&] { ASSERT_TRUE(editor->TogglePlayStop()); });
+    Frames(2);
+    Open("Pantry");
+    ASSERT_TRUE(editor->IsAskingAboutUnsaved());
+    EXPECT_TRUE(ConsoleHas("stop the game to save them"));
+    EXPECT_FALSE(ConsoleHas("Save, discard or cancel"));
+    Frames(2);
+    Press('S');
+    Frames(2);
+    Press(VK::Return);
+    Frames(2);
+    EXPECT_TRUE(editor->IsAskingAboutUnsaved()) << "S or Enter chose a save that is always refused";
+    EXPECT_FALSE(ConsoleHas("Stop the game before saving"));
+    EXPECT_EQ(ReadAll(Scenes() + "Kitchen/1.xml"), chef);
+    Press(VK::Escape);
+    Frames(2);
+    EXPECT_FALSE(editor->IsAskingAboutUnsaved());
 }

@@ -284,6 +284,9 @@ namespace KiteFramework
         // A new press starts a new drag: no jump from where the last one ended.
         if (clicked && !mouseClicked)
             previousMouseWorld = genericConversionTest();
+        // Each press decides afresh whether it drags the selection.
+        if (clicked != mouseClicked)
+            dragArmed = false;
         const bool released = !clicked && mouseClicked;
         mouseClicked = clicked;
         if (released)
@@ -366,7 +369,7 @@ namespace KiteFramework
             inspected.Reset();
         ComputeLayout();
         CheckIO();
-        if (CheckPopUp() && !sceneContextOpen && GetInspecting() && mouseClicked && MouseInViewport() &&
+        if (CheckPopUp() && !sceneContextOpen && GetInspecting() && mouseClicked && dragArmed && MouseInViewport() &&
             sceneHovered && !IsPlaying())
             Gizmo();
         windowFlags |= ImGuiWindowFlags_NoCollapse;

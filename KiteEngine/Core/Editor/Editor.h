@@ -231,6 +231,8 @@ namespace KiteFramework
         void DoOpenScene(const std::string& name);
         bool DoCreateNewScene(const std::string& name);
         void UnsavedPopup();
+        // The answers the unsaved-changes question offers, as a line.
+        std::string UnsavedQuestion() const;
         bool AllowQuit();
         void NoteSceneLoads();
         void RememberSavedState();
@@ -254,7 +256,11 @@ namespace KiteFramework
         // picked by taking the next object down.
         void ReleasedInView();
         void SetCurrentSceneName(const std::string& name);
+        // F3: a copy of the selection beside it, under a name of its own,
+        // selected.
         void DuplicateInspected();
+        Vector2D BesideOf(const Transform& original) const;
+        static std::string NameApartFrom(const std::string& name);
         void ReapLaunched();
 
         Graphics* graphics;
@@ -284,6 +290,9 @@ namespace KiteFramework
         int lastPickX = -1000;
         int lastPickY = -1000;
         bool cyclePending = false;
+        // The press in the view fell on the object already selected, so
+        // that the drag that follows acts on it.
+        bool dragArmed = false;
         // An object picked in the view, which the hierarchy scrolls to with
         // its parents open.
         ObjectHandle revealInHierarchy;
@@ -321,6 +330,8 @@ namespace KiteFramework
         } pending = PendingAction::None;
         std::string pendingName;
         bool openUnsavedPopup = false;
+        // The GUI frame the unsaved-changes question came up in.
+        int unsavedAskedFrame = 0;
         bool quitConfirmed = false;
         std::map<std::string, std::string> savedTexts;
         bool haveSavedTexts = false;

@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
+#include <cmath>
 #include <filesystem>
 #include <iostream>
 
@@ -265,11 +267,17 @@ namespace KiteFramework
         if (!ImGui::GetCurrentContext())
             return;
         const ImGuiIO& io = ImGui::GetIO();
-        // Keys typed into a field, or meant for a dialog or a pop-up, are
-        // not shortcuts.
-        if (io.WantTextInput || browser->IsOpen() || ImGui::IsPopupOpen("ArchetypePopup") || linkPopup ||
-            messagePopup || IsAskingAboutUnsaved())
+        // Keys meant for a dialog or a pop-up are not shortcuts.
+        if (browser->IsOpen() || ImGui::IsPopupOpen("ArchetypePopup") || linkPopup || messagePopup ||
+            IsAskingAboutUnsaved())
             return;
+        // Nor are keys typed into a field, but for Ctrl+S, which types nothing.
+        if (io.WantTextInput)
+        {
+            if (io.KeyCtrl && !io.KeyAlt && Pressed('S', false))
+                SaveOrAskForName();
+            return;
+        }
         if (Pressed(VK::Delete, true) && GetInspecting())
         {
             RemoveObject(GetInspecting());
@@ -309,8 +317,48 @@ namespace KiteFramework
 
     void Editor::DuplicateInspected()
     {
-        if (GameObject* object = GetInspecting())
-            InstantiateClone(object, 0.0f, 0.0f, 0.0f);
+        GameObject* original = GetInspecting();
+        if (!original || !FACTORY)
+            return;
+        const Transform* t = original->GetComponent<Transform>();
+        const Vector2D at = t ? BesideOf(*t) : Vector2D();
+        GameObject* copy = InstantiateClone(original, at.x, at.y, t ? t->GetRotation() : 0.0f);
+        if (!copy)
+            return;
+        copy->setName(NameApartFrom(original->getName()));
+        Print("Duplicated \"" + original->getName() + "\" (id " + std::to_string(original->GetId()) + ") as \"" +
+              copy->getName() + "\" (id " + std::to_string(copy->GetId()) + ") beside it.");
+        TurnDebug(false);
+        SetInspecting(copy);
+        TurnDebug(true);
+        revealInHierarchy = ObjectHandle(copy);
+    }
+
+    Vector2D Editor::BesideOf(const Transform& original) const
+    {
+        // Next to it on the right, touching, so that both can be seen and
+        // picked; on the left when the right would leave the view.
+        const float unit = graphics && graphics->pixelsPerUnit > 0 ? static_cast<float>(graphics->pixelsPerUnit) : 100.0f;
+        const float width = std::max(std::fabs(original.GetScaleVec().x) * unit, 20.0f);
+        const Vector2D p = original.GetTransVec();
+        const float halfView = 800.0f;
+        const float x = p.x + width <= halfView || p.x - width < -halfView ? p.x + width : p.x - width;
+        return Vector2D(x, p.y);
+    }
+
+    std::string Editor::NameApartFrom(const std::string& name)
+    {
+        // "Bin" gives "Bin2", "SeatNode8" the first free "SeatNodeN".
+        std::size_t end = name.size();
+        while (end > 0 && std::isdigit(static_cast<unsigned char>(name[end - 1])))
+            --end;
+        const std::string stem = name.substr(0, end);
+        for (unsigned n = 2;; ++n)
+        {
+            const std::string candidate = stem + std::to_string(n);
+            if (!FACTORY || !FACTORY->FindObjByName(candidate))
+                return candidate;
+        }
     }
 
     void Editor::LoadAsset(const std::string& path)

@@ -115,7 +115,7 @@ namespace KiteFramework
             pending = PendingAction::NewScene;
             pendingName = name;
             openUnsavedPopup = true;
-            Print("New Scene: the open scene has unsaved changes. Save, discard or cancel?");
+            Print("New Scene: the open scene has unsaved changes. " + UnsavedQuestion());
             return false;
         }
         return DoCreateNewScene(name);
@@ -156,7 +156,7 @@ namespace KiteFramework
             pending = PendingAction::OpenScene;
             pendingName = name;
             openUnsavedPopup = true;
-            Print("Opening \"" + name + "\": the open scene has unsaved changes. Save, discard or cancel?");
+            Print("Opening \"" + name + "\": the open scene has unsaved changes. " + UnsavedQuestion());
             return;
         }
         DoOpenScene(name);

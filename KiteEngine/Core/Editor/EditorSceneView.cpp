@@ -196,14 +196,21 @@ namespace KiteFramework
         GetCursorPos(x, y);
         lastPickX = x;
         lastPickY = y;
+        GameObject* selected = GetInspecting();
+        const Vector2D p = genericConversionTest();
         // A press where the last click picked may be the start of a drag of
         // the selection: only a release without a move takes the next one.
-        if (samePlaceAsLastPick && GetInspecting())
+        if (samePlaceAsLastPick && selected)
         {
             cyclePending = true;
+            const std::vector<GameObject*> under = ObjectsUnder(p);
+            dragArmed = std::find(under.begin(), under.end(), selected) != under.end();
             return;
         }
-        Pick(genericConversionTest(), false);
+        Pick(p, false);
+        // Only what was already selected is dragged: a press that picks
+        // something else (the floor behind everything, say) just selects it.
+        dragArmed = selected && GetInspecting() == selected;
         if (!GetInspecting())
             Print("Found Nothing");
     }
@@ -257,8 +264,11 @@ namespace KiteFramework
                 break;
             case GizmoScale:
             {
+                // The object grows by the dragged distance: right wider, up taller.
+                const float unit = graphics && graphics->pixelsPerUnit > 0 ? static_cast<float>(graphics->pixelsPerUnit)
+                                                                           : 100.0f;
                 const Vector2D s = transform->GetScaleVec();
-                transform->SetScale(s.x + d.x / 10.0f, s.y + d.y / -10.0f);
+                transform->SetScale(s.x + mouseWorldDelta.x / unit, s.y + mouseWorldDelta.y / unit);
                 break;
             }
             case GizmoRotate:

@@ -89,8 +89,15 @@ namespace KiteFramework
         pending = PendingAction::Quit;
         pendingName.clear();
         openUnsavedPopup = true;
-        Print("Quit: the scene has unsaved changes. Save, discard or cancel?");
+        Print("Quit: the scene has unsaved changes. " + UnsavedQuestion());
         return false;
+    }
+
+    std::string Editor::UnsavedQuestion() const
+    {
+        // While the game runs the scene holds its objects, not the edits:
+        // there is nothing to save until it stops.
+        return IsPlaying() ? "Discard or cancel (stop the game to save them)?" : "Save, discard or cancel?";
     }
 
     void Editor::AnswerUnsaved(UnsavedChoice choice)
@@ -135,6 +142,7 @@ namespace KiteFramework
         {
             ImGui::OpenPopup(title);
             openUnsavedPopup = false;
+            unsavedAskedFrame = ImGui::GetFrameCount();
         }
         if (!ImGui::BeginPopupModal(title, nullptr, ImGuiWindowFlags_AlwaysAutoResize))
             return;
@@ -146,23 +154,35 @@ namespace KiteFramework
         }
         const std::string scene = SCENEMNGR ? SCENEMNGR->GetCurrentSceneName() : std::string();
         ImGui::Text("Scene \"%s\" has changes that are not saved.", scene.c_str());
+        const bool canSave = !IsPlaying();
+        const char* const ask = canSave ? "Save them" : "Stop the game to save them, or discard them";
         if (pending == PendingAction::OpenScene)
-            ImGui::Text("Save them before opening \"%s\"?", pendingName.c_str());
+            ImGui::Text("%s before opening \"%s\"?", ask, pendingName.c_str());
         else if (pending == PendingAction::NewScene)
-            ImGui::Text("Save them before making the new scene \"%s\"?", pendingName.c_str());
+            ImGui::Text("%s before making the new scene \"%s\"?", ask, pendingName.c_str());
         else
-            ImGui::TextUnformatted("Save them before quitting?");
+            ImGui::Text("%s before quitting?", ask);
         ImGui::Separator();
-        // Keys as well as buttons: S or Enter, D, Escape.
+        // Keys as well as buttons: S or Enter, D, Escape. Only a key pressed
+        // after the question came up answers it: the Enter that chose a new
+        // scene's name is still down when it opens.
+        const bool keysAnswer = ImGui::GetFrameCount() > unsavedAskedFrame;
         const ImVec2 size(120.0f, 0.0f);
-        bool save = ImGui::Button("Save (S)", size);
-        ImGui::SameLine();
+        bool save = false;
+        if (canSave)
+        {
+            save = ImGui::Button("Save (S)", size);
+            ImGui::SameLine();
+        }
         bool discard = ImGui::Button("Discard (D)", size);
         ImGui::SameLine();
         bool cancel = ImGui::Button("Cancel (Esc)", size);
-        save = save || ImGui::IsKeyPressed('S', false) || ImGui::IsKeyPressed(VK::Return, false);
-        discard = discard || ImGui::IsKeyPressed('D', false);
-        cancel = cancel || ImGui::IsKeyPressed(VK::Escape, false);
+        if (keysAnswer)
+        {
+            save = save || (canSave && (ImGui::IsKeyPressed('S', false) || ImGui::IsKeyPressed(VK::Return, false)));
+            discard = discard || ImGui::IsKeyPressed('D', false);
+            cancel = cancel || ImGui::IsKeyPressed(VK::Escape, false);
+        }
         if (cancel)
             AnswerUnsaved(UnsavedChoice::Cancel);
         else if (discard)
