@@ -248,6 +248,39 @@ namespace KiteTest
         EXPECT_TRUE(menu->isActive());
     }
 
+    TEST_F(Upgrades, OpeningOneStallsMenuClosesEveryOther)
+    {
+        StallsBehaviour* first = Bought();
+        GameObject* firstMenu = button->GetOwner()->GetParent();
+        StallsBehaviour* second = Buy(PickableStallNode("StallNode2", -300.0f, 200.0f));
+        Step();
+        GameObject* secondMenu =
+            second->GetOwner()->GetComponent<UpgradeBehaviour>()->GetMenuUpgradeButton()->GetParent();
+        ASSERT_NE(firstMenu, nullptr);
+        ASSERT_NE(secondMenu, nullptr);
+        EXPECT_FALSE(firstMenu->isActive()) << "the new stall's menu took the place of the open one";
+        EXPECT_TRUE(secondMenu->isActive());
+        const auto click = [&](StallsBehaviour* s) {
+            for (MsgID::MessageIdType id : {MsgID::MouseDown, MsgID::MouseUp})
+            {
+                Message m(id);
+                s->GetOwner()->SendMessage(&m);
+            }
+            Step();
+        };
+        click(first);
+        EXPECT_TRUE(firstMenu->isActive());
+        EXPECT_FALSE(secondMenu->isActive());
+        // Closing its own menu leaves the others closed.
+        click(first);
+        EXPECT_FALSE(firstMenu->isActive());
+        EXPECT_FALSE(secondMenu->isActive());
+        click(second);
+        click(first);
+        EXPECT_TRUE(firstMenu->isActive());
+        EXPECT_FALSE(secondMenu->isActive());
+    }
+
     // ---- Build buttons ------------------------------------------------------
 
     class BuildButtons : public BuildingWorld
