@@ -299,7 +299,7 @@ def main_menu(h, root):
                                system_call(h, 8, looks("CheckBoxTicked")), plain(h, "FullScreenCheckbox")], panel, False)
     for x, caption in ((-200, "Mute"), (0, "Test"), (200, "Full screen")):
         add("OptionsCaption", [PT(x, -110, 5), label(h, caption, 0.2)], panel, False)
-    add("OptionsCloseButton", menu_button(h, 0, -200 + OPTIONS_Y, 5, "Close", toggle(h, "OptionsPanel"), 1.8, 0.6), panel, False)
+    add("OptionsCloseButton", menu_button(h, 0, -180 + OPTIONS_Y, 5, "Close", toggle(h, "OptionsPanel"), 1.8, 0.6), panel, False)
     write_raw_scene(root, "MainMenu", objects)
 
 
