@@ -184,8 +184,31 @@ namespace KiteFramework
         ImGui_ImplGlfwGL3_NewFrame();
         SetUp();
         ImGui_ImplGlfwGL3_Render();
+        TitleAfterInput();
         if (graphics)
             graphics->SwapBuffers();
+    }
+
+    void Editor::TitleAfterInput()
+    {
+        // Edits come from input; comparing the scene with its files takes a
+        // whole print of it, so the mark is brought up to date once the
+        // input has rested (not in the middle of a drag), and at once after
+        // a load, a save or PLAY and STOP.
+        const unsigned long events = ImGui_ImplGlfwGL3_EventsSeen();
+        if (events != eventsAtTitle)
+        {
+            eventsAtTitle = events;
+            framesSinceInput = 0;
+            inputSinceTitle = true;
+        }
+        else if (framesSinceInput < kQuietFramesBeforeTitle)
+            ++framesSinceInput;
+        if (!titleStale && !(inputSinceTitle && framesSinceInput >= kQuietFramesBeforeTitle))
+            return;
+        UpdateWindowTitle();
+        titleStale = false;
+        inputSinceTitle = false;
     }
 
     bool Editor::IsBusy() const
@@ -262,12 +285,16 @@ namespace KiteFramework
                 return false;
             }
             snapshotTaken = true;
+            titleStale = true;
             ENGINE->SetEngineStatus(ES_GAMEPLAYING, true);
             ENGINE->SetTimeFactor(1.0f);
             if (graphics)
                 graphics->NoDebugDraw();
             if (AUDIO)
                 AUDIO->playOnstart();
+            // The links overlay is the developer's choice: off while the
+            // game plays, as it was once it stops.
+            linksBeforePlay = drawLinks;
             drawLinks = false;
             std::cout << "the game has started and will be playing!" << std::endl;
             Message start(MsgID::Start);
@@ -276,7 +303,8 @@ namespace KiteFramework
         }
 
         ENGINE->SetEngineStatus(ES_GAMEPLAYING, false);
-        drawLinks = true;
+        titleStale = true;
+        drawLinks = linksBeforePlay;
         ENGINE->SetTimeFactor(0.0f);
         if (snapshotTaken && SCENEMNGR)
         {
