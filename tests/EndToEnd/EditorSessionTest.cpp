@@ -241,7 +241,7 @@ TEST_F(EditorSession, PickMoveRenameSavePlayStopAndSaveAs)
 
     editor.SendClose();
     int status = -1;
-    ASSERT_TRUE(editor.WaitForExit(20.0, status));
+    ASSERT_TRUE(editor.WaitForExit(60.0, status));
     EXPECT_TRUE(KiteTest::EndedCleanly(status, editor.ErrorOutput())) << status << editor.ErrorOutput();
     EXPECT_FALSE(HasSanitizerReport(editor.ErrorOutput())) << editor.ErrorOutput();
     EXPECT_TRUE(fs::exists(fs::path(editor.Folder()) / "imgui.ini"));
@@ -267,7 +267,7 @@ TEST_F(EditorSession, PickMoveRenameSavePlayStopAndSaveAs)
     frames->Wait(60);
     EXPECT_TRUE(editor.Running()) << "the editor asks before dropping the change";
     Keys("d");
-    ASSERT_TRUE(editor.WaitForExit(20.0, status));
+    ASSERT_TRUE(editor.WaitForExit(60.0, status));
     EXPECT_TRUE(EndedCleanly(status, editor.ErrorOutput())) << status << editor.ErrorOutput();
 }
 
@@ -282,7 +282,7 @@ TEST(GameWithoutEditor, LeavesNoGuiLayoutFile)
     frames.Wait(60);
     game.SendClose();
     int status = -1;
-    ASSERT_TRUE(game.WaitForExit(20.0, status));
+    ASSERT_TRUE(game.WaitForExit(60.0, status));
     EXPECT_TRUE(EndedCleanly(status, game.ErrorOutput())) << status << game.ErrorOutput();
     EXPECT_FALSE(fs::exists(fs::path(game.Folder()) / "imgui.ini"));
 }

@@ -17,8 +17,11 @@ namespace fs = std::filesystem;
 
 namespace
 {
-    // Sanitized builds start slowly; the window may take a while.
+    // Sanitized builds start slowly; the window may take a while. Ending,
+    // with its leak check, takes a while too beside a parallel test run:
+    // both are backstops for a hang only.
     const double kStartSeconds = 60.0;
+    const double kExitSeconds = 60.0;
 
     // log.txt is written at the end of the first frame: once it exists the
     // game is in its loop.
@@ -47,7 +50,7 @@ TEST(GameStart, WindowCloseEndsTheGameWithStatusZero)
 
     game.SendClose();
     int status = -1;
-    ASSERT_TRUE(game.WaitForExit(10.0, status)) << "still running after the close";
+    ASSERT_TRUE(game.WaitForExit(kExitSeconds, status)) << "still running after the close";
     EXPECT_TRUE(KiteTest::EndedCleanly(status, game.ErrorOutput())) << status << game.ErrorOutput();
     EXPECT_FALSE(KiteTest::HasSanitizerReport(game.ErrorOutput())) << game.ErrorOutput();
     // Every sprite loads, and the cursors beside them are not taken for pictures.
@@ -68,7 +71,7 @@ TEST(GameStart, AltF4EndsTheGame)
     GameProcess::XDoTool("windowfocus --sync " + std::to_string(window));
     GameProcess::XDoTool("key --window " + std::to_string(window) + " alt+F4");
     int status = -1;
-    ASSERT_TRUE(game.WaitForExit(10.0, status)) << "still running after Alt+F4";
+    ASSERT_TRUE(game.WaitForExit(kExitSeconds, status)) << "still running after Alt+F4";
     EXPECT_TRUE(KiteTest::EndedCleanly(status, game.ErrorOutput())) << status << game.ErrorOutput();
 }
 
@@ -86,7 +89,7 @@ TEST(GameStart, MissingConfigurationFallsBackAndStillRuns)
     const std::string report = err.substr(at, err.find('\n', at) - at);
     game.SendClose();
     int status = -1;
-    ASSERT_TRUE(game.WaitForExit(10.0, status));
+    ASSERT_TRUE(game.WaitForExit(kExitSeconds, status));
     EXPECT_TRUE(KiteTest::EndedCleanly(status, game.ErrorOutput())) << status << game.ErrorOutput();
     // The player's log holds the same line.
     std::ifstream in(fs::path(game.Folder()) / "log.txt");

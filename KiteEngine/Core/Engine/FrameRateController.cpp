@@ -1,9 +1,9 @@
 // FrameRateController: the fixed 1/60 s frame step.
 #include "Core/Engine/FrameRateController.h"
 
+#include <sys/prctl.h>
 #include <time.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <iostream>
 
@@ -15,21 +15,31 @@ namespace KiteFramework
 
     namespace
     {
-        // The wait sleeps to a margin before the deadline, then spins: a
-        // wake-up comes late by the timer slack and, on a busy machine, by
-        // scheduling; the spin makes the end exact. The margin follows how
-        // late wake-ups have been, within a fraction of a millisecond.
-        const std::chrono::microseconds kLeastMargin(200);
-        const std::chrono::microseconds kMostMargin(500);
-        const std::chrono::microseconds kMarginSpare(100);
-        const std::chrono::microseconds kMarginEase(5);
+        // The wait sleeps to a short margin before the deadline, then spins
+        // the rest: with the thread's timer slack at its least, a wake-up on
+        // an idle machine comes within tens of microseconds; on a busy one
+        // it comes late by scheduling, which no spin of a fraction of a
+        // millisecond would cover, so the margin stays small and fixed.
+        const std::chrono::microseconds kSpinMargin(60);
         // How late a frame may start and still keep the last one's timeline.
         const std::chrono::microseconds kKeepTimeline(2000);
+
+        // The kernel may defer a sleeping thread's wake-up by its timer slack
+        // (50 microseconds by default) to batch timers; the frame wait wants
+        // it on time.
+        void LeastTimerSlack()
+        {
+            thread_local bool set = false;
+            if (!set)
+                prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
+            set = true;
+        }
 
         // Sleeps until an absolute time on the steady clock (which is
         // CLOCK_MONOTONIC here), so a late wake-up never adds to the next.
         void SleepUntil(FrameRateController::Clock::time_point until)
         {
+            LeastTimerSlack();
             const auto since = std::chrono::duration_cast<std::chrono::nanoseconds>(until.time_since_epoch());
             timespec at{};
             at.tv_sec = static_cast<time_t>(since.count() / 1000000000);
@@ -58,17 +68,9 @@ namespace KiteFramework
         const auto step = std::chrono::duration_cast<Clock::duration>(std::chrono::duration<float>(fixedDeltaTime));
         const auto deadline = start + step;
         lastDeadline = deadline;
-        const auto wake = deadline - spinMargin;
+        const auto wake = deadline - kSpinMargin;
         if (wake > Clock::now())
-        {
             SleepUntil(wake);
-            // Grow at once after a late wake-up, ease back slowly.
-            const auto late = Clock::now() - wake;
-            if (late + kMarginSpare > spinMargin)
-                spinMargin = std::min<Clock::duration>(late + kMarginSpare, kMostMargin);
-            else
-                spinMargin = std::max<Clock::duration>(spinMargin - kMarginEase, kLeastMargin);
-        }
         do
         {
             end = Clock::now();

@@ -21,7 +21,7 @@ namespace KiteFramework
         // just passed, else now.
         void Start();
         // Waits until the frame has lasted the fixed step: sleeps to an
-        // absolute time a fraction of a millisecond short of it, then spins
+        // absolute time some tens of microseconds short of it, then spins
         // the rest.
         void Next();
         float getFixedDeltaTime() const { return fixedDeltaTime; }
@@ -43,8 +43,6 @@ namespace KiteFramework
         float actualDeltaTime = 0.0f;
         // The deadline of the last frame waited for.
         Clock::time_point lastDeadline{};
-        // How long before the deadline the wait stops sleeping and spins.
-        Clock::duration spinMargin = std::chrono::microseconds(200);
         Platform::Window* window = nullptr;
     };
 
