@@ -312,6 +312,9 @@ namespace KiteFramework
         void AnimateSprites();
         void UpdateSprite(Sprite* sprite, float step);
         void DrawEntry(Renderer* r);
+        // Asks for the lines of the renderers (and their transforms) the walk
+        // at entry i reaches next.
+        void PrefetchEntry(std::size_t i) const;
         // Draws the list from an index on, then every queued quad.
         void DrawRenderers(std::size_t from);
 
