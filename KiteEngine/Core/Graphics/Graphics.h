@@ -442,6 +442,8 @@ namespace KiteFramework
         // Whether CallDraw queues quads during its walk (the list was in
         // order last frame).
         bool drawWhileSorting = true;
+        // How much of a sprite the draw walk reads (see PrefetchEntry).
+        std::size_t spriteDrawnBytes = 0;
         // The sprite entry each object has in the draw list.
         std::unordered_map<const GameObject*, Sprite*> ownerSprites;
         std::vector<GlyphQuad> glyphScratch;

@@ -25,22 +25,32 @@ namespace KiteFramework
         // The renderers and transforms of the draw list lie all over the
         // heap, in no order of the list: their lines are asked for a little
         // ahead of use, so that the misses overlap instead of queueing.
-        inline void Prefetch(const void* object, std::size_t bytes)
+        inline void Prefetch(const void* from, const void* to)
         {
-            const char* at = static_cast<const char*>(object);
-            for (std::size_t offset = 0; offset < bytes; offset += 64)
-                __builtin_prefetch(at + offset);
+            constexpr std::uintptr_t line = 64;
+            const auto end = reinterpret_cast<std::uintptr_t>(to);
+            for (auto at = reinterpret_cast<std::uintptr_t>(from) & ~(line - 1); at < end; at += line)
+                __builtin_prefetch(reinterpret_cast<const void*>(at));
+        }
+
+        template <typename T>
+        inline void PrefetchWhole(const T* object)
+        {
+            Prefetch(object, object + 1);
         }
     }
 
     void Graphics::PrefetchEntry(std::size_t i) const
     {
         const std::size_t n = renderers.size();
-        if (i + prefetchAhead < n && renderers[i + prefetchAhead])
-            Prefetch(renderers[i + prefetchAhead], sizeof(Sprite));
-        if (i + prefetchAhead / 2 < n && renderers[i + prefetchAhead / 2])
-            if (const Transform* t = renderers[i + prefetchAhead / 2]->GetTransform())
-                Prefetch(t, sizeof(Transform));
+        // A sprite's drawn fields sit at its start; other renderers are few.
+        if (i + prefetchAhead < n)
+            if (const Renderer* r = renderers[i + prefetchAhead])
+                Prefetch(r, reinterpret_cast<const char*>(r) + spriteDrawnBytes);
+        if (i + prefetchAhead / 2 < n)
+            if (const Renderer* r = renderers[i + prefetchAhead / 2])
+                if (const Transform* t = r->GetTransform())
+                    PrefetchWhole(t);
     }
 
     bool RenderOrderCompare(const Renderer* a, const Renderer* b)
