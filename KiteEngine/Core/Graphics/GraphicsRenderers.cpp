@@ -341,7 +341,7 @@ namespace KiteFramework
         if (!sprite->IsOwnerActive())
             return;
         sprite->Update();
-        if (Transform* t = sprite->GetTransform())
+        if (Transform* t = sprite->GetTransform(); t && t->IsDirty())
             t->Update();
         if (sprite->GetTexturePtr() && sprite->getAnimated())
             sprite->Animate(step);
