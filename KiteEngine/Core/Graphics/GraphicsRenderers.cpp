@@ -25,12 +25,27 @@ namespace KiteFramework
         // The renderers and transforms of the draw list lie all over the
         // heap, in no order of the list: their lines are asked for a little
         // ahead of use, so that the misses overlap instead of queueing.
+        // A prefetch the compiler must keep: __builtin_prefetch counts as
+        // no effect at all, so a function made only of them is dropped as
+        // pure once the compiler sees its body.
+        inline void PrefetchLine(const char* at)
+        {
+#if defined(__x86_64__) || defined(__i386__)
+            asm volatile("prefetcht0 %0" : : "m"(*at));
+#else
+            __builtin_prefetch(at);
+#endif
+        }
+
         inline void Prefetch(const void* from, const void* to)
         {
             constexpr std::uintptr_t line = 64;
-            const auto end = reinterpret_cast<std::uintptr_t>(to);
-            for (auto at = reinterpret_cast<std::uintptr_t>(from) & ~(line - 1); at < end; at += line)
-                __builtin_prefetch(reinterpret_cast<const void*>(at));
+            const char* start = static_cast<const char*>(from);
+            const char* end = static_cast<const char*>(to);
+            // From the start of the line that holds the first byte.
+            const char* at = start - (reinterpret_cast<std::uintptr_t>(start) & (line - 1));
+            for (; at < end; at += line)
+                PrefetchLine(at);
         }
 
         template <typename T>
