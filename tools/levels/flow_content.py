@@ -315,13 +315,16 @@ UPPER_FLOOR = dict(
     stairs=[("StairsTopL", "o2_2"), ("StairsTopR", "o2_8")],
 )
 
-# Level3 holds ten stall places in two rows: the wall row stands higher
-# (clear of the HUD above it) with queues running flat to the right, so that
-# they end above the deck and the two floor places of the row below; the
-# tables stand in one row along the front, below every queue, and the floor
-# waypoints of the front row run below them.
+# Level3 holds ten stall places: a wall row standing higher (clear of the
+# HUD above it) with queues running flat to the right, so that they end
+# above the deck; the deck's two; and one in each front corner, queuing
+# inwards. Four tables stand beside the deck under the wall row, where the
+# customers served there come down, and four along the front between the
+# corner stalls: a customer looking for a seat finds one within a few
+# waypoints. The floor's top row runs between the wall's queues and the
+# side tables.
 LEVEL3_LAYOUT = dict(STALL_NODE_Y=270, OS_Y=144, WALL_QUEUE_LEFT=set(), QUEUE_STEP=(28, 0),
-                     FLOOR_STALLS=[(-600, -30, False), (560, -30, True)], GRID_Y=[-20, -130, -240, -425])
+                     FLOOR_STALLS=[(-640, -255, False), (640, -255, True)], GRID_Y=[60, -130, -240, -425])
 
 LEVELS = {
     # name: stall places along the wall, seat places, stored stalls and
@@ -331,12 +334,12 @@ LEVELS = {
     "Level2": dict(stalls=[-660, -410, -160, 90, 340, 590], seats=[(-490, -200), (-210, -200), (210, -200),
                                                                    (490, -200), (-350, -330), (350, -330),
                                                                    (-630, -330), (630, -330)],
-                   placed_stalls={2: 3, 3: 4}, placed_seats={}, money=2000, goals=(5500, 2800, 2800, 1400), lose=0,
+                   placed_stalls={2: 3, 3: 4}, placed_seats={}, money=2000, goals=(5000, 2600, 2800, 1400), lose=0,
                    spawn=(28, 5, 2.2, 0.22, 35)),
     "Level3": dict(stalls=[-684, -452, -220, 12, 244, 476],
-                   seats=[(-665, -345), (-475, -345), (-285, -345), (-95, -345), (95, -345), (285, -345),
-                          (475, -345), (665, -345)],
-                   placed_stalls={3: 4, 4: 8}, placed_seats={}, money=2800, goals=(8000, 3500, 3000, 1500), lose=0,
+                   seats=[(-630, -30), (-420, -30), (420, -30), (630, -30), (-285, -345), (-95, -345),
+                          (95, -345), (285, -345)],
+                   placed_stalls={3: 4, 4: 8}, placed_seats={}, money=1600, goals=(11000, 4500, 3000, 1500), lose=0,
                    spawn=(40, 8, 1.8, 0.18, 25), upper=UPPER_FLOOR,
                    layout=LEVEL3_LAYOUT),
 }

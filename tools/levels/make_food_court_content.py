@@ -494,9 +494,11 @@ def build_graph():
             node(label, x, y)
         for a, b in UPPER_FLOOR["links"]:
             link(a, b)
+    # An entrance joins those of its floor waypoints that no stall covers.
     for label, _, _, ends in STARTS:
         for c, r in ends:
-            link(label, grid_label(c, r))
+            if (c, r) in cells:
+                link(label, grid_label(c, r))
     return pos, links
 
 
