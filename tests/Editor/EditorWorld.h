@@ -134,6 +134,40 @@ namespace KiteTest
             testing::internal::GetCapturedStdout();
         }
 
+        // A press and release of `button` (0 left, 1 right) at (x, y) through
+        // the window's events, and two frames.
+        void ClickAt(int x, int y, int button = 0)
+        {
+            Cursor(x, y);
+            fake.PushMouse(Platform::EventType::MouseMove, x, y);
+            fake.PushMouse(Platform::EventType::MouseDown, x, y, button);
+            fake.PushMouse(Platform::EventType::MouseUp, x, y, button);
+            Frame();
+            Frame();
+        }
+
+        // Characters typed into whatever has the keyboard, and a frame.
+        void Type(const std::string& typed)
+        {
+            for (char c : typed)
+            {
+                Platform::Event e;
+                e.type = Platform::EventType::Character;
+                e.codepoint = static_cast<unsigned char>(c);
+                fake.Push(e);
+            }
+            Frame();
+        }
+
+        // A key pressed and released, and two frames.
+        void Press(int vk)
+        {
+            fake.PushKey(Platform::EventType::KeyDown, vk);
+            fake.PushKey(Platform::EventType::KeyUp, vk);
+            Frame();
+            Frame();
+        }
+
         // An object drawn at a depth (nearer the player the smaller it is).
         GameObject* Drawn(const std::string& name, float x, float y, float scale, float depth)
         {

@@ -1,5 +1,6 @@
 // The inspector panel driven like a user: the name field applies on Enter
-// only, and Delete typed into it removes no object.
+// only, and Delete typed into it removes no object; the parent field and the
+// local translation follow the object selected.
 #include "Editor/EditorWorld.h"
 
 #include "Core/Graphics/Sprite.h"
@@ -12,38 +13,6 @@ namespace
 {
     class InspectorPanel : public EditorWorld
     {
-    protected:
-        // A press and release of `button` (0 left, 1 right) at (x, y), and
-        // two frames.
-        void ClickAt(int x, int y, int button = 0)
-        {
-            Cursor(x, y);
-            fake.PushMouse(Platform::EventType::MouseMove, x, y);
-            fake.PushMouse(Platform::EventType::MouseDown, x, y, button);
-            fake.PushMouse(Platform::EventType::MouseUp, x, y, button);
-            Frame();
-            Frame();
-        }
-
-        void Type(const std::string& text)
-        {
-            for (char c : text)
-            {
-                Platform::Event e;
-                e.type = Platform::EventType::Character;
-                e.codepoint = static_cast<unsigned char>(c);
-                fake.Push(e);
-            }
-            Frame();
-        }
-
-        void Press(int vk)
-        {
-            fake.PushKey(Platform::EventType::KeyDown, vk);
-            fake.PushKey(Platform::EventType::KeyUp, vk);
-            Frame();
-            Frame();
-        }
     };
 }
 
@@ -161,4 +130,90 @@ TEST_F(InspectorPanel, PickingAChildInTheViewOpensItsParentInTheHierarchy)
     editor->ClearInspecting();
     ClickAt(60, 87);
     EXPECT_EQ(editor->GetInspecting(), sign);
+}
+
+namespace
+{
+    // The text of the field that has the keyboard.
+    std::string ActiveFieldText()
+    {
+        const ImGuiInputTextState& state = GImGui->InputTextState;
+        return state.ID != 0 && state.TextA.Data ? std::string(state.TextA.Data) : std::string();
+    }
+}
+
+class InspectorSelection : public InspectorPanel
+{
+protected:
+    // Picks the object at its position in the scene view, by a click.
+    void Pick(GameObject* o)
+    {
+        const Vector2D at = editor->WorldToView(o->GetComponent<Transform>()->GetTransVec());
+        Cursor(static_cast<int>(at.x), static_cast<int>(at.y));
+        Frame();
+        ClickAt(static_cast<int>(at.x), static_cast<int>(at.y));
+        ASSERT_EQ(editor->GetInspecting(), o);
+        Frame();
+    }
+
+    // The inspector's rows right of the scene view: the parent field, the
+    // parent button under it (a child), the Transform node and its "Local
+    // Translation" field (a child; a top-level object's rows are 6 pixels
+    // higher, a line of text standing where the button would).
+    static constexpr int kInspectorX = 1580;
+    static constexpr int kParentButtonY = 199;
+    static constexpr int kChildTransformNodeY = 223;
+    static constexpr int kTopTransformNodeY = 217;
+    static constexpr int kNodeToLocalField = 77;
+};
+
+TEST_F(InspectorSelection, TheParentFieldFollowsTheSelectionAndItsParent)
+{
+    GameObject* stall = Make("Stall", 300.0f, -120.0f, 1.0f);
+    GameObject* sign = Make("Sign", -300.0f, 200.0f, 1.0f);
+    GameObject* other = Make("Other", 600.0f, 300.0f, 1.0f);
+    sign->AddParent(stall);
+    Frame();
+    // A top-level object first: its field shows 0, so no button.
+    Pick(other);
+    ClickAt(kInspectorX, kParentButtonY);
+    EXPECT_EQ(other->GetParent(), nullptr);
+
+    // The child's field shows its parent, and its button removes it.
+    Pick(sign);
+    ClickAt(kInspectorX, kParentButtonY);
+    EXPECT_EQ(sign->GetParent(), nullptr) << "the field kept the first object's parent";
+
+    // Unparented, its field follows: 0 again, and nothing to press.
+    Frame();
+    ClickAt(kInspectorX, kParentButtonY);
+    EXPECT_EQ(sign->GetParent(), nullptr);
+    EXPECT_TRUE(stall->GetChildren().empty());
+}
+
+TEST_F(InspectorSelection, LocalTranslationIsThePositionForATopLevelObjectAndTheOffsetForAChild)
+{
+    GameObject* stall = Make("Stall", 300.0f, -120.0f, 1.0f);
+    GameObject* sign = Make("Sign", -300.0f, 200.0f, 1.0f);
+    sign->AddParent(stall);
+    Frame();
+
+    Pick(stall);
+    ClickAt(kInspectorX, kTopTransformNodeY);
+    ClickAt(kInspectorX, kTopTransformNodeY + kNodeToLocalField);
+    EXPECT_EQ(ActiveFieldText(), "300.000") << "a top-level object's local translation is its position";
+
+    Pick(sign);
+    ClickAt(kInspectorX, kChildTransformNodeY);
+    ClickAt(kInspectorX, kChildTransformNodeY + kNodeToLocalField);
+    EXPECT_EQ(ActiveFieldText(), "-600.000");
+    // An edit of the offset moves the child to the parent's position plus it.
+    Press(VK::Home);
+    for (int i = 0; i < 8; ++i)
+        Press(VK::Delete);
+    Type("50");
+    Press(VK::Return);
+    EXPECT_EQ(sign->GetComponent<Transform>()->GetTransVec().x, 350.0f);
+    EXPECT_EQ(sign->GetComponent<Transform>()->GetLocalTransVec().x, 50.0f);
+    EXPECT_EQ(stall->GetComponent<Transform>()->GetTransVec().x, 300.0f);
 }

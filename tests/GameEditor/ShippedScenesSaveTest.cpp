@@ -1,12 +1,14 @@
 // The game's own scenes in the editor: saved untouched they are written back
 // byte for byte; an edit changes only what was edited; what the editor does
-// to show a scene (waypoint sprites, values the game shows) is never stored.
+// to show a scene (waypoint sprites, values the game shows) is never stored,
+// and what the game changed while it played is gone after STOP.
 #include "GameEditor/GameEditorWorld.h"
 
 #include <map>
 #include <sstream>
 
 #include "Core/Graphics/Sprite.h"
+#include "Core/Graphics/Text.h"
 
 using namespace KiteTest;
 
@@ -177,5 +179,29 @@ TEST_F(ShippedScenes, WaypointNodesShowInTheEditorWithoutTheirStoredFlag)
     Frame();
     testing::internal::GetCapturedStdout();
     EXPECT_TRUE(factory->FindObjByName("start1")->GetComponent<Sprite>()->IsShown());
+    EXPECT_FALSE(editor->HasUnsavedChanges());
+}
+
+TEST_F(ShippedScenes, AfterStopTheSceneHoldsWhatItHeldBeforePlay)
+{
+    Open("Level1");
+    const GameObjectFactory::SceneTexts before = factory->PrintLevel();
+    auto upkeep = [this] { return factory->FindObjByName("MaintenanceCostText")->GetComponent<Text>()->String(); };
+    const std::string shown = upkeep();
+
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    ASSERT_TRUE(editor->TogglePlayStop());
+    for (int i = 0; i < 30; ++i)
+        Frame();
+    const bool changedWhilePlaying = factory->PrintLevel() != before;
+    ASSERT_TRUE(editor->TogglePlayStop());
+    Frame();
+    testing::internal::GetCapturedStderr();
+    testing::internal::GetCapturedStdout();
+    EXPECT_TRUE(changedWhilePlaying) << "the running game changes its scene";
+
+    EXPECT_EQ(upkeep(), shown);
+    EXPECT_TRUE(factory->PrintLevel() == before) << "every value as it was before PLAY";
     EXPECT_FALSE(editor->HasUnsavedChanges());
 }

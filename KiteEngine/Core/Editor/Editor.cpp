@@ -184,6 +184,14 @@ namespace KiteFramework
         ImGui_ImplGlfwGL3_NewFrame();
         SetUp();
         ImGui_ImplGlfwGL3_Render();
+        // Comparing the scene with its files takes a whole print of it: a
+        // few times a second is soon enough for the title's mark.
+        if (titleStale || ++framesSinceTitle >= kFramesPerTitleCheck)
+        {
+            UpdateWindowTitle();
+            titleStale = false;
+            framesSinceTitle = 0;
+        }
         if (graphics)
             graphics->SwapBuffers();
     }
@@ -262,12 +270,16 @@ namespace KiteFramework
                 return false;
             }
             snapshotTaken = true;
+            titleStale = true;
             ENGINE->SetEngineStatus(ES_GAMEPLAYING, true);
             ENGINE->SetTimeFactor(1.0f);
             if (graphics)
                 graphics->NoDebugDraw();
             if (AUDIO)
                 AUDIO->playOnstart();
+            // The links overlay is the developer's choice: off while the
+            // game plays, as it was once it stops.
+            linksBeforePlay = drawLinks;
             drawLinks = false;
             std::cout << "the game has started and will be playing!" << std::endl;
             Message start(MsgID::Start);
@@ -276,7 +288,8 @@ namespace KiteFramework
         }
 
         ENGINE->SetEngineStatus(ES_GAMEPLAYING, false);
-        drawLinks = true;
+        titleStale = true;
+        drawLinks = linksBeforePlay;
         ENGINE->SetTimeFactor(0.0f);
         if (snapshotTaken && SCENEMNGR)
         {

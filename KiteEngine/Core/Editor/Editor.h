@@ -140,6 +140,11 @@ namespace KiteFramework
         GameObject* AddCircle();
         // Whether a scene name may be written (not empty, not the snapshot).
         static bool IsSavableSceneName(const std::string& name);
+        // The play snapshot's name, and whether an entry of a folder (a path
+        // under the asset tree, "Scenes/" for the scenes' folder) is one of
+        // its files, which no list shows.
+        static const char* SnapshotName();
+        static bool IsSnapshotEntry(const std::string& assetFolder, const std::string& entry);
         // The scene name of a chosen file: its name up to the first ".xml".
         static std::string SceneNameFromPath(const std::string& path);
 
@@ -181,6 +186,8 @@ namespace KiteFramework
         FileBrowser& GetFileBrowser() { return *browser; }
         // The explorer's entries: ".." first, then the folder's, by name.
         const std::vector<std::string>& GetDirectoryListing() const { return directoryListing; }
+        // The title the editor last gave the window.
+        const std::string& GetWindowTitle() const { return shownTitle; }
         // Keys of the frame: shortcuts, unless a text field has the keyboard.
         void CheckIO();
 
@@ -214,6 +221,9 @@ namespace KiteFramework
         void ConsolePanel();
         void ProjectExplorerPanel();
         void GetCurrentDir(const std::string& folder);
+        // An entry of the explorer's folder chosen: a folder is entered, a
+        // scene file opened.
+        void ExplorerChoose(const std::string& folder, const std::string& entry);
         void Performance();
         void ReflectionMenuButtons();
         void ReflectionPanel();
@@ -259,6 +269,11 @@ namespace KiteFramework
         // picked by taking the next object down.
         void ReleasedInView();
         void SetCurrentSceneName(const std::string& name);
+        // The window's title: the open scene, marked while it has unsaved
+        // changes, before the program's own title.
+        void UpdateWindowTitle();
+        // The play snapshot's files, once nothing needs them.
+        void RemoveSnapshot();
         // F3: a copy of the selection beside it, under a name of its own,
         // selected.
         void DuplicateInspected();
@@ -311,12 +326,17 @@ namespace KiteFramework
         bool linkPopup = false;
         bool messagePopup = false;
         bool drawLinks = false;
+        // The links overlay as it was when PLAY was pressed.
+        bool linksBeforePlay = false;
         bool sceneContextOpen = false;
         std::array<std::array<float, 10>, 10> histories{};
         float frameTime = 0.0f;
         int gizmoMode = GizmoOff;
-        // The shared "##parentid" value, taken from the first object shown.
-        int parentIdInput = -1;
+        // The "##parentid" value, taken from the object shown and its parent
+        // whenever either changes; typed values last until then.
+        int parentIdInput = 0;
+        ObjectHandle parentFieldObject;
+        ObjectHandle parentFieldParent;
         bool addComponentOpen = false;
         bool openArchetypePopup = false;
         std::array<char, 256> archetypeName{};
@@ -343,6 +363,10 @@ namespace KiteFramework
         bool restoringSnapshot = false;
         EditorRedraw redraw;
         unsigned seenLoads = 0;
+        std::string shownTitle;
+        bool titleStale = true;
+        int framesSinceTitle = 0;
+        static constexpr int kFramesPerTitleCheck = 15;
         // The scene that did not load completely, while it is open.
         std::string unsafeScene;
         std::string archetypeToReplace;

@@ -25,6 +25,7 @@
 #include "Core/Objects/GameObject.h"
 #include "Core/Objects/Transform.h"
 #include "Core/Scenes/SceneManager.h"
+#include "Core/Window/Win32System.h"
 #include "Platform/VirtualKeys.h"
 
 extern char** environ;
@@ -43,7 +44,7 @@ namespace KiteFramework
         }
 
         // The scene folder's browser: scene files only, no folders to walk
-        // into; a save never takes the play snapshot's name.
+        // into; the play snapshot is neither offered nor a name to save under.
         FileBrowser::Options SceneBrowser(FileBrowser::Mode mode, const char* title)
         {
             FileBrowser::Options o;
@@ -51,11 +52,21 @@ namespace KiteFramework
             o.title = title;
             o.root = Assets::Root() + "Scenes";
             o.extension = ".xml";
-            if (mode == FileBrowser::Mode::Save)
-                o.reserved = {kSnapshotName};
+            o.reserved = {kSnapshotName};
             o.browseFolders = false;
             return o;
         }
+    }
+
+    const char* Editor::SnapshotName()
+    {
+        return kSnapshotName;
+    }
+
+    bool Editor::IsSnapshotEntry(const std::string& assetFolder, const std::string& entry)
+    {
+        const std::string snapshot = kSnapshotName;
+        return assetFolder == "Scenes/" && (entry == snapshot || entry == snapshot + ".xml");
     }
 
     bool Editor::IsSavableSceneName(const std::string& name)
@@ -75,6 +86,20 @@ namespace KiteFramework
     {
         if (SCENEMNGR)
             SCENEMNGR->current = name;
+    }
+
+    void Editor::UpdateWindowTitle()
+    {
+        Platform::Window* window = WINDOWSSYSTEM ? WINDOWSSYSTEM->GetWindow() : nullptr;
+        if (!window || !SCENEMNGR)
+            return;
+        // While the game plays, the edits are those made before PLAY.
+        const std::string scene = IsPlaying() ? rememberedScene : SCENEMNGR->GetCurrentSceneName();
+        const std::string title = scene + (HasUnsavedChanges() ? "*" : "") + " - " + WINDOWSSYSTEM->GetTitle();
+        if (title == shownTitle)
+            return;
+        shownTitle = title;
+        window->SetTitle(title);
     }
 
     void Editor::MainMenuBar()
@@ -477,6 +502,9 @@ namespace KiteFramework
         o.mode = FileBrowser::Mode::Open;
         o.title = "Load Assets";
         o.root = Assets::Root();
+        o.hidden = [](const std::string& folder, const std::string& entry) {
+            return IsSnapshotEntry(folder.empty() ? folder : folder + "/", entry);
+        };
         browser->Open(o);
         browserPurpose = BrowserPurpose::LoadAsset;
     }

@@ -39,6 +39,19 @@ namespace KiteFramework
             const std::string prefix = Assets::WorkingRoot();
             return shown.rfind(prefix, 0) == 0 ? Assets::Root() + shown.substr(prefix.size()) : shown;
         }
+
+        // The folder shown relative to the asset tree ("Scenes/"), or ""
+        // outside it.
+        std::string AssetFolder(const std::string& shown)
+        {
+            const std::string prefix = Assets::WorkingRoot();
+            return shown.rfind(prefix, 0) == 0 ? shown.substr(prefix.size()) : std::string();
+        }
+
+        bool EndsWith(const std::string& text, const std::string& end)
+        {
+            return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+        }
     }
 
     namespace
@@ -206,9 +219,16 @@ namespace KiteFramework
     void Editor::InspectorParent(GameObject* object)
     {
         GameObject* parent = object->GetParent();
-        ImGui::TextColored(InspectorLabelColour(), "Parent ID: %d", parent ? static_cast<int>(parent->GetId()) : 0);
-        if (parentIdInput < 0)
-            parentIdInput = parent ? static_cast<int>(parent->GetId()) : 0;
+        const int parentId = parent ? static_cast<int>(parent->GetId()) : 0;
+        ImGui::TextColored(InspectorLabelColour(), "Parent ID: %d", parentId);
+        // The field shows the object's own parent, from the moment it is
+        // shown and again whenever that parent changes.
+        if (parentFieldObject.Get() != object || parentFieldParent.Get() != parent)
+        {
+            parentIdInput = parentId;
+            parentFieldObject = ObjectHandle(object);
+            parentFieldParent = ObjectHandle(parent);
+        }
         ImGui::PushItemWidth(ImGui_sub_width);
         ImGui::InputInt("##parentid", &parentIdInput, 1, 100);
         ImGui::PopItemWidth();
@@ -265,8 +285,11 @@ namespace KiteFramework
     {
         PlaceWindow(layout.consoleX, layout.consoleY, layout.consoleW, layout.consoleH);
         ImGui::Begin("Console", nullptr, windowFlags);
+        // Long lines wrap at the window's edge rather than run off it.
+        ImGui::PushTextWrapPos(0.0f);
         for (const std::string& line : consoleLines)
             ImGui::TextUnformatted(line.c_str());
+        ImGui::PopTextWrapPos();
         // Follow new lines while the reader is at the bottom.
         if (ImGui::GetScrollY() >= ImGui::GetScrollMaxY())
             ImGui::SetScrollHereY(1.0f);
@@ -279,7 +302,28 @@ namespace KiteFramework
         directoryListing.push_back("..");
         std::string problem;
         for (const Assets::Entry& entry : Assets::Entries(ExplorerFolder(folder), problem))
-            directoryListing.push_back(entry.name);
+            if (!IsSnapshotEntry(AssetFolder(folder), entry.name))
+                directoryListing.push_back(entry.name);
+    }
+
+    void Editor::ExplorerChoose(const std::string& folder, const std::string& entry)
+    {
+        const std::string path = ExplorerFolder(folder) + entry;
+        std::error_code ec;
+        if (fs::is_directory(path, ec))
+        {
+            directoryStack.push_back(entry + "/");
+            GetCurrentDir(folder + entry + "/");
+            return;
+        }
+        // A scene's index file opens its scene, asking first about unsaved
+        // changes, as the Open Scene dialog does.
+        if (AssetFolder(folder) == "Scenes/" && EndsWith(entry, ".xml") && fs::is_regular_file(path, ec))
+        {
+            OpenScene(SceneNameFromPath(entry));
+            return;
+        }
+        Print(folder + entry + " is not a directory!");
     }
 
     void Editor::ProjectExplorerPanel()
@@ -314,18 +358,7 @@ namespace KiteFramework
                 GetCurrentDir(current);
             }
             else if (chosen > 0)
-            {
-                const std::string entry = directoryListing[static_cast<std::size_t>(chosen)];
-                const std::string path = ExplorerFolder(current) + entry;
-                std::error_code ec;
-                if (!fs::is_directory(path, ec))
-                    Print(current + entry + " is not a directory!");
-                else
-                {
-                    directoryStack.push_back(entry + "/");
-                    GetCurrentDir(current + entry + "/");
-                }
-            }
+                ExplorerChoose(current, directoryListing[static_cast<std::size_t>(chosen)]);
             ImGui::TreePop();
         }
         else if (ImGui::TreeNode("Sprites"))

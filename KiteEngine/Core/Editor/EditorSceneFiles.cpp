@@ -162,9 +162,21 @@ namespace KiteFramework
         DoOpenScene(name);
     }
 
+    void Editor::RemoveSnapshot()
+    {
+        const std::string scenes = Assets::Resolve("Scenes") + "/";
+        std::error_code ec;
+        fs::remove_all(scenes + SnapshotName(), ec);
+        fs::remove(scenes + SnapshotName() + ".xml", ec);
+    }
+
     void Editor::DoOpenScene(const std::string& name)
     {
         ClearInspecting();
+        // A scene opened while playing, or before the stopped one is back,
+        // leaves the snapshot unread for good.
+        if (snapshotTaken || restoringSnapshot)
+            RemoveSnapshot();
         restoringSnapshot = false;
         if (SCENEMNGR)
             SCENEMNGR->LoadLevel(name);

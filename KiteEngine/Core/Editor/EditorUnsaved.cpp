@@ -28,6 +28,9 @@ namespace KiteFramework
         // for scenes the game itself switches to while it plays.
         if (restoringSnapshot || IsPlaying())
         {
+            // The snapshot has been read back and is needed no more.
+            if (restoringSnapshot)
+                RemoveSnapshot();
             restoringSnapshot = false;
             return;
         }
@@ -49,6 +52,7 @@ namespace KiteFramework
     void Editor::RememberSavedState()
     {
         haveSavedTexts = FACTORY != nullptr;
+        titleStale = true;
         if (FACTORY)
             savedTexts = FACTORY->PrintLevel();
     }

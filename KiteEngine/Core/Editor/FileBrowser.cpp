@@ -65,6 +65,8 @@ namespace KiteFramework
         {
             if (entry.folder && !options.browseFolders)
                 continue;
+            if (options.hidden && options.hidden(folder, entry.name))
+                continue;
             if (!entry.folder && !options.extension.empty() && !EndsWith(entry.name, options.extension))
                 continue;
             // Reserved names (the play snapshot) are not offered either.
@@ -181,9 +183,19 @@ namespace KiteFramework
 
     void FileBrowser::Draw()
     {
-        if (!open)
-            return;
         const char* title = options.title.c_str();
+        if (!open)
+        {
+            // Closed from outside the modal (a choice made for it): the
+            // modal goes too, or it would hold every other click.
+            if (shown && ImGui::BeginPopupModal(title))
+            {
+                ImGui::CloseCurrentPopup();
+                ImGui::EndPopup();
+            }
+            shown = false;
+            return;
+        }
         if (popupRequested)
         {
             ImGui::OpenPopup(title);
@@ -196,8 +208,10 @@ namespace KiteFramework
             // Closed by its close box or by Escape.
             if (!keepOpen)
                 Close();
+            shown = false;
             return;
         }
+        shown = true;
         ImGui::Text("Folder: %s", FullFolder().c_str());
         DrawEntries();
         if (options.mode == Mode::Save)

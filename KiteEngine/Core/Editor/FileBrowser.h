@@ -4,6 +4,7 @@
 // use, when replacing is not allowed). It never leaves its root folder.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,9 @@ namespace KiteFramework
             std::vector<std::string> reserved;
             // Whether folders may be entered.
             bool browseFolders = true;
+            // Entries never listed, by folder (relative to root, "" at root)
+            // and name: files kept for the editor's own use.
+            std::function<bool(const std::string& folder, const std::string& name)> hidden;
         };
 
         void Open(const Options& options);
@@ -88,6 +92,8 @@ namespace KiteFramework
         Options options;
         bool open = false;
         bool popupRequested = false;
+        // The modal was drawn open last frame.
+        bool shown = false;
         std::string folder;
         std::vector<Entry> entries;
         std::string typed;

@@ -70,7 +70,8 @@ namespace KiteFramework
     }
 
     Win32System::Win32System(const char* title, int width, int height)
-        : System(ST_Win32System), width_(width), height_(height), window_(NewWindowSlot())
+        : System(ST_Win32System), title_(title ? title : ""), width_(width), height_(height),
+          window_(NewWindowSlot())
     {
         ClaimGlobal(WINDOWSSYSTEM, this);
 

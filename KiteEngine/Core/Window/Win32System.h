@@ -47,6 +47,8 @@ namespace KiteFramework
         // system is deleted, until the process ends.
         Platform::Window** GetWindowHandleAddress() { return window_; }
         bool IsFullScreen() const { return fullScreen_; }
+        // The title the window was made with.
+        const std::string& GetTitle() const { return title_; }
         int GetWidth() const { return width_; }
         int GetHeight() const { return height_; }
 
@@ -57,6 +59,7 @@ namespace KiteFramework
         void SetCursor(Platform::CursorHandle cursor);
 
         bool fullScreen_ = false;
+        std::string title_;
         int width_;
         int height_;
         std::unique_ptr<Platform::Window> ownedWindow_;

@@ -1,8 +1,9 @@
-// Transform's inspector: position with depth, local position, scale and
-// rotation; any change rebuilds the matrix. It has no Remove.
+// Transform's inspector: position with depth, position relative to the
+// parent, scale and rotation; any change rebuilds the matrix. It has no Remove.
 #include <imgui.h>
 
 #include "Core/Editor/InspectorWidgets.h"
+#include "Core/Objects/GameObject.h"
 #include "Core/Objects/Transform.h"
 
 namespace KiteFramework
@@ -22,10 +23,16 @@ namespace KiteFramework
                 changed = true;
             }
             InspectorLabel("Local Translation");
-            float local[3] = {localTranslation.x, localTranslation.y, zDepth};
+            // Local to the parent's position; a top-level object's local
+            // position is its position. An edit moves the object there.
+            GameObject* parentObject = parented && GetOwner() ? GetOwner()->GetParent() : nullptr;
+            const Transform* parent = parentObject ? parentObject->GetComponent<Transform>() : nullptr;
+            const Vector2D origin = parent ? parent->translation : Vector2D();
+            const Vector2D offset = parent ? localTranslation : translation;
+            float local[3] = {offset.x, offset.y, zDepth};
             if (ImGui::InputFloat3("##Loctrans", local, "%.3f"))
             {
-                localTranslation = Vector2D(local[0], local[1]);
+                SetTrans(origin.x + local[0], origin.y + local[1]);
                 zDepth = local[2];
                 changed = true;
             }
