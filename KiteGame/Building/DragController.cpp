@@ -94,8 +94,7 @@ namespace KiteFramework
         if (NodeObject())
             state.afterImage = ObjectHandle(MakeAfterImage(settings.actualDepth));
         DragSupport::SetDepth(owner, settings.draggingDepth);
-        // A carried object is picked above everything else.
-        DragSupport::SetColliderTag(owner, settings.draggedLayer);
+        DragSupport::SetColliderTag(owner, settings.liftedLayer);
     }
 
     void DragController::Follow()
@@ -117,7 +116,7 @@ namespace KiteFramework
         LiftedFromButton();
         if (Collider2D* collider = owner ? owner->GetComponent<Collider2D>() : nullptr)
         {
-            collider->SetColliderTag(settings.draggedLayer);
+            collider->SetColliderTag(settings.buttonLayer);
             collider->ForceToggleStay();
         }
     }
@@ -129,8 +128,7 @@ namespace KiteFramework
             indicator->SetOriginal();
         LookRestored();
         DragSupport::SetDepth(owner, settings.actualDepth);
-        // The object's own resting tag.
-        DragSupport::SetColliderTag(owner, settings.originalLayer);
+        DragSupport::SetColliderTag(owner, settings.droppedLayer);
         if (GameObject* image = state.afterImage.Get())
             image->Destroy();
         state.afterImage.Reset();

@@ -36,8 +36,11 @@ namespace KiteFramework
             float actualDepth = 0.0f;
             float draggingDepth = 0.0f;
             bool movable = true;
-            int originalLayer = 0;
-            int draggedLayer = 0;
+            // The collider tag once dropped, while lifted by a hold, and
+            // while handed over by a build button.
+            int droppedLayer = 0;
+            int liftedLayer = 0;
+            int buttonLayer = 0;
         };
 
         void Press();
@@ -63,7 +66,7 @@ namespace KiteFramework
             Settings s;
             if (system)
                 s = {system->actualDepth, system->draggingDepth, system->*movable, system->originalLayer,
-                     system->draggedLayer};
+                     system->draggedLayer, system->draggedLayer};
             return s;
         }
         // A new object the level has no system for: reported and thrown away.

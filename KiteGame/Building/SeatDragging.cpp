@@ -20,9 +20,20 @@ namespace KiteFramework
         }
     }
 
+    DragController::Settings SeatDragging::SeatSettings()
+    {
+        SeatsSystem* seats = SeatsSystem::Instance();
+        Settings s = SettingsOf(seats, &SeatsSystem::seatsMovable);
+        if (seats)
+            s.liftedLayer = seats->originalLayer;
+        if (StallsSystem* stalls = StallsSystem::Instance())
+            s.droppedLayer = stalls->originalLayer;
+        return s;
+    }
+
     SeatDragging::SeatDragging(SeatsBehaviour& seat)
         : DragController(seat.GetOwner(), {seat.pressed, seat.dragging, seat.holdTimer, seat.savedPosition, seat.afterImage},
-                         SettingsOf(SeatsSystem::Instance(), &SeatsSystem::seatsMovable), HoldTime, HoldsNode),
+                         SeatSettings(), HoldTime, HoldsNode),
           seat(seat)
     {
     }

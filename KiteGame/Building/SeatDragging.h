@@ -17,6 +17,10 @@ namespace KiteFramework
         explicit SeatDragging(SeatsBehaviour& seat);
 
     private:
+        // A seat lifted by a hold keeps the seats' resting tag, and a dropped
+        // seat takes the stalls' resting tag (the seats' own without stalls).
+        static Settings SeatSettings();
+
         float Price() const override;
         GameObject* MakeAfterImage(float depth) override;
         bool MayTakeFreeNode() override;

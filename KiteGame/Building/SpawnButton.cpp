@@ -21,6 +21,8 @@ namespace KiteFramework
 {
     SpawnButton::SpawnButton() : Script(CT_SpawnButton)
     {
+        // The level's statistics switch it by the money; one destroyed drops
+        // out of their list by itself.
         if (LevelStatsSystem* stats = LevelStatsSystem::Instance())
             stats->AddSpawnButton(this);
     }
@@ -29,14 +31,7 @@ namespace KiteFramework
         : Script(other), PricedButton(other), toBeSpawned_(other.toBeSpawned_), spawnLocation_(other.spawnLocation_),
           cost(other.cost), usable(other.usable)
     {
-        if (LevelStatsSystem* stats = LevelStatsSystem::Instance())
-            stats->AddSpawnButton(this);
-    }
-
-    SpawnButton::~SpawnButton()
-    {
-        if (LevelStatsSystem* stats = LevelStatsSystem::Instance())
-            stats->RemoveSpawnButton(this);
+        // A copy joins no list: only buttons made new for a level do.
     }
 
     void SpawnButton::ListFields(FieldVisitor& v)

@@ -21,7 +21,6 @@ namespace KiteFramework
 
         SpawnButton();
         SpawnButton(const SpawnButton& other);
-        ~SpawnButton() override;
 
         void Initialise() override;
         void OnStart() override;

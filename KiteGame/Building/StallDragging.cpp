@@ -1,6 +1,8 @@
 // StallDragging: what a stall's drag does beyond a seat's.
 #include "Building/StallDragging.h"
 
+#include <iostream>
+
 #include "Building/DragSupport.h"
 #include "Building/UpgradeBehaviour.h"
 #include "Building/UpgradeSystem.h"
@@ -72,6 +74,7 @@ namespace KiteFramework
 
     void StallDragging::Clicked()
     {
+        std::cout << "queue popup menue for stalls" << std::endl;
         OpenMenu();
     }
 

@@ -30,6 +30,9 @@ namespace KiteFramework
         // that its figure may take beside the icon.
         constexpr float BadgeUnits = 100.0f;
         constexpr float BadgeFigureShare = 0.6f;
+        // The construction bar sits at the stall's foot, below the menu's
+        // price badges, so an open menu leaves it in sight.
+        const Vector2D BarOffset(0.0f, -78.0f);
 
         float CurrentBlend()
         {
@@ -163,10 +166,10 @@ namespace KiteFramework
             if (TimeAndWeatherSystem* system = TimeAndWeatherSystem::Instance())
                 system->AddTintedSprite(s);
         }
-        GameObject* backing = Instantiate("UpgradeBarBacking", p, 0.0f);
+        GameObject* backing = Instantiate("UpgradeBarBacking", p + BarOffset, 0.0f);
         if (backing && owner)
             backing->AddParent(owner);
-        GameObject* bar = Instantiate("UpgradeProgressBar", p, 0.0f);
+        GameObject* bar = Instantiate("UpgradeProgressBar", p + BarOffset, 0.0f);
         if (bar && backing)
             bar->AddParent(backing);
         if (ProgressBar* progress = bar ? bar->GetComponent<ProgressBar>() : nullptr)

@@ -155,6 +155,14 @@ namespace KiteFramework
                     toggle->ForceCloseOnce();
     }
 
+    void UpgradeSystem::CloseMenusBut(const GameObject* kept)
+    {
+        for (const auto& entry : upgradeMap)
+            if (GameObject* stall = entry.second.Get(); stall && stall != kept)
+                if (ToggleActiveButton* toggle = stall->GetComponent<ToggleActiveButton>())
+                    toggle->ForceCloseOnce();
+    }
+
     void UpgradeSystem::Forget(UpgradeButton* button)
     {
         if (!button)
@@ -167,6 +175,12 @@ namespace KiteFramework
     {
         if (UpgradeSystem* upgrades = UpgradeSystem::Instance())
             upgrades->CloseAllMenus();
+    }
+
+    void StallMenus::CloseAllBut(const GameObject* stall)
+    {
+        if (UpgradeSystem* upgrades = UpgradeSystem::Instance())
+            upgrades->CloseMenusBut(stall);
     }
 
     void StallMenus::UpdateTexts()

@@ -36,6 +36,7 @@ namespace KiteFramework
         void UpdateButtonStates();
         void UpdateAllTexts();
         void CloseAllMenus();
+        void CloseMenusBut(const GameObject* stall);
 
         // The behaviour filed under a button number, or null (also for a
         // number not filed, or a stall that is gone).

@@ -27,10 +27,8 @@ namespace KiteFramework
           AverageWaitingTime(other.AverageWaitingTime), TotalWaitingTime(other.TotalWaitingTime),
           GrossRevenue(other.GrossRevenue), DailyUpkeep(other.DailyUpkeep), Likes(other.Likes),
           Reputation(other.Reputation), MostPopular(other.MostPopular),
-          MostWanted(other.MostWanted), money(other.money)
+          MostWanted(other.MostWanted), money(other.money), spawnButtons(other.spawnButtons)
     {
-        // Buttons stay with the system they registered with: each removes
-        // itself from one list only, so a shared list would dangle.
     }
 
     void LevelStatsSystem::ListFields(FieldVisitor& v)
@@ -77,11 +75,21 @@ namespace KiteFramework
         UpdateSpawnButtons();
     }
 
+    namespace
+    {
+        PricedButton* Alive(const std::weak_ptr<PricedButton* const>& handle)
+        {
+            const std::shared_ptr<PricedButton* const> button = handle.lock();
+            return button ? *button : nullptr;
+        }
+    }
+
     void LevelStatsSystem::UpdateSpawnButtons()
     {
-        for (PricedButton* button : spawnButtons)
+        for (const auto& handle : spawnButtons)
         {
-            GameObject* owner = button->GetButtonObject();
+            PricedButton* button = Alive(handle);
+            GameObject* owner = button ? button->GetButtonObject() : nullptr;
             ActivatePopupButton* popup = owner ? owner->GetComponent<ActivatePopupButton>() : nullptr;
             if (popup)
                 popup->SetButtonActive(!(button->GetCost() > money));
@@ -90,13 +98,30 @@ namespace KiteFramework
 
     void LevelStatsSystem::AddSpawnButton(PricedButton* button)
     {
-        if (button && std::find(spawnButtons.begin(), spawnButtons.end(), button) == spawnButtons.end())
-            spawnButtons.push_back(button);
+        if (!button)
+            return;
+        // Buttons gone leave first, so the list never grows with them.
+        RemoveSpawnButton(nullptr);
+        for (const auto& handle : spawnButtons)
+            if (Alive(handle) == button)
+                return;
+        spawnButtons.push_back(button->GetHandle());
     }
 
     void LevelStatsSystem::RemoveSpawnButton(PricedButton* button)
     {
-        spawnButtons.erase(std::remove(spawnButtons.begin(), spawnButtons.end(), button), spawnButtons.end());
+        spawnButtons.erase(std::remove_if(spawnButtons.begin(), spawnButtons.end(),
+                                          [button](const auto& handle) {
+                                              PricedButton* listed = Alive(handle);
+                                              return !listed || listed == button;
+                                          }),
+                           spawnButtons.end());
+    }
+
+    std::size_t LevelStatsSystem::GetSpawnButtonCount() const
+    {
+        return static_cast<std::size_t>(std::count_if(spawnButtons.begin(), spawnButtons.end(),
+                                                      [](const auto& handle) { return Alive(handle) != nullptr; }));
     }
 
     void LevelStatsSystem::AddServedWait(float wait)

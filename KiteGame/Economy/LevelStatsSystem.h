@@ -2,6 +2,7 @@
 // statistics, and the build buttons that follow the money.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -34,9 +35,9 @@ namespace KiteFramework
         // Switches every spawn button on when its cost is at most the money.
         void UpdateSpawnButtons();
         void AddSpawnButton(PricedButton* button);
-        // A spawn button leaves the list when it is destroyed.
         void RemoveSpawnButton(PricedButton* button);
-        std::size_t GetSpawnButtonCount() const { return spawnButtons.size(); }
+        // The listed buttons still alive (one destroyed drops out by itself).
+        std::size_t GetSpawnButtonCount() const;
 
         // Adds a served customer's queue wait; the average follows only when
         // at least one customer was served.
@@ -58,6 +59,8 @@ namespace KiteFramework
         void MoneyChanged();
 
         float money = 0.0f;
-        std::vector<PricedButton*> spawnButtons;
+        // Handles, not pointers: a copy of the system shares the buttons,
+        // and a button gone is skipped by every list that held it.
+        std::vector<std::weak_ptr<PricedButton* const>> spawnButtons;
     };
 }

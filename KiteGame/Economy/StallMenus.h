@@ -5,10 +5,15 @@
 
 namespace KiteFramework
 {
+    class GameObject;
+
     namespace StallMenus
     {
         // Every open stall menu closed.
         void CloseAll();
+        // Every open stall menu closed but this stall's own: one menu is
+        // open at a time, the one last asked for.
+        void CloseAllBut(const GameObject* stall);
         // The earnings and costs every menu shows, written again.
         void UpdateTexts();
         // The upgrade buttons greyed or not by what the level can pay.

@@ -88,8 +88,12 @@ namespace KiteFramework
                 static const char* const first[3] = {"Serve Customers", "Build Stalls", "Build Seats"};
                 return kind == 3 ? "Upgrade a stall " + t + " times" : first[kind];
             }
-            const std::string lead = star == 1 ? "and earn " : "earn ";
-            return kind == QuestSystem::MoneyEarned ? lead + "$" + t : lead + t + " likes";
+            // Sales and likes count only while their star is the one being
+            // played: the row says they are new, not the HUD's totals.
+            const std::string lead = star == 1 ? "and " : "";
+            if (kind == QuestSystem::MoneyEarned)
+                return lead + "earn $" + t + " in new sales";
+            return lead + "win " + t + " new likes";
         }
 
         std::string AddedLine(int star, int kind, unsigned target)

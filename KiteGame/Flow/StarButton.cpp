@@ -56,6 +56,15 @@ namespace KiteFramework
             o->setActive(true);
     }
 
+    void StarButton::OnMouseUp()
+    {
+        ToggleActiveButton::OnMouseUp();
+        // The click is answered by the panel opening or closing: the pop-up
+        // goes until the pointer moves over the star again.
+        if (GameObject* o = hoverObject.Get())
+            o->setActive(false);
+    }
+
     void StarButton::OnMouseExit()
     {
         ToggleActiveButton::OnMouseExit();

@@ -26,6 +26,7 @@ namespace KiteFramework
         std::string objToHover;
 
         void OnMouseDown() override;
+        void OnMouseUp() override;
         void OnMouseExit() override;
         void OnMouseOver() override;
 

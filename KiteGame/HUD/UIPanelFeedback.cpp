@@ -13,6 +13,12 @@ namespace KiteFramework
         translation = Vector2D(1.0f, 1.0f);
     }
 
+    void UIPanelFeedback::ListFields(FieldVisitor& v)
+    {
+        v.Add("translation", translation, FieldInfo{"Ending"}.Id("##Scale"));
+        v.Add("timing", timing, FieldInfo{"Timing", FieldWidget::Input, 0.0f}.Id("##Timing"));
+    }
+
     GameComponent* UIPanelFeedback::Clone() const
     {
         UIPanelFeedback* copy = CloneListed(*this);

@@ -11,6 +11,8 @@ namespace KiteFramework
     public:
         UIPanelFeedback();
 
+        // The drift's fields, the change being a scale here.
+        void ListFields(FieldVisitor& v) override;
         GameComponent* Clone() const override;
 
     protected:

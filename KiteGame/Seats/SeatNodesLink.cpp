@@ -5,6 +5,7 @@
 #include "Core/Factory/ObjectById.h"
 #include "Core/Objects/FieldOps.h"
 #include "Core/Objects/Transform.h"
+#include "Core/Scenes/SceneManager.h"
 #include "Core/Waypoints/VertexNode.h"
 #include "Seats/SeatsBehaviour.h"
 #include "Seats/SeatsSystem.h"
@@ -31,7 +32,7 @@ namespace KiteFramework
         Script::Initialise();
         if (seatGOindex == 0 || !FACTORY)
             return;
-        const std::string where = "seat link \"" + GetGameObjectName() + "\"";
+        const std::string where = Where();
         SeatsBehaviour* s = AdoptParentById<SeatsBehaviour>(*GetOwner(), seatGOindex, where, "seat");
         if (!s)
             return;
@@ -42,12 +43,22 @@ namespace KiteFramework
         const char last = label.empty() ? '\0' : label.back();
         if (last < '0' || last >= '0' + SeatsBehaviour::PlaceCount)
         {
-            ReportDataError(where, "waypoint label \"" + label + "\" does not end in a place 0 to 3");
-            SetSeat(s, -1);
+            // Without a place it would read as free to every customer: the
+            // link is left without its seat, so no one sits there.
+            ReportDataError(where, "waypoint label \"" + label + "\" does not end in a place 0 to 3; link skipped");
             return;
         }
         SetSeat(s, last - '0');
         s->SetLinkVertex(seatIndex, vertex);
+    }
+
+    std::string SeatNodesLink::Where() const
+    {
+        std::string where;
+        if (SCENEMNGR && !SCENEMNGR->GetCurrentSceneName().empty())
+            where = "Scene \"" + SCENEMNGR->GetCurrentSceneName() + "\": ";
+        const unsigned id = GetOwner() ? GetOwner()->GetId() : 0;
+        return where + "object " + std::to_string(id) + " seat link \"" + GetGameObjectName() + "\"";
     }
 
     void SeatNodesLink::XMLSerialise(XMLElement* element, XMLDocument* document) const

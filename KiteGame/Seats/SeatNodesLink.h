@@ -2,6 +2,8 @@
 // seat and the place (0 to 3) the link leads to.
 #pragma once
 
+#include <string>
+
 #include "Core/Math/Vector2D.h"
 #include "Core/Objects/ObjectHandle.h"
 #include "Core/Logic/Script.h"
@@ -40,6 +42,9 @@ namespace KiteFramework
         unsigned seatGOindex = 0;
 
     private:
+        // The scene, object id and name a report names.
+        std::string Where() const;
+
         ObjectHandle seat;
         int seatIndex = -1;
         // Set once the link has been given a seat.

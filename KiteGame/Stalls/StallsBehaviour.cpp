@@ -88,7 +88,13 @@ namespace KiteFramework
         RestoreFromNode();
     }
 
-    void StallsBehaviour::OnMouseDown() { StallDragging(*this).Press(); }
+    void StallsBehaviour::OnMouseDown()
+    {
+        // The press that opens this stall's menu closes any other.
+        StallMenus::CloseAllBut(GetOwner());
+        StallDragging(*this).Press();
+    }
+
     void StallsBehaviour::OnMouseUp() { StallDragging(*this).Drop(); }
     void StallsBehaviour::Update() { StallDragging(*this).Update(); }
     void StallsBehaviour::BeginDragFromButton() { StallDragging(*this).BeginFromButton(); }

@@ -340,6 +340,12 @@ TEST_F(CourtLayout, MenuPanelsKeepClearOfTheTitleAndTheirFrames)
     EXPECT_FALSE(SpriteBox(options).Overlaps(SpriteBox(banner)))
         << "the options panel " << Where(SpriteBox(options)) << " cuts through the title " << Where(SpriteBox(banner));
     EXPECT_TRUE(SpriteBox(options).Inside(Screen, 0.0f));
+    // Its close button stays on the cream, above the frame's bottom (about
+    // 40 deep at this size).
+    const GameObject* close = Named("OptionsCloseButton");
+    ASSERT_NE(close, nullptr);
+    EXPECT_GE(SpriteBox(close).bottom, SpriteBox(options).bottom + 46.0f)
+        << "the options' Close " << Where(SpriteBox(close)) << " sits on the frame of " << Where(SpriteBox(options));
 
     ASSERT_EQ(game.Load("Credits"), "");
     Frames(2);
@@ -347,7 +353,10 @@ TEST_F(CourtLayout, MenuPanelsKeepClearOfTheTitleAndTheirFrames)
     const GameObject* back = Named("BackButton");
     ASSERT_NE(board, nullptr);
     ASSERT_NE(back, nullptr);
-    // Inside the board's frame, with room to spare.
-    EXPECT_TRUE(SpriteBox(back).Inside(SpriteBox(board), 24.0f))
-        << "the Back button " << Where(SpriteBox(back)) << " sits on the board's frame " << Where(SpriteBox(board));
+    // On the board's cream (its art keeps a frame and shadow 64 deep at the
+    // bottom, 34 elsewhere) or off the board altogether.
+    const Box b = SpriteBox(board);
+    const Box cream{b.left + 34.0f, b.right - 34.0f, b.bottom + 64.0f, b.top - 34.0f};
+    EXPECT_TRUE(SpriteBox(back).Inside(cream, 6.0f) || !SpriteBox(back).Overlaps(b))
+        << "the Back button " << Where(SpriteBox(back)) << " sits on the board's frame " << Where(b);
 }

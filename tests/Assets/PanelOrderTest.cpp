@@ -1,7 +1,8 @@
 // What a player can have open at once is drawn in the right order in every
 // level as shipped: with the court full of bubbles and amounts, a stall's
-// menu, the statistics window, a star panel, the mailbox, the tutorial's box
-// and the pause menu all open, each lies wholly over what it must cover.
+// menu and the price just paid for it, the statistics window, a star panel,
+// the mailbox, the tutorial's box and the pause menu all open, each lies
+// wholly over what it must cover.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -35,15 +36,16 @@ namespace
         StarPanel,
         Statistics,
         Tutorial,
+        PricePaid,
         StallMenu,
         Hud,
         Feedback,
         Court,
         Other
     };
-    const char* const LayerNames[] = {"fade",         "pause menu", "mailbox", "star panel", "statistics window",
-                                      "tutorial box", "stall menu", "HUD",     "feedback",   "court",
-                                      "other"};
+    const char* const LayerNames[] = {"fade",         "pause menu", "mailbox",    "star panel", "statistics window",
+                                      "tutorial box", "price paid", "stall menu", "HUD",        "feedback",
+                                      "court",        "other"};
 
     bool StartsWith(const std::string& s, const std::string& head) { return s.rfind(head, 0) == 0; }
 
@@ -82,6 +84,9 @@ namespace
             return Statistics;
         if (StartsWith(root, "Instruction") || StartsWith(root, "TutorialArrow_"))
             return Tutorial;
+        // What a purchase cost rises from the stall through its open menu.
+        if (root == "LoseCash")
+            return PricePaid;
         if (HasAncestor(o, "UpgradeMenu"))
             return StallMenu;
         static const std::set<std::string> hud{"HUDPanel", "MoneyText", "LikesText", "MaintenanceCostText",
@@ -93,7 +98,7 @@ namespace
             (StartsWith(root, "Star") && root.size() == 5))
             return Hud;
         if (StartsWith(root, "SpeechBubble") || root == "SpeechPreference" || root == "CashMoving" ||
-            root == "LoseCash" || root == "HeartMoving" || root == "LoseHeart" || root == "NoMoney")
+            root == "HeartMoving" || root == "LoseHeart" || root == "NoMoney")
             return Feedback;
         if (StartsWith(root, "Stall") || StartsWith(root, "Seat") || root == "Background")
             return Court;
@@ -156,6 +161,8 @@ namespace
             UpgradeSystem::Instance()->OpenUpgradeMenu(stall->GetComponent<UpgradeBehaviour>());
             for (GameObject* child : stall->GetChildren())
                 ShowAll(child);
+            // The price just paid for it.
+            ASSERT_NE(Instantiate("LoseCash", node->GetComponent<Transform>()->GetTransVec(), 0.0f), nullptr);
             // Bubbles and amounts all over the middle of the screen.
             const char* const feedback[] = {"SpeechBubbleAngry", "CashMoving", "LoseHeart", "SpeechPreference"};
             for (int x = -700; x <= 700; x += 140)

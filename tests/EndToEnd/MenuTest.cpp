@@ -171,7 +171,7 @@ TEST_F(Menus, SplashMenuCreditsAndQuit)
 
     // The credits are quiet: holding the back button down plays the press
     // sound before the release changes the scene.
-    Hover(800, 750);
+    Hover(800, 845);
     Pause(600);
     const std::uintmax_t quietFrom = Size(audioFile);
     Pause(500);

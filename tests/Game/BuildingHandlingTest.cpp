@@ -85,7 +85,7 @@ namespace KiteTest
         Step(60);
         EXPECT_FALSE(seat->dragging);
         EXPECT_FALSE(seat->pressed);
-        EXPECT_EQ(TagOf(seat), 4) << "still resting";
+        EXPECT_EQ(TagOf(seat), 2) << "still as dropped";
         // A later hold works as before.
         Hold(seat, 0.15f);
         EXPECT_TRUE(seat->dragging);

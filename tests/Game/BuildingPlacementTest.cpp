@@ -235,11 +235,13 @@ namespace KiteTest
         StallsBehaviour* s = Buy(PickableStallNode("StallNode1", 300.0f, 200.0f));
         Step();
         UseFakePlatform();
-        // A short click: no drag.
+        // A short click: no drag, and the console says the stall was clicked.
+        testing::internal::CaptureStdout();
         Hold(s, 0.2f);
         s->OnMouseUp();
         Step(30);
         EXPECT_FALSE(s->dragging);
+        EXPECT_EQ(testing::internal::GetCapturedStdout(), "queue popup menue for stalls\n");
         // Released away from the stall: the stall never hears the release,
         // and must not pick itself up later.
         Hold(s, 0.1f);
@@ -255,7 +257,10 @@ namespace KiteTest
         engine->SetTimeFactor(2.0f);
         Hold(s, 0.16f);
         EXPECT_TRUE(s->dragging);
+        // A drop is no click.
+        testing::internal::CaptureStdout();
         s->OnMouseUp();
+        EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
         engine->SetTimeFactor(1.0f);
         // Not movable: a hold never picks it up.
         stalls->stallsMovable = false;
@@ -335,7 +340,7 @@ namespace KiteTest
         EXPECT_EQ(upper->GetLinkUsers(), 0);
     }
 
-    TEST_F(BuildByHand, TablesNeedAStallUseTheSeatTagsAndCostTheSeatPrice)
+    TEST_F(BuildByHand, TablesNeedAStallTakeTheirCollisionTagsAndCostTheSeatPrice)
     {
         Level(1000.0f);
         SeatPlacementNode* node = PickableSeatNode("SeatNode1", 0.0f, -200.0f);
@@ -361,18 +366,19 @@ namespace KiteTest
         seat->OnMouseUp();
         Step();
         EXPECT_EQ(seat->GetNodeObject(), node->GetOwner());
-        EXPECT_EQ(TagOf(seat), 4) << "the seat system's resting tag";
+        EXPECT_EQ(TagOf(seat), 2) << "a dropped table takes the stall system's resting tag";
         EXPECT_FLOAT_EQ(stats->Money(), afterStall - 40.0f);
 
-        // A hold of more than 0.1 s picks the table up with the carried tag.
+        // A hold of more than 0.1 s picks the table up with the seat
+        // system's resting tag, not its carried one.
         UseFakePlatform();
         Hold(seat, 0.15f);
         ASSERT_TRUE(seat->dragging);
-        EXPECT_EQ(TagOf(seat), 5);
+        EXPECT_EQ(TagOf(seat), 4);
         MoveTo(seat, 200.0f, -200.0f);
         seat->OnMouseUp();
         Step();
-        EXPECT_EQ(TagOf(seat), 4);
+        EXPECT_EQ(TagOf(seat), 2);
         EXPECT_FLOAT_EQ(stats->Money(), afterStall - 60.0f);
         EXPECT_TRUE(node->GetOwner()->GetChildren().empty());
     }

@@ -1,5 +1,6 @@
 // Stall upgrades, the stall menu, selling, and build buttons following the money.
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "Building/SpawnButton.h"
@@ -247,6 +248,39 @@ namespace KiteTest
         EXPECT_TRUE(menu->isActive());
     }
 
+    TEST_F(Upgrades, OpeningOneStallsMenuClosesEveryOther)
+    {
+        StallsBehaviour* first = Bought();
+        GameObject* firstMenu = button->GetOwner()->GetParent();
+        StallsBehaviour* second = Buy(PickableStallNode("StallNode2", -300.0f, 200.0f));
+        Step();
+        GameObject* secondMenu =
+            second->GetOwner()->GetComponent<UpgradeBehaviour>()->GetMenuUpgradeButton()->GetParent();
+        ASSERT_NE(firstMenu, nullptr);
+        ASSERT_NE(secondMenu, nullptr);
+        EXPECT_FALSE(firstMenu->isActive()) << "the new stall's menu took the place of the open one";
+        EXPECT_TRUE(secondMenu->isActive());
+        const auto click = [&](StallsBehaviour* s) {
+            for (MsgID::MessageIdType id : {MsgID::MouseDown, MsgID::MouseUp})
+            {
+                Message m(id);
+                s->GetOwner()->SendMessage(&m);
+            }
+            Step();
+        };
+        click(first);
+        EXPECT_TRUE(firstMenu->isActive());
+        EXPECT_FALSE(secondMenu->isActive());
+        // Closing its own menu leaves the others closed.
+        click(first);
+        EXPECT_FALSE(firstMenu->isActive());
+        EXPECT_FALSE(secondMenu->isActive());
+        click(second);
+        click(first);
+        EXPECT_TRUE(firstMenu->isActive());
+        EXPECT_FALSE(secondMenu->isActive());
+    }
+
     // ---- Build buttons ------------------------------------------------------
 
     class BuildButtons : public BuildingWorld
@@ -409,6 +443,44 @@ namespace KiteTest
         // A money change reaches only the living buttons.
         stats->SetMoney(10.0f);
         EXPECT_FALSE(Active(kept));
+    }
+
+    TEST_F(BuildButtons, ACopyOfTheStatisticsSharesTheButtonsAndNeitherKeepsOneThatIsGone)
+    {
+        Level(100.0f);
+        SpawnButton* kept = Button("B2", "Stall2");  // 80
+        SpawnButton* gone = Button("B1", "Stall1");  // 100
+        const std::size_t listed = stats->GetSpawnButtonCount();
+        // A copied button (an editor's duplicate) joins no list.
+        std::unique_ptr<GameComponent> duplicate(gone->Clone());
+        EXPECT_EQ(stats->GetSpawnButtonCount(), listed);
+        duplicate.reset();
+        EXPECT_EQ(stats->GetSpawnButtonCount(), listed);
+
+        // A copy of the statistics (as the editor makes) becomes the level's
+        // and switches the same buttons; the original stays alive beside it.
+        std::unique_ptr<GameComponent> copy(stats->Clone());
+        auto* copied = static_cast<LevelStatsSystem*>(copy.get());
+        ASSERT_EQ(LevelStatsSystem::Instance(), copied);
+        EXPECT_EQ(copied->GetSpawnButtonCount(), listed);
+        copied->SetMoney(50.0f);
+        EXPECT_FALSE(Active(kept));
+
+        ObjectHandle goneObject(gone->GetOwner());
+        goneObject->Destroy();
+        factory->Update();
+        ASSERT_FALSE(goneObject);
+        EXPECT_EQ(copied->GetSpawnButtonCount(), listed - 1);
+        EXPECT_EQ(stats->GetSpawnButtonCount(), listed - 1);
+        // The older system's money change (its "=" key) reaches only the
+        // living buttons, as the copy's does.
+        stats->ChangeMoney(500.0f);
+        EXPECT_TRUE(Active(kept));
+        copied->SetMoney(10.0f);
+        EXPECT_FALSE(Active(kept));
+        copy.reset();
+        stats->SetMoney(1000.0f);
+        EXPECT_TRUE(Active(kept));
     }
 
     TEST_F(BuildButtons, AClickMakesTheStallAndHandsItToTheMouseOnlyWhenAffordable)

@@ -75,7 +75,7 @@ TEST_F(Economy, SpawnButtonsFollowTheMoney)
     EXPECT_TRUE(above->GetButtonActive());
 }
 
-TEST_F(Economy, CopyKeepsTheValuesButNotTheButtons)
+TEST_F(Economy, CopyKeepsTheValuesAndTheButtons)
 {
     ActivatePopupButton* popup = nullptr;
     auto b = PricedAt(10.0f, popup);
@@ -86,7 +86,10 @@ TEST_F(Economy, CopyKeepsTheValuesButNotTheButtons)
     EXPECT_EQ(LevelStatsSystem::Instance(), copied);
     EXPECT_FLOAT_EQ(copied->Money(), 321.0f);
     EXPECT_EQ(copied->MostPopular, "Stall 2");
-    EXPECT_EQ(copied->GetSpawnButtonCount(), 0u);
+    // The copy switches the same buttons.
+    EXPECT_EQ(copied->GetSpawnButtonCount(), 1u);
+    copied->SetMoney(5.0f);
+    EXPECT_FALSE(popup->GetButtonActive());
     copy.reset();
     EXPECT_EQ(LevelStatsSystem::Instance(), nullptr);
 }

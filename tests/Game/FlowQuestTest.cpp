@@ -1,10 +1,13 @@
 // Star missions: the draw per level, counting, the three stages, the bars,
 // and a level won through its quests unlocking the next one.
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <initializer_list>
 #include <set>
 #include <vector>
 
+#include "Core/Engine/Message.h"
 #include "Core/Objects/Transform.h"
 #include "Economy/LevelStatsSystem.h"
 #include "Economy/SimulationSystem.h"
@@ -328,6 +331,70 @@ TEST_F(Quests, SecondStarWaitsForItsStallsAndTheThirdWinsTheLevel)
     // Nothing changes after the last star.
     Send(QuestSystem::MoneyEarned, 100);
     EXPECT_EQ(quests->GetMissions(2)[0].progress, 5230u);
+}
+
+TEST_F(Quests, SalesAndLikesRowsSayTheyCountWhatIsNewNotTheTotals)
+{
+    // Only what comes in while a star is played counts toward it, so its
+    // rows cannot read as the money and likes the HUD shows.
+    Level("Level1");
+    const auto labels = [&](const char* panel) {
+        std::vector<std::string> out;
+        for (GameObject* child : Find(panel)->GetChildren())
+            if (const Text* t = child->GetComponent<Text>())
+                if (child->getName().rfind("QS_", 0) != 0)
+                    out.push_back(t->String());
+        return out;
+    };
+    const std::vector<std::string> third = labels("StarThreePanel");
+    EXPECT_NE(std::find(third.begin(), third.end(), "earn $5000 in new sales"), third.end());
+    EXPECT_NE(std::find(third.begin(), third.end(), "win 90 new likes"), third.end());
+    const QuestSystem::Mission& second = quests->GetMissions(1)[0];
+    const std::vector<std::string> rows = labels("StarTwoPanel");
+    const std::string expected =
+        second.kind == QuestSystem::MoneyEarned ? "and earn $300 in new sales" : "and win 40 new likes";
+    EXPECT_NE(std::find(rows.begin(), rows.end(), expected), rows.end()) << "second star, kind " << second.kind;
+
+    // Likes won before the third star's turn stay out of it.
+    Send(QuestSystem::LikesGained, 50);
+    EXPECT_EQ(TextOf("QS_3_LIKES"), "0/90");
+}
+
+TEST_F(Quests, AStarsPopUpShowsWhileHoveredAndGoesWithAClick)
+{
+    Level("Level1");
+    GameObject* star = Find("Star1");
+    StarButton* button = star->GetComponent<StarButton>();
+    button->objToHover = "StarPopUp1";
+    button->SetToggleObject("StarOnePanel");
+    button->Initialise();
+    button->ButtonActive(true);
+    GameObject* popUp = Find("StarPopUp1");
+    GameObject* panel = Find("StarOnePanel");
+    popUp->setActive(false);
+    panel->setActive(false);
+    const auto send = [&](std::initializer_list<MsgID::MessageIdType> ids) {
+        for (MsgID::MessageIdType id : ids)
+        {
+            Message m(id);
+            star->SendMessage(&m);
+        }
+    };
+    // The pointer comes onto the star and rests there.
+    send({MsgID::MouseEnter, MsgID::MouseOver});
+    EXPECT_TRUE(popUp->isActive());
+    // A press and a release, each with the pointer over the star.
+    send({MsgID::MouseOver, MsgID::MouseDown, MsgID::MouseOver, MsgID::MouseUp});
+    EXPECT_TRUE(panel->isActive());
+    EXPECT_FALSE(popUp->isActive()) << "the panel answers the click";
+    send({MsgID::MouseOver});
+    EXPECT_TRUE(popUp->isActive()) << "a move over the star shows it again";
+    // The click that closes the panel leaves no pop-up behind.
+    send({MsgID::MouseOver, MsgID::MouseDown, MsgID::MouseOver, MsgID::MouseUp});
+    EXPECT_FALSE(panel->isActive());
+    EXPECT_FALSE(popUp->isActive());
+    send({MsgID::MouseOver, MsgID::MouseExit});
+    EXPECT_FALSE(popUp->isActive());
 }
 
 TEST_F(Quests, WinningLevel2UnlocksLevel3)

@@ -1,6 +1,8 @@
 // Seat places and their bounds, where trash lands, seats read back with
 // their occupants, buying against the money, fire and moving, and the four
 // link nodes a placed seat gets.
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include <tinyxml2.h>
@@ -237,4 +239,42 @@ TEST_F(Seats, LinkWithoutASeatHoldsNothing)
     link->SetOccupant(Make("X"));
     EXPECT_EQ(link->GetOccupant(), nullptr);
     EXPECT_EQ(link->GetSeat(), nullptr);
+}
+
+TEST_F(Seats, ALinkWhoseLabelNamesNoPlaceIsReportedOnceAndSeatsNoOne)
+{
+    SeatsBehaviour* seat = StoredSeat(SeatNode("SeatNode1", 0.0f, 0.0f));
+    auto storedLink = [&](const std::string& label) {
+        VertexNode* v = Node(label, 10.0f, 10.0f);
+        auto* link = Add<SeatNodesLink>(v->GetOwner(), CT_SeatNodesLink);
+        link->seatGOindex = seat->GetOwner()->GetId();
+        return link;
+    };
+    SeatNodesLink* good = storedLink("SeatNode12");
+    SeatNodesLink* letter = storedLink("SeatNode1x");
+    SeatNodesLink* pastLast = storedLink("SeatNode14");
+    testing::internal::CaptureStderr();
+    for (SeatNodesLink* link : {good, letter, pastLast})
+        link->GetOwner()->Initialise();
+    const std::string reports = testing::internal::GetCapturedStderr();
+
+    EXPECT_EQ(std::count(reports.begin(), reports.end(), '\n'), 2) << reports;
+    for (SeatNodesLink* bad : {letter, pastLast})
+    {
+        const std::string object = "object " + std::to_string(bad->GetOwner()->GetId());
+        const std::string label = bad->GetOwner()->GetComponent<VertexNode>()->Label();
+        EXPECT_NE(reports.find(object), std::string::npos) << reports;
+        EXPECT_NE(reports.find("\"" + label + "\" does not end in a place 0 to 3; link skipped"), std::string::npos)
+            << reports;
+        // Customers take only links with a seat: this one never reads as free.
+        EXPECT_EQ(bad->GetSeat(), nullptr);
+        bad->SetOccupant(Make("Customer"));
+        EXPECT_EQ(bad->GetOccupant(), nullptr);
+        // The stored seat id is kept as it was read.
+        EXPECT_EQ(bad->seatGOindex, seat->GetOwner()->GetId());
+    }
+    for (int place = 0; place < SeatsBehaviour::PlaceCount; ++place)
+        EXPECT_EQ(seat->GetOccupant(place), nullptr) << place;
+    EXPECT_EQ(good->GetSeat(), seat);
+    EXPECT_EQ(good->GetSeatIndex(), 2);
 }

@@ -2,12 +2,14 @@
 // the HUD's bars, figures and fading feedback.
 #include <chrono>
 #include <cmath>
+#include <map>
 #include <memory>
 #include <set>
 #include <vector>
 
 #include "Core/Engine/FrameRateController.h"
 #include "Core/Engine/Message.h"
+#include "Core/Objects/FieldList.h"
 #include "Core/Physics/Collider2D.h"
 #include "Core/UI/UISystem.h"
 #include "Economy/DaylightSource.h"
@@ -443,5 +445,31 @@ namespace KiteTest
         EXPECT_NEAR(panel->GetComponent<Transform>()->GetScaleVec().y, 1.5f, 0.01f);
         Step(17);
         EXPECT_EQ(factory->FindObjByName("Panel"), nullptr);
+    }
+    namespace
+    {
+        // The hidden widget id the inspector gives each listed key.
+        struct HiddenIds : FieldVisitor
+        {
+            std::map<std::string, std::string> ids;
+            void Visit(const FieldRef& field) override { ids[field.key] = field.info.id; }
+        };
+
+        std::map<std::string, std::string> HiddenIdsOf(GameComponent& c)
+        {
+            HiddenIds v;
+            c.ListFields(v);
+            return v.ids;
+        }
+    }
+
+    TEST(FeedbackInspectors, TheDriftAndTheGrowthNameTheirEndingAndTimingApart)
+    {
+        FadeOutFeedback drift;
+        UIPanelFeedback growth;
+        const std::map<std::string, std::string> driftIds = {{"translation", "##Displacement"}, {"timing", "##Timing"}};
+        const std::map<std::string, std::string> growthIds = {{"translation", "##Scale"}, {"timing", "##Timing"}};
+        EXPECT_EQ(HiddenIdsOf(drift), driftIds);
+        EXPECT_EQ(HiddenIdsOf(growth), growthIds);
     }
 }

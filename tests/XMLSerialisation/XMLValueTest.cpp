@@ -68,6 +68,31 @@ TEST(XMLValue, ScalarTextForms)
     EXPECT_EQ(WrittenText(std::string()), "");
 }
 
+TEST(XMLValue, ShortestFloatTextsAreTheFewestDigitsThatReadBackTheSame)
+{
+    struct FloatCase { float value; const char* text; };
+    const FloatCase floats[] = {
+        {0.9f, "0.9"}, {0.3f, "0.3"}, {0.60000002f, "0.6"}, {1.0f, "1"}, {-250.0f, "-250"},
+        {100000000.0f, "1e+08"}, {1234.5678f, "1234.5677"}, {16777217.0f, "16777216"},
+        {-0.0f, "-0"},
+    };
+    const bool was = SetShortestFloatTexts(true);
+    EXPECT_FALSE(was) << "the file format's eight digits are the default";
+    for (const FloatCase& c : floats)
+        EXPECT_EQ(WrittenText(c.value), c.text) << c.value;
+    const float awkward[] = {1.0f / 3.0f, 3.4028235e38f, 1.17549435e-38f, 1e-45f, 0.1f + 0.2f};
+    for (float value : awkward)
+    {
+        XMLDocument doc;
+        ASSERT_EQ(doc.Parse(("<f>" + WrittenText(value) + "</f>").c_str()), XML_SUCCESS);
+        float back = 12345.0f;
+        QueryElement(doc.RootElement(), back, "");
+        EXPECT_EQ(back, value) << WrittenText(value);
+    }
+    EXPECT_TRUE(SetShortestFloatTexts(was));
+    EXPECT_EQ(WrittenText(0.9f), "0.89999998");
+}
+
 TEST(XMLValue, ScalarsReadBackAndBoolDigits)
 {
     XMLDocument doc;

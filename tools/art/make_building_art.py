@@ -52,11 +52,14 @@ def menu():
     out = card('<text x="30" y="52" font-family="DejaVu Sans" font-weight="bold" font-size="26" fill="%s">Lv</text>'
                % INK + base.coin(120, 92, 14) + base.heart(122, 126, 0.55), 220, 200)
     write("UI/Menu/UpgradeMenu.svg", 220, 200, out)
-    arrow = ('<path d="M40 62 L40 40 L28 40 L50 16 L72 40 L60 40 L60 62 Z" fill="#2b9348" stroke="%s" '
-             'stroke-width="3"/>' % INK)
-    button_set("UI/Menu/Upgrade", 100, 76, arrow, "#d8f3dc", "#b7e4c7", "#2b9348")
-    sell = base.coin(50, 38, 20) + '<path d="M76 24 L90 38 L76 52" fill="none" stroke="#d62828" stroke-width="5"/>'
-    button_set("UI/Menu/Sell", 100, 76, sell, "#ffe5e5", "#ffc9c9", "#d62828", grey=False)
+    # The upgrade and sell buttons are wide and low, as the menu shows them
+    # between its badges; their icons sit in the middle of the face.
+    arrow = ('<g transform="translate(75 27) scale(0.75) translate(-50 -39)"><path d="M40 62 L40 40 L28 40 L50 16 '
+             'L72 40 L60 40 L60 62 Z" fill="#2b9348" stroke="%s" stroke-width="3"/></g>' % INK)
+    button_set("UI/Menu/Upgrade", 150, 60, arrow, "#d8f3dc", "#b7e4c7", "#2b9348")
+    sell = ('<g transform="translate(75 27) scale(0.75) translate(-60 -38)">' + base.coin(50, 38, 20) +
+            '<path d="M76 24 L90 38 L76 52" fill="none" stroke="#d62828" stroke-width="5"/></g>')
+    button_set("UI/Menu/Sell", 150, 60, sell, "#ffe5e5", "#ffc9c9", "#d62828", grey=False)
     cross = '<path d="M18 18 L42 42 M42 18 L18 42" stroke="#ffffff" stroke-width="7" stroke-linecap="round"/>'
     button_set("UI/Menu/Close", 60, 60, cross, "#e63946", "#ff6b6b", "#9d0208", grey=False)
     write("UI/Menu/UpgradeBarBacking.svg", 200, 30,

@@ -104,7 +104,7 @@ def stars():
 
 
 def panels():
-    board("Menu/SummaryPanel.svg", 1000, 640, True)
+    board("Menu/SummaryPanel.svg", 1120, 640, True)
     board("Menu/PausePanel.svg", 600, 620, True)
     board("Menu/MissionPanel.svg", 900, 520)
     board("Menu/OptionsPanel.svg", 700, 560, True)

@@ -113,31 +113,42 @@ def night_look(h, parts, night_path):
     return parts + [h.E("DayNightCycler")]
 
 
-def menu_text(h, pill, colour=None):
+# The stall menu's parts stand where the upgrade system puts them round the
+# stall; their sizes keep them apart: the close button clear of the level
+# badge, the likes badge clear of the sell button, the prices clear of both
+# buttons.
+MENU_BUTTON_SCALE = (0.6, 0.24)
+CLOSE_SCALE = 0.26
+LEVEL_BADGE_SCALE = (0.56, 0.16)
+BADGE_SCALE = (0.64, 0.16)
+
+
+def menu_text(h, pill, colour=None, scale=BADGE_SCALE):
     # The figure is centred on the badge's part right of its icon.
-    return [h.transform(0, 0, DEPTH_MENU, 0.72, 0.23), h.sprite("UI/Menu/%s.png" % pill),
-            h.text("0", colour or h.INK, 0.16, (7, -7))]
+    return [h.transform(0, 0, DEPTH_MENU, *scale), h.sprite("UI/Menu/%s.png" % pill),
+            h.text("0", colour or h.INK, 0.12, (7, -5))]
 
 
 def archetypes(h):
     out = {}
     c = h.components
     out["UpgradeMenuParent"] = c(h.transform(0, 0, DEPTH_MENU))
-    out["UpgradeButton"] = c(h.transform(0, 0, DEPTH_BUTTON, 0.56, 0.42), h.sprite("UI/Menu/Upgrade_Default.png"),
-                             h.collider(MENU_LAYER, 0.56, 0.42),
+    out["UpgradeButton"] = c(h.transform(0, 0, DEPTH_BUTTON, *MENU_BUTTON_SCALE), h.sprite("UI/Menu/Upgrade_Default.png"),
+                             h.collider(MENU_LAYER, *MENU_BUTTON_SCALE),
                              h.E("UpgradeButton", children=base_button(
                                  h, True, "UI/Menu/Upgrade_Default.png", "UI/Menu/Upgrade_Hover.png",
                                  "UI/Menu/Upgrade_Hover.png", "UI/Menu/Upgrade_Grey.png", "SFX/Purchase.wav")),
                              h.audio("SFX/Purchase.wav", False, False))
-    out["SellButton"] = c(h.transform(0, 0, DEPTH_BUTTON, 0.56, 0.42), h.sprite("UI/Menu/Sell_Default.png"),
-                          h.collider(MENU_LAYER, 0.56, 0.42),
+    out["SellButton"] = c(h.transform(0, 0, DEPTH_BUTTON, *MENU_BUTTON_SCALE), h.sprite("UI/Menu/Sell_Default.png"),
+                          h.collider(MENU_LAYER, *MENU_BUTTON_SCALE),
                           h.E("SellButton", children=base_button(
                               h, True, "UI/Menu/Sell_Default.png", "UI/Menu/Sell_Hover.png", "UI/Menu/Sell_Hover.png")))
-    out["CloseUpgradeMenuButton"] = c(h.transform(0, 0, DEPTH_BUTTON, 0.34, 0.34), h.sprite("UI/Menu/Close_Default.png"),
-                                      h.collider(MENU_LAYER, 0.34, 0.34),
+    out["CloseUpgradeMenuButton"] = c(h.transform(0, 0, DEPTH_BUTTON, CLOSE_SCALE, CLOSE_SCALE),
+                                      h.sprite("UI/Menu/Close_Default.png"),
+                                      h.collider(MENU_LAYER, CLOSE_SCALE, CLOSE_SCALE),
                                       toggle_button(h, True, parent=True,
                                                     art=("UI/Menu/Close_Default.png", "UI/Menu/Close_Hover.png", "")))
-    out["StallLevelText"] = c(*menu_text(h, "Pill_Level"))
+    out["StallLevelText"] = c(*menu_text(h, "Pill_Level", scale=LEVEL_BADGE_SCALE))
     out["EarningsText"] = c(*menu_text(h, "Pill_Coin", h.GREEN))
     out["LikesEarningsText"] = c(*menu_text(h, "Pill_Heart", h.GREEN))
     out["UpgradeCostText"] = c(*menu_text(h, "Pill_Price"))

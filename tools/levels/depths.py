@@ -66,6 +66,8 @@ POPUP_BUTTON = 11.55
 # behind the sell button.
 STALL_MENU_BUTTON = 11.5
 STALL_MENU = 11.45
+# What a purchase costs rises from the stall through its open menu.
+PRICE_PAID = 11.4
 
 # --------------------------------------------------------------- tutorial
 CLICKER = 11.35

@@ -15,6 +15,8 @@ COLLIDER_PANEL, COLLIDER_MENU, COLLIDER_BUTTON = 4, 5, 6
 DEPTH_PANEL, DEPTH_ROW, DEPTH_OVERLAY = depths.STAR_PANEL, depths.MISSION_ROW, depths.OVERLAY
 BROWN = (0.36, 0.17, 0.04)
 CREAM = (1.0, 0.96, 0.85)
+# The end-of-level panel, in units of 100 pixels (its art is drawn at that size).
+SUMMARY_SCALE = (11.2, 6.4)
 
 
 # ------------------------------------------------------------ engine pieces
@@ -85,11 +87,13 @@ def archetypes(h):
     # A burst over the finished star; it clears itself after two seconds.
     out["Firework"] = c(h.transform(0, 0, depths.FIREWORK, 1.2, 1.2), h.sprite("Mission/Firework.png"),
                         h.audio("SFX/Win.wav", False, True), plain(h, "Firework"))
-    # Summaries: the panel slides up from below the screen.
-    for name, caption, sound in (("WinSummary", "All three stars! The court is a hit.", "SFX/Win.wav"),
-                                 ("LoseSummary", "Out of money... the court has closed.", "SFX/Lose.wav")):
-        out[name] = c(h.transform(0, -900, depths.SUMMARY, 10, 6.4), h.sprite("Menu/SummaryPanel.png"),
-                      h.collider(COLLIDER_PANEL, 10, 6.4), label(h, caption, 0.26, BROWN, (0, 150)),
+    # Summaries: the panel slides up from below the screen. Its title sits on
+    # the art's title band; the panel is wide enough for the next button the
+    # summary puts 400 right of its centre.
+    for name, caption, sound in (("WinSummary", "All three stars!", "SFX/Win.wav"),
+                                 ("LoseSummary", "Out of money!", "SFX/Lose.wav")):
+        out[name] = c(h.transform(0, -900, depths.SUMMARY, *SUMMARY_SCALE), h.sprite("Menu/SummaryPanel.png"),
+                      h.collider(COLLIDER_PANEL, *SUMMARY_SCALE), label(h, caption, 0.26, CREAM, (0, 272)),
                       h.audio(sound, False, True),
                       h.E("Summary", children=[h.V2("startPos", 0, -900), h.V2("finalPos", 0, 0),
                                                h.F("timeToInterpolate", 0.6)]))
@@ -295,7 +299,7 @@ def main_menu(h, root):
                                system_call(h, 8, looks("CheckBoxTicked")), plain(h, "FullScreenCheckbox")], panel, False)
     for x, caption in ((-200, "Mute"), (0, "Test"), (200, "Full screen")):
         add("OptionsCaption", [PT(x, -110, 5), label(h, caption, 0.2)], panel, False)
-    add("OptionsCloseButton", menu_button(h, 0, -200 + OPTIONS_Y, 5, "Close", toggle(h, "OptionsPanel"), 1.8, 0.6), panel, False)
+    add("OptionsCloseButton", menu_button(h, 0, -180 + OPTIONS_Y, 5, "Close", toggle(h, "OptionsPanel"), 1.8, 0.6), panel, False)
     write_raw_scene(root, "MainMenu", objects)
 
 

@@ -274,8 +274,8 @@ GREEN = (0.13, 0.55, 0.25)
 RED = (0.82, 0.16, 0.16)
 
 
-def floating(icon, colour, sound=None):
-    parts = [transform(0, 0, DEPTH_AMOUNT, 0.44, 0.44), sprite(icon), text("0", colour, 0.22, (40, -10))]
+def floating(icon, colour, sound=None, depth=DEPTH_AMOUNT):
+    parts = [transform(0, 0, depth, 0.44, 0.44), sprite(icon), text("0", colour, 0.22, (40, -10))]
     if sound:
         parts.append(audio(sound, False, True))
     return components(*parts)
@@ -321,7 +321,7 @@ def archetypes():
         out["SpeechBubble" + kind] = bubble("FX/Bubble_%s.png" % kind)
     out["SpeechPreference"] = bubble("FX/Bubble_Preference.png")
     out["CashMoving"] = floating("FX/CashPlus.png", GREEN, "SFX/Cash.wav")
-    out["LoseCash"] = floating("FX/CashMinus.png", RED, "SFX/Purchase.wav")
+    out["LoseCash"] = floating("FX/CashMinus.png", RED, "SFX/Purchase.wav", depths.PRICE_PAID)
     out["MaintenanceLoseCash"] = floating("FX/Maintenance.png", RED, "SFX/Maintenance.wav")
     out["HeartMoving"] = floating("FX/HeartPlus.png", GREEN)
     out["LoseHeart"] = floating("FX/HeartBroken.png", RED, "Feedback/GiveUp.wav")

@@ -184,16 +184,31 @@ namespace KiteFramework
         ImGui_ImplGlfwGL3_NewFrame();
         SetUp();
         ImGui_ImplGlfwGL3_Render();
-        // Comparing the scene with its files takes a whole print of it: a
-        // few times a second is soon enough for the title's mark.
-        if (titleStale || ++framesSinceTitle >= kFramesPerTitleCheck)
-        {
-            UpdateWindowTitle();
-            titleStale = false;
-            framesSinceTitle = 0;
-        }
+        TitleAfterInput();
         if (graphics)
             graphics->SwapBuffers();
+    }
+
+    void Editor::TitleAfterInput()
+    {
+        // Edits come from input; comparing the scene with its files takes a
+        // whole print of it, so the mark is brought up to date once the
+        // input has rested (not in the middle of a drag), and at once after
+        // a load, a save or PLAY and STOP.
+        const unsigned long events = ImGui_ImplGlfwGL3_EventsSeen();
+        if (events != eventsAtTitle)
+        {
+            eventsAtTitle = events;
+            framesSinceInput = 0;
+            inputSinceTitle = true;
+        }
+        else if (framesSinceInput < kQuietFramesBeforeTitle)
+            ++framesSinceInput;
+        if (!titleStale && !(inputSinceTitle && framesSinceInput >= kQuietFramesBeforeTitle))
+            return;
+        UpdateWindowTitle();
+        titleStale = false;
+        inputSinceTitle = false;
     }
 
     bool Editor::IsBusy() const

@@ -269,6 +269,8 @@ namespace KiteFramework
         // picked by taking the next object down.
         void ReleasedInView();
         void SetCurrentSceneName(const std::string& name);
+        // Once a drawn frame: the title, when input has come and rested.
+        void TitleAfterInput();
         // The window's title: the open scene, marked while it has unsaved
         // changes, before the program's own title.
         void UpdateWindowTitle();
@@ -365,8 +367,10 @@ namespace KiteFramework
         unsigned seenLoads = 0;
         std::string shownTitle;
         bool titleStale = true;
-        int framesSinceTitle = 0;
-        static constexpr int kFramesPerTitleCheck = 15;
+        bool inputSinceTitle = false;
+        unsigned long eventsAtTitle = 0;
+        int framesSinceInput = 0;
+        static constexpr int kQuietFramesBeforeTitle = 10;
         // The scene that did not load completely, while it is open.
         std::string unsafeScene;
         std::string archetypeToReplace;

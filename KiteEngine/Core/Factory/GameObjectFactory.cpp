@@ -32,6 +32,15 @@ namespace KiteFramework
             from.erase(it);
             to[id] = o;
         }
+
+        // While the editor edits a scene (not while it plays), ids are what
+        // the scene's files and the objects' references to one another are
+        // stored under: a destroyed object leaves its id unused instead of
+        // handing it to the object with the highest id.
+        bool KeepsIdsOnDestruction()
+        {
+            return ENGINE && ENGINE->GetEngineStatus(ES_EDITORVIEW) && !ENGINE->GetEngineStatus(ES_GAMEPLAYING);
+        }
     }
 
     GameObjectFactory* FACTORY = nullptr;
@@ -195,6 +204,7 @@ namespace KiteFramework
 
     void GameObjectFactory::DeleteDestroyedObjects()
     {
+        const bool keepIds = KeepsIdsOnDestruction();
         while (!destroyList.empty())
         {
             GameObject* o = destroyList.front();
@@ -211,7 +221,7 @@ namespace KiteFramework
                 m.erase(i);
                 // The object with the highest id takes the freed one, so ids
                 // stay dense.
-                GameObject* h = Highest();
+                GameObject* h = keepIds ? nullptr : Highest();
                 if (h && h->id > i)
                 {
                     ObjectMap& l = objects.count(h->id) ? objects : uiObjects;
@@ -229,7 +239,9 @@ namespace KiteFramework
             for (GameObject* child : late)
                 child->Unparent();
             delete o;
-            counter = HighestId();
+            // A freed id is not handed out again while the scene is edited.
+            if (!keepIds)
+                counter = HighestId();
         }
     }
 

@@ -33,6 +33,21 @@ namespace KiteFramework
     namespace
     {
         const char* const TempSuffix = ".tmp";
+
+        // The texts of a file read in the editor are compared and saved with
+        // each float in its shortest form: a value edited to 0.9 is written
+        // "0.9", as a developer would type it.
+        class ShortestFloatsWhileAlive
+        {
+        public:
+            ShortestFloatsWhileAlive() : was(SetShortestFloatTexts(true)) {}
+            ~ShortestFloatsWhileAlive() { SetShortestFloatTexts(was); }
+            ShortestFloatsWhileAlive(const ShortestFloatsWhileAlive&) = delete;
+            ShortestFloatsWhileAlive& operator=(const ShortestFloatsWhileAlive&) = delete;
+
+        private:
+            const bool was;
+        };
     }
 
     std::string GameObjectFactory::PrintDocument(XMLDocument& document)
@@ -153,12 +168,19 @@ namespace KiteFramework
     std::string GameObjectFactory::ComponentText(GameObject* o)
     {
         XMLDocument document(true, tinyxml2::PRESERVE_WHITESPACE);
-        BuildComponentDocument(o, document);
-        std::string text = PrintDocument(document);
         auto stored = storedForms.find(o);
         if (stored == storedForms.end() || !stored->second.hasLoaded)
-            return text;
+        {
+            BuildComponentDocument(o, document);
+            return PrintDocument(document);
+        }
         const StoredForm& form = stored->second;
+        std::string text;
+        {
+            ShortestFloatsWhileAlive shortest;
+            BuildComponentDocument(o, document);
+            text = PrintDocument(document);
+        }
         if (text == form.loaded)
             return form.original;
         // Edited: only the fields that changed since loading are new.
@@ -201,6 +223,7 @@ namespace KiteFramework
     {
         for (auto& entry : storedForms)
         {
+            ShortestFloatsWhileAlive shortest;
             XMLDocument document(true, tinyxml2::PRESERVE_WHITESPACE);
             BuildComponentDocument(const_cast<GameObject*>(entry.first), document);
             entry.second.loaded = PrintDocument(document);

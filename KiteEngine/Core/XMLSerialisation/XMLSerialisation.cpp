@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <iostream>
 
 namespace KiteFramework
@@ -35,12 +36,37 @@ namespace KiteFramework
         return size;
     }
 
+    namespace
+    {
+        bool shortestFloatTexts = false;
+    }
+
+    bool SetShortestFloatTexts(bool on)
+    {
+        const bool was = shortestFloatTexts;
+        shortestFloatTexts = on;
+        return was;
+    }
+
     std::string FloatText(float value)
     {
+        char buffer[32];
         // Eight significant digits is the file format's form; the few floats
         // that need a ninth to read back exactly get it.
-        char buffer[32];
         std::snprintf(buffer, sizeof buffer, "%.8g", static_cast<double>(value));
+        if (shortestFloatTexts)
+        {
+            // Fewer digits, with an exponent only where eight digits have one
+            // ("-250", not "-2.5e+02").
+            const bool exponent = std::strchr(buffer, 'e') != nullptr;
+            char shorter[32];
+            for (int digits = 1; digits < 8; ++digits)
+            {
+                std::snprintf(shorter, sizeof shorter, "%.*g", digits, static_cast<double>(value));
+                if (std::strtof(shorter, nullptr) == value && (exponent || !std::strchr(shorter, 'e')))
+                    return shorter;
+            }
+        }
         if (std::strtof(buffer, nullptr) != value && !std::isnan(value))
             std::snprintf(buffer, sizeof buffer, "%.9g", static_cast<double>(value));
         return buffer;

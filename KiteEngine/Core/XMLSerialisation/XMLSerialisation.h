@@ -97,10 +97,14 @@ namespace KiteFramework
     XMLElement* AppendElement(XMLDocument* document, XMLElement* parent, const std::string& name);
     // The "size" attribute of a container element; 0 when it is missing.
     unsigned ContainerSize(XMLElement* element);
-    // The shortest "%g" text (at most nine significant digits) that reads
-    // back as exactly the same float: 0.1 gives "0.1", 1.0 gives "1",
-    // 100000000.0 gives "1e+08".
+    // A float's text: eight significant digits (the file format's form),
+    // nine for the few floats that need them to read back exactly; while
+    // shortest texts are on, the shortest "%g" text that reads back as
+    // exactly the same float: 0.9 gives "0.9", 1.0 gives "1", 100000000.0
+    // gives "1e+08".
     std::string FloatText(float value);
+    // Turns shortest float texts on or off; returns the setting it replaces.
+    bool SetShortestFloatTexts(bool on);
     // Whether the element's text starts, after blanks, with a minus sign
     // (an unsigned read would otherwise wrap it to a huge value).
     bool HasNegativeText(const XMLElement* element);
