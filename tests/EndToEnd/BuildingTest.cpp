@@ -75,7 +75,7 @@ TEST(BuildingInTheGame, BuildButtonsDraggedOntoFreePlacesBuyAStallAndATableAndSp
     FollowFrames follow(game.Window());
     Pause(2000);
     GameProcess::XDoTool("key F11");
-    ASSERT_TRUE(WaitFor(60, [&] { return CountNow(screen, 800, 300, 1, 1, kLevel1Deck) == 1; })) << "Level1 not shown";
+    ASSERT_TRUE(WaitFor(60, [&] { return CountNow(screen, 775, 300, 1, 1, kLevel1Deck) == 1; })) << "Level1 not shown";
     Pause(1000);
 
     // The third stall place (world -150, 218) is empty; the third build
