@@ -44,13 +44,18 @@ namespace KiteFramework
             {
                 const std::string path = ModulePath();
                 void* module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-                const char* problem = module ? nullptr : dlerror();
-                auto factory = module ? reinterpret_cast<Factory>(dlsym(module, "KiteCreateSDLSoundSystem")) : nullptr;
-                if (module && !factory)
-                    problem = "it offers no sound system";
+                if (!module)
+                {
+                    // The loader's reason names the file.
+                    const char* problem = dlerror();
+                    std::fprintf(stderr, "Sound: cannot open the sound module: %s; the game runs silent\n",
+                                 problem ? problem : path.c_str());
+                    return nullptr;
+                }
+                auto factory = reinterpret_cast<Factory>(dlsym(module, "KiteCreateSDLSoundSystem"));
                 if (!factory)
-                    std::fprintf(stderr, "Sound: cannot open the sound module %s (%s); the game runs silent\n",
-                                 path.c_str(), problem ? problem : "unknown error");
+                    std::fprintf(stderr, "Sound: the sound module %s offers no sound system; the game runs silent\n",
+                                 path.c_str());
                 return factory;
             }
 
