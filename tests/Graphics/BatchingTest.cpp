@@ -267,6 +267,53 @@ TEST_F(Batching, MixedFrameIsTheSamePictureAsOneQuadADrawCall)
     EXPECT_GT(painted, single.size() / 4 / 10);
 }
 
+// Frames drawn while the list stays in order take the quick walk; what
+// changes between them (depth, texture, visibility, a tint written through
+// its pointer, a move) shows in the very next frame and in those after it,
+// for sprites in the middle of a long list.
+TEST_F(Batching, ChangesBetweenInOrderFramesShowAtOnce)
+{
+    const std::string redPng = Image("red.png", Red);
+    const std::string whitePng = Image("white.png", White);
+    // Small boxes before and after the two, deeper first: the list is in
+    // order from the start.
+    for (int i = 0; i < 40; ++i)
+        Box(-700.0f + 30.0f * static_cast<float>(i), 300.0f, 60.0f - static_cast<float>(i), redPng, 0.1f);
+    Sprite* a = Box(-200, 0, 3, redPng);
+    Sprite* b = Box(-160, 0, 2, whitePng);
+    b->TintSet(0.0f, 1.0f, 0.0f, 1.0f);
+    for (int i = 0; i < 30; ++i)
+        Box(-700.0f + 30.0f * static_cast<float>(i), -300.0f, 1.9f - 0.01f * static_cast<float>(i), whitePng, 0.1f);
+    Transform* at = a->GetOwner()->GetComponent<Transform>();
+    const RGBA white{255, 255, 255, 255};
+    const RGBA blue{0, 0, 255, 255};
+    // Three frames: the first after a change may find the list out of
+    // order, the later ones draw on the way again.
+    const auto shows = [&](const char* when, const RGBA& overlap, const RGBA& aAlone, const RGBA& bAlone) {
+        for (int frame = 0; frame < 3; ++frame)
+        {
+            DrawFrame();
+            EXPECT_TRUE(Near(At(-180, 0), overlap)) << when << ", frame " << frame;
+            EXPECT_TRUE(Near(At(-240, 0), aAlone)) << when << ", frame " << frame;
+            EXPECT_TRUE(Near(At(-120, 0), bAlone)) << when << ", frame " << frame;
+            EXPECT_TRUE(Near(At(-700, 300), red)) << when << ", frame " << frame;
+        }
+    };
+    shows("at the start", green, red, green);
+    at->SetDepth(1.0f);
+    shows("nearer", red, red, green);
+    a->InGameSet(whitePng);
+    shows("another texture", white, white, green);
+    a->ToggleRender(false);
+    shows("hidden", green, background, green);
+    (*b->GetColor()) = {0.0f, 0.0f, 1.0f, 1.0f};
+    shows("tinted through the pointer", blue, background, blue);
+    a->ToggleRender(true);
+    at->SetDepth(3.0f);
+    b->GetOwner()->GetComponent<Transform>()->SetTrans(-140, 0);
+    shows("back and moved", blue, white, blue);
+}
+
 TEST_F(Batching, KnownColoursThroughTheStream)
 {
     // Blend weight, tint with alpha over another sprite, and the draw order

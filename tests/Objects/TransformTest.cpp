@@ -111,6 +111,47 @@ TEST_F(TransformParenting, ChildrenFollowSetTransButNotTranslate)
     EXPECT_FALSE(c->IsParented());
 }
 
+// A move looks at the owner's children only when it has any: however the
+// link is made or undone, and whether the Transform came before or after
+// it, children follow exactly while they are children.
+TEST_F(TransformParenting, ChildrenFollowHoweverTheLinkIsMadeOrUndone)
+{
+    GameObject* parent = Make("parent");
+    GameObject* other = Make("other");
+    GameObject* child = Make("child");
+    Transform* p = parent->GetComponent<Transform>();
+    Transform* q = other->GetComponent<Transform>();
+    Transform* c = child->GetComponent<Transform>();
+
+    parent->AddChildren(child);
+    c->Parent(parent);
+    p->SetTrans(10.0f, 0.0f);
+    EXPECT_EQ(c->GetTransVec(), Vector2D(10.0f, 0.0f));
+
+    // A Transform added to an object that already has children.
+    GameObject* lateParent = Make("lateParent", false);
+    lateParent->AddChildren(other);
+    auto* lp = new Transform();
+    lateParent->AddComponent(lp);
+    lp->SetTrans(5.0f, 5.0f);
+    EXPECT_EQ(q->GetTransVec(), Vector2D(5.0f, 5.0f));
+
+    // Taken by another parent: the first no longer moves it, the second does.
+    child->AddParent(other);
+    p->SetTrans(-50.0f, 0.0f);
+    EXPECT_EQ(c->GetTransVec(), Vector2D(10.0f, 0.0f));
+    q->SetTrans(6.0f, 5.0f);
+    EXPECT_EQ(c->GetTransVec(), Vector2D(11.0f, 0.0f));
+
+    // Removed and unparented children stay where they are.
+    other->RemoveChildren(child);
+    q->SetTrans(0.0f, 0.0f);
+    EXPECT_EQ(c->GetTransVec(), Vector2D(11.0f, 0.0f));
+    other->Unparent();
+    lp->SetTrans(100.0f, 100.0f);
+    EXPECT_EQ(q->GetTransVec(), Vector2D(0.0f, 0.0f));
+}
+
 TEST(Transform, XMLFieldsAreReadByPosition)
 {
     Transform source;

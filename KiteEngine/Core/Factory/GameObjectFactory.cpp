@@ -191,6 +191,7 @@ namespace KiteFramework
         // Descendants go first, so each is deleted before its ancestor.
         std::vector<GameObject*> children;
         children.swap(o->children);
+        o->ChildrenChanged();
         for (GameObject* child : children)
             Destroy(child);
         queued.insert(o);

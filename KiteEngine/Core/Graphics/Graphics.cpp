@@ -56,6 +56,7 @@ namespace KiteFramework
         // window's size, so that drawing and mouse picking agree.
         projection = glm::ortho(-cameraWidth / 2.0f, cameraWidth / 2.0f, -cameraHeight / 2.0f, cameraHeight / 2.0f,
                                 0.0f, -150.0f);
+        spriteDrawnBytes = Sprite::DrawnBytes();
         ClaimGlobal(GRAPHICS, this);
         SetUp();
     }

@@ -312,6 +312,9 @@ namespace KiteFramework
         void AnimateSprites();
         void UpdateSprite(Sprite* sprite, float step);
         void DrawEntry(Renderer* r);
+        // Asks for the lines of the renderers (and their transforms) the walk
+        // at entry i reaches next.
+        void PrefetchEntry(std::size_t i) const;
         // Draws the list from an index on, then every queued quad.
         void DrawRenderers(std::size_t from);
 
@@ -439,6 +442,8 @@ namespace KiteFramework
         // Whether CallDraw queues quads during its walk (the list was in
         // order last frame).
         bool drawWhileSorting = true;
+        // How much of a sprite the draw walk reads (see PrefetchEntry).
+        std::size_t spriteDrawnBytes = 0;
         // The sprite entry each object has in the draw list.
         std::unordered_map<const GameObject*, Sprite*> ownerSprites;
         std::vector<GlyphQuad> glyphScratch;

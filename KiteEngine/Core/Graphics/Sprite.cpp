@@ -45,6 +45,16 @@ namespace KiteFramework
         ownerText = owner && owner->HasComponent(CT_Text) ? owner->GetComponent<Text>() : nullptr;
     }
 
+    std::size_t Sprite::DrawnBytes()
+    {
+        static const std::size_t bytes = [] {
+            const Sprite probe;
+            return static_cast<std::size_t>(reinterpret_cast<const char*>(&probe.uv + 1) -
+                                            reinterpret_cast<const char*>(&probe));
+        }();
+        return bytes;
+    }
+
     Sprite::~Sprite()
     {
         if (IsInitialised() && GRAPHICS)

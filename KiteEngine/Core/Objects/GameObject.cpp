@@ -268,10 +268,14 @@ namespace KiteFramework
             return;
         // A second parent replaces the first, which must forget this child.
         if (parent)
+        {
             Forget(parent->children, this);
+            parent->ChildrenChanged();
+        }
         parent = p;
         parentId = p->id;
         p->children.push_back(this);
+        p->ChildrenChanged();
         if (Transform* t = GetComponent<Transform>())
             t->Parent(p);
     }
@@ -281,10 +285,14 @@ namespace KiteFramework
         if (!c || c->parent == this || IsWithin(this, c))
             return;
         if (c->parent)
+        {
             Forget(c->parent->children, c);
+            c->parent->ChildrenChanged();
+        }
         c->parentId = id;
         c->parent = this;
         children.push_back(c);
+        ChildrenChanged();
     }
 
     void GameObject::RemoveChildren(GameObject* c)
@@ -294,6 +302,7 @@ namespace KiteFramework
             return;
         c->parent = nullptr;
         children.erase(it);
+        ChildrenChanged();
     }
 
     void GameObject::Unparent()
@@ -303,8 +312,15 @@ namespace KiteFramework
         if (Transform* t = GetComponent<Transform>())
             t->Unparent();
         Forget(parent->children, this);
+        parent->ChildrenChanged();
         parent = nullptr;
         parentId = 0;
+    }
+
+    void GameObject::ChildrenChanged()
+    {
+        if (transform)
+            transform->ChildrenChanged();
     }
 
     GameObject* GameObject::Clone() const

@@ -102,6 +102,8 @@ namespace KiteFramework
         // The one place that follows a change of the component lists: the
         // Transform is found again and every component is told.
         void ComponentsChanged();
+        // Tells the Transform after every change of the children's list.
+        void ChildrenChanged();
         // Every write of the active flag goes through here, and every
         // component is told.
         void SetActiveFlag(bool a);

@@ -66,9 +66,7 @@ namespace KiteFramework
         if (!axesBuilt || rotation != builtRotation || scale.x != builtScale.x || scale.y != builtScale.y ||
             u != builtUnit)
             BuildAxes(u);
-        transformation[3][0] = translation.x;
-        transformation[3][1] = translation.y;
-        transformation[3][2] = zDepth;
+        origin = {translation.x, translation.y, zDepth};
         dirty = false;
     }
 
@@ -77,11 +75,7 @@ namespace KiteFramework
         const float r = rotation * 0.017453292f;
         const float s = std::sin(r);
         const float c = std::cos(r);
-        transformation = glm::mat4(1.0f);
-        transformation[0][0] = c * scale.x * u;
-        transformation[0][1] = -s * scale.x * u;
-        transformation[1][0] = s * scale.y * u;
-        transformation[1][1] = c * scale.y * u;
+        axes = {c * scale.x * u, -s * scale.x * u, s * scale.y * u, c * scale.y * u};
         axesBuilt = true;
         builtRotation = rotation;
         builtScale = scale;
@@ -161,7 +155,19 @@ namespace KiteFramework
 
     void Transform::CheckChildren()
     {
-        EachChild(GetOwner(), *this, &Transform::ModifyChildren);
+        if (hasChildren)
+            EachChild(GetOwner(), *this, &Transform::ModifyChildren);
+    }
+
+    void Transform::ChildrenChanged()
+    {
+        const GameObject* owner = GetOwner();
+        hasChildren = owner && !owner->GetChildren().empty();
+    }
+
+    void Transform::OwnerChanged()
+    {
+        ChildrenChanged();
     }
 
     void Transform::ModifyChildren(const Transform& parentTransform)

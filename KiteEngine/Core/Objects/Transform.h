@@ -3,6 +3,8 @@
 // renderers draw with, rebuilt lazily when something changed.
 #pragma once
 
+#include <array>
+
 #include <glm/mat4x4.hpp>
 
 #include "Core/Math/Vector2D.h"
@@ -29,7 +31,20 @@ namespace KiteFramework
         Vector2D GetScaleVec() const { return scale; }
         float GetDepth() const { return zDepth; }
         float GetRotation() const { return rotation; }
-        glm::mat4 GetTransformation() const { return transformation; }
+        // Built from the parts a 2D matrix has: the turned and scaled columns
+        // and the origin.
+        glm::mat4 GetTransformation() const
+        {
+            glm::mat4 m(1.0f);
+            m[0][0] = axes[0];
+            m[0][1] = axes[1];
+            m[1][0] = axes[2];
+            m[1][1] = axes[3];
+            m[3][0] = origin[0];
+            m[3][1] = origin[1];
+            m[3][2] = origin[2];
+            return m;
+        }
         bool IsDirty() const { return dirty; }
         bool IsParented() const { return parented; }
 
@@ -53,26 +68,37 @@ namespace KiteFramework
         void ModifyChildren(const Transform& parentTransform);
         void LoadCheckChildren();
         void LoadModifyChildren(const Transform& parentTransform);
+        // The owner's list of children changed: whether it has any is kept
+        // here, so that a move looks at the owner only when it must.
+        void ChildrenChanged();
+
+    protected:
+        void OwnerChanged() override;
 
     private:
         void BuildAxes(float unit);
 
+        // What the draw walk reads first, together, so that an object
+        // costs it few cache lines.
         // Stored (see ListFields).
         Vector2D translation;
         float zDepth = 1.0f;
+        // Run-time state: the matrix as last built (x, y of columns 0 and 1;
+        // column 3), the flags and the parent offset.
+        bool dirty = true;
+        bool parented = false;
+        bool hasChildren = false;
+        bool axesBuilt = false;
+        std::array<float, 4> axes{1.0f, 0.0f, 0.0f, 1.0f};
+        std::array<float, 3> origin{0.0f, 0.0f, 0.0f};
+        // Stored.
         Vector2D scale{1.0f, 1.0f};
         float rotation = 0.0f;
-
-        // Run-time state: the matrix and the parent link.
-        glm::mat4 transformation{1.0f};
-        bool parented = false;
-        bool dirty = true;
-        Vector2D localTranslation;
-        // What the matrix's turned and scaled columns were last built from:
-        // most changes only move an object, and then the columns stay.
-        bool axesBuilt = false;
+        // What the turned and scaled columns were last built from: most
+        // changes only move an object, and then the columns stay.
         float builtRotation = 0.0f;
         Vector2D builtScale;
         float builtUnit = 0.0f;
+        Vector2D localTranslation;
     };
 }
