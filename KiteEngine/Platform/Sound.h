@@ -90,6 +90,9 @@ namespace KiteFramework
         // installed (not owned by the caller), else a new SDL one (owned).
         void InstallSoundSystem(SoundSystem* system);
         SoundSystem* InstalledSoundSystem();
+        // Starts opening the SDL sound system's module in the background.
+        void PreloadSDLSoundSystem();
+        // Waits for the module; null (said in one line) when it cannot be opened.
         std::unique_ptr<SoundSystem> CreateSDLSoundSystem();
     }
 }

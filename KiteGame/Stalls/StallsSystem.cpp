@@ -228,7 +228,7 @@ namespace KiteFramework
         const Transform* to = unit ? unit->GetComponent<Transform>() : nullptr;
         if (!from || !to)
             return 0.0f;
-        constexpr float Gap = 14.0f;
+        constexpr float Gap = 12.0f;
         return to->GetTransVec().x - from->GetTransVec().x - Gap;
     }
 

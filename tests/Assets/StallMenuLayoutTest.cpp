@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Assets/ShippedGame.h"
+#include "Building/SpawnButton.h"
 #include "Building/UpgradeBehaviour.h"
 #include "Building/UpgradeSystem.h"
 #include "Core/Archetypes/ArchetypeSystem.h"
@@ -19,6 +20,8 @@
 #include "Core/Objects/GameObject.h"
 #include "Core/Objects/Transform.h"
 #include "Economy/LevelStatsSystem.h"
+#include "Stalls/StallsBehaviour.h"
+#include "Stalls/StallsSystem.h"
 
 using namespace KiteFramework;
 
@@ -220,4 +223,58 @@ TEST_F(StallMenuLayout, ThePricePaidRisesOverTheMenuAndBubblesStayUnderIt)
                         << level << ": " << bubble << " is drawn over " << part->getName();
         }
     }
+}
+
+TEST_F(StallMenuLayout, QueueingCustomersBubblesAreDrawnUnderTheOpenMenuWhileItsStallIsUpgraded)
+{
+    GENRANDNUM::Seed(3);
+    ASSERT_EQ(game.Load("Level1"), "");
+    // The level's own drinks stall, its menu opened.
+    LevelStatsSystem::Instance()->SetMoney(1.0e7f);
+    Frames(2);
+    for (StallsBehaviour* s : StallsSystem::Instance()->GetStalls())
+        if (!stall || s->stallIndex_ < stall->GetComponent<StallsBehaviour>()->stallIndex_)
+            stall = s->GetOwner();
+    ASSERT_NE(stall, nullptr);
+    upgrade = stall->GetComponent<UpgradeBehaviour>();
+    UpgradeSystem::Instance()->OpenUpgradeMenu(upgrade);
+    menu = upgrade->GetMenuUpgradeButton()->GetParent();
+    ASSERT_NE(menu, nullptr);
+    // Two game minutes of customers queueing under the menu while the stall
+    // is built up, read from the draw list the engine holds after each
+    // frame (later entries are drawn over earlier ones).
+    int overlapsSeen = 0;
+    for (int frame = 0; frame < 120 * 60; ++frame)
+    {
+        if (!upgrade->upgrading && upgrade->upgradeCountdown > 0 && frame % 600 == 0)
+        {
+            LevelStatsSystem::Instance()->SetMoney(1.0e7f);
+            upgrade->StartUpgrade();
+        }
+        Frames(1);
+        const std::vector<Renderer*>& list = GRAPHICS->GetRenderers();
+        std::vector<GameObject*> parts;
+        Collect(menu, parts);
+        for (std::size_t i = 0; i < list.size(); ++i)
+        {
+            GameObject* b = list[i] ? list[i]->GetOwner() : nullptr;
+            if (!b || !Shown(b) || (b->getName().rfind("SpeechBubble", 0) != 0 && b->getName() != "SpeechPreference"))
+                continue;
+            for (GameObject* part : parts)
+            {
+                if (!Overlap(BoxOf(part), BoxOf(b)))
+                    continue;
+                ++overlapsSeen;
+                const Renderer* r = part->GetComponent<Sprite>();
+                std::size_t at = 0;
+                while (at < list.size() && list[at] != r)
+                    ++at;
+                ASSERT_GT(at, i) << "frame " << frame << ": " << b->getName() << " (depth "
+                                 << b->GetComponent<Transform>()->GetDepth() << ") drawn over " << part->getName()
+                                 << " (depth " << part->GetComponent<Transform>()->GetDepth() << ", listed "
+                                 << (at < list.size() ? "yes" : "no") << ")";
+            }
+        }
+    }
+    EXPECT_GT(overlapsSeen, 0) << "no bubble came near the menu";
 }

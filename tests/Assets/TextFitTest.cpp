@@ -8,7 +8,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -21,6 +24,7 @@
 #include "Core/Graphics/Graphics.h"
 #include "Core/Graphics/Sprite.h"
 #include "Core/Graphics/Text.h"
+#include "Core/Graphics/TextureDecoder.h"
 #include "Core/Math/Random.h"
 #include "Core/Objects/GameObject.h"
 #include "Core/Objects/Transform.h"
@@ -74,6 +78,58 @@ namespace
     }
 
     constexpr float WordGap = 8.0f;
+    // Between a text and an icon of the art it sits on.
+    constexpr float IconGap = 4.0f;
+
+    // A panel's picture, decoded once per test program.
+    const DecodedImage* Picture(const std::string& texturePath)
+    {
+        static std::map<std::string, std::unique_ptr<DecodedImage>> pictures;
+        auto found = pictures.find(texturePath);
+        if (found == pictures.end())
+        {
+            auto image = std::make_unique<DecodedImage>(
+                TextureDecoder::Decode((fs::path(KITE_ASSET_ROOT) / "Sprites" / texturePath).string()));
+            found = pictures.emplace(texturePath, std::move(image)).first;
+        }
+        const DecodedImage* image = found->second.get();
+        return image->pixels && image->channels >= 3 ? image : nullptr;
+    }
+
+    // Whether the panel's art in the strip an icon's gap wide before a text
+    // is plain: no icon of the panel comes closer to the text than that.
+    bool ClearBefore(const GameObject* panel, const Box& glyphs)
+    {
+        const Sprite* sprite = panel->GetComponent<Sprite>();
+        if (!sprite || sprite->GetColumn() != 1 || sprite->GetRow() != 1 || sprite->GetFlipXconst())
+            return true;
+        const DecodedImage* image = Picture(sprite->GetTexturePath());
+        if (!image)
+            return true;
+        const Box box = SpriteBox(panel);
+        // Rows run from the bottom, as the decoder gives them.
+        const auto pixel = [&](float x, float y) {
+            const int px = std::clamp(static_cast<int>((x - box.left) / (box.right - box.left) * image->width), 0,
+                                      image->width - 1);
+            const int py = std::clamp(static_cast<int>((y - box.bottom) / (box.top - box.bottom) * image->height), 0,
+                                      image->height - 1);
+            return image->pixels + (static_cast<std::size_t>(py) * image->width + px) * image->channels;
+        };
+        // Each row of the strip against the art just before it, so that a
+        // shaded button reads as plain; sampled a pixel of the screen apart.
+        for (float y = glyphs.bottom; y <= glyphs.top; y += 1.0f)
+        {
+            const unsigned char* fill = pixel(glyphs.left - IconGap - 1.0f, y);
+            for (float x = glyphs.left - IconGap; x < glyphs.left; x += 1.0f)
+            {
+                const unsigned char* at = pixel(x, y);
+                for (int c = 0; c < 3; ++c)
+                    if (std::abs(at[c] - fill[c]) > 40)
+                        return false;
+            }
+        }
+        return true;
+    }
 
     const GameObject* Root(const GameObject* o)
     {
@@ -215,6 +271,9 @@ namespace
                 for (const Shown_& other : texts)
                     if (&other < &s && other.box == s.box && s.box && other.glyphs.Overlaps(spaced))
                         faults.push_back(where + ": " + name(s) + " runs into " + name(other));
+                // A figure laid out from its left edge follows an icon.
+                if (s.box && !s.text->GetCentralise() && !ClearBefore(s.box, s.glyphs))
+                    faults.push_back(where + ": " + name(s) + " touches the art of " + boxName + " before it");
                 // Nothing of its own panel is drawn over it (other panels
                 // may well cover it while they are open).
                 for (const GameObject* o : sprites)

@@ -89,6 +89,17 @@ namespace KiteTest
         // Registers a game's component types, before the systems start.
         virtual void AddGame() {}
 
+        // Runs f with the engine's console output held back.
+        template <typename F>
+        void Quiet(F f)
+        {
+            testing::internal::CaptureStdout();
+            testing::internal::CaptureStderr();
+            f();
+            testing::internal::GetCapturedStderr();
+            testing::internal::GetCapturedStdout();
+        }
+
         // One whole engine frame, as the loop runs it.
         void Frame()
         {

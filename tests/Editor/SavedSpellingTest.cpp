@@ -63,16 +63,6 @@ namespace
             });
         }
 
-        template <typename F>
-        void Quiet(F f)
-        {
-            testing::internal::CaptureStdout();
-            testing::internal::CaptureStderr();
-            f();
-            testing::internal::GetCapturedStderr();
-            testing::internal::GetCapturedStdout();
-        }
-
         unsigned shelfId = 0;
     };
 }

@@ -13,16 +13,6 @@ namespace
     protected:
         std::string Scenes() const { return folder + "/Assets/Scenes/"; }
 
-        template <typename F>
-        void Quiet(F f)
-        {
-            testing::internal::CaptureStdout();
-            testing::internal::CaptureStderr();
-            f();
-            testing::internal::GetCapturedStderr();
-            testing::internal::GetCapturedStdout();
-        }
-
         void Frames(int count)
         {
             Quiet([&] {

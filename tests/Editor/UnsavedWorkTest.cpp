@@ -30,16 +30,6 @@ namespace
             });
         }
 
-        template <typename F>
-        void Quiet(F f)
-        {
-            testing::internal::CaptureStdout();
-            testing::internal::CaptureStderr();
-            f();
-            testing::internal::GetCapturedStderr();
-            testing::internal::GetCapturedStdout();
-        }
-
         void Edit() { factory->FindObjByName("Chef")->GetComponent<Transform>()->SetTrans(99.0f, 0.0f); }
 
         void Key(Platform::EventType type, int vk) { fake.PushKey(type, vk); }

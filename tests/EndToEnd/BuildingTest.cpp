@@ -75,23 +75,23 @@ TEST(BuildingInTheGame, BuildButtonsDraggedOntoFreePlacesBuyAStallAndATableAndSp
     FollowFrames follow(game.Window());
     Pause(2000);
     GameProcess::XDoTool("key F11");
-    ASSERT_TRUE(WaitFor(60, [&] { return CountNow(screen, 800, 300, 1, 1, kLevel1Deck) == 1; })) << "Level1 not shown";
+    ASSERT_TRUE(WaitFor(60, [&] { return CountNow(screen, 775, 300, 1, 1, kLevel1Deck) == 1; })) << "Level1 not shown";
     Pause(1000);
 
-    // The third stall place (world -125, 218) is empty; the third build
+    // The third stall place (world -150, 218) is empty; the third build
     // button (world -10, 398) sells the green stall.
-    const auto greenOnPlace = [&] { return CountNow(screen, 585, 150, 180, 160, kNasiPadangGreen, 20); };
+    const auto greenOnPlace = [&] { return CountNow(screen, 560, 150, 180, 160, kNasiPadangGreen, 20); };
     EXPECT_LT(greenOnPlace(), 200);
-    Drag(790, 52, 675, 232);
+    Drag(790, 52, 650, 232);
     EXPECT_TRUE(WaitFor(10, [&] { return greenOnPlace() > 3000; })) << "no stall on the place: " << greenOnPlace();
 
     // The table button (world 470, 398), carried fast onto the free seat
-    // place at world (-490, -185) and grey there; the pointer moves on at
+    // place at world (-490, -190) and grey there; the pointer moves on at
     // once after the release, which must still drop the table.
     const auto tableOnPlace = [&] { return CountNow(screen, 230, 580, 160, 110, kTableTop, 20); };
     EXPECT_LT(tableOnPlace(), 150);
     int carriedInOwnColours = -1;
-    Drag(1270, 52, 310, 635, [&] {
+    Drag(1270, 52, 310, 640, [&] {
         carriedInOwnColours = tableOnPlace();
         screen.Grab();
         screen.Save("building-carried-table.ppm");

@@ -3,7 +3,9 @@
 #include "EndToEnd/PrivateDisplay.h"
 
 #include <X11/Xlib.h>
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -20,6 +22,17 @@ namespace KiteTest
         if (pid_ == 0)
         {
             ::close(fds[0]);
+            // The server ends with the test that started it, however the
+            // test ends, and keeps nothing of the test's output open: ctest
+            // waits for that output to close before it takes a test as done.
+            ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+            const int null = ::open("/dev/null", O_WRONLY);
+            if (null >= 0)
+            {
+                ::dup2(null, STDOUT_FILENO);
+                ::dup2(null, STDERR_FILENO);
+                ::close(null);
+            }
             const std::string fd = std::to_string(fds[1]);
             const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
             ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(), "-nolisten", "tcp",

@@ -14,9 +14,10 @@ import make_food_court_art as base  # noqa: E402
 
 INK = base.INK
 
-# Size in pixels; one world unit is one pixel (the level scales it by 6.2 x 3).
-WIDTH, HEIGHT = 620, 300
-TOP, FRONT, FACE = 22, 255, 40  # deck surface from TOP to FRONT, then its front face
+# Size in pixels; one world unit is one pixel (the level scales it by 6.2 x 3.6).
+# The boards run deep enough to hold the queues of the deck's stalls.
+WIDTH, HEIGHT = 620, 360
+TOP, FRONT, FACE = 22, 310, 40  # deck surface from TOP to FRONT, then its front face
 LEFT, RIGHT = 60, 560
 
 

@@ -305,34 +305,47 @@ def main_menu(h, root):
 
 # --------------------------------------------------------- the later levels
 # Level3's upper floor: a deck in the middle of the court (art centred at
-# (0, -70), 620 x 300) over the floor waypoints of columns 3-7 in rows 0-1,
-# two stall places on it, a walk along its front edge and a flight of stairs
-# at each side whose top the second-floor controller joins to the floor below.
+# (0, -100), 620 x 360) over the floor waypoints of columns 3-7 in rows 0-2,
+# two stall places on it whose queues stay on its boards, a walk along its
+# front and a flight of stairs at each side whose top the second-floor
+# controller joins to the floor below.
 UPPER_FLOOR = dict(
-    art=((0, -70), (6.2, 3.0)),
-    covers={(c, r) for c in range(3, 8) for r in (0, 1)},
-    waypoints={"StairsTopL": (-282, -60), "up1a": (-180, -166), "up1b": (-70, -166),
-               "up2a": (70, -166), "up2b": (180, -166), "StairsTopR": (282, -60)},
+    art=((0, -100), (6.2, 3.6)),
+    covers={(c, r) for c in range(3, 8) for r in (0, 1, 2)},
+    waypoints={"StairsTopL": (-282, -60), "up1a": (-160, -166), "up1b": (-50, -166),
+               "up2a": (80, -166), "up2b": (190, -166), "StairsTopR": (282, -60)},
     links=[("StairsTopL", "up1a"), ("up1a", "up1b"), ("up1b", "up2a"), ("up2a", "up2b"), ("up2b", "StairsTopR")],
-    stalls=[(-125, -40, ("up1a", "up1b")), (125, -40, ("up2a", "up2b"))],
-    stairs=[("StairsTopL", "o2_3"), ("StairsTopR", "o2_7")],
+    stalls=[(-105, -40, ("up1a", "up1b"), True), (135, -40, ("up2a", "up2b"), True)],
+    stairs=[("StairsTopL", "o2_2"), ("StairsTopR", "o2_8")],
 )
 
+# Level3 holds ten stall places: a wall row standing higher (clear of the
+# HUD above it) with queues running flat to the right, so that they end
+# above the deck; the deck's two; and one in each front corner, queuing
+# inwards. Four tables stand beside the deck under the wall row, where the
+# customers served there come down, and four along the front between the
+# corner stalls: a customer looking for a seat finds one within a few
+# waypoints. The floor's top row runs between the wall's queues and the
+# side tables.
+LEVEL3_LAYOUT = dict(STALL_NODE_Y=270, OS_Y=144, WALL_QUEUE_LEFT=set(), QUEUE_STEP=(28, 0),
+                     FLOOR_STALLS=[(-640, -255, False), (640, -255, True)], GRID_Y=[60, -130, -240, -425])
+
 LEVELS = {
-    # name: stall places, seat places, grid columns and rows, stored stalls
-    # and seats, money, goals (money, likes, second money, second likes),
-    # losing money, customer flow (cap, cap step, least spawn time, its step,
-    # standing a level)
-    "Level2": dict(stalls=[-650, -390, -130, 130, 390, 650], seats=[(-490, -185), (-210, -185), (210, -185),
-                                                                   (490, -185), (-350, -295), (350, -295),
-                                                                   (-630, -295), (630, -295)],
-                   placed_stalls={2: 3, 3: 4}, placed_seats={}, money=2000, goals=(5500, 2800, 2800, 1400), lose=0,
+    # name: stall places along the wall, seat places, stored stalls and
+    # seats, money, goals (money, likes, second money, second likes), losing
+    # money, customer flow (cap, cap step, least spawn time, its step,
+    # standing a level); Level3 also its layout (above).
+    "Level2": dict(stalls=[-660, -410, -160, 90, 340, 590], seats=[(-490, -200), (-210, -200), (210, -200),
+                                                                   (490, -200), (-350, -330), (350, -330),
+                                                                   (-630, -330), (630, -330)],
+                   placed_stalls={2: 3, 3: 4}, placed_seats={}, money=2000, goals=(5000, 2600, 2800, 1400), lose=0,
                    spawn=(28, 5, 2.2, 0.22, 35)),
-    "Level3": dict(stalls=[-680, -485, -290, -95, 95, 290, 485, 680],
-                   seats=[(-600, -185), (-420, -185), (420, -185), (600, -185), (-560, -305), (-290, -305),
-                          (290, -305), (560, -305)],
-                   placed_stalls={3: 4, 4: 8}, placed_seats={}, money=2800, goals=(8000, 3500, 3000, 1500), lose=0,
-                   spawn=(40, 8, 1.8, 0.18, 25), upper=UPPER_FLOOR),
+    "Level3": dict(stalls=[-684, -452, -220, 12, 244, 476],
+                   seats=[(-630, -30), (-420, -30), (420, -30), (630, -30), (-285, -345), (-95, -345),
+                          (95, -345), (285, -345)],
+                   placed_stalls={3: 4, 4: 8}, placed_seats={}, money=1600, goals=(11000, 4500, 3000, 1500), lose=0,
+                   spawn=(40, 8, 1.8, 0.18, 25), upper=UPPER_FLOOR,
+                   layout=LEVEL3_LAYOUT),
 }
 
 
@@ -341,8 +354,11 @@ def later_levels(h):
     fewer stalls stored, more money to start and higher goals."""
     saved = {k: getattr(h, k) for k in ("STALL_NODES_X", "SEAT_NODES", "PLACED_STALLS", "PLACED_SEATS",
                                         "level_stats", "simulation", "spawn_rate", "UPPER_FLOOR")}
+    saved.update({k: getattr(h, k) for k in LEVEL3_LAYOUT})
     try:
         for name, p in LEVELS.items():
+            for k in LEVEL3_LAYOUT:
+                setattr(h, k, p.get("layout", {}).get(k, saved[k]))
             h.STALL_NODES_X = p["stalls"]
             h.SEAT_NODES = p["seats"]
             h.PLACED_STALLS = p["placed_stalls"]

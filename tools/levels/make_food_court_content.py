@@ -374,7 +374,7 @@ class Scene:
 # Placement rows (world units, origin at the centre, y up). A stall is 230
 # wide: the row keeps clear of the star column on the right (from x 719) and
 # the screen's left edge, and the tables keep clear of each other.
-STALL_NODES_X = [-625, -375, -125, 125, 375, 625]
+STALL_NODES_X = [-650, -400, -150, 100, 350, 600]
 STALL_NODE_Y = 218
 OS_Y = 92
 # Wall places whose queue runs to the left; None: the last one only (the
@@ -385,7 +385,7 @@ WALL_QUEUE_LEFT = None
 FLOOR_STALLS = []
 GRID_X = [-700 + 140 * k for k in range(11)]
 GRID_Y = [-20, -130, -240, -350]
-SEAT_NODES = [(-490, -185), (-210, -185), (210, -185), (490, -185), (-350, -295), (350, -295)]
+SEAT_NODES = [(-490, -190), (-210, -190), (210, -190), (490, -190), (-350, -315), (350, -315)]
 STARTS = [("start1", -790, -185, [(0, 1), (0, 2)]), ("start2", 790, -185, [(10, 1), (10, 2)]),
           ("start3", 0, -445, [(4, 3), (5, 3), (6, 3)])]
 PLACED_STALLS = {1: 1, 4: 2}  # stall node index -> stall type
@@ -494,9 +494,11 @@ def build_graph():
             node(label, x, y)
         for a, b in UPPER_FLOOR["links"]:
             link(a, b)
+    # An entrance joins those of its floor waypoints that no stall covers.
     for label, _, _, ends in STARTS:
         for c, r in ends:
-            link(label, grid_label(c, r))
+            if (c, r) in cells:
+                link(label, grid_label(c, r))
     return pos, links
 
 

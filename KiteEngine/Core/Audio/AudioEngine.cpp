@@ -30,7 +30,12 @@ namespace KiteFramework
         }
     }
 
-    AudioEngine::AudioEngine() : System(ST_AudioEngine) {}
+    AudioEngine::AudioEngine() : System(ST_AudioEngine)
+    {
+        // The sound module opens while the other systems start.
+        if (!Platform::InstalledSoundSystem())
+            Platform::PreloadSDLSoundSystem();
+    }
 
     AudioEngine::AudioEngine(Platform::SoundSystem* soundSystem) : System(ST_AudioEngine), system(soundSystem) {}
 
@@ -59,9 +64,11 @@ namespace KiteFramework
             }
         }
 
-        numDrivers = system->GetNumDrivers();
+        // Without the sound module (said when it was opened) everything
+        // still works and nothing is heard.
+        numDrivers = system ? system->GetNumDrivers() : 0;
         bool opened = numDrivers > 0 && system->Init(maxChannels);
-        if (!opened)
+        if (system && !opened)
         {
             // Without an output device the engine runs silent, so that
             // scenes with audio components load and every caller still works.

@@ -375,7 +375,10 @@ namespace KiteFramework
         mouseWorld = CurrentMouseToWorld();
         mouseDelta = mouseWorld - mousePrevious;
         mousePrevious = mouseWorld;
-        if (!(ENGINE && ENGINE->GetEngineStatus(ES_EDITORVIEW)))
+        // The frame before the first scene is read would show an empty
+        // screen: the loading screen stays up instead.
+        const bool nothingYet = startingUp && framesUpdated == 0 && renderers.empty();
+        if (!(ENGINE && ENGINE->GetEngineStatus(ES_EDITORVIEW)) && !nothingYet)
         {
             StartFrame();
             CallDraw();

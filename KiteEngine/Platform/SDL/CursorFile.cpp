@@ -4,6 +4,7 @@
 
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_image.h>
+#include <dlfcn.h>
 
 #include <cstdint>
 #include <cstring>
@@ -43,6 +44,20 @@ namespace KiteFramework
                        (static_cast<uint32_t>(p[2]) << 8) | static_cast<uint32_t>(p[3]);
             }
 
+            using PngLoader = decltype(&IMG_LoadPNG_RW);
+
+            // The image library is loaded on first need, not linked: few
+            // cursors hold PNG images, and linking it would load its codecs
+            // at every start of the program. Null when it is not installed.
+            PngLoader LoadPngLoader()
+            {
+                static const PngLoader loader = []() -> PngLoader {
+                    void* library = dlopen("libSDL2_image-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
+                    return library ? reinterpret_cast<PngLoader>(dlsym(library, "IMG_LoadPNG_RW")) : nullptr;
+                }();
+                return loader;
+            }
+
             bool DecodePng(const unsigned char* data, std::size_t size, CursorImage& image, std::string& error)
             {
                 // The size is checked before decoding: a damaged header must not
@@ -60,17 +75,23 @@ namespace KiteFramework
                     error = "PNG image size out of range";
                     return false;
                 }
+                const PngLoader loadPng = LoadPngLoader();
+                if (!loadPng)
+                {
+                    error = "PNG image, and the image library (SDL2_image) is not installed";
+                    return false;
+                }
                 SDL_RWops* rw = SDL_RWFromConstMem(data, static_cast<int>(size));
                 if (!rw)
                 {
                     error = "cannot read the PNG image";
                     return false;
                 }
-                SDL_Surface* loaded = IMG_LoadPNG_RW(rw);
+                SDL_Surface* loaded = loadPng(rw);
                 SDL_RWclose(rw);
                 if (!loaded)
                 {
-                    error = std::string("bad PNG image (") + IMG_GetError() + ")";
+                    error = std::string("bad PNG image (") + SDL_GetError() + ")";
                     return false;
                 }
                 SDL_Surface* rgba = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGBA32, 0);

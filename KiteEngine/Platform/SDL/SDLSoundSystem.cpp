@@ -1,5 +1,5 @@
-// The sound system on SDL2_mixer, and the choice of sound system for a new
-// audio engine.
+// The sound system on SDL2_mixer. Built as a module of its own that the
+// engine opens at run time (Platform/SoundModule.cpp).
 #include "Platform/SDL/SDLSoundSystem.h"
 
 #include <SDL.h>
@@ -19,7 +19,6 @@
 #include <thread>
 #include <vector>
 
-#include "Platform/Platform.h"
 
 namespace KiteFramework
 {
@@ -27,13 +26,35 @@ namespace KiteFramework
     {
         namespace
         {
-            SoundSystem* installedSoundSystem = nullptr;
             // SDL_mixer has one mixer per process; only one system may hold it.
             const SDLSoundSystem* mixerOwner = nullptr;
 
             constexpr int kFrequency = 44100;
             constexpr int kOutputChannels = 2;
             constexpr int kBufferSamples = 1024;
+
+            // The module does not link the engine: its lines go straight to
+            // the debug output the engine writes to.
+            void Report(const std::string& text)
+            {
+                std::fputs(text.c_str(), stderr);
+                std::fflush(stderr);
+            }
+
+            // The file's bytes; empty when it cannot be read.
+            std::vector<char> ReadWhole(const std::string& path)
+            {
+                std::ifstream in(path, std::ios::binary | std::ios::ate);
+                const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : 0;
+                std::vector<char> bytes;
+                if (size <= 0)
+                    return bytes;
+                bytes.resize(static_cast<std::size_t>(size));
+                in.seekg(0);
+                in.read(bytes.data(), size);
+                bytes.resize(static_cast<std::size_t>(in.gcount()));
+                return bytes;
+            }
 
             // One thread decodes the sounds handed to it, in turn (the
             // mixer's decoders set themselves up on first use).
@@ -51,9 +72,14 @@ namespace KiteFramework
                         worker.join();
                 }
 
-                std::future<Mix_Chunk*> Add(std::vector<char> bytes)
+                std::future<Mix_Chunk*> Add(std::string path)
                 {
-                    std::packaged_task<Mix_Chunk*()> task([data = std::move(bytes)]() {
+                    // The file is read on the worker too: the start-up
+                    // sounds are megabytes the first frames need not wait for.
+                    std::packaged_task<Mix_Chunk*()> task([file = std::move(path)]() -> Mix_Chunk* {
+                        const std::vector<char> data = ReadWhole(file);
+                        if (data.empty())
+                            return nullptr;
                         SDL_RWops* memory = SDL_RWFromConstMem(data.data(), static_cast<int>(data.size()));
                         return memory ? Mix_LoadWAV_RW(memory, 1) : nullptr;
                     });
@@ -117,10 +143,10 @@ namespace KiteFramework
                 return queue;
             }
 
-            // The file's bytes when its header says it is an Ogg stream or a
-            // RIFF WAVE file: those decode behind the first frames. Anything
-            // else is decoded at once, so that what cannot be is known then.
-            bool ReadDecodableLater(const std::string& path, std::vector<char>& bytes)
+            // Whether the file's header says it is an Ogg stream or a RIFF
+            // WAVE file: those decode behind the first frames. Anything else
+            // is decoded at once, so that what cannot be is known then.
+            bool DecodableLater(const std::string& path)
             {
                 std::ifstream in(path, std::ios::binary);
                 char magic[12] = {};
@@ -128,46 +154,17 @@ namespace KiteFramework
                 const std::streamsize got = in.gcount();
                 const bool ogg = got >= 4 && std::memcmp(magic, "OggS", 4) == 0;
                 const bool wave = got >= 12 && std::memcmp(magic, "RIFF", 4) == 0 && std::memcmp(magic + 8, "WAVE", 4) == 0;
-                if (!ogg && !wave)
-                    return false;
-                in.clear();
-                in.seekg(0, std::ios::end);
-                const std::streamoff size = in.tellg();
-                if (size <= 0)
-                    return false;
-                bytes.resize(static_cast<std::size_t>(size));
-                in.seekg(0);
-                in.read(bytes.data(), size);
-                bytes.resize(static_cast<std::size_t>(in.gcount()));
-                return !bytes.empty();
+                return ogg || wave;
             }
-        }
-
-        void InstallSoundSystem(SoundSystem* system)
-        {
-            installedSoundSystem = system;
-        }
-
-        SoundSystem* InstalledSoundSystem()
-        {
-            return installedSoundSystem;
-        }
-
-        std::unique_ptr<SoundSystem> CreateSDLSoundSystem()
-        {
-            return std::make_unique<SDLSoundSystem>();
         }
 
         class SDLSoundSystem::SDLSound : public Sound
         {
         public:
             explicit SDLSound(Mix_Chunk* c) : chunk(c) {}
-            // Decodes the file's bytes behind the caller; the first use
+            // Reads and decodes the file behind the caller; the first use
             // waits for it.
-            SDLSound(std::string path_, std::vector<char> bytes)
-                : path(std::move(path_)), decoding(BackgroundDecoding().Add(std::move(bytes)))
-            {
-            }
+            explicit SDLSound(const std::string& path_) : path(path_), decoding(BackgroundDecoding().Add(path_)) {}
             ~SDLSound() override { Mix_FreeChunk(Chunk()); }
 
             Mix_Chunk* Chunk()
@@ -211,7 +208,7 @@ namespace KiteFramework
             // A machine without a device is normal; only the silent driver
             // failing as well is worth a line.
             if (!ok && dummyDriver)
-                DebugOutput(std::string("Sound: no audio driver: ") + SDL_GetError() + "\n");
+                Report(std::string("Sound: no audio driver: ") + SDL_GetError() + "\n");
             if (dummyDriver)
                 SDL_ResetHint(SDL_HINT_AUDIODRIVER);
 
@@ -256,7 +253,7 @@ namespace KiteFramework
                 Close();
             if (mixerOwner != nullptr && mixerOwner != this)
             {
-                DebugOutput("Sound: the mixer is already held by another sound system\n");
+                Report("Sound: the mixer is already held by another sound system\n");
                 return false;
             }
             if (!StartAudio(silent))
@@ -265,7 +262,7 @@ namespace KiteFramework
             Mix_Init(MIX_INIT_OGG);
             if (Mix_OpenAudio(kFrequency, AUDIO_S16SYS, kOutputChannels, kBufferSamples) != 0)
             {
-                DebugOutput(std::string("Sound: cannot open the output: ") + Mix_GetError() + "\n");
+                Report(std::string("Sound: cannot open the output: ") + Mix_GetError() + "\n");
                 Mix_Quit();
                 return false;
             }
@@ -305,10 +302,9 @@ namespace KiteFramework
         {
             if (!open_)
                 return nullptr;
-            std::vector<char> bytes;
-            if (ReadDecodableLater(path, bytes))
+            if (DecodableLater(path))
             {
-                sounds_.push_back(std::make_unique<SDLSound>(path, std::move(bytes)));
+                sounds_.push_back(std::make_unique<SDLSound>(path));
                 return sounds_.back().get();
             }
             SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
@@ -476,4 +472,10 @@ namespace KiteFramework
             return index < 0 ? -1 : Mix_Volume(index, -1);
         }
     }
+}
+
+// What the engine looks up when it opens the module.
+extern "C" KiteFramework::Platform::SoundSystem* KiteCreateSDLSoundSystem()
+{
+    return new KiteFramework::Platform::SDLSoundSystem();
 }
