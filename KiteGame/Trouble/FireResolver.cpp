@@ -34,7 +34,9 @@ namespace KiteFramework
         if (StallsBehaviour* s = GetStall())
         {
             if (ToggleActiveButton* menu = s->GetOwner()->GetComponent<ToggleActiveButton>())
-                menu->SetForceClose(false);
+                // Only allowed to open again: a press here would open the
+                // menu with the click that put the fire out.
+                menu->StoreForceClose(false);
             s->operational = true;
             s->SetStallSprite(StallsBehaviour::Idle);
             s->ForgetFire();

@@ -5,7 +5,10 @@
 
 #include "Building/SpawnButton.h"
 #include "Core/Engine/DataError.h"
+#include "Core/Graphics/Graphics.h"
+#include "Core/Input/Input.h"
 #include "Game/BuildingWorld.h"
+#include "Trouble/FireResolver.h"
 #include "Stalls/StallsSynergySystem.h"
 
 namespace KiteTest
@@ -496,5 +499,78 @@ namespace KiteTest
         EXPECT_TRUE(s->dragging);
         EXPECT_EQ(TagOf(s), 3);
         EXPECT_FLOAT_EQ(stats->Money(), 100.0f) << "nothing is paid before the drop";
+    }
+    // A stall's fire over it, clicked through the mouse messages and picking.
+    class FireOnAStall : public Upgrades
+    {
+    protected:
+        void SetUp() override
+        {
+            UseFakePlatform();
+            Upgrades::SetUp();
+            engine->AddSystem(new Input());
+            RegisterComponent<FireResolver>(CT_FireResolver, "FireResolver");
+            graphics = std::make_unique<Graphics>(nullptr, 1600, 900);
+            SimpleArchetype("WaterFeedback", false, true);
+            GameObject* o = Make("Fire");
+            Collider2D* c = Add<Collider2D>(o, CT_Collider2D);
+            c->SetColliderTag(4);
+            c->SetExtents(Vector2D(1.0f, 1.0f));
+            auto* fr = Add<FireResolver>(o, CT_FireResolver);
+            fr->targetClickCount = 3;
+            fr->finalScale = 0.5f;
+            Archetype("Fire", o);
+        }
+
+        // The pointer at a world position (client pixels map one to one).
+        Vector2D PointTo(float x, float y, bool move = true)
+        {
+            fake.cursorX = static_cast<int>(x + 800.0f);
+            fake.cursorY = static_cast<int>(450.0f - y);
+            const Vector2D at(static_cast<float>(fake.cursorX), static_cast<float>(fake.cursorY));
+            MouseMove moved(at);
+            if (move)
+                engine->BroadcastMessage(&moved);
+            return at;
+        }
+
+        // A press and release at (x, y); moved there first unless it rests there.
+        void Click(float x, float y, bool move = true)
+        {
+            const Vector2D at = PointTo(x, y, move);
+            for (bool pressed : {true, false})
+            {
+                fake.SetKeyDown(VK::LButton, pressed);
+                MouseButton button(MouseButton::LeftMouse, pressed, at);
+                engine->BroadcastMessage(&button);
+            }
+            Step();
+        }
+
+        std::unique_ptr<Graphics> graphics;
+    };
+
+    TEST_F(FireOnAStall, TheClickThatPutsTheFireOutLeavesTheMenuClosedAndTheNextOpensIt)
+    {
+        StallsBehaviour* s = Bought();
+        GameObject* menu = button->GetOwner()->GetParent();
+        ASSERT_NE(menu, nullptr);
+        // The pointer leaves the stall before the fire covers it.
+        PointTo(-600.0f, -300.0f);
+        s->SetOnFire();
+        Step();
+        ASSERT_FALSE(menu->isActive()) << "a fire closes the menu";
+        for (int i = 0; i < 3; ++i)
+        {
+            ASSERT_NE(s->GetFireObject(), nullptr) << i;
+            Click(300.0f, 200.0f);
+            EXPECT_FALSE(menu->isActive()) << "click " << i << " was meant for the fire";
+        }
+        EXPECT_EQ(s->GetFireObject(), nullptr);
+        EXPECT_TRUE(s->operational);
+        Step();
+        // The pointer has not moved: the stall beneath is under it now.
+        Click(300.0f, 200.0f, false);
+        EXPECT_TRUE(menu->isActive()) << "the next click on the stall opens its menu";
     }
 }

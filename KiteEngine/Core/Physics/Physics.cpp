@@ -63,7 +63,18 @@ namespace KiteFramework
 
     void Physics::RemoveCollider(Collider2D* collider)
     {
+        if (collider && (collider->entry || collider->stay))
+            hoverLost = true;
         colliders.Remove(collider);
+    }
+
+    void Physics::Update()
+    {
+        if (!hoverLost || !ENGINE || !ENGINE->GetEngineStatus(ES_GAMEPLAYING))
+            return;
+        hoverLost = false;
+        MouseMove still(Vector2D{});
+        TestPoint(&still, false);
     }
 
     bool Physics::Deliverable(std::size_t index) const

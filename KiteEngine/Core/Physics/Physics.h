@@ -25,7 +25,8 @@ namespace KiteFramework
         Physics& operator=(const Physics&) = delete;
 
         void Initialise() override;
-        void Update() override {}
+        // Picks again where the pointer rests when the hovered object went.
+        void Update() override;
         void SendMessage(Message* message) override;
 
         // Appended in registration order, which decides ties in picking.
@@ -54,6 +55,9 @@ namespace KiteFramework
 
         // Registration order; removed entries stay blanked while a pick runs.
         WalkedList<Collider2D*> colliders;
+        // The hovered collider was removed: what lies beneath is entered at
+        // the next update, so that a click there is not taken for the enter.
+        bool hoverLost = false;
     };
 
     extern Physics* PHYSICS;

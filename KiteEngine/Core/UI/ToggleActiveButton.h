@@ -39,6 +39,9 @@ namespace KiteFramework
         bool GetForceClose() const { return forceClose; }
         // Stores the setting and presses the button once with it.
         void SetForceClose(bool b);
+        // Stores the setting without pressing: what is closed stays closed
+        // until the next press.
+        void StoreForceClose(bool b) { forceClose = b; }
         // One press that only ever switches off, whatever the button's state.
         void ForceCloseOnce();
 
