@@ -1,6 +1,8 @@
 // Trash: lying on a table, dragged by the player, thrown into a bin.
 #include "Trouble/Trash.h"
 
+#include <algorithm>
+
 #include "World/Indicator.h"
 #include "Core/Archetypes/ArchetypeSystem.h"
 #include "Core/Audio/AudioSource.h"
@@ -74,6 +76,16 @@ namespace KiteFramework
     Vector2D Trash::Position() const
     {
         return transform ? transform->GetTransVec() : Vector2D();
+    }
+
+    Vector2D Trash::AmountPosition(Vector2D at)
+    {
+        // The likes are written to the right of their heart: by the bin at
+        // the court's right edge they start far enough in to be read whole.
+        constexpr float courtRightEdge = 800.0f;
+        constexpr float amountWidth = 90.0f;
+        at.x = std::min(at.x, courtRightEdge - amountWidth);
+        return at;
     }
 
     void Trash::SetLayer(int tag)
@@ -229,7 +241,7 @@ namespace KiteFramework
         float likes = likesToAdd;
         if (CustomerSystem* customers = CustomerSystem::Instance())
             customers->UpdateStandingQuiet(likes);
-        if (GameObject* heart = Instantiate("HeartMoving", Position(), 0.0f))
+        if (GameObject* heart = Instantiate("HeartMoving", AmountPosition(Position()), 0.0f))
             if (Text* text = heart->GetComponent<Text>())
                 text->SetText(AmountText(likesToAdd));
         Destroy(owner);

@@ -54,6 +54,9 @@ namespace KiteFramework
         void SetLayer(int tag);
         void SwapDepth();
         Vector2D Position() const;
+        // Where the likes a thrown-away piece gives are shown: at `at`, kept
+        // clear of the court's right edge.
+        static Vector2D AmountPosition(Vector2D at);
         Indicator* GetIndicator() const;
 
         bool pressed = false;

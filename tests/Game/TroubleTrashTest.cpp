@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <vector>
 
 #include "Game/TroubleWorld.h"
+#include "HUD/TextFit.h"
 #include "World/TintedSprites.h"
 
 using namespace KiteTest;
@@ -158,6 +160,46 @@ TEST_F(TrashTest, DroppedOnABinUnderOtherCollidersItIsThrownAwayAndGivesLikesQui
     Step();
     EXPECT_FALSE(handle.Get());
     EXPECT_EQ(trashController->GetTrashCount(), 0);
+}
+
+// The likes are written to the right of their heart; thrown into the bin by
+// the court's right edge, they are still read whole.
+TEST_F(TrashTest, TheLikesOfTrashThrownAwayByTheRightEdgeStayOnScreen)
+{
+    // The game's own floating likes, laid out as the player sees them.
+    std::filesystem::copy_file(std::filesystem::path(KITE_BIN_DIR) / "Assets/Archetypes/HeartMoving.xml",
+                               root / "Assets/Archetypes/HeartMoving.xml",
+                               std::filesystem::copy_options::overwrite_existing);
+    testing::internal::CaptureStdout();
+    ASSERT_TRUE(archetypes->ReloadArchetype("HeartMoving"));
+    testing::internal::GetCapturedStdout();
+    for (float binX : {0.0f, 760.0f})
+    {
+        Trash* t = Leave(3);
+        Bin(binX, 200.0f);
+        PressAndHold(t, 12);
+        ASSERT_TRUE(t->IsDragging());
+        PointerAt(binX, 200.0f);
+        Step();
+        Button(false);
+        Step();
+        GameObject* heart = nullptr;
+        for (const auto& entry : factory->GetObjects())
+            if (entry.second->getName() == "HeartMoving")
+                heart = entry.second;
+        ASSERT_NE(heart, nullptr) << binX;
+        const Text* text = heart->GetComponent<Text>();
+        const float x = heart->GetComponent<Transform>()->GetTransVec().x;
+        const float width = TextFit::Width(text->String(), text->Scale());
+        ASSERT_GT(width, 0.0f);
+        ASSERT_GT(text->GetOffset().x, 0.0f) << "the likes are written beside their heart";
+        const float right = x + text->GetOffset().x + width / 2.0f;
+        EXPECT_LE(right, 800.0f) << "bin at " << binX << ": the likes end at " << right;
+        if (binX == 0.0f)
+            EXPECT_FLOAT_EQ(x, 0.0f) << "away from the edge they are shown where the trash went";
+        heart->Destroy();
+        Step();
+    }
 }
 
 TEST_F(TrashTest, DroppedAwayFromABinItReturnsAndKeepsThePlace)

@@ -608,7 +608,9 @@ def floor():
     out += ('<rect x="650" y="870" width="300" height="30" fill="#5a3a22"/>'
             '<text x="800" y="892" font-family="DejaVu Sans" font-weight="bold" font-size="20" fill="#fff3d6" '
             'text-anchor="middle">ENTRANCE</text>\n')
-    out += plant(60, 440) + plant(1540, 440) + plant(130, 850, 0.9) + plant(1470, 850, 0.9)
+    # The front plants stand in the corners, clear of the corner tables and
+    # stalls of every level.
+    out += plant(60, 440) + plant(1540, 440) + plant(38, 862, 0.8) + plant(1562, 862, 0.8)
     write_day_and_night("BackgroundArt/FoodCourtFloor", 1600, 900, out, glow=glow + "\n", defs=defs)
 
 
