@@ -122,7 +122,10 @@ namespace KiteFramework
         // The pictures decode on worker threads while the programs compile
         // and the other systems start; Initialise uploads them.
         if (glReady)
-            StartDecoding(SpriteFiles());
+        {
+            setUpSpriteFiles = SpriteFiles();
+            StartDecoding(setUpSpriteFiles);
+        }
         // The quad is plain data every object shares, with or without a context.
         CreateBasicMesh();
         if (glReady)
@@ -329,7 +332,9 @@ namespace KiteFramework
 
         imageFiles.clear();
         relImageFiles.clear();
-        imageFiles = SpriteFiles();
+        // The tree listed at set-up, a moment ago, is the one to load.
+        imageFiles = setUpSpriteFiles.empty() ? SpriteFiles() : std::move(setUpSpriteFiles);
+        setUpSpriteFiles.clear();
         for (const std::string& name : imageFiles)
             relImageFiles.push_back(std::filesystem::path(Assets::SpritePath(name)));
         // With a context the pictures load behind the first frames (what is

@@ -366,6 +366,8 @@ namespace KiteFramework
         std::unique_ptr<TextureDecoder> decoding;
         // The decoding's files by picture name, while nothing is queued.
         std::unordered_map<std::string, std::size_t> decodingIndex;
+        // The sprite tree as listed at set-up, for Initialise to load.
+        std::vector<std::string> setUpSpriteFiles;
         struct QueuedTexture
         {
             std::string name;
