@@ -287,6 +287,9 @@ namespace KiteFramework
         // A text component's cached layout at its object's position.
         void DrawText(Text* text);
         void DrawLoadingScreen(unsigned int texture);
+        // Readies the text and particle programs for their first draws (see
+        // DrawLoadingScreen); picture is a texture of the sprites' kind.
+        void WarmPrograms(unsigned int picture);
         // One textured quad placed by a model matrix, into the frame's stream.
         void AppendQuad(const QuadState& state, float blend, const std::array<std::array<float, 2>, 6>& uv,
                         const std::array<float, 4>& tint, const glm::mat4& model);
