@@ -75,6 +75,15 @@ TEST_F(AssetsTest, WorkingFolderFirstThenTheProgramsTree)
     EXPECT_EQ(Assets::ResolveNamed("Assets/Both.csv"), "Assets/Both.csv");
     EXPECT_EQ(Assets::ResolveNamed("Food/Noodles.png"), "Food/Noodles.png");
     EXPECT_EQ(Assets::ResolveNamed("AssetsX/a.png"), "AssetsX/a.png");
+
+    // Many at once, as one by one.
+    const std::vector<std::string> names{"Assets/Both.csv", "Assets/StallData/StallData.csv", "Assets/Scenes/New.xml",
+                                         "Food/Noodles.png"};
+    std::vector<std::string> oneByOne;
+    for (const std::string& name : names)
+        oneByOne.push_back(Assets::ResolveNamed(name));
+    EXPECT_EQ(Assets::ResolveAllNamed(names), oneByOne);
+    EXPECT_TRUE(Assets::ResolveAllNamed({}).empty());
 }
 
 TEST_F(AssetsTest, OneRootWhenBothNameTheSameFolderOrThereIsNoEngine)
@@ -84,6 +93,10 @@ TEST_F(AssetsTest, OneRootWhenBothNameTheSameFolderOrThereIsNoEngine)
     EXPECT_EQ(Assets::Roots(), (std::vector<std::string>{"Assets/"}));
     Put(Program() / "Scenes" / "a.xml");
     EXPECT_EQ(Assets::List("Scenes"), (std::vector<std::string>{"a.xml"}));
+    // Found nowhere: still under the program's own name for the tree.
+    EXPECT_EQ(Assets::Resolve("Scenes/New.xml"), program + "Scenes/New.xml");
+    EXPECT_EQ(Assets::ResolveAllNamed({"Assets/Scenes/New.xml", "Assets/Scenes/a.xml"}),
+              (std::vector<std::string>{program + "Scenes/New.xml", "Assets/Scenes/a.xml"}));
 
     delete engine;
     engine = nullptr;

@@ -11,6 +11,7 @@
 #include <fstream>
 
 #include "Core/Graphics/MyGLSL.h"
+#include "Core/Graphics/TextureDecoder.h"
 
 using namespace KiteTest;
 
@@ -322,6 +323,45 @@ TEST_F(Drawing, StartUpLoadsEveryGameSpriteAndFreesTheLoadingScreen)
     const std::string out = ::testing::internal::GetCapturedStdout();
     EXPECT_EQ(out.find("ZI BAO LIAO"), std::string::npos) << out;
     EXPECT_NE(graphics->GetLoadingScreenTexture(), 0u);
+
+    // The loading frame shows the loading screen's picture over the whole
+    // window and nothing else: what readies the programs for the first scene
+    // leaves no mark. (The software renderer's swap copies the frame out,
+    // so the drawing buffer still holds it.)
+    {
+        const DecodedImage picture = TextureDecoder::Decode("Assets/Sprites/Menu/LoadingScreen.png");
+        ASSERT_NE(picture.pixels, nullptr);
+        ASSERT_EQ(picture.channels, 4);
+        int w = 0, h = 0;
+        window->GetClientSize(w, h);
+        std::vector<unsigned char> pixels;
+        ASSERT_TRUE(graphics->ReadPixels(0, 0, w, h, pixels));
+        // The picture filtered as the sampler does: linear between the four
+        // texels around each pixel's centre (rows bottom first, as read back).
+        auto texel = [&](int tx, int ty, int c) {
+            tx = std::clamp(tx, 0, picture.width - 1);
+            ty = std::clamp(ty, 0, picture.height - 1);
+            return static_cast<float>(picture.pixels[static_cast<std::size_t>((ty * picture.width + tx) * 4 + c)]);
+        };
+        int worst = 0;
+        for (int y = 2; y < h; y += 11)
+            for (int x = 3; x < w; x += 13)
+            {
+                const float u = (static_cast<float>(x) + 0.5f) * static_cast<float>(picture.width) / static_cast<float>(w) - 0.5f;
+                const float v = (static_cast<float>(y) + 0.5f) * static_cast<float>(picture.height) / static_cast<float>(h) - 0.5f;
+                const int tx = static_cast<int>(std::floor(u)), ty = static_cast<int>(std::floor(v));
+                const float fx = u - static_cast<float>(tx), fy = v - static_cast<float>(ty);
+                for (int c = 0; c < 3; ++c)
+                {
+                    const float expected =
+                        (texel(tx, ty, c) * (1 - fx) + texel(tx + 1, ty, c) * fx) * (1 - fy) +
+                        (texel(tx, ty + 1, c) * (1 - fx) + texel(tx + 1, ty + 1, c) * fx) * fy;
+                    const int got = pixels[static_cast<std::size_t>((y * w + x) * 4 + c)];
+                    worst = std::max(worst, static_cast<int>(std::fabs(static_cast<float>(got) - expected)));
+                }
+            }
+        EXPECT_LE(worst, 4);
+    }
 
     using IsTexture = unsigned char (*)(unsigned int);
     auto isTexture = reinterpret_cast<IsTexture>(dlsym(RTLD_DEFAULT, "glIsTexture"));

@@ -90,20 +90,48 @@ namespace KiteFramework
         return roots;
     }
 
+    namespace
+    {
+        // relative under the first of roots that has it, else under the
+        // program's root, fallback.
+        std::string ResolveIn(const std::vector<std::string>& roots, const std::string& fallback,
+                              const std::string& relative)
+        {
+            for (const std::string& root : roots)
+                if (Exists(root + relative))
+                    return root + relative;
+            return fallback + relative;
+        }
+
+        std::string ResolveNamedIn(const std::vector<std::string>& roots, const std::string& fallback,
+                                   const std::string& path)
+        {
+            const std::size_t prefix = std::strlen(kWorkingRoot);
+            if (path.compare(0, prefix, kWorkingRoot) != 0)
+                return path;
+            return ResolveIn(roots, fallback, path.substr(prefix));
+        }
+    }
+
     std::string Assets::Resolve(const std::string& relative)
     {
-        for (const std::string& root : Roots())
-            if (Exists(root + relative))
-                return root + relative;
-        return Root() + relative;
+        return ResolveIn(Roots(), Root(), relative);
     }
 
     std::string Assets::ResolveNamed(const std::string& path)
     {
-        const std::string prefix = kWorkingRoot;
-        if (path.compare(0, prefix.size(), prefix) != 0)
-            return path;
-        return Resolve(path.substr(prefix.size()));
+        return ResolveNamedIn(Roots(), Root(), path);
+    }
+
+    std::vector<std::string> Assets::ResolveAllNamed(const std::vector<std::string>& paths)
+    {
+        const std::vector<std::string> roots = Roots();
+        const std::string fallback = Root();
+        std::vector<std::string> files;
+        files.reserve(paths.size());
+        for (const std::string& path : paths)
+            files.push_back(ResolveNamedIn(roots, fallback, path));
+        return files;
     }
 
     std::string Assets::SoundPath(const std::string& name)

@@ -35,6 +35,8 @@ namespace KiteFramework
         // A name written from the working folder ("Assets/Sprites/a.png")
         // resolved as above; any other path is returned as given.
         static std::string ResolveNamed(const std::string& path);
+        // Each of paths resolved as by ResolveNamed, the roots looked up once.
+        static std::vector<std::string> ResolveAllNamed(const std::vector<std::string>& paths);
         // The name a sound or a picture is known by, from its path in the
         // sound or picture tree ("Music/Theme.wav" gives
         // "Assets/Audio/Music/Theme.wav"); ResolveNamed finds the file.

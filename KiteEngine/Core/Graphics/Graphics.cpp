@@ -122,7 +122,10 @@ namespace KiteFramework
         // The pictures decode on worker threads while the programs compile
         // and the other systems start; Initialise uploads them.
         if (glReady)
-            StartDecoding(SpriteFiles());
+        {
+            setUpSpriteFiles = SpriteFiles();
+            StartDecoding(setUpSpriteFiles);
+        }
         // The quad is plain data every object shares, with or without a context.
         CreateBasicMesh();
         if (glReady)
@@ -329,7 +332,9 @@ namespace KiteFramework
 
         imageFiles.clear();
         relImageFiles.clear();
-        imageFiles = SpriteFiles();
+        // The tree listed at set-up, a moment ago, is the one to load.
+        imageFiles = setUpSpriteFiles.empty() ? SpriteFiles() : std::move(setUpSpriteFiles);
+        setUpSpriteFiles.clear();
         for (const std::string& name : imageFiles)
             relImageFiles.push_back(std::filesystem::path(Assets::SpritePath(name)));
         // With a context the pictures load behind the first frames (what is
@@ -367,7 +372,39 @@ namespace KiteFramework
         const std::array<float, 4> white{1.0f, 1.0f, 1.0f, 1.0f};
         if (texture != 0)
             AppendQuad(QuadState{whiteSprite, texture, 0, false}, 0.0f, fullUV, white, model);
+        // The driver prepares each program for its state on its first draw,
+        // which would hold up the first scene's frame for its text and
+        // particles. They are readied here instead, while the loading screen
+        // is being drawn (sent off first).
+        FlushQuads();
+        glFlush();
+        WarmPrograms(texture);
         SwapBuffers();
+    }
+
+    void Graphics::WarmPrograms(unsigned int picture)
+    {
+        unsigned int glyph = 0;
+        for (const Character& g : glyphs)
+            if (g.textureID != 0)
+            {
+                glyph = g.textureID;
+                break;
+            }
+        // Before the first scene is shown text is drawn from the glyphs' own
+        // textures, and particles with the general program.
+        const QuadState states[] = {QuadState{textQuads.get(), glyph, 0, false, false},
+                                    QuadState{particleQuads.get(), picture, 0, false, false}};
+        for (const QuadState& state : states)
+        {
+            if (state.texture == 0)
+                continue;
+            // A quad of no area: drawn, it shows nothing.
+            QuadVertex* v = batch->Append(state);
+            for (int k = 0; k < 4; ++k)
+                WriteCorner(v + k, QuadVertex{});
+        }
+        FlushQuads();
     }
 
     void Graphics::Update()

@@ -287,6 +287,9 @@ namespace KiteFramework
         // A text component's cached layout at its object's position.
         void DrawText(Text* text);
         void DrawLoadingScreen(unsigned int texture);
+        // Readies the text and particle programs for their first draws (see
+        // DrawLoadingScreen); picture is a texture of the sprites' kind.
+        void WarmPrograms(unsigned int picture);
         // One textured quad placed by a model matrix, into the frame's stream.
         void AppendQuad(const QuadState& state, float blend, const std::array<std::array<float, 2>, 6>& uv,
                         const std::array<float, 4>& tint, const glm::mat4& model);
@@ -366,6 +369,8 @@ namespace KiteFramework
         std::unique_ptr<TextureDecoder> decoding;
         // The decoding's files by picture name, while nothing is queued.
         std::unordered_map<std::string, std::size_t> decodingIndex;
+        // The sprite tree as listed at set-up, for Initialise to load.
+        std::vector<std::string> setUpSpriteFiles;
         struct QueuedTexture
         {
             std::string name;

@@ -80,13 +80,14 @@ namespace KiteFramework
 
     void Graphics::StartDecoding(const std::vector<std::string>& names)
     {
-        std::vector<std::string> files;
+        std::vector<std::string> paths;
         decodingIndex.clear();
         for (const std::string& name : names)
         {
-            decodingIndex.emplace(name, files.size());
-            files.push_back(Assets::ResolveNamed(Assets::SpritePath(name)));
+            decodingIndex.emplace(name, paths.size());
+            paths.push_back(Assets::SpritePath(name));
         }
+        std::vector<std::string> files = Assets::ResolveAllNamed(paths);
         // Held until the first scene is on the screen: before that the
         // workers would only take the processor from the first frames, whose
         // few pictures are decoded as they are asked for.
@@ -105,15 +106,18 @@ namespace KiteFramework
         // since set-up stays held.
         if (!queued.empty())
             FinishLoadingTextures();
-        std::vector<std::string> files;
+        std::vector<std::string> paths;
+        for (const std::string& name : names)
+            paths.push_back(Assets::SpritePath(name));
+        std::vector<std::string> files = Assets::ResolveAllNamed(paths);
         queued.clear();
         queuedNext = 0;
-        for (const std::string& name : names)
+        for (std::size_t i = 0; i < names.size(); ++i)
         {
+            const std::string& name = names[i];
             QueuedTexture entry;
             entry.name = name;
-            entry.path = Assets::SpritePath(name);
-            files.push_back(Assets::ResolveNamed(entry.path));
+            entry.path = paths[i];
             entry.cell = new unsigned int(0);
             // The first texture of a name stays.
             entry.listed = textures.emplace(name, entry.cell).second;
@@ -271,12 +275,9 @@ namespace KiteFramework
     void Graphics::LoadTextures(const std::vector<std::string>& names)
     {
         std::vector<std::string> paths;
-        std::vector<std::string> files;
         for (const std::string& name : names)
-        {
             paths.push_back(Assets::SpritePath(name));
-            files.push_back(Assets::ResolveNamed(paths.back()));
-        }
+        const std::vector<std::string> files = Assets::ResolveAllNamed(paths);
         LoadTextureFiles(files, [&](std::size_t i, unsigned int* cell) {
             const std::string& name = names[i];
             if (*cell != 0)
@@ -299,9 +300,10 @@ namespace KiteFramework
 
     void Graphics::LoadTextures(const std::vector<std::filesystem::path>& paths)
     {
-        std::vector<std::string> files;
+        std::vector<std::string> names;
         for (const std::filesystem::path& p : paths)
-            files.push_back(Assets::ResolveNamed(p.generic_string()));
+            names.push_back(p.generic_string());
+        const std::vector<std::string> files = Assets::ResolveAllNamed(names);
         LoadTextureFiles(files, [&](std::size_t i, unsigned int* cell) {
             const std::filesystem::path& p = paths[i];
             std::string name = p.generic_string();

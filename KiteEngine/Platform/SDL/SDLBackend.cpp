@@ -45,6 +45,11 @@ namespace KiteFramework
                 return true;
             if (videoFailed)
                 return false;
+            // A window for OpenGL is the only use of video: its driver opens
+            // beside SDL's own start, where there is a display to show it on.
+            const char* display = std::getenv("DISPLAY");
+            if (display && *display)
+                driverPreload.Start();
             // A click that focuses the window is a click, as the game expects.
             SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
             if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Platform/Platform.h"
+#include "Platform/SDL/GLDriverPreload.h"
 #include "Platform/SDL/SDLGamepads.h"
 
 namespace KiteFramework
@@ -71,6 +72,8 @@ namespace KiteFramework
             bool mouseButtonsRead = false;
 
             SDLGamepads gamepads;
+            // Waited for when the back end goes.
+            GLDriverPreload driverPreload;
         };
     }
 }
