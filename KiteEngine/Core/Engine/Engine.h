@@ -84,13 +84,20 @@ namespace KiteFramework
         void writeLogBuffer();
         const std::string& GetLogBuffer() const { return logBuffer_; }
         // Where writeLogBuffer appends; "log.txt" in the working folder.
-        void SetLogPath(const std::string& path) { logPath_ = path; }
+        void SetLogPath(const std::string& path)
+        {
+            logPath_ = path;
+            logFileMade_ = false;
+        }
 
     private:
         Editor* editor_ = nullptr;
         QuitGuard quitGuard_;
         bool logGuard_ = false;
         bool logFailureReported_ = false;
+        // The log file has been opened since its path was set: an end of
+        // frame with nothing to add leaves it alone.
+        bool logFileMade_ = false;
         std::string logBuffer_;
         std::string logPath_ = "log.txt";
         std::string assetPath_;

@@ -31,7 +31,8 @@ namespace KiteFramework
 
     void Engine::writeLogBuffer()
     {
-        if (logGuard_)
+        // Every frame ends here; most have nothing to write.
+        if (logGuard_ || (logBuffer_.empty() && logFileMade_))
             return;
         logGuard_ = true;
         std::string pending;
@@ -42,6 +43,7 @@ namespace KiteFramework
             // Lines the write itself logged go with the buffer.
             logBuffer_.clear();
             logFailureReported_ = false;
+            logFileMade_ = true;
         }
         else
         {
