@@ -273,8 +273,9 @@ namespace
                     referenceMost ? static_cast<double>(engineMost) / static_cast<double>(referenceMost) : 0.0,
                     ratios.empty() ? 0.0 : ratios[ratios.size() / 2]);
         std::printf("submission cost per sprite, rasterisation discarded, %zu sprites: engine %.3f us "
-                    "(%zu draw calls a frame), instanced reference %.3f us\n",
-                    costN, engineCost, side.DrawCalls(), referenceCost);
+                    "(%zu draw calls a frame), instanced reference %.3f us, ratio %.2f\n",
+                    costN, engineCost, side.DrawCalls(), referenceCost,
+                    referenceCost > 0.0 ? engineCost / referenceCost : 0.0);
     }
 }
 
