@@ -40,6 +40,7 @@
 #include "Core/Window/Win32System.h"
 #include "Platform/Fake/FakePlatform.h"
 #include "Platform/Fake/FakeSoundSystem.h"
+#include "Platform/VirtualKeys.h"
 #include "Support/EngineWorld.h"
 
 namespace KiteTest
@@ -98,6 +99,18 @@ namespace KiteTest
             f();
             testing::internal::GetCapturedStderr();
             testing::internal::GetCapturedStdout();
+        }
+
+        // Queues a key pressed and released, with Control held round it
+        // when ctrl; the next frame reads it.
+        void PushPress(int vk, bool ctrl = false)
+        {
+            if (ctrl)
+                fake.PushKey(Platform::EventType::KeyDown, VK::Control);
+            fake.PushKey(Platform::EventType::KeyDown, vk);
+            fake.PushKey(Platform::EventType::KeyUp, vk);
+            if (ctrl)
+                fake.PushKey(Platform::EventType::KeyUp, VK::Control);
         }
 
         // One whole engine frame, as the loop runs it.

@@ -55,12 +55,7 @@ namespace
 
         void Press(int vk, bool ctrl = false)
         {
-            if (ctrl)
-                fake.PushKey(Platform::EventType::KeyDown, VK::Control);
-            fake.PushKey(Platform::EventType::KeyDown, vk);
-            fake.PushKey(Platform::EventType::KeyUp, vk);
-            if (ctrl)
-                fake.PushKey(Platform::EventType::KeyUp, VK::Control);
+            PushPress(vk, ctrl);
             Frames(2);
         }
 

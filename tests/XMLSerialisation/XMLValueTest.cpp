@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <initializer_list>
 #include <limits>
 
 #include "Core/XMLSerialisation/XMLSerialisation.h"
@@ -32,6 +33,19 @@ namespace
         const char* text = root->FirstChildElement("f")->GetText();
         return text ? text : "";
     }
+
+    // Each float, written and read back, is exactly the same float.
+    void ExpectReadBackExactly(std::initializer_list<float> values)
+    {
+        for (float value : values)
+        {
+            XMLDocument doc;
+            ASSERT_EQ(doc.Parse(("<f>" + WrittenText(value) + "</f>").c_str()), XML_SUCCESS);
+            float back = 12345.0f;
+            QueryElement(doc.RootElement(), back, "");
+            EXPECT_EQ(back, value) << WrittenText(value);
+        }
+    }
 }
 
 TEST(XMLValue, ScalarTextForms)
@@ -47,15 +61,7 @@ TEST(XMLValue, ScalarTextForms)
         EXPECT_EQ(WrittenText(c.value), c.text) << c.value;
 
     // Whatever float is written reads back as exactly the same float.
-    const float awkward[] = {1.0f / 3.0f, 16777217.0f, 3.4028235e38f, 1.17549435e-38f, 1e-45f, -0.0f, 0.3f};
-    for (float value : awkward)
-    {
-        XMLDocument doc;
-        ASSERT_EQ(doc.Parse(("<f>" + WrittenText(value) + "</f>").c_str()), XML_SUCCESS);
-        float back = 12345.0f;
-        QueryElement(doc.RootElement(), back, "");
-        EXPECT_EQ(back, value) << WrittenText(value);
-    }
+    ExpectReadBackExactly({1.0f / 3.0f, 16777217.0f, 3.4028235e38f, 1.17549435e-38f, 1e-45f, -0.0f, 0.3f});
 
     EXPECT_EQ(WrittenText(-17), "-17");
     EXPECT_EQ(WrittenText(4000000000u), "4000000000");
@@ -80,15 +86,7 @@ TEST(XMLValue, ShortestFloatTextsAreTheFewestDigitsThatReadBackTheSame)
     EXPECT_FALSE(was) << "the file format's eight digits are the default";
     for (const FloatCase& c : floats)
         EXPECT_EQ(WrittenText(c.value), c.text) << c.value;
-    const float awkward[] = {1.0f / 3.0f, 3.4028235e38f, 1.17549435e-38f, 1e-45f, 0.1f + 0.2f};
-    for (float value : awkward)
-    {
-        XMLDocument doc;
-        ASSERT_EQ(doc.Parse(("<f>" + WrittenText(value) + "</f>").c_str()), XML_SUCCESS);
-        float back = 12345.0f;
-        QueryElement(doc.RootElement(), back, "");
-        EXPECT_EQ(back, value) << WrittenText(value);
-    }
+    ExpectReadBackExactly({1.0f / 3.0f, 3.4028235e38f, 1.17549435e-38f, 1e-45f, 0.1f + 0.2f});
     EXPECT_TRUE(SetShortestFloatTexts(was));
     EXPECT_EQ(WrittenText(0.9f), "0.89999998");
 }
