@@ -90,6 +90,8 @@ namespace KiteTest
         if (!display_ || !XShmQueryExtension(display_))
             return false;
         XShmSegmentInfo* info = new XShmSegmentInfo{};
+        // Not attached until the server says so.
+        info->shmid = -1;
         const int screen = DefaultScreen(display_);
         shared_ = XShmCreateImage(display_, DefaultVisual(display_, screen), static_cast<unsigned>(DefaultDepth(display_, screen)),
                                   ZPixmap, nullptr, info, Width, Height);
