@@ -10,7 +10,7 @@ PACKAGES=(
   libfreetype-dev libtinyxml2-dev libimgui-dev libstb-dev
   libgtest-dev libgmock-dev
   fonts-dejavu-core librsvg2-bin sox
-  xvfb xauth xdotool x11-utils imagemagick libxdamage-dev
+  xvfb xauth xdotool x11-utils imagemagick libxdamage-dev libxext-dev
 )
 
 missing=()

@@ -3,7 +3,10 @@
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/XShm.h>
 #include <signal.h>
+#include <sys/ipc.h>
+#include <sys/shm.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -31,6 +34,12 @@ namespace KiteTest
             return Rgb{static_cast<int>((p >> 16) & 0xff), static_cast<int>((p >> 8) & 0xff), static_cast<int>(p & 0xff)};
         }
 
+        bool Near(std::uint32_t p, const Rgb& c, int tolerance)
+        {
+            const int r = static_cast<int>((p >> 16) & 0xff), g = static_cast<int>((p >> 8) & 0xff), b = static_cast<int>(p & 0xff);
+            return std::abs(r - c.r) + std::abs(g - c.g) + std::abs(b - c.b) < tolerance;
+        }
+
         Rect Clip(const Rect& a)
         {
             Rect r = a;
@@ -56,16 +65,95 @@ namespace KiteTest
         }
     }
 
+    namespace
+    {
+        // Set while the segment is attached: a server that refuses it
+        // reports an error, which must not end the test.
+        bool attachFailed = false;
+        int NoteAttachError(Display*, XErrorEvent*)
+        {
+            attachFailed = true;
+            return 0;
+        }
+    }
+
     PlayerScreen::PlayerScreen() : server_(Width, Height), display_(server_.Get()) {}
 
-    PlayerScreen::~PlayerScreen() = default;
-
-    void PlayerScreen::Grab()
+    PlayerScreen::~PlayerScreen()
     {
-        pixels_.assign(static_cast<std::size_t>(Width) * Height, 0u);
-        XImage* image = XGetImage(display_, DefaultRootWindow(display_), 0, 0, Width, Height, AllPlanes, ZPixmap);
-        if (!image)
+        Unshare();
+    }
+
+    bool PlayerScreen::Share()
+    {
+        shareTried_ = true;
+        if (!display_ || !XShmQueryExtension(display_))
+            return false;
+        XShmSegmentInfo* info = new XShmSegmentInfo{};
+        // Not attached until the server says so.
+        info->shmid = -1;
+        const int screen = DefaultScreen(display_);
+        shared_ = XShmCreateImage(display_, DefaultVisual(display_, screen), static_cast<unsigned>(DefaultDepth(display_, screen)),
+                                  ZPixmap, nullptr, info, Width, Height);
+        if (!shared_)
+        {
+            delete info;
+            return false;
+        }
+        shared_->obdata = reinterpret_cast<char*>(info);
+        segment_ = ::shmget(IPC_PRIVATE, static_cast<std::size_t>(shared_->bytes_per_line) * Height, IPC_CREAT | 0600);
+        if (segment_ >= 0)
+            sharedAt_ = ::shmat(segment_, nullptr, 0);
+        if (segment_ < 0 || sharedAt_ == reinterpret_cast<void*>(-1))
+        {
+            sharedAt_ = nullptr;
+            Unshare();
+            return false;
+        }
+        info->shmid = segment_;
+        info->shmaddr = shared_->data = static_cast<char*>(sharedAt_);
+        info->readOnly = False;
+        attachFailed = false;
+        XErrorHandler previous = XSetErrorHandler(NoteAttachError);
+        const bool attached = XShmAttach(display_, info) && (XSync(display_, False), !attachFailed);
+        XSetErrorHandler(previous);
+        // Marked for removal now: it goes when the server and the test have
+        // both let go of it, however the test ends.
+        ::shmctl(segment_, IPC_RMID, nullptr);
+        if (!attached)
+        {
+            info->shmid = -1;
+            Unshare();
+            return false;
+        }
+        return true;
+    }
+
+    void PlayerScreen::Unshare()
+    {
+        if (!shared_)
             return;
+        auto* info = reinterpret_cast<XShmSegmentInfo*>(shared_->obdata);
+        if (info && info->shmid >= 0 && display_)
+        {
+            XShmDetach(display_, info);
+            XSync(display_, False);
+        }
+        if (sharedAt_)
+            ::shmdt(sharedAt_);
+        if (segment_ >= 0)
+            ::shmctl(segment_, IPC_RMID, nullptr);
+        shared_->data = nullptr;
+        shared_->obdata = nullptr;
+        XDestroyImage(shared_);
+        delete info;
+        shared_ = nullptr;
+        sharedAt_ = nullptr;
+        segment_ = -1;
+    }
+
+    void PlayerScreen::Take(const _XImage* image)
+    {
         // 32-bit pixels in the machine's byte order are read row by row;
         // anything else pixel by pixel.
         const bool direct = image->bits_per_pixel == 32 && image->byte_order == LSBFirst && image->red_mask == 0xff0000 &&
@@ -75,15 +163,32 @@ namespace KiteTest
             std::uint32_t* row = pixels_.data() + static_cast<std::size_t>(y) * Width;
             if (direct)
             {
-                std::memcpy(row, image->data + static_cast<std::ptrdiff_t>(y) * image->bytes_per_line,
-                            static_cast<std::size_t>(Width) * 4);
+                const auto* from = reinterpret_cast<const std::uint32_t*>(image->data + static_cast<std::ptrdiff_t>(y) * image->bytes_per_line);
                 for (int x = 0; x < Width; ++x)
-                    row[x] &= 0xffffffu;
+                    row[x] = from[x] & 0xffffffu;
             }
             else
                 for (int x = 0; x < Width; ++x)
-                    row[x] = static_cast<std::uint32_t>(XGetPixel(image, x, y));
+                    row[x] = static_cast<std::uint32_t>(XGetPixel(const_cast<XImage*>(image), x, y));
         }
+    }
+
+    void PlayerScreen::Grab()
+    {
+        pixels_.assign(static_cast<std::size_t>(Width) * Height, 0u);
+        if (!display_)
+            return;
+        if (!shareTried_)
+            Share();
+        if (shared_ && XShmGetImage(display_, DefaultRootWindow(display_), shared_, 0, 0, AllPlanes))
+        {
+            Take(shared_);
+            return;
+        }
+        XImage* image = XGetImage(display_, DefaultRootWindow(display_), 0, 0, Width, Height, AllPlanes, ZPixmap);
+        if (!image)
+            return;
+        Take(image);
         XDestroyImage(image);
     }
 
@@ -96,11 +201,18 @@ namespace KiteTest
 
     int PlayerScreen::Count(const Rect& area, const Rgb& colour, int tolerance) const
     {
+        // Row by row over the picture (the fight search alone asks for a
+        // million pixels a look); before the first grab every pixel is black.
         const Rect r = Clip(area);
+        if (pixels_.empty())
+            return Rgb{}.Distance(colour) < tolerance ? r.w * r.h : 0;
         int n = 0;
         for (int y = r.y; y < r.y + r.h; ++y)
+        {
+            const std::uint32_t* row = pixels_.data() + static_cast<std::size_t>(y) * Width;
             for (int x = r.x; x < r.x + r.w; ++x)
-                n += Pixel(x, y).Distance(colour) < tolerance;
+                n += Near(row[x], colour, tolerance);
+        }
         return n;
     }
 

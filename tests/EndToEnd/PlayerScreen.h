@@ -1,5 +1,8 @@
 // The scripted player's eyes and hands: an X server of its own, whole-screen
 // grabs read pixel by pixel, and real pointer and key input through xdotool.
+// The grabs go through shared memory where the server offers it: the
+// picture then never crosses the socket, and the server is busy with it for
+// a single copy rather than the whole write of a 1600x900 reply.
 #pragma once
 
 #include <cstdint>
@@ -12,6 +15,7 @@
 #include "EndToEnd/PrivateDisplay.h"
 
 struct _XDisplay;
+struct _XImage;
 
 namespace KiteTest
 {
@@ -73,9 +77,21 @@ namespace KiteTest
         bool Pause(int ms);
 
     private:
+        // Sets up the shared picture; false when the server cannot share one.
+        bool Share();
+        void Unshare();
+        // Copies a 32-bit or other ZPixmap picture into pixels_.
+        void Take(const _XImage* image);
+
         PrivateDisplay server_;
         _XDisplay* display_ = nullptr;
         std::vector<std::uint32_t> pixels_;
         std::unique_ptr<FrameClock> clock_;
+        // The shared picture (null when none), its segment, and whether
+        // sharing was tried.
+        _XImage* shared_ = nullptr;
+        int segment_ = -1;
+        void* sharedAt_ = nullptr;
+        bool shareTried_ = false;
     };
 }

@@ -103,6 +103,34 @@ TEST_F(Batching, SameStateQuadsAreOneDrawCallAndAStateChangeSplitsTheRun)
     EXPECT_EQ(graphics->GetDrawCalls(), 42u);
 }
 
+// A sprite faded out to nothing (alpha 0, or below it, as a fade that ran
+// past its end leaves it) changes no pixel and is left out of the frame: a
+// veil over the whole window then costs no draw call. Faint or outlined, it
+// is drawn again.
+TEST_F(Batching, FullyTransparentSpritesAreLeftOutUnlessOutlined)
+{
+    const std::string redPng = Image("red.png", Red);
+    const std::string greenPng = Image("green.png", Green);
+    Box(0, 0, 10.0f, redPng, 0.3f);
+    const std::vector<unsigned char> alone = Frame();
+    EXPECT_EQ(graphics->GetDrawCalls(), 1u);
+
+    Sprite* veil = Box(0, 0, 1.0f, greenPng, 30.0f);
+    for (float alpha : {0.0f, -0.02f})
+    {
+        veil->AlphaSet(alpha);
+        EXPECT_TRUE(Frame() == alone) << "alpha " << alpha;
+        EXPECT_EQ(graphics->GetDrawCalls(), 1u) << "alpha " << alpha;
+    }
+    veil->AlphaSet(0.01f);
+    Frame();
+    EXPECT_EQ(graphics->GetDrawCalls(), 2u);
+    veil->AlphaSet(0.0f);
+    veil->SetDebugDraw(true);
+    Frame();
+    EXPECT_EQ(graphics->GetDrawCalls(), 2u) << "the outline is drawn";
+}
+
 TEST_F(Batching, TextsAreOneDrawCallWithTheSameGlyphsAsTheirOwnTextures)
 {
     Text* hello = AddText(Make("sign", -300, 100, 2), "Hello, world");

@@ -114,7 +114,12 @@ namespace KiteFramework
         if (!t)
             return;
         unsigned int* texture = sprite->GetTexturePtr();
-        if (glReady && texture && *texture != 0)
+        // A sprite with no opacity left (a fade run out) leaves every pixel
+        // as it was: the colour is clamped, then blended by its own alpha.
+        // It is not drawn, unless its outline shows; a faded overlay the
+        // size of the screen would cost the whole screen's shading a frame.
+        const bool clear = sprite->GetTint()[3] <= 0.0f && !sprite->getDebug();
+        if (glReady && texture && *texture != 0 && !clear)
         {
             unsigned int* blendTexture = sprite->GetBlendTexturePtr();
             const float blend = sprite->GetBlend();
